@@ -1,0 +1,34 @@
+#include "core/appstate.h"
+#include "lotto/mainwindow.h"
+#include "platform/qtplatform.h"
+#include "platform/qtprinter.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Drawsmith"));
+    QApplication::setApplicationName(QStringLiteral("Drawsmith"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Drawsmith"));
+    // Closing the main window ends the program; other windows come and go.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ds::AppState state;
+    state.programFolder = QCoreApplication::applicationDirPath();
+
+    ds::QtDialogs dialogs;
+    ds::QtPrinter printer(state.programFolder);
+    ds::QtSettingsStore settings;
+    ds::SystemClock clock;
+    ds::StdRandomSource random;
+    ds::QtProgramControl program;
+    ds::Platform platform{&dialogs, &printer, &settings, &clock, &random, &program};
+
+    ds::MainWindow window(state, platform);
+    printer.setNotifier([&window](const QString &path) { window.showPrintoutSaved(path); });
+    if (program.ended())
+        return EXIT_FAILURE;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <QtGlobal>
+
+namespace ds {
+
+// The values several windows share. One instance lives for the whole run,
+// owned by main() and handed to the windows that need it.
+struct AppState {
+    QString programFolder;
+
+    QString countryCode;          // "UK", "IR", empty only before start-up finished
+    qint16 maxBall = 0;           // ball limit of the current country
+
+    std::array<qint16, 7> displayedDraw{}; // positions 0..5 main, 6 bonus
+    QString currentDrawDate;      // date key the main window works with
+    QString displayedDrawDate;    // date key of the draw last found or stored and shown
+    QString lastStoredDrawDate;   // date key of the draw last stored by the date dialog
+    qint16 displayedDrawNumber = 0; // 1 first draw, 2 second draw, 0 after Change
+    QString dateSelectionMode;    // "ChangeDrawNumbers" or "ChangeSelections"
+    QString chosenDateKey;        // date last confirmed in the date dialog
+    QString drawHistoryPath;
+
+    QString currentEntryFile;     // full path, empty when none is open
+    int entryCount = 0;
+    bool checked = false;         // the selections list carries marks of a check
+
+    std::array<qint16, 9> constraints{}; // 0..2 must contain, 3..8 must not contain
+    bool constraintsActive = false;
+    std::array<qint16, 1301> selectionPool{};
+    int poolSize = 0;
+
+    std::array<QString, 6> bestSix; // two-character texts saved by the statistics window
+
+    qint32 ticketLeftOffset = 0;
+    qint32 ticketTopOffset = 0;
+
+    // Start-up values of the shared state (everything but the country).
+    void resetForStartup();
+
+    // Full path of a file in the program folder, matched without regard to case.
+    QString filePath(const QString &name) const;
+    QString historyPath() const;
+};
+
+inline constexpr char ModeChangeDrawNumbers[] = "ChangeDrawNumbers";
+inline constexpr char ModeChangeSelections[] = "ChangeSelections";
+
+} // namespace ds

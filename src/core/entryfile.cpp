@@ -1,0 +1,156 @@
+#include "core/entryfile.h"
+
+#include "core/games.h"
+#include "core/numbers.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cstring>
+
+namespace ds {
+
+QByteArray encodeEntry(const Entry &e)
+{
+    QByteArray r(EntryRecordSize, '\0');
+    QByteArray date = e.date.left(8);
+    date.resize(8, '\0');
+    std::memcpy(r.data(), date.constData(), 8);
+    for (int k = 0; k < 6; ++k)
+        putI16(r, 8 + 2 * k, e.n[static_cast<size_t>(k)]);
+    return r;
+}
+
+Entry decodeEntry(const QByteArray &record)
+{
+    Entry e;
+    e.date = record.left(8);
+    e.date.resize(8, '\0');
+    for (int k = 0; k < 6; ++k)
+        e.n[static_cast<size_t>(k)] = getI16(record, 8 + 2 * k);
+    return e;
+}
+
+QString entryLine(const Numbers6 &n)
+{
+    QString line;
+    line.reserve(21);
+    for (qint16 v : n) {
+        line += twoDigits(v);
+        line += QLatin1Char(' ');
+    }
+    line += QStringLiteral("(") + QStringLiteral(" ") + QStringLiteral(")");
+    return line;
+}
+
+QString markedLine(const QString &line, const QString &mark)
+{
+    return line.left(17) + mark;
+}
+
+QByteArray dateField(const QString &dateKey)
+{
+    QByteArray f = dateKey.toLatin1().left(8);
+    f.resize(8, ' ');
+    return f;
+}
+
+QString selectionsFileDateKey(const QString &path)
+{
+    static const QRegularExpression re(QStringLiteral("^(UK|IR)(\\d{8})\\.lot$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    const auto m = re.match(QFileInfo(path).fileName());
+    return m.hasMatch() ? m.captured(2) : QString();
+}
+
+namespace entryfile {
+
+namespace {
+
+std::vector<Entry> entriesOf(const RecordFile &f)
+{
+    std::vector<Entry> out;
+    const qsizetype records = (f.bytes().size() + EntryRecordSize - 1) / EntryRecordSize;
+    for (qsizetype r = 1; r <= records && r <= MaxRecordCount; ++r) {
+        Entry e = decodeEntry(f.record(r));
+        if (e.n[0] == 0)
+            break;
+        out.push_back(e);
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<Entry> load(const QString &path, bool *ok)
+{
+    RecordFile f(EntryRecordSize);
+    const bool read = f.load(path);
+    if (ok)
+        *ok = read;
+    return read ? entriesOf(f) : std::vector<Entry>{};
+}
+
+OpenResult openForDate(const QString &path, const QString &dateKey)
+{
+    OpenResult res;
+    RecordFile f(EntryRecordSize);
+    if (!f.load(path)) {
+        res.ok = false;
+        return res;
+    }
+    const QByteArray key = dateField(dateKey);
+    Entry first = decodeEntry(f.record(1));
+    if (first.date != key) {
+        first.date = key;
+        // Record 1 only changes; writing it in place is safe (one record).
+        res.ok = RecordFile::writeRecordInPlace(path, EntryRecordSize, 1, encodeEntry(first));
+        return res;
+    }
+    res.entries = entriesOf(f);
+    return res;
+}
+
+bool writeAt(const QString &path, int recordNumber, const Entry &entry)
+{
+    return RecordFile::writeRecordInPlace(path, EntryRecordSize, recordNumber, encodeEntry(entry));
+}
+
+bool deleteAt(const QString &path, int p, int count)
+{
+    if (p < 0 || p >= count)
+        return false;
+    RecordFile f(EntryRecordSize);
+    if (!f.load(path))
+        return false;
+    for (int i = p; i <= count; ++i)
+        f.setRecord(i + 1, f.record(i + 2));
+    return f.save(path);
+}
+
+bool copyWhole(const QString &from, const QString &to)
+{
+    QFile src(from);
+    if (!src.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = src.readAll();
+    if (src.error() != QFile::NoError)
+        return false;
+    return saveFileAtomically(to, bytes);
+}
+
+bool writeWheel(const QString &path, const std::vector<Numbers6> &entries)
+{
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(entries.size()) * EntryRecordSize);
+    for (const Numbers6 &n : entries) {
+        Entry e;
+        e.n = n;
+        bytes += encodeEntry(e);
+    }
+    return saveFileAtomically(path, bytes);
+}
+
+} // namespace entryfile
+
+} // namespace ds

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace ds {
+
+// Message boxes, questions, the hourglass pointer and the file dialog.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A message with an OK button under the application's title.
+    virtual void message(const QString &text) = 0;
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool ask(const QString &text) = 0;
+    // The hourglass pointer on (true) or back to normal (false).
+    virtual void setBusy(bool busy) = 0;
+    // A file to open; empty when the player cancels.
+    virtual QString chooseOpenFile(const QString &caption, const QString &folder,
+                                   const QString &filter) = 0;
+};
+
+// Shows the hourglass for the life of a scope.
+class BusyScope {
+public:
+    explicit BusyScope(Dialogs &d) : m_d(d) { m_d.setBusy(true); }
+    ~BusyScope() { m_d.setBusy(false); }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    Dialogs &m_d;
+};
+
+} // namespace ds

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+
+class QCalendarWidget;
+
+namespace ds {
+
+// The month calendar on which the player picks a date. Years are limited to
+// four digits, as the date key holds four.
+class MonthCalendar : public QWidget {
+    Q_OBJECT
+public:
+    explicit MonthCalendar(QWidget *parent = nullptr);
+
+    // The selected date; day 0 when no date is selected.
+    qint16 day() const;
+    qint16 month() const;
+    qint16 year() const;
+    QDate date() const;
+
+    // Shows and selects the date (an invalid date is ignored).
+    void setDate(int day, int month, int year);
+    void setDate(const QDate &date);
+    void moveForwardOneWeek();
+    // Leaves no date selected until the player picks one.
+    void clearSelection();
+
+    QCalendarWidget *widget() const { return m_cal; }
+
+signals:
+    // Raised after the selected date changes, by the player or the program.
+    void dateChanged();
+
+private:
+    QCalendarWidget *m_cal;
+    bool m_none = false;
+};
+
+} // namespace ds

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/printer.h"
+#include "platform/programcontrol.h"
+#include "platform/random.h"
+#include "platform/settings.h"
+
+namespace ds {
+
+// The services of the desktop, handed to every window that needs them.
+struct Platform {
+    Dialogs *dialogs = nullptr;
+    Printer *printer = nullptr;
+    SettingsStore *settings = nullptr;
+    Clock *clock = nullptr;
+    RandomSource *random = nullptr;
+    ProgramControl *program = nullptr;
+};
+
+} // namespace ds

@@ -1,0 +1,104 @@
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSettings>
+#include <QWidget>
+#include <cstdlib>
+
+namespace ds {
+
+namespace {
+
+QWidget *activeWindow()
+{
+    return QApplication::activeWindow();
+}
+
+QString title()
+{
+    return QApplication::applicationDisplayName();
+}
+
+} // namespace
+
+void QtDialogs::message(const QString &text)
+{
+    const bool wasBusy = m_busy > 0;
+    if (wasBusy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    QMessageBox::information(activeWindow(), title(), text, QMessageBox::Ok);
+    if (wasBusy)
+        QApplication::restoreOverrideCursor();
+}
+
+bool QtDialogs::ask(const QString &text)
+{
+    const bool wasBusy = m_busy > 0;
+    if (wasBusy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const auto answer = QMessageBox::question(activeWindow(), title(), text,
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (wasBusy)
+        QApplication::restoreOverrideCursor();
+    return answer == QMessageBox::Yes;
+}
+
+void QtDialogs::setBusy(bool busy)
+{
+    if (busy) {
+        ++m_busy;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (m_busy > 0) {
+        --m_busy;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+QString QtDialogs::chooseOpenFile(const QString &caption, const QString &folder,
+                                  const QString &filter)
+{
+    return QFileDialog::getOpenFileName(activeWindow(), caption, folder, filter);
+}
+
+QString QtSettingsStore::value(const QString &key) const
+{
+    QSettings s;
+    return s.value(key).toString();
+}
+
+void QtSettingsStore::setValue(const QString &key, const QString &value)
+{
+    QSettings s;
+    s.setValue(key, value);
+    s.sync();
+}
+
+QDate SystemClock::today() const
+{
+    return QDate::currentDate();
+}
+
+QTime SystemClock::timeOfDay() const
+{
+    return QTime::currentTime();
+}
+
+double StdRandomSource::next()
+{
+    return std::uniform_real_distribution<double>(0.0, 1.0)(m_gen);
+}
+
+void QtProgramControl::endProgram()
+{
+    // Files are closed after every action; nothing else needs saving. The
+    // caller returns at once, and the event loop ends behind it.
+    m_ended = true;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->hide();
+    QCoreApplication::exit(EXIT_FAILURE);
+}
+
+} // namespace ds

@@ -1,0 +1,120 @@
+#include "platform/qtprinter.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+namespace ds {
+
+QtPrinter::QtPrinter(QString programFolder) : m_folder(std::move(programFolder))
+{
+    setFont(QStringLiteral("Courier"), 10);
+}
+
+QtPrinter::~QtPrinter()
+{
+    endDocument();
+}
+
+void QtPrinter::setFont(const QString &name, int pointSize)
+{
+    m_font = QFont(name, pointSize);
+    m_font.setStyleHint(QFont::TypeWriter);
+    m_font.setFixedPitch(true);
+    if (m_painter)
+        m_painter->setFont(m_font);
+}
+
+bool QtPrinter::begin()
+{
+    if (m_painter)
+        return true;
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        m_pdfPath.clear();
+    } else {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        QDir dir(m_folder);
+        dir.mkpath(QStringLiteral("printouts"));
+        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+        m_pdfPath = dir.filePath(QStringLiteral("printouts/printout-%1.pdf").arg(stamp));
+        m_printer->setOutputFileName(m_pdfPath);
+    }
+    m_printer->setDocName(QStringLiteral("Drawsmith"));
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(m_printer.get())) {
+        m_painter.reset();
+        m_printer.reset();
+        return false;
+    }
+    m_painter->setFont(m_font);
+    m_y = 0;
+    return true;
+}
+
+qreal QtPrinter::lineHeight() const
+{
+    return QFontMetricsF(m_font, m_printer.get()).lineSpacing();
+}
+
+void QtPrinter::printLine(const QString &text)
+{
+    if (!begin())
+        return;
+    const qreal h = lineHeight();
+    const qreal pageHeight = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
+    if (m_y + h > pageHeight && m_y > 0) {
+        m_printer->newPage();
+        m_y = 0;
+    }
+    const QFontMetricsF fm(m_font, m_printer.get());
+    if (!text.isEmpty())
+        m_painter->drawText(QPointF(0, m_y + fm.ascent()), text);
+    m_y += h;
+}
+
+void QtPrinter::newPage()
+{
+    if (!begin())
+        return;
+    m_printer->newPage();
+    m_y = 0;
+}
+
+void QtPrinter::endDocument()
+{
+    if (!m_painter)
+        return;
+    m_painter->end();
+    m_painter.reset();
+    m_printer.reset();
+    if (!m_pdfPath.isEmpty() && m_notify)
+        m_notify(m_pdfPath);
+    m_pdfPath.clear();
+}
+
+void QtPrinter::printWindow(QWidget *window, int leftTwips, int topTwips)
+{
+    if (!window)
+        return;
+    endDocument(); // a window image is a job of its own
+    if (!begin())
+        return;
+    const QPixmap image = window->grab();
+    // One twip is 1/1440 inch; the window prints at its own size, taking a
+    // screen pixel for 1/96 inch.
+    const qreal dpi = m_printer->resolution();
+    const qreal scale = dpi / 96.0;
+    const QPointF origin(leftTwips * dpi / 1440.0, topTwips * dpi / 1440.0);
+    m_painter->drawPixmap(QRectF(origin, QSizeF(image.width() * scale, image.height() * scale)),
+                          image, QRectF(image.rect()));
+    endDocument();
+}
+
+} // namespace ds

@@ -1,0 +1,84 @@
+#include "core/balls.h"
+#include "core/dates.h"
+#include "core/numbers.h"
+
+#include <gtest/gtest.h>
+
+using namespace ds;
+
+TEST(Dates, FourFormsOfFiveJune1999)
+{
+    EXPECT_EQ(dateKey(5, 6, 1999), "05061999");
+    EXPECT_EQ(dateOrderKey(QStringLiteral("05061999")), 19990605);
+    EXPECT_EQ(dateDisplayText(5, 6, 1999), "5/6/1999");
+    EXPECT_EQ(historyDate(QByteArray("05061999")), "05-06-1999");
+    EXPECT_EQ(slashDate(QByteArray("05061999")), "05/06/1999");
+}
+
+TEST(Dates, OrderKeyNotTextOrder)
+{
+    // As text 31121999 > 01012000, but the order key puts 1999 first.
+    EXPECT_GT(QStringLiteral("31121999"), QStringLiteral("01012000"));
+    EXPECT_LT(dateOrderKey(QByteArray("31121999")), dateOrderKey(QByteArray("01012000")));
+}
+
+TEST(Dates, DamagedFieldsGiveNumbersNotFailures)
+{
+    EXPECT_EQ(dateOrderKey(QByteArray(8, '\0')), 0);
+    EXPECT_EQ(dateOrderKey(QByteArray("        ")), 0);
+    EXPECT_EQ(dateOrderKey(QByteArray("ab\xff\x01zzzz", 8)), 0);
+    EXPECT_EQ(historyDate(QByteArray("        ")), "--");
+}
+
+TEST(NumberReading, LeadingNumberOfTrimmedText)
+{
+    EXPECT_EQ(readBoxNumber(QStringLiteral("12abc")), 12);
+    EXPECT_EQ(readBoxNumber(QStringLiteral("  23  ")), 23);
+    EXPECT_EQ(readBoxNumber(QStringLiteral("")), 0);
+    EXPECT_EQ(readBoxNumber(QStringLiteral("abc12")), 0);
+    EXPECT_EQ(readBoxNumber(QStringLiteral("-7")), -7);
+    EXPECT_EQ(readBoxNumber(QStringLiteral("+9x")), 9);
+}
+
+TEST(NumberReading, HalvesGoToEven)
+{
+    EXPECT_EQ(readBoxNumber(QStringLiteral("2.5")), 2);
+    EXPECT_EQ(readBoxNumber(QStringLiteral("3.5")), 4);
+    EXPECT_EQ(readBoxNumber(QStringLiteral("48.5")), 48);
+    EXPECT_EQ(readBoxNumber(QStringLiteral("48.51")), 49);
+    EXPECT_EQ(readBoxNumber(QStringLiteral("-0.5")), 0);
+    EXPECT_DOUBLE_EQ(leadingValue(QStringLiteral("1.25kg")), 1.25);
+}
+
+TEST(NumberReading, OverflowStaysOutOfRange)
+{
+    const qint64 big = readBoxNumber(QStringLiteral("40000"));
+    EXPECT_EQ(big, 40000);
+    EXPECT_FALSE(fitsInt16(big));
+    EXPECT_TRUE(fitsInt16(readBoxNumber(QStringLiteral("32767"))));
+    EXPECT_FALSE(fitsInt16(readBoxNumber(QStringLiteral("32768"))));
+    EXPECT_FALSE(fitsInt16(readBoxNumber(QStringLiteral("-32769"))));
+    // Absurdly long numbers neither wrap nor crash.
+    EXPECT_GT(readBoxNumber(QString(400, QLatin1Char('9'))), 32767);
+    EXPECT_LT(readBoxNumber(QStringLiteral("-") + QString(400, QLatin1Char('9'))), -32768);
+}
+
+TEST(Balls, CaptionsAndTwoDigits)
+{
+    EXPECT_EQ(ballCaption(7), " 7");
+    EXPECT_EQ(ballCaption(23), "23");
+    EXPECT_EQ(twoDigits(3), "03");
+    EXPECT_EQ(twoDigits(45), "45");
+}
+
+TEST(Balls, ColourBands)
+{
+    struct Case { int n; quint32 fill; quint32 text; };
+    const quint32 W = 0xFFFFFF, K = 0, B = 0x0000FF, R = 0xFF0000, G = 0x00FF00, Y = 0xFFFF00;
+    const Case cases[] = {{-3, W, K}, {0, W, K}, {9, W, K}, {10, B, W}, {19, B, W}, {20, R, W},
+                          {29, R, W}, {30, G, K}, {39, G, K}, {40, Y, K}, {49, Y, K}};
+    for (const Case &c : cases) {
+        EXPECT_EQ(ballColours(c.n).fill, c.fill) << c.n;
+        EXPECT_EQ(ballColours(c.n).text, c.text) << c.n;
+    }
+}

@@ -1,0 +1,190 @@
+#include "core/drawhistory.h"
+#include "support/testfolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace ds;
+using dstest::countRecord;
+using dstest::drawRecord;
+
+namespace {
+
+Draw draw(const char *key, std::array<qint16, 6> main, qint16 bonus)
+{
+    return Draw::make(QString::fromLatin1(key), main, bonus);
+}
+
+const QByteArray A = drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9);
+const QByteArray B = drawRecord("12061999", {1, 2, 3, 4, 5, 6}, 7);
+const QByteArray C = drawRecord("19061999", {10, 20, 30, 40, 41, 42}, 11);
+const QByteArray Blank = drawRecord("        ", {0, 0, 0, 0, 0, 0}, 0);
+
+} // namespace
+
+TEST(DrawHistory, StoreIntoMissingFileCreates44Bytes)
+{
+    dstest::TestFolder dir;
+    const QString path = dir.file(QStringLiteral("UK.exe"));
+    ASSERT_EQ(storeDraw(path, draw("05061999", {3, 7, 12, 21, 30, 45}, 9)), StoreResult::Stored);
+    const QByteArray bytes = dir.read(QStringLiteral("UK.exe"));
+    EXPECT_EQ(bytes.size(), 44);
+    EXPECT_EQ(bytes, countRecord(1) + A);
+}
+
+TEST(DrawHistory, InsertBeforeAllMovesEveryDrawUp)
+{
+    DrawHistory h;
+    h.setBytes(countRecord(2) + B + C);
+    ASSERT_TRUE(h.insert(draw("05061999", {3, 7, 12, 21, 30, 45}, 9)));
+    EXPECT_EQ(h.bytes(), countRecord(3) + A + B + C);
+}
+
+TEST(DrawHistory, InsertAfterAllAppends)
+{
+    DrawHistory h;
+    h.setBytes(countRecord(2) + A + B);
+    ASSERT_TRUE(h.insert(draw("19061999", {10, 20, 30, 40, 41, 42}, 11)));
+    EXPECT_EQ(h.bytes(), countRecord(3) + A + B + C);
+}
+
+TEST(DrawHistory, SameDateGoesAfterDrawsOfThatDate)
+{
+    DrawHistory h;
+    h.setBytes(countRecord(2) + A + C);
+    const QByteArray second = drawRecord("05061999", {1, 2, 3, 4, 5, 6}, 8);
+    ASSERT_TRUE(h.insert(decodeDraw(second)));
+    EXPECT_EQ(h.bytes(), countRecord(3) + A + second + C);
+    EXPECT_EQ(h.findFirst(QStringLiteral("05061999")), 2);
+    EXPECT_EQ(h.findLast(QStringLiteral("05061999")), 3);
+}
+
+TEST(DrawHistory, EndOfCenturyOrdersByDateNotText)
+{
+    DrawHistory h;
+    const QByteArray jan = drawRecord("01012000", {1, 2, 3, 4, 5, 6}, 7);
+    h.setBytes(countRecord(1) + jan);
+    ASSERT_TRUE(h.insert(draw("31121999", {8, 9, 10, 11, 12, 13}, 14)));
+    EXPECT_EQ(h.bytes(), countRecord(2) + drawRecord("31121999", {8, 9, 10, 11, 12, 13}, 14) + jan);
+}
+
+TEST(DrawHistory, CountRecordKeepsItsOtherBytes)
+{
+    // Every update rewrites record 1 with only the count changed.
+    DrawHistory h;
+    const QByteArray odd = countRecord(1, QByteArray("ABCDEFGH"));
+    h.setBytes(odd + A);
+    ASSERT_TRUE(h.insert(decodeDraw(B)));
+    EXPECT_EQ(h.bytes(), countRecord(2, QByteArray("ABCDEFGH")) + A + B);
+}
+
+TEST(DrawHistory, DeleteMiddleLastAndOnly)
+{
+    DrawHistory h;
+    h.setBytes(countRecord(3) + A + B + C);
+    ASSERT_TRUE(h.remove(QStringLiteral("12061999")));
+    // C moved down; its old place keeps a copy beyond the count.
+    EXPECT_EQ(h.bytes(), countRecord(2) + A + C + C);
+    EXPECT_EQ(h.count(), 2);
+
+    ASSERT_TRUE(h.remove(QStringLiteral("19061999")));
+    EXPECT_EQ(h.bytes(), countRecord(1) + A + Blank + C);
+
+    ASSERT_TRUE(h.remove(QStringLiteral("05061999")));
+    EXPECT_EQ(h.bytes(), Blank + Blank + Blank + C);
+    EXPECT_EQ(h.count(), 0);
+    EXPECT_EQ(h.bytes().size(), 88); // never shrinks
+}
+
+TEST(DrawHistory, DeleteOfDateWithTwoDrawsRemovesSecondFirst)
+{
+    DrawHistory h;
+    const QByteArray second = drawRecord("05061999", {1, 2, 3, 4, 5, 6}, 8);
+    h.setBytes(countRecord(3) + A + second + C);
+    ASSERT_TRUE(h.remove(QStringLiteral("05061999")));
+    EXPECT_EQ(h.bytes(), countRecord(2) + A + C + C);
+}
+
+TEST(DrawHistory, DeleteOfMissingDateChangesNothing)
+{
+    DrawHistory h;
+    h.setBytes(countRecord(1) + A);
+    EXPECT_FALSE(h.remove(QStringLiteral("01011990")));
+    EXPECT_EQ(h.bytes(), countRecord(1) + A);
+}
+
+TEST(DrawHistory, LeftoverRecordsBeyondCountAreNotRead)
+{
+    DrawHistory h;
+    h.setBytes(countRecord(0) + A + B);
+    EXPECT_EQ(h.count(), 0);
+    EXPECT_EQ(h.findFirst(QStringLiteral("05061999")), 0);
+    EXPECT_TRUE(h.draws().empty());
+    // A store writes over the leftovers as record 2.
+    ASSERT_TRUE(h.insert(decodeDraw(C)));
+    EXPECT_EQ(h.bytes(), countRecord(1) + C + B);
+}
+
+TEST(DrawHistory, FindTrimsSpacesOfDateField)
+{
+    DrawHistory h;
+    h.setBytes(countRecord(1) + drawRecord(" 5061999", {1, 2, 3, 4, 5, 6}, 7));
+    EXPECT_EQ(h.findFirst(QStringLiteral("5061999")), 2);
+    EXPECT_EQ(h.findFirst(QStringLiteral("05061999")), 0);
+}
+
+TEST(DrawHistory, DamagedCountsAreBoundedByTheFile)
+{
+    DrawHistory h;
+    h.setBytes(countRecord(-5) + A);
+    EXPECT_EQ(h.count(), 0);
+
+    h.setBytes(countRecord(30000) + A + B);
+    EXPECT_EQ(h.count(), 2);
+    EXPECT_EQ(h.findLast(QStringLiteral("12061999")), 3);
+    ASSERT_TRUE(h.insert(decodeDraw(C)));
+    EXPECT_EQ(h.bytes(), countRecord(3) + A + B + C);
+
+    // A file cut short inside a record: only whole records count.
+    h.setBytes(countRecord(2) + A + B.left(10));
+    EXPECT_EQ(h.count(), 1);
+    EXPECT_EQ(h.draws().size(), 1u);
+}
+
+TEST(DrawHistory, EmptyAndTinyFilesReadAsNoDraws)
+{
+    DrawHistory h;
+    h.setBytes(QByteArray());
+    EXPECT_EQ(h.count(), 0);
+    h.setBytes(QByteArray(21, '\x7f'));
+    EXPECT_EQ(h.count(), 0);
+    EXPECT_EQ(h.findFirst(QStringLiteral("")), 0);
+    EXPECT_FALSE(h.remove(QString()));
+}
+
+TEST(DrawHistory, FullHistoryRefusesAStore)
+{
+    DrawHistory h;
+    QByteArray bytes = countRecord(32767);
+    bytes += QByteArray(32767 * 22, '\0');
+    h.setBytes(bytes);
+    EXPECT_EQ(h.count(), 32767);
+    EXPECT_FALSE(h.insert(decodeDraw(A)));
+    EXPECT_EQ(h.bytes(), bytes);
+}
+
+TEST(DrawHistory, StoreFailureLeavesOldFile)
+{
+    dstest::TestFolder dir;
+    const QByteArray old = countRecord(2) + A + C;
+    dir.write(QStringLiteral("UK.exe"), old);
+    StoreResult r;
+    {
+        // Writes beyond 70 bytes fail, whoever runs the test.
+        dstest::FileSizeLimit limit(70);
+        r = storeDraw(dir.file(QStringLiteral("UK.exe")), decodeDraw(B));
+    }
+    EXPECT_EQ(r, StoreResult::WriteFailed);
+    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("UK.exe")});
+}

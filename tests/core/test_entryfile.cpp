@@ -1,0 +1,165 @@
+#include "core/entryfile.h"
+#include "support/testfolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace ds;
+using dstest::entryRecord;
+
+namespace {
+
+const QByteArray Key("05061999");
+const QByteArray Zero8(8, '\0');
+const QByteArray Empty = entryRecord(Zero8, {0, 0, 0, 0, 0, 0});
+
+QByteArray five()
+{
+    QByteArray b;
+    for (int i = 1; i <= 5; ++i)
+        b += entryRecord(Key, {i, 10 + i, 20 + i, 30 + i, 40 + i, 49});
+    return b;
+}
+
+} // namespace
+
+TEST(EntryFile, EntryLineIsTwentyOneCharacters)
+{
+    const QString line = entryLine({3, 11, 19, 27, 35, 44});
+    EXPECT_EQ(line, "03 11 19 27 35 44 ( )");
+    EXPECT_EQ(line.size(), 21);
+    EXPECT_EQ(markedLine(line, QStringLiteral(" (*)")), "03 11 19 27 35 44 (*)");
+}
+
+TEST(EntryFile, NewSelectionsFileHasOneRecordAndNoEntries)
+{
+    dstest::TestFolder dir;
+    const QString path = dir.file(QStringLiteral("UK05061999.lot"));
+    const auto res = entryfile::openForDate(path, QStringLiteral("05061999"));
+    ASSERT_TRUE(res.ok);
+    EXPECT_TRUE(res.entries.empty());
+    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
+}
+
+TEST(EntryFile, OpenLoadsEntriesOfItsOwnDate)
+{
+    dstest::TestFolder dir;
+    dir.write(QStringLiteral("UK05061999.lot"), five());
+    const auto res = entryfile::openForDate(dir.file(QStringLiteral("UK05061999.lot")), QStringLiteral("05061999"));
+    ASSERT_EQ(res.entries.size(), 5u);
+    EXPECT_EQ(res.entries[2].n, (Numbers6{3, 13, 23, 33, 43, 49}));
+    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), five()); // untouched
+}
+
+TEST(EntryFile, ForeignDateInRecordOneMakesTheFileEmpty)
+{
+    dstest::TestFolder dir;
+    QByteArray b = entryRecord("01011990", {1, 2, 3, 4, 5, 6}) + entryRecord("01011990", {7, 8, 9, 10, 11, 12});
+    dir.write(QStringLiteral("UK05061999.lot"), b);
+    const auto res = entryfile::openForDate(dir.file(QStringLiteral("UK05061999.lot")), QStringLiteral("05061999"));
+    EXPECT_TRUE(res.entries.empty());
+    // Only record 1's date field changed; its numbers stay as read.
+    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")),
+              entryRecord(Key, {1, 2, 3, 4, 5, 6}) + entryRecord("01011990", {7, 8, 9, 10, 11, 12}));
+}
+
+TEST(EntryFile, LoadStopsAtFirstEmptyRecordOrEnd)
+{
+    dstest::TestFolder dir;
+    dir.write(QStringLiteral("a.lot"), entryRecord(Key, {1, 2, 3, 4, 5, 6}) + Empty
+                                           + entryRecord(Key, {7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(entryfile::load(dir.file(QStringLiteral("a.lot"))).size(), 1u);
+    // A record cut short reads with zeros for what is missing.
+    dir.write(QStringLiteral("b.lot"), five().left(20 * 4 + 10));
+    const auto e = entryfile::load(dir.file(QStringLiteral("b.lot")));
+    ASSERT_EQ(e.size(), 5u);
+    EXPECT_EQ(e[4].n, (Numbers6{5, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE(entryfile::load(dir.file(QStringLiteral("missing.lot"))).empty());
+}
+
+TEST(EntryFile, AppendWritesInPlace)
+{
+    dstest::TestFolder dir;
+    const QString path = dir.file(QStringLiteral("UK05061999.lot"));
+    entryfile::openForDate(path, QStringLiteral("05061999"));
+    Entry e;
+    e.date = Key;
+    e.n = {1, 5, 12, 23, 30, 49};
+    ASSERT_TRUE(entryfile::writeAt(path, 1, e));
+    e.n = {2, 6, 13, 24, 31, 48};
+    ASSERT_TRUE(entryfile::writeAt(path, 2, e));
+    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")),
+              entryRecord(Key, {1, 5, 12, 23, 30, 49}) + entryRecord(Key, {2, 6, 13, 24, 31, 48}));
+}
+
+TEST(EntryFile, DeleteThirdOfFive)
+{
+    dstest::TestFolder dir;
+    dir.write(QStringLiteral("x.lot"), five());
+    ASSERT_TRUE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 2, 5));
+    const QByteArray all = five();
+    auto rec = [&](int i) { return all.mid((i - 1) * 20, 20); };
+    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), rec(1) + rec(2) + rec(4) + rec(5) + Empty + Empty);
+}
+
+TEST(EntryFile, DeleteFirstAndLast)
+{
+    dstest::TestFolder dir;
+    const QByteArray all = five();
+    auto rec = [&](int i) { return all.mid((i - 1) * 20, 20); };
+    dir.write(QStringLiteral("x.lot"), all);
+    ASSERT_TRUE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 0, 5));
+    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), rec(2) + rec(3) + rec(4) + rec(5) + Empty + Empty);
+    ASSERT_TRUE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 3, 4));
+    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), rec(2) + rec(3) + rec(4) + Empty + Empty + Empty);
+}
+
+TEST(EntryFile, DeleteOnlyEntryThenReopen)
+{
+    dstest::TestFolder dir;
+    const QString path = dir.file(QStringLiteral("UK05061999.lot"));
+    dir.write(QStringLiteral("UK05061999.lot"), entryRecord(Key, {1, 2, 3, 4, 5, 6}));
+    ASSERT_TRUE(entryfile::deleteAt(path, 0, 1));
+    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), Empty + Empty);
+    const auto res = entryfile::openForDate(path, QStringLiteral("05061999"));
+    EXPECT_TRUE(res.entries.empty());
+    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), entryRecord(Key, {0, 0, 0, 0, 0, 0}) + Empty);
+}
+
+TEST(EntryFile, DeleteRefusesPositionsOutsideTheList)
+{
+    dstest::TestFolder dir;
+    dir.write(QStringLiteral("x.lot"), five());
+    EXPECT_FALSE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 5, 5));
+    EXPECT_FALSE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), -1, 5));
+    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), five());
+}
+
+TEST(EntryFile, SameEntryAndWholeFileCopies)
+{
+    EXPECT_TRUE(sameEntry({1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}));
+    EXPECT_FALSE(sameEntry({1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}));
+
+    dstest::TestFolder dir;
+    dir.write(QStringLiteral("UK05061999.lot"), five());
+    dir.write(QStringLiteral("StandUK.lot"), QByteArray(200, 'x'));
+    ASSERT_TRUE(entryfile::copyWhole(dir.file(QStringLiteral("UK05061999.lot")), dir.file(QStringLiteral("StandUK.lot"))));
+    EXPECT_EQ(dir.read(QStringLiteral("StandUK.lot")), five());
+    EXPECT_FALSE(entryfile::copyWhole(dir.file(QStringLiteral("none.lot")), dir.file(QStringLiteral("StandUK.lot"))));
+    EXPECT_EQ(dir.read(QStringLiteral("StandUK.lot")), five());
+}
+
+TEST(EntryFile, WheelFileIsReplacedWithBlankDates)
+{
+    dstest::TestFolder dir;
+    dir.write(QStringLiteral("UKwheel3.lot"), QByteArray(100, 'x'));
+    ASSERT_TRUE(entryfile::writeWheel(dir.file(QStringLiteral("UKwheel3.lot")), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 1, 2, 3}}));
+    EXPECT_EQ(dir.read(QStringLiteral("UKwheel3.lot")),
+              entryRecord(Zero8, {1, 2, 3, 4, 5, 6}) + entryRecord(Zero8, {7, 8, 9, 1, 2, 3}));
+}
+
+TEST(EntryFile, DateKeyOfSelectionsFileName)
+{
+    EXPECT_EQ(selectionsFileDateKey(QStringLiteral("/x/UK05061999.lot")), "05061999");
+    EXPECT_EQ(selectionsFileDateKey(QStringLiteral("/x/ir31121999.LOT")), "31121999");
+    EXPECT_EQ(selectionsFileDateKey(QStringLiteral("/x/StandUK.lot")), "");
+}

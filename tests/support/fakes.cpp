@@ -1,0 +1,95 @@
+#include "support/fakes.h"
+
+#include <QWidget>
+
+namespace dstest {
+
+void FakeDialogs::message(const QString &text)
+{
+    messages << text;
+    log << QStringLiteral("message: ") + text;
+}
+
+bool FakeDialogs::ask(const QString &text)
+{
+    questions << text;
+    log << QStringLiteral("question: ") + text;
+    if (answers.empty()) {
+        unexpected << text;
+        return false;
+    }
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+void FakeDialogs::setBusy(bool busy)
+{
+    if (busy) {
+        ++busyDepth;
+        ++busyCount;
+    } else if (busyDepth > 0) {
+        --busyDepth;
+    }
+}
+
+QString FakeDialogs::chooseOpenFile(const QString &, const QString &, const QString &)
+{
+    if (files.empty())
+        return {};
+    QString f = files.front();
+    files.pop_front();
+    return f;
+}
+
+void FakePrinter::setFont(const QString &name, int pointSize)
+{
+    font = name;
+    fontSize = pointSize;
+    if (!open) {
+        current = Job{};
+        open = true;
+    }
+    current.font = name;
+    current.size = pointSize;
+}
+
+void FakePrinter::printLine(const QString &text)
+{
+    if (!open) {
+        current = Job{};
+        current.font = font;
+        current.size = fontSize;
+        open = true;
+    }
+    current.pages.back() << text;
+}
+
+void FakePrinter::newPage()
+{
+    if (!open) {
+        current = Job{};
+        open = true;
+    }
+    current.pages.emplace_back();
+}
+
+void FakePrinter::endDocument()
+{
+    if (!open)
+        return;
+    jobs.push_back(current);
+    current = Job{};
+    open = false;
+}
+
+void FakePrinter::printWindow(QWidget *window, int, int)
+{
+    endDocument();
+    Job j;
+    j.windowImages = 1;
+    j.windowName = window ? window->objectName() : QString();
+    jobs.push_back(j);
+}
+
+} // namespace dstest

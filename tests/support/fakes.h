@@ -1,0 +1,111 @@
+#pragma once
+
+#include "core/appstate.h"
+#include "platform/platform.h"
+
+#include <QDate>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <random>
+#include <vector>
+
+class QWidget;
+
+namespace dstest {
+
+// Records every message and question, and answers questions as scripted.
+// A question with no scripted answer is recorded in `unexpected` and answered No.
+class FakeDialogs : public ds::Dialogs {
+public:
+    void message(const QString &text) override;
+    bool ask(const QString &text) override;
+    void setBusy(bool busy) override;
+    QString chooseOpenFile(const QString &caption, const QString &folder,
+                           const QString &filter) override;
+
+    void answer(bool yes) { answers.push_back(yes); }
+    void answerFile(const QString &path) { files.push_back(path); }
+    void clear() { messages.clear(); questions.clear(); log.clear(); unexpected.clear(); }
+
+    QStringList messages;       // OK messages in order
+    QStringList questions;      // Yes/No questions in order
+    QStringList log;            // both, prefixed "message: " / "question: "
+    QStringList unexpected;     // questions asked with no scripted answer
+    std::deque<bool> answers;
+    std::deque<QString> files;
+    int busyDepth = 0;
+    int busyCount = 0;          // how many times the hourglass was shown
+};
+
+// Records printed jobs: pages of lines, and window images.
+class FakePrinter : public ds::Printer {
+public:
+    struct Job {
+        QString font;
+        int size = 0;
+        std::vector<QStringList> pages{QStringList{}};
+        int windowImages = 0;
+        QString windowName;
+    };
+    void setFont(const QString &name, int pointSize) override;
+    void printLine(const QString &text) override;
+    void newPage() override;
+    void endDocument() override;
+    void printWindow(QWidget *window, int leftTwips, int topTwips) override;
+
+    std::vector<Job> jobs; // ended jobs
+    Job current;
+    bool open = false;
+    QString font;
+    int fontSize = 0;
+};
+
+class FakeSettings : public ds::SettingsStore {
+public:
+    QString value(const QString &key) const override { return values.value(key); }
+    void setValue(const QString &key, const QString &value) override
+    {
+        values[key] = value;
+        ++writes;
+    }
+    QMap<QString, QString> values;
+    int writes = 0;
+};
+
+class FakeClock : public ds::Clock {
+public:
+    QDate today() const override { return date; }
+    QTime timeOfDay() const override { return time; }
+    QDate date{2026, 12, 5};
+    QTime time{20, 0, 0};
+};
+
+// A seeded generator, so a test sees the same fractions each run.
+class FakeRandom : public ds::RandomSource {
+public:
+    void seed(quint64 s) override { gen.seed(s); ++seeds; }
+    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(gen); }
+    std::mt19937_64 gen{12345};
+    int seeds = 0;
+};
+
+class FakeProgram : public ds::ProgramControl {
+public:
+    void endProgram() override { ++ended; }
+    int ended = 0;
+};
+
+// All fakes with a state whose program folder is a given folder.
+struct FakePlatform {
+    FakeDialogs dialogs;
+    FakePrinter printer;
+    FakeSettings settings;
+    FakeClock clock;
+    FakeRandom random;
+    FakeProgram program;
+    ds::Platform platform() { return {&dialogs, &printer, &settings, &clock, &random, &program}; }
+};
+
+} // namespace dstest
