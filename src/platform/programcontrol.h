@@ -2,10 +2,11 @@
 
 namespace ds {
 
-// Ending the program after a failure that the program cannot go on from.
+// Ending the program: normally (Exit), or after a failure it cannot go on from.
 class ProgramControl {
 public:
     virtual ~ProgramControl() = default;
+    virtual void exitProgram() = 0;
     virtual void endProgram() = 0;
 };
 

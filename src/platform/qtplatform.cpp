@@ -91,6 +91,13 @@ double StdRandomSource::next()
     return std::uniform_real_distribution<double>(0.0, 1.0)(m_gen);
 }
 
+void QtProgramControl::exitProgram()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->hide();
+    QCoreApplication::quit();
+}
+
 void QtProgramControl::endProgram()
 {
     // Files are closed after every action; nothing else needs saving. The

@@ -43,6 +43,7 @@ private:
 
 class QtProgramControl : public ProgramControl {
 public:
+    void exitProgram() override;
     void endProgram() override;
     bool ended() const { return m_ended; }
 

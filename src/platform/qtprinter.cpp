@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -42,8 +43,11 @@ bool QtPrinter::begin()
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         QDir dir(m_folder);
         dir.mkpath(QStringLiteral("printouts"));
-        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-        m_pdfPath = dir.filePath(QStringLiteral("printouts/printout-%1.pdf").arg(stamp));
+        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        int n = 1;
+        do {
+            m_pdfPath = dir.filePath(QStringLiteral("printouts/printout-%1-%2.pdf").arg(stamp).arg(n++));
+        } while (QFileInfo::exists(m_pdfPath));
         m_printer->setOutputFileName(m_pdfPath);
     }
     m_printer->setDocName(QStringLiteral("Drawsmith"));

@@ -93,7 +93,9 @@ public:
 
 class FakeProgram : public ds::ProgramControl {
 public:
+    void exitProgram() override { ++exited; }
     void endProgram() override { ++ended; }
+    int exited = 0;
     int ended = 0;
 };
 

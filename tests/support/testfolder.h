@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/drawhistory.h"
+#include "support/printers.h"
 #include "core/entryfile.h"
 
 #include <QByteArray>

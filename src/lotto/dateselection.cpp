@@ -1,0 +1,269 @@
+#include "lotto/dateselection.h"
+
+#include "core/dates.h"
+#include "core/drawhistory.h"
+#include "core/entryfile.h"
+#include "core/games.h"
+#include "core/numbers.h"
+#include "entries/selections.h"
+#include "lotto/ballshape.h"
+#include "lotto/mainwindow.h"
+#include "platform/monthcalendar.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace ds {
+
+namespace {
+
+const QString InvalidNumbers = QStringLiteral("One or more of your numbers are invalid");
+const QString SameNumbers = QStringLiteral("One or more of your numbers are the same");
+
+} // namespace
+
+DateSelectionDialog::DateSelectionDialog(MainWindow &main)
+    : QDialog(nullptr), m_main(main)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Date Selection"));
+
+    m_calendar = new MonthCalendar(this);
+    m_calendar->setObjectName(QStringLiteral("Calendar1"));
+    m_command2 = new QPushButton(QStringLiteral("OK"));
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setToolTip(QStringLiteral("Use this to confirm the chosen date."));
+    m_command4 = new QPushButton(QStringLiteral("Cancel"));
+    m_command4->setObjectName(QStringLiteral("Command4"));
+    m_command4->setToolTip(QStringLiteral("Use this to cancel the current date selection activity."));
+
+    m_frame1 = new QGroupBox(QStringLiteral("Enter Draw Numbers"));
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    auto *grid = new QGridLayout(m_frame1);
+    for (int k = 0; k < 7; ++k) {
+        auto *b = new QLineEdit;
+        b->setObjectName(QStringLiteral("Text%1").arg(k + 1));
+        b->setFixedWidth(40);
+        m_boxes[static_cast<size_t>(k)] = b;
+    }
+    for (int k = 0; k < 6; ++k)
+        grid->addWidget(m_boxes[static_cast<size_t>(k)], 0, k);
+    auto *bonus = new QLabel(QStringLiteral("Bonus"));
+    bonus->setObjectName(QStringLiteral("Label1"));
+    grid->addWidget(bonus, 0, 6);
+    grid->addWidget(m_boxes[6], 0, 7);
+    m_command1 = new QPushButton(QStringLiteral("OK"));
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setToolTip(QStringLiteral("Use this to add the draw results to the draw history file."));
+    m_command3 = new QPushButton(QStringLiteral("Cancel"));
+    m_command3->setObjectName(QStringLiteral("Command3"));
+    m_command3->setToolTip(QStringLiteral("Cancels the operation."));
+    grid->addWidget(m_command1, 1, 0, 1, 3);
+    grid->addWidget(m_command3, 1, 3, 1, 3);
+
+    auto *lay = new QVBoxLayout(this);
+    lay->addWidget(m_calendar);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_command2);
+    buttons->addWidget(m_command4);
+    lay->addLayout(buttons);
+    lay->addWidget(m_frame1);
+
+    connect(m_command2, &QPushButton::clicked, this, &DateSelectionDialog::onCalendarOk);
+    connect(m_command4, &QPushButton::clicked, this, &DateSelectionDialog::onCalendarCancel);
+    connect(m_command1, &QPushButton::clicked, this, &DateSelectionDialog::onNumbersOk);
+    connect(m_command3, &QPushButton::clicked, this, &DateSelectionDialog::onNumbersCancel);
+
+    // First load: today's date, the calendar face.
+    m_calendar->setDate(m_main.platform().clock->today());
+    m_calendar->show();
+    m_frame1->hide();
+}
+
+void DateSelectionDialog::openCalendarFace()
+{
+    m_calendar->show();
+    m_frame1->hide();
+    show();
+    raise();
+    activateWindow();
+}
+
+void DateSelectionDialog::closeDialog()
+{
+    hide();
+    m_main.returnToMain();
+}
+
+void DateSelectionDialog::reject()
+{
+    if (m_frame1->isVisibleTo(this))
+        onNumbersCancel();
+    else
+        onCalendarCancel();
+}
+
+void DateSelectionDialog::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (isVisible())
+        reject();
+}
+
+void DateSelectionDialog::onCalendarOk()
+{
+    AppState &s = m_main.state();
+    const int d = m_calendar->day();
+    const int m = m_calendar->month();
+    const int y = m_calendar->year();
+    s.chosenDateKey = dateKey(d, m, y);
+    if (d == 0) {
+        m_main.platform().dialogs->message(QStringLiteral("You must select a date from the calendar"));
+        return;
+    }
+    if (s.dateSelectionMode == QLatin1String(ModeChangeDrawNumbers))
+        changeDrawNumbers(d, m, y);
+    else if (s.dateSelectionMode == QLatin1String(ModeChangeSelections))
+        changeSelections(d, m, y);
+    else
+        closeDialog();
+}
+
+void DateSelectionDialog::changeDrawNumbers(int d, int m, int y)
+{
+    AppState &s = m_main.state();
+    s.drawHistoryPath.clear();
+    s.displayedDrawNumber = 1;
+    const QString path = s.historyPath();
+    DrawHistory history;
+    history.load(path); // an unreadable file reads as no draws
+    int found = 0;
+    if (history.count() > 0) {
+        s.drawHistoryPath = path;
+        found = history.findFirst(s.chosenDateKey);
+        if (found)
+            m_main.showDraw(history.record(found));
+    }
+    if (found) {
+        m_main.ui().Text1->setText(dateDisplayText(d, m, y));
+        s.currentDrawDate = s.chosenDateKey;
+        s.displayedDrawDate = s.chosenDateKey;
+        for (auto *shape : m_main.ui().shapes)
+            shape->update();
+        closeDialog();
+        return;
+    }
+    m_calendar->hide();
+    m_frame1->show();
+    m_boxes[0]->setFocus();
+    s.currentDrawDate = s.chosenDateKey;
+}
+
+void DateSelectionDialog::changeSelections(int d, int m, int y)
+{
+    AppState &s = m_main.state();
+    MainUi &ui = m_main.ui();
+    s.checked = false;
+    ui.List2->clear();
+    ui.Text3->clear();
+    s.entryCount = 0;
+    s.currentEntryFile.clear();
+    s.chosenDateKey = dateKey(d, m, y);
+
+    const QString path = s.filePath(s.countryCode + s.chosenDateKey + QStringLiteral(".lot"));
+    const entryfile::OpenResult opened = entryfile::openForDate(path, s.chosenDateKey);
+    if (!opened.ok) {
+        m_main.platform().dialogs->message(
+            QStringLiteral("The selections file for this date could not be opened."));
+        closeDialog();
+        return;
+    }
+    s.currentEntryFile = path;
+    if (opened.entries.empty()) {
+        ui.Text2->setText(dateDisplayText(d, m, y));
+        ui.Frame4->show();
+        ui.Command11->show();
+        m_main.setEnabled(true);
+        ui.Command2->setEnabled(false);
+        ui.Command3->setEnabled(false);
+        closeDialog();
+        return;
+    }
+    m_main.selections()->showEntries(opened.entries);
+    ui.Text2->setText(dateDisplayText(d, m, y));
+    ui.Text3->setText(QString::number(s.entryCount));
+    closeDialog();
+}
+
+void DateSelectionDialog::onNumbersOk()
+{
+    AppState &s = m_main.state();
+    std::array<qint64, 7> v{};
+    for (size_t k = 0; k < 7; ++k)
+        v[k] = readBoxNumber(m_boxes[k]->text());
+    for (qint64 n : v) {
+        if (n < 1 || n > s.maxBall) {
+            m_main.platform().dialogs->message(InvalidNumbers);
+            return;
+        }
+    }
+    for (size_t a = 0; a < 7; ++a)
+        for (size_t b = a + 1; b < 7; ++b)
+            if (v[a] == v[b]) {
+                m_main.platform().dialogs->message(SameNumbers);
+                return;
+            }
+    std::array<qint16, 6> mains{};
+    for (size_t k = 0; k < 6; ++k)
+        mains[k] = static_cast<qint16>(v[k]);
+    std::sort(mains.begin(), mains.end());
+    const qint16 bonus = static_cast<qint16>(v[6]);
+
+    s.currentDrawDate = s.chosenDateKey;
+    s.lastStoredDrawDate = s.chosenDateKey;
+    const QString path = s.historyPath();
+    const Draw draw = Draw::make(s.chosenDateKey, mains, bonus);
+    if (storeDraw(path, draw) != StoreResult::Stored) {
+        m_main.platform().dialogs->message(
+            QStringLiteral("stored date =")
+            + QStringLiteral("The program will close - Your result file may have been corrupted download a new one from the web"));
+        m_main.platform().program->endProgram();
+        return;
+    }
+    m_main.showDraw(draw);
+    s.displayedDrawDate = s.chosenDateKey;
+    emptyBoxes();
+    s.drawHistoryPath = path;
+    m_main.ui().Text1->setText(dateDisplayText(m_calendar->day(), m_calendar->month(), m_calendar->year()));
+    m_main.ui().List1->clear();
+    closeDialog();
+}
+
+void DateSelectionDialog::onNumbersCancel()
+{
+    emptyBoxes();
+    m_main.state().currentDrawDate = m_main.state().lastStoredDrawDate;
+    closeDialog();
+}
+
+void DateSelectionDialog::onCalendarCancel()
+{
+    closeDialog();
+}
+
+void DateSelectionDialog::emptyBoxes()
+{
+    for (QLineEdit *b : m_boxes)
+        b->clear();
+}
+
+} // namespace ds

@@ -1,0 +1,271 @@
+#include "lotto/ballshape.h"
+#include "lotto/dateselection.h"
+#include "platform/monthcalendar.h"
+#include "support/mainfixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+using namespace dstest;
+
+namespace {
+
+const QByteArray Key("05061999");
+const QByteArray DrawA = drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9);
+const QByteArray DrawB = drawRecord("12061999", {1, 2, 13, 24, 35, 46}, 8);
+
+} // namespace
+
+class DateSelectionTest : public MainFixture {
+protected:
+    QGroupBox *numbers() { return child<QGroupBox>(dialog(), "Frame1"); }
+    ds::MonthCalendar *calendar() { return child<ds::MonthCalendar>(dialog(), "Calendar1"); }
+    QString mainText(const char *name) { return child<QLineEdit>(&w(), name)->text(); }
+};
+
+TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceOverADisabledMainWindow)
+{
+    start();
+    click(&w(), "Command1");
+    EXPECT_EQ(dialog()->objectName(), "Form2");
+    EXPECT_EQ(dialog()->windowTitle(), "Date Selection");
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_FALSE(w().isEnabled());
+    EXPECT_FALSE(hidden(calendar()));
+    EXPECT_TRUE(hidden(numbers()));
+    EXPECT_EQ(state.dateSelectionMode, "ChangeDrawNumbers");
+    // First load shows today's date.
+    EXPECT_EQ(calendar()->date(), fakes.clock.date);
+    EXPECT_EQ(child<QAbstractButton>(dialog(), "Command2")->toolTip(), "Use this to confirm the chosen date.");
+}
+
+TEST_F(DateSelectionTest, FoundDrawIsShownAndTheDialogCloses)
+{
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA, DrawB}));
+    start();
+    chooseDraw(5, 6, 1999);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(mainText("Text1"), "5/6/1999");
+    EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
+    EXPECT_EQ(child<QLabel>(&w(), "Label10")->text(), "45");
+    EXPECT_EQ(child<QLabel>(&w(), "Label11")->text(), " 9");
+    EXPECT_FALSE(hidden(child<QWidget>(&w(), "Shape1")));
+    EXPECT_EQ(state.currentDrawDate, "05061999");
+    EXPECT_EQ(state.displayedDrawDate, "05061999");
+    EXPECT_EQ(state.displayedDrawNumber, 1);
+    EXPECT_EQ(state.drawHistoryPath, dir.file(QStringLiteral("UK.exe")));
+    EXPECT_TRUE(hidden(numbers()));
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+}
+
+TEST_F(DateSelectionTest, HistoryFileIsFoundWhateverItsLetterCase)
+{
+    dir.write(QStringLiteral("uk.EXE"), historyFile({DrawA}));
+    start();
+    chooseDraw(5, 6, 1999);
+    EXPECT_EQ(mainText("Text1"), "5/6/1999");
+}
+
+TEST_F(DateSelectionTest, MissingDrawIsEnteredSortedAndStored)
+{
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawB}));
+    start();
+    chooseDraw(5, 6, 1999);
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_FALSE(hidden(numbers()));
+    EXPECT_TRUE(hidden(calendar()));
+    EXPECT_EQ(state.currentDrawDate, "05061999");
+
+    enterNumbers({"7", "3", "45", "12", "30", "21", "9"});
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), historyFile({DrawA, DrawB}));
+    EXPECT_EQ(mainText("Text1"), "5/6/1999");
+    const QColor expected[7] = {Qt::white, Qt::white, Qt::blue, Qt::red, Qt::green, Qt::yellow, Qt::white};
+    for (int k = 0; k < 7; ++k)
+        EXPECT_EQ(child<ds::BallShape>(&w(), QStringLiteral("Shape%1").arg(k + 1).toLatin1().constData())->fillColour(),
+                  expected[k]) << k;
+    EXPECT_EQ(state.lastStoredDrawDate, "05061999");
+    EXPECT_EQ(state.displayedDrawDate, "05061999");
+    EXPECT_EQ(state.displayedDrawNumber, 1);
+    for (int k = 1; k <= 7; ++k)
+        EXPECT_TRUE(child<QLineEdit>(dialog(), QStringLiteral("Text%1").arg(k).toLatin1().constData())->text().isEmpty());
+
+    // Next time the dialog opens on its calendar face, keeping its date.
+    click(&w(), "Command1");
+    EXPECT_FALSE(hidden(calendar()));
+    EXPECT_TRUE(hidden(numbers()));
+    EXPECT_EQ(calendar()->date(), QDate(1999, 6, 5));
+    click(dialog(), "Command4");
+}
+
+TEST_F(DateSelectionTest, FirstDrawIntoAMissingFileCreatesIt)
+{
+    start();
+    chooseDraw(5, 6, 1999);
+    enterNumbers({"3", "7", "12", "21", "30", "45", "9"});
+    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), countRecord(1) + DrawA);
+}
+
+TEST_F(DateSelectionTest, NumberValidation)
+{
+    start(QStringLiteral("I"));
+    chooseDraw(5, 6, 1999);
+    const QString invalid = QStringLiteral("One or more of your numbers are invalid");
+    const QString same = QStringLiteral("One or more of your numbers are the same");
+    const struct { QStringList boxes; QString message; } cases[] = {
+        {{"1", "2", "3", "4", "5", "43", "7"}, invalid},        // above the Irish limit
+        {{"1", "2", "3", "4", "5", "", "7"}, invalid},          // empty box reads 0
+        {{"1", "2", "3", "4", "5", "abc", "7"}, invalid},       // no number reads 0
+        {{"1", "2", "3", "4", "5", "-6", "7"}, invalid},
+        {{"1", "2", "3", "4", "5", "99999", "7"}, invalid},     // beyond 16 bits: refused, no crash
+        {{"1", "2", "3", "4", "5", "6", "6"}, same},            // bonus equals a main number
+        {{"1", "2", "3", "4", "4", "6", "7"}, same},
+        {{"1", "2", "3", "4", "5", "4.5", "7"}, same},          // 4.5 rounds to even: 4
+        {{"1", "2", "3", "4", "5", "0.4", "7"}, invalid},       // rounds to 0
+    };
+    for (const auto &c : cases) {
+        fakes.dialogs.clear();
+        enterNumbers(c.boxes);
+        EXPECT_EQ(fakes.dialogs.messages, QStringList{c.message}) << c.boxes.join(',').toStdString();
+        EXPECT_TRUE(dialog()->isVisible());
+        EXPECT_FALSE(dir.exists(QStringLiteral("IR.exe")));
+    }
+    // Trailing letters are ignored; 42 is the top Irish ball.
+    fakes.dialogs.clear();
+    enterNumbers({"12abc", "2", "3", "4", "5", "42", "7"});
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(dir.read(QStringLiteral("IR.exe")),
+              countRecord(1) + drawRecord("05061999", {2, 3, 4, 5, 12, 42}, 7));
+}
+
+TEST_F(DateSelectionTest, UkLimitIs49)
+{
+    start();
+    chooseDraw(5, 6, 1999);
+    enterNumbers({"1", "2", "3", "4", "5", "50", "7"});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+    fakes.dialogs.clear();
+    enterNumbers({"1", "2", "3", "4", "5", "49", "7"});
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+}
+
+TEST_F(DateSelectionTest, CancelOnNumbersKeepsTheShownDrawAndRestoresTheDate)
+{
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
+    start();
+    chooseDraw(5, 6, 1999);
+    chooseDraw(6, 6, 1999); // no draw that day
+    ASSERT_FALSE(hidden(numbers()));
+    EXPECT_EQ(state.currentDrawDate, "06061999");
+    type(dialog(), "Text1", QStringLiteral("4"));
+    click(dialog(), "Command3");
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(state.currentDrawDate, ""); // nothing was stored in this run
+    EXPECT_EQ(mainText("Text1"), "5/6/1999");
+    EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
+    EXPECT_TRUE(child<QLineEdit>(dialog(), "Text1")->text().isEmpty());
+}
+
+TEST_F(DateSelectionTest, EscapeTakesTheCancelPath)
+{
+    start();
+    click(&w(), "Command1");
+    QTest::keyClick(dialog(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+
+    chooseDraw(6, 6, 1999);
+    state.lastStoredDrawDate = QStringLiteral("01011999");
+    dialog()->close(); // title-bar close on the number face
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(state.currentDrawDate, "01011999");
+}
+
+TEST_F(DateSelectionTest, NoDateSelected)
+{
+    start();
+    click(&w(), "Command1");
+    calendar()->clearSelection();
+    click(dialog(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You must select a date from the calendar"});
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_FALSE(w().isEnabled());
+    click(dialog(), "Command4");
+}
+
+TEST_F(DateSelectionTest, StoreFailureTellsThePlayerAndEndsWithTheOldFileIntact)
+{
+    const QByteArray old = historyFile({DrawB});
+    dir.write(QStringLiteral("UK.exe"), old);
+    start();
+    chooseDraw(5, 6, 1999);
+    {
+        FileSizeLimit limit(50);
+        enterNumbers({"3", "7", "12", "21", "30", "45", "9"});
+    }
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"stored date =The program will close - Your result file may have been corrupted download a new one from the web"});
+    EXPECT_EQ(fakes.program.ended, 1);
+    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);
+}
+
+TEST_F(DateSelectionTest, NewSelectionsDateCreatesItsFileAndOpensMaintain)
+{
+    start();
+    chooseSelections(5, 6, 1999);
+    EXPECT_EQ(state.dateSelectionMode, "ChangeSelections");
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(state.currentEntryFile, dir.file(QStringLiteral("UK05061999.lot")));
+    EXPECT_EQ(mainText("Text2"), "5/6/1999");
+    EXPECT_FALSE(hidden(child<QWidget>(&w(), "Frame4")));
+    EXPECT_FALSE(hidden(child<QWidget>(&w(), "Command11")));
+    EXPECT_FALSE(child<QWidget>(&w(), "Command2")->isEnabled());
+    EXPECT_FALSE(child<QWidget>(&w(), "Command3")->isEnabled());
+    EXPECT_EQ(state.entryCount, 0);
+
+    // "Finished" leaves maintain mode.
+    click(&w(), "Command7");
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
+    EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
+    EXPECT_TRUE(child<QWidget>(&w(), "Command3")->isEnabled());
+}
+
+TEST_F(DateSelectionTest, SelectionsDateWithEntriesListsThem)
+{
+    dir.write(QStringLiteral("IR05061999.lot"),
+              entryRecord(Key, {1, 5, 12, 23, 30, 41}) + entryRecord(Key, {2, 6, 13, 24, 31, 42}));
+    start(QStringLiteral("I"));
+    state.checked = true;
+    chooseSelections(5, 6, 1999);
+    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")),
+              (QStringList{"01 05 12 23 30 41 ( )", "02 06 13 24 31 42 ( )"}));
+    EXPECT_EQ(mainText("Text3"), "2");
+    EXPECT_EQ(mainText("Text2"), "5/6/1999");
+    EXPECT_EQ(state.entryCount, 2);
+    EXPECT_FALSE(state.checked);
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4"))); // stays as it was
+    EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
+}
+
+TEST_F(DateSelectionTest, SelectionsFileNameUsesCountryAndDateKey)
+{
+    start();
+    chooseSelections(31, 12, 1999);
+    EXPECT_TRUE(dir.exists(QStringLiteral("UK31121999.lot")));
+}
+
+TEST_F(DateSelectionTest, ChangeWithoutCountryIsRefused)
+{
+    start();
+    state.countryCode.clear();
+    click(&w(), "Command1");
+    click(&w(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select a Country", "You need to select a Country"}));
+    EXPECT_FALSE(dialog()->isVisible());
+}

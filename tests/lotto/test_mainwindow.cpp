@@ -1,0 +1,240 @@
+#include "lotto/ballshape.h"
+#include "support/mainfixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+
+using namespace dstest;
+
+namespace {
+
+QAction *menuAction(QObject *root, const char *menuName)
+{
+    auto *m = child<QMenu>(root, menuName);
+    return m ? m->menuAction() : nullptr;
+}
+
+} // namespace
+
+class MainWindowTest : public MainFixture {};
+
+TEST_F(MainWindowTest, FirstRunSetsUpTheUkLotto)
+{
+    start();
+    EXPECT_EQ(w().objectName(), "Form1");
+    EXPECT_EQ(state.countryCode, "UK");
+    EXPECT_EQ(state.maxBall, 49);
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Command14")));
+    EXPECT_TRUE(child<QAction>(&w(), "mnuPT")->isEnabled());
+    EXPECT_TRUE(menuAction(&w(), "mnu3wheel")->isEnabled());
+    EXPECT_EQ(w().picture(), 1);
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text3")->text(), "0");
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Command11")));
+    EXPECT_FALSE(child<QWidget>(&w(), "Command12")->isEnabled());
+    EXPECT_TRUE(child<QAbstractButton>(&w(), "Option4")->isChecked());
+    EXPECT_FALSE(child<QAbstractButton>(&w(), "Option3")->isChecked());
+    EXPECT_TRUE(child<QAbstractButton>(&w(), "Option1")->isChecked());
+    for (int k = 1; k <= 7; ++k)
+        EXPECT_TRUE(hidden(child<QWidget>(&w(), QStringLiteral("Shape%1").arg(k).toLatin1().constData())));
+    EXPECT_TRUE(child<QLineEdit>(&w(), "Text1")->text().isEmpty());
+    EXPECT_EQ(state.selectionPool[1], 1);
+    EXPECT_EQ(state.selectionPool[42], 42);
+    EXPECT_EQ(state.selectionPool[43], 0);
+    EXPECT_EQ(w().helpFile(), dir.path() + "/Drawsmith.chm");
+    EXPECT_EQ(fakes.settings.writes, 0); // reading the remembered game writes nothing
+}
+
+TEST_F(MainWindowTest, RememberedIrishLotto)
+{
+    start(QStringLiteral("I"));
+    EXPECT_EQ(state.countryCode, "IR");
+    EXPECT_EQ(state.maxBall, 42);
+    EXPECT_FALSE(hidden(child<QWidget>(&w(), "Command14")));
+    EXPECT_FALSE(child<QAction>(&w(), "mnuPT")->isEnabled());
+    EXPECT_FALSE(menuAction(&w(), "mnu3wheel")->isEnabled());
+    EXPECT_EQ(w().picture(), 2);
+}
+
+TEST_F(MainWindowTest, AnyOtherRememberedValueGivesUk)
+{
+    start(QStringLiteral("X"));
+    EXPECT_EQ(state.countryCode, "UK");
+}
+
+TEST_F(MainWindowTest, MenuBarCaptionsAndNames)
+{
+    start();
+    const std::pair<const char *, const char *> actions[] = {
+        {"mnu649", "6 from 49"}, {"mnuthunder", "Thunderball"}, {"mnuIreland", "Ireland"},
+        {"mnuUKstats", "UK Stats"}, {"mnuIRstats", "Irish Stats"},
+        {"mnuFileMaintenance", "File Maintenance"}, {"mnuDrawHistory", "Print Draw History File"},
+        {"mnuShowHistory", "Show Draw History File"}, {"mnuPT", "Print Tickets"},
+        {"mnuOSE", "Open Standing Entry"}, {"mnuSSE", "Save as Standing Entry"},
+        {"mnucheck", "Check Standing Entry Against Previous Draws"},
+        {"mnuWheel1", "New"}, {"mnuWheelfile", "Open Wheeling File"},
+        {"mnuWheelCheck", "Check Wheeling File Against Previous Draws"},
+        {"mnu5check", "Check Wheeling File Against Previous Draws"},
+        {"mnu4check", "Check Wheeling File Against Previous Draw"},
+        {"mnu3check", "Check Wheeling File Against Previous Draw"}, {"mnu3new", "New"},
+        {"mnufree1", "Download Results File"}, {"mnufree2", "Drawsmith Web Page"}, {"mnufree5", "Free5"},
+        {"mnumaintainlinks", "Maintain Links"}, {"mnuContents", "Contents"}, {"mnuAbout", "About"},
+        {"mnuExit", "Exit"}, {"mnuImport", "Import Results..."}};
+    for (const auto &[name, caption] : actions) {
+        auto *a = child<QAction>(&w(), name);
+        if (a) {
+            EXPECT_EQ(a->text(), QString::fromLatin1(caption)) << name;
+        }
+    }
+    const std::pair<const char *, const char *> menus[] = {
+        {"mnuCountry", "Country"}, {"mnuUK", "UK"}, {"mnuFileManager", "File Manager"},
+        {"mnuSE", "Standing Entry"}, {"mnuWheels", "Wheels"}, {"mnu6", "6"}, {"mnu5", "5"},
+        {"mnu4", "4"}, {"mnu3wheel", "3"}, {"mnuWebLinks", "Web Links"}, {"mnuHelp", "Help"}};
+    for (const auto &[name, caption] : menus) {
+        auto *m = child<QMenu>(&w(), name);
+        if (m) {
+            EXPECT_EQ(m->title(), QString::fromLatin1(caption)) << name;
+        }
+    }
+    // Nesting: "6 from 49" sits in "UK" under "Country".
+    EXPECT_EQ(child<QMenu>(&w(), "mnuUK")->actions().value(0), child<QAction>(&w(), "mnu649"));
+    EXPECT_TRUE(child<QMenu>(&w(), "mnuCountry")->actions().contains(menuAction(&w(), "mnuUK")));
+}
+
+TEST_F(MainWindowTest, CaptionsAndTooltipsOfTheFrames)
+{
+    start();
+    EXPECT_EQ(child<QGroupBox>(&w(), "Frame1")->title(), "Result of Draw");
+    EXPECT_EQ(child<QGroupBox>(&w(), "Frame1")->toolTip(), "Displays the draw date and balls drawn.");
+    EXPECT_EQ(child<QAbstractButton>(&w(), "Command1")->toolTip(),
+              "Use this to change the date of the draw using the calendar.");
+    EXPECT_EQ(child<QAbstractButton>(&w(), "Command13")->toolTip(),
+              "Print the list of your selections. If you have have checked them, an asterisk will be placed against winning entries.");
+    EXPECT_EQ(child<QAbstractButton>(&w(), "Command14")->text(), "Second Draw");
+    EXPECT_EQ(child<QGroupBox>(&w(), "Frame4")->title(), "Maintain Entries");
+    EXPECT_EQ(child<QLabel>(&w(), "Label4")->text(), "Bonus");
+    EXPECT_TRUE(child<QListWidget>(&w(), "List2")->font().fixedPitch());
+}
+
+TEST_F(MainWindowTest, SixFrom49WhileUkResetsNothing)
+{
+    start();
+    child<QListWidget>(&w(), "List2")->addItem(QStringLiteral("01 02 03 04 05 06 ( )"));
+    type(&w(), "Text2", QStringLiteral("5/6/1999"));
+    type(&w(), "Text4", QStringLiteral("7"));
+    trigger(&w(), "mnu649");
+    EXPECT_EQ(child<QListWidget>(&w(), "List2")->count(), 1);
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text2")->text(), "5/6/1999");
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text4")->text(), "7");
+    EXPECT_EQ(fakes.settings.writes, 0);
+}
+
+TEST_F(MainWindowTest, IrelandWhileUkResetsTheDisplayAndIsRemembered)
+{
+    start();
+    QSignalSpy switched(&w(), &ds::MainWindow::countrySwitched);
+    w().showDraw(ds::Draw::make(QStringLiteral("05061999"), {3, 7, 12, 21, 30, 45}, 9));
+    child<QListWidget>(&w(), "List2")->addItem(QStringLiteral("01 02 03 04 05 06 ( )"));
+    child<QListWidget>(&w(), "List1")->addItem(QStringLiteral("x"));
+    type(&w(), "Text1", QStringLiteral("5/6/1999"));
+    type(&w(), "Text2", QStringLiteral("5/6/1999"));
+    type(&w(), "Text3", QStringLiteral("1"));
+    type(&w(), "Text9", QStringLiteral("7"));
+    state.constraintsActive = true;
+    state.entryCount = 1;
+    state.currentEntryFile = dir.file(QStringLiteral("UK05061999.lot"));
+    child<QWidget>(&w(), "Command12")->setEnabled(true);
+    child<QWidget>(&w(), "Frame4")->show();
+
+    trigger(&w(), "mnuIreland");
+
+    EXPECT_EQ(fakes.settings.values.value(QStringLiteral("Country")), "I");
+    EXPECT_EQ(state.countryCode, "IR");
+    EXPECT_EQ(state.maxBall, 42);
+    EXPECT_EQ(child<QListWidget>(&w(), "List1")->count(), 0);
+    EXPECT_EQ(child<QListWidget>(&w(), "List2")->count(), 0);
+    for (const char *b : {"Text1", "Text2", "Text3", "Text9"})
+        EXPECT_TRUE(child<QLineEdit>(&w(), b)->text().isEmpty()) << b;
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Shape1")));
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Label5")));
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
+    EXPECT_FALSE(child<QWidget>(&w(), "Command12")->isEnabled());
+    EXPECT_FALSE(state.constraintsActive);
+    EXPECT_EQ(switched.count(), 1);
+    EXPECT_FALSE(hidden(child<QWidget>(&w(), "Command14")));
+    EXPECT_FALSE(child<QAction>(&w(), "mnuPT")->isEnabled());
+    // The current entry file and count are kept, as the shared values say.
+    EXPECT_EQ(state.entryCount, 1);
+    EXPECT_FALSE(state.currentEntryFile.isEmpty());
+
+    trigger(&w(), "mnu649");
+    EXPECT_EQ(fakes.settings.values.value(QStringLiteral("Country")), "U");
+    EXPECT_EQ(state.countryCode, "UK");
+    EXPECT_TRUE(child<QAction>(&w(), "mnuPT")->isEnabled());
+    EXPECT_TRUE(menuAction(&w(), "mnu3wheel")->isEnabled());
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Command14")));
+    EXPECT_EQ(switched.count(), 2);
+}
+
+TEST_F(MainWindowTest, ThunderballWhileIrishRemembersUkButKeepsIrish)
+{
+    start(QStringLiteral("I"));
+    trigger(&w(), "mnuthunder");
+    EXPECT_EQ(fakes.settings.values.value(QStringLiteral("Country")), "U");
+    EXPECT_EQ(state.countryCode, "IR");
+}
+
+TEST_F(MainWindowTest, ThunderballWhileUkStoresNothing)
+{
+    start();
+    trigger(&w(), "mnuthunder");
+    EXPECT_EQ(fakes.settings.writes, 0);
+}
+
+TEST_F(MainWindowTest, ShowDrawColoursAndCaptions)
+{
+    start();
+    w().showDraw(ds::Draw::make(QStringLiteral("05061999"), {7, 10, 19, 23, 30, 40}, 49));
+    const struct { const char *shape; const char *label; QColor fill; QColor text; const char *caption; } balls[] = {
+        {"Shape1", "Label5", Qt::white, Qt::black, " 7"}, {"Shape2", "Label6", Qt::blue, Qt::white, "10"},
+        {"Shape3", "Label7", Qt::blue, Qt::white, "19"}, {"Shape4", "Label8", Qt::red, Qt::white, "23"},
+        {"Shape5", "Label9", Qt::green, Qt::black, "30"}, {"Shape6", "Label10", Qt::yellow, Qt::black, "40"},
+        {"Shape7", "Label11", Qt::yellow, Qt::black, "49"}};
+    for (const auto &b : balls) {
+        auto *shape = child<ds::BallShape>(&w(), b.shape);
+        auto *label = child<QLabel>(&w(), b.label);
+        EXPECT_FALSE(hidden(shape));
+        EXPECT_FALSE(hidden(label));
+        EXPECT_EQ(shape->fillColour(), b.fill) << b.shape;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), b.text) << b.label;
+        EXPECT_EQ(label->text(), QString::fromLatin1(b.caption));
+    }
+    EXPECT_EQ(state.displayedDraw, (std::array<qint16, 7>{7, 10, 19, 23, 30, 40, 49}));
+    w().colourBall(8, 1); // outside 1..7: nothing happens
+    w().colourBall(0, 1);
+}
+
+TEST_F(MainWindowTest, ExitAndClosingEndTheProgram)
+{
+    start();
+    trigger(&w(), "mnuExit");
+    EXPECT_EQ(fakes.program.exited, 1);
+    EXPECT_EQ(fakes.program.ended, 0);
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgram)
+{
+    start();
+    w().close();
+    EXPECT_EQ(fakes.program.exited, 1);
+}
+
+TEST_F(MainWindowTest, MaintainNeedsASelectionsDate)
+{
+    start();
+    click(&w(), "Command3");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You need to select a date for the entries, use Change"});
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
+}

@@ -1,0 +1,63 @@
+#include "platform/monthcalendar.h"
+
+#include <QCalendarWidget>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using ds::MonthCalendar;
+
+TEST(MonthCalendar, ReadsAndWritesDayMonthYear)
+{
+    MonthCalendar cal;
+    cal.setDate(5, 6, 1999);
+    EXPECT_EQ(cal.day(), 5);
+    EXPECT_EQ(cal.month(), 6);
+    EXPECT_EQ(cal.year(), 1999);
+}
+
+TEST(MonthCalendar, MovesForwardOneWeekOverMonthEnd)
+{
+    MonthCalendar cal;
+    cal.setDate(27, 2, 1999);
+    cal.moveForwardOneWeek();
+    EXPECT_EQ(cal.day(), 6);
+    EXPECT_EQ(cal.month(), 3);
+    EXPECT_EQ(cal.year(), 1999);
+}
+
+TEST(MonthCalendar, ProgramMovesRaiseTheDateChangeEvent)
+{
+    MonthCalendar cal;
+    cal.setDate(1, 1, 2000);
+    QSignalSpy spy(&cal, &MonthCalendar::dateChanged);
+    cal.setDate(2, 1, 2000);
+    cal.moveForwardOneWeek();
+    EXPECT_EQ(spy.count(), 2);
+    // The player's pick raises it too.
+    cal.widget()->setSelectedDate(QDate(2000, 2, 1));
+    EXPECT_EQ(spy.count(), 3);
+}
+
+TEST(MonthCalendar, OnlyFourDigitYears)
+{
+    MonthCalendar cal;
+    cal.setDate(1, 1, 2000);
+    cal.setDate(1, 1, 999);
+    EXPECT_EQ(cal.year(), 2000);
+    cal.setDate(QDate(10000, 1, 1));
+    EXPECT_EQ(cal.year(), 2000);
+    cal.widget()->setSelectedDate(QDate(12000, 1, 1)); // held within the range
+    EXPECT_LE(cal.year(), 9999);
+    cal.setDate(31, 12, 9999);
+    EXPECT_EQ(cal.year(), 9999);
+}
+
+TEST(MonthCalendar, NoSelectionReadsDayZero)
+{
+    MonthCalendar cal;
+    cal.setDate(5, 6, 1999);
+    cal.clearSelection();
+    EXPECT_EQ(cal.day(), 0);
+    cal.setDate(6, 6, 1999);
+    EXPECT_EQ(cal.day(), 6);
+}

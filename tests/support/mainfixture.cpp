@@ -1,0 +1,38 @@
+#include "support/mainfixture.h"
+
+#include "lotto/dateselection.h"
+#include "platform/monthcalendar.h"
+
+namespace dstest {
+
+QWidget *MainFixture::dialog()
+{
+    return window->dateDialog();
+}
+
+void MainFixture::pickDate(int d, int m, int y)
+{
+    window->dateDialog()->calendar()->setDate(d, m, y);
+    click(dialog(), "Command2");
+}
+
+void MainFixture::chooseDraw(int d, int m, int y)
+{
+    click(window.get(), "Command1");
+    pickDate(d, m, y);
+}
+
+void MainFixture::chooseSelections(int d, int m, int y)
+{
+    click(window.get(), "Command2");
+    pickDate(d, m, y);
+}
+
+void MainFixture::enterNumbers(const QStringList &seven)
+{
+    for (int k = 0; k < 7; ++k)
+        type(dialog(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), seven.value(k));
+    click(dialog(), "Command1");
+}
+
+} // namespace dstest

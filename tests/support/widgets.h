@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "support/printers.h"
+
+namespace dstest {
+
+// The child of `root` with the given objectName; fails the test when absent.
+template <typename T>
+T *child(QObject *root, const char *name)
+{
+    T *w = root->findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << "no " << name << " under " << root->objectName().toStdString();
+    return w;
+}
+
+inline void click(QObject *root, const char *name)
+{
+    auto *b = child<QAbstractButton>(root, name);
+    if (b) {
+        EXPECT_TRUE(b->isEnabled()) << name << " is disabled";
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+}
+
+inline void trigger(QObject *root, const char *name)
+{
+    if (auto *a = child<QAction>(root, name))
+        a->trigger();
+}
+
+inline void type(QObject *root, const char *name, const QString &text)
+{
+    if (auto *e = child<QLineEdit>(root, name))
+        e->setText(text);
+}
+
+inline QStringList lines(QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+// Explicitly hidden (whether or not its window is on screen).
+inline bool hidden(QWidget *w) { return w->isHidden(); }
+
+} // namespace dstest
