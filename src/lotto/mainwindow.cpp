@@ -6,6 +6,8 @@
 #include "entries/selections.h"
 #include "lotto/ballshape.h"
 #include "lotto/dateselection.h"
+#include "lotto/drawhistorywindow.h"
+#include "lotto/filedeletion.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -110,6 +112,8 @@ MainWindow::MainWindow(AppState &state, const Platform &platform, QWidget *paren
     buildMenus();
     m_selections = std::make_unique<SelectionsController>(*this);
     m_dateDialog = std::make_unique<DateSelectionDialog>(*this);
+    m_history = std::make_unique<DrawHistoryController>(*this);
+    m_fileMaintenance = std::make_unique<FileMaintenanceController>(*this);
     startUp();
 }
 

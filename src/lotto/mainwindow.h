@@ -13,6 +13,8 @@
 namespace ds {
 
 class DateSelectionDialog;
+class DrawHistoryController;
+class FileMaintenanceController;
 class SelectionsController;
 
 // The lotto manager for the UK and Irish lotto: "Result of Draw", the
@@ -79,6 +81,8 @@ private:
     QString m_helpFile;
     std::unique_ptr<DateSelectionDialog> m_dateDialog;
     std::unique_ptr<SelectionsController> m_selections;
+    std::unique_ptr<DrawHistoryController> m_history;
+    std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     bool m_exiting = false;
 };
 
