@@ -96,6 +96,20 @@ bool fieldEquals(const char *field, const QByteArray &key)
     return e - b == key.size() && std::memcmp(field + b, key.constData(), static_cast<size_t>(e - b)) == 0;
 }
 
+// The date order key of the 8-byte date field at `field`, the same value as
+// dateOrderKey() gives. A field of eight digits, what the program writes, is
+// read in place: the insertion scan reads every record before the new one.
+qint64 fieldOrderKey(const char *field)
+{
+    for (int i = 0; i < 8; ++i) {
+        if (field[i] < '0' || field[i] > '9')
+            return dateOrderKey(QByteArray(field, 8));
+    }
+    const auto digit = [field](int i) { return qint64(field[i] - '0'); };
+    const qint64 year = digit(4) * 1000 + digit(5) * 100 + digit(6) * 10 + digit(7);
+    return year * 10000 + (digit(2) * 10 + digit(3)) * 100 + digit(0) * 10 + digit(1);
+}
+
 } // namespace
 
 int DrawHistory::findFirst(const QString &dateKey) const
@@ -143,8 +157,10 @@ bool DrawHistory::insert(const Draw &draw)
     }
     const qint64 key = dateOrderKey(draw.date);
     int at = 0;
+    // Records 2..n1 are whole records: the count is bounded by the file.
+    const char *data = m_file.bytes().constData();
     for (int r = 2; r <= n1; ++r) {
-        if (dateOrderKey(m_file.record(r).left(8)) > key) {
+        if (fieldOrderKey(data + (r - 1) * DrawRecordSize) > key) {
             at = r;
             break;
         }
@@ -155,8 +171,8 @@ bool DrawHistory::insert(const Draw &draw)
     }
     // Records at..n1 move up by one (the last first), then the new one goes in.
     m_file.ensureRecords(n1 + 1);
-    char *data = m_file.bytes().data();
-    std::memmove(data + at * DrawRecordSize, data + (at - 1) * DrawRecordSize,
+    char *bytes = m_file.bytes().data();
+    std::memmove(bytes + at * DrawRecordSize, bytes + (at - 1) * DrawRecordSize,
                  static_cast<size_t>(n1 - at + 1) * DrawRecordSize);
     m_file.setRecord(at, rec);
     return true;

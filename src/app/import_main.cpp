@@ -1,0 +1,125 @@
+// drawsmith-import: turns a results file (CSV) into a draw history file or a
+// Thunderball results file with the program's own import code. The build uses
+// it to make the histories that ship in the program folder.
+//
+//   drawsmith-import --game uk|irish|thunderball [--no-overwrite] [--strict] INPUT.csv OUTPUT
+//
+// The results are merged into OUTPUT as the program's import does (a missing
+// OUTPUT is created). --no-overwrite leaves an existing OUTPUT alone and does
+// nothing else; --strict refuses to write anything when a line is skipped.
+// Exit status: 0 done (or left alone), 1 refused or failed, 2 wrong usage.
+#include "core/paths.h"
+#include "core/recordfile.h"
+#include "core/resultsimport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+void say(FILE *to, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), to);
+    std::fputc('\n', to);
+}
+
+int usage()
+{
+    say(stderr, QStringLiteral("usage: drawsmith-import --game uk|irish|thunderball [--no-overwrite] "
+                               "[--strict] INPUT.csv OUTPUT"));
+    return 2;
+}
+
+std::optional<ds::ImportGame> gameFromName(const QString &name)
+{
+    const QString n = name.toLower();
+    if (n == QLatin1String("uk"))
+        return ds::ImportGame::UK;
+    if (n == QLatin1String("irish") || n == QLatin1String("ir"))
+        return ds::ImportGame::Irish;
+    if (n == QLatin1String("thunderball"))
+        return ds::ImportGame::Thunderball;
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::optional<ds::ImportGame> game;
+    bool noOverwrite = false;
+    bool strict = false;
+    QStringList files;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--game")) {
+            if (++i >= argc)
+                return usage();
+            game = gameFromName(QString::fromLocal8Bit(argv[i]));
+            if (!game)
+                return usage();
+        } else if (arg == QLatin1String("--no-overwrite")) {
+            noOverwrite = true;
+        } else if (arg == QLatin1String("--strict")) {
+            strict = true;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return usage();
+        } else {
+            files << arg;
+        }
+    }
+    if (!game || files.size() != 2)
+        return usage();
+    const QString &input = files[0];
+    const QString &output = files[1];
+
+    // The program finds its files whatever their letter case, so "uk.exe" is
+    // the player's UK.exe too.
+    const QFileInfo outInfo(output);
+    if (noOverwrite && ds::existsInFolder(outInfo.absolutePath(), outInfo.fileName())) {
+        say(stdout, QStringLiteral("%1 exists; left as it is.").arg(output));
+        return 0;
+    }
+
+    QFile in(input);
+    if (!in.open(QIODevice::ReadOnly)) {
+        say(stderr, QStringLiteral("%1: cannot be opened.").arg(input));
+        return 1;
+    }
+    const QByteArray csv = in.readAll();
+    if (in.error() != QFileDevice::NoError) {
+        say(stderr, QStringLiteral("%1: cannot be read.").arg(input));
+        return 1;
+    }
+
+    QByteArray bytes;
+    if (QFileInfo::exists(output)) {
+        QFile out(output);
+        if (!out.open(QIODevice::ReadOnly)) {
+            say(stderr, QStringLiteral("%1: cannot be read.").arg(output));
+            return 1;
+        }
+        bytes = out.readAll();
+    }
+
+    const ds::ImportReport report = ds::mergeResults(csv, *game, bytes);
+    if (report.refused) {
+        say(stderr, QStringLiteral("%1: %2").arg(input, report.refusal));
+        return 1;
+    }
+    if (strict && report.skipped > 0) {
+        say(stderr, QStringLiteral("%1: %2\nNothing written.").arg(input, report.text()));
+        return 1;
+    }
+    if (report.added > 0 && !ds::saveFileAtomically(output, bytes)) {
+        say(stderr, QStringLiteral("%1: cannot be written.").arg(output));
+        return 1;
+    }
+    say(stdout, QStringLiteral("%1 -> %2: %3").arg(QFileInfo(input).fileName(), QFileInfo(output).fileName(),
+                                                 report.text()));
+    return 0;
+}

@@ -1,0 +1,122 @@
+#include "thunderball/resultsfile.h"
+
+#include "core/games.h"
+
+namespace ds {
+
+namespace {
+enum Offset { Count = 0, Spare = 2, Day = 4, Month = 6, Year = 8, Main1 = 10, Ball = 20 };
+} // namespace
+
+QByteArray encodeThunderRecord(const ThunderResult &r, qint16 count, qint16 spare)
+{
+    QByteArray rec(ThunderRecordSize, '\0');
+    putI16(rec, Count, count);
+    putI16(rec, Spare, spare);
+    putI16(rec, Day, r.day);
+    putI16(rec, Month, r.month);
+    putI16(rec, Year, r.year);
+    for (int k = 0; k < 5; ++k)
+        putI16(rec, Main1 + 2 * k, r.main[static_cast<size_t>(k)]);
+    putI16(rec, Ball, r.thunderball);
+    return rec;
+}
+
+ThunderResult decodeThunderRecord(const QByteArray &record)
+{
+    ThunderResult r;
+    r.day = getI16(record, Day);
+    r.month = getI16(record, Month);
+    r.year = getI16(record, Year);
+    for (int k = 0; k < 5; ++k)
+        r.main[static_cast<size_t>(k)] = getI16(record, Main1 + 2 * k);
+    r.thunderball = getI16(record, Ball);
+    return r;
+}
+
+bool ThunderResultsFile::holdsResults() const
+{
+    const qint16 first = getI16(m_file.record(1), Main1);
+    return first >= 1 && first <= ThunderMainLimit;
+}
+
+int ThunderResultsFile::storedCount() const
+{
+    return getI16(m_file.record(1), Count);
+}
+
+int ThunderResultsFile::count() const
+{
+    if (!holdsResults())
+        return 0;
+    const int stored = storedCount();
+    if (stored <= 0)
+        return 0;
+    return static_cast<int>(qMin<qsizetype>(stored, m_file.fullRecords()));
+}
+
+ThunderResult ThunderResultsFile::result(int index) const
+{
+    if (index < 0 || index >= count())
+        return {};
+    return decodeThunderRecord(m_file.record(index + 1));
+}
+
+std::vector<ThunderResult> ThunderResultsFile::results() const
+{
+    const int n = count();
+    std::vector<ThunderResult> out;
+    out.reserve(static_cast<size_t>(n));
+    for (int r = 1; r <= n; ++r)
+        out.push_back(decodeThunderRecord(m_file.record(r)));
+    return out;
+}
+
+int ThunderResultsFile::find(int day, int month, int year) const
+{
+    const int n = count();
+    for (int r = 1; r <= n; ++r) {
+        const QByteArray rec = m_file.record(r);
+        if (getI16(rec, Day) == day && getI16(rec, Month) == month && getI16(rec, Year) == year)
+            return r;
+    }
+    return 0;
+}
+
+bool ThunderResultsFile::append(const ThunderResult &r)
+{
+    const int n = count();
+    if (n >= MaxRecordCount)
+        return false;
+    if (n == 0) {
+        // No results: the new one starts the file afresh as record 1.
+        m_file.setRecord(1, encodeThunderRecord(r, 1));
+        return true;
+    }
+    const int n1 = n + 1;
+    QByteArray first = m_file.record(1);
+    putI16(first, Count, static_cast<qint16>(n1));
+    m_file.setRecord(1, first);
+    m_file.setRecord(n1, encodeThunderRecord(r));
+    return true;
+}
+
+std::vector<ThunderResult> readThunderResults(const QString &path)
+{
+    ThunderResultsFile f;
+    if (!f.load(path))
+        return {};
+    return f.results();
+}
+
+ThunderAppendResult appendThunderResult(const QString &path, const ThunderResult &r)
+{
+    ThunderResultsFile f;
+    if (!f.load(path))
+        return ThunderAppendResult::ReadFailed;
+    if (!f.append(r))
+        return ThunderAppendResult::Full;
+    return f.save(path) ? ThunderAppendResult::Appended : ThunderAppendResult::WriteFailed;
+}
+
+} // namespace ds

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "core/recordfile.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace ds {
+
+inline constexpr int ThunderRecordSize = 22;
+
+// File name of the Thunderball results file in the program folder.
+inline const QString ThunderResultsFileName = QStringLiteral("thresult.exe");
+
+// One Thunderball result: the draw date, five main numbers (ascending) and the
+// Thunderball.
+struct ThunderResult {
+    qint16 day = 0;
+    qint16 month = 0;
+    qint16 year = 0;
+    std::array<qint16, 5> main{};
+    qint16 thunderball = 0;
+
+    bool sameDate(int d, int m, int y) const { return day == d && month == m && year == y; }
+};
+
+// The 22-byte Thunderball record: count, spare, day, month, year, main 1 to 5,
+// Thunderball, each a little-endian signed 16-bit integer.
+QByteArray encodeThunderRecord(const ThunderResult &r, qint16 count = 0, qint16 spare = 0);
+ThunderResult decodeThunderRecord(const QByteArray &record);
+
+// The Thunderball results file, held whole in memory. Records are numbered
+// from 1; record 1 carries the count of results and is itself the first
+// result. Results stay in the order they were entered.
+class ThunderResultsFile {
+public:
+    ThunderResultsFile() : m_file(ThunderRecordSize) {}
+
+    // Reads the file; a missing file holds no results. False when the file
+    // exists but cannot be read.
+    bool load(const QString &path) { return m_file.load(path); }
+    void setBytes(const QByteArray &bytes) { m_file.setBytes(bytes); }
+    const QByteArray &bytes() const { return m_file.bytes(); }
+    // Crash-safe replacement of the whole file.
+    bool save(const QString &path) const { return m_file.save(path); }
+
+    // True when the first main number of record 1 lies in 1 to 34.
+    bool holdsResults() const;
+
+    // Number of results. Never trusted beyond the file: no results when the
+    // file holds none or the stored count is below 1; a count larger than the
+    // records present reads as the records present.
+    int count() const;
+    int storedCount() const;
+
+    ThunderResult result(int index) const; // index 0-based, < count()
+    std::vector<ThunderResult> results() const;
+
+    // Record number (1..count) of the first result of the date; 0 when none.
+    int find(int day, int month, int year) const;
+
+    // Adds a result after those held, as the result entry window saves one:
+    // with results held, record 1's count goes up by one and the result is
+    // written as record (new count); otherwise it becomes record 1 with count 1.
+    // The count is taken as count() above, so a damaged count never leaves a
+    // gap or a record before the file start. False, with nothing changed, when
+    // the file already holds 32767 results.
+    bool append(const ThunderResult &r);
+
+private:
+    RecordFile m_file;
+};
+
+// All results of the file at path, in file order (none when it is missing,
+// unreadable or holds none).
+std::vector<ThunderResult> readThunderResults(const QString &path);
+
+// Appends one result to the file at path with a crash-safe replace.
+enum class ThunderAppendResult { Appended, Full, ReadFailed, WriteFailed };
+ThunderAppendResult appendThunderResult(const QString &path, const ThunderResult &r);
+
+} // namespace ds
