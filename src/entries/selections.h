@@ -22,8 +22,20 @@ public:
     // Fills the selections list with the entries and sets the entry count.
     void showEntries(const std::vector<Entry> &entries);
 
+    // Leaves maintain mode (Finished, and opening the standing entry).
+    void leaveMaintainMode();
+
+    // The date field a new entry at record `recordNumber` of the current
+    // entry file carries: the file's own date key for its first record, else
+    // that of the record before it.
+    QByteArray dateFieldForRecord(const std::vector<Entry> &entries, int recordNumber) const;
+
     void maintain();
     void finished();
+    void clearBoxes();
+    void addEntry();
+    void deleteSelected();
+    void printList();
 
 private:
     MainWindow &m_main;
@@ -31,5 +43,7 @@ private:
     AppState &m_state;
     const Platform &m_platform;
 };
+
+inline const QString MaxEntriesMessage = QStringLiteral("2500 is the maximum number of entries");
 
 } // namespace ds

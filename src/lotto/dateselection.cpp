@@ -7,6 +7,7 @@
 #include "core/numbers.h"
 #include "entries/selections.h"
 #include "lotto/ballshape.h"
+#include "lotto/drawentry.h"
 #include "lotto/mainwindow.h"
 #include "platform/monthcalendar.h"
 
@@ -22,13 +23,6 @@
 #include <algorithm>
 
 namespace ds {
-
-namespace {
-
-const QString InvalidNumbers = QStringLiteral("One or more of your numbers are invalid");
-const QString SameNumbers = QStringLiteral("One or more of your numbers are the same");
-
-} // namespace
 
 DateSelectionDialog::DateSelectionDialog(MainWindow &main)
     : QDialog(nullptr), m_main(main)
@@ -207,26 +201,16 @@ void DateSelectionDialog::changeSelections(int d, int m, int y)
 void DateSelectionDialog::onNumbersOk()
 {
     AppState &s = m_main.state();
-    std::array<qint64, 7> v{};
-    for (size_t k = 0; k < 7; ++k)
-        v[k] = readBoxNumber(m_boxes[k]->text());
-    for (qint64 n : v) {
-        if (n < 1 || n > s.maxBall) {
-            m_main.platform().dialogs->message(InvalidNumbers);
-            return;
-        }
+    QStringList boxes;
+    for (QLineEdit *b : m_boxes)
+        boxes << b->text();
+    const DrawEntry entry = readDrawEntry(boxes, s.maxBall);
+    if (!entry.ok()) {
+        m_main.platform().dialogs->message(entry.refusal);
+        return;
     }
-    for (size_t a = 0; a < 7; ++a)
-        for (size_t b = a + 1; b < 7; ++b)
-            if (v[a] == v[b]) {
-                m_main.platform().dialogs->message(SameNumbers);
-                return;
-            }
-    std::array<qint16, 6> mains{};
-    for (size_t k = 0; k < 6; ++k)
-        mains[k] = static_cast<qint16>(v[k]);
-    std::sort(mains.begin(), mains.end());
-    const qint16 bonus = static_cast<qint16>(v[6]);
+    const std::array<qint16, 6> &mains = entry.main;
+    const qint16 bonus = entry.bonus;
 
     s.currentDrawDate = s.chosenDateKey;
     s.lastStoredDrawDate = s.chosenDateKey;

@@ -4,10 +4,13 @@
 #include "core/games.h"
 #include "core/numbers.h"
 #include "entries/selections.h"
+#include "entries/standing.h"
+#include "entries/winning.h"
 #include "lotto/ballshape.h"
 #include "lotto/dateselection.h"
 #include "lotto/drawhistorywindow.h"
 #include "lotto/filedeletion.h"
+#include "lotto/seconddraw.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -111,7 +114,10 @@ MainWindow::MainWindow(AppState &state, const Platform &platform, QWidget *paren
     buildUi();
     buildMenus();
     m_selections = std::make_unique<SelectionsController>(*this);
+    m_winning = std::make_unique<WinningController>(*this);
+    m_standing = std::make_unique<StandingEntryController>(*this);
     m_dateDialog = std::make_unique<DateSelectionDialog>(*this);
+    m_secondDraw = std::make_unique<SecondDrawController>(*this);
     m_history = std::make_unique<DrawHistoryController>(*this);
     m_fileMaintenance = std::make_unique<FileMaintenanceController>(*this);
     startUp();

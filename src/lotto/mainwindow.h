@@ -16,6 +16,9 @@ class DateSelectionDialog;
 class DrawHistoryController;
 class FileMaintenanceController;
 class SelectionsController;
+class SecondDrawController;
+class StandingEntryController;
+class WinningController;
 
 // The lotto manager for the UK and Irish lotto: "Result of Draw", the
 // selections area and the menu bar from which every other window is reached.
@@ -30,6 +33,7 @@ public:
     const Platform &platform() const { return m_platform; }
     DateSelectionDialog *dateDialog() const { return m_dateDialog.get(); }
     SelectionsController *selections() const { return m_selections.get(); }
+    SecondDrawController *secondDraw() const { return m_secondDraw.get(); }
 
     // Ball routines of the "Result of Draw" frame.
     void showDraw(const Draw &draw);          // the show-draw procedure
@@ -81,6 +85,9 @@ private:
     QString m_helpFile;
     std::unique_ptr<DateSelectionDialog> m_dateDialog;
     std::unique_ptr<SelectionsController> m_selections;
+    std::unique_ptr<WinningController> m_winning;
+    std::unique_ptr<StandingEntryController> m_standing;
+    std::unique_ptr<SecondDrawController> m_secondDraw;
     std::unique_ptr<DrawHistoryController> m_history;
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     bool m_exiting = false;

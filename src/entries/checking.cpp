@@ -1,0 +1,73 @@
+#include "entries/checking.h"
+
+#include "core/numbers.h"
+
+#include <algorithm>
+
+namespace ds {
+
+Match matchEntry(const Numbers6 &entry, const DrawNumbers &draw)
+{
+    Match m;
+    for (qint16 n : entry) {
+        // Each number of the entry counts once, whatever a damaged draw holds.
+        if (std::find(draw.begin(), draw.begin() + 6, n) != draw.begin() + 6)
+            ++m.main;
+        if (n == draw[6])
+            m.bonus = true;
+    }
+    return m;
+}
+
+QString tierText(const Match &m, bool irish, bool all)
+{
+    const QString n = QString::number(m.main);
+    if (m.main >= 3) {
+        if (m.main == 3 && irish)
+            return m.bonus ? QStringLiteral("(3 + Bonus)") : QString();
+        if (m.main == 4 && irish && m.bonus)
+            return QStringLiteral("(4 + Bonus)");
+        if (m.main == 5 && m.bonus)
+            return QStringLiteral("(5 + Bonus)");
+        return QStringLiteral("(") + n + QStringLiteral(" Match)");
+    }
+    if (all && m.main >= 1)
+        return m.bonus ? QStringLiteral("(") + n + QStringLiteral(" +Bonus)")
+                       : QStringLiteral("(") + n + QStringLiteral(")");
+    return QString();
+}
+
+bool isWin(const Match &m, bool irish)
+{
+    if (m.main >= 4)
+        return true;
+    if (m.main == 3)
+        return !irish || m.bonus;
+    return false;
+}
+
+QString numbersText(const Numbers6 &n)
+{
+    QString s;
+    for (qint16 v : n)
+        s += twoDigits(v) + QLatin1Char(' ');
+    return s;
+}
+
+CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, bool irish, bool all)
+{
+    CheckResult r;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const Match m = matchEntry(entries[i].n, draw);
+        const QString tier = tierText(m, irish, all);
+        if (tier.isEmpty())
+            continue;
+        if (isWin(m, irish))
+            ++r.wins;
+        r.winningLines << numbersText(entries[i].n) + tier;
+        r.marked.push_back(static_cast<int>(i));
+    }
+    return r;
+}
+
+} // namespace ds

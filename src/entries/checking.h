@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/entryfile.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+namespace ds {
+
+// How an entry matched a draw: main numbers matched, and whether one of its
+// numbers is the bonus.
+struct Match {
+    int main = 0;
+    bool bonus = false;
+};
+
+using DrawNumbers = std::array<qint16, 7>; // six main numbers, then the bonus
+
+Match matchEntry(const Numbers6 &entry, const DrawNumbers &draw);
+
+// The tier text of an entry that is listed ("(4 Match)", "(3 + Bonus)", "(2)",
+// ...); empty when the entry is not listed.
+QString tierText(const Match &m, bool irish, bool all);
+
+// Whether the match reaches a prize tier of the game.
+bool isWin(const Match &m, bool irish);
+
+// The numbers of an entry as in an entry line, each followed by a space.
+QString numbersText(const Numbers6 &n);
+
+struct CheckResult {
+    QStringList winningLines;
+    std::vector<int> marked; // list positions (0-based) of the listed entries
+    int wins = 0;
+};
+
+// Checks the entries against the draw: the winning selections list, the
+// entries to mark, and the number of prize wins.
+CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, bool irish, bool all);
+
+} // namespace ds

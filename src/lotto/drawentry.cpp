@@ -1,0 +1,35 @@
+#include "lotto/drawentry.h"
+
+#include "core/numbers.h"
+
+#include <algorithm>
+
+namespace ds {
+
+DrawEntry readDrawEntry(const QStringList &sevenBoxes, int maxBall)
+{
+    DrawEntry e;
+    std::array<qint64, 7> v{};
+    for (size_t k = 0; k < 7; ++k)
+        v[k] = readBoxNumber(sevenBoxes.value(static_cast<qsizetype>(k)));
+    // A value too large for 16 bits is out of range like any other.
+    for (qint64 n : v) {
+        if (n < 1 || n > maxBall) {
+            e.refusal = InvalidNumbersMessage;
+            return e;
+        }
+    }
+    for (size_t a = 0; a < 7; ++a)
+        for (size_t b = a + 1; b < 7; ++b)
+            if (v[a] == v[b]) {
+                e.refusal = SameNumbersMessage;
+                return e;
+            }
+    for (size_t k = 0; k < 6; ++k)
+        e.main[k] = static_cast<qint16>(v[k]);
+    std::sort(e.main.begin(), e.main.end());
+    e.bonus = static_cast<qint16>(v[6]);
+    return e;
+}
+
+} // namespace ds

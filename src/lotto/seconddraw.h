@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <QObject>
+#include <array>
+#include <memory>
+
+class QLineEdit;
+
+namespace ds {
+
+class MainWindow;
+
+// The second draw dialog: the numbers of the Irish second draw of the date
+// on display.
+class SecondDrawDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit SecondDrawDialog(MainWindow &main);
+    void reject() override; // Esc and the title-bar close take the Cancel path
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void onOk();
+    void onCancel();
+
+    MainWindow &m_main;
+    std::array<QLineEdit *, 7> m_boxes{};
+};
+
+// The "Second Draw" and "Delete" buttons of the "Result of Draw" frame.
+class SecondDrawController : public QObject {
+    Q_OBJECT
+public:
+    explicit SecondDrawController(MainWindow &main);
+    ~SecondDrawController() override;
+
+    void secondDraw();
+    void deleteDraw();
+    SecondDrawDialog *dialog() const { return m_dialog.get(); }
+
+private:
+    MainWindow &m_main;
+    std::unique_ptr<SecondDrawDialog> m_dialog;
+};
+
+} // namespace ds

@@ -1,0 +1,184 @@
+#include "support/mainfixture.h"
+
+using namespace dstest;
+
+namespace {
+
+const QByteArray Key("05061999");
+const QByteArray Empty = entryRecord(QByteArray(8, '\0'), {0, 0, 0, 0, 0, 0});
+
+QByteArray entries(int n)
+{
+    QByteArray b;
+    for (int i = 0; i < n; ++i)
+        b += entryRecord(Key, {1 + i % 40, 2 + i % 40, 3 + i % 40, 4 + i % 40, 5 + i % 40, 49});
+    return b;
+}
+
+} // namespace
+
+class SelectionsTest : public MainFixture {
+protected:
+    void typeEntry(const QStringList &six)
+    {
+        const char *names[6] = {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
+        for (int i = 0; i < 6; ++i)
+            type(&w(), names[i], six.value(i));
+    }
+    void add(const QStringList &six)
+    {
+        typeEntry(six);
+        click(&w(), "Command9");
+    }
+    QListWidget *list2() { return child<QListWidget>(&w(), "List2"); }
+    QString total() { return child<QLineEdit>(&w(), "Text3")->text(); }
+};
+
+TEST_F(SelectionsTest, AddedEntriesAreSortedShownAndWritten)
+{
+    start();
+    chooseSelections(5, 6, 1999);
+    add({"5", "49", "1", "23", "12", "30"});
+    EXPECT_EQ(lines(list2()), QStringList{"01 05 12 23 30 49 ( )"});
+    EXPECT_EQ(total(), "1");
+    EXPECT_EQ(dir.read("UK05061999.lot"), entryRecord(Key, {1, 5, 12, 23, 30, 49}));
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text4")->text(), "5"); // boxes keep their numbers
+    add({"2", "6", "13", "24", "31", "48"});
+    EXPECT_EQ(dir.read("UK05061999.lot"),
+              entryRecord(Key, {1, 5, 12, 23, 30, 49}) + entryRecord(Key, {2, 6, 13, 24, 31, 48}));
+    click(&w(), "Command8");
+    EXPECT_TRUE(child<QLineEdit>(&w(), "Text9")->text().isEmpty());
+}
+
+TEST_F(SelectionsTest, FirstEntryCarriesItsFilesOwnDate)
+{
+    start();
+    chooseSelections(5, 6, 1999);
+    chooseDraw(12, 6, 1999); // a draw date chosen in between (no draw: cancel the entry)
+    click(dialog(), "Command3");
+    ASSERT_EQ(state.chosenDateKey, "12061999");
+    add({"1", "2", "3", "4", "5", "6"});
+    add({"7", "8", "9", "10", "11", "12"});
+    EXPECT_EQ(dir.read("UK05061999.lot"),
+              entryRecord(Key, {1, 2, 3, 4, 5, 6}) + entryRecord(Key, {7, 8, 9, 10, 11, 12}));
+    // Opening the date again finds both entries.
+    click(&w(), "Command7");
+    chooseSelections(5, 6, 1999);
+    EXPECT_EQ(list2()->count(), 2);
+}
+
+TEST_F(SelectionsTest, BoxesAreValidated)
+{
+    start(QStringLiteral("I"));
+    chooseSelections(5, 6, 1999);
+    const QString invalid = "One or more of your numbers are invalid", same = "One or more of your numbers are the same";
+    const struct { QStringList six; QString message; } cases[] = {
+        {{"0", "2", "3", "4", "5", "6"}, invalid}, {{"", "2", "3", "4", "5", "6"}, invalid},
+        {{"43", "2", "3", "4", "5", "6"}, invalid}, {{"1", "2", "3", "4", "5", "99999"}, invalid},
+        {{"1", "2", "3", "4", "5", "5"}, same},
+        {{"1", "2", "3", "4", "4.5", "6"}, same}, // 4.5 rounds to 4: never stored twice
+        {{"1", "2", "3", "4", "5", "42.4"}, invalid},
+    };
+    for (const auto &c : cases) {
+        fakes.dialogs.clear();
+        add(c.six);
+        EXPECT_EQ(fakes.dialogs.messages, QStringList{c.message}) << c.six.join(',').toStdString();
+    }
+    EXPECT_EQ(list2()->count(), 0);
+    EXPECT_EQ(dir.read("IR05061999.lot"), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
+    // A fraction that rounds to a distinct number is accepted, rounded half to even.
+    fakes.dialogs.clear();
+    add({"1", "2", "3", "4", "5.5", "41.7"});
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(lines(list2()), QStringList{"01 02 03 04 06 42 ( )"});
+}
+
+TEST_F(SelectionsTest, DuplicateEntryAsksFirst)
+{
+    start();
+    chooseSelections(5, 6, 1999);
+    add({"1", "2", "3", "4", "5", "6"});
+    fakes.dialogs.answer(false);
+    add({"6", "5", "4", "3", "2", "1"});
+    EXPECT_EQ(fakes.dialogs.questions,
+              QStringList{"You already have this entry in your list are you sure you want to add it again"});
+    EXPECT_EQ(list2()->count(), 1);
+    fakes.dialogs.answer(true);
+    add({"6", "5", "4", "3", "2", "1"});
+    EXPECT_EQ(list2()->count(), 2);
+    EXPECT_EQ(dir.read("UK05061999.lot"), entryRecord(Key, {1, 2, 3, 4, 5, 6}) + entryRecord(Key, {1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(SelectionsTest, LimitOf2500Entries)
+{
+    dir.write("UK05061999.lot", entries(2499));
+    start();
+    chooseSelections(5, 6, 1999);
+    click(&w(), "Command3");
+    add({"1", "2", "3", "4", "5", "7"});
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(total(), "2500");
+    add({"1", "2", "3", "4", "5", "8"});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"2500 is the maximum number of entries"});
+    EXPECT_EQ(dir.read("UK05061999.lot").size(), 2500 * 20);
+}
+
+TEST_F(SelectionsTest, FileWithMoreThan2500EntriesCannotGrow)
+{
+    dir.write("UK05061999.lot", entries(2600));
+    start();
+    chooseSelections(5, 6, 1999);
+    EXPECT_EQ(total(), "2600");
+    click(&w(), "Command3");
+    add({"1", "2", "3", "4", "5", "7"});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"2500 is the maximum number of entries"});
+    EXPECT_EQ(dir.read("UK05061999.lot"), entries(2600));
+}
+
+TEST_F(SelectionsTest, DeleteAtPositions)
+{
+    const QByteArray five = entries(5);
+    auto rec = [&](int i) { return five.mid((i - 1) * 20, 20); };
+    dir.write("UK05061999.lot", five);
+    start();
+    chooseSelections(5, 6, 1999);
+    click(&w(), "Command3");
+
+    click(&w(), "Command11");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You have not selected an entry to delete"});
+
+    list2()->setCurrentRow(2);
+    click(&w(), "Command11");
+    EXPECT_EQ(dir.read("UK05061999.lot"), rec(1) + rec(2) + rec(4) + rec(5) + Empty + Empty);
+    EXPECT_EQ(total(), "4");
+    EXPECT_EQ(list2()->count(), 4);
+    EXPECT_EQ(list2()->item(2)->text(), "04 05 06 07 08 49 ( )");
+
+    list2()->setCurrentRow(3); // the last
+    click(&w(), "Command11");
+    EXPECT_EQ(dir.read("UK05061999.lot"), rec(1) + rec(2) + rec(4) + Empty + Empty + Empty);
+    list2()->setCurrentRow(0);
+    click(&w(), "Command11");
+    EXPECT_EQ(dir.read("UK05061999.lot"), rec(2) + rec(4) + Empty + Empty + Empty + Empty);
+    EXPECT_EQ(state.entryCount, 2);
+}
+
+TEST_F(SelectionsTest, DeleteWithNoEntries)
+{
+    start();
+    chooseSelections(5, 6, 1999);
+    click(&w(), "Command11");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries to delete"});
+}
+
+TEST_F(SelectionsTest, PrintListOfTheScreen)
+{
+    start();
+    chooseSelections(5, 6, 1999);
+    click(&w(), "Command13");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There is no list to print!"});
+    add({"1", "2", "3", "4", "5", "6"});
+    click(&w(), "Command13");
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].pages[0], (QStringList{"", "", "", QString(16, ' ') + "01 02 03 04 05 06 ( )"}));
+}

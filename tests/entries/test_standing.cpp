@@ -1,0 +1,92 @@
+#include "support/mainfixture.h"
+
+using namespace dstest;
+
+namespace {
+const QByteArray Key("05061999");
+const QByteArray Uk = entryRecord(Key, {1, 2, 3, 4, 5, 6}) + entryRecord(Key, {7, 8, 9, 10, 11, 12});
+const QByteArray Ir = entryRecord(Key, {13, 14, 15, 16, 17, 18});
+const QString NotCreated = "You have not created a standing entry, use the Change command, set up your entries and then use Save as Standing Entry.";
+} // namespace
+
+class StandingTest : public MainFixture {
+protected:
+    QString text(const char *name) { return child<QLineEdit>(&w(), name)->text(); }
+};
+
+TEST_F(StandingTest, SaveCopiesTheSelectionsFile)
+{
+    dir.write("UK05061999.lot", Uk);
+    start();
+    chooseSelections(5, 6, 1999);
+    trigger(&w(), "mnuSSE");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(dir.read("StandUK.lot"), Uk);
+    EXPECT_EQ(text("Text2"), "Standing");
+    EXPECT_EQ(state.currentEntryFile, dir.file("StandUK.lot"));
+    // Saving again copies nothing (it already is the standing entry).
+    dir.write("UK05061999.lot", Ir);
+    trigger(&w(), "mnuSSE");
+    EXPECT_EQ(dir.read("StandUK.lot"), Uk);
+    EXPECT_EQ(text("Text2"), "Standing");
+}
+
+TEST_F(StandingTest, SaveRefusals)
+{
+    start();
+    trigger(&w(), "mnuSSE");
+    chooseSelections(5, 6, 1999); // new, empty file: total box is empty
+    trigger(&w(), "mnuSSE");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You do not have any selections to make as your standing entry",
+                                                   "You do not have any selections to make as your standing entry"}));
+    EXPECT_FALSE(dir.exists("StandUK.lot"));
+}
+
+TEST_F(StandingTest, OpenLoadsTheStandingEntryOfEachGame)
+{
+    dir.write("standuk.LOT", Uk); // written by another copy, any letter case
+    dir.write("StandIR.lot", Ir);
+    start();
+    chooseSelections(5, 6, 1999); // opens maintain mode
+    trigger(&w(), "mnuOSE");
+    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")), (QStringList{"01 02 03 04 05 06 ( )", "07 08 09 10 11 12 ( )"}));
+    EXPECT_EQ(text("Text2"), "Standing");
+    EXPECT_EQ(text("Text3"), "2");
+    EXPECT_EQ(state.entryCount, 2);
+    EXPECT_EQ(state.currentEntryFile, dir.file("standuk.LOT"));
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
+    EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
+    EXPECT_TRUE(child<QWidget>(&w(), "Command3")->isEnabled());
+
+    trigger(&w(), "mnuIreland");
+    trigger(&w(), "mnuOSE");
+    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")), QStringList{"13 14 15 16 17 18 ( )"});
+    EXPECT_EQ(state.currentEntryFile, dir.file("StandIR.lot"));
+}
+
+TEST_F(StandingTest, SavingKeepsTheGamesApart)
+{
+    dir.write("UK05061999.lot", Uk);
+    dir.write("IR05061999.lot", Ir);
+    start();
+    chooseSelections(5, 6, 1999);
+    trigger(&w(), "mnuSSE");
+    trigger(&w(), "mnuIreland");
+    chooseSelections(5, 6, 1999);
+    trigger(&w(), "mnuSSE");
+    EXPECT_EQ(dir.read("StandUK.lot"), Uk);
+    EXPECT_EQ(dir.read("StandIR.lot"), Ir);
+}
+
+TEST_F(StandingTest, OpenWithoutAStandingEntry)
+{
+    start();
+    trigger(&w(), "mnuOSE");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{NotCreated});
+    dir.write("StandUK.lot", QByteArray());
+    fakes.dialogs.clear();
+    trigger(&w(), "mnuOSE"); // exists but empty: an empty list
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(text("Text3"), "0");
+    EXPECT_EQ(child<QListWidget>(&w(), "List2")->count(), 0);
+}

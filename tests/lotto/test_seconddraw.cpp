@@ -1,0 +1,160 @@
+#include "lotto/seconddraw.h"
+#include "support/mainfixture.h"
+
+#include <QLabel>
+
+using namespace dstest;
+
+namespace {
+const QByteArray First = drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9);
+const QByteArray Second = drawRecord("05061999", {1, 2, 13, 24, 35, 41}, 8);
+const QByteArray Later = drawRecord("12061999", {4, 5, 6, 14, 15, 16}, 17);
+const QByteArray Blank = drawRecord("        ", {0, 0, 0, 0, 0, 0}, 0);
+const QString Sure = "Are you sure you want to delete this entry? You should only delete an entry if you have made an error in either the date or the draw numbers. If you just want to select another draw and date use the Change button";
+} // namespace
+
+class SecondDrawTest : public MainFixture {
+protected:
+    QWidget *form5() { return w().secondDraw()->dialog(); }
+    QString firstBall() { return child<QLabel>(&w(), "Label5")->text(); }
+};
+
+TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADate)
+{
+    dir.write("IR.exe", historyFile({First, Second, Later}));
+    start("I");
+    chooseDraw(5, 6, 1999);
+    EXPECT_EQ(firstBall(), " 3");
+    click(&w(), "Command14");
+    EXPECT_EQ(firstBall(), " 1");
+    EXPECT_EQ(state.displayedDrawNumber, 2);
+    click(&w(), "Command14");
+    EXPECT_EQ(firstBall(), " 3");
+    EXPECT_EQ(state.displayedDrawNumber, 1);
+    click(&w(), "Command14");
+    EXPECT_EQ(firstBall(), " 1");
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text1")->text(), "5/6/1999");
+    EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
+}
+
+TEST_F(SecondDrawTest, EnteringASecondDraw)
+{
+    dir.write("IR.exe", historyFile({First, Later}));
+    start("I");
+    chooseDraw(5, 6, 1999);
+    fakes.dialogs.answer(false);
+    click(&w(), "Command14");
+    EXPECT_EQ(fakes.dialogs.questions, QStringList{"There is no second draw recorded for this date do you want to enter one?"});
+    EXPECT_FALSE(form5()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+
+    // A selections date chosen meanwhile does not move the second draw.
+    chooseSelections(20, 6, 1999);
+    fakes.dialogs.answer(true);
+    click(&w(), "Command14");
+    EXPECT_TRUE(form5()->isVisible());
+    EXPECT_EQ(form5()->windowTitle(), "Irish Lottery Second Draw Numbers");
+    EXPECT_FALSE(w().isEnabled());
+    const QStringList nums{"41", "35", "24", "13", "2", "1", "8"};
+    for (int k = 0; k < 7; ++k)
+        type(form5(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), nums[k]);
+    click(form5(), "Command1");
+    EXPECT_FALSE(form5()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Second, Later}));
+    EXPECT_EQ(firstBall(), " 1");
+    EXPECT_EQ(state.displayedDrawNumber, 2);
+    click(&w(), "Command14");
+    EXPECT_EQ(firstBall(), " 3");
+    click(&w(), "Command14");
+    EXPECT_EQ(firstBall(), " 1");
+}
+
+TEST_F(SecondDrawTest, DialogValidatesAndCancels)
+{
+    dir.write("IR.exe", historyFile({First}));
+    start("I");
+    chooseDraw(5, 6, 1999);
+    fakes.dialogs.answer(true);
+    click(&w(), "Command14");
+    type(form5(), "Text1", "43");
+    click(form5(), "Command1");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+    EXPECT_TRUE(form5()->isVisible());
+    QTest::keyClick(form5(), Qt::Key_Escape);
+    EXPECT_FALSE(form5()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(dir.read("IR.exe"), historyFile({First}));
+    // The boxes keep what they held.
+    fakes.dialogs.answer(true);
+    click(&w(), "Command14");
+    EXPECT_EQ(child<QLineEdit>(form5(), "Text1")->text(), "43");
+    click(form5(), "Command3");
+}
+
+TEST_F(SecondDrawTest, LastDrawNeverPairsWithLeftovers)
+{
+    // A leftover copy of the last draw lies beyond the count.
+    dir.write("IR.exe", countRecord(1) + First + First);
+    start("I");
+    chooseDraw(5, 6, 1999);
+    fakes.dialogs.answer(false);
+    click(&w(), "Command14");
+    EXPECT_EQ(fakes.dialogs.questions.size(), 1);
+}
+
+TEST_F(SecondDrawTest, NoDrawOnDisplay)
+{
+    start("I");
+    click(&w(), "Command14");
+    click(&w(), "Command6");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
+                                                   "There is no entry to delete!"}));
+}
+
+TEST_F(SecondDrawTest, DeleteRemovesTheSecondDrawFirst)
+{
+    dir.write("IR.exe", historyFile({First, Second, Later}));
+    start("I");
+    chooseDraw(5, 6, 1999); // the first draw is on display
+    fakes.dialogs.answer(false);
+    click(&w(), "Command6");
+    EXPECT_EQ(fakes.dialogs.questions, QStringList{Sure});
+    EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Second, Later}));
+
+    fakes.dialogs.answer(true);
+    click(&w(), "Command6");
+    EXPECT_EQ(dir.read("IR.exe"), countRecord(2) + First + Later + Later);
+    EXPECT_TRUE(child<QLineEdit>(&w(), "Text1")->text().isEmpty());
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Shape1")));
+    EXPECT_TRUE(firstBall().isEmpty());
+
+    chooseDraw(5, 6, 1999);
+    fakes.dialogs.answer(true);
+    click(&w(), "Command6");
+    EXPECT_EQ(dir.read("IR.exe"), countRecord(1) + Later + Later + Later);
+}
+
+TEST_F(SecondDrawTest, DeletingTheOnlyDraw)
+{
+    dir.write("UK.exe", historyFile({First}));
+    start();
+    chooseDraw(5, 6, 1999);
+    fakes.dialogs.answer(true);
+    click(&w(), "Command6");
+    EXPECT_EQ(dir.read("UK.exe"), Blank + Blank);
+    EXPECT_EQ(fakes.program.ended, 0);
+}
+
+TEST_F(SecondDrawTest, DeletingADateTheFileNoLongerHoldsEndsTheProgram)
+{
+    dir.write("UK.exe", historyFile({First}));
+    start();
+    chooseDraw(5, 6, 1999);
+    dir.write("UK.exe", historyFile({Later})); // changed underneath
+    fakes.dialogs.answer(true);
+    click(&w(), "Command6");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There has been an unexpected error. The date has not been found!"});
+    EXPECT_EQ(fakes.program.ended, 1);
+    EXPECT_EQ(dir.read("UK.exe"), historyFile({Later}));
+}
