@@ -3,6 +3,7 @@
 #include "core/balls.h"
 #include "core/games.h"
 #include "core/numbers.h"
+#include "core/resultsimport.h"
 #include "entries/selections.h"
 #include "entries/standing.h"
 #include "entries/winning.h"
@@ -27,6 +28,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <exception>
@@ -375,6 +377,7 @@ void MainWindow::buildMenus()
     connect(m_ui.mnuIreland, &QAction::triggered, this, &MainWindow::onIreland);
     connect(m_ui.mnuthunder, &QAction::triggered, this, &MainWindow::onThunderball);
     connect(m_ui.mnuExit, &QAction::triggered, this, &MainWindow::onExit);
+    connect(m_ui.mnuImport, &QAction::triggered, this, &MainWindow::onImport);
 }
 
 void MainWindow::startUp()
@@ -515,6 +518,26 @@ void MainWindow::onExit()
 {
     m_exiting = true;
     m_platform.program->exitProgram();
+}
+
+void MainWindow::onImport()
+{
+    if (m_state.countryCode.isEmpty()) {
+        m_platform.dialogs->message(QStringLiteral("You must select a Country first"));
+        return;
+    }
+    const QString csv = m_platform.dialogs->chooseOpenFile(
+        QStringLiteral("Import Results"), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+        QStringLiteral("Results files (*.csv *.txt);;All files (*)"));
+    if (csv.isEmpty())
+        return;
+    const ImportGame game = m_state.countryCode == CountryUK ? ImportGame::UK : ImportGame::Irish;
+    ImportReport report;
+    {
+        BusyScope busy(*m_platform.dialogs);
+        report = importResultsFile(csv, game, m_state.historyPath());
+    }
+    m_platform.dialogs->message(report.text());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -76,6 +76,7 @@ private:
     void onChangeDraw();
     void onChangeSelections();
     void onExit();
+    void onImport();
 
     AppState &m_state;
     Platform m_platform;
