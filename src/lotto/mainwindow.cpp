@@ -12,6 +12,7 @@
 #include "lotto/drawhistorywindow.h"
 #include "lotto/filedeletion.h"
 #include "lotto/seconddraw.h"
+#include "statistics/statisticscontroller.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -122,6 +123,7 @@ MainWindow::MainWindow(AppState &state, const Platform &platform, QWidget *paren
     m_secondDraw = std::make_unique<SecondDrawController>(*this);
     m_history = std::make_unique<DrawHistoryController>(*this);
     m_fileMaintenance = std::make_unique<FileMaintenanceController>(*this);
+    m_statistics = std::make_unique<StatisticsController>(*this);
     startUp();
 }
 

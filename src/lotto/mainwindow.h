@@ -18,6 +18,7 @@ class FileMaintenanceController;
 class SelectionsController;
 class SecondDrawController;
 class StandingEntryController;
+class StatisticsController;
 class WinningController;
 
 // The lotto manager for the UK and Irish lotto: "Result of Draw", the
@@ -91,6 +92,7 @@ private:
     std::unique_ptr<SecondDrawController> m_secondDraw;
     std::unique_ptr<DrawHistoryController> m_history;
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
+    std::unique_ptr<StatisticsController> m_statistics;
     bool m_exiting = false;
 };
 

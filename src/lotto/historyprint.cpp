@@ -1,0 +1,82 @@
+#include "lotto/historyprint.h"
+
+#include "core/dates.h"
+#include "core/drawhistory.h"
+#include "core/games.h"
+#include "core/numbers.h"
+#include "platform/dialogs.h"
+#include "platform/printer.h"
+
+namespace ds {
+
+namespace {
+
+const QString PrintIndent = QStringLiteral("       ");
+
+} // namespace
+
+QString historyLine(const Draw &draw)
+{
+    QString line = historyDate(draw.date) + QStringLiteral("   ");
+    for (size_t k = 0; k < 5; ++k)
+        line += twoDigits(draw.main[k]) + QLatin1Char(' ');
+    line += twoDigits(draw.main[5]);
+    line += QStringLiteral("  Bonus ") + twoDigits(draw.bonus);
+    return line;
+}
+
+QStringList historyLines(const DrawHistory &history)
+{
+    // count() never reaches past the records the file holds.
+    const int n = history.count();
+    QStringList out;
+    out.reserve(n);
+    for (int r = 2; r <= n + 1; ++r)
+        out << historyLine(history.record(r));
+    return out;
+}
+
+QString historyWindowCaption(const QString &countryCode)
+{
+    return countryCode == CountryUK ? QStringLiteral("UK 6/49 Draw History")
+                                    : QStringLiteral("Irish Draw History");
+}
+
+QString historyPrintTitle(const QString &countryCode)
+{
+    return countryCode == CountryUK ? QStringLiteral("UK Lottery Results Currently Held in Draw File:")
+                                    : QStringLiteral("Irish Lottery Results Currently Held in Draw File:");
+}
+
+QString emptyHistoryPrintMessage(const QString &countryCode)
+{
+    QString text = QStringLiteral("There are no entries in the ");
+    if (countryCode == CountryUK)
+        text += countryCode + QStringLiteral(" results file");
+    else
+        text += QStringLiteral("Ireland results file");
+    return text;
+}
+
+bool printHistory(const QString &countryCode, const DrawHistory &history, Printer &printer,
+                  Dialogs &dialogs)
+{
+    if (history.count() == 0) {
+        dialogs.message(emptyHistoryPrintMessage(countryCode));
+        return false;
+    }
+    {
+        BusyScope busy(dialogs);
+        printer.setFont(QStringLiteral("Courier"), 10);
+        for (int i = 0; i < 3; ++i)
+            printer.printLine(QString());
+        printer.printLine(historyPrintTitle(countryCode));
+        printer.printLine(QString());
+        for (const QString &line : historyLines(history))
+            printer.printLine(PrintIndent + line);
+    }
+    printer.endDocument();
+    return true;
+}
+
+} // namespace ds
