@@ -6,6 +6,7 @@
 #include "core/resultsimport.h"
 #include "entries/selections.h"
 #include "entries/standing.h"
+#include "entries/suggestpanel.h"
 #include "entries/winning.h"
 #include "lotto/ballshape.h"
 #include "lotto/dateselection.h"
@@ -119,6 +120,7 @@ MainWindow::MainWindow(AppState &state, const Platform &platform, QWidget *paren
     m_selections = std::make_unique<SelectionsController>(*this);
     m_winning = std::make_unique<WinningController>(*this);
     m_standing = std::make_unique<StandingEntryController>(*this);
+    m_suggest = std::make_unique<SuggestController>(*this);
     m_dateDialog = std::make_unique<DateSelectionDialog>(*this);
     m_secondDraw = std::make_unique<SecondDrawController>(*this);
     m_history = std::make_unique<DrawHistoryController>(*this);

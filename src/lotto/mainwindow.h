@@ -19,6 +19,7 @@ class SelectionsController;
 class SecondDrawController;
 class StandingEntryController;
 class StatisticsController;
+class SuggestController;
 class WinningController;
 
 // The lotto manager for the UK and Irish lotto: "Result of Draw", the
@@ -35,6 +36,7 @@ public:
     DateSelectionDialog *dateDialog() const { return m_dateDialog.get(); }
     SelectionsController *selections() const { return m_selections.get(); }
     SecondDrawController *secondDraw() const { return m_secondDraw.get(); }
+    SuggestController *suggest() const { return m_suggest.get(); }
 
     // Ball routines of the "Result of Draw" frame.
     void showDraw(const Draw &draw);          // the show-draw procedure
@@ -93,6 +95,7 @@ private:
     std::unique_ptr<DrawHistoryController> m_history;
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     std::unique_ptr<StatisticsController> m_statistics;
+    std::unique_ptr<SuggestController> m_suggest;
     bool m_exiting = false;
 };
 

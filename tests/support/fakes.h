@@ -86,8 +86,12 @@ public:
 class FakeRandom : public ds::RandomSource {
 public:
     void seed(quint64 s) override { gen.seed(s); ++seeds; }
-    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(gen); }
+    double next() override
+    {
+        return fixed >= 0 ? fixed : std::uniform_real_distribution<double>(0.0, 1.0)(gen);
+    }
     std::mt19937_64 gen{12345};
+    double fixed = -1; // when 0 or more, every draw gives this fraction
     int seeds = 0;
 };
 

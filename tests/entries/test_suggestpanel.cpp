@@ -1,0 +1,210 @@
+#include "entries/suggest.h"
+#include "entries/suggestpanel.h"
+#include "support/mainfixture.h"
+
+#include <QRadioButton>
+
+using namespace dstest;
+
+namespace {
+
+const QByteArray Key("05061999");
+
+// Numbers of every entry line of the list.
+std::vector<std::vector<int>> entriesOf(QListWidget *list)
+{
+    std::vector<std::vector<int>> out;
+    for (const QString &line : lines(list)) {
+        std::vector<int> n;
+        for (const QString &part : line.left(17).split(' '))
+            n.push_back(part.toInt());
+        out.push_back(n);
+    }
+    return out;
+}
+
+} // namespace
+
+class SuggestPanelTest : public MainFixture {
+protected:
+    void openDate()
+    {
+        chooseSelections(5, 6, 1999); // new file: maintain mode
+    }
+    void suggest(const QString &howMany, bool total = false)
+    {
+        child<QRadioButton>(&w(), total ? "Option2" : "Option1")->setChecked(true);
+        type(&w(), "Text10", howMany);
+        click(&w(), "Command10");
+    }
+    QWidget *form15() { return w().suggest()->constraintsWindow(); }
+    void constrain(const QStringList &nine)
+    {
+        click(&w(), "Command16");
+        for (int k = 0; k < 9; ++k)
+            type(form15(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), nine.value(k));
+        click(form15(), "Command10");
+    }
+    QListWidget *list2() { return child<QListWidget>(&w(), "List2"); }
+};
+
+TEST_F(SuggestPanelTest, AdditionalEntriesAreWrittenAndListed)
+{
+    dir.write("UK.exe", syntheticHistory(300));
+    start();
+    openDate();
+    suggest("20");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join('|').toStdString();
+    EXPECT_EQ(list2()->count(), 20);
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text3")->text(), "20");
+    EXPECT_EQ(state.poolSize, 49 + 6 * 208);
+    EXPECT_EQ(fakes.random.seeds, 1);
+    const QByteArray bytes = dir.read("UK05061999.lot");
+    ASSERT_EQ(bytes.size(), 20 * 20);
+    // Every record carries the file's date; no entry has more than three low numbers.
+    for (int r = 0; r < 20; ++r)
+        EXPECT_EQ(bytes.mid(r * 20, 8), Key);
+    for (const auto &e : entriesOf(list2())) {
+        EXPECT_TRUE(std::is_sorted(e.begin(), e.end()));
+        EXPECT_LE(std::count_if(e.begin(), e.end(), [](int n) { return n < 26; }), 3);
+        EXPECT_EQ(std::set<int>(e.begin(), e.end()).size(), 6u);
+    }
+    // Total 30 adds ten more; Total 10 refuses.
+    suggest("30", true);
+    EXPECT_EQ(list2()->count(), 30);
+    suggest("10", true);
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You already have at least that number of entries!"});
+    EXPECT_EQ(list2()->count(), 30);
+}
+
+TEST_F(SuggestPanelTest, LimitsAndTheLongRunQuestion)
+{
+    start();
+    openDate();
+    suggest("2501");
+    suggest("2501", true);
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"2500 is the maximum number of entries",
+                                                   "2500 is the maximum number of entries"}));
+    fakes.dialogs.clear();
+    fakes.dialogs.answer(false);
+    suggest("1001");
+    EXPECT_EQ(fakes.dialogs.questions,
+              QStringList{"This could take several minutes to select the entries. Are you sure you want to continue?"});
+    EXPECT_EQ(list2()->count(), 0);
+    fakes.dialogs.clear();
+    suggest("5"); // no question below 1000
+    EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
+    EXPECT_EQ(list2()->count(), 5);
+}
+
+TEST_F(SuggestPanelTest, RequiredNumberInEveryEntry)
+{
+    start();
+    openDate();
+    constrain({"7", "", "", "1", "2", "", "", "", ""});
+    EXPECT_TRUE(state.constraintsActive);
+    EXPECT_FALSE(form15()->isVisible());
+    EXPECT_TRUE(w().isVisible());
+    fakes.dialogs.answer(true);
+    suggest("40");
+    EXPECT_EQ(fakes.dialogs.questions, QStringList{"You currently have contraints on numbers do you wish to proceed?"});
+    ASSERT_EQ(list2()->count(), 40);
+    for (const auto &e : entriesOf(list2())) {
+        EXPECT_NE(std::find(e.begin(), e.end(), 7), e.end());
+        EXPECT_EQ(std::find(e.begin(), e.end(), 1), e.end());
+        EXPECT_EQ(std::find(e.begin(), e.end(), 2), e.end());
+    }
+    // No to the question adds nothing.
+    fakes.dialogs.answer(false);
+    suggest("5");
+    EXPECT_EQ(list2()->count(), 40);
+}
+
+TEST_F(SuggestPanelTest, InvalidConstraintsKeepTheWindowOpen)
+{
+    start();
+    const QString invalid = "One or more of your numbers is invalid - no numbers can be the same, they must be in range, and a number cannot be in both contraint types";
+    constrain({"5", "", "", "5", "", "", "", "", ""});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{invalid});
+    EXPECT_TRUE(form15()->isVisible());
+    // Esc and the title-bar close do not leave the window while the numbers are invalid.
+    QTest::keyClick(form15(), Qt::Key_Escape);
+    form15()->close();
+    EXPECT_TRUE(form15()->isVisible());
+    type(form15(), "Text1", "50");
+    type(form15(), "Text4", "");
+    click(form15(), "Command10");
+    EXPECT_EQ(fakes.dialogs.messages.size(), 4);
+    EXPECT_TRUE(form15()->isVisible());
+    click(form15(), "Command1"); // Clear the numbers to contain
+    EXPECT_EQ(state.constraints[0], 0);
+    click(form15(), "Command10");
+    EXPECT_FALSE(form15()->isVisible());
+    EXPECT_TRUE(w().isVisible());
+    EXPECT_FALSE(state.constraintsActive);
+}
+
+TEST_F(SuggestPanelTest, StoredInvalidConstraintsRefuseAdd)
+{
+    start();
+    openDate();
+    state.constraints = {5, 0, 0, 5, 0, 0, 0, 0, 0};
+    state.constraintsActive = true;
+    suggest("3");
+    EXPECT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
+    EXPECT_EQ(list2()->count(), 0);
+}
+
+TEST_F(SuggestPanelTest, LongRunQuestionComesAfterTheConstraintsQuestion)
+{
+    start("I");
+    openDate();
+    constrain({"1", "2", "3", "", "", "", "", "", ""});
+    fakes.dialogs.answer(true);
+    fakes.dialogs.answer(false);
+    suggest("2000");
+    EXPECT_EQ(fakes.dialogs.questions,
+              (QStringList{"You currently have contraints on numbers do you wish to proceed?",
+                           "This could take several minutes to select the entries. Are you sure you want to continue?"}));
+    EXPECT_EQ(list2()->count(), 0);
+}
+
+TEST_F(SuggestPanelTest, WhenNoEntryCanBeFoundAddStopsAndSaysSo)
+{
+    start();
+    openDate();
+    suggest("2");
+    ASSERT_EQ(list2()->count(), 2);
+    // A source that always gives the same fraction picks the same ball six
+    // times: no attempt can ever succeed.
+    fakes.random.fixed = 0.5;
+    suggest("10");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{ds::suggest::noMoreEntriesMessage(0)});
+    EXPECT_EQ(list2()->count(), 2);
+    EXPECT_EQ(dir.read("UK05061999.lot").size(), 2 * 20);
+    EXPECT_EQ(fakes.dialogs.busyDepth, 0);
+}
+
+TEST_F(SuggestPanelTest, CountrySwitchEmptiesTheConstraintBoxes)
+{
+    start();
+    constrain({"7", "", "", "9", "", "", "", "", ""});
+    trigger(&w(), "mnuIreland");
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_TRUE(child<QLineEdit>(form15(), QStringLiteral("Text%1").arg(k).toLatin1().constData())->text().isEmpty());
+    EXPECT_FALSE(state.constraintsActive);
+    EXPECT_EQ(state.constraints[0], 7); // the table keeps its numbers
+}
+
+TEST_F(SuggestPanelTest, BestSixFillsTheBoxes)
+{
+    start();
+    state.bestSix = {"23", "38", " 7", "44", "31", "12"};
+    child<QWidget>(&w(), "Command12")->setEnabled(true);
+    click(&w(), "Command12");
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text9")->text(), "23");
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text8")->text(), "38");
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text4")->text(), " 7");
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text7")->text(), "12");
+}
