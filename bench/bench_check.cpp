@@ -8,6 +8,9 @@
 #include "support/testfolder.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QListWidget>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
@@ -44,6 +47,35 @@ void CheckAndReload2500(benchmark::State &state)
     state.counters["winners"] = w.ui().List1->count();
 }
 BENCHMARK(CheckAndReload2500)->Unit(benchmark::kMillisecond);
+
+// "Add" of the Suggest Entries frame: 2,500 suggested entries into an empty
+// UK list with a 2,000-draw history, list and file included.
+void Suggest2500(benchmark::State &state)
+{
+    dstest::TestFolder dir;
+    dir.write(QStringLiteral("UK.exe"), dstest::syntheticHistory(2000));
+    dstest::FakePlatform fakes;
+    ds::AppState appState;
+    appState.programFolder = dir.path();
+    ds::MainWindow w(appState, fakes.platform());
+    w.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(dir.file(QStringLiteral("UK05061999.lot")));
+        w.ui().Command7->click(); // Finished, then the date again: an empty list
+        w.ui().Command2->click();
+        w.dateDialog()->calendar()->setDate(5, 6, 1999);
+        w.dateDialog()->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        w.ui().Option1->setChecked(true);
+        w.ui().Text10->setText(QStringLiteral("2500"));
+        fakes.dialogs.answer(true); // "This could take several minutes..."
+        state.ResumeTiming();
+        w.ui().Command10->click();
+        QApplication::processEvents();
+    }
+    state.counters["entries"] = appState.entryCount;
+}
+BENCHMARK(Suggest2500)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
