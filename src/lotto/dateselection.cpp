@@ -8,6 +8,7 @@
 #include "entries/selections.h"
 #include "lotto/ballshape.h"
 #include "lotto/drawentry.h"
+#include "lotto/drawnumbersframe.h"
 #include "lotto/mainwindow.h"
 #include "platform/monthcalendar.h"
 
@@ -39,29 +40,7 @@ DateSelectionDialog::DateSelectionDialog(MainWindow &main)
     m_command4->setObjectName(QStringLiteral("Command4"));
     m_command4->setToolTip(QStringLiteral("Use this to cancel the current date selection activity."));
 
-    m_frame1 = new QGroupBox(QStringLiteral("Enter Draw Numbers"));
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    auto *grid = new QGridLayout(m_frame1);
-    for (int k = 0; k < 7; ++k) {
-        auto *b = new QLineEdit;
-        b->setObjectName(QStringLiteral("Text%1").arg(k + 1));
-        b->setFixedWidth(40);
-        m_boxes[static_cast<size_t>(k)] = b;
-    }
-    for (int k = 0; k < 6; ++k)
-        grid->addWidget(m_boxes[static_cast<size_t>(k)], 0, k);
-    auto *bonus = new QLabel(QStringLiteral("Bonus"));
-    bonus->setObjectName(QStringLiteral("Label1"));
-    grid->addWidget(bonus, 0, 6);
-    grid->addWidget(m_boxes[6], 0, 7);
-    m_command1 = new QPushButton(QStringLiteral("OK"));
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setToolTip(QStringLiteral("Use this to add the draw results to the draw history file."));
-    m_command3 = new QPushButton(QStringLiteral("Cancel"));
-    m_command3->setObjectName(QStringLiteral("Command3"));
-    m_command3->setToolTip(QStringLiteral("Cancels the operation."));
-    grid->addWidget(m_command1, 1, 0, 1, 3);
-    grid->addWidget(m_command3, 1, 3, 1, 3);
+    m_frame1 = new DrawNumbersFrame;
 
     auto *lay = new QVBoxLayout(this);
     lay->addWidget(m_calendar);
@@ -74,8 +53,8 @@ DateSelectionDialog::DateSelectionDialog(MainWindow &main)
 
     connect(m_command2, &QPushButton::clicked, this, &DateSelectionDialog::onCalendarOk);
     connect(m_command4, &QPushButton::clicked, this, &DateSelectionDialog::onCalendarCancel);
-    connect(m_command1, &QPushButton::clicked, this, &DateSelectionDialog::onNumbersOk);
-    connect(m_command3, &QPushButton::clicked, this, &DateSelectionDialog::onNumbersCancel);
+    connect(m_frame1->okButton(), &QPushButton::clicked, this, &DateSelectionDialog::onNumbersOk);
+    connect(m_frame1->cancelButton(), &QPushButton::clicked, this, &DateSelectionDialog::onNumbersCancel);
 
     // First load: today's date, the calendar face.
     m_calendar->setDate(m_main.platform().clock->today());
@@ -158,7 +137,7 @@ void DateSelectionDialog::changeDrawNumbers(int d, int m, int y)
     }
     m_calendar->hide();
     m_frame1->show();
-    m_boxes[0]->setFocus();
+    m_frame1->box(0)->setFocus();
     s.currentDrawDate = s.chosenDateKey;
 }
 
@@ -201,10 +180,7 @@ void DateSelectionDialog::changeSelections(int d, int m, int y)
 void DateSelectionDialog::onNumbersOk()
 {
     AppState &s = m_main.state();
-    QStringList boxes;
-    for (QLineEdit *b : m_boxes)
-        boxes << b->text();
-    const DrawEntry entry = readDrawEntry(boxes, s.maxBall);
+    const DrawEntry entry = readDrawEntry(m_frame1->texts(), s.maxBall);
     if (!entry.ok()) {
         m_main.platform().dialogs->message(entry.refusal);
         return;
@@ -225,7 +201,7 @@ void DateSelectionDialog::onNumbersOk()
     }
     m_main.showDraw(draw);
     s.displayedDrawDate = s.chosenDateKey;
-    emptyBoxes();
+    m_frame1->emptyBoxes();
     s.drawHistoryPath = path;
     m_main.ui().Text1->setText(dateDisplayText(m_calendar->day(), m_calendar->month(), m_calendar->year()));
     m_main.ui().List1->clear();
@@ -234,7 +210,7 @@ void DateSelectionDialog::onNumbersOk()
 
 void DateSelectionDialog::onNumbersCancel()
 {
-    emptyBoxes();
+    m_frame1->emptyBoxes();
     m_main.state().currentDrawDate = m_main.state().lastStoredDrawDate;
     closeDialog();
 }
@@ -242,12 +218,6 @@ void DateSelectionDialog::onNumbersCancel()
 void DateSelectionDialog::onCalendarCancel()
 {
     closeDialog();
-}
-
-void DateSelectionDialog::emptyBoxes()
-{
-    for (QLineEdit *b : m_boxes)
-        b->clear();
 }
 
 } // namespace ds

@@ -1,15 +1,12 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
 
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace ds {
 
+class DrawNumbersFrame;
 class MainWindow;
 class MonthCalendar;
 
@@ -25,7 +22,7 @@ public:
     void openCalendarFace();
 
     MonthCalendar *calendar() const { return m_calendar; }
-    QGroupBox *numbersFrame() const { return m_frame1; }
+    DrawNumbersFrame *numbersFrame() const { return m_frame1; }
 
     void reject() override; // Esc and the title-bar close take the Cancel path
 
@@ -40,14 +37,11 @@ private:
     void changeDrawNumbers(int d, int m, int y);
     void changeSelections(int d, int m, int y);
     void closeDialog();
-    void emptyBoxes();
 
     MainWindow &m_main;
     MonthCalendar *m_calendar;
     QPushButton *m_command2, *m_command4;
-    QGroupBox *m_frame1;
-    std::array<QLineEdit *, 7> m_boxes{}; // Text1..Text7
-    QPushButton *m_command1, *m_command3;
+    DrawNumbersFrame *m_frame1;
 };
 
 } // namespace ds

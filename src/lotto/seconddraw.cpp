@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/drawhistory.h"
 #include "lotto/drawentry.h"
+#include "lotto/drawnumbersframe.h"
 #include "lotto/mainwindow.h"
 
 #include <QCloseEvent>
@@ -20,33 +21,11 @@ SecondDrawDialog::SecondDrawDialog(MainWindow &main) : QDialog(nullptr), m_main(
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Irish Lottery Second Draw Numbers"));
-    auto *frame = new QGroupBox(QStringLiteral("Enter Draw Numbers"));
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto *grid = new QGridLayout(frame);
-    for (int k = 0; k < 7; ++k) {
-        auto *b = new QLineEdit;
-        b->setObjectName(QStringLiteral("Text%1").arg(k + 1));
-        b->setFixedWidth(40);
-        m_boxes[static_cast<size_t>(k)] = b;
-    }
-    for (int k = 0; k < 6; ++k)
-        grid->addWidget(m_boxes[static_cast<size_t>(k)], 0, k);
-    auto *bonus = new QLabel(QStringLiteral("Bonus"));
-    bonus->setObjectName(QStringLiteral("Label1"));
-    grid->addWidget(bonus, 0, 6);
-    grid->addWidget(m_boxes[6], 0, 7);
-    auto *ok = new QPushButton(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setToolTip(QStringLiteral("Use this to add the draw results to the draw history file."));
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("Command3"));
-    cancel->setToolTip(QStringLiteral("Cancels the operation."));
-    grid->addWidget(ok, 1, 0, 1, 3);
-    grid->addWidget(cancel, 1, 3, 1, 3);
+    m_frame = new DrawNumbersFrame;
     auto *lay = new QVBoxLayout(this);
-    lay->addWidget(frame);
-    connect(ok, &QPushButton::clicked, this, &SecondDrawDialog::onOk);
-    connect(cancel, &QPushButton::clicked, this, &SecondDrawDialog::onCancel);
+    lay->addWidget(m_frame);
+    connect(m_frame->okButton(), &QPushButton::clicked, this, &SecondDrawDialog::onOk);
+    connect(m_frame->cancelButton(), &QPushButton::clicked, this, &SecondDrawDialog::onCancel);
 }
 
 void SecondDrawDialog::reject()
@@ -65,10 +44,7 @@ void SecondDrawDialog::onOk()
 {
     AppState &s = m_main.state();
     const Platform &p = m_main.platform();
-    QStringList boxes;
-    for (QLineEdit *b : m_boxes)
-        boxes << b->text();
-    const DrawEntry entry = readDrawEntry(boxes, s.maxBall);
+    const DrawEntry entry = readDrawEntry(m_frame->texts(), s.maxBall);
     if (!entry.ok()) {
         p.dialogs->message(entry.refusal);
         return;
@@ -84,8 +60,7 @@ void SecondDrawDialog::onOk()
     }
     s.currentDrawDate = date;
     m_main.showDraw(draw);
-    for (QLineEdit *b : m_boxes)
-        b->clear();
+    m_frame->emptyBoxes();
     s.drawHistoryPath = path;
     m_main.ui().List1->clear();
     s.displayedDrawNumber = 2;

@@ -2,13 +2,11 @@
 
 #include <QDialog>
 #include <QObject>
-#include <array>
 #include <memory>
-
-class QLineEdit;
 
 namespace ds {
 
+class DrawNumbersFrame;
 class MainWindow;
 
 // The second draw dialog: the numbers of the Irish second draw of the date
@@ -27,7 +25,7 @@ private:
     void onCancel();
 
     MainWindow &m_main;
-    std::array<QLineEdit *, 7> m_boxes{};
+    DrawNumbersFrame *m_frame;
 };
 
 // The "Second Draw" and "Delete" buttons of the "Result of Draw" frame.
