@@ -95,14 +95,10 @@ QPixmap gamePicture(bool irish)
     p.setPen(Qt::white);
     QFont f = p.font();
     f.setBold(true);
-    f.setPixelSize(13);
-    p.setFont(f);
-    p.drawText(QRect(30, 30, 36, 36), Qt::AlignCenter, irish ? QStringLiteral("42") : QStringLiteral("49"));
-    p.setPen(base);
     f.setPixelSize(11);
     p.setFont(f);
-    p.drawText(QRect(0, 0, 96, 28), Qt::AlignHCenter | Qt::AlignBottom,
-               irish ? QStringLiteral("IRL") : QStringLiteral("UK"));
+    p.drawText(QRect(30, 32, 36, 16), Qt::AlignCenter, irish ? QStringLiteral("IRL") : QStringLiteral("UK"));
+    p.drawText(QRect(30, 48, 36, 16), Qt::AlignCenter, irish ? QStringLiteral("42") : QStringLiteral("49"));
     return pm;
 }
 
