@@ -1,0 +1,215 @@
+#include "statistics/ballstatswindow.h"
+
+#include "statistics/barchart.h"
+#include "statistics/statisticscontroller.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace ds {
+
+namespace {
+
+const QColor ExpectedGrey(150, 150, 150);
+const QColor AppearanceRed(200, 30, 30);
+
+QLineEdit *box(const char *name, const QString &tip = {})
+{
+    auto *e = new QLineEdit;
+    e->setObjectName(QString::fromLatin1(name));
+    e->setReadOnly(true);
+    e->setFixedWidth(90);
+    if (!tip.isEmpty())
+        e->setToolTip(tip);
+    return e;
+}
+
+QLabel *label(const char *name, const QString &text = {})
+{
+    auto *l = new QLabel(text);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QPushButton *button(const char *name, const QString &caption, const QString &tip)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    b->setToolTip(tip);
+    return b;
+}
+
+// The drawn bar goes from pale to full green as the ball is drawn more often
+// than expected.
+QColor drawnColour(int drawn, int expected)
+{
+    const double ratio = expected > 0 ? static_cast<double>(drawn) / expected : (drawn > 0 ? 2.0 : 0.0);
+    const double t = std::clamp((ratio - 0.5) / 1.0, 0.0, 1.0);
+    return QColor::fromRgbF(static_cast<float>(0.75 - 0.75 * t), static_cast<float>(0.85 - 0.2 * t),
+                            static_cast<float>(0.75 - 0.75 * t));
+}
+
+QString pairText(int lower)
+{
+    return QStringLiteral("%1-%2").arg(lower).arg(lower + 1);
+}
+
+} // namespace
+
+BallStatsWindow::BallStatsWindow(StatisticsController &ctl) : m_ctl(ctl)
+{
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("Ball Statistics"));
+
+    m_frame1 = new QGroupBox(QStringLiteral("Statistics for Ball"));
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    {
+        m_main = box("Text2");
+        m_bonus = box("Text3");
+        m_expected = box("Text1");
+        m_rating = box("Text5", QStringLiteral(
+                                    "Based on the frequency drawnd and the expected number of times ball should be drawn."));
+        m_date = box("Text4");
+        auto *grid = new QGridLayout(m_frame1);
+        grid->addWidget(label("Label1", QStringLiteral("Number of Times Drawn as a Main Ball")), 0, 0);
+        grid->addWidget(m_main, 0, 1);
+        grid->addWidget(label("Label2", QStringLiteral("Number of Times Drawn as the Bonus Ball")), 1, 0);
+        grid->addWidget(m_bonus, 1, 1);
+        grid->addWidget(label("Label3", QStringLiteral("Number of Times Expected to be Drawn as a Main Ball")), 2, 0);
+        grid->addWidget(m_expected, 2, 1);
+        grid->addWidget(label("Label4", QStringLiteral("Probability of Being Drawn")), 3, 0);
+        grid->addWidget(m_rating, 3, 1);
+        grid->addWidget(label("Label5", QStringLiteral("Date Last Drawn")), 4, 0);
+        grid->addWidget(m_date, 4, 1);
+    }
+
+    m_drawnChart = new BarChart;
+    m_drawnChart->setObjectName(QStringLiteral("MSChart1"));
+    m_drawnChart->setToolTip(
+        QStringLiteral("Chart of expected against actual. The greener the more often the ball has been drawn."));
+    m_drawnChart->setTitle(QStringLiteral("Drawn vs Expected"));
+    m_drawnChart->setMinimumSize(260, 240);
+
+    auto *heading = label("Label6", QStringLiteral(
+                                        "Ball Appearances Over Last 104 Draws. Groups On Right Show Recent Appearances."));
+    m_appearances = new BarChart;
+    m_appearances->setObjectName(QStringLiteral("MSChart2"));
+    m_appearances->setToolTip(QStringLiteral("Appearances for the ball over the last 104 draws."));
+    m_appearances->setCategoryLabelsVisible(false);
+    m_appearances->setMinimumSize(560, 160);
+    m_note = label("Label7", QStringLiteral(
+                                 "There are insufficient draws in the history to show hits over the last year. Download the latest history files from the web or enter some numbers yourself."));
+    m_note->setWordWrap(true);
+    m_first = label("Label8");
+    m_last = label("Label9");
+
+    auto *frame2 = new QGroupBox(QStringLiteral("Pairings"));
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    {
+        const QString tip = QStringLiteral("Shows the number of times the pair has been drawn.");
+        m_pair1 = box("Text6", tip);
+        m_pair2 = box("Text7", tip);
+        m_pairLabel1 = label("Label11");
+        m_pairLabel2 = label("Label12");
+        auto *grid = new QGridLayout(frame2);
+        grid->addWidget(m_pairLabel1, 0, 0);
+        grid->addWidget(m_pair1, 0, 1);
+        grid->addWidget(m_pairLabel2, 1, 0);
+        grid->addWidget(m_pair2, 1, 1);
+    }
+
+    auto *print = button("Command2", QStringLiteral("Print"), QStringLiteral("Prints the form."));
+    auto *close = button("Command1", QStringLiteral("Close"), QStringLiteral("Closes this form."));
+    connect(print, &QPushButton::clicked, this, [this] { m_ctl.printWindow(this); });
+    connect(close, &QPushButton::clicked, this, &BallStatsWindow::closeWindow);
+
+    auto *top = new QHBoxLayout;
+    auto *figures = new QVBoxLayout;
+    figures->addWidget(m_frame1);
+    figures->addWidget(frame2);
+    figures->addStretch();
+    top->addLayout(figures);
+    top->addWidget(m_drawnChart, 1);
+    auto *dates = new QHBoxLayout;
+    dates->addWidget(m_first);
+    dates->addStretch();
+    dates->addWidget(m_last);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(print);
+    buttons->addWidget(close);
+    auto *lay = new QVBoxLayout(this);
+    lay->addLayout(top);
+    lay->addWidget(heading);
+    lay->addWidget(m_appearances);
+    lay->addWidget(m_note);
+    lay->addLayout(dates);
+    lay->addLayout(buttons);
+    m_appearances->hide();
+}
+
+void BallStatsWindow::showBall(const BallStatistics &s)
+{
+    m_frame1->setTitle(QStringLiteral("Statistics for Ball %1").arg(s.ball));
+    m_main->setText(QString::number(s.mainCount));
+    m_bonus->setText(QString::number(s.bonusCount));
+    m_date->setText(slashedDateKey(s.lastDrawnKey));
+    m_expected->setText(QString::number(s.expected));
+    m_rating->setText(ratingText(s.rating));
+
+    m_drawnChart->setRows({QStringLiteral("Expected"), QStringLiteral("Drawn")},
+                          {static_cast<qreal>(s.expected), static_cast<qreal>(s.mainCount)}, ExpectedGrey);
+    m_drawnChart->setRowColour(2, drawnColour(s.mainCount, s.expected));
+
+    if (s.hasAppearances) {
+        QStringList labels;
+        QList<qreal> values;
+        for (int i = 0; i < AppearanceDraws; ++i) {
+            labels << QString::number(i + 1);
+            values << (s.appearances[static_cast<size_t>(i)] ? 1.0 : 0.0);
+        }
+        m_appearances->setRows(labels, values, AppearanceRed);
+        m_appearances->show();
+        m_note->hide();
+        m_first->setText(slashedDateKey(s.firstAppearanceKey));
+        m_last->setText(slashedDateKey(s.lastAppearanceKey));
+    } else {
+        m_appearances->setRows({}, {}, AppearanceRed);
+        m_appearances->hide();
+        m_note->show();
+        m_first->clear();
+        m_last->clear();
+    }
+
+    clearPairings();
+    if (!s.pairings.empty()) {
+        m_pairLabel1->setText(pairText(s.pairings[0].lower));
+        m_pair1->setText(QString::number(s.pairings[0].count));
+    }
+    if (s.pairings.size() > 1) {
+        m_pairLabel2->setText(pairText(s.pairings[1].lower));
+        m_pair2->setText(QString::number(s.pairings[1].count));
+    }
+}
+
+void BallStatsWindow::clearPairings()
+{
+    m_pair1->clear();
+    m_pair2->clear();
+    m_pairLabel1->clear();
+    m_pairLabel2->clear();
+}
+
+void BallStatsWindow::closeWindow()
+{
+    m_ctl.closeBallStatistics();
+}
+
+} // namespace ds

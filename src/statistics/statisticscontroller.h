@@ -1,0 +1,99 @@
+#pragma once
+
+#include "statistics/drawstats.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace ds {
+
+class MainWindow;
+class StatisticsWindow;
+class ChartsWindow;
+class BallStatsWindow;
+class PairsWindow;
+
+// The game a Statistics window works on, fixed when it opens.
+enum class StatsGame { UK, Irish };
+
+// The "UK Stats" and "Irish Stats" entries of the Country menu, and the
+// Statistics, Charts, Ball Statistics and Pairs windows they lead to. The
+// controller owns the four windows and the values they share: the game and
+// its ball limit, the thresholds of the last main-ball chart, the pair-count
+// table and the flags telling which window a detail window came from.
+class StatisticsController : public QObject {
+    Q_OBJECT
+public:
+    explicit StatisticsController(MainWindow &main);
+    ~StatisticsController() override;
+
+    // The menu entries: refuse an empty history, warn about a short one, and
+    // open the Statistics window in place of the main window.
+    void openStatistics(StatsGame game);
+
+    // The windows; null until statistics were first opened.
+    StatisticsWindow *statisticsWindow() const { return m_statistics.get(); }
+    ChartsWindow *chartsWindow() const { return m_charts.get(); }
+    BallStatsWindow *ballStatsWindow() const { return m_ballStats.get(); }
+    PairsWindow *pairsWindow() const { return m_pairs.get(); }
+
+    MainWindow &main() const { return m_main; }
+    StatsGame game() const { return m_game; }
+    bool isUK() const { return m_game == StatsGame::UK; }
+    // The statistics ball limit: 49 for the UK lotto, 42 for the Irish lotto.
+    int ballLimit() const { return m_ballLimit; }
+    // The game's draw history, read afresh from its file.
+    std::vector<Draw> readDraws() const;
+
+    const ChartThresholds &thresholds() const { return m_thresholds; }
+    void setThresholds(const ChartThresholds &t) { m_thresholds = t; }
+    const PairCounts &pairCounts() const { return m_pairCounts; }
+    bool pairsChart() const { return m_pairsChart; }
+    void setPairsChart(bool on) { m_pairsChart = on; }
+    bool pairsOpenedFromStatistics() const { return m_pairsFromStatistics; }
+    void setPairsOpenedFromStatistics(bool on) { m_pairsFromStatistics = on; }
+    // Fills the pair-count table from the whole history.
+    void countPairs(const std::vector<Draw> &draws);
+
+    // Hand-overs between the windows.
+    void openCharts();                 // "Indepth Analysis"
+    void closeCharts();
+    void openBallStatistics(int ball); // a bar of a ball chart
+    void closeBallStatistics();
+    // Shows the Pairs window with pair row-(row+1) chosen, over the
+    // Statistics window or over the Charts window.
+    void openPairs(int row, bool fromStatistics);
+    void closePairs();
+    void closeStatistics();
+
+    void printWindow(QWidget *window);
+
+    // Resets the maximum ball number from the main window's country code.
+    void restoreMaxBall();
+
+private:
+    void ensureWindows();
+    void hideAll();
+
+    MainWindow &m_main;
+    StatsGame m_game = StatsGame::UK;
+    int m_ballLimit = 49;
+    ChartThresholds m_thresholds;
+    PairCounts m_pairCounts{};
+    bool m_pairsChart = false;
+    bool m_pairsFromStatistics = false;
+
+    std::unique_ptr<StatisticsWindow> m_statistics;
+    std::unique_ptr<ChartsWindow> m_charts;
+    std::unique_ptr<BallStatsWindow> m_ballStats;
+    std::unique_ptr<PairsWindow> m_pairs;
+};
+
+// File name of a game's draw history.
+QString statsHistoryFile(StatsGame game);
+
+} // namespace ds

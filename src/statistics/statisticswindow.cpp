@@ -1,0 +1,263 @@
+#include "statistics/statisticswindow.h"
+
+#include "core/appstate.h"
+#include "core/numbers.h"
+#include "lotto/mainwindow.h"
+#include "statistics/statisticscontroller.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace ds {
+
+namespace {
+
+const QString ShowTip = QStringLiteral("Displays the stats in this frame.");
+const QString HotSixFirst = QStringLiteral("You need to display the Hot 6 first");
+
+QLineEdit *box(const char *name)
+{
+    auto *e = new QLineEdit;
+    e->setObjectName(QString::fromLatin1(name));
+    e->setFixedWidth(56);
+    return e;
+}
+
+QLabel *label(const QString &text, int number)
+{
+    auto *l = new QLabel(text);
+    l->setObjectName(QStringLiteral("Label%1").arg(number));
+    return l;
+}
+
+QPushButton *button(const char *name, const QString &caption, const QString &tip = {})
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false); // Enter in a box must not press a button
+    if (!tip.isEmpty())
+        b->setToolTip(tip);
+    return b;
+}
+
+QGroupBox *frame(const char *name, const QString &caption)
+{
+    auto *f = new QGroupBox(caption);
+    f->setObjectName(QString::fromLatin1(name));
+    return f;
+}
+
+// A ball box for a place no ball qualified for stays empty.
+QString ballText(int ball)
+{
+    return ball > 0 ? QString::number(ball) : QString();
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
+{
+    setObjectName(QStringLiteral("Form4"));
+    int labelNo = 1;
+
+    // Hot six
+    QGroupBox *frame1 = frame("Frame1", QStringLiteral("Balls Most Often Drawn (Hot Six)"));
+    {
+        static const char *balls[] = {"Text8", "Text9", "Text11", "Text12", "Text14", "Text17"};
+        static const char *counts[] = {"Text1", "Text7", "Text10", "Text13", "Text15", "Text16"};
+        auto *grid = new QGridLayout(frame1);
+        for (int k = 0; k < 6; ++k) {
+            m_hotBall[static_cast<size_t>(k)] = box(balls[k]);
+            m_hotCount[static_cast<size_t>(k)] = box(counts[k]);
+            grid->addWidget(m_hotBall[static_cast<size_t>(k)], k, 0);
+            grid->addWidget(label(QStringLiteral("Times"), labelNo++), k, 1);
+            grid->addWidget(m_hotCount[static_cast<size_t>(k)], k, 2);
+        }
+        auto *show = button("Command2", QStringLiteral("Show"), ShowTip);
+        m_save = button("Command5", QStringLiteral("Save"),
+                        QStringLiteral("This allows you to save these entries and add them to your list of entries on the main form."));
+        grid->addWidget(show, 6, 0, 1, 2);
+        grid->addWidget(m_save, 6, 2);
+        connect(show, &QPushButton::clicked, this, &StatisticsWindow::showHotSix);
+        connect(m_save, &QPushButton::clicked, this, &StatisticsWindow::save);
+    }
+
+    // Most frequent consecutive pair
+    QGroupBox *frame2 = frame("Frame2", QStringLiteral("Most Frequent Pair"));
+    {
+        auto *grid = new QGridLayout(frame2);
+        m_pairLow = box("Text2");
+        m_pairHigh = box("Text3");
+        m_pairCount = box("Text4");
+        grid->addWidget(m_pairLow, 0, 0);
+        grid->addWidget(m_pairHigh, 0, 1);
+        grid->addWidget(m_pairCount, 0, 2);
+        grid->addWidget(label(QStringLiteral("Times"), labelNo++), 0, 3);
+        auto *show = button("Command3", QStringLiteral("Show"), ShowTip);
+        auto *more = button("Command8", QStringLiteral("More pairs.."));
+        grid->addWidget(show, 1, 0, 1, 2);
+        grid->addWidget(more, 1, 2, 1, 2);
+        connect(show, &QPushButton::clicked, this, &StatisticsWindow::showPair);
+        connect(more, &QPushButton::clicked, this, &StatisticsWindow::morePairs);
+    }
+
+    // Cool three
+    QGroupBox *frame3 = frame("Frame3", QStringLiteral("Balls Least Often Drawn (Cool 3)"));
+    {
+        static const char *balls[] = {"Text6", "Text18", "Text20"};
+        static const char *counts[] = {"Text5", "Text19", "Text21"};
+        auto *grid = new QGridLayout(frame3);
+        for (int k = 0; k < 3; ++k) {
+            m_coolBall[static_cast<size_t>(k)] = box(balls[k]);
+            m_coolCount[static_cast<size_t>(k)] = box(counts[k]);
+            grid->addWidget(m_coolBall[static_cast<size_t>(k)], k, 0);
+            grid->addWidget(label(QStringLiteral("Times"), labelNo++), k, 1);
+            grid->addWidget(m_coolCount[static_cast<size_t>(k)], k, 2);
+        }
+        auto *show = button("Command4", QStringLiteral("Show"), ShowTip);
+        grid->addWidget(show, 3, 0, 1, 3);
+        connect(show, &QPushButton::clicked, this, &StatisticsWindow::showCoolThree);
+    }
+
+    // Wins of the hot six
+    m_winsFrame = frame("Frame4", QStringLiteral("Number of Wins Using Best 6"));
+    {
+        auto *grid = new QGridLayout(m_winsFrame);
+        m_wins = box("Text22");
+        m_highest = box("Text23");
+        grid->addWidget(m_wins, 0, 0);
+        grid->addWidget(label(QStringLiteral("Highest Match"), labelNo++), 0, 1);
+        grid->addWidget(m_highest, 0, 2);
+        auto *show = button("Command6", QStringLiteral("Show"),
+                            QStringLiteral("Displays the number of times the best 6 would have won."));
+        grid->addWidget(show, 1, 0, 1, 3);
+        connect(show, &QPushButton::clicked, this, &StatisticsWindow::showWins);
+    }
+
+    auto *indepth = button("Command7", QStringLiteral("Indepth Analysis"), QStringLiteral("More statistics and charts."));
+    auto *close = button("Command1", QStringLiteral("Close"), QStringLiteral("Closes this window."));
+    connect(indepth, &QPushButton::clicked, this, &StatisticsWindow::indepthAnalysis);
+    connect(close, &QPushButton::clicked, this, &StatisticsWindow::closeWindow);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(frame1);
+    left->addStretch();
+    auto *right = new QVBoxLayout;
+    right->addWidget(frame2);
+    right->addWidget(frame3);
+    right->addWidget(m_winsFrame);
+    right->addStretch();
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(indepth);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto *lay = new QVBoxLayout(this);
+    lay->addLayout(columns);
+    lay->addLayout(buttons);
+}
+
+void StatisticsWindow::reset()
+{
+    const bool uk = m_ctl.isUK();
+    setWindowTitle(uk ? QStringLiteral("UK Statistics") : QStringLiteral("Irish Statistics"));
+    for (auto *boxes : {&m_hotBall, &m_hotCount})
+        for (QLineEdit *e : *boxes)
+            e->clear();
+    for (auto *boxes : {&m_coolBall, &m_coolCount})
+        for (QLineEdit *e : *boxes)
+            e->clear();
+    for (QLineEdit *e : {m_pairLow, m_pairHigh, m_pairCount, m_wins, m_highest})
+        e->clear();
+    m_save->setText(QStringLiteral("Save"));
+    m_save->setEnabled(false);
+    m_winsFrame->setVisible(uk);
+}
+
+void StatisticsWindow::showHotSix()
+{
+    const std::vector<Draw> draws = m_ctl.readDraws();
+    const std::array<BallCount, 6> hot = hotSix(draws, m_ctl.ballLimit());
+    for (size_t k = 0; k < hot.size(); ++k) {
+        m_hotBall[k]->setText(ballText(hot[k].ball));
+        m_hotCount[k]->setText(QString::number(hot[k].count));
+    }
+    m_save->setEnabled(true);
+}
+
+void StatisticsWindow::showPair()
+{
+    const std::vector<Draw> draws = m_ctl.readDraws();
+    const PairCount best = mostFrequentPair(draws, m_ctl.ballLimit());
+    m_pairLow->setText(ballText(best.lower));
+    m_pairHigh->setText(best.lower > 0 ? QString::number(best.lower + 1) : QString());
+    m_pairCount->setText(QString::number(best.count));
+}
+
+void StatisticsWindow::showCoolThree()
+{
+    const std::vector<Draw> draws = m_ctl.readDraws();
+    const std::array<BallCount, 3> cool = coolThree(draws, m_ctl.ballLimit());
+    for (size_t k = 0; k < cool.size(); ++k) {
+        m_coolBall[k]->setText(ballText(cool[k].ball));
+        m_coolCount[k]->setText(QString::number(cool[k].count));
+    }
+}
+
+void StatisticsWindow::showWins()
+{
+    if (m_hotBall[0]->text().trimmed().isEmpty()) {
+        m_ctl.main().platform().dialogs->message(HotSixFirst);
+        return;
+    }
+    std::array<int, 6> six{};
+    for (size_t k = 0; k < six.size(); ++k) {
+        // A number too large for a ball box matches no ball.
+        const qint64 v = readBoxNumber(m_hotBall[k]->text());
+        six[k] = fitsInt16(v) ? static_cast<int>(v) : 0;
+    }
+    const std::vector<Draw> draws = m_ctl.readDraws();
+    const BestSixWins w = winsUsingBestSix(draws, six, m_ctl.ballLimit());
+    m_wins->setText(QString::number(w.wins));
+    m_highest->setText(QString::number(w.highestMatch));
+}
+
+void StatisticsWindow::save()
+{
+    MainWindow &main = m_ctl.main();
+    AppState &s = main.state();
+    QPushButton *best6 = main.ui().Command12;
+    best6->setEnabled(false);
+    // The hot six of the other game is saved but cannot be used.
+    if ((s.countryCode == QLatin1String("UK") && m_ctl.isUK())
+        || (s.countryCode == QLatin1String("IR") && !m_ctl.isUK()))
+        best6->setEnabled(true);
+    for (size_t k = 0; k < m_hotBall.size(); ++k)
+        s.bestSix[k] = m_hotBall[k]->text().trimmed().leftJustified(2, QLatin1Char(' '), true);
+    m_save->setText(QStringLiteral("Saved"));
+}
+
+void StatisticsWindow::morePairs()
+{
+    m_ctl.openPairs(1, true);
+}
+
+void StatisticsWindow::indepthAnalysis()
+{
+    m_ctl.openCharts();
+}
+
+void StatisticsWindow::closeWindow()
+{
+    m_ctl.closeStatistics();
+}
+
+} // namespace ds
