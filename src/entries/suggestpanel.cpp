@@ -6,7 +6,6 @@
 #include "lotto/mainwindow.h"
 #include "statistics/drawstats.h"
 
-#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,7 +21,7 @@ namespace ds {
 
 using namespace suggest;
 
-ConstraintsWindow::ConstraintsWindow(MainWindow &main) : QDialog(nullptr), m_main(main)
+ConstraintsWindow::ConstraintsWindow(MainWindow &main) : m_main(main)
 {
     setObjectName(QStringLiteral("Form15"));
     setWindowTitle(QStringLiteral("Contraints"));
@@ -104,16 +103,9 @@ void ConstraintsWindow::done()
     m_main.returnToMain();
 }
 
-void ConstraintsWindow::reject()
+void ConstraintsWindow::closeWindow()
 {
     done();
-}
-
-void ConstraintsWindow::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    if (isVisible())
-        done();
 }
 
 SuggestController::SuggestController(MainWindow &main)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/childwindow.h"
+
 #include <QObject>
 #include <array>
 #include <memory>
@@ -14,15 +15,12 @@ class MainWindow;
 // The "Contraints" window: numbers every suggested entry must contain, and
 // numbers none may contain. It closes only through a successful "Done", so
 // the constraints in force always pass its test.
-class ConstraintsWindow : public QDialog {
+class ConstraintsWindow : public ChildWindow {
     Q_OBJECT
 public:
     explicit ConstraintsWindow(MainWindow &main);
     void emptyBoxes();
-    void reject() override; // Esc and the title-bar close are "Done"
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    void closeWindow() override; // also Esc and the title-bar close
 
 private:
     void clearContain();

@@ -12,7 +12,6 @@
 #include "lotto/mainwindow.h"
 #include "platform/monthcalendar.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,7 +25,7 @@
 namespace ds {
 
 DateSelectionDialog::DateSelectionDialog(MainWindow &main)
-    : QDialog(nullptr), m_main(main)
+    : m_main(main)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Date Selection"));
@@ -77,19 +76,12 @@ void DateSelectionDialog::closeDialog()
     m_main.returnToMain();
 }
 
-void DateSelectionDialog::reject()
+void DateSelectionDialog::closeWindow()
 {
     if (m_frame1->isVisibleTo(this))
         onNumbersCancel();
     else
         onCalendarCancel();
-}
-
-void DateSelectionDialog::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    if (isVisible())
-        reject();
 }
 
 void DateSelectionDialog::onCalendarOk()

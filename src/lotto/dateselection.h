@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/childwindow.h"
 
 class QPushButton;
 
@@ -13,7 +13,7 @@ class MonthCalendar;
 // The Date Selection dialog: picks the date of a draw (shown, or entered and
 // stored) or of the selections. Hidden, not destroyed, between uses, so it
 // keeps its calendar date.
-class DateSelectionDialog : public QDialog {
+class DateSelectionDialog : public ChildWindow {
     Q_OBJECT
 public:
     explicit DateSelectionDialog(MainWindow &main);
@@ -24,10 +24,7 @@ public:
     MonthCalendar *calendar() const { return m_calendar; }
     DrawNumbersFrame *numbersFrame() const { return m_frame1; }
 
-    void reject() override; // Esc and the title-bar close take the Cancel path
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    void closeWindow() override; // also Esc and the title-bar close
 
 private:
     void onCalendarOk();

@@ -6,7 +6,6 @@
 #include "lotto/mainwindow.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -37,7 +36,7 @@ DrawHistory openHistory(const AppState &state)
 
 } // namespace
 
-DrawHistoryWindow::DrawHistoryWindow(MainWindow &main) : QDialog(nullptr), m_main(main)
+DrawHistoryWindow::DrawHistoryWindow(MainWindow &main) : m_main(main)
 {
     setObjectName(QStringLiteral("Form24"));
 
@@ -81,16 +80,9 @@ void DrawHistoryWindow::onClose()
     m_main.returnToMain();
 }
 
-void DrawHistoryWindow::reject()
+void DrawHistoryWindow::closeWindow()
 {
     onClose();
-}
-
-void DrawHistoryWindow::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    if (isVisible())
-        onClose();
 }
 
 DrawHistoryController::DrawHistoryController(MainWindow &main) : QObject(&main), m_main(main)

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/childwindow.h"
+
 #include <QObject>
 #include <memory>
 
-class QCloseEvent;
 class QListWidget;
 class QPushButton;
 
@@ -15,7 +15,7 @@ class MainWindow;
 // The Draw History window: one history line per draw of the current game.
 // Built afresh each time it is opened; closing it hides it and hands the
 // player back to the main window.
-class DrawHistoryWindow : public QDialog {
+class DrawHistoryWindow : public ChildWindow {
     Q_OBJECT
 public:
     explicit DrawHistoryWindow(MainWindow &main);
@@ -23,10 +23,7 @@ public:
     // Fills the list from the current game's draw history file.
     void load();
 
-    void reject() override; // Esc and the title-bar close take the Close path
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    void closeWindow() override; // also Esc and the title-bar close
 
 private:
     void onClose();

@@ -3,7 +3,6 @@
 #include "lotto/mainwindow.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -24,7 +23,7 @@ const QStringList FilePattern = {QStringLiteral("*.lot"), QStringLiteral("*.res"
 
 } // namespace
 
-FileDeletionWindow::FileDeletionWindow(MainWindow &main) : QDialog(nullptr), m_main(main)
+FileDeletionWindow::FileDeletionWindow(MainWindow &main) : m_main(main)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("File Deletion"));
@@ -124,16 +123,9 @@ void FileDeletionWindow::onClose()
     m_main.returnToMain();
 }
 
-void FileDeletionWindow::reject()
+void FileDeletionWindow::closeWindow()
 {
     onClose();
-}
-
-void FileDeletionWindow::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    if (isVisible())
-        onClose();
 }
 
 FileMaintenanceController::FileMaintenanceController(MainWindow &main) : QObject(&main), m_main(main)

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/childwindow.h"
+
 #include <QObject>
 #include <memory>
 
-class QCloseEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -15,7 +15,7 @@ class MainWindow;
 
 // The File Deletion window: lists the entry files of the program folder and
 // deletes the one the player selects.
-class FileDeletionWindow : public QDialog {
+class FileDeletionWindow : public ChildWindow {
     Q_OBJECT
 public:
     explicit FileDeletionWindow(MainWindow &main);
@@ -27,10 +27,7 @@ public:
     // Forgets the confirmations given, so the next deletion of each kind asks.
     void clearConfirmations();
 
-    void reject() override; // Esc and the title-bar close take the Close path
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    void closeWindow() override; // also Esc and the title-bar close
 
 private:
     void onDelete();

@@ -6,7 +6,6 @@
 #include "lotto/drawnumbersframe.h"
 #include "lotto/mainwindow.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,7 +16,7 @@
 
 namespace ds {
 
-SecondDrawDialog::SecondDrawDialog(MainWindow &main) : QDialog(nullptr), m_main(main)
+SecondDrawDialog::SecondDrawDialog(MainWindow &main) : m_main(main)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Irish Lottery Second Draw Numbers"));
@@ -28,16 +27,9 @@ SecondDrawDialog::SecondDrawDialog(MainWindow &main) : QDialog(nullptr), m_main(
     connect(m_frame->cancelButton(), &QPushButton::clicked, this, &SecondDrawDialog::onCancel);
 }
 
-void SecondDrawDialog::reject()
+void SecondDrawDialog::closeWindow()
 {
     onCancel();
-}
-
-void SecondDrawDialog::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    if (isVisible())
-        onCancel();
 }
 
 void SecondDrawDialog::onOk()

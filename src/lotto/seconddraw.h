@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/childwindow.h"
+
 #include <QObject>
 #include <memory>
 
@@ -11,14 +12,11 @@ class MainWindow;
 
 // The second draw dialog: the numbers of the Irish second draw of the date
 // on display.
-class SecondDrawDialog : public QDialog {
+class SecondDrawDialog : public ChildWindow {
     Q_OBJECT
 public:
     explicit SecondDrawDialog(MainWindow &main);
-    void reject() override; // Esc and the title-bar close take the Cancel path
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    void closeWindow() override; // also Esc and the title-bar close
 
 private:
     void onOk();

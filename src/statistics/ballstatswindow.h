@@ -1,7 +1,7 @@
 #pragma once
 
 #include "statistics/drawstats.h"
-#include "statistics/statsdialog.h"
+#include "platform/childwindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -15,7 +15,7 @@ class StatisticsController;
 // The Ball Statistics window: the figures of one ball, its drawn-against-
 // expected chart, its appearances over the last 104 draws and the counts of
 // the consecutive pairs it belongs to.
-class BallStatsWindow : public StatsDialog {
+class BallStatsWindow : public ChildWindow {
     Q_OBJECT
 public:
     explicit BallStatsWindow(StatisticsController &ctl);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statistics/statsdialog.h"
+#include "platform/childwindow.h"
 
 namespace ds {
 
@@ -11,7 +11,7 @@ enum class BallChartKind { Main, Bonus, MainAndBonus };
 
 // The Charts window: one bar per ball (main, bonus, or both) or one bar per
 // consecutive pair; a click on a bar opens the detail of that ball or pair.
-class ChartsWindow : public StatsDialog {
+class ChartsWindow : public ChildWindow {
     Q_OBJECT
 public:
     explicit ChartsWindow(StatisticsController &ctl);

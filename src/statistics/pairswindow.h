@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statistics/statsdialog.h"
+#include "platform/childwindow.h"
 
 class QComboBox;
 class QLineEdit;
@@ -10,7 +10,7 @@ namespace ds {
 class StatisticsController;
 
 // The Pairs window: how often a chosen consecutive pair was drawn.
-class PairsWindow : public StatsDialog {
+class PairsWindow : public ChildWindow {
     Q_OBJECT
 public:
     explicit PairsWindow(StatisticsController &ctl);

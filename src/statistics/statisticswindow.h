@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statistics/statsdialog.h"
+#include "platform/childwindow.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ class StatisticsController;
 
 // The Statistics window: hot six, most frequent consecutive pair, cool three
 // and the wins of the hot six over the whole history of one game.
-class StatisticsWindow : public StatsDialog {
+class StatisticsWindow : public ChildWindow {
     Q_OBJECT
 public:
     explicit StatisticsWindow(StatisticsController &ctl);
