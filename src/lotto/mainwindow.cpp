@@ -13,6 +13,7 @@
 #include "lotto/drawhistorywindow.h"
 #include "lotto/filedeletion.h"
 #include "lotto/seconddraw.h"
+#include "platform/controls.h"
 #include "statistics/statisticscontroller.h"
 
 #include <QApplication>
@@ -38,21 +39,6 @@
 namespace ds {
 
 namespace {
-
-template <typename W>
-W *named(W *w, const char *name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-QPushButton *button(const char *name, const QString &caption, const QString &tip = {})
-{
-    auto *b = named(new QPushButton(caption), name);
-    if (!tip.isEmpty())
-        b->setToolTip(tip);
-    return b;
-}
 
 QLineEdit *box(const char *name, int width = 0)
 {

@@ -1,5 +1,6 @@
 #include "statistics/ballstatswindow.h"
 
+#include "platform/controls.h"
 #include "statistics/barchart.h"
 #include "statistics/statisticscontroller.h"
 
@@ -35,15 +36,6 @@ QLabel *label(const char *name, const QString &text = {})
     auto *l = new QLabel(text);
     l->setObjectName(QString::fromLatin1(name));
     return l;
-}
-
-QPushButton *button(const char *name, const QString &caption, const QString &tip)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    b->setToolTip(tip);
-    return b;
 }
 
 // The drawn bar goes from pale to full green as the ball is drawn more often

@@ -1,5 +1,6 @@
 #include "statistics/chartswindow.h"
 
+#include "platform/controls.h"
 #include "statistics/barchart.h"
 #include "statistics/statisticscontroller.h"
 
@@ -13,15 +14,6 @@ namespace ds {
 namespace {
 
 const QColor BarRed(200, 30, 30);
-
-QPushButton *button(const char *name, const QString &caption, const QString &tip)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    b->setToolTip(tip);
-    return b;
-}
 
 // Row labels of a chart: a blank followed by the number, 1 to last.
 QStringList rowLabels(int last)

@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/numbers.h"
 #include "lotto/mainwindow.h"
+#include "platform/controls.h"
 #include "statistics/statisticscontroller.h"
 
 #include <QGridLayout>
@@ -34,16 +35,6 @@ QLabel *label(const QString &text, int number)
     auto *l = new QLabel(text);
     l->setObjectName(QStringLiteral("Label%1").arg(number));
     return l;
-}
-
-QPushButton *button(const char *name, const QString &caption, const QString &tip = {})
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false); // Enter in a box must not press a button
-    if (!tip.isEmpty())
-        b->setToolTip(tip);
-    return b;
 }
 
 QGroupBox *frame(const char *name, const QString &caption)
