@@ -65,30 +65,6 @@ TEST(Tiers, WinningLineAndDamagedEntries)
     EXPECT_EQ(r.wins, 2);
 }
 
-TEST(ListPrinting, FiftySevenEntriesMakeEightGroupsAndAPageBreak)
-{
-    FakePrinter printer;
-    QStringList lines;
-    for (int i = 1; i <= 57; ++i)
-        lines << QStringLiteral("%1 02 03 04 05 06 ( )").arg(i, 2, 10, QLatin1Char('0'));
-    printSelectionsList(printer, lines);
-    ASSERT_EQ(printer.jobs.size(), 1u);
-    const auto &job = printer.jobs[0];
-    EXPECT_EQ(job.font, "Courier");
-    EXPECT_EQ(job.size, 10);
-    ASSERT_EQ(job.pages.size(), 2u);
-    const QString sep = QString(16, ' ') + QString(21, '-');
-    const QStringList &first = job.pages[0];
-    ASSERT_EQ(first.size(), 3 + 56 + 8);
-    EXPECT_EQ(first.mid(0, 3), (QStringList{"", "", ""}));
-    EXPECT_EQ(first[3], QString(16, ' ') + "01 02 03 04 05 06 ( )");
-    EXPECT_EQ(first[10], sep);      // after the 7th line
-    EXPECT_EQ(first[11], QString(16, ' ') + "08 02 03 04 05 06 ( )");
-    EXPECT_EQ(first.last(), sep);   // the 8th separator ends the page
-    EXPECT_EQ(first.count(sep), 8);
-    EXPECT_EQ(job.pages[1], (QStringList{"", "", "", QString(16, ' ') + "57 02 03 04 05 06 ( )"}));
-}
-
 TEST(ListPrinting, WinningListBreaksEvery72Lines)
 {
     FakePrinter printer;
