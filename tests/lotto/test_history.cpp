@@ -2,8 +2,6 @@
 #include "lotto/historyprint.h"
 #include "support/mainfixture.h"
 
-#include <QFileInfo>
-
 using namespace dstest;
 
 namespace {
@@ -17,28 +15,20 @@ const QByteArray Blank = drawRecord("        ", {0, 0, 0, 0, 0, 0}, 0);
 
 const QString LineA = QStringLiteral("05-06-1999   03 07 12 21 30 45  Bonus 09");
 const QString LineB = QStringLiteral("12-06-1999   01 02 13 24 35 46  Bonus 08");
-const QString LineIrishFirst = QStringLiteral("05-06-1999   01 09 10 22 33 42  Bonus 17");
-const QString LineIrishSecond = QStringLiteral("05-06-1999   04 05 06 19 28 40  Bonus 41");
-const QString LineIrishLater = QStringLiteral("09-06-1999   02 11 20 31 38 39  Bonus 03");
-
+const QStringList IrishLines = {QStringLiteral("05-06-1999   01 09 10 22 33 42  Bonus 17"),
+                                QStringLiteral("05-06-1999   04 05 06 19 28 40  Bonus 41"),
+                                QStringLiteral("09-06-1999   02 11 20 31 38 39  Bonus 03")};
 const QString UkTitle = QStringLiteral("UK Lottery Results Currently Held in Draw File:");
 const QString IrishTitle = QStringLiteral("Irish Lottery Results Currently Held in Draw File:");
-const QString Indent = QStringLiteral("       ");
+const QString NoResults = QStringLiteral("There are no results in the file");
 
-ds::DrawHistory historyOf(const QByteArray &bytes)
-{
-    ds::DrawHistory h;
-    h.setBytes(bytes);
-    return h;
-}
-
-// The whole printed page of a history: three empty lines, the title, an empty
-// line, then the indented history lines.
+// The whole printed page: three empty lines, the title, an empty line, then
+// the history lines indented by seven spaces.
 QStringList printedPage(const QString &title, const QStringList &historyLines)
 {
     QStringList page{QString(), QString(), QString(), title, QString()};
     for (const QString &l : historyLines)
-        page << Indent + l;
+        page << QStringLiteral("       ") + l;
     return page;
 }
 
@@ -63,80 +53,25 @@ public:
 
 } // namespace
 
-// --- lines, captions and the print job, without windows ---
-
-TEST(HistoryLine, ExampleDraw)
-{
-    EXPECT_EQ(ds::historyLine(ds::decodeDraw(DrawA)), LineA);
-    EXPECT_EQ(ds::historyLine(ds::decodeDraw(DrawA)).size(), 40);
-}
-
-TEST(HistoryLine, TwoDigitNumbersAndSpacePaddedDate)
-{
-    const QByteArray padded = drawRecord(" 1012000", {10, 11, 19, 20, 40, 49}, 48);
-    // The date field is trimmed before it is cut up.
-    EXPECT_EQ(ds::historyLine(ds::decodeDraw(drawRecord("01012000", {10, 11, 19, 20, 40, 49}, 48))),
-              "01-01-2000   10 11 19 20 40 49  Bonus 48");
-    EXPECT_EQ(ds::historyLine(ds::decodeDraw(padded)), "10-12-000   10 11 19 20 40 49  Bonus 48");
-}
-
-TEST(HistoryLine, LinesStopAtTheCount)
-{
-    const auto lines = ds::historyLines(historyOf(countRecord(2) + DrawA + DrawB + IrishLater + Blank));
-    EXPECT_EQ(lines, (QStringList{LineA, LineB}));
-}
-
-TEST(HistoryLine, DamagedCountsNeverReachPastTheFile)
-{
-    EXPECT_EQ(ds::historyLines(historyOf(countRecord(32767) + DrawA)), QStringList{LineA});
-    EXPECT_EQ(ds::historyLines(historyOf(countRecord(-1) + DrawA)), QStringList{});
-    // A half record at the end is not a draw.
-    EXPECT_EQ(ds::historyLines(historyOf(countRecord(2) + DrawA + DrawB.left(11))), QStringList{LineA});
-    EXPECT_EQ(ds::historyLines(historyOf(QByteArray("\x01\x02", 2))), QStringList{});
-    EXPECT_EQ(ds::historyLines(historyOf({})), QStringList{});
-}
-
-TEST(HistoryTexts, PerCountry)
-{
-    EXPECT_EQ(ds::historyWindowCaption("UK"), "UK 6/49 Draw History");
-    EXPECT_EQ(ds::historyWindowCaption("IR"), "Irish Draw History");
-    EXPECT_EQ(ds::historyPrintTitle("UK"), UkTitle);
-    EXPECT_EQ(ds::historyPrintTitle("IR"), IrishTitle);
-    EXPECT_EQ(ds::emptyHistoryPrintMessage("UK"), "There are no entries in the UK results file");
-    EXPECT_EQ(ds::emptyHistoryPrintMessage("IR"), "There are no entries in the Ireland results file");
-}
-
-TEST(HistoryPrint, WholeJobWithTheHourglass)
+TEST(HistoryPrint, WholeJobUnderTheHourglassAndTrimmedDates)
 {
     FakeDialogs dialogs;
     BusyWatchingPrinter printer(dialogs);
-    EXPECT_TRUE(ds::printHistory("UK", historyOf(countRecord(2) + DrawA + DrawB + Blank), printer, dialogs));
+    ds::DrawHistory h;
+    h.setBytes(countRecord(2) + DrawA + drawRecord(" 1012000", {10, 11, 19, 20, 40, 49}, 48) + Blank);
+    EXPECT_TRUE(ds::printHistory("UK", h, printer, dialogs));
     ASSERT_EQ(printer.jobs.size(), 1u);
-    const FakePrinter::Job &job = printer.jobs[0];
-    EXPECT_EQ(job.font, "Courier");
-    EXPECT_EQ(job.size, 10);
-    ASSERT_EQ(job.pages.size(), 1u); // no page breaks of its own
-    EXPECT_EQ(job.pages[0], printedPage(UkTitle, {LineA, LineB}));
+    EXPECT_EQ(printer.jobs[0].font, "Courier");
+    EXPECT_EQ(printer.jobs[0].size, 10);
+    ASSERT_EQ(printer.jobs[0].pages.size(), 1u); // no page breaks of its own
+    // The date field is trimmed before it is cut up.
+    EXPECT_EQ(printer.jobs[0].pages[0], printedPage(UkTitle, {LineA, "10-12-000   10 11 19 20 40 49  Bonus 48"}));
     EXPECT_EQ(printer.busyPerLine, std::vector<int>(7, 1));
     EXPECT_EQ(printer.busyAtEnd, 0); // the pointer is back before the job goes
     EXPECT_EQ(dialogs.busyCount, 1);
-    EXPECT_EQ(dialogs.busyDepth, 0);
     EXPECT_FALSE(printer.open);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
-
-TEST(HistoryPrint, EmptyHistoryPrintsNothing)
-{
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    EXPECT_FALSE(ds::printHistory("IR", historyOf(countRecord(0) + IrishFirst), printer, dialogs));
-    EXPECT_TRUE(printer.jobs.empty());
-    EXPECT_FALSE(printer.open);
-    EXPECT_EQ(dialogs.busyCount, 0);
-    EXPECT_EQ(dialogs.messages, QStringList{"There are no entries in the Ireland results file"});
-}
-
-// --- the menu entries and the Draw History window ---
 
 class HistoryTest : public MainFixture {
 protected:
@@ -155,22 +90,38 @@ protected:
     void show() { trigger(&w(), "mnuShowHistory"); }
     void print() { trigger(&w(), "mnuDrawHistory"); }
     void closeForm() { click(form(), "Command9"); }
+    // Shows the window and returns what it lists, closing it again.
+    QStringList shown()
+    {
+        show();
+        const QStringList out = listed();
+        closeForm();
+        return out;
+    }
+    QStringList printedLastPage() { return fakes.printer.jobs.empty() ? QStringList() : fakes.printer.jobs.back().pages.back(); }
 };
 
-TEST_F(HistoryTest, OneDrawIsListedAndPrinted)
+TEST_F(HistoryTest, OneDrawIsListedAndPrintedAndEveryCloseEnablesTheMainWindow)
 {
     dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
     start();
-    show();
-    ASSERT_NE(form(), nullptr);
-    EXPECT_TRUE(form()->isVisible());
-    EXPECT_EQ(form()->windowTitle(), "UK 6/49 Draw History");
-    EXPECT_EQ(listed(), QStringList{LineA});
-    EXPECT_EQ(child<QAbstractButton>(form(), "Command9")->text(), "Close");
-    EXPECT_FALSE(w().isEnabled());
-    closeForm();
-    EXPECT_FALSE(form()->isVisible());
-    EXPECT_TRUE(w().isEnabled());
+    for (int how = 0; how < 3; ++how) {
+        show();
+        ASSERT_NE(form(), nullptr);
+        EXPECT_TRUE(form()->isVisible());
+        EXPECT_EQ(form()->windowTitle(), "UK 6/49 Draw History");
+        EXPECT_EQ(listed(), QStringList{LineA});
+        EXPECT_EQ(child<QAbstractButton>(form(), "Command9")->text(), "Close");
+        EXPECT_FALSE(w().isEnabled());
+        if (how == 0)
+            closeForm();
+        else if (how == 1)
+            QTest::keyClick(form(), Qt::Key_Escape);
+        else
+            form()->close(); // the title bar
+        EXPECT_FALSE(form()->isVisible()) << how;
+        EXPECT_TRUE(w().isEnabled()) << how;
+    }
 
     print();
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
@@ -185,138 +136,70 @@ TEST_F(HistoryTest, OneDrawIsListedAndPrinted)
     EXPECT_TRUE(w().isEnabled()); // printing opens no window
 }
 
-TEST_F(HistoryTest, IrishDateWithTwoDrawsFirstDrawFirst)
+TEST_F(HistoryTest, CaptionTitleAndFileFollowTheCountryAndAnIrishDateListsItsFirstDrawFirst)
 {
     dir.write(QStringLiteral("IR.exe"), historyFile({IrishFirst, IrishSecond, IrishLater}));
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
-    start(QStringLiteral("I"));
-    show();
-    EXPECT_EQ(form()->windowTitle(), "Irish Draw History");
-    EXPECT_EQ(listed(), (QStringList{LineIrishFirst, LineIrishSecond, LineIrishLater}));
-    closeForm();
-
-    print();
-    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages[0],
-              printedPage(IrishTitle, {LineIrishFirst, LineIrishSecond, LineIrishLater}));
-}
-
-TEST_F(HistoryTest, CaptionAndFileFollowTheCurrentGame)
-{
-    dir.write(QStringLiteral("IR.exe"), historyFile({IrishLater}));
     dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
     start();
     show();
     EXPECT_EQ(form()->windowTitle(), "UK 6/49 Draw History");
-    EXPECT_EQ(listed(), QStringList{LineA});
     closeForm();
     trigger(&w(), "mnuIreland");
     show();
     EXPECT_EQ(form()->windowTitle(), "Irish Draw History");
-    EXPECT_EQ(listed(), QStringList{LineIrishLater});
+    EXPECT_EQ(listed(), IrishLines);
     closeForm();
     print();
+    EXPECT_EQ(printedLastPage(), printedPage(IrishTitle, IrishLines));
     trigger(&w(), "mnu649");
     print();
-    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages[0], printedPage(IrishTitle, {LineIrishLater}));
-    EXPECT_EQ(fakes.printer.jobs[1].pages[0], printedPage(UkTitle, {LineA}));
+    EXPECT_EQ(printedLastPage(), printedPage(UkTitle, {LineA}));
+    EXPECT_EQ(fakes.printer.jobs.size(), 2u);
 }
 
-TEST_F(HistoryTest, LeftoverRecordsAfterTheCountAreNeitherListedNorPrinted)
+TEST_F(HistoryTest, LeftoverAndDamagedRecordsAfterTheCountAreNeitherListedNorPrinted)
 {
-    dir.write(QStringLiteral("UK.exe"), countRecord(1) + DrawA + DrawB + Blank);
     start();
-    show();
-    EXPECT_EQ(listed(), QStringList{LineA});
-    closeForm();
-    print();
-    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages[0], printedPage(UkTitle, {LineA}));
+    for (const QByteArray &bytes : {countRecord(1) + DrawA + DrawB + Blank, countRecord(32767) + DrawA + DrawB.left(5)}) {
+        dir.write(QStringLiteral("UK.exe"), bytes);
+        EXPECT_EQ(shown(), QStringList{LineA});
+        print();
+        EXPECT_EQ(printedLastPage(), printedPage(UkTitle, {LineA}));
+    }
+    dir.write(QStringLiteral("UK.exe"), QByteArray(7, '\xff'));
+    EXPECT_EQ(shown(), QStringList{NoResults});
 }
 
-TEST_F(HistoryTest, EmptyHistoryUk)
+TEST_F(HistoryTest, EmptyHistoriesListTheirTextAndPrintNothing)
 {
     // Count 0 with a leftover draw after it: nothing is read.
     dir.write(QStringLiteral("UK.exe"), countRecord(0, QByteArray(8, ' ')) + Blank + DrawA);
     start();
-    show();
-    EXPECT_EQ(listed(), QStringList{"There are no results in the file"});
-    closeForm();
+    EXPECT_EQ(shown(), QStringList{NoResults});
     print();
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries in the UK results file"});
+    trigger(&w(), "mnuIreland"); // no IR.exe at all
+    print();
+    show();
+    EXPECT_EQ(form()->windowTitle(), "Irish Draw History");
+    EXPECT_EQ(listed(), QStringList{NoResults});
+    closeForm();
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There are no entries in the UK results file",
+                                                   "There are no entries in the Ireland results file"}));
     EXPECT_TRUE(fakes.printer.jobs.empty());
     EXPECT_FALSE(fakes.printer.open);
     EXPECT_EQ(fakes.dialogs.busyCount, 0);
-}
-
-TEST_F(HistoryTest, MissingIrishHistoryReadsAsEmpty)
-{
-    start(QStringLiteral("I"));
-    print();
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries in the Ireland results file"});
-    EXPECT_TRUE(fakes.printer.jobs.empty());
     EXPECT_FALSE(dir.exists(QStringLiteral("IR.exe")));
-    show();
-    EXPECT_EQ(form()->windowTitle(), "Irish Draw History");
-    EXPECT_EQ(listed(), QStringList{"There are no results in the file"});
-    closeForm();
-    EXPECT_FALSE(dir.exists(QStringLiteral("UK.exe")));
 }
 
 TEST_F(HistoryTest, OpeningTwiceRebuildsFromTheFile)
 {
     dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
     start();
-    show();
-    EXPECT_EQ(listed(), QStringList{LineA});
-    closeForm();
-
+    EXPECT_EQ(shown(), QStringList{LineA});
     dir.write(QStringLiteral("UK.exe"), historyFile({DrawA, DrawB}));
-    show();
-    EXPECT_TRUE(form()->isVisible());
-    EXPECT_EQ(listed(), (QStringList{LineA, LineB}));
-    closeForm();
-
+    EXPECT_EQ(shown(), (QStringList{LineA, LineB}));
     dir.write(QStringLiteral("UK.exe"), historyFile({}));
-    show();
-    EXPECT_EQ(listed(), QStringList{"There are no results in the file"});
-    closeForm();
-}
-
-TEST_F(HistoryTest, EscapeAndTitleBarCloseReturnToTheMainWindow)
-{
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
-    start();
-    show();
-    EXPECT_FALSE(w().isEnabled());
-    QTest::keyClick(form(), Qt::Key_Escape);
-    EXPECT_FALSE(form()->isVisible());
-    EXPECT_TRUE(w().isEnabled());
-
-    show();
-    EXPECT_FALSE(w().isEnabled());
-    form()->close();
-    EXPECT_FALSE(form()->isVisible());
-    EXPECT_TRUE(w().isEnabled());
-}
-
-TEST_F(HistoryTest, DamagedFileNeverCrashes)
-{
-    // A count far beyond the records held, and a torn last record.
-    dir.write(QStringLiteral("UK.exe"), countRecord(32767) + DrawA + DrawB.left(5));
-    start();
-    show();
-    EXPECT_EQ(listed(), QStringList{LineA});
-    closeForm();
-    print();
-    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages[0], printedPage(UkTitle, {LineA}));
-
-    dir.write(QStringLiteral("UK.exe"), QByteArray(7, '\xff'));
-    show();
-    EXPECT_EQ(listed(), QStringList{"There are no results in the file"});
-    closeForm();
+    EXPECT_EQ(shown(), QStringList{NoResults});
 }
 
 TEST_F(HistoryTest, NoCountry)
