@@ -296,7 +296,7 @@ TEST(AddSuggestedEntries, SaturatedListStopsInBoundedTimeAndReportsTheCount)
                                 written.push_back(e.n);
                                 return true;
                             });
-    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_LT(timer.elapsed(), 5000); // about 0.3 s in a release build
     EXPECT_EQ(std::pair(r.added, r.stop), std::pair(4, AddResult::Stop::NoMoreFound));
     std::sort(written.begin(), written.end());
     EXPECT_EQ(written, missing);
