@@ -48,7 +48,6 @@ public:
     int storedCount() const;
 
     Draw record(int r) const { return decodeDraw(m_file.record(r)); }
-    Draw draw(int index) const { return record(index + 2); } // index 0-based
     std::vector<Draw> draws() const;
 
     // Record numbers (2..count+1) of the first and last draw whose trimmed date

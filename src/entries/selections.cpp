@@ -4,6 +4,8 @@
 #include "core/games.h"
 #include "core/numbers.h"
 #include "entries/listprint.h"
+#include "entries/suggest.h"
+#include "lotto/drawentry.h"
 #include "lotto/mainwindow.h"
 
 #include <QGroupBox>
@@ -87,7 +89,7 @@ QByteArray SelectionsController::dateFieldForRecord(const std::vector<Entry> &en
 void SelectionsController::addEntry()
 {
     if (m_state.entryCount >= MaxEntries) {
-        m_platform.dialogs->message(MaxEntriesMessage);
+        m_platform.dialogs->message(QString::fromLatin1(suggest::MsgMaximumEntries));
         return;
     }
     std::array<double, 6> typed{};
@@ -95,7 +97,7 @@ void SelectionsController::addEntry()
         typed[k] = leadingValue(m_ui.addBoxes[k]->text());
     for (double v : typed) {
         if (v < 1 || v > m_state.maxBall) {
-            m_platform.dialogs->message(QStringLiteral("One or more of your numbers are invalid"));
+            m_platform.dialogs->message(InvalidNumbersMessage);
             return;
         }
     }
@@ -108,7 +110,7 @@ void SelectionsController::addEntry()
     for (size_t a = 0; a < 6; ++a) {
         for (size_t b = a + 1; b < 6; ++b) {
             if (typed[a] == typed[b] || numbers[a] == numbers[b]) {
-                m_platform.dialogs->message(QStringLiteral("One or more of your numbers are the same"));
+                m_platform.dialogs->message(SameNumbersMessage);
                 return;
             }
         }

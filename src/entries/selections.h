@@ -44,6 +44,4 @@ private:
     const Platform &m_platform;
 };
 
-inline const QString MaxEntriesMessage = QStringLiteral("2500 is the maximum number of entries");
-
 } // namespace ds
