@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/games.h"
+
 #include <QString>
 #include <array>
 #include <QtGlobal>
@@ -43,6 +45,10 @@ struct AppState {
     // Full path of a file in the program folder, matched without regard to case.
     QString filePath(const QString &name) const;
     QString historyPath() const;
+
+    // The lotto game of the country code (the UK Lotto until start-up set one).
+    Game game() const { return gameOfCountry(countryCode).value_or(Game::UK); }
+    const GameRules &rules() const { return rulesOf(game()); }
 };
 
 inline constexpr char ModeChangeDrawNumbers[] = "ChangeDrawNumbers";
