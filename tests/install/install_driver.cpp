@@ -118,3 +118,17 @@ TEST_F(Installed, SecondStartKeepsTheStoredDraw)
     EXPECT_EQ(state.displayedDraw[0], 4);
     EXPECT_EQ(state.displayedDraw[6], 7);
 }
+
+// Run from the build folder, which holds the shipped histories, nothing of the
+// above applies: the build folder is the program folder and the player's data
+// folder is left alone.
+TEST(BuildFolder, IsTheProgramFolder)
+{
+    ds::identifyApplication();
+    ds::AppState state;
+    const ds::ProgramFolderChoice choice = ds::settleProgramFolder(state, QStringLiteral(DRAWSMITH_BUILD_PROGRAM_DIR));
+    EXPECT_FALSE(choice.perUser);
+    EXPECT_EQ(state.programFolder, QDir::cleanPath(QStringLiteral(DRAWSMITH_BUILD_PROGRAM_DIR)));
+    EXPECT_EQ(state.programFolderRule, choice.rule);
+    EXPECT_FALSE(QFileInfo::exists(QDir::home().filePath(QStringLiteral(".local/share/Drawsmith"))));
+}

@@ -2,7 +2,8 @@
 # install_test.sh BUILD_DIR DRIVER
 #
 # Installs the build into a temporary prefix and runs the installed program
-# there with a private HOME: the first start fills the player's data folder
+# there with a private HOME (after checking that a run from the build folder
+# stays in the build folder): the first start fills the player's data folder
 # with the shipped files, a draw stored goes there (DRIVER, the program's own
 # start-up and main window), a second start keeps it, and the prefix is never
 # written to.
@@ -39,6 +40,9 @@ for f in UK.exe IR.exe thresult.exe; do
   grep -qx "./$f" <<<"$shipped" || fail "share/drawsmith lacks $f"
 done
 before=$(snapshot)
+
+# The build folder, which holds the histories, stays the program folder.
+isolated "$driver" --gtest_filter='BuildFolder.*'
 
 # Starts the installed program, lets it run until `ready` holds (at most 30
 # seconds), checks it is still running, and ends it.
