@@ -14,6 +14,8 @@
 #   add_dependencies(drawsmith_program_folder <target>)
 
 set(DRAWSMITH_SHIPPED_DIR ${CMAKE_BINARY_DIR}/share/drawsmith)
+# Made afresh at each configure, so a file no longer shipped is not installed.
+file(REMOVE_RECURSE ${DRAWSMITH_SHIPPED_DIR})
 file(MAKE_DIRECTORY ${DRAWSMITH_SHIPPED_DIR})
 
 # drawsmith_ship([DESTINATION <subfolder>] FILES <file>...): ships plain files
