@@ -44,7 +44,7 @@ void run(benchmark::State &state, const QByteArray &csv)
         state.PauseTiming();
         QFile::remove(path);
         state.ResumeTiming();
-        const ds::ImportReport r = ds::importResults(csv, ds::ImportGame::UK, path);
+        const ds::ImportReport r = ds::importLottoResults(csv, ds::Game::UK, path);
         if (r.added != 2065)
             state.SkipWithError("not every draw was added");
     }

@@ -68,6 +68,11 @@ private:
     RecordFile m_file;
 };
 
+// The draws of the history file at path, decoded straight from the bytes and
+// never past the whole records held (none when it is missing). False in *ok
+// when the file exists but cannot be read.
+std::vector<Draw> readHistoryDraws(const QString &path, bool *ok = nullptr);
+
 // Stores one draw into the history file at path with a crash-safe replace.
 enum class StoreResult { Stored, Full, ReadFailed, WriteFailed };
 StoreResult storeDraw(const QString &path, const Draw &draw);

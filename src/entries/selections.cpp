@@ -5,7 +5,7 @@
 #include "core/numbers.h"
 #include "entries/listprint.h"
 #include "entries/suggest.h"
-#include "lotto/drawentry.h"
+#include "core/drawentry.h"
 #include "lotto/mainwindow.h"
 
 #include <QGroupBox>

@@ -7,7 +7,7 @@
 #include "core/numbers.h"
 #include "entries/selections.h"
 #include "lotto/ballshape.h"
-#include "lotto/drawentry.h"
+#include "core/drawentry.h"
 #include "lotto/drawnumbersframe.h"
 #include "lotto/mainwindow.h"
 #include "platform/monthcalendar.h"

@@ -517,11 +517,10 @@ void MainWindow::onImport()
         QStringLiteral("Results files (*.csv *.txt);;All files (*)"));
     if (csv.isEmpty())
         return;
-    const ImportGame game = m_state.countryCode == CountryUK ? ImportGame::UK : ImportGame::Irish;
     ImportReport report;
     {
         BusyScope busy(*m_platform.dialogs);
-        report = importResultsFile(csv, game, m_state.historyPath());
+        report = importLottoResultsFile(csv, m_state.game(), m_state.historyPath());
     }
     m_platform.dialogs->message(report.text());
 }

@@ -2,7 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/drawhistory.h"
-#include "lotto/drawentry.h"
+#include "core/drawentry.h"
 #include "lotto/drawnumbersframe.h"
 #include "lotto/mainwindow.h"
 

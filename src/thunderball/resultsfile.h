@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/games.h"
 #include "core/recordfile.h"
 
 #include <QByteArray>
@@ -12,7 +13,7 @@ namespace ds {
 inline constexpr int ThunderRecordSize = 22;
 
 // File name of the Thunderball results file in the program folder.
-inline const QString ThunderResultsFileName = QStringLiteral("thresult.exe");
+inline const QString ThunderResultsFileName = rulesOf(Game::Thunderball).historyFileName();
 
 // One Thunderball result: the draw date, five main numbers (ascending) and the
 // Thunderball.

@@ -1,4 +1,4 @@
-#include "core/resultsimport.h"
+#include "thunderball/resultsimport.h"
 #include "support/testfolder.h"
 #include "thunderball/resultsfile.h"
 
@@ -158,11 +158,11 @@ TEST(ThunderballImport, NewResultsGoAfterThoseHeldInDateOrder)
     // The file holds the 10th then the 3rd (the order entered).
     QByteArray bytes = rec(2, 10, 7, 1999, {1, 2, 3, 4, 5}, 1) + rec(0, 3, 7, 1999, {6, 7, 8, 9, 10}, 2);
     // Newest first, one date already held, a Thunderball equal to a main number.
-    const ImportReport r = mergeResults(ThunderHeader + "1999-07-24,31,5,20,8,14,8\n"
+    const ImportReport r = mergeThunderballResults(ThunderHeader + "1999-07-24,31,5,20,8,14,8\n"
                                                         "1999-07-10,1,2,3,4,6,9\n"
                                                         "1999-07-17,11,12,13,14,15,3\n"
                                                         "1999-06-26,21,22,23,24,25,4\n",
-                                        ImportGame::Thunderball, bytes);
+                                        bytes);
     EXPECT_EQ(r.added, 3);
     EXPECT_EQ(r.present, 1);
     EXPECT_EQ(r.skipped, 0);
@@ -176,7 +176,7 @@ TEST(ThunderballImport, NewResultsGoAfterThoseHeldInDateOrder)
 TEST(ThunderballImport, PublishedFormAndSkips)
 {
     QByteArray bytes;
-    const ImportReport r = mergeResults(
+    const ImportReport r = mergeThunderballResults(
         "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunder Ball,Ball Set,Machine,DrawNumber\r\n"
         "08-May-2010,34,1,2,3,4,14,1,Excalibur,999\r\n"
         "15-May-2010,1,2,3,4,5,6,1,Excalibur,1000\r\n"
@@ -185,7 +185,7 @@ TEST(ThunderballImport, PublishedFormAndSkips)
         "17-Apr-2010,1,2,3,4,5,15,1,Excalibur,996\r\n"
         "10-Apr-2010,1,2,3,4,5,0,1,Excalibur,995\r\n"
         "05-Jun-1999,1,2,3,4,5,6,1,Excalibur,1\r\n",
-        ImportGame::Thunderball, bytes);
+        bytes);
     EXPECT_EQ(r.added, 1);
     EXPECT_EQ(r.skipped, 6);
     EXPECT_EQ(r.firstSkips,
@@ -206,7 +206,7 @@ TEST(ThunderballImport, WriteFailureKeepsTheOldFile)
     ImportReport r;
     {
         dstest::FileSizeLimit limit(30);
-        r = importResults(ThunderHeader + "1999-07-17,11,12,13,14,15,3\n", ImportGame::Thunderball,
+        r = importThunderballResults(ThunderHeader + "1999-07-17,11,12,13,14,15,3\n",
                           dir.file(ThunderResultsFileName));
     }
     EXPECT_TRUE(r.writeFailed);
