@@ -68,9 +68,11 @@ int DrawHistory::storedCount() const
 int DrawHistory::count() const
 {
     const int stored = storedCount();
-    if (stored <= 0)
-        return 0;
-    const qsizetype present = qMax<qsizetype>(0, m_file.fullRecords() - 1);
+    const qsizetype present = std::clamp<qsizetype>(m_file.fullRecords() - 1, 0, MaxRecordCount);
+    // A negative count cannot be right: the draws are the records present, so
+    // that the next stored draw never lands on one of them.
+    if (stored < 0)
+        return static_cast<int>(present);
     return static_cast<int>(qMin<qsizetype>(stored, present));
 }
 

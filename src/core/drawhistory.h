@@ -42,8 +42,8 @@ public:
     bool save(const QString &path) const { return m_file.save(path); }
 
     // Number of draws. The stored count is never trusted beyond the records the
-    // file holds: a negative count reads as 0, one larger than the draw records
-    // present as the number present.
+    // file holds: one larger than the draw records present, or negative (which
+    // cannot be right), reads as the number of whole draw records present.
     int count() const;
     int storedCount() const;
 

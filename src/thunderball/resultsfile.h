@@ -50,9 +50,9 @@ public:
     // True when the first main number of record 1 lies in 1 to 34.
     bool holdsResults() const;
 
-    // Number of results. Never trusted beyond the file: no results when the
-    // file holds none or the stored count is below 1; a count larger than the
-    // records present reads as the records present.
+    // Number of results. Never trusted beyond the file: no results when record
+    // 1 holds none; a count larger than the whole records present, or below 1
+    // although record 1 holds a result, reads as the records present.
     int count() const;
     int storedCount() const;
 

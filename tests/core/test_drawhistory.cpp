@@ -136,9 +136,6 @@ TEST(DrawHistory, FindTrimsSpacesOfDateField)
 TEST(DrawHistory, DamagedCountsAreBoundedByTheFile)
 {
     DrawHistory h;
-    h.setBytes(countRecord(-5) + A);
-    EXPECT_EQ(h.count(), 0);
-
     h.setBytes(countRecord(30000) + A + B);
     EXPECT_EQ(h.count(), 2);
     EXPECT_EQ(h.findLast(QStringLiteral("12061999")), 3);
@@ -149,6 +146,24 @@ TEST(DrawHistory, DamagedCountsAreBoundedByTheFile)
     h.setBytes(countRecord(2) + A + B.left(10));
     EXPECT_EQ(h.count(), 1);
     EXPECT_EQ(h.draws().size(), 1u);
+}
+
+TEST(DrawHistory, ANegativeCountReadsAsTheWholeRecordsPresent)
+{
+    // Three draws and the start of a fourth; the next draw goes in date order
+    // and overwrites none of them.
+    for (const int negative : {-1, -5, -32768}) {
+        dstest::TestFolder dir;
+        dir.write(QStringLiteral("UK.exe"), countRecord(negative) + A + C + drawRecord("26061999", {1, 2, 3, 4, 5, 6}, 7) + B.left(9));
+        DrawHistory h;
+        ASSERT_TRUE(h.load(dir.file(QStringLiteral("UK.exe"))));
+        EXPECT_EQ(h.count(), 3);
+        EXPECT_EQ(h.findFirst(QStringLiteral("05061999")), 2);
+        EXPECT_EQ(readHistoryDraws(dir.file(QStringLiteral("UK.exe"))).size(), 3u);
+        ASSERT_EQ(storeDraw(dir.file(QStringLiteral("UK.exe")), decodeDraw(B)), StoreResult::Stored);
+        EXPECT_EQ(dir.read(QStringLiteral("UK.exe")),
+                  countRecord(4) + A + B + C + drawRecord("26061999", {1, 2, 3, 4, 5, 6}, 7));
+    }
 }
 
 TEST(DrawHistory, EmptyAndTinyFilesReadAsNoDraws)

@@ -66,7 +66,7 @@ TEST(ThunderResultsFile, ReaderIsBoundedByTheFile)
     EXPECT_EQ(f.find(19, 6, 1999), 0);
 
     f.setBytes(rec(-4, 5, 6, 1999, {1, 2, 3, 4, 5}, 6));
-    EXPECT_EQ(f.count(), 0);
+    EXPECT_EQ(f.count(), 1); // record 1 holds a result: a count below 1 cannot be right
     f.setBytes(rec(1, 5, 6, 1999, {35, 2, 3, 4, 5}, 6)); // first main number outside 1 to 34
     EXPECT_FALSE(f.holdsResults());
     EXPECT_EQ(f.count(), 0);
@@ -171,6 +171,22 @@ TEST(ThunderballImport, NewResultsGoAfterThoseHeldInDateOrder)
                          + rec(0, 17, 7, 1999, {11, 12, 13, 14, 15}, 3)
                          + rec(0, 24, 7, 1999, {5, 8, 14, 20, 31}, 8));
     EXPECT_EQ(r.text(), QStringLiteral("3 results added, 1 already in the results file, 0 skipped."));
+}
+
+TEST(ThunderballImport, ACountBelowOneTakesTheResultsPresentAndOverwritesNone)
+{
+    const QByteArray three = rec(0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + rec(0, 10, 7, 1999, {6, 7, 8, 9, 10}, 2)
+        + rec(0, 17, 7, 1999, {11, 12, 13, 14, 15}, 3);
+    for (const int count : {-1, -300, 0}) {
+        QByteArray bytes = three;
+        bytes.replace(0, 2, rec(count, 0, 0, 0, {}, 0).left(2));
+        const ImportReport r = mergeThunderballResults(ThunderHeader + "1999-07-10,6,7,8,9,10,2\n"
+                                                                       "1999-07-24,21,22,23,24,25,4\n",
+                                                       bytes);
+        EXPECT_EQ(r.text(), QStringLiteral("1 result added, 1 already in the results file, 0 skipped."));
+        EXPECT_EQ(bytes, rec(4, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + three.mid(22)
+                             + rec(0, 24, 7, 1999, {21, 22, 23, 24, 25}, 4));
+    }
 }
 
 TEST(ThunderballImport, PublishedFormAndSkips)
