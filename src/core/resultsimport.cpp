@@ -99,7 +99,7 @@ QString quoted(const QByteArray &field)
     QString s = QString::fromUtf8(field);
     if (s.size() > QuotedTextLength)
         s = s.left(QuotedTextLength) + QStringLiteral("...");
-    return QLatin1Char('"') + s + QLatin1Char('"');
+    return QLatin1Char('"') + escapedControls(s) + QLatin1Char('"');
 }
 
 int orderKey(const QDate &d)
