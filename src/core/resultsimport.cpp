@@ -129,7 +129,14 @@ bool readRow(const CsvRow &l, const Columns &c, const GameRules &rules, ResultRo
     if (!date.isValid())
         return skip([&] { return QStringLiteral("%1 is not a date").arg(quoted(dateText)); });
     const int order = orderKey(date);
-    if (order < rules.eraFirst || order > rules.eraLast) {
+    if (order > rules.eraLast) {
+        // The game changed after the era; its later draws are another game.
+        return skip([&] {
+            return QStringLiteral("%1 is a draw of %2, which this version does not keep")
+                .arg(shown(date), QLatin1String(rules.laterGame));
+        });
+    }
+    if (order < rules.eraFirst) {
         return skip([&] {
             return QStringLiteral("date %1 is outside %2 to %3")
                 .arg(shown(date), shown(rules.firstDrawOfEra()), shown(rules.lastDrawOfEra()));

@@ -111,7 +111,7 @@ TEST(ResultsImport, IrishEraLimitsAndASecondDrawWhoseFirstIsSkipped)
                                  Game::Irish, bytes);
     EXPECT_EQ(r.added, 2);
     EXPECT_EQ(r.firstSkips,
-              (QStringList{QStringLiteral("Line 4: date 4/11/2006 is outside 24/9/1994 to 1/11/2006"),
+              (QStringList{QStringLiteral("Line 4: 4/11/2006 is a draw of the 6-from-45 (later 6-from-47) Irish Lotto, which this version does not keep"),
                            QStringLiteral("Line 5: date 21/9/1994 is outside 24/9/1994 to 1/11/2006"),
                            QStringLiteral("Line 6: bonus ball 43 is outside 1 to 42"),
                            QStringLiteral("Line 7: bonus ball 99 is outside 1 to 42"),
@@ -127,7 +127,7 @@ TEST(ResultsImport, EverySkipReasonWithItsLine)
         {"1999-06-26,1,2,3,4,5,5,7", "number 5 appears twice"},
         {"1999-07-03,1,2,3,4,5,6,6", "number 6 appears twice"},
         {"1999-02-30,1,2,3,4,5,6,7", "\"1999-02-30\" is not a date"},
-        {"2015-10-10,1,2,3,4,5,6,7", "date 10/10/2015 is outside 19/11/1994 to 7/10/2015"},
+        {"2015-10-10,1,2,3,4,5,6,7", "10/10/2015 is a draw of the 6-from-59 UK Lotto, which this version does not keep"},
         {"1994-11-12,1,2,3,4,5,6,7", "date 12/11/1994 is outside 19/11/1994 to 7/10/2015"},
         {"1999-07-10,1,2,x,4,5,6,7", "\"x\" is not a number"},
         {"1999-07-17,1,2,3,4,5", "a number is missing"},

@@ -205,7 +205,7 @@ TEST(ThunderballImport, PublishedFormAndSkips)
     EXPECT_EQ(r.added, 1);
     EXPECT_EQ(r.skipped, 6);
     EXPECT_EQ(r.firstSkips,
-              (QStringList{QStringLiteral("Line 3: date 15/5/2010 is outside 12/6/1999 to 8/5/2010"),
+              (QStringList{QStringLiteral("Line 3: 15/5/2010 is a draw of the 5-from-39 Thunderball, which this version does not keep"),
                            QStringLiteral("Line 4: ball 35 is outside 1 to 34"),
                            QStringLiteral("Line 5: number 1 appears twice"),
                            QStringLiteral("Line 6: Thunderball 15 is outside 1 to 14"),
