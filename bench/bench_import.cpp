@@ -1,8 +1,14 @@
 // Importing the whole shipped UK history (2,065 draws, published form newest
-// first and the plain form) into an empty history file on disk.
+// first and the plain form) into an empty history file on disk, and into
+// large histories of 30,000 draws (the import should stay well under 200 ms
+// whatever their date fields hold).
 #include "core/resultsimport.h"
 #include "support/testfolder.h"
 
+#include "core/dates.h"
+#include "core/drawhistory.h"
+
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -36,16 +42,35 @@ QByteArray publishedForm(const QByteArray &plain)
     return out;
 }
 
-void run(benchmark::State &state, const QByteArray &csv)
+// A history of n draws, one every third day from 1 January 1990 (so that most
+// imported draws go between them); with digitDates false the date fields are
+// written "DD.MM.YY", which the order key reads only the slow way.
+QByteArray largeHistory(int n, bool digitDates)
+{
+    QByteArray bytes = dstest::countRecord(n);
+    QDate d(1990, 1, 1);
+    for (int i = 0; i < n; ++i, d = d.addDays(3)) {
+        const QByteArray field = digitDates
+            ? ds::dateKey(d.day(), d.month(), d.year()).toLatin1()
+            : QStringLiteral("%1.%2.%3").arg(d.day(), 2, 10, QLatin1Char('0')).arg(d.month(), 2, 10, QLatin1Char('0'))
+                  .arg(d.year() % 100, 2, 10, QLatin1Char('0')).toLatin1();
+        bytes += dstest::drawRecord(field.constData(), {1, 2, 3, 4, 5, 6}, 7);
+    }
+    return bytes;
+}
+
+void run(benchmark::State &state, const QByteArray &csv, const QByteArray &history = {})
 {
     dstest::TestFolder dir;
     const QString path = dir.file(QStringLiteral("UK.exe"));
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(path);
+        if (!history.isEmpty())
+            dir.write(QStringLiteral("UK.exe"), history);
         state.ResumeTiming();
         const ds::ImportReport r = ds::importLottoResults(csv, ds::Game::UK, path);
-        if (r.added != 2065)
+        if (r.added + r.present != 2065)
             state.SkipWithError("not every draw was added");
     }
 }
@@ -61,6 +86,18 @@ void ImportWholeUkHistoryPublishedNewestFirst(benchmark::State &state)
     run(state, publishedForm(ukCsv()));
 }
 BENCHMARK(ImportWholeUkHistoryPublishedNewestFirst)->Unit(benchmark::kMillisecond);
+
+void ImportUkInto30000DrawsWithNonDigitDates(benchmark::State &state)
+{
+    run(state, publishedForm(ukCsv()), largeHistory(30000, false));
+}
+BENCHMARK(ImportUkInto30000DrawsWithNonDigitDates)->Unit(benchmark::kMillisecond);
+
+void ImportUkInto30000DrawsBetweenThem(benchmark::State &state)
+{
+    run(state, publishedForm(ukCsv()), largeHistory(30000, true));
+}
+BENCHMARK(ImportUkInto30000DrawsBetweenThem)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

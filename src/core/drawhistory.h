@@ -59,6 +59,11 @@ public:
     // with nothing changed, when the count would pass 32767.
     bool insert(const Draw &draw);
 
+    // Stores draws that come in date order exactly as insert() would one by
+    // one, but reading each record's order key once for all of them. Stores
+    // as many as fit below 32767 and returns how many.
+    int insertSorted(const std::vector<Draw> &draws);
+
     // Deletes the last draw of the date. False, with nothing changed, when the
     // history holds no draw of that date.
     bool remove(const QString &dateKey);

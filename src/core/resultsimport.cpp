@@ -397,6 +397,10 @@ void mergeLottoRows(ResultRows &rows, Game game, QByteArray &bytes)
     for (int r = 2; r <= n + 1; ++r)
         ++held[history.record(r).dateKey()];
 
+    // Draws are stored together at the end, as many as the history has room
+    // for; rows past that are skipped as the single inserts would refuse them.
+    const int room = MaxRecordCount - n;
+    std::vector<Draw> accepted;
     QHash<qint32, int> listedOn; // order and draw -> first line
     for (const ResultRow &row : rows.rows) {
         const auto seen = listedOn.constFind(row.orderDraw);
@@ -419,17 +423,19 @@ void mergeLottoRows(ResultRows &rows, Game game, QByteArray &bytes)
             });
             continue;
         }
-        const Draw d = Draw::make(key, {row.main[0], row.main[1], row.main[2], row.main[3], row.main[4], row.main[5]},
-                                  row.extra);
-        if (!history.insert(d)) {
+        if (report.added >= room) {
             rows.skips.add(row.line, [game] { return fileFullReason(game); });
             continue;
         }
+        accepted.push_back(Draw::make(
+            key, {row.main[0], row.main[1], row.main[2], row.main[3], row.main[4], row.main[5]}, row.extra));
         ++count;
         ++report.added;
     }
-    if (report.added > 0)
+    if (report.added > 0) {
+        history.insertSorted(accepted);
         bytes = history.bytes();
+    }
 }
 
 ImportReport mergeLottoResults(const QByteArray &csv, Game target, QByteArray &historyBytes)

@@ -1,7 +1,11 @@
 #include "core/drawhistory.h"
 #include "support/testfolder.h"
 
+#include "core/dates.h"
+
 #include <QDir>
+#include <algorithm>
+#include <random>
 #include <gtest/gtest.h>
 
 using namespace ds;
@@ -164,6 +168,42 @@ TEST(DrawHistory, ANegativeCountReadsAsTheWholeRecordsPresent)
         EXPECT_EQ(dir.read(QStringLiteral("UK.exe")),
                   countRecord(4) + A + B + C + drawRecord("26061999", {1, 2, 3, 4, 5, 6}, 7));
     }
+}
+
+TEST(DrawHistory, InsertSortedLeavesTheBytesOfSingleInsertsInOnePass)
+{
+    // Histories in any order, with digit and non-digit dates, stale, too large
+    // or negative counts and cut tails.
+    const char *const fields[] = {"05061999", "12061999", "x1y2z3ab", " 5061999", "00000000", "31129999",
+                                  "01011990", "1206199 ", "19061999"};
+    std::mt19937 gen(3);
+    auto pick = [&gen, &fields] { return fields[gen() % std::size(fields)]; };
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes = countRecord(static_cast<int>(gen() % 16) - 3);
+        for (int r = static_cast<int>(gen() % 10); r > 0; --r)
+            bytes += drawRecord(pick(), {1, 2, 3, 4, 5, static_cast<int>(r)}, 7);
+        bytes += QByteArray(static_cast<int>(gen() % 30), 'q');
+        std::vector<Draw> draws;
+        for (int d = static_cast<int>(gen() % 6); d > 0; --d)
+            draws.push_back(decodeDraw(drawRecord(pick(), {10, 11, 12, 13, 14, d}, 8)));
+        std::stable_sort(draws.begin(), draws.end(),
+                         [](const Draw &a, const Draw &b) { return dateOrderKey(a.date) < dateOrderKey(b.date); });
+
+        DrawHistory one, all;
+        one.setBytes(bytes);
+        all.setBytes(bytes);
+        for (const Draw &d : draws)
+            one.insert(d);
+        EXPECT_EQ(all.insertSorted(draws), static_cast<int>(draws.size()));
+        ASSERT_EQ(all.bytes(), one.bytes()) << "round " << round;
+    }
+
+    // Only what fits below 32767 is stored.
+    DrawHistory h;
+    h.setBytes(countRecord(32765) + QByteArray(32765 * DrawRecordSize, '\0'));
+    EXPECT_EQ(h.insertSorted({decodeDraw(A), decodeDraw(B), decodeDraw(C)}), 2);
+    EXPECT_EQ(h.count(), 32767);
+    EXPECT_EQ(h.bytes().right(2 * DrawRecordSize), A + B);
 }
 
 TEST(DrawHistory, EmptyAndTinyFilesReadAsNoDraws)
