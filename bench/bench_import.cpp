@@ -99,6 +99,65 @@ void ImportUkInto30000DrawsBetweenThem(benchmark::State &state)
 }
 BENCHMARK(ImportUkInto30000DrawsBetweenThem)->Unit(benchmark::kMillisecond);
 
+// Kilobytes of a line of /proc/self/status ("VmRSS:", "VmHWM:"); -1 when the
+// system does not say.
+long statusKb(const char *key)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// Resets the peak resident size to the present one.
+bool resetPeak()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    return f.open(QIODevice::WriteOnly) && f.write("5") == 1;
+}
+
+// Importing a results file at the 16 MB limit (the UK history repeated: its
+// first copy is added, the rest are skipped as listed twice) from disk. The
+// counter peak_per_file_byte is the growth of the resident size during the
+// import over the file's size; it should stay under 4.
+void ImportA16MegabyteFilePeakMemory(benchmark::State &state)
+{
+    dstest::TestFolder dir;
+    const QByteArray one = ukCsv();
+    const qsizetype header = one.indexOf('\n') + 1;
+    QByteArray csv = one;
+    while (csv.size() + one.size() - header <= 16 * 1024 * 1024)
+        csv += one.mid(header);
+    dir.write(QStringLiteral("big.csv"), csv);
+    const QString csvPath = dir.file(QStringLiteral("big.csv"));
+    const QString path = dir.file(QStringLiteral("UK.exe"));
+    double worst = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(path);
+        if (!resetPeak()) {
+            state.SkipWithError("the peak resident size cannot be measured here");
+            return;
+        }
+        const long before = statusKb("VmRSS:");
+        state.ResumeTiming();
+        const ds::ImportReport r = ds::importLottoResultsFile(csvPath, ds::Game::UK, path);
+        state.PauseTiming();
+        const long peak = statusKb("VmHWM:");
+        worst = std::max(worst, double(peak - before) * 1024 / double(csv.size()));
+        if (r.added != 2065 || r.refused)
+            state.SkipWithError("the import did not add the history");
+        state.ResumeTiming();
+    }
+    state.counters["file_MB"] = double(csv.size()) / (1024 * 1024);
+    state.counters["peak_per_file_byte"] = worst;
+}
+BENCHMARK(ImportA16MegabyteFilePeakMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
 
 BENCHMARK_MAIN();
