@@ -275,6 +275,27 @@ std::vector<Draw> readHistoryDraws(const QString &path, bool *ok)
     return out;
 }
 
+DateLookup lookUpDate(const QString &path, const QString &dateKey)
+{
+    DateLookup out;
+    DrawHistory h;
+    if (!h.load(path)) {
+        out.read = false;
+        return out;
+    }
+    out.count = h.count();
+    const int r = h.findFirst(dateKey);
+    if (r == 0)
+        return out;
+    out.first = h.record(r);
+    if (r < out.count + 1) {
+        const Draw next = h.record(r + 1);
+        if (next.dateKey() == out.first->dateKey())
+            out.second = next;
+    }
+    return out;
+}
+
 StoreResult storeDraw(const QString &path, const Draw &draw)
 {
     DrawHistory h;

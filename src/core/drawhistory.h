@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace ds {
@@ -77,6 +78,16 @@ private:
 // never past the whole records held (none when it is missing). False in *ok
 // when the file exists but cannot be read.
 std::vector<Draw> readHistoryDraws(const QString &path, bool *ok = nullptr);
+
+// What a history file holds for a date: how a window finds the draw to show
+// and whether a second draw exists.
+struct DateLookup {
+    bool read = true;            // false: the file exists but could not be read
+    int count = 0;               // draws the history holds
+    std::optional<Draw> first;   // the first draw of the date
+    std::optional<Draw> second;  // the draw right after it, when of the same date
+};
+DateLookup lookUpDate(const QString &path, const QString &dateKey);
 
 // Stores one draw into the history file at path with a crash-safe replace.
 enum class StoreResult { Stored, Full, ReadFailed, WriteFailed };
