@@ -126,26 +126,24 @@ TEST(EntryFile, AFailedWriteLeavesTheFileAsItWasOrNoFile)
     }
 }
 
-TEST(EntryFile, DeleteThirdOfFive)
+TEST(EntryFile, DeleteMovesLaterRecordsUpAndRefusesPositionsOutsideTheList)
 {
-    dstest::TestFolder dir;
-    dir.write(QStringLiteral("x.lot"), five());
-    ASSERT_TRUE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 2, 5));
     const QByteArray all = five();
-    auto rec = [&](int i) { return all.mid((i - 1) * 20, 20); };
-    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), rec(1) + rec(2) + rec(4) + rec(5) + Empty + Empty);
-}
-
-TEST(EntryFile, DeleteFirstAndLast)
-{
-    dstest::TestFolder dir;
-    const QByteArray all = five();
-    auto rec = [&](int i) { return all.mid((i - 1) * 20, 20); };
-    dir.write(QStringLiteral("x.lot"), all);
-    ASSERT_TRUE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 0, 5));
-    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), rec(2) + rec(3) + rec(4) + rec(5) + Empty + Empty);
-    ASSERT_TRUE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 3, 4));
-    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), rec(2) + rec(3) + rec(4) + Empty + Empty + Empty);
+    auto rec = [&all](int i) { return all.mid((i - 1) * 20, 20); };
+    // Before, position, count, after (empty: refused, the file unchanged).
+    const std::tuple<QByteArray, int, int, QByteArray> cases[] = {
+        {all, 2, 5, rec(1) + rec(2) + rec(4) + rec(5) + Empty + Empty},
+        {all, 0, 5, rec(2) + rec(3) + rec(4) + rec(5) + Empty + Empty},
+        {rec(2) + rec(3) + rec(4) + rec(5) + Empty + Empty, 3, 4, rec(2) + rec(3) + rec(4) + Empty + Empty + Empty},
+        {all, 5, 5, {}},
+        {all, -1, 5, {}},
+    };
+    for (const auto &[before, p, count, after] : cases) {
+        dstest::TestFolder dir;
+        dir.write(QStringLiteral("x.lot"), before);
+        EXPECT_EQ(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), p, count), !after.isEmpty()) << p;
+        EXPECT_EQ(dir.read(QStringLiteral("x.lot")), after.isEmpty() ? before : after) << p;
+    }
 }
 
 TEST(EntryFile, DeleteOnlyEntryThenReopen)
@@ -158,15 +156,6 @@ TEST(EntryFile, DeleteOnlyEntryThenReopen)
     const auto res = entryfile::openForDate(path, QStringLiteral("05061999"));
     EXPECT_TRUE(res.entries.empty());
     EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), entryRecord(Key, {0, 0, 0, 0, 0, 0}) + Empty);
-}
-
-TEST(EntryFile, DeleteRefusesPositionsOutsideTheList)
-{
-    dstest::TestFolder dir;
-    dir.write(QStringLiteral("x.lot"), five());
-    EXPECT_FALSE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 5, 5));
-    EXPECT_FALSE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), -1, 5));
-    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), five());
 }
 
 TEST(EntryFile, SameEntryAndWholeFileCopies)

@@ -108,27 +108,28 @@ TEST(ThunderResultsFile, AppendKeepsTheOrderEntered)
     EXPECT_EQ(f.find(3, 7, 1999), 1);
 }
 
-TEST(ThunderResultsFile, AppendWritesOverStaleRecordsAndKeepsRecordOne)
+TEST(ThunderResultsFile, AppendGoesAfterTheWholeResultsPresentWhateverTheCount)
 {
-    ThunderResultsFile f;
-    const QByteArray first = rec(1, 3, 7, 1999, {1, 2, 3, 4, 5}, 1, 99);
     const QByteArray stale = rec(0, 9, 9, 1999, {1, 2, 3, 4, 5}, 1);
-    f.setBytes(first + stale + stale);
-    f.append(result(1, 7, 1999, {6, 7, 8, 9, 10}, 2));
-    EXPECT_EQ(f.bytes(), rec(2, 3, 7, 1999, {1, 2, 3, 4, 5}, 1, 99) + rec(0, 1, 7, 1999, {6, 7, 8, 9, 10}, 2) + stale);
-}
-
-TEST(ThunderResultsFile, AppendToAFileHoldingNoResultsStartsAfresh)
-{
-    ThunderResultsFile f;
-    f.setBytes(rec(5, 3, 7, 1999, {0, 2, 3, 4, 5}, 1) + rec(0, 9, 9, 1999, {1, 2, 3, 4, 5}, 1));
-    f.append(result(1, 7, 1999, {6, 7, 8, 9, 10}, 2));
-    EXPECT_EQ(f.bytes(), rec(1, 1, 7, 1999, {6, 7, 8, 9, 10}, 2) + rec(0, 9, 9, 1999, {1, 2, 3, 4, 5}, 1));
-
-    // A count beyond the records present: the new result goes right after them.
-    f.setBytes(rec(40, 3, 7, 1999, {1, 2, 3, 4, 5}, 1));
-    f.append(result(1, 7, 1999, {6, 7, 8, 9, 10}, 2));
-    EXPECT_EQ(f.bytes(), rec(2, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + rec(0, 1, 7, 1999, {6, 7, 8, 9, 10}, 2));
+    const QByteArray added = rec(0, 1, 7, 1999, {6, 7, 8, 9, 10}, 2);
+    // Before, after appending the result of 1 July.
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        // over stale records, record 1 keeping its other bytes
+        {rec(1, 3, 7, 1999, {1, 2, 3, 4, 5}, 1, 99) + stale + stale,
+         rec(2, 3, 7, 1999, {1, 2, 3, 4, 5}, 1, 99) + added + stale},
+        // record 1 holds no result: the file starts afresh
+        {rec(5, 3, 7, 1999, {0, 2, 3, 4, 5}, 1) + stale, rec(1, 1, 7, 1999, {6, 7, 8, 9, 10}, 2) + stale},
+        // a count beyond the records present, or below 1 beside a result
+        {rec(40, 3, 7, 1999, {1, 2, 3, 4, 5}, 1), rec(2, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + added},
+        {rec(-7, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + stale, rec(3, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + stale + added},
+        {rec(0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1), rec(2, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + added},
+    };
+    for (const auto &[before, after] : cases) {
+        ThunderResultsFile f;
+        f.setBytes(before);
+        ASSERT_TRUE(f.append(result(1, 7, 1999, {6, 7, 8, 9, 10}, 2)));
+        EXPECT_EQ(f.bytes(), after);
+    }
 }
 
 TEST(ThunderResultsFile, FullFileRefusesAndWriteFailureKeepsTheOldFile)
@@ -173,20 +174,16 @@ TEST(ThunderballImport, NewResultsGoAfterThoseHeldInDateOrder)
     EXPECT_EQ(r.text(), QStringLiteral("3 results added, 1 already in the results file, 0 skipped."));
 }
 
-TEST(ThunderballImport, ACountBelowOneTakesTheResultsPresentAndOverwritesNone)
+TEST(ThunderballImport, ANegativeCountTakesTheResultsPresentAndOverwritesNone)
 {
-    const QByteArray three = rec(0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + rec(0, 10, 7, 1999, {6, 7, 8, 9, 10}, 2)
+    const QByteArray three = rec(-1, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + rec(0, 10, 7, 1999, {6, 7, 8, 9, 10}, 2)
         + rec(0, 17, 7, 1999, {11, 12, 13, 14, 15}, 3);
-    for (const int count : {-1, -300, 0}) {
-        QByteArray bytes = three;
-        bytes.replace(0, 2, rec(count, 0, 0, 0, {}, 0).left(2));
-        const ImportReport r = mergeThunderballResults(ThunderHeader + "1999-07-10,6,7,8,9,10,2\n"
-                                                                       "1999-07-24,21,22,23,24,25,4\n",
-                                                       bytes);
-        EXPECT_EQ(r.text(), QStringLiteral("1 result added, 1 already in the results file, 0 skipped."));
-        EXPECT_EQ(bytes, rec(4, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + three.mid(22)
-                             + rec(0, 24, 7, 1999, {21, 22, 23, 24, 25}, 4));
-    }
+    QByteArray bytes = three;
+    const ImportReport r = mergeThunderballResults(ThunderHeader + "1999-07-10,6,7,8,9,10,2\n"
+                                                                   "1999-07-24,21,22,23,24,25,4\n",
+                                                   bytes);
+    EXPECT_EQ(r.text(), QStringLiteral("1 result added, 1 already in the results file, 0 skipped."));
+    EXPECT_EQ(bytes, rec(4, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + three.mid(22) + rec(0, 24, 7, 1999, {21, 22, 23, 24, 25}, 4));
 }
 
 TEST(ThunderballImport, PublishedFormAndSkips)
