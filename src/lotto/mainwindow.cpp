@@ -324,11 +324,10 @@ void MainWindow::onImport()
         QStringLiteral("Results files (*.csv *.txt);;All files (*)"));
     if (csv.isEmpty())
         return;
-    const ImportGame game = m_state.game() == Game::UK ? ImportGame::UK : ImportGame::Irish;
     ImportReport report;
     {
         BusyScope busy(*m_platform.dialogs);
-        report = importResultsFile(csv, game, m_state.historyPath());
+        report = importLottoResultsFile(csv, m_state.game(), m_state.historyPath());
     }
     if (report.succeeded())
         m_platform.dialogs->inform(report.text());

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -56,6 +57,10 @@ public:
     void newPage() override;
     void endDocument() override;
     void printWindow(QWidget *window, int leftTwips, int topTwips) override;
+
+    // The name a printed window is recorded under. The window support sets it
+    // (the fakes themselves know nothing of widgets).
+    static std::function<QString(QWidget *)> windowNameOf;
 
     std::vector<Job> jobs; // ended jobs
     Job current;
