@@ -48,6 +48,8 @@ ChartsWindow::ChartsWindow(StatisticsController &ctl) : m_ctl(ctl)
     hint->setObjectName(QStringLiteral("Label1"));
     // The row under the pointer, its label and value.
     m_hover = named(new QLabel, "LabelHover");
+    m_hover->setMinimumWidth(m_hover->fontMetrics().horizontalAdvance(QStringLiteral("Pair 48-49: drawn 32767 times")));
+    m_hover->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto *main = button("Command4", QStringLiteral("Main"), QStringLiteral("Displays the chart of main balls."));
     auto *bonus = button("Command2", QStringLiteral("Bonus"), QStringLiteral("Displays the chart of bonus balls."));
