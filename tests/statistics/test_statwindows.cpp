@@ -173,6 +173,7 @@ TEST_F(StatWindowsTest, EveryDocumentedNameExistsAndEnterPressesNoButton)
     click(form8(), "Command6");
     form8()->clickRow(1);
     check(form16(), {"Combo1", "Text4", "Command8"});
+    EXPECT_EQ(child<QLineEdit>(form16(), "Text4")->focusPolicy(), Qt::NoFocus); // read-only: no Tab stop
     click(form16(), "Command8");
     click(form8(), "Command1");
     click(form4(), "Command2");
