@@ -1,5 +1,6 @@
 #include "core/appstate.h"
 #include "lotto/mainwindow.h"
+#include "platform/qtdesktop.h"
 #include "platform/qtplatform.h"
 #include "platform/qtprinter.h"
 
@@ -23,7 +24,10 @@ int main(int argc, char *argv[])
     ds::SystemClock clock;
     ds::StdRandomSource random;
     ds::QtProgramControl program;
-    ds::Platform platform{&dialogs, &printer, &settings, &clock, &random, &program};
+    ds::QtBrowser browser;
+    ds::QtHelpViewer help(state.programFolder + QStringLiteral("/help"));
+    ds::QtSystemInfo systemInfo;
+    ds::Platform platform{&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo};
 
     ds::MainWindow window(state, platform);
     printer.setNotifier([&window](const QString &path) { window.showPrintoutSaved(path); });

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <deque>
 #include <random>
 #include <vector>
@@ -103,6 +104,43 @@ public:
     int ended = 0;
 };
 
+// Records the addresses opened and answers with `result`.
+class FakeBrowser : public ds::Browser {
+public:
+    ds::OpenResult open(const QUrl &address) override
+    {
+        opened << address.toString();
+        return result;
+    }
+    QStringList opened;
+    ds::OpenResult result = ds::OpenResult::Opened;
+};
+
+// Records the help topics asked for; `found` says whether the page is there.
+class FakeHelp : public ds::HelpViewer {
+public:
+    bool showHelp(const QString &topic) override
+    {
+        topics << topic;
+        return found;
+    }
+    QStringList topics;
+    bool found = true;
+};
+
+// Counts the starts of the system information tool; `available` says whether
+// the desktop has one.
+class FakeSystemInfo : public ds::SystemInfoLauncher {
+public:
+    bool start() override
+    {
+        ++attempts;
+        return available;
+    }
+    int attempts = 0;
+    bool available = true;
+};
+
 // All fakes with a state whose program folder is a given folder.
 struct FakePlatform {
     FakeDialogs dialogs;
@@ -111,7 +149,13 @@ struct FakePlatform {
     FakeClock clock;
     FakeRandom random;
     FakeProgram program;
-    ds::Platform platform() { return {&dialogs, &printer, &settings, &clock, &random, &program}; }
+    FakeBrowser browser;
+    FakeHelp help;
+    FakeSystemInfo systemInfo;
+    ds::Platform platform()
+    {
+        return {&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo};
+    }
 };
 
 } // namespace dstest
