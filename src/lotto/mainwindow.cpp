@@ -12,6 +12,7 @@
 #include "lotto/dateselection.h"
 #include "lotto/drawhistorywindow.h"
 #include "lotto/filedeletion.h"
+#include "links/linkswindows.h"
 #include "lotto/seconddraw.h"
 #include "platform/controls.h"
 #include "statistics/statisticscontroller.h"
@@ -108,6 +109,8 @@ MainWindow::MainWindow(AppState &state, const Platform &platform, QWidget *paren
     m_history = std::make_unique<DrawHistoryController>(*this);
     m_fileMaintenance = std::make_unique<FileMaintenanceController>(*this);
     m_statistics = std::make_unique<StatisticsController>(*this);
+    m_links = std::make_unique<LinksController>(
+        this, m_state, m_platform, LinksMenu{m_ui.mnufree, m_ui.mnumaintainlinks, m_ui.mnuContents, m_ui.mnuAbout});
     startUp();
 }
 
@@ -386,6 +389,7 @@ void MainWindow::startUp()
             setUpIrish();
         if (remembered == QLatin1String("U") || m_state.countryCode.isEmpty())
             setUpUK();
+        m_links->loadMenu();
     } catch (const std::exception &) {
         m_platform.dialogs->message(QStringLiteral("There has been an unexpected error in errorlabel"));
         m_platform.program->endProgram();

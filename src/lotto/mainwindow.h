@@ -15,6 +15,7 @@ namespace ds {
 class DateSelectionDialog;
 class DrawHistoryController;
 class FileMaintenanceController;
+class LinksController;
 class SelectionsController;
 class SecondDrawController;
 class StandingEntryController;
@@ -37,6 +38,7 @@ public:
     SelectionsController *selections() const { return m_selections.get(); }
     SecondDrawController *secondDraw() const { return m_secondDraw.get(); }
     SuggestController *suggest() const { return m_suggest.get(); }
+    LinksController *links() const { return m_links.get(); }
 
     // Ball routines of the "Result of Draw" frame.
     void showDraw(const Draw &draw);          // the show-draw procedure
@@ -96,6 +98,7 @@ private:
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     std::unique_ptr<StatisticsController> m_statistics;
     std::unique_ptr<SuggestController> m_suggest;
+    std::unique_ptr<LinksController> m_links;
     bool m_exiting = false;
 };
 

@@ -104,16 +104,21 @@ public:
     int ended = 0;
 };
 
-// Records the addresses opened and answers with `result`.
+// Records the addresses opened and answers with `result`. Each opening is
+// also logged ("open: " + address) in `log`, when given, so that a test sees
+// it among the messages.
 class FakeBrowser : public ds::Browser {
 public:
     ds::OpenResult open(const QUrl &address) override
     {
         opened << address.toString();
+        if (log)
+            *log << QStringLiteral("open: ") + address.toString();
         return result;
     }
     QStringList opened;
     ds::OpenResult result = ds::OpenResult::Opened;
+    QStringList *log = nullptr;
 };
 
 // Records the help topics asked for; `found` says whether the page is there.
@@ -152,6 +157,7 @@ struct FakePlatform {
     FakeBrowser browser;
     FakeHelp help;
     FakeSystemInfo systemInfo;
+    FakePlatform() { browser.log = &dialogs.log; }
     ds::Platform platform()
     {
         return {&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo};

@@ -1,0 +1,55 @@
+#include "links/linkactions.h"
+
+#include "core/paths.h"
+#include "links/about.h"
+
+namespace ds::links {
+
+namespace {
+
+OpenResult openAndReport(const QUrl &url, Dialogs &dialogs, Browser &browser)
+{
+    const OpenResult result = url.isValid() && !url.isEmpty() ? browser.open(url) : OpenResult::NotOpened;
+    const OpenFailure failure = openFailure(result);
+    if (!failure.text.isEmpty())
+        dialogs.message(failure.text);
+    return result;
+}
+
+} // namespace
+
+QString linksFilePath(const QString &programFolder)
+{
+    return resolveInFolder(programFolder, QString::fromLatin1(FileName));
+}
+
+OpenResult openAddress(const QString &address, const QString &programFolder, Dialogs &dialogs,
+                       Browser &browser)
+{
+    return openAndReport(resolveAddress(address, programFolder), dialogs, browser);
+}
+
+OpenResult downloadResults(Game game, const QString &programFolder, Dialogs &dialogs, Browser &browser)
+{
+    // The links file is read afresh: it is the one place the addresses are
+    // maintained.
+    const LoadedLinks loaded = loadLinks(linksFilePath(programFolder));
+    const DownloadPlan plan = planDownload(game, loaded.links[0]);
+    dialogs.message(plan.message);
+    return openAndReport(plan.address, dialogs, browser);
+}
+
+void showContents(HelpViewer &help)
+{
+    help.showHelp(QStringLiteral("index"));
+}
+
+bool showSystemInfo(SystemInfoLauncher &tool, Dialogs &dialogs)
+{
+    if (tool.start())
+        return true;
+    dialogs.message(QString::fromLatin1(about::MsgSystemInfoUnavailable));
+    return false;
+}
+
+} // namespace ds::links
