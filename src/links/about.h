@@ -14,6 +14,7 @@ inline constexpr char Disclaimer[] =
     "draw more likely to favour any numbers. No liablilty is accepted for any errors or omissions. The "
     "program is not connected with any lottery organsation.";
 inline constexpr char MsgSystemInfoUnavailable[] = "System Information Is Unavailable At This Time";
+inline constexpr char SystemInfoTitle[] = "System Information";
 
 QString windowCaption(); // "About " + the application title
 

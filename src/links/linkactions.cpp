@@ -12,7 +12,7 @@ OpenResult openAndReport(const QUrl &url, Dialogs &dialogs, Browser &browser)
     const OpenResult result = url.isValid() && !url.isEmpty() ? browser.open(url) : OpenResult::NotOpened;
     const OpenFailure failure = openFailure(result);
     if (!failure.text.isEmpty())
-        dialogs.message(failure.text);
+        dialogs.warning(failure.title, failure.text);
     return result;
 }
 
@@ -48,7 +48,7 @@ bool showSystemInfo(SystemInfoLauncher &tool, Dialogs &dialogs)
 {
     if (tool.start())
         return true;
-    dialogs.message(QString::fromLatin1(about::MsgSystemInfoUnavailable));
+    dialogs.warning(QString::fromLatin1(about::SystemInfoTitle), QString::fromLatin1(about::MsgSystemInfoUnavailable));
     return false;
 }
 

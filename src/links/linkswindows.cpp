@@ -236,7 +236,8 @@ void LinksController::storeLinks()
         m_links[static_cast<size_t>(links::FirstOwnLink - 1 + i)] = saved.stored[static_cast<size_t>(i)];
     applyMenu();
     if (!saved.saved) {
-        m_platform.dialogs->message(
+        m_platform.dialogs->warning(
+            QStringLiteral("Maintain Links"),
             QStringLiteral("The links could not be saved in %1. The Web Links menu offers them until Drawsmith "
                            "is closed.")
                 .arg(QString::fromLatin1(links::FileName)));

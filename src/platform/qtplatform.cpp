@@ -34,6 +34,16 @@ void QtDialogs::message(const QString &text)
         QApplication::restoreOverrideCursor();
 }
 
+void QtDialogs::warning(const QString &title, const QString &text)
+{
+    const bool wasBusy = m_busy > 0;
+    if (wasBusy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    QMessageBox::warning(activeWindow(), title, text, QMessageBox::Ok);
+    if (wasBusy)
+        QApplication::restoreOverrideCursor();
+}
+
 bool QtDialogs::ask(const QString &text)
 {
     const bool wasBusy = m_busy > 0;

@@ -101,11 +101,13 @@ TEST_F(LinksTest, AFailedOpenIsToldAfterTheDownloadMessage)
     trigger(window.get(), "mnufree1");
     ASSERT_EQ(fakes.dialogs.log.size(), 3);
     EXPECT_EQ(fakes.dialogs.log[2], QStringLiteral("message: Could not find associated Browser"));
+    EXPECT_EQ(fakes.dialogs.warnings, QStringList{QStringLiteral("Browser Not Found: Could not find associated Browser")});
 
     fakes.dialogs.clear();
     fakes.browser.result = OpenResult::NotOpened;
     trigger(window.get(), "mnufree3"); // hidden, but an empty link still answers
     EXPECT_EQ(fakes.dialogs.log, QStringList{QStringLiteral("message: Web Page not Opened")});
+    EXPECT_EQ(fakes.dialogs.warnings, QStringList{QStringLiteral("URL Failed: Web Page not Opened")});
 }
 
 TEST_F(LinksTest, TheWebPageEntryOpensTheHelpFrontPageBesideTheProgram)
@@ -185,8 +187,9 @@ TEST_F(LinksTest, ALinksFileThatCannotBeWrittenIsReported)
         dstest::FileSizeLimit limit(100);
         click(form14(), "Command1");
     }
-    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
-    EXPECT_TRUE(fakes.dialogs.messages[0].startsWith(QStringLiteral("The links could not be saved in weblinks.dat.")));
+    ASSERT_EQ(fakes.dialogs.warnings.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.warnings[0].startsWith(
+        QStringLiteral("Maintain Links: The links could not be saved in weblinks.dat.")));
     EXPECT_EQ(dir.read(QStringLiteral("weblinks.dat")), before);
     EXPECT_EQ(entry(3)->text(), QStringLiteral("Kept for now"));
     EXPECT_TRUE(w().isEnabled());
@@ -239,6 +242,7 @@ TEST_F(LinksTest, SystemInfoStartsTheToolOrSaysThereIsNone)
     fakes.systemInfo.available = false;
     click(about(), "cmdSysInfo");
     EXPECT_EQ(fakes.systemInfo.attempts, 2);
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
+    EXPECT_EQ(fakes.dialogs.warnings,
+              QStringList{QStringLiteral("System Information: System Information Is Unavailable At This Time")});
     EXPECT_TRUE(about()->isVisible());
 }
