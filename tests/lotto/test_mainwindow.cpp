@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, MenuBarCaptionsAndNames)
         {"mnu5check", "Check Wheeling File Against Previous Draws"},
         {"mnu4check", "Check Wheeling File Against Previous Draw"},
         {"mnu3check", "Check Wheeling File Against Previous Draw"}, {"mnu3new", "New"},
-        {"mnufree1", "Download Results File"}, {"mnufree2", "Drawsmith Web Page"}, {"mnufree5", "Free5"},
+        {"mnufree1", "Download Results File"}, {"mnufree2", "Drawsmith Web Page"},
         {"mnumaintainlinks", "Maintain Links"}, {"mnuContents", "Contents"}, {"mnuAbout", "About"},
         {"mnuExit", "Exit"}, {"mnuImport", "Import Results..."}};
     for (const auto &[name, caption] : actions) {
