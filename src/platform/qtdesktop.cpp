@@ -3,6 +3,7 @@
 #include "platform/systemtools.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -61,7 +62,8 @@ QWidget *QtHelpViewer::window() const
 
 void QtHelpViewer::build()
 {
-    auto *w = new QWidget(nullptr, Qt::Window);
+    // A dialog, so that Esc closes it; it blocks nothing.
+    auto *w = new QDialog(nullptr, Qt::Window);
     w->setObjectName(QStringLiteral("helpWindow"));
     w->setWindowTitle(QStringLiteral("Drawsmith Help"));
     w->resize(760, 620);
@@ -81,6 +83,9 @@ void QtHelpViewer::build()
     close->setObjectName(QStringLiteral("helpClose"));
     back->setEnabled(false);
     forward->setEnabled(false);
+    // Enter belongs to the page (following a link), not to a button.
+    for (QPushButton *b : {contents, back, forward, close})
+        b->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(contents);

@@ -36,6 +36,9 @@ TEST(QtHelpViewer, OpensTheTopicPageAndReportsAMissingOne)
     EXPECT_TRUE(help.view()->toPlainText().contains(QStringLiteral("nowhere.html")));
     dstest::click(help.window(), "helpClose");
     EXPECT_FALSE(help.window()->isVisible());
+    help.showHelp(QStringLiteral("index"));
+    QTest::keyClick(help.window(), Qt::Key_Escape);
+    EXPECT_FALSE(help.window()->isVisible());
 }
 
 TEST(QtHelpViewer, TheShippedContentsPageOpens)
