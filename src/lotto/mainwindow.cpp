@@ -375,7 +375,7 @@ void MainWindow::startUp()
         m_ui.mnuPT->setEnabled(false);
         m_ui.Option4->setChecked(true);
         m_ui.Option3->setChecked(false);
-        m_helpFile = m_state.programFolder + QStringLiteral("/Drawsmith.chm");
+        m_helpFile = m_state.programFolder + QLatin1Char('/') + QString::fromLatin1(links::HomePageAddress);
         hideBalls();
         m_state.resetForStartup();
         m_ui.Option1->setChecked(true);

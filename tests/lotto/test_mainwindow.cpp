@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, FirstRunSetsUpTheUkLotto)
     EXPECT_EQ(state.selectionPool[1], 1);
     EXPECT_EQ(state.selectionPool[42], 42);
     EXPECT_EQ(state.selectionPool[43], 0);
-    EXPECT_EQ(w().helpFile(), dir.path() + "/Drawsmith.chm");
+    EXPECT_EQ(w().helpFile(), dir.path() + "/help/index.html");
     EXPECT_EQ(fakes.settings.writes, 0); // reading the remembered game writes nothing
 }
 
