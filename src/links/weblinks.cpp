@@ -134,9 +134,15 @@ QUrl resolveAddress(const QString &address, const QString &programFolder)
         return QUrl::fromLocalFile(path);
     if (scheme.match(a).hasMatch())
         return QUrl(a);
-    const QString local = QDir(programFolder).absoluteFilePath(path);
+    const QString local = QDir::cleanPath(QDir(programFolder).absoluteFilePath(path));
     if (!programFolder.isEmpty() && QFileInfo::exists(local))
-        return QUrl::fromLocalFile(QDir::cleanPath(local));
+        return QUrl::fromLocalFile(local);
+    // Not there: "www.example.com/page" is a web address, while a path whose
+    // first part names no host ("help/index.html") stays a file of the
+    // program folder, which the browser then reports as not opened.
+    const QString first = path.section(QLatin1Char('/'), 0, 0);
+    if (!programFolder.isEmpty() && path.contains(QLatin1Char('/')) && !first.contains(QLatin1Char('.')))
+        return QUrl::fromLocalFile(local);
     return QUrl::fromUserInput(a);
 }
 

@@ -102,9 +102,10 @@ QString entryAddress(const WebLinks &links, int k);
 
 // Turns an address as stored into what the browser is given: an address
 // with a scheme ("https:", "file:", "mailto:") as it is; a local file by its
-// absolute path, or relative to the program folder when it is there; any
-// other text as a web address ("www.example.com"). An empty address gives an
-// empty (invalid) address.
+// absolute path, or relative to the program folder when it is there or when
+// its first part names no host ("help/index.html"); any other text as a web
+// address ("www.example.com"). An empty address gives an empty (invalid)
+// address.
 QUrl resolveAddress(const QString &address, const QString &programFolder);
 
 // The message for an open that failed; empty for Opened.

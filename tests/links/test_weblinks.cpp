@@ -181,6 +181,8 @@ TEST(WebLinksAddress, AddressesBecomeWhatTheBrowserIsGiven)
         {QStringLiteral("C:\\Pages\\a.htm"), QStringLiteral("file:///C:/Pages/a.htm")},
         {QStringLiteral("help/index.html"), folderUrl + QStringLiteral("/help/index.html")},
         {QStringLiteral("help\\index.html"), folderUrl + QStringLiteral("/help/index.html")},
+        {QStringLiteral("help/missing.html"), folderUrl + QStringLiteral("/help/missing.html")},
+        {QStringLiteral("club.example/results"), QStringLiteral("http://club.example/results")},
         {QString(), QString()},
     };
     for (const Case &c : cases) {
