@@ -1,4 +1,6 @@
+#include "app/startup.h"
 #include "core/appstate.h"
+#include "links/linkactions.h"
 #include "lotto/mainwindow.h"
 #include "platform/qtdesktop.h"
 #include "platform/qtplatform.h"
@@ -9,14 +11,13 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Drawsmith"));
-    QApplication::setApplicationName(QStringLiteral("Drawsmith"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Drawsmith"));
+    ds::identifyApplication();
     // Closing the main window ends the program; other windows come and go.
     QApplication::setQuitOnLastWindowClosed(false);
 
     ds::AppState state;
-    state.programFolder = QCoreApplication::applicationDirPath();
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    ds::settleProgramFolder(state, executableFolder);
 
     ds::QtDialogs dialogs;
     ds::QtPrinter printer(state.programFolder);
@@ -25,7 +26,7 @@ int main(int argc, char *argv[])
     ds::StdRandomSource random;
     ds::QtProgramControl program;
     ds::QtBrowser browser;
-    ds::QtHelpViewer help(state.programFolder + QStringLiteral("/help"));
+    ds::QtHelpViewer help(ds::links::helpFolder(state.programFolder, ds::shippedFolderFor(executableFolder)));
     ds::QtSystemInfo systemInfo;
     ds::Platform platform{&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo};
 

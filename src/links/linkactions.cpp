@@ -3,6 +3,9 @@
 #include "core/paths.h"
 #include "links/about.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace ds::links {
 
 namespace {
@@ -17,6 +20,15 @@ OpenResult openAndReport(const QUrl &url, Dialogs &dialogs, Browser &browser)
 }
 
 } // namespace
+
+QString helpFolder(const QString &programFolder, const QString &shippedFolder)
+{
+    const QString front = QString::fromLatin1(HomePageAddress); // "help/index.html"
+    const QString sub = front.section(QLatin1Char('/'), 0, 0);
+    if (!shippedFolder.isEmpty() && QFileInfo::exists(QDir(shippedFolder).filePath(front)))
+        return QDir(shippedFolder).filePath(sub);
+    return QDir(programFolder).filePath(sub);
+}
 
 QString linksFilePath(const QString &programFolder)
 {

@@ -36,6 +36,10 @@ void showContents(HelpViewer &help);
 // none. True when the tool started.
 bool showSystemInfo(SystemInfoLauncher &tool, Dialogs &dialogs);
 
+// The folder of the help pages: the shipped copy where there is one (it is
+// brought up to date with the program), else "help" in the program folder.
+QString helpFolder(const QString &programFolder, const QString &shippedFolder);
+
 // Full path of the links file in the program folder.
 QString linksFilePath(const QString &programFolder);
 

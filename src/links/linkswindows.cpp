@@ -2,17 +2,14 @@
 
 #include "links/about.h"
 #include "links/linkactions.h"
-#include "platform/controls.h"
+#include "widgets/controls.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace ds {
@@ -83,6 +80,7 @@ links::OwnLinks MaintainLinksWindow::links() const
 void MaintainLinksWindow::closeWindow()
 {
     emit closing();
+    giveBack();
 }
 
 // ---- About ------------------------------------------------------------------
@@ -112,7 +110,7 @@ QPixmap ballPicture()
 
 } // namespace
 
-AboutWindow::AboutWindow()
+AboutWindow::AboutWindow(const QString &folderRule)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(about::windowCaption());
@@ -127,6 +125,9 @@ AboutWindow::AboutWindow()
     auto *version = named(new QLabel(about::versionText(about::programVersion())), "lblVersion");
     auto *disclaimer = named(new QLabel(QString::fromLatin1(about::Disclaimer)), "lblDisclaimer");
     disclaimer->setWordWrap(true);
+    auto *folder = named(new QLabel(folderRule), "lblFolder");
+    folder->setWordWrap(true);
+    folder->setVisible(!folderRule.isEmpty());
 
     auto *ok = button("cmdOK", QStringLiteral("OK"));
     ok->setDefault(true);
@@ -139,6 +140,7 @@ AboutWindow::AboutWindow()
     auto *texts = new QVBoxLayout;
     texts->addWidget(title);
     texts->addWidget(version);
+    texts->addWidget(folder);
     head->addLayout(texts, 1);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(ok);
@@ -153,26 +155,11 @@ AboutWindow::AboutWindow()
     setMinimumWidth(480);
 }
 
-void AboutWindow::closeWindow()
-{
-    emit closing();
-}
-
 // ---- Controller -------------------------------------------------------------
 
-LinksController::LinksController(QWidget *owner, AppState &state, const Platform &platform, const LinksMenu &menu)
-    : m_owner(owner), m_state(state), m_platform(platform), m_menu(menu)
+LinksController::LinksController(AppState &state, const Platform &platform, QWidget *window, QObject *parent)
+    : QObject(parent), m_state(state), m_platform(platform), m_window(window)
 {
-    for (int k = 1; k <= links::LinkCount; ++k) {
-        if (QAction *a = m_menu.mnufree[static_cast<size_t>(k - 1)])
-            connect(a, &QAction::triggered, this, [this, k] { openEntry(k); });
-    }
-    if (m_menu.mnumaintainlinks)
-        connect(m_menu.mnumaintainlinks, &QAction::triggered, this, &LinksController::maintainLinks);
-    if (m_menu.mnuContents)
-        connect(m_menu.mnuContents, &QAction::triggered, this, [this] { links::showContents(*m_platform.help); });
-    if (m_menu.mnuAbout)
-        connect(m_menu.mnuAbout, &QAction::triggered, this, &LinksController::about);
 }
 
 LinksController::~LinksController() = default;
@@ -180,18 +167,7 @@ LinksController::~LinksController() = default;
 void LinksController::loadMenu()
 {
     m_links = links::loadLinks(links::linksFilePath(m_state.programFolder)).links;
-    applyMenu();
-}
-
-void LinksController::applyMenu()
-{
-    const auto entries = links::menuEntries(m_links);
-    for (int i = 0; i < links::LinkCount; ++i) {
-        if (QAction *a = m_menu.mnufree[static_cast<size_t>(i)]) {
-            a->setText(entries[static_cast<size_t>(i)].caption);
-            a->setVisible(entries[static_cast<size_t>(i)].visible);
-        }
-    }
+    emit menuChanged(links::menuEntries(m_links));
 }
 
 void LinksController::downloadResults(Game game)
@@ -221,10 +197,7 @@ void LinksController::maintainLinks()
     for (int i = 0; i < links::OwnLinkCount; ++i)
         own[static_cast<size_t>(i)] = current[static_cast<size_t>(links::FirstOwnLink - 1 + i)];
     m_maintain->setLinks(own);
-    m_owner->setEnabled(false);
-    m_maintain->show();
-    m_maintain->raise();
-    m_maintain->activateWindow();
+    m_maintain->openOver(m_window, OpenerMode::Disable);
 }
 
 void LinksController::storeLinks()
@@ -234,7 +207,7 @@ void LinksController::storeLinks()
     // The menu offers the links as stored, for this run at least.
     for (int i = 0; i < links::OwnLinkCount; ++i)
         m_links[static_cast<size_t>(links::FirstOwnLink - 1 + i)] = saved.stored[static_cast<size_t>(i)];
-    applyMenu();
+    emit menuChanged(links::menuEntries(m_links));
     if (!saved.saved) {
         m_platform.dialogs->warning(
             QStringLiteral("Maintain Links"),
@@ -242,36 +215,21 @@ void LinksController::storeLinks()
                            "is closed.")
                 .arg(QString::fromLatin1(links::FileName)));
     }
-    m_maintain->hide();
-    giveBack();
 }
 
-void LinksController::about()
+void LinksController::showContents()
+{
+    links::showContents(*m_platform.help);
+}
+
+void LinksController::showAbout()
 {
     if (!m_about) {
-        m_about = std::make_unique<AboutWindow>();
-        connect(m_about.get(), &AboutWindow::closing, this, &LinksController::closeAbout);
+        m_about = std::make_unique<AboutWindow>(m_state.programFolderRule);
         connect(m_about.get(), &AboutWindow::systemInfoRequested, this,
                 [this] { links::showSystemInfo(*m_platform.systemInfo, *m_platform.dialogs); });
     }
-    m_owner->hide();
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
-}
-
-void LinksController::closeAbout()
-{
-    m_about->hide();
-    giveBack();
-}
-
-void LinksController::giveBack()
-{
-    m_owner->setEnabled(true);
-    m_owner->show();
-    m_owner->raise();
-    m_owner->activateWindow();
+    m_about->openOver(m_window, OpenerMode::Hide);
 }
 
 } // namespace ds

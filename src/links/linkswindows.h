@@ -2,14 +2,13 @@
 
 #include "core/appstate.h"
 #include "links/weblinks.h"
-#include "platform/childwindow.h"
 #include "platform/platform.h"
+#include "widgets/childwindow.h"
 
 #include <QObject>
 #include <array>
 #include <memory>
 
-class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,10 +26,11 @@ public:
     void setLinks(const links::OwnLinks &own);
     links::OwnLinks links() const;
 
+    // Close, Esc and the title-bar close: the links are stored (closing()),
+    // then the opener is given back.
     void closeWindow() override;
 
 signals:
-    // The player closed the window: store the links and give the opener back.
     void closing();
 
 private:
@@ -39,59 +39,55 @@ private:
 };
 
 // The About window: title, version, disclaimer, "OK" and "&System Info...".
+// `folderRule` says which program folder this run uses.
 class AboutWindow : public ChildWindow {
     Q_OBJECT
 public:
-    AboutWindow();
-    void closeWindow() override;
+    explicit AboutWindow(const QString &folderRule = {});
 
 signals:
-    void closing();
     void systemInfoRequested();
 };
 
-// The entries of the main window's "Web Links" and "Help" menus.
-struct LinksMenu {
-    std::array<QAction *, links::LinkCount> mnufree{};
-    QAction *mnumaintainlinks = nullptr;
-    QAction *mnuContents = nullptr;
-    QAction *mnuAbout = nullptr;
-};
-
-// Loads the "Web Links" menu and runs its entries, "Contents" and "About"
-// for the window that owns the menus.
+// The "Web Links" menu, "Contents" and "About" of the window that offers
+// them. The window wires its menu entries to these slots and shows the menu
+// entries as menuChanged() gives them.
 class LinksController : public QObject {
     Q_OBJECT
 public:
-    LinksController(QWidget *owner, AppState &state, const Platform &platform, const LinksMenu &menu);
+    // The "Maintain Links" window opens over `window` (disabled meanwhile),
+    // the About window in its place (hidden meanwhile).
+    LinksController(AppState &state, const Platform &platform, QWidget *window, QObject *parent = nullptr);
     ~LinksController() override;
 
-    // Reads the links file and sets the five entries (start-up, and after
-    // the links were maintained).
+    // Reads the links file and gives the five menu entries (start-up).
     void loadMenu();
-
+    // Entry k (1 to 5) of the "Web Links" menu: 1 downloads the results of
+    // the current lotto game, 2 to 5 open their link.
+    void openEntry(int k);
     // A results download for the game, as "Download Results File" does for
     // the current lotto game; the Thunderball window's "Download Results"
-    // calls it with Game::Thunderball.
+    // comes here with Game::Thunderball.
     void downloadResults(Game game);
+    void maintainLinks();   // "Maintain Links"
+    void showContents();    // "Contents"
+    void showAbout();       // "About"
 
     const links::WebLinks &webLinks() const { return m_links; }
+    // The windows; null until first opened.
     MaintainLinksWindow *maintainWindow() const { return m_maintain.get(); }
     AboutWindow *aboutWindow() const { return m_about.get(); }
 
-private:
-    void applyMenu();
-    void openEntry(int k);
-    void maintainLinks();
-    void storeLinks();
-    void about();
-    void closeAbout();
-    void giveBack();
+signals:
+    // The captions and visibility of the five "Web Links" entries.
+    void menuChanged(const std::array<ds::links::MenuEntry, ds::links::LinkCount> &entries);
 
-    QWidget *m_owner;
+private:
+    void storeLinks();
+
     AppState &m_state;
     Platform m_platform;
-    LinksMenu m_menu;
+    QWidget *m_window;
     links::WebLinks m_links;
     std::unique_ptr<MaintainLinksWindow> m_maintain;
     std::unique_ptr<AboutWindow> m_about;

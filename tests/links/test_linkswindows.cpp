@@ -1,5 +1,5 @@
 #include "links/about.h"
-#include "links/linkswindows.h"
+#include "links/linkactions.h"
 #include "links/weblinks.h"
 #include "support/mainfixture.h"
 
@@ -44,8 +44,8 @@ protected:
             out << (entry(k)->isVisible() ? entry(k)->text() : QStringLiteral("(hidden)"));
         return out;
     }
-    QWidget *form14() { return w().links()->maintainWindow(); }
-    QWidget *about() { return w().links()->aboutWindow(); }
+    static QWidget *form14() { return dstest::topLevel<QWidget>("Form14"); }
+    static QWidget *about() { return dstest::topLevel<QWidget>("frmAbout"); }
     static void pressEsc(QWidget *win) { QTest::keyClick(win, Qt::Key_Escape); }
 };
 
@@ -87,8 +87,7 @@ TEST_F(LinksTest, DownloadTellsWhatToDoThenOpensTheGamesOfficialDownload)
 
 TEST_F(LinksTest, TheThunderballDownloadOpensItsOwnAddress)
 {
-    start();
-    w().links()->downloadResults(Game::Thunderball);
+    links::downloadResults(Game::Thunderball, dir.path(), fakes.dialogs, fakes.browser);
     EXPECT_EQ(fakes.browser.opened, QStringList{TbCsv});
     EXPECT_TRUE(fakes.dialogs.messages.value(0).contains(QStringLiteral("in the Thunderball window")));
 }
@@ -205,6 +204,7 @@ TEST_F(LinksTest, ContentsOpensTheHelpAtItsContentsPage)
 
 TEST_F(LinksTest, AboutShowsTitleAndVersionOverTheHiddenMainWindow)
 {
+    state.programFolderRule = QStringLiteral("Drawsmith keeps its files in the folder it was started from.");
     start();
     trigger(window.get(), "mnuAbout");
     ASSERT_NE(about(), nullptr);
@@ -220,6 +220,8 @@ TEST_F(LinksTest, AboutShowsTitleAndVersionOverTheHiddenMainWindow)
     EXPECT_TRUE(child<QLabel>(about(), "lblDisclaimer")->text().contains(QStringLiteral(
         "No liablilty is accepted for any errors or omissions. The program is not connected with any lottery "
         "organsation.")));
+
+    EXPECT_EQ(child<QLabel>(about(), "lblFolder")->text(), state.programFolderRule);
 
     click(about(), "cmdOK");
     EXPECT_FALSE(about()->isVisible());

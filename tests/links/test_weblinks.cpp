@@ -1,3 +1,4 @@
+#include "links/linkactions.h"
 #include "links/weblinks.h"
 #include "support/printers.h"
 #include "support/testfolder.h"
@@ -282,4 +283,15 @@ TEST(ShippedHelp, EveryPageLinkedFindsItsPage)
             EXPECT_TRUE(help.exists(target)) << page.toStdString() << " -> " << target.toStdString();
         }
     }
+}
+
+TEST(HelpFolder, TheShippedCopyIsReadWhereThereIsOne)
+{
+    dstest::TestFolder program;
+    dstest::TestFolder shipped;
+    EXPECT_EQ(helpFolder(program.path(), shipped.path()), program.file(QStringLiteral("help")));
+    EXPECT_EQ(helpFolder(program.path(), QString()), program.file(QStringLiteral("help")));
+    QDir(shipped.path()).mkdir(QStringLiteral("help"));
+    shipped.write(QStringLiteral("help/index.html"), "<html></html>");
+    EXPECT_EQ(helpFolder(program.path(), shipped.path()), shipped.file(QStringLiteral("help")));
 }
