@@ -231,6 +231,11 @@ TEST_F(LinksTest, AboutShowsTitleAndVersionOverTheHiddenMainWindow)
     pressEsc(about());
     EXPECT_FALSE(about()->isVisible());
     EXPECT_TRUE(w().isVisible());
+
+    trigger(window.get(), "mnuAbout");
+    about()->close();
+    EXPECT_FALSE(about()->isVisible());
+    EXPECT_TRUE(w().isVisible());
 }
 
 TEST_F(LinksTest, SystemInfoStartsTheToolOrSaysThereIsNone)
