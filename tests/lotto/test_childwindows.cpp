@@ -63,6 +63,8 @@ const ChildCase Cases[] = {
          openStatistics(f);
          click(topLevel("Form4"), "Command8");
      }},
+    {"Form14", "Command1", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnumaintainlinks"); }},
+    {"frmAbout", "cmdOK", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnuAbout"); }},
 };
 
 } // namespace
