@@ -47,7 +47,7 @@ OpenResult downloadResults(Game game, const QString &programFolder, Dialogs &dia
     // maintained.
     const LoadedLinks loaded = loadLinks(linksFilePath(programFolder));
     const DownloadPlan plan = planDownload(game, loaded.links[0]);
-    dialogs.message(plan.message);
+    dialogs.inform(plan.message);
     return openAndReport(plan.address, dialogs, browser);
 }
 

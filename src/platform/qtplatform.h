@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMessageBox>
+
 #include "platform/platform.h"
 
 #include <random>
@@ -11,6 +13,7 @@ namespace ds {
 class QtDialogs : public Dialogs {
 public:
     void message(const QString &text) override;
+    void inform(const QString &text) override;
     void warning(const QString &title, const QString &text) override;
     bool ask(const QString &text) override;
     void setBusy(bool busy) override;
@@ -18,6 +21,7 @@ public:
                            const QString &filter) override;
 
 private:
+    void show(QMessageBox::Icon icon, const QString &text);
     int m_busy = 0;
 };
 

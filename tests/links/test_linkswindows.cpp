@@ -77,6 +77,7 @@ TEST_F(LinksTest, DownloadTellsWhatToDoThenOpensTheGamesOfficialDownload)
     ASSERT_EQ(fakes.dialogs.log.size(), 2);
     EXPECT_TRUE(fakes.dialogs.log[0].contains(QStringLiteral("\"Import Results...\" on the File Manager menu")));
     EXPECT_EQ(fakes.dialogs.log[1], QStringLiteral("open: ") + UkCsv);
+    EXPECT_EQ(fakes.dialogs.news, QStringList{fakes.dialogs.messages.value(0)}); // told as news
 
     fakes.dialogs.clear();
     trigger(window.get(), "mnuIreland");

@@ -21,6 +21,7 @@ namespace dstest {
 class FakeDialogs : public ds::Dialogs {
 public:
     void message(const QString &text) override;
+    void inform(const QString &text) override;
     // Recorded as a message too; `warnings` holds "title: text".
     void warning(const QString &title, const QString &text) override;
     bool ask(const QString &text) override;
@@ -30,10 +31,19 @@ public:
 
     void answer(bool yes) { answers.push_back(yes); }
     void answerFile(const QString &path) { files.push_back(path); }
-    void clear() { messages.clear(); warnings.clear(); questions.clear(); log.clear(); unexpected.clear(); }
+    void clear()
+    {
+        messages.clear();
+        news.clear();
+        warnings.clear();
+        questions.clear();
+        log.clear();
+        unexpected.clear();
+    }
 
-    QStringList messages;       // OK messages in order (warnings included)
-    QStringList warnings;       // warnings as "title: text"
+    QStringList messages;       // OK messages in order, refusals, warnings and news alike
+    QStringList news;           // those of them shown as news (information icon)
+    QStringList warnings;       // those shown as warnings under their own title, as "title: text"
     QStringList questions;      // Yes/No questions in order
     QStringList log;            // both, prefixed "message: " / "question: "
     QStringList unexpected;     // questions asked with no scripted answer
