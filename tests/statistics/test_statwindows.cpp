@@ -194,7 +194,7 @@ TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedAndUnder21DrawsGetTheNote)
         {nullptr, {}, {NoEntries}},
         {"IR.exe", countRecord(0) + oneDraw, {NoEntries}},
         {"UK.exe", QByteArray("\x01\x02\x03", 3), {NoEntries}}, // torn
-        {"IR.exe", countRecord(-5) + oneDraw, {NoEntries}},
+        {"IR.exe", countRecord(-5) + oneDraw, {FewEntries}}, // a damaged count: the draws present
         {"UK.exe", syntheticHistory(20), {FewEntries}},
         {"UK.exe", syntheticHistory(21), {}},
     };

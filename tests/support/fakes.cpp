@@ -14,6 +14,12 @@ void FakeDialogs::message(const QString &text)
     log << QStringLiteral("message: ") + text;
 }
 
+void FakeDialogs::warning(const QString &title, const QString &text)
+{
+    message(text);
+    warnings << title + QStringLiteral(": ") + text;
+}
+
 bool FakeDialogs::ask(const QString &text)
 {
     questions << text;
