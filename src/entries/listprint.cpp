@@ -1,52 +1,20 @@
 #include "entries/listprint.h"
 
-#include "platform/printer.h"
+#include "platform/pagedlist.h"
 
 namespace ds {
 
-namespace {
-
-void threeEmptyLines(Printer &p)
-{
-    for (int i = 0; i < 3; ++i)
-        p.printLine(QString());
-}
-
-} // namespace
+const PagedListShape SelectionsListShape{16, 7, QString(21, QLatin1Char('-')), 8};
+const PagedListShape WinningListShape{12, 72, {}, 1};
 
 void printSelectionsList(Printer &printer, const QStringList &lines)
 {
-    const QString indent(16, QLatin1Char(' '));
-    const QString separator = indent + QString(21, QLatin1Char('-'));
-    printer.setFont(QStringLiteral("Courier"), 10);
-    threeEmptyLines(printer);
-    int separators = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        printer.printLine(indent + lines[i]);
-        if ((i + 1) % 7 == 0) {
-            printer.printLine(separator);
-            if (++separators % 8 == 0) {
-                printer.newPage();
-                threeEmptyLines(printer);
-            }
-        }
-    }
-    printer.endDocument();
+    printPagedList(printer, lines, SelectionsListShape);
 }
 
 void printWinningList(Printer &printer, const QStringList &lines)
 {
-    const QString indent(12, QLatin1Char(' '));
-    printer.setFont(QStringLiteral("Courier"), 10);
-    threeEmptyLines(printer);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        printer.printLine(indent + lines[i]);
-        if ((i + 1) % 72 == 0) {
-            printer.newPage();
-            threeEmptyLines(printer);
-        }
-    }
-    printer.endDocument();
+    printPagedList(printer, lines, WinningListShape);
 }
 
 } // namespace ds

@@ -6,6 +6,7 @@
 #include "entries/selections.h"
 #include "entries/standing.h"
 #include "entries/suggestpanel.h"
+#include "entries/ticketprinting.h"
 #include "entries/winning.h"
 #include "links/linkswindows.h"
 #include "lotto/dateselection.h"
@@ -201,11 +202,13 @@ void MainWindow::buildControllers()
     m_fileMaintenance = std::make_unique<FileMaintenanceController>(*m_drawFrame, *m_selections, *m_winningFrame,
                                                                     m_state, m_platform, this);
     m_statistics = std::make_unique<StatisticsController>(m_state, m_platform, this);
+    m_tickets = std::make_unique<TicketController>(m_state, m_platform, this);
 
     connect(m.mnuSSE, &QAction::triggered, m_standing.get(), &StandingEntryController::save);
     connect(m.mnuOSE, &QAction::triggered, m_standing.get(), &StandingEntryController::open);
     connect(m.mnuShowHistory, &QAction::triggered, m_history.get(), &DrawHistoryController::showHistory);
     connect(m.mnuDrawHistory, &QAction::triggered, m_history.get(), &DrawHistoryController::printHistoryFile);
+    connect(m.mnuPT, &QAction::triggered, m_tickets.get(), &TicketController::printTickets);
     connect(m.mnuFileMaintenance, &QAction::triggered, m_fileMaintenance.get(),
             &FileMaintenanceController::fileMaintenance);
     connect(m.mnuUKstats, &QAction::triggered, this, [this] { m_statistics->openStatistics(Game::UK); });

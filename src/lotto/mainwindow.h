@@ -26,6 +26,7 @@ class SelectionsFrame;
 class StandingEntryController;
 class StatisticsController;
 class SuggestController;
+class TicketController;
 class WinningController;
 class WinningFrame;
 
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     std::unique_ptr<StatisticsController> m_statistics;
     std::unique_ptr<LinksController> m_links;
+    std::unique_ptr<TicketController> m_tickets;
 };
 
 // Key of the remembered game in the per-user settings store.

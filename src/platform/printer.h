@@ -1,23 +1,42 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 class QWidget;
 
 namespace ds {
 
-// The default printer: lines of text with page overflow, new pages, and the
-// image of a window placed at the page origin.
+// A filled mark on a printed page: its rectangle in twips (1/1440 inch) from
+// the top-left corner of the paper.
+struct PageMark {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const PageMark &, const PageMark &) = default;
+};
+
+// The default printer: lines of text with page overflow, new pages, the image
+// of a window placed at the page origin, and pages of marks.
 class Printer {
 public:
     virtual ~Printer() = default;
     virtual void setFont(const QString &name, int pointSize) = 0;
+    // The pages of the current job hold `lines` lines of the font (the line
+    // pitch and the margins are chosen so that they fit), so that a list that
+    // breaks its own pages is never broken earlier. 0: the printer's own pitch.
+    virtual void setPageLines(int lines) = 0;
     virtual void printLine(const QString &text) = 0;
     virtual void newPage() = 0;
     virtual void endDocument() = 0;
     // Prints the window's client area as shown, at its own size, at the page
     // origin offset by (left, top) twips, as a job of its own.
     virtual void printWindow(QWidget *window, int leftTwips = 0, int topTwips = 0) = 0;
+    // Prints one page of marks (a ticket) as a job of its own: each mark
+    // filled at its twips position from the paper's corner, whatever the
+    // printer's resolution.
+    virtual void printMarks(const std::vector<PageMark> &marks) = 0;
 };
 
 } // namespace ds

@@ -30,7 +30,7 @@ void QtPrinter::setFont(const QString &name, int pointSize)
         m_painter->setFont(m_font);
 }
 
-bool QtPrinter::begin()
+bool QtPrinter::begin(bool fullPage)
 {
     if (m_painter)
         return true;
@@ -51,6 +51,8 @@ bool QtPrinter::begin()
         m_printer->setOutputFileName(m_pdfPath);
     }
     m_printer->setDocName(QStringLiteral("Drawsmith"));
+    m_printer->setFullPage(fullPage);
+    fitPageLines();
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(m_printer.get())) {
         m_painter.reset();
@@ -59,12 +61,45 @@ bool QtPrinter::begin()
     }
     m_painter->setFont(m_font);
     m_y = 0;
+    m_pagePending = false;
     return true;
+}
+
+void QtPrinter::setPageLines(int lines)
+{
+    m_pageLines = qMax(0, lines);
+    if (m_printer && !m_painter)
+        fitPageLines();
+}
+
+// Where the font's own pitch would not give the page its lines, the top and
+// bottom margins shrink (to what the printer can print, at least 5 mm) before
+// the pitch does.
+void QtPrinter::fitPageLines()
+{
+    if (!m_printer || m_pageLines <= 0)
+        return;
+    const qreal natural = QFontMetricsF(m_font, m_printer.get()).lineSpacing();
+    if (natural * m_pageLines <= pageHeight())
+        return;
+    QPageLayout layout = m_printer->pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF now = layout.margins();
+    const QMarginsF least = layout.minimumMargins();
+    const qreal top = qMin(now.top(), qMax(5.0, least.top()));
+    const qreal bottom = qMin(now.bottom(), qMax(5.0, least.bottom()));
+    m_printer->setPageMargins(QMarginsF(now.left(), top, now.right(), bottom), QPageLayout::Millimeter);
+}
+
+qreal QtPrinter::pageHeight() const
+{
+    return m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
 }
 
 qreal QtPrinter::lineHeight() const
 {
-    return QFontMetricsF(m_font, m_printer.get()).lineSpacing();
+    const qreal natural = QFontMetricsF(m_font, m_printer.get()).lineSpacing();
+    return m_pageLines > 0 ? qMin(natural, pageHeight() / m_pageLines) : natural;
 }
 
 void QtPrinter::printLine(const QString &text)
@@ -72,14 +107,19 @@ void QtPrinter::printLine(const QString &text)
     if (!begin())
         return;
     const qreal h = lineHeight();
-    const qreal pageHeight = m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
-    if (m_y + h > pageHeight && m_y > 0) {
-        m_printer->newPage();
+    // A hair of slack: the last of the page's lines fits however the pitch rounds.
+    if (m_y > 0 && m_y + h > pageHeight() + h / 1000) {
+        m_pagePending = true;
         m_y = 0;
     }
-    const QFontMetricsF fm(m_font, m_printer.get());
-    if (!text.isEmpty())
+    if (!text.isEmpty()) {
+        if (m_pagePending) {
+            m_printer->newPage();
+            m_pagePending = false;
+        }
+        const QFontMetricsF fm(m_font, m_printer.get());
         m_painter->drawText(QPointF(0, m_y + fm.ascent()), text);
+    }
     m_y += h;
 }
 
@@ -87,12 +127,14 @@ void QtPrinter::newPage()
 {
     if (!begin())
         return;
-    m_printer->newPage();
+    m_pagePending = true;
     m_y = 0;
 }
 
 void QtPrinter::endDocument()
 {
+    m_pageLines = 0;
+    m_pagePending = false;
     if (!m_painter)
         return;
     m_painter->end();
@@ -123,6 +165,23 @@ void QtPrinter::printWindow(QWidget *window, int leftTwips, int topTwips)
     m_painter->drawPixmap(windowImageRect(image.size(), image.devicePixelRatio(), m_printer->resolution(),
                                           leftTwips, topTwips),
                           image, QRectF(image.rect()));
+    endDocument();
+}
+
+QRectF markRect(const PageMark &mark, qreal printerDpi)
+{
+    const qreal k = printerDpi / 1440.0;
+    return QRectF(mark.left * k, mark.top * k, mark.width * k, mark.height * k);
+}
+
+void QtPrinter::printMarks(const std::vector<PageMark> &marks)
+{
+    endDocument(); // a ticket is a job of its own
+    if (!begin(true))
+        return;
+    const qreal dpi = m_printer->resolution();
+    for (const PageMark &m : marks)
+        m_painter->fillRect(markRect(m, dpi), Qt::black);
     endDocument();
 }
 

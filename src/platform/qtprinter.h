@@ -21,6 +21,9 @@ namespace ds {
 QRectF windowImageRect(const QSize &grabPixels, qreal devicePixelRatio, qreal printerDpi, int leftTwips,
                        int topTwips);
 
+// Where a mark lands on a page of `printerDpi` dots per inch.
+QRectF markRect(const PageMark &mark, qreal printerDpi);
+
 // Prints on the default printer. Where the desktop has none, each job is saved
 // as a PDF file in "printouts" under the program folder, and the notifier is
 // told the file's path.
@@ -30,15 +33,19 @@ public:
     ~QtPrinter() override;
 
     void setFont(const QString &name, int pointSize) override;
+    void setPageLines(int lines) override;
     void printLine(const QString &text) override;
     void newPage() override;
     void endDocument() override;
     void printWindow(QWidget *window, int leftTwips, int topTwips) override;
+    void printMarks(const std::vector<PageMark> &marks) override;
 
     void setNotifier(std::function<void(const QString &)> notify) { m_notify = std::move(notify); }
 
 private:
-    bool begin();
+    bool begin(bool fullPage = false);
+    void fitPageLines();
+    qreal pageHeight() const;
     qreal lineHeight() const;
 
     QString m_folder;
@@ -47,6 +54,10 @@ private:
     std::unique_ptr<QPainter> m_painter;
     QString m_pdfPath;
     qreal m_y = 0;
+    int m_pageLines = 0;
+    // A new page is started only when something is drawn on it, so a list
+    // that ends at a page break leaves no empty page.
+    bool m_pagePending = false;
     std::function<void(const QString &)> m_notify;
 };
 

@@ -64,6 +64,16 @@ void FakePrinter::setFont(const QString &name, int pointSize)
     current.size = pointSize;
 }
 
+void FakePrinter::setPageLines(int lines)
+{
+    if (!open) {
+        current = Job{};
+        current.font = font;
+        current.size = fontSize;
+        open = true;
+    }
+    current.pageLines = lines;
+}
 void FakePrinter::printLine(const QString &text)
 {
     if (!open) {
@@ -101,6 +111,15 @@ void FakePrinter::printWindow(QWidget *window, int, int)
     Job j;
     j.windowImages = 1;
     j.windowName = window && windowNameOf ? windowNameOf(window) : QString();
+    jobs.push_back(j);
+}
+
+void FakePrinter::printMarks(const std::vector<ds::PageMark> &marks)
+{
+    endDocument();
+    Job j;
+    j.markPage = true;
+    j.marks = marks;
     jobs.push_back(j);
 }
 

@@ -63,12 +63,17 @@ public:
         std::vector<QStringList> pages{QStringList{}};
         int windowImages = 0;
         QString windowName;
+        int pageLines = 0;                // what the job asked each page to hold
+        std::vector<ds::PageMark> marks;  // a page of marks (a ticket)
+        bool markPage = false;
     };
     void setFont(const QString &name, int pointSize) override;
+    void setPageLines(int lines) override;
     void printLine(const QString &text) override;
     void newPage() override;
     void endDocument() override;
     void printWindow(QWidget *window, int leftTwips, int topTwips) override;
+    void printMarks(const std::vector<ds::PageMark> &marks) override;
 
     // The name a printed window is recorded under. The window support sets it
     // (the fakes themselves know nothing of widgets).

@@ -1,0 +1,190 @@
+#include "entries/ticketprinting.h"
+
+#include "core/appstate.h"
+#include "core/entryfile.h"
+#include "core/printersettings.h"
+#include "entries/tickets.h"
+#include "widgets/controls.h"
+#include "widgets/marklayout.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace ds {
+
+namespace {
+
+// The lotto ticket page, in twips: the marks the offset limits allow stay on it.
+constexpr int LottoPageWidth = 12000;
+constexpr int LottoPageHeight = 11000;
+
+} // namespace
+
+TicketPrintingWindow::TicketPrintingWindow()
+{
+    setObjectName(QStringLiteral("Form18"));
+    setWindowTitle(QStringLiteral("Ticket Printing"));
+
+    auto *frame = named(new QGroupBox(QStringLiteral("Printer Setup")), "Frame1");
+    m_left = lineBox("Text1", 80);
+    m_top = lineBox("Text2", 80);
+    auto *leftLabel = named(new QLabel(QStringLiteral("Left")), "Label1");
+    auto *topLabel = named(new QLabel(QStringLiteral("Top")), "Label2");
+    leftLabel->setBuddy(m_left);
+    topLabel->setBuddy(m_top);
+    auto *test = button("Command1", QStringLiteral("Test"), QStringLiteral("Output test ticket"));
+    auto *save = button("Command3", QStringLiteral("Save Setting"), QStringLiteral("Save the settings for Left and right"));
+    auto *recall = button("Command2", QStringLiteral("Recall Setting"),
+                          QStringLiteral("Use this to recall any saved settings"));
+    auto *print = button("Command5", QStringLiteral("Print Entries"),
+                         QStringLiteral("Print your selections onto the tickets"));
+    auto *close = button("Command4", QStringLiteral("Close"), QStringLiteral("Close this form"));
+    // The offsets take effect with a test ticket: Enter in a box prints one.
+    test->setDefault(true);
+
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(leftLabel, 0, 0);
+    grid->addWidget(m_left, 0, 1);
+    grid->addWidget(topLabel, 1, 0);
+    grid->addWidget(m_top, 1, 1);
+    grid->setColumnStretch(2, 1);
+    auto *frameButtons = new QHBoxLayout;
+    frameButtons->addWidget(test);
+    frameButtons->addWidget(save);
+    frameButtons->addWidget(recall);
+    grid->addLayout(frameButtons, 2, 0, 1, 3);
+
+    auto *lay = new QVBoxLayout(this);
+    lay->addWidget(frame);
+    lay->addStretch(1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(print);
+    bottom->addStretch(1);
+    bottom->addWidget(close);
+    lay->addLayout(bottom);
+
+    setTabOrder(m_left, m_top);
+    connect(test, &QPushButton::clicked, this, &TicketPrintingWindow::testClicked);
+    connect(save, &QPushButton::clicked, this, &TicketPrintingWindow::saveClicked);
+    connect(recall, &QPushButton::clicked, this, &TicketPrintingWindow::recallClicked);
+    connect(print, &QPushButton::clicked, this, &TicketPrintingWindow::printClicked);
+    connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
+}
+
+TicketController::TicketController(AppState &state, const Platform &platform, QWidget *window, QObject *parent)
+    : QObject(parent), m_state(state), m_platform(platform), m_window(window)
+{
+}
+
+TicketController::~TicketController() = default;
+
+QString TicketController::settingsPath() const
+{
+    return m_state.filePath(QString::fromLatin1(PrinterSettingsFile));
+}
+
+void TicketController::printTickets()
+{
+    if (m_state.entryCount <= 0) {
+        m_platform.dialogs->message(tickets::NoEntriesMessage);
+        return;
+    }
+    if (!m_form) {
+        m_form = std::make_unique<TicketPrintingWindow>();
+        connect(m_form.get(), &TicketPrintingWindow::testClicked, this, &TicketController::test);
+        connect(m_form.get(), &TicketPrintingWindow::saveClicked, this, &TicketController::saveSetting);
+        connect(m_form.get(), &TicketPrintingWindow::recallClicked, this, &TicketController::recallSetting);
+        connect(m_form.get(), &TicketPrintingWindow::printClicked, this, &TicketController::printEntries);
+    }
+    if (!m_layout)
+        m_layout = std::make_unique<MarkLayout>("Form17", 1, tickets::MarkCount, LottoPageWidth, LottoPageHeight);
+    // A window opened afresh: empty boxes, no marks.
+    m_form->leftBox()->clear();
+    m_form->topBox()->clear();
+    m_layout->hideAll();
+    m_form->openOver(m_window, OpenerMode::Hide);
+    m_form->leftBox()->setFocus();
+}
+
+void TicketController::printLayout()
+{
+    m_platform.printer->printMarks(m_layout->visibleMarks());
+}
+
+void TicketController::test()
+{
+    const TicketOffsets offsets = tickets::boxOffsets(m_form->leftBox()->text(), m_form->topBox()->text());
+    // The offsets are current whether or not the test ticket prints.
+    m_state.ticketLeftOffset = offsets.left;
+    m_state.ticketTopOffset = offsets.top;
+    const QString refusal = tickets::testRefusal(offsets);
+    if (!refusal.isEmpty()) {
+        m_platform.dialogs->message(refusal);
+        QLineEdit *box = tickets::refusedBox(offsets) == tickets::OffsetBox::Left ? m_form->leftBox()
+                                                                                   : m_form->topBox();
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
+    m_layout->hideAll();
+    m_layout->place(tickets::testTicket(offsets));
+    printLayout();
+}
+
+void TicketController::saveSetting()
+{
+    const tickets::SavePlan plan = tickets::planSave(m_form->leftBox()->text(), m_form->topBox()->text());
+    if (!plan.refusal.isEmpty()) {
+        m_platform.dialogs->message(plan.refusal);
+        QLineEdit *box = plan.box == tickets::OffsetBox::Left ? m_form->leftBox() : m_form->topBox();
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
+    if (!writePrinterOffsets(settingsPath(), plan.left, plan.top))
+        m_platform.dialogs->message(tickets::SettingsNotSaved);
+}
+
+void TicketController::recallSetting()
+{
+    const OffsetsRead read = readPrinterOffsets(settingsPath());
+    if (!read.ok) {
+        m_platform.dialogs->message(tickets::SettingsNotRead);
+        return;
+    }
+    m_form->leftBox()->setText(offsetText(read.offsets.left));
+    m_form->topBox()->setText(offsetText(read.offsets.top));
+}
+
+void TicketController::printEntries()
+{
+    bool ok = true;
+    const std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile, &ok);
+    if (!ok) {
+        m_platform.dialogs->message(tickets::EntriesNotRead);
+        return;
+    }
+    // The entry count, or fewer where the file holds fewer.
+    const size_t count = std::min(entries.size(), static_cast<size_t>(std::max(0, m_state.entryCount)));
+    if (count == 0) {
+        m_platform.dialogs->message(tickets::NoEntriesMessage);
+        return;
+    }
+    std::vector<Numbers6> numbers;
+    for (size_t i = 0; i < count; ++i)
+        numbers.push_back(entries[i].n);
+    const TicketOffsets offsets{m_state.ticketLeftOffset, m_state.ticketTopOffset};
+    BusyScope busy(*m_platform.dialogs);
+    for (const tickets::Ticket &t : tickets::entryTickets(numbers, offsets)) {
+        m_layout->hideAll();
+        m_layout->place(t.marks);
+        printLayout();
+        if (t.boards == tickets::BoardsPerTicket)
+            m_layout->hideAll();
+    }
+}
+
+} // namespace ds

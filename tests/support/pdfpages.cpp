@@ -1,0 +1,45 @@
+#include "support/pdfpages.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace dstest {
+
+namespace {
+
+bool run(const QString &program, const QStringList &args, QByteArray *out = nullptr)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return false;
+    if (out)
+        *out = p.readAllStandardOutput();
+    return true;
+}
+
+} // namespace
+
+int pdfPageCount(const QString &path)
+{
+    QByteArray out;
+    if (!run(QStringLiteral("pdfinfo"), {path}, &out))
+        return -1;
+    const auto m = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+                       .match(QString::fromLatin1(out));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QImage renderPdfPage(const QString &path, int page, int dpi)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    if (!run(QStringLiteral("pdftoppm"), {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
+                                          QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                          QString::number(page), QStringLiteral("-singlefile"), path, prefix}))
+        return {};
+    return QImage(prefix + QStringLiteral(".pgm"));
+}
+
+} // namespace dstest

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace dstest {
+
+// The pages of a PDF file (poppler's pdfinfo); -1 when it cannot be read.
+int pdfPageCount(const QString &path);
+
+// Page `page` (from 1) of a PDF file rendered in grey at `dpi` dots per inch
+// (poppler's pdftoppm); a null image when it cannot be rendered.
+QImage renderPdfPage(const QString &path, int page, int dpi);
+
+} // namespace dstest
