@@ -67,6 +67,12 @@ const ChildCase Cases[] = {
      }, ""},
     {"Form14", "Command1", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnumaintainlinks"); }, "Command1"},
     {"frmAbout", "cmdOK", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnuAbout"); }, "cmdOK"},
+    {"Form18", "Command4", "Form1", false,
+     [](MainFixture &f) {
+         f.dir.write("UK05061999.lot", entryRecord("05061999", {1, 2, 3, 4, 5, 6}));
+         f.chooseSelections(5, 6, 1999);
+         trigger(&f.w(), "mnuPT");
+     }, "Command1"},
 };
 
 } // namespace

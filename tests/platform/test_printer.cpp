@@ -1,4 +1,6 @@
+#include "entries/listprint.h"
 #include "platform/qtprinter.h"
+#include "support/pdfpages.h"
 #include "support/testfolder.h"
 
 #include <QDir>
@@ -57,4 +59,40 @@ TEST(QtPrinter, WindowImageKeepsItsSizeOnEveryScreen)
         EXPECT_DOUBLE_EQ(r.width(), 1250.0) << s.ratio;
         EXPECT_DOUBLE_EQ(r.height(), 625.0) << s.ratio;
     }
+}
+
+// The printed lists break their pages themselves; each PDF page holds a whole
+// page of the list, so no other break comes between, and a list that ends at
+// a break leaves no empty page.
+TEST(QtPrinter, ListPagesHoldTheirOwnLines)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this desktop has a printer";
+    const struct { bool winning; int lines; int pages; } cases[] = {
+        {true, 72, 1}, {true, 80, 2}, {true, 144, 2}, {true, 145, 3},
+        {false, 56, 1}, {false, 57, 2}, {false, 112, 2},
+    };
+    for (const auto &c : cases) {
+        dstest::TestFolder dir;
+        ds::QtPrinter printer(dir.path());
+        QString pdf;
+        printer.setNotifier([&](const QString &p) { pdf = p; });
+        QStringList lines;
+        for (int i = 0; i < c.lines; ++i)
+            lines << QStringLiteral("%1 07 12 21 30 45 (3 Match)").arg(i % 100, 2, 10, QLatin1Char('0'));
+        if (c.winning)
+            ds::printWinningList(printer, lines);
+        else
+            ds::printSelectionsList(printer, lines);
+        EXPECT_EQ(dstest::pdfPageCount(pdf), c.pages) << (c.winning ? "winning " : "selections ") << c.lines;
+    }
+    // A list without breaks of its own runs on over as many pages as it needs.
+    dstest::TestFolder dir;
+    ds::QtPrinter printer(dir.path());
+    QString pdf;
+    printer.setNotifier([&](const QString &p) { pdf = p; });
+    for (int i = 0; i < 150; ++i)
+        printer.printLine(QStringLiteral("line %1").arg(i));
+    printer.endDocument();
+    EXPECT_GE(dstest::pdfPageCount(pdf), 2);
 }

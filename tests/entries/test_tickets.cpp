@@ -1,0 +1,250 @@
+#include "core/printersettings.h"
+#include "entries/ticketprinting.h"
+#include "entries/tickets.h"
+#include "platform/qtprinter.h"
+#include "support/mainfixture.h"
+#include "support/pdfpages.h"
+#include "widgets/marklayout.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QPrinterInfo>
+
+using namespace dstest;
+
+namespace {
+
+const QByteArray Key("05061999");
+
+// n entries: entry i (from 0) is 1 + i mod 7, 10, 20, 30, 40, 49.
+QByteArray entryFile(int n)
+{
+    QByteArray b;
+    for (int i = 0; i < n; ++i)
+        b += entryRecord(Key, {1 + i % 7, 10, 20, 30, 40, 49});
+    return b;
+}
+
+std::vector<ds::PageMark> pageMarks(const std::vector<ds::TicketMark> &marks)
+{
+    std::vector<ds::PageMark> out;
+    for (const auto &m : marks)
+        out.push_back({m.left, m.top, ds::TicketMarkWidth, ds::TicketMarkHeight});
+    return out;
+}
+
+} // namespace
+
+class TicketsTest : public MainFixture {
+protected:
+    void openTickets(int entries)
+    {
+        dir.write("UK05061999.lot", entryFile(entries));
+        start();
+        chooseSelections(5, 6, 1999);
+        fakes.printer.jobs.clear();
+        trigger(&w(), "mnuPT");
+    }
+    QWidget *form() { return topLevel("Form18"); }
+    QLineEdit *box(const char *name) { return child<QLineEdit>(form(), name); }
+    void test(const QString &left, const QString &top)
+    {
+        type(form(), "Text1", left);
+        type(form(), "Text2", top);
+        click(form(), "Command1");
+    }
+};
+
+TEST_F(TicketsTest, NoEntriesNoWindow)
+{
+    start();
+    chooseSelections(5, 6, 1999);
+    trigger(&w(), "mnuPT");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries to print"});
+    EXPECT_EQ(form(), nullptr);
+    EXPECT_TRUE(w().isVisible());
+}
+
+TEST_F(TicketsTest, OpensOverTheHiddenMainWindowAndGivesItBack)
+{
+    openTickets(3);
+    ASSERT_NE(form(), nullptr);
+    EXPECT_TRUE(form()->isVisible());
+    EXPECT_EQ(form()->windowTitle(), "Ticket Printing");
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_EQ(form()->focusWidget(), box("Text1"));
+    click(form(), "Command4");
+    EXPECT_FALSE(form()->isVisible());
+    EXPECT_TRUE(w().isVisible());
+}
+
+TEST_F(TicketsTest, FifteenEntriesPrintThreeTickets)
+{
+    openTickets(15);
+    test("120", "-60");
+    fakes.printer.jobs.clear();
+    click(form(), "Command5");
+    ASSERT_EQ(fakes.printer.jobs.size(), 3u);
+    EXPECT_EQ(fakes.dialogs.busyCount, 1);
+    const ds::TicketOffsets offsets{120, -60};
+    std::vector<ds::Numbers6> all;
+    for (int i = 0; i < 15; ++i)
+        all.push_back({qint16(1 + i % 7), 10, 20, 30, 40, 49});
+    const size_t boards[] = {7, 7, 1};
+    for (size_t t = 0; t < 3; ++t) {
+        const auto &job = fakes.printer.jobs[t];
+        EXPECT_TRUE(job.markPage);
+        std::vector<ds::TicketMark> expected;
+        for (size_t b = 0; b < boards[t]; ++b) {
+            const auto marks = ds::tickets::boardMarks(int(b + 1), all[t * 7 + b], offsets);
+            expected.insert(expected.end(), marks.begin(), marks.end());
+        }
+        EXPECT_EQ(job.marks, pageMarks(expected)) << "ticket " << t + 1;
+    }
+    // Number 49 of board 1 at 400, 1840 and number 1 at 3650, 1210, offsets added.
+    EXPECT_EQ(fakes.printer.jobs[2].marks[5], (ds::PageMark{400 + 120, 1840 - 60, 200, 120}));
+    EXPECT_EQ(fakes.printer.jobs[2].marks[0], (ds::PageMark{3650 + 120, 1210 - 60, 200, 120}));
+    // The layout (never shown) keeps the last ticket's marks: board 1 only.
+    auto *layout = topLevel<ds::MarkLayout>("Form17");
+    ASSERT_NE(layout, nullptr);
+    const auto shapes = layout->findChildren<QFrame *>("Shape1");
+    EXPECT_EQ(shapes.size(), 42);
+    QList<int> shown;
+    for (QFrame *f : shapes)
+        if (!f->isHidden())
+            shown << f->property("Index").toInt();
+    EXPECT_EQ(shown, (QList<int>{1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(TicketsTest, RefusedTestPrintsNothingAndKeepsTheOffsets)
+{
+    const struct { const char *left, *top, *message, *focus; } cases[] = {
+        {"8351", "0", "Your LEFT value is too high - reduce the value", "Text1"},
+        {"-401", "0", "Your LEFT value is too low - reduce the negative value", "Text1"},
+        {"0", "-1211", "Your TOP value is too low - reduce the negative value", "Text2"},
+        {"0", "441", "Your TOP value is too high - reduce the value", "Text2"},
+    };
+    openTickets(1);
+    for (const auto &c : cases) {
+        fakes.dialogs.clear();
+        test(c.left, c.top);
+        EXPECT_EQ(fakes.dialogs.messages, QStringList{c.message});
+        EXPECT_TRUE(fakes.printer.jobs.empty()) << c.message;
+        EXPECT_EQ(form()->focusWidget(), box(c.focus)) << c.message;
+        EXPECT_EQ(state.ticketLeftOffset, QString::fromLatin1(c.left).toInt());
+        EXPECT_EQ(state.ticketTopOffset, QString::fromLatin1(c.top).toInt());
+    }
+    // Entries print with the refused offsets all the same.
+    click(form(), "Command5");
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].marks[0].top, 1210 + 441);
+}
+
+TEST_F(TicketsTest, TestTicketAtTheLimits)
+{
+    openTickets(1);
+    const struct { const char *left, *top; } cases[] = {{"8350", "440"}, {"-400", "-1210"}};
+    for (const auto &c : cases) {
+        fakes.printer.jobs.clear();
+        test(c.left, c.top);
+        EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+        ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+        const ds::TicketOffsets o{QString::fromLatin1(c.left).toInt(), QString::fromLatin1(c.top).toInt()};
+        EXPECT_EQ(fakes.printer.jobs[0].marks, pageMarks(ds::tickets::testTicket(o)));
+    }
+}
+
+TEST_F(TicketsTest, SaveThenRecall)
+{
+    openTickets(1);
+    test("250", "-120.4");
+    click(form(), "Command3");
+    EXPECT_EQ(dir.read("prnt.dat"), QByteArray::fromHex("fa0088ff"));
+    type(form(), "Text1", "");
+    type(form(), "Text2", "");
+    click(form(), "Command2");
+    EXPECT_EQ(box("Text1")->text(), " 250");
+    EXPECT_EQ(box("Text2")->text(), "-120");
+    // Recalled values take effect with the next test only.
+    state.ticketLeftOffset = 0;
+    click(form(), "Command5");
+    EXPECT_EQ(fakes.printer.jobs.back().marks[0].left, 3650);
+    // A value the file cannot hold is refused and the file kept.
+    type(form(), "Text2", "40000");
+    click(form(), "Command3");
+    EXPECT_EQ(fakes.dialogs.messages.value(0), ds::tickets::OffsetRangeMessage);
+    EXPECT_EQ(form()->focusWidget(), box("Text2"));
+    EXPECT_EQ(dir.read("prnt.dat"), QByteArray::fromHex("fa0088ff"));
+}
+
+TEST_F(TicketsTest, RecallOfMissingOrDamagedSettings)
+{
+    openTickets(1);
+    click(form(), "Command2"); // no file: 0 and 0
+    EXPECT_EQ(box("Text1")->text(), " 0");
+    EXPECT_EQ(box("Text2")->text(), " 0");
+    dir.write("prnt.dat", QByteArray::fromHex("ff"));
+    click(form(), "Command2");
+    EXPECT_EQ(box("Text1")->text(), " 255");
+    EXPECT_EQ(box("Text2")->text(), " 0");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    QFile::remove(dir.file("prnt.dat"));
+    QDir(dir.path()).mkdir("prnt.dat"); // not a file at all
+    click(form(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{ds::tickets::SettingsNotRead});
+    click(form(), "Command3");
+    EXPECT_EQ(fakes.dialogs.messages.value(1), ds::tickets::SettingsNotSaved);
+}
+
+// A test ticket printed to a PDF page places each mark where the layout says,
+// measured on the rendered page from the paper's corner.
+TEST(TicketPdf, TestTicketMarksLandAtTheirTwips)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this desktop has a printer";
+    TestFolder dir;
+    FakePlatform fakes;
+    ds::QtPrinter printer(dir.path());
+    QStringList pdfs;
+    printer.setNotifier([&](const QString &p) { pdfs << p; });
+    ds::Platform platform = fakes.platform();
+    platform.printer = &printer;
+    ds::AppState state;
+    state.programFolder = dir.path();
+    state.entryCount = 1;
+    ds::TicketController tickets(state, platform, nullptr);
+    tickets.printTickets();
+    ASSERT_NE(tickets.window(), nullptr);
+    type(tickets.window(), "Text1", "250");
+    type(tickets.window(), "Text2", "-100");
+    click(tickets.window(), "Command1");
+    ASSERT_EQ(pdfs.size(), 1);
+    EXPECT_EQ(pdfPageCount(pdfs[0]), 1);
+
+    constexpr int Dpi = 144; // a tenth of a pixel per twip
+    const QImage page = renderPdfPage(pdfs[0], 1, Dpi);
+    ASSERT_FALSE(page.isNull()) << "pdftoppm could not render " << pdfs[0].toStdString();
+    auto dark = [&](int xTwips, int yTwips) {
+        const int x = xTwips * Dpi / 1440, y = yTwips * Dpi / 1440;
+        return page.valid(x, y) && qGray(page.pixel(x, y)) < 128;
+    };
+    const auto marks = ds::tickets::testTicket({250, -100});
+    ASSERT_EQ(marks.size(), 42u);
+    for (const auto &m : marks) {
+        const int w = ds::TicketMarkWidth, h = ds::TicketMarkHeight;
+        EXPECT_TRUE(dark(m.left + 20, m.top + 20)) << "mark " << m.index;
+        EXPECT_TRUE(dark(m.left + w - 20, m.top + h - 20)) << "mark " << m.index;
+        EXPECT_FALSE(dark(m.left - 40, m.top + h / 2)) << "left of mark " << m.index;
+        EXPECT_FALSE(dark(m.left + w + 40, m.top + h / 2)) << "right of mark " << m.index;
+        EXPECT_FALSE(dark(m.left + w / 2, m.top - 40)) << "above mark " << m.index;
+        EXPECT_FALSE(dark(m.left + w / 2, m.top + h + 40)) << "below mark " << m.index;
+    }
+    // Nothing else is printed: the dark area is the 42 marks'.
+    qint64 darkPixels = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            darkPixels += qGray(page.pixel(x, y)) < 128;
+    const qint64 markPixels = 42LL * (ds::TicketMarkWidth * Dpi / 1440) * (ds::TicketMarkHeight * Dpi / 1440);
+    EXPECT_NEAR(double(darkPixels), double(markPixels), markPixels * 0.05);
+    tickets.window()->closeWindow();
+}
