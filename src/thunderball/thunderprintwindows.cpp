@@ -1,0 +1,143 @@
+#include "thunderball/thunderprintwindows.h"
+
+#include "core/paths.h"
+#include "core/printersettings.h"
+#include "platform/pagedlist.h"
+#include "thunderball/resultsfile.h"
+#include "thunderball/thunderprinting.h"
+#include "widgets/listwindow.h"
+#include "widgets/marklayout.h"
+
+namespace ds {
+
+using namespace thunder;
+
+namespace {
+
+// The Thunderball slip page, in twips.
+constexpr int SlipWidth = 12000;
+constexpr int SlipHeight = 11000;
+
+struct SlipEntries {
+    bool ok = true;
+    int weeks = 0;
+    std::vector<ThunderResult> entries;
+};
+
+// Record 1's count (held to the whole records present) and weeks field, and
+// the entries 1 to the count.
+SlipEntries readSlipEntries(const QString &path)
+{
+    SlipEntries out;
+    RecordFile file(ThunderRecordSize);
+    if (!file.load(path)) {
+        out.ok = false;
+        return out;
+    }
+    const QByteArray first = file.record(1);
+    const int count = std::clamp<qsizetype>(getI16(first, 0), 0, file.fullRecords());
+    out.weeks = getI16(first, 2);
+    for (int i = 1; i <= count; ++i)
+        out.entries.push_back(decodeThunderRecord(file.record(i)));
+    return out;
+}
+
+} // namespace
+
+ThunderPrintController::ThunderPrintController(QString programFolder, const Platform &platform, QObject *parent)
+    : QObject(parent), m_folder(std::move(programFolder)), m_platform(platform)
+{
+}
+
+ThunderPrintController::~ThunderPrintController() = default;
+
+QString ThunderPrintController::path(const QString &name) const
+{
+    return resolveInFolder(m_folder, name);
+}
+
+void ThunderPrintController::printResults(const QStringList &lines)
+{
+    if (lines.isEmpty()) {
+        m_platform.dialogs->message(NoListMessage);
+        return;
+    }
+    BusyScope busy(*m_platform.dialogs);
+    printPagedList(*m_platform.printer, lines, ResultsListShape);
+}
+
+void ThunderPrintController::printSelections(const QStringList &lines)
+{
+    if (lines.isEmpty()) {
+        m_platform.dialogs->message(NoListMessage);
+        return;
+    }
+    BusyScope busy(*m_platform.dialogs);
+    printPagedList(*m_platform.printer, lines, SelectionsListShape);
+}
+
+void ThunderPrintController::printTickets(const QStringList &selections, const QString &entryFilePath)
+{
+    if (selections.isEmpty()) {
+        m_platform.dialogs->message(NoEntriesMessage);
+        return;
+    }
+    const OffsetsRead offsets = readPrinterOffsets(path(QString::fromLatin1(PrinterSettingsFile)));
+    if (!offsets.ok) {
+        m_platform.dialogs->message(QStringLiteral("The printer settings file could not be read."));
+        return;
+    }
+    const SlipEntries slip = readSlipEntries(entryFilePath);
+    if (!slip.ok) {
+        m_platform.dialogs->message(QStringLiteral("The entry file could not be read."));
+        return;
+    }
+    if (!m_layout)
+        m_layout = std::make_unique<MarkLayout>("Form19", WeeksMarkIndex, LastMarkIndex, SlipWidth, SlipHeight);
+    m_layout->hideAll();
+    BusyScope busy(*m_platform.dialogs);
+    for (const Ticket &t : entryTickets(slip.entries, slip.weeks, offsets.offsets)) {
+        m_layout->hideAll();
+        m_layout->place(t.marks);
+        m_platform.printer->printMarks(m_layout->visibleMarks());
+        if (t.panels == PanelsPerTicket)
+            m_layout->hideAll();
+    }
+}
+
+void ThunderPrintController::printDrawHistory()
+{
+    ThunderResultsFile file;
+    if (!file.load(path(ThunderResultsFileName))) {
+        m_platform.dialogs->message(QStringLiteral("The results file could not be read."));
+        return;
+    }
+    if (file.count() == 0) {
+        m_platform.dialogs->message(NoResultsMessage);
+        return;
+    }
+    BusyScope busy(*m_platform.dialogs);
+    printHistory(*m_platform.printer, file.results());
+}
+
+void ThunderPrintController::showDrawHistory(QWidget *opener)
+{
+    if (!m_history) {
+        m_history = std::make_unique<ListWindow>("Form25", "List1", "Command9");
+        m_history->setWindowTitle(HistoryCaption);
+    }
+    ThunderResultsFile file;
+    const bool read = file.load(path(ThunderResultsFileName));
+    const std::vector<ThunderResult> results = read ? file.results() : std::vector<ThunderResult>{};
+    if (!read)
+        m_history->setLines({QStringLiteral("The results file could not be read.")}, {});
+    else if (results.empty())
+        m_history->setLines({NoResultsMessage}, {});
+    else
+        m_history->setLines(historyLines(results), results.size() == 1
+                                                       ? QStringLiteral("1 draw")
+                                                       : QStringLiteral("%1 draws").arg(results.size()));
+    m_history->openOver(opener, OpenerMode::Disable);
+}
+
+} // namespace ds

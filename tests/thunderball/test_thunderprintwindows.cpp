@@ -1,0 +1,146 @@
+#include "support/fakes.h"
+#include "support/testfolder.h"
+#include "support/widgets.h"
+#include "thunderball/resultsfile.h"
+#include "thunderball/thunderprinting.h"
+#include "thunderball/thunderprintwindows.h"
+#include "widgets/listwindow.h"
+#include "widgets/marklayout.h"
+
+#include <QDir>
+
+using namespace ds;
+using namespace dstest;
+
+namespace {
+
+ThunderResult result(int d, int m, int y, std::array<qint16, 5> main, int ball)
+{
+    ThunderResult r;
+    r.day = qint16(d);
+    r.month = qint16(m);
+    r.year = qint16(y);
+    r.main = main;
+    r.thunderball = qint16(ball);
+    return r;
+}
+
+// An entry file: record 1 carries the count and the weeks.
+QByteArray entryFile(const std::vector<ThunderResult> &entries, int weeks)
+{
+    QByteArray b;
+    for (size_t i = 0; i < entries.size(); ++i)
+        b += i == 0 ? encodeThunderRecord(entries[i], qint16(entries.size()), qint16(weeks))
+                    : encodeThunderRecord(entries[i]);
+    return b;
+}
+
+std::vector<PageMark> pageMarks(const std::vector<TicketMark> &marks)
+{
+    std::vector<PageMark> out;
+    for (const auto &m : marks)
+        out.push_back({m.left, m.top, TicketMarkWidth, TicketMarkHeight});
+    return out;
+}
+
+} // namespace
+
+class ThunderPrintTest : public ::testing::Test {
+protected:
+    TestFolder dir;
+    FakePlatform fakes;
+    ThunderPrintController print{dir.path(), fakes.platform()};
+    void TearDown() override { EXPECT_EQ(fakes.dialogs.busyDepth, 0); }
+};
+
+TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
+{
+    std::vector<ThunderResult> entries;
+    for (int i = 0; i < 7; ++i)
+        entries.push_back(result(5, 12, 2026, {34, qint16(1 + i), 20, 10, 30}, 1 + i));
+    dir.write("TH05122026.lot", entryFile(entries, 3));
+    dir.write("prnt.dat", QByteArray::fromHex("2800ecff")); // left 40, top -20
+    print.printTickets({"a line"}, dir.file("TH05122026.lot"));
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
+    EXPECT_EQ(fakes.dialogs.busyCount, 1);
+    const TicketOffsets offsets{40, -20};
+    for (size_t t = 0; t < 2; ++t) {
+        std::vector<TicketMark> expected{{0, 2585, 900}}; // the weeks mark: three weeks, no offsets
+        for (size_t p = 0; p < (t == 0 ? 5u : 2u); ++p) {
+            const auto marks = thunder::panelMarks(int(p + 1), entries[t * 5 + p], offsets);
+            expected.insert(expected.end(), marks.begin(), marks.end());
+        }
+        EXPECT_EQ(fakes.printer.jobs[t].marks, pageMarks(expected)) << "ticket " << t + 1;
+    }
+    // The second ticket leaves its two panels and the weeks mark on the layout.
+    QList<int> shown;
+    for (auto *f : print.layout()->findChildren<QFrame *>("Shape1"))
+        if (!f->isHidden())
+            shown << f->property("Index").toInt();
+    EXPECT_EQ(shown, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(print.layout()->objectName(), "Form19");
+    EXPECT_EQ(print.layout()->findChildren<QFrame *>("Shape1").size(), 31);
+}
+
+TEST_F(ThunderPrintTest, RefusalsPrintNothing)
+{
+    print.printTickets({}, dir.file("TH05122026.lot"));
+    print.printResults({});
+    print.printSelections({});
+    print.printDrawHistory();
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There are no entries to print", "There is no list to print!",
+                                                   "There is no list to print!",
+                                                   "There are no entries in the results file"}));
+    EXPECT_TRUE(fakes.printer.jobs.empty());
+    // A settings file that is not a file stops the tickets.
+    QDir(dir.path()).mkdir("prnt.dat");
+    fakes.dialogs.clear();
+    print.printTickets({"a line"}, dir.file("TH05122026.lot"));
+    EXPECT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_TRUE(fakes.printer.jobs.empty());
+}
+
+TEST_F(ThunderPrintTest, ListsPrintInPages)
+{
+    QStringList lines;
+    for (int i = 1; i <= 60; ++i)
+        lines << QStringLiteral("result %1").arg(i);
+    print.printResults(lines);
+    print.printSelections(lines.mid(0, 12));
+    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
+    EXPECT_EQ(fakes.printer.jobs[0].pages.size(), 2u);
+    EXPECT_EQ(fakes.printer.jobs[0].pages[0].last(), QString(16, ' ') + "result 56");
+    EXPECT_EQ(fakes.printer.jobs[1].pages[0].count(QString(16, ' ') + QString(21, '-')), 2);
+    EXPECT_EQ(fakes.dialogs.busyCount, 2);
+}
+
+TEST_F(ThunderPrintTest, DrawHistoryInEntryOrder)
+{
+    const QByteArray file = encodeThunderRecord(result(12, 12, 2026, {1, 2, 3, 4, 5}, 6), 2)
+        + encodeThunderRecord(result(5, 1, 2026, {7, 8, 14, 20, 31}, 8));
+    dir.write(ThunderResultsFileName, file);
+    QWidget opener;
+    opener.show();
+    print.showDrawHistory(&opener);
+    ListWindow *w = print.historyWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->objectName(), "Form25");
+    EXPECT_EQ(w->windowTitle(), "Thunderball Draw History");
+    EXPECT_EQ(w->lines(), (QStringList{"12/12/2026   01 02 03 04 05  TB 06", "05/01/2026   07 08 14 20 31  TB 08"}));
+    EXPECT_FALSE(opener.isEnabled());
+    click(w, "Command9");
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(opener.isEnabled());
+
+    print.printDrawHistory();
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].pages[0].mid(4),
+              (QStringList{"       12/12/2026  01 02 03 04 05  TB 06", "       05/01/2026  07 08 14 20 31  TB 08"}));
+
+    // An emptied file: the window says so.
+    dir.write(ThunderResultsFileName, QByteArray());
+    print.showDrawHistory(&opener);
+    EXPECT_EQ(w->lines(), QStringList{"There are no entries in the results file"});
+    w->closeWindow();
+}
