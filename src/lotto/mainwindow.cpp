@@ -17,6 +17,7 @@
 #include "widgets/controls.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -210,6 +211,12 @@ void MainWindow::buildControllers()
             &FileMaintenanceController::fileMaintenance);
     connect(m.mnuUKstats, &QAction::triggered, this, [this] { m_statistics->openStatistics(Game::UK); });
     connect(m.mnuIRstats, &QAction::triggered, this, [this] { m_statistics->openStatistics(Game::Irish); });
+    // The window returns to its size when the maintain area closes.
+    connect(m_selections.get(), &SelectionsController::maintainOpening, this, [this] {
+        if (!m_sizeBeforeMaintain.isValid())
+            m_sizeBeforeMaintain = size();
+    });
+    connect(m_selections.get(), &SelectionsController::maintainClosed, this, &MainWindow::restoreSizeBeforeMaintain);
     connect(m_statistics.get(), &StatisticsController::bestSixSaved, m_maintainFrame,
             &MaintainFrame::setBestSixEnabled);
 
@@ -361,6 +368,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_exiting = true;
         m_platform.program->exitProgram();
     }
+}
+
+void MainWindow::restoreSizeBeforeMaintain()
+{
+    if (!m_sizeBeforeMaintain.isValid())
+        return;
+    const QSize before = m_sizeBeforeMaintain;
+    m_sizeBeforeMaintain = QSize();
+    // Once the layout has let the area go, the window can shrink again.
+    centralWidget()->layout()->activate();
+    centralWidget()->updateGeometry();
+    layout()->activate();
+    resize(before.expandedTo(minimumSizeHint()));
 }
 
 void MainWindow::showPrintoutSaved(const QString &path)

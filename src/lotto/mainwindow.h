@@ -61,6 +61,7 @@ private:
     void switchGame(Game game);
     void switchCountryResets();
     void setPicture(int index);
+    void restoreSizeBeforeMaintain();
 
     void onThunderball();
     void onChangeDraw();
@@ -80,6 +81,7 @@ private:
     MaintainFrame *m_maintainFrame = nullptr;
     QLabel *m_picture = nullptr; // Image8
     QLabel *m_printout = nullptr; // where the last printout without a printer went
+    QSize m_sizeBeforeMaintain;   // the window's size before the maintain area opened
 
     struct Menus;
     std::unique_ptr<Menus> m_menus;
