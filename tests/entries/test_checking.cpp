@@ -68,3 +68,25 @@ TEST(ListPrinting, WinningListBreaksEvery72Lines)
     EXPECT_EQ(pages[0][3], QString(12, ' ') + "01 02 03 04 05 06 (3 Match)");
     EXPECT_EQ(pages[1].size(), 3 + 1);
 }
+
+TEST(ListPrinting, SelectionsPrintInGroupsOfSevenWithAPageBreak)
+{
+    FakePrinter printer;
+    QStringList lines;
+    for (int i = 1; i <= 57; ++i)
+        lines << QStringLiteral("%1 40 41 42 43 44 ( )").arg(i % 50 == 0 ? 1 : i % 50, 2, 10, QLatin1Char('0'));
+    printSelectionsList(printer, lines);
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    const auto &job = printer.jobs[0];
+    EXPECT_EQ(std::pair(job.font, job.size), std::pair(QStringLiteral("Courier"), 10));
+    ASSERT_EQ(job.pages.size(), 2u);
+    const QString indent(16, ' ');
+    const QString sep = indent + QString(21, '-');
+    const QStringList &first = job.pages[0];
+    ASSERT_EQ(first.size(), 3 + 56 + 8);
+    EXPECT_EQ(first.mid(0, 4), (QStringList{"", "", "", indent + "01 40 41 42 43 44 ( )"}));
+    EXPECT_EQ(first.mid(10, 2), (QStringList{sep, indent + "08 40 41 42 43 44 ( )"})); // after the 7th line
+    EXPECT_EQ(first.count(sep), 8);
+    EXPECT_EQ(first.last(), sep); // the 8th separator ends the page
+    EXPECT_EQ(job.pages[1], (QStringList{"", "", "", indent + "07 40 41 42 43 44 ( )"}));
+}

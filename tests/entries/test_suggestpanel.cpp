@@ -10,19 +10,6 @@ namespace {
 
 const QByteArray Key("05061999");
 
-// Numbers of every entry line of the list.
-std::vector<std::vector<int>> entriesOf(QListWidget *list)
-{
-    std::vector<std::vector<int>> out;
-    for (const QString &line : lines(list)) {
-        std::vector<int> n;
-        for (const QString &part : line.left(17).split(' '))
-            n.push_back(part.toInt());
-        out.push_back(n);
-    }
-    return out;
-}
-
 } // namespace
 
 class SuggestPanelTest : public MainFixture {
@@ -101,8 +88,8 @@ TEST_F(SuggestPanelTest, RequiredNumberInEveryEntry)
     suggest("40");
     EXPECT_EQ(fakes.dialogs.questions, QStringList{"You currently have contraints on numbers do you wish to proceed?"});
     ASSERT_EQ(list2()->count(), 40);
-    for (const auto &e : entriesOf(list2())) // the table reaches the suggestion logic
-        EXPECT_NE(std::find(e.begin(), e.end(), 7), e.end());
+    for (const QString &line : lines(list2())) // the table reaches the suggestion logic
+        EXPECT_TRUE(line.left(17).split(' ').contains("07")) << line.toStdString();
     // No to the question adds nothing.
     fakes.dialogs.answer(false);
     suggest("5");

@@ -22,13 +22,7 @@ const QString CannotDelete = QStringLiteral("message: This file cannot be delete
 
 class FileDeletionTest : public MainFixture {
 protected:
-    QWidget *form()
-    {
-        for (QWidget *t : QApplication::topLevelWidgets())
-            if (t->objectName() == QLatin1String("Form3"))
-                return t;
-        return nullptr;
-    }
+    QWidget *form() { return topLevel("Form3"); }
     QListWidget *files() { return child<QListWidget>(form(), "File1"); }
     QStringList listed() { return lines(files()); }
     void fileMaintenance(bool yes = true)

@@ -115,6 +115,10 @@ TEST_F(HistoryTest, OneDrawIsListedAndPrinted)
     EXPECT_FALSE(w().isEnabled());
     closeForm();
     EXPECT_TRUE(w().isEnabled());
+    // Opening again reads the file again.
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA, DrawB}));
+    EXPECT_EQ(shown(), (QStringList{LineA, LineB}));
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
 
     print();
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
@@ -164,15 +168,6 @@ TEST_F(HistoryTest, EmptyHistoriesListTheirTextAndPrintNothing)
     EXPECT_FALSE(fakes.printer.open);
     EXPECT_EQ(fakes.dialogs.busyCount, 0);
     EXPECT_FALSE(dir.exists(QStringLiteral("IR.exe")));
-}
-
-TEST_F(HistoryTest, OpeningTwiceRebuildsFromTheFile)
-{
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
-    start();
-    EXPECT_EQ(shown(), QStringList{LineA});
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA, DrawB}));
-    EXPECT_EQ(shown(), (QStringList{LineA, LineB}));
 }
 
 TEST_F(HistoryTest, NoCountry)
