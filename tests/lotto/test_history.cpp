@@ -143,10 +143,6 @@ TEST_F(HistoryTest, CaptionTitleAndFileFollowTheCountryAndAnIrishDateListsItsFir
     closeForm();
     print();
     EXPECT_EQ(printedLastPage(), printedPage(IrishTitle, IrishLines));
-    trigger(&w(), "mnu649");
-    print();
-    EXPECT_EQ(printedLastPage(), printedPage(UkTitle, {LineA}));
-    EXPECT_EQ(fakes.printer.jobs.size(), 2u);
 }
 
 TEST_F(HistoryTest, EmptyHistoriesListTheirTextAndPrintNothing)
