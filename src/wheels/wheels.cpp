@@ -93,21 +93,29 @@ GroupRead readGroup(std::span<const QString> boxTexts, int n, int maxBall)
     GroupRead r;
     if (n < 1 || static_cast<size_t>(n) > boxTexts.size()) {
         r.refusal = QString::fromLatin1(MsgInvalidNumbers);
+        r.faultBox = 0;
         return r;
     }
     std::vector<qint64> values;
     for (int i = 0; i < n; ++i)
         values.push_back(readBoxNumber(boxTexts[static_cast<size_t>(i)]));
-    for (qint64 v : values)
+    for (int i = 0; i < n; ++i) {
+        const qint64 v = values[static_cast<size_t>(i)];
         if (v < 1 || v > maxBall) {
             r.refusal = QString::fromLatin1(MsgInvalidNumbers);
+            r.faultBox = i;
             return r;
         }
-    std::sort(values.begin(), values.end());
-    if (std::adjacent_find(values.begin(), values.end()) != values.end()) {
-        r.refusal = QString::fromLatin1(MsgSameNumbers);
-        return r;
     }
+    for (int i = 1; i < n; ++i) {
+        const auto end = values.begin() + i;
+        if (std::find(values.begin(), end, values[static_cast<size_t>(i)]) != end) {
+            r.refusal = QString::fromLatin1(MsgSameNumbers);
+            r.faultBox = i;
+            return r;
+        }
+    }
+    std::sort(values.begin(), values.end());
     for (qint64 v : values)
         r.group.push_back(static_cast<qint16>(v));
     return r;
@@ -202,6 +210,7 @@ SaveResult saveWheel(const QString &programFolder, const QString &countryCode, c
     if (!group.refusal.isEmpty()) {
         r.outcome = SaveResult::Outcome::Refused;
         r.message = group.refusal;
+        r.faultBox = group.faultBox;
         return r;
     }
     const QString tableName = tableFileName(kind, n);

@@ -67,6 +67,8 @@ inline constexpr char MsgWheelSaved[] = "Wheel Saved";
 struct GroupRead {
     QString refusal;
     std::vector<qint16> group; // ascending, empty on refusal
+    int faultBox = -1;         // 0-based box at fault on refusal: the first invalid
+                               // one, or the first that repeats an earlier box
 };
 GroupRead readGroup(std::span<const QString> boxTexts, int n, int maxBall);
 
@@ -95,6 +97,7 @@ struct SaveResult {
     QString message;    // shown with OK
     QString wheelPath;  // the wheel file (written when Saved)
     int entries = 0;    // lines written
+    int faultBox = -1;  // on a refusal: the 0-based box at fault
     bool saved() const { return outcome == Outcome::Saved; }
 };
 SaveResult saveWheel(const QString &programFolder, const QString &countryCode, const WheelKind &kind,
