@@ -215,7 +215,7 @@ TEST(WheelSave, FailuresLeaveTheOldWheelFile)
     r = saveWheel(f.path(), QStringLiteral("UK"), w3, 9, boxes({"1", "1"}), 49);
     EXPECT_EQ(r.outcome, SaveResult::Outcome::Refused);
     EXPECT_EQ(r.message, QString::fromLatin1(MsgInvalidNumbers));
-    EXPECT_EQ(r.faultBox, 1);
+    EXPECT_EQ(r.faultBox, 2); // the first empty box
 
     // A group size the window does not offer reads no box.
     r = saveWheel(f.path(), QStringLiteral("UK"), w3, 14, nine, 49);
