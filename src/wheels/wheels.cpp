@@ -234,5 +234,25 @@ SaveResult saveWheel(const QString &programFolder, const QString &countryCode, c
     return r;
 }
 
+WheelFileOpen openWheelFile(const QString &programFolder, const QString &countryCode, const WheelKind &kind)
+{
+    WheelFileOpen r;
+    if (countryCode.isEmpty()) {
+        r.refusal = QString::fromLatin1(MsgSelectCountry);
+        return r;
+    }
+    const QString path = resolveInFolder(programFolder, wheelFileName(kind, countryCode));
+    bool ok = QFile::exists(path);
+    if (ok)
+        r.entries = entryfile::load(path, &ok);
+    if (!ok) {
+        r.entries.clear();
+        r.refusal = QString::fromLatin1(kind.missingFile);
+        return r;
+    }
+    r.path = path;
+    return r;
+}
+
 } // namespace wheels
 } // namespace ds

@@ -103,6 +103,17 @@ struct SaveResult {
 SaveResult saveWheel(const QString &programFolder, const QString &countryCode, const WheelKind &kind,
                      int n, std::span<const QString> boxTexts, int maxBall);
 
+// "Open Wheeling File": the wheel file of the country and its entries, or the
+// refusal (no country; the kind's message when the file is missing or cannot
+// be read).
+inline constexpr char MsgSelectCountry[] = "You must select a Country first";
+struct WheelFileOpen {
+    QString refusal;
+    QString path;
+    std::vector<Entry> entries;
+};
+WheelFileOpen openWheelFile(const QString &programFolder, const QString &countryCode, const WheelKind &kind);
+
 QString tableMissingMessage(const QString &tableName);
 QString tableDamagedMessage(const QString &tableName);
 QString wheelNotWrittenMessage(const QString &wheelName);

@@ -231,3 +231,29 @@ TEST(WheelSave, FailuresLeaveTheOldWheelFile)
     EXPECT_TRUE(r.message.contains(QStringLiteral("UKwheel3.lot")));
     EXPECT_EQ(f.read(QStringLiteral("UKwheel3.lot")), old);
 }
+
+TEST(WheelOpen, TheCountrysWheelFile)
+{
+    TestFolder f;
+    f.write(QStringLiteral("UKwheel6.lot"), wheelBytes({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {0, 0, 0, 0, 0, 0},
+                                                        {1, 2, 3, 4, 6, 7}}));
+    f.write(QStringLiteral("irwheel4.lot"), wheelBytes({{1, 2, 3, 4, 5, 6}}));
+    struct Case { const char *country; int guarantee; const char *refusal; size_t entries; const char *file; };
+    const Case cases[] = {
+        {"UK", 6, "", 2, "UKwheel6.lot"}, // the list ends at the first empty record
+        {"IR", 4, "", 1, "irwheel4.lot"}, // found whatever the letter case
+        {"IR", 6, "You have not created a wheeling entry, use the 6 New command in the file manager.", 0, ""},
+        {"UK", 5, "You have not created a wheeling entry, use the 5 new command in the file manager.", 0, ""},
+        {"", 6, "You must select a Country first", 0, ""},
+    };
+    for (const Case &c : cases) {
+        const WheelFileOpen o = openWheelFile(f.path(), QString::fromLatin1(c.country), wheelKind(c.guarantee));
+        EXPECT_EQ(o.refusal, QString::fromLatin1(c.refusal)) << c.country << c.guarantee;
+        EXPECT_EQ(o.entries.size(), c.entries) << c.country << c.guarantee;
+        if (*c.file) {
+            EXPECT_TRUE(o.path.endsWith(QString::fromLatin1(c.file))) << o.path.toStdString();
+        } else {
+            EXPECT_TRUE(o.path.isEmpty());
+        }
+    }
+}
