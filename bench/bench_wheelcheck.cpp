@@ -40,7 +40,7 @@ void WheelOf13AgainstAllUkDraws(benchmark::State &state)
 {
     dstest::TestFolder dir;
     if (!prepare(dir)) {
-        state.SkipWithError("the wheel was not saved: build drawsmith_histories and drawsmith_wheel_tables");
+        state.SkipWithError("the wheel was not saved: build the drawsmith_program_folder target");
         return;
     }
     const ds::rangecheck::CheckSource &source = ds::rangecheck::checkSource(QStringLiteral("mnuWheelCheck"));
@@ -67,7 +67,7 @@ void WheelOf13ThroughTheCheckWindow(benchmark::State &state)
 {
     dstest::TestFolder dir;
     if (!prepare(dir)) {
-        state.SkipWithError("the wheel was not saved: build drawsmith_histories and drawsmith_wheel_tables");
+        state.SkipWithError("the wheel was not saved: build the drawsmith_program_folder target");
         return;
     }
     dstest::FakePlatform fakes;

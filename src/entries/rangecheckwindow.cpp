@@ -2,7 +2,7 @@
 
 #include "core/drawhistory.h"
 #include "entries/rangecheck.h"
-#include "platform/controls.h"
+#include "widgets/controls.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -22,19 +22,10 @@ namespace {
 
 QLineEdit *readOnly(const char *name, const QString &tip = {})
 {
-    auto *b = named(new QLineEdit, name);
-    b->setReadOnly(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    QLineEdit *b = readOnlyBox(name);
     if (!tip.isEmpty())
         b->setToolTip(tip);
     return b;
-}
-
-QFont fixedFont()
-{
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::TypeWriter);
-    return f;
 }
 
 // Lines added to a list between two repaints of the progress bar.
@@ -52,7 +43,7 @@ RangeCheckWindow::RangeCheckWindow(AppState &state, const Platform &platform)
 
     m_entryList = named(new QListWidget, "List2");
     m_entryList->setToolTip(QStringLiteral("List of your selections for the draw."));
-    m_entryList->setFont(fixedFont());
+    m_entryList->setFont(fixedPitchFont());
     m_entryList->setUniformItemSizes(true);
     m_count = named(new QLabel, "Label1");
 
@@ -86,7 +77,7 @@ RangeCheckWindow::RangeCheckWindow(AppState &state, const Platform &platform)
 
     m_wins = named(new QListWidget, "List1");
     m_wins->setToolTip(QStringLiteral("List Of Winning Entries."));
-    m_wins->setFont(fixedFont());
+    m_wins->setFont(fixedPitchFont());
     m_wins->setUniformItemSizes(true);
 
     m_start = readOnly("Text8", QStringLiteral("The start draw date."));
@@ -214,8 +205,8 @@ void RangeCheckWindow::check()
 
 void RangeCheckWindow::closeWindow()
 {
-    hide();
-    emit closed();
+    m_state.entryCount = 0;
+    giveBack();
 }
 
 } // namespace ds

@@ -2,8 +2,8 @@
 
 #include "core/appstate.h"
 #include "core/entryfile.h"
-#include "platform/childwindow.h"
 #include "platform/platform.h"
+#include "widgets/childwindow.h"
 
 #include <array>
 #include <vector>
@@ -33,10 +33,8 @@ public:
     // "Check" (Command2).
     void check();
 
+    // "Close": no entries are shown any more; the opener is given back.
     void closeWindow() override;
-
-signals:
-    void closed();
 
 private:
     AppState &m_state;

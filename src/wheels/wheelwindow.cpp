@@ -1,8 +1,8 @@
 #include "wheels/wheelwindow.h"
 
 #include "core/drawhistory.h"
-#include "platform/controls.h"
 #include "wheels/wheelsuggest.h"
+#include "widgets/controls.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -35,20 +35,15 @@ WheelWindow::WheelWindow(const wheels::WheelKind &kind, AppState &state, const P
     auto *sizeLabel = new QLabel(QStringLiteral("Select the Number of Balls You Want to Use"));
     sizeLabel->setBuddy(m_size);
 
-    m_entries = named(new QLineEdit, "Text1");
+    m_entries = readOnlyBox("Text1", 80);
     m_entries->setToolTip(QStringLiteral("The number of entries for the wheel"));
-    m_entries->setReadOnly(true);
-    m_entries->setFocusPolicy(Qt::NoFocus);
-    m_entries->setMaximumWidth(80);
     auto *entriesLabel = new QLabel(QStringLiteral("Number of Entries Required"));
 
     auto *frame = named(new QGroupBox(QStringLiteral("Enter Numbers")), "Frame1");
     frame->setToolTip(QStringLiteral("The numbers for the wheel. Change if required."));
     auto *grid = new QGridLayout(frame);
     for (int p = 1; p <= kind.maxGroup; ++p) {
-        auto *box = new QLineEdit;
-        box->setObjectName(QStringLiteral("Text%1").arg(p + 1));
-        box->setMaximumWidth(48);
+        auto *box = lineBox(QStringLiteral("Text%1").arg(p + 1).toLatin1().constData(), 48);
         box->setMaxLength(5);
         grid->addWidget(box, (p - 1) / 7, (p - 1) % 7);
         m_boxes.push_back(box);
@@ -84,7 +79,7 @@ WheelWindow::WheelWindow(const wheels::WheelKind &kind, AppState &state, const P
     connect(m_size, &QComboBox::currentIndexChanged, this, &WheelWindow::onGroupSize);
     connect(m_save, &QPushButton::clicked, this, &WheelWindow::onSave);
     connect(suggest, &QPushButton::clicked, this, &WheelWindow::onSuggest);
-    connect(close, &QPushButton::clicked, this, &WheelWindow::closeWindow);
+    connect(close, &QPushButton::clicked, this, [this] { closeWindow(); });
 
     // As it opens: the smallest group selected, every box empty.
     m_size->setCurrentIndex(0);
@@ -163,12 +158,6 @@ void WheelWindow::onSuggest()
         m_boxes[i]->setText(QString::number(s.numbers[i]));
     if (!s.shortfall.isEmpty())
         message(s.shortfall);
-}
-
-void WheelWindow::closeWindow()
-{
-    hide();
-    emit closed();
 }
 
 } // namespace ds

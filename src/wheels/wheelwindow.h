@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/appstate.h"
-#include "platform/childwindow.h"
 #include "platform/platform.h"
 #include "wheels/wheels.h"
+#include "widgets/childwindow.h"
 
 #include <vector>
 
@@ -14,8 +14,9 @@ class QPushButton;
 namespace ds {
 
 // One of the four wheel windows ("Wheel 6" Form10 .. "Wheel 3" Form13): the
-// group size, the number boxes, "Save Wheel", "Suggest" and "Close". Made
-// afresh each time it opens, so its boxes start empty.
+// group size, the number boxes, "Save Wheel", "Suggest" and "Close" (which
+// gives the opener back). Made afresh each time it opens, so its boxes start
+// empty.
 class WheelWindow : public ChildWindow {
     Q_OBJECT
 public:
@@ -25,13 +26,9 @@ public:
     int groupSize() const;
     QLineEdit *numberBox(int position) const; // 1-based
 
-    void closeWindow() override;
-
 signals:
     // A wheel file was written: the main window's selections list is out of date.
     void wheelSaved();
-    // The window closed; the opener takes over again.
-    void closed();
 
 private:
     void onGroupSize();

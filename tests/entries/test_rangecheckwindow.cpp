@@ -155,7 +155,7 @@ TEST_F(RangeCheckWindowTest, MonthsWithoutDrawsRunToTheEnds)
 TEST_F(RangeCheckWindowTest, CloseAndEscapeTakeTheClosePath)
 {
     open(QStringLiteral("UK"), History);
-    QSignalSpy closed(window.get(), &RangeCheckWindow::closed);
+    QSignalSpy closed(window.get(), &RangeCheckWindow::givenBack);
     click(window.get(), "Command1");
     EXPECT_EQ(closed.count(), 1);
     window->show();

@@ -220,12 +220,12 @@ TEST_F(WheelWindowTest, SuggestTellsOfAShortfall)
 TEST_F(WheelWindowTest, CloseAndEscapeTakeTheClosePath)
 {
     open(5);
-    QSignalSpy closed(window.get(), &WheelWindow::closed);
+    QSignalSpy closed(window.get(), &WheelWindow::givenBack);
     click(window.get(), "Command2");
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(window->isVisible());
     open(5);
-    QSignalSpy closed2(window.get(), &WheelWindow::closed);
+    QSignalSpy closed2(window.get(), &WheelWindow::givenBack);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_EQ(closed2.count(), 1);
 }
