@@ -136,9 +136,7 @@ void RangeCheckWindow::load(const std::vector<Entry> &entries)
     m_entryList->addItems(lines);
     m_count->setText(QString::number(entries.size()) + QStringLiteral(" Selections"));
 
-    DrawHistory history;
-    history.load(m_state.historyPath());
-    const QStringList years = rangecheck::historyYears(history.draws());
+    const QStringList years = rangecheck::historyYears(readHistoryDraws(m_state.historyPath()));
     for (int i : {1, 3}) {
         m_pickers[static_cast<size_t>(i)]->clear();
         m_pickers[static_cast<size_t>(i)]->addItems(years);
@@ -168,9 +166,12 @@ void RangeCheckWindow::check()
     }
 
     BusyScope busy(*m_platform.dialogs);
-    DrawHistory history;
-    history.load(m_state.historyPath());
-    const std::vector<Draw> draws = history.draws();
+    bool ok = true;
+    const std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(), &ok);
+    if (!ok) {
+        m_platform.dialogs->message(HistoryUnreadableMessage);
+        return;
+    }
     if (draws.empty()) {
         m_platform.dialogs->message(QString::fromLatin1(rangecheck::MsgNoDraws));
         return;

@@ -92,7 +92,7 @@ GroupRead readGroup(std::span<const QString> boxTexts, int n, int maxBall)
 {
     GroupRead r;
     if (n < 1 || static_cast<size_t>(n) > boxTexts.size()) {
-        r.refusal = QString::fromLatin1(MsgInvalidNumbers);
+        r.refusal = InvalidNumbersMessage;
         r.faultBox = 0;
         return r;
     }
@@ -102,7 +102,7 @@ GroupRead readGroup(std::span<const QString> boxTexts, int n, int maxBall)
     for (int i = 0; i < n; ++i) {
         const qint64 v = values[static_cast<size_t>(i)];
         if (v < 1 || v > maxBall) {
-            r.refusal = QString::fromLatin1(MsgInvalidNumbers);
+            r.refusal = InvalidNumbersMessage;
             r.faultBox = i;
             return r;
         }
@@ -110,7 +110,7 @@ GroupRead readGroup(std::span<const QString> boxTexts, int n, int maxBall)
     for (int i = 1; i < n; ++i) {
         const auto end = values.begin() + i;
         if (std::find(values.begin(), end, values[static_cast<size_t>(i)]) != end) {
-            r.refusal = QString::fromLatin1(MsgSameNumbers);
+            r.refusal = SameNumbersMessage;
             r.faultBox = i;
             return r;
         }

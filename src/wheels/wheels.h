@@ -4,6 +4,7 @@
 // numbers the player types and the wheel file made from both. No window code:
 // the wheel windows read their boxes, call these and show the result.
 
+#include "core/drawentry.h"
 #include "core/entryfile.h"
 
 #include <QByteArray>
@@ -57,13 +58,11 @@ QString tableFileName(const WheelKind &kind, int n);
 // "UKwheel6.lot", "IRwheel5.lot".
 QString wheelFileName(const WheelKind &kind, const QString &countryCode);
 
-inline constexpr char MsgInvalidNumbers[] = "One or more of your numbers are invalid";
-inline constexpr char MsgSameNumbers[] = "One or more of your numbers are the same";
 inline constexpr char MsgWheelSaved[] = "Wheel Saved";
 
 // The group typed into the first n number boxes, sorted ascending; or the
-// refusal that stops "Save Wheel" (a number outside 1..maxBall, then a number
-// typed twice).
+// refusal that stops "Save Wheel" (a number outside 1..maxBall:
+// InvalidNumbersMessage, then a number typed twice: SameNumbersMessage).
 struct GroupRead {
     QString refusal;
     std::vector<qint16> group; // ascending, empty on refusal

@@ -142,9 +142,12 @@ void WheelWindow::onSuggest()
     m_platform.random->seed(static_cast<quint64>(m_platform.clock->timeOfDay().msecsSinceStartOfDay()));
     std::vector<Draw> draws;
     if (gameOfCountry(m_state.countryCode)) {
-        DrawHistory history;
-        history.load(m_state.historyPath());
-        draws = history.draws();
+        bool ok = true;
+        draws = readHistoryDraws(m_state.historyPath(), &ok);
+        if (!ok) {
+            message(HistoryUnreadableMessage);
+            return;
+        }
     }
     const wheels::WheelSuggestion s =
         wheels::suggestWheelNumbers(m_state.countryCode, m_kind.ukOnly, draws, n, *m_platform.random);

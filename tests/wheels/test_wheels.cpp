@@ -88,33 +88,33 @@ TEST(WheelGroup, RefusalsAndSorting)
         std::vector<QString> texts;
         int n;
         int maxBall;
-        const char *refusal;
+        QString refusal;
         int faultBox;
         std::vector<qint16> group;
     };
     const Case cases[] = {
         {boxes({"45", "7", "12", "3", "30", "22"}), 6, 49, "", -1, {3, 7, 12, 22, 30, 45}},
         {boxes({"43", "7", "12", "3", "30", "22"}), 6, 49, "", -1, {3, 7, 12, 22, 30, 43}},
-        {boxes({"7", "12", "3", "30", "22", "43"}), 6, 42, MsgInvalidNumbers, 5, {}},
-        {boxes({"0", "7", "12", "3", "30", "22"}), 6, 49, MsgInvalidNumbers, 0, {}},
-        {boxes({"7", "50", "12", "3", "30", "22"}), 6, 49, MsgInvalidNumbers, 1, {}},
-        {boxes({"7", "12", "", "3", "30", "22"}), 6, 49, MsgInvalidNumbers, 2, {}},
-        {boxes({"x", "7", "12", "3", "30", "22"}), 6, 49, MsgInvalidNumbers, 0, {}},
-        {boxes({"70000", "7", "12", "3", "30", "22"}), 6, 49, MsgInvalidNumbers, 0, {}},
+        {boxes({"7", "12", "3", "30", "22", "43"}), 6, 42, InvalidNumbersMessage, 5, {}},
+        {boxes({"0", "7", "12", "3", "30", "22"}), 6, 49, InvalidNumbersMessage, 0, {}},
+        {boxes({"7", "50", "12", "3", "30", "22"}), 6, 49, InvalidNumbersMessage, 1, {}},
+        {boxes({"7", "12", "", "3", "30", "22"}), 6, 49, InvalidNumbersMessage, 2, {}},
+        {boxes({"x", "7", "12", "3", "30", "22"}), 6, 49, InvalidNumbersMessage, 0, {}},
+        {boxes({"70000", "7", "12", "3", "30", "22"}), 6, 49, InvalidNumbersMessage, 0, {}},
         // Number reading rule: leading value, halves to even.
         {boxes({" 4.5", "7abc", "12", "3", "30", "22"}), 6, 49, "", -1, {3, 4, 7, 12, 22, 30}},
-        {boxes({"7", "12", "3", "30", "12", "22"}), 6, 49, MsgSameNumbers, 4, {}},
-        {boxes({"7", "7.4", "12", "3", "30", "22"}), 6, 49, MsgSameNumbers, 1, {}},
+        {boxes({"7", "12", "3", "30", "12", "22"}), 6, 49, SameNumbersMessage, 4, {}},
+        {boxes({"7", "7.4", "12", "3", "30", "22"}), 6, 49, SameNumbersMessage, 1, {}},
         // Invalid is reported before repeated.
-        {boxes({"7", "7", "0", "3", "30", "22"}), 6, 49, MsgInvalidNumbers, 2, {}},
+        {boxes({"7", "7", "0", "3", "30", "22"}), 6, 49, InvalidNumbersMessage, 2, {}},
         // Boxes beyond the group size are ignored, whatever they hold.
         {boxes({"1", "2", "3", "4", "5", "6", "7", "99", "1"}), 7, 49, "", -1, {1, 2, 3, 4, 5, 6, 7}},
         // A group larger than the boxes is never read past them.
-        {boxes({"1", "2", "3", "4", "5", "6"}, 6), 7, 49, MsgInvalidNumbers, 0, {}},
+        {boxes({"1", "2", "3", "4", "5", "6"}, 6), 7, 49, InvalidNumbersMessage, 0, {}},
     };
     for (const Case &c : cases) {
         const GroupRead r = readGroup(c.texts, c.n, c.maxBall);
-        EXPECT_EQ(r.refusal, QString::fromLatin1(c.refusal)) << c.texts[0].toStdString();
+        EXPECT_EQ(r.refusal, c.refusal) << c.texts[0].toStdString();
         EXPECT_EQ(r.faultBox, c.faultBox) << c.texts[0].toStdString();
         EXPECT_EQ(r.group, c.group) << c.texts[0].toStdString();
     }
@@ -214,7 +214,7 @@ TEST(WheelSave, FailuresLeaveTheOldWheelFile)
 
     r = saveWheel(f.path(), QStringLiteral("UK"), w3, 9, boxes({"1", "1"}), 49);
     EXPECT_EQ(r.outcome, SaveResult::Outcome::Refused);
-    EXPECT_EQ(r.message, QString::fromLatin1(MsgInvalidNumbers));
+    EXPECT_EQ(r.message, InvalidNumbersMessage);
     EXPECT_EQ(r.faultBox, 2); // the first empty box
 
     // A group size the window does not offer reads no box.
