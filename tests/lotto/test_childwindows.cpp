@@ -63,6 +63,16 @@ const ChildCase Cases[] = {
          openStatistics(f);
          click(topLevel("Form4"), "Command8");
      }},
+    {"Form10", "Command2", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnuWheel1"); }},
+    {"Form11", "Command2", "Form1", true, [](MainFixture &f) { trigger(&f.w(), "mnu5new"); }},
+    {"Form12", "Command2", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnu4new"); }},
+    {"Form13", "Command2", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnu3new"); }},
+    {"Form9", "Command1", "Form1", false,
+     [](MainFixture &f) {
+         f.dir.write("UKwheel6.lot", entryRecord(QByteArray(8, '\0'), {1, 2, 3, 4, 5, 6}));
+         f.fakes.dialogs.answer(true); // existing files will be closed
+         trigger(&f.w(), "mnuWheelCheck");
+     }},
 };
 
 } // namespace
