@@ -124,16 +124,18 @@ void WheelWindow::onSave()
     const std::vector<QString> texts = boxTexts();
     const wheels::SaveResult r = wheels::saveWheel(m_state.programFolder, m_state.countryCode, m_kind,
                                                    groupSize(), texts, m_state.maxBall);
+    if (r.saved()) {
+        m_platform.dialogs->inform(r.message);
+        emit wheelSaved();
+        return;
+    }
     message(r.message);
     if (r.outcome == wheels::SaveResult::Outcome::Refused) {
         if (QLineEdit *box = numberBox(r.faultBox + 1)) {
             box->setFocus();
             box->selectAll();
         }
-        return;
     }
-    if (r.saved())
-        emit wheelSaved();
 }
 
 void WheelWindow::onSuggest()
@@ -160,7 +162,7 @@ void WheelWindow::onSuggest()
     for (size_t i = 0; i < s.numbers.size() && i < m_boxes.size(); ++i)
         m_boxes[i]->setText(QString::number(s.numbers[i]));
     if (!s.shortfall.isEmpty())
-        message(s.shortfall);
+        m_platform.dialogs->inform(s.shortfall);
 }
 
 } // namespace ds

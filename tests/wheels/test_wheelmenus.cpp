@@ -100,7 +100,7 @@ TEST_F(WheelMenuTest, SavingEmptiesTheSelectionsList)
     for (int i = 0; i < 6; ++i)
         type(wheel, boxes[i], QString::fromLatin1(numbers[i]));
     click(wheel, "Command1");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"Wheel Saved"});
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"Wheel Saved"});
     EXPECT_EQ(selections()->count(), 0);
     EXPECT_EQ(text("Text2"), "");
     EXPECT_EQ(text("Text3"), "");

@@ -109,7 +109,8 @@ TEST_F(WheelWindowTest, SaveWritesTheWheelAndTellsTheMainWindow)
     open(6);
     typeGroup({"45", "7", "12", "3", "30", "22"});
     click(window.get(), "Command1");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{QStringLiteral("Wheel Saved")});
+    EXPECT_EQ(fakes.dialogs.news, QStringList{QStringLiteral("Wheel Saved")});
+    EXPECT_EQ(fakes.dialogs.messages, fakes.dialogs.news);
     EXPECT_EQ(dir.read(QStringLiteral("UKwheel6.lot")),
               entryRecord(QByteArray(8, '\0'), {3, 7, 12, 22, 30, 45}));
     EXPECT_EQ(saved->count(), 1);
@@ -142,6 +143,7 @@ TEST_F(WheelWindowTest, RefusalsFocusTheBoxAtFault)
         typeGroup(c.numbers);
         click(window.get(), "Command1");
         EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(c.message)});
+        EXPECT_TRUE(fakes.dialogs.news.isEmpty()); // a refusal, not news
         EXPECT_EQ(QApplication::focusWidget(), window->numberBox(c.box));
         EXPECT_FALSE(dir.exists(QString::fromLatin1(c.country) + QStringLiteral("wheel6.lot")));
         EXPECT_EQ(saved->count(), 0);
@@ -157,6 +159,7 @@ TEST_F(WheelWindowTest, MissingTableKeepsTheOldWheel)
     click(window.get(), "Command1");
     ASSERT_EQ(fakes.dialogs.messages.size(), 1);
     EXPECT_TRUE(fakes.dialogs.messages[0].contains(QStringLiteral("58.dat")));
+    EXPECT_TRUE(fakes.dialogs.news.isEmpty()); // told as a failure, not as news
     EXPECT_EQ(dir.read(QStringLiteral("UKwheel5.lot")), old);
     EXPECT_EQ(saved->count(), 0);
 }
@@ -212,7 +215,7 @@ TEST_F(WheelWindowTest, SuggestTellsOfAShortfall)
     dir.write(QStringLiteral("IR.exe"), b);
     open(4, QStringLiteral("IR"));
     click(window.get(), "Command3");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{wheels::shortfallMessage(5, 7)});
+    EXPECT_EQ(fakes.dialogs.news, QStringList{wheels::shortfallMessage(5, 7)});
     EXPECT_FALSE(window->numberBox(5)->text().isEmpty());
     EXPECT_TRUE(window->numberBox(6)->text().isEmpty());
 }
