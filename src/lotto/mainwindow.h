@@ -18,6 +18,7 @@ class DateSelectionDialog;
 class DrawFrame;
 class DrawHistoryController;
 class FileMaintenanceController;
+class LinksController;
 class MaintainFrame;
 class RangeCheckController;
 class SecondDrawController;
@@ -95,6 +96,7 @@ private:
     std::unique_ptr<DrawHistoryController> m_history;
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     std::unique_ptr<StatisticsController> m_statistics;
+    std::unique_ptr<LinksController> m_links;
     std::unique_ptr<WheelsController> m_wheels;
     std::unique_ptr<RangeCheckController> m_rangeCheck;
 };

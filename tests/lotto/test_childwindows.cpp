@@ -75,6 +75,8 @@ const ChildCase Cases[] = {
          f.fakes.dialogs.answer(true); // existing files will be closed
          trigger(&f.w(), "mnuWheelCheck");
      }, "Command2"},
+    {"Form14", "Command1", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnumaintainlinks"); }, "Command1"},
+    {"frmAbout", "cmdOK", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnuAbout"); }, "cmdOK"},
 };
 
 } // namespace
