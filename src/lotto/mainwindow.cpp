@@ -3,6 +3,7 @@
 #include "core/games.h"
 #include "core/resultsimport.h"
 #include "entries/entryframes.h"
+#include "entries/rangecheckcontroller.h"
 #include "entries/selections.h"
 #include "entries/standing.h"
 #include "entries/suggestpanel.h"
@@ -14,6 +15,7 @@
 #include "lotto/filedeletion.h"
 #include "lotto/seconddraw.h"
 #include "statistics/statisticscontroller.h"
+#include "wheels/wheelscontroller.h"
 #include "widgets/controls.h"
 
 #include <QCloseEvent>
@@ -232,6 +234,40 @@ void MainWindow::buildControllers()
             m_menus->mnufree[i]->setVisible(entries[i].visible);
         }
     });
+    wireWheels();
+}
+
+// The Wheels menu and the checks against previous draws.
+void MainWindow::wireWheels()
+{
+    m_wheels = std::make_unique<WheelsController>(m_state, m_platform, this);
+    m_rangeCheck = std::make_unique<RangeCheckController>(*m_selections, *m_winningFrame, m_state, m_platform, this);
+    auto action = [this](const char *name) { return findChild<QAction *>(QString::fromLatin1(name)); };
+    struct WheelMenu { int guarantee; const char *newEntry, *openEntry, *checkEntry; };
+    static constexpr WheelMenu WheelMenus[] = {
+        {6, "mnuWheel1", "mnuWheelfile", "mnuWheelCheck"},
+        {5, "mnu5new", "mnu5open", "mnu5check"},
+        {4, "mnu4new", "mnu4open", "mnu4check"},
+        {3, "mnu3new", "mnu3open", "mnu3check"},
+    };
+    for (const WheelMenu &w : WheelMenus) {
+        const int g = w.guarantee;
+        connect(action(w.newEntry), &QAction::triggered, this, [this, g] { m_wheels->newWheel(g); });
+        connect(action(w.openEntry), &QAction::triggered, this, [this, g] { m_wheels->openWheelFile(g); });
+        const QString check = QString::fromLatin1(w.checkEntry);
+        connect(action(w.checkEntry), &QAction::triggered, this, [this, check] { m_rangeCheck->start(check); });
+    }
+    connect(m_menus->mnucheck, &QAction::triggered, this,
+            [this] { m_rangeCheck->start(QStringLiteral("mnucheck")); });
+    connect(m_wheels.get(), &WheelsController::leaveMaintainMode, m_selections.get(),
+            &SelectionsController::leaveMaintainMode);
+    connect(m_wheels.get(), &WheelsController::wheelSaved, m_selections.get(), &SelectionsController::closeFile);
+    connect(m_wheels.get(), &WheelsController::wheelFileOpened, this,
+            [this](const QString &path, const std::vector<Entry> &entries, const QString &name) {
+                m_selections->showFile(path, entries, name);
+                m_winningFrame->clearLines();
+            });
+    connect(m_rangeCheck.get(), &RangeCheckController::drawDisplayCleared, m_drawFrame, &DrawFrame::clearDraw);
 }
 
 void MainWindow::startUp()

@@ -20,6 +20,7 @@ class DrawHistoryController;
 class FileMaintenanceController;
 class LinksController;
 class MaintainFrame;
+class RangeCheckController;
 class SecondDrawController;
 class SelectionsController;
 class SelectionsFrame;
@@ -27,6 +28,7 @@ class StandingEntryController;
 class StatisticsController;
 class SuggestController;
 class WinningController;
+class WheelsController;
 class WinningFrame;
 
 // The lotto manager for the UK and Irish lotto (Form1). It is composed of the
@@ -56,6 +58,7 @@ private:
     void buildUi();
     void buildMenus();
     void buildControllers();
+    void wireWheels();
     void startUp();
     void setUpGame(Game game);
     void switchGame(Game game);
@@ -96,6 +99,8 @@ private:
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     std::unique_ptr<StatisticsController> m_statistics;
     std::unique_ptr<LinksController> m_links;
+    std::unique_ptr<WheelsController> m_wheels;
+    std::unique_ptr<RangeCheckController> m_rangeCheck;
 };
 
 // Key of the remembered game in the per-user settings store.
