@@ -39,19 +39,20 @@ EntryNumbers readEntryNumbers(const QStringList &sixBoxes, int maxBall)
     std::array<double, 6> typed{};
     for (size_t k = 0; k < 6; ++k)
         typed[k] = leadingValue(sixBoxes.value(static_cast<qsizetype>(k)));
-    for (double v : typed) {
-        if (v < 1 || v > maxBall) {
+    for (size_t k = 0; k < 6; ++k) {
+        if (typed[k] < 1 || typed[k] > maxBall) {
             e.refusal = InvalidNumbersMessage;
+            e.faultBox = static_cast<int>(k);
             return e;
         }
     }
-    std::sort(typed.begin(), typed.end());
     for (size_t k = 0; k < 6; ++k)
         e.numbers[k] = static_cast<qint16>(roundHalfEven(typed[k]));
     for (size_t a = 0; a < 6; ++a) {
         for (size_t b = a + 1; b < 6; ++b) {
             if (typed[a] == typed[b] || e.numbers[a] == e.numbers[b]) {
                 e.refusal = SameNumbersMessage;
+                e.faultBox = static_cast<int>(b);
                 return e;
             }
         }

@@ -25,6 +25,7 @@ DrawEntry readDrawEntry(const QStringList &sevenBoxes, int maxBall);
 struct EntryNumbers {
     QString refusal;                 // the message to show; empty when valid
     std::array<qint16, 6> numbers{}; // ascending
+    int faultBox = -1;               // the box at fault, in the order given
     bool ok() const { return refusal.isEmpty(); }
 };
 

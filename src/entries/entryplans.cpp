@@ -1,7 +1,6 @@
 #include "entries/entryplans.h"
 
 #include "core/games.h"
-#include "core/numbers.h"
 #include "entries/suggest.h"
 #include "core/drawentry.h"
 
@@ -16,29 +15,10 @@ ManualEntry readManualEntry(const std::array<QString, 6> &boxes, int maxBall, in
         out.refusal = QString::fromLatin1(suggest::MsgMaximumEntries);
         return out;
     }
-    std::array<double, 6> typed{};
-    for (size_t k = 0; k < 6; ++k) {
-        typed[k] = leadingValue(boxes[k]);
-        if (typed[k] < 1 || typed[k] > maxBall) {
-            out.refusal = InvalidNumbersMessage;
-            out.faultBox = static_cast<int>(k);
-            return out;
-        }
-    }
-    // Repeats are refused as typed and as rounded, so that 4.5 and 4 can
-    // never both be stored as 4.
-    for (size_t a = 0; a < 6; ++a) {
-        for (size_t b = a + 1; b < 6; ++b) {
-            if (typed[a] == typed[b] || roundHalfEven(typed[a]) == roundHalfEven(typed[b])) {
-                out.refusal = SameNumbersMessage;
-                out.faultBox = static_cast<int>(b);
-                return out;
-            }
-        }
-    }
-    for (size_t k = 0; k < 6; ++k)
-        out.numbers[k] = static_cast<qint16>(roundHalfEven(typed[k]));
-    std::sort(out.numbers.begin(), out.numbers.end());
+    const EntryNumbers read = readEntryNumbers(QStringList(boxes.begin(), boxes.end()), maxBall);
+    out.refusal = read.refusal;
+    out.faultBox = read.faultBox;
+    out.numbers = read.numbers;
     return out;
 }
 

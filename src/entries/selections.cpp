@@ -73,6 +73,7 @@ void SelectionsController::openDate(int d, int m, int y)
     m_state.currentEntryFile = path;
     m_frame.setDateText(dateDisplayText(d, m, y));
     if (opened.entries.empty()) {
+        emit maintainOpening();
         m_frame.setDeleteShown(true);
         m_maintain.show();
         m_frame.setChangeEnabled(false);
@@ -95,6 +96,7 @@ void SelectionsController::maintain()
         m_platform.dialogs->message(QStringLiteral("You need to select a Country"));
         return;
     }
+    emit maintainOpening();
     m_frame.setChangeEnabled(false);
     m_frame.setDeleteShown(true);
     m_maintain.show();
@@ -107,7 +109,10 @@ void SelectionsController::leaveMaintainMode()
     m_frame.setChangeEnabled(true);
     m_frame.setMaintainShown(true);
     m_frame.setMaintainEnabled(true);
+    const bool wasOpen = !m_maintain.isHidden();
     m_maintain.hide();
+    if (wasOpen)
+        emit maintainClosed();
 }
 
 void SelectionsController::finished()

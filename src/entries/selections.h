@@ -52,6 +52,11 @@ public:
 
     SelectionsFrame &frame() { return m_frame; }
 
+signals:
+    // The maintain area is about to open, and has closed.
+    void maintainOpening();
+    void maintainClosed();
+
 private:
     SelectionsFrame &m_frame;
     MaintainFrame &m_maintain;

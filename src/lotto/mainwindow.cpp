@@ -3,6 +3,7 @@
 #include "core/games.h"
 #include "core/resultsimport.h"
 #include "entries/entryframes.h"
+#include "entries/rangecheckcontroller.h"
 #include "entries/selections.h"
 #include "entries/standing.h"
 #include "entries/suggestpanel.h"
@@ -15,9 +16,11 @@
 #include "lotto/filedeletion.h"
 #include "lotto/seconddraw.h"
 #include "statistics/statisticscontroller.h"
+#include "wheels/wheelscontroller.h"
 #include "widgets/controls.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -213,6 +216,12 @@ void MainWindow::buildControllers()
             &FileMaintenanceController::fileMaintenance);
     connect(m.mnuUKstats, &QAction::triggered, this, [this] { m_statistics->openStatistics(Game::UK); });
     connect(m.mnuIRstats, &QAction::triggered, this, [this] { m_statistics->openStatistics(Game::Irish); });
+    // The window returns to its size when the maintain area closes.
+    connect(m_selections.get(), &SelectionsController::maintainOpening, this, [this] {
+        if (!m_sizeBeforeMaintain.isValid())
+            m_sizeBeforeMaintain = size();
+    });
+    connect(m_selections.get(), &SelectionsController::maintainClosed, this, &MainWindow::restoreSizeBeforeMaintain);
     connect(m_statistics.get(), &StatisticsController::bestSixSaved, m_maintainFrame,
             &MaintainFrame::setBestSixEnabled);
 
@@ -228,6 +237,40 @@ void MainWindow::buildControllers()
             m_menus->mnufree[i]->setVisible(entries[i].visible);
         }
     });
+    wireWheels();
+}
+
+// The Wheels menu and the checks against previous draws.
+void MainWindow::wireWheels()
+{
+    m_wheels = std::make_unique<WheelsController>(m_state, m_platform, this);
+    m_rangeCheck = std::make_unique<RangeCheckController>(*m_selections, *m_winningFrame, m_state, m_platform, this);
+    auto action = [this](const char *name) { return findChild<QAction *>(QString::fromLatin1(name)); };
+    struct WheelMenu { int guarantee; const char *newEntry, *openEntry, *checkEntry; };
+    static constexpr WheelMenu WheelMenus[] = {
+        {6, "mnuWheel1", "mnuWheelfile", "mnuWheelCheck"},
+        {5, "mnu5new", "mnu5open", "mnu5check"},
+        {4, "mnu4new", "mnu4open", "mnu4check"},
+        {3, "mnu3new", "mnu3open", "mnu3check"},
+    };
+    for (const WheelMenu &w : WheelMenus) {
+        const int g = w.guarantee;
+        connect(action(w.newEntry), &QAction::triggered, this, [this, g] { m_wheels->newWheel(g); });
+        connect(action(w.openEntry), &QAction::triggered, this, [this, g] { m_wheels->openWheelFile(g); });
+        const QString check = QString::fromLatin1(w.checkEntry);
+        connect(action(w.checkEntry), &QAction::triggered, this, [this, check] { m_rangeCheck->start(check); });
+    }
+    connect(m_menus->mnucheck, &QAction::triggered, this,
+            [this] { m_rangeCheck->start(QStringLiteral("mnucheck")); });
+    connect(m_wheels.get(), &WheelsController::leaveMaintainMode, m_selections.get(),
+            &SelectionsController::leaveMaintainMode);
+    connect(m_wheels.get(), &WheelsController::wheelSaved, m_selections.get(), &SelectionsController::closeFile);
+    connect(m_wheels.get(), &WheelsController::wheelFileOpened, this,
+            [this](const QString &path, const std::vector<Entry> &entries, const QString &name) {
+                m_selections->showFile(path, entries, name);
+                m_winningFrame->clearLines();
+            });
+    connect(m_rangeCheck.get(), &RangeCheckController::drawDisplayCleared, m_drawFrame, &DrawFrame::clearDraw);
 }
 
 void MainWindow::startUp()
@@ -364,6 +407,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_exiting = true;
         m_platform.program->exitProgram();
     }
+}
+
+void MainWindow::restoreSizeBeforeMaintain()
+{
+    if (!m_sizeBeforeMaintain.isValid())
+        return;
+    const QSize before = m_sizeBeforeMaintain;
+    m_sizeBeforeMaintain = QSize();
+    // Once the layout has let the area go, the window can shrink again.
+    centralWidget()->layout()->activate();
+    centralWidget()->updateGeometry();
+    layout()->activate();
+    resize(before.expandedTo(minimumSizeHint()));
 }
 
 void MainWindow::showPrintoutSaved(const QString &path)

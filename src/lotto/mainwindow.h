@@ -20,6 +20,7 @@ class DrawHistoryController;
 class FileMaintenanceController;
 class LinksController;
 class MaintainFrame;
+class RangeCheckController;
 class SecondDrawController;
 class SelectionsController;
 class SelectionsFrame;
@@ -28,6 +29,7 @@ class StatisticsController;
 class SuggestController;
 class TicketController;
 class WinningController;
+class WheelsController;
 class WinningFrame;
 
 // The lotto manager for the UK and Irish lotto (Form1). It is composed of the
@@ -57,11 +59,13 @@ private:
     void buildUi();
     void buildMenus();
     void buildControllers();
+    void wireWheels();
     void startUp();
     void setUpGame(Game game);
     void switchGame(Game game);
     void switchCountryResets();
     void setPicture(int index);
+    void restoreSizeBeforeMaintain();
 
     void onThunderball();
     void onChangeDraw();
@@ -81,6 +85,7 @@ private:
     MaintainFrame *m_maintainFrame = nullptr;
     QLabel *m_picture = nullptr; // Image8
     QLabel *m_printout = nullptr; // where the last printout without a printer went
+    QSize m_sizeBeforeMaintain;   // the window's size before the maintain area opened
 
     struct Menus;
     std::unique_ptr<Menus> m_menus;
@@ -95,6 +100,8 @@ private:
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     std::unique_ptr<StatisticsController> m_statistics;
     std::unique_ptr<LinksController> m_links;
+    std::unique_ptr<WheelsController> m_wheels;
+    std::unique_ptr<RangeCheckController> m_rangeCheck;
     std::unique_ptr<TicketController> m_tickets;
 };
 

@@ -64,7 +64,7 @@ void StatisticsController::openStatistics(Game game)
         return;
     }
     if (n < ReliableDraws)
-        p.dialogs->message(FewEntries);
+        p.dialogs->inform(FewEntries);
 
     ensureWindows();
     hideAll();

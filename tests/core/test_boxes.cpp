@@ -17,6 +17,10 @@ TEST(NumberBoxes, DrawOfSevenBoxes)
         {{"1", "2", "3", "4", "5", "6", "43"}, 42, InvalidNumbersMessage, {}, 0},
         {{"1", "2", "3", "4", "5", "6", ""}, 49, InvalidNumbersMessage, {}, 0},
         {{"1", "2", "3", "4", "5", "6", "70000"}, 49, InvalidNumbersMessage, {}, 0},
+        {{"1", "2", "3", "4", "5", "50", "7"}, 49, InvalidNumbersMessage, {}, 0},
+        {{"1", "2", "3", "4", "5", "-6", "7"}, 42, InvalidNumbersMessage, {}, 0},
+        {{"1", "2", "3", "4", "5", "abc", "7"}, 42, InvalidNumbersMessage, {}, 0},
+        {{"1", "2", "3", "4", "5", "0.4", "7"}, 42, InvalidNumbersMessage, {}, 0}, // rounds to 0
         {{"1", "2", "3", "4", "5", "6"}, 49, InvalidNumbersMessage, {}, 0},
         {{"1", "2", "3", "4", "5", "6", "6"}, 49, SameNumbersMessage, {}, 0},
         {{"1", "2", "3", "4", "5", "4.5", "7"}, 49, SameNumbersMessage, {}, 0}, // 4.5 rounds to 4
@@ -38,6 +42,10 @@ TEST(NumberBoxes, EntryOfSixBoxes)
         {{"1", "2", "3", "4", "5", "43"}, 42, InvalidNumbersMessage, {}},
         {{"0.6", "2", "3", "4", "5", "6"}, 49, InvalidNumbersMessage, {}}, // refused before rounding
         {{"1", "2", "3", "4", "5", "x"}, 49, InvalidNumbersMessage, {}},
+        {{"0", "2", "3", "4", "5", "6"}, 42, InvalidNumbersMessage, {}},
+        {{"", "2", "3", "4", "5", "6"}, 42, InvalidNumbersMessage, {}},
+        {{"1", "2", "3", "4", "5", "99999"}, 42, InvalidNumbersMessage, {}},
+        {{"1", "2", "3", "4", "5", "42.4"}, 42, InvalidNumbersMessage, {}},
         {{"1", "2", "3", "4", "5", "5"}, 49, SameNumbersMessage, {}},
         {{"1", "2", "3", "4", "4.5", "6"}, 49, SameNumbersMessage, {}}, // 4.5 rounds to 4
         {{"1", "2", "3", "4", "5", "5.0"}, 49, SameNumbersMessage, {}},

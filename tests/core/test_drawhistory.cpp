@@ -64,53 +64,38 @@ TEST(DrawHistory, InsertGoesInDateOrderAfterDrawsOfTheSameDate)
     EXPECT_EQ(h.findLast(QStringLiteral("05061999")), 3);
 }
 
-TEST(DrawHistory, DeleteMiddleLastAndOnly)
+TEST(DrawHistory, DeleteMovesLaterDrawsDownAndNeverShrinksTheFile)
 {
-    DrawHistory h;
-    h.setBytes(countRecord(3) + A + B + C);
-    ASSERT_TRUE(h.remove(QStringLiteral("12061999")));
-    // C moved down; its old place keeps a copy beyond the count.
-    EXPECT_EQ(h.bytes(), countRecord(2) + A + C + C);
-    EXPECT_EQ(h.count(), 2);
-
-    ASSERT_TRUE(h.remove(QStringLiteral("19061999")));
-    EXPECT_EQ(h.bytes(), countRecord(1) + A + Blank + C);
-
-    ASSERT_TRUE(h.remove(QStringLiteral("05061999")));
-    EXPECT_EQ(h.bytes(), Blank + Blank + Blank + C);
-    EXPECT_EQ(h.count(), 0);
-    EXPECT_EQ(h.bytes().size(), 88); // never shrinks
-}
-
-TEST(DrawHistory, DeleteOfDateWithTwoDrawsRemovesSecondFirst)
-{
-    DrawHistory h;
     const QByteArray second = drawRecord("05061999", {1, 2, 3, 4, 5, 6}, 8);
-    h.setBytes(countRecord(3) + A + second + C);
-    ASSERT_TRUE(h.remove(QStringLiteral("05061999")));
-    EXPECT_EQ(h.bytes(), countRecord(2) + A + C + C);
+    // Before, the date deleted, after (empty: refused, the bytes unchanged).
+    const std::tuple<QByteArray, const char *, QByteArray> cases[] = {
+        {countRecord(3) + A + B + C, "12061999", countRecord(2) + A + C + C}, // C's old place keeps a copy
+        {countRecord(2) + A + C + C, "19061999", countRecord(1) + A + Blank + C},
+        {countRecord(1) + A + Blank + C, "05061999", Blank + Blank + Blank + C}, // the only draw
+        {countRecord(3) + A + second + C, "05061999", countRecord(2) + A + C + C}, // the second draw first
+        {countRecord(1) + A, "01011990", {}},
+        {QByteArray(21, '\x7f'), "", {}},
+    };
+    for (const auto &[before, date, after] : cases) {
+        DrawHistory h;
+        h.setBytes(before);
+        EXPECT_EQ(h.remove(QString::fromLatin1(date)), !after.isEmpty()) << date;
+        EXPECT_EQ(h.bytes(), after.isEmpty() ? before : after) << date;
+    }
 }
 
-TEST(DrawHistory, DeleteOfMissingDateChangesNothing)
+TEST(DrawHistory, ReadingStopsAtTheCountAndTrimsDateFields)
 {
     DrawHistory h;
-    h.setBytes(countRecord(1) + A);
-    EXPECT_FALSE(h.remove(QStringLiteral("01011990")));
-    EXPECT_EQ(h.bytes(), countRecord(1) + A);
-}
-
-TEST(DrawHistory, LeftoverRecordsBeyondCountAreNotRead)
-{
-    DrawHistory h;
-    h.setBytes(countRecord(0) + A + B);
+    h.setBytes(countRecord(0) + A + B); // leftovers beyond the count are not read
     EXPECT_EQ(h.count(), 0);
     EXPECT_EQ(h.findFirst(QStringLiteral("05061999")), 0);
     EXPECT_TRUE(h.draws().empty());
-}
-
-TEST(DrawHistory, FindTrimsSpacesOfDateField)
-{
-    DrawHistory h;
+    for (const QByteArray &tiny : {QByteArray(), QByteArray(21, '\x7f')}) {
+        h.setBytes(tiny);
+        EXPECT_EQ(h.count(), 0);
+        EXPECT_EQ(h.findFirst(QString()), 0);
+    }
     h.setBytes(countRecord(1) + drawRecord(" 5061999", {1, 2, 3, 4, 5, 6}, 7));
     EXPECT_EQ(h.findFirst(QStringLiteral("5061999")), 2);
     EXPECT_EQ(h.findFirst(QStringLiteral("05061999")), 0);
@@ -212,17 +197,6 @@ TEST(DrawHistory, LookUpADateInAFile)
     QFile::remove(path);
     QDir(dir.path()).mkdir(QStringLiteral("UK.exe")); // exists, cannot be read
     EXPECT_FALSE(lookUpDate(path, QStringLiteral("05061999")).read);
-}
-
-TEST(DrawHistory, EmptyAndTinyFilesReadAsNoDraws)
-{
-    DrawHistory h;
-    h.setBytes(QByteArray());
-    EXPECT_EQ(h.count(), 0);
-    h.setBytes(QByteArray(21, '\x7f'));
-    EXPECT_EQ(h.count(), 0);
-    EXPECT_EQ(h.findFirst(QStringLiteral("")), 0);
-    EXPECT_FALSE(h.remove(QString()));
 }
 
 TEST(DrawHistory, FullHistoryRefusesAStore)

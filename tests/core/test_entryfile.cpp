@@ -2,6 +2,7 @@
 #include "support/testfolder.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace ds;
 using dstest::entryRecord;
@@ -30,36 +31,28 @@ TEST(EntryFile, EntryLineIsTwentyOneCharacters)
     EXPECT_EQ(markedLine(line, QStringLiteral(" (*)")), "03 11 19 27 35 44 (*)");
 }
 
-TEST(EntryFile, NewSelectionsFileHasOneRecordAndNoEntries)
+TEST(EntryFile, OpeningADateCreatesItsFileOrLoadsTheEntriesOfItsOwnDate)
 {
-    dstest::TestFolder dir;
-    const QString path = dir.file(QStringLiteral("UK05061999.lot"));
-    const auto res = entryfile::openForDate(path, QStringLiteral("05061999"));
-    ASSERT_TRUE(res.ok);
-    EXPECT_TRUE(res.entries.empty());
-    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
-}
-
-TEST(EntryFile, OpenLoadsEntriesOfItsOwnDate)
-{
-    dstest::TestFolder dir;
-    dir.write(QStringLiteral("UK05061999.lot"), five());
-    const auto res = entryfile::openForDate(dir.file(QStringLiteral("UK05061999.lot")), QStringLiteral("05061999"));
-    ASSERT_EQ(res.entries.size(), 5u);
-    EXPECT_EQ(res.entries[2].n, (Numbers6{3, 13, 23, 33, 43, 49}));
-    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), five()); // untouched
-}
-
-TEST(EntryFile, ForeignDateInRecordOneMakesTheFileEmpty)
-{
-    dstest::TestFolder dir;
-    QByteArray b = entryRecord("01011990", {1, 2, 3, 4, 5, 6}) + entryRecord("01011990", {7, 8, 9, 10, 11, 12});
-    dir.write(QStringLiteral("UK05061999.lot"), b);
-    const auto res = entryfile::openForDate(dir.file(QStringLiteral("UK05061999.lot")), QStringLiteral("05061999"));
-    EXPECT_TRUE(res.entries.empty());
-    // Only record 1's date field changed; its numbers stay as read.
-    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")),
-              entryRecord(Key, {1, 2, 3, 4, 5, 6}) + entryRecord("01011990", {7, 8, 9, 10, 11, 12}));
+    const QByteArray foreign = entryRecord("01011990", {1, 2, 3, 4, 5, 6}) + entryRecord("01011990", {7, 8, 9, 10, 11, 12});
+    // Bytes before (none: no file), entries loaded, bytes after.
+    const std::tuple<std::optional<QByteArray>, size_t, QByteArray> cases[] = {
+        {std::nullopt, 0, entryRecord(Key, {0, 0, 0, 0, 0, 0})}, // a new file: one record, no entries
+        {five(), 5, five()},                                      // untouched
+        // A foreign date in record 1 empties the file: only that date field changes.
+        {foreign, 0, entryRecord(Key, {1, 2, 3, 4, 5, 6}) + entryRecord("01011990", {7, 8, 9, 10, 11, 12})},
+    };
+    for (const auto &[before, count, after] : cases) {
+        dstest::TestFolder dir;
+        if (before)
+            dir.write(QStringLiteral("UK05061999.lot"), *before);
+        const auto res = entryfile::openForDate(dir.file(QStringLiteral("UK05061999.lot")), QStringLiteral("05061999"));
+        ASSERT_TRUE(res.ok);
+        ASSERT_EQ(res.entries.size(), count);
+        if (count > 2) {
+            EXPECT_EQ(res.entries[2].n, (Numbers6{3, 13, 23, 33, 43, 49}));
+        }
+        EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), after);
+    }
 }
 
 TEST(EntryFile, LoadStopsAtFirstEmptyRecordOrEnd)

@@ -128,28 +128,23 @@ TEST(ShippedHistories, ThunderballInDateOrder)
 
 TEST(ShippedHistories, ConverterNeverOverwritesAnExistingHistory)
 {
-    dstest::TestFolder dir;
+    // The player's file (whatever its letter case: uk.exe is UK.exe; even
+    // empty) stays as it is, and no other file is made beside it.
     const QByteArray players = dstest::countRecord(1) + dstest::drawRecord("05061999", {1, 2, 3, 4, 5, 6}, 7);
-    dir.write(QStringLiteral("UK.exe"), players);
-    ConverterRun r = convert({QStringLiteral("--no-overwrite"), QStringLiteral("--game"), QStringLiteral("uk"),
-                     historyCsv(QStringLiteral("uk_lotto_649.csv")), dir.file(QStringLiteral("UK.exe"))});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), players);
-
-    // The program finds its files whatever their letter case: uk.exe is UK.exe.
-    dir.write(QStringLiteral("ir.EXE"), QByteArray("x"));
-    r = convert({QStringLiteral("--no-overwrite"), QStringLiteral("--game"), QStringLiteral("irish"),
-                 historyCsv(QStringLiteral("irish_lotto_642.csv")), dir.file(QStringLiteral("IR.exe"))});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_FALSE(dir.exists(QStringLiteral("IR.exe")));
-    EXPECT_EQ(dir.read(QStringLiteral("ir.EXE")), QByteArray("x"));
-
-    // Even an empty file is the player's.
-    dir.write(ds::ThunderResultsFileName, QByteArray());
-    r = convert({QStringLiteral("--no-overwrite"), QStringLiteral("--game"), QStringLiteral("thunderball"),
-                 historyCsv(QStringLiteral("thunderball_534.csv")), dir.file(ds::ThunderResultsFileName)});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(dir.read(ds::ThunderResultsFileName).isEmpty());
+    const std::tuple<QString, QByteArray, const char *, const char *, QString> cases[] = {
+        {QStringLiteral("UK.exe"), players, "uk", "uk_lotto_649.csv", QStringLiteral("UK.exe")},
+        {QStringLiteral("ir.EXE"), QByteArray("x"), "irish", "irish_lotto_642.csv", QStringLiteral("IR.exe")},
+        {ds::ThunderResultsFileName, QByteArray(), "thunderball", "thunderball_534.csv", ds::ThunderResultsFileName},
+    };
+    for (const auto &[existing, bytes, game, csv, target] : cases) {
+        dstest::TestFolder dir;
+        dir.write(existing, bytes);
+        const ConverterRun r = convert({QStringLiteral("--no-overwrite"), QStringLiteral("--game"), QString::fromLatin1(game),
+                                        historyCsv(QString::fromLatin1(csv)), dir.file(target)});
+        EXPECT_EQ(r.exitCode, 0) << game;
+        EXPECT_EQ(dir.read(existing), bytes) << game;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{existing}) << game;
+    }
 }
 
 TEST(ShippedHistories, ConverterRefusalsAndStrictMode)

@@ -1,21 +1,15 @@
 #include "entries/checking.h"
 #include "entries/listprint.h"
-#include "support/mainfixture.h"
+#include "support/fakes.h"
+#include "support/printers.h"
 
-#include <QRadioButton>
+#include <gtest/gtest.h>
 
 using namespace ds;
-using namespace dstest;
+using dstest::FakePrinter;
 
 namespace {
-
 const DrawNumbers TheDraw{3, 7, 12, 21, 30, 45, 9};
-
-QString tier(Numbers6 entry, bool irish, bool all)
-{
-    return tierText(matchEntry(entry, TheDraw), irish ? Game::Irish : Game::UK, all);
-}
-
 } // namespace
 
 TEST(Tiers, EachTierOfBothGames)
@@ -41,15 +35,10 @@ TEST(Tiers, EachTierOfBothGames)
         EXPECT_EQ(tierText(m, Game::Irish, true), QString::fromLatin1(c.irish)) << numbersText(c.entry).toStdString();
         EXPECT_EQ(isWin(m, Game::UK), c.ukWin);
         EXPECT_EQ(isWin(m, Game::Irish), c.irishWin);
+        // The "wins" option lists a tier only when it is a win.
+        EXPECT_EQ(tierText(m, Game::UK, false), QString::fromLatin1(c.ukWin ? c.uk : ""));
+        EXPECT_EQ(tierText(m, Game::Irish, false), QString::fromLatin1(c.irishWin ? c.irish : ""));
     }
-}
-
-TEST(Tiers, WinsOptionListsOnlyThreeOrMore)
-{
-    EXPECT_EQ(tier({3, 7, 41, 42, 43, 44}, false, false), "");
-    EXPECT_EQ(tier({3, 7, 9, 42, 43, 44}, true, false), "");
-    EXPECT_EQ(tier({3, 7, 12, 42, 43, 44}, false, false), "(3 Match)");
-    EXPECT_EQ(tier({3, 7, 12, 42, 43, 44}, true, false), ""); // Irish 3 without bonus: never listed
 }
 
 TEST(Tiers, WinningLineAndDamagedEntries)
@@ -80,89 +69,24 @@ TEST(ListPrinting, WinningListBreaksEvery72Lines)
     EXPECT_EQ(pages[1].size(), 3 + 1);
 }
 
-// The check through the main window's controls.
-class CheckWindowTest : public MainFixture {
-protected:
-    void openWith(const QString &remembered, const QByteArray &history, const QByteArray &entries)
-    {
-        const bool irish = remembered == "I";
-        dir.write(irish ? "IR.exe" : "UK.exe", history);
-        dir.write((irish ? QStringLiteral("IR") : QStringLiteral("UK")) + "12061999.lot", entries);
-        start(remembered);
-        chooseSelections(12, 6, 1999);
-        chooseDraw(5, 6, 1999);
-    }
-    QListWidget *list(const char *name) { return child<QListWidget>(&w(), name); }
-};
-
-namespace {
-const QByteArray Key("12061999");
-const QByteArray History = historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9)});
-const QByteArray Entries = entryRecord(Key, {1, 2, 4, 5, 6, 8}) + entryRecord(Key, {3, 7, 9, 12, 43, 44})
-    + entryRecord(Key, {3, 7, 12, 42, 43, 44}) + entryRecord(Key, {3, 7, 9, 42, 43, 44})
-    + entryRecord(Key, {3, 7, 9, 12, 21, 30});
-} // namespace
-
-TEST_F(CheckWindowTest, UkCheckListsAndMarksWinners)
+TEST(ListPrinting, SelectionsPrintInGroupsOfSevenWithAPageBreak)
 {
-    openWith("U", History, Entries);
-    click(&w(), "Command4");
-    EXPECT_EQ(lines(list("List1")), (QStringList{"03 07 09 12 43 44 (3 Match)", "03 07 12 42 43 44 (3 Match)",
-                                                  "03 07 09 12 21 30 (5 + Bonus)"}));
-    EXPECT_EQ(lines(list("List2")), (QStringList{"01 02 04 05 06 08 ( )", "03 07 09 12 43 44 (*)",
-                                                  "03 07 12 42 43 44 (*)", "03 07 09 42 43 44 ( )",
-                                                  "03 07 09 12 21 30 (*)"}));
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-    EXPECT_TRUE(state.checked);
-
-    // A second check starts from the unmarked list and gives the same lists.
-    const QStringList winners = lines(list("List1")), marked = lines(list("List2"));
-    click(&w(), "Command4");
-    EXPECT_EQ(lines(list("List1")), winners);
-    EXPECT_EQ(lines(list("List2")), marked);
-}
-
-TEST_F(CheckWindowTest, IrishCheckWithAll)
-{
-    openWith("I", History, Entries);
-    child<QRadioButton>(&w(), "Option3")->setChecked(true);
-    click(&w(), "Command4");
-    EXPECT_EQ(lines(list("List1")), (QStringList{"03 07 09 12 43 44 (3 + Bonus)", "03 07 09 42 43 44 (2 +Bonus)",
-                                                  "03 07 09 12 21 30 (5 + Bonus)"}));
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-}
-
-TEST_F(CheckWindowTest, OnlySmallMatchesUnderAllIsNoWin)
-{
-    openWith("U", History, entryRecord(Key, {3, 7, 9, 42, 43, 44}) + entryRecord(Key, {3, 40, 41, 42, 43, 44}));
-    child<QRadioButton>(&w(), "Option3")->setChecked(true);
-    click(&w(), "Command4");
-    EXPECT_EQ(lines(list("List1")), (QStringList{"03 07 09 42 43 44 (2 +Bonus)", "03 40 41 42 43 44 (1)"}));
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"No wins this time!"});
-}
-
-TEST_F(CheckWindowTest, ChecksTheDrawOnDisplay)
-{
-    start();
-    click(&w(), "Command4");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries to check against!"});
-    EXPECT_FALSE(state.checked);
-}
-
-TEST_F(CheckWindowTest, PrintWinningListAndClear)
-{
-    openWith("U", History, Entries);
-    click(&w(), "Command15");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There is no list to print!"});
-    click(&w(), "Command4");
-    click(&w(), "Command15");
-    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages[0].value(3), QString(12, ' ') + "03 07 09 12 43 44 (3 Match)");
-    EXPECT_EQ(fakes.dialogs.busyCount, 1);
-    click(&w(), "Command5");
-    EXPECT_EQ(list("List1")->count(), 0);
-    // Print List prints the marks of the check.
-    click(&w(), "Command13");
-    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
-    EXPECT_EQ(fakes.printer.jobs[1].pages[0].value(4), QString(16, ' ') + "03 07 09 12 43 44 (*)");
+    FakePrinter printer;
+    QStringList lines;
+    for (int i = 1; i <= 57; ++i)
+        lines << QStringLiteral("%1 40 41 42 43 44 ( )").arg(i % 50 == 0 ? 1 : i % 50, 2, 10, QLatin1Char('0'));
+    printSelectionsList(printer, lines);
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    const auto &job = printer.jobs[0];
+    EXPECT_EQ(std::pair(job.font, job.size), std::pair(QStringLiteral("Courier"), 10));
+    ASSERT_EQ(job.pages.size(), 2u);
+    const QString indent(16, ' ');
+    const QString sep = indent + QString(21, '-');
+    const QStringList &first = job.pages[0];
+    ASSERT_EQ(first.size(), 3 + 56 + 8);
+    EXPECT_EQ(first.mid(0, 4), (QStringList{"", "", "", indent + "01 40 41 42 43 44 ( )"}));
+    EXPECT_EQ(first.mid(10, 2), (QStringList{sep, indent + "08 40 41 42 43 44 ( )"})); // after the 7th line
+    EXPECT_EQ(first.count(sep), 8);
+    EXPECT_EQ(first.last(), sep); // the 8th separator ends the page
+    EXPECT_EQ(job.pages[1], (QStringList{"", "", "", indent + "07 40 41 42 43 44 ( )"}));
 }

@@ -65,6 +65,16 @@ const ChildCase Cases[] = {
          openStatistics(f);
          click(topLevel("Form4"), "Command8");
      }, ""},
+    {"Form10", "Command2", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnuWheel1"); }, "Command1"},
+    {"Form11", "Command2", "Form1", true, [](MainFixture &f) { trigger(&f.w(), "mnu5new"); }, "Command1"},
+    {"Form12", "Command2", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnu4new"); }, "Command1"},
+    {"Form13", "Command2", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnu3new"); }, "Command1"},
+    {"Form9", "Command1", "Form1", false,
+     [](MainFixture &f) {
+         f.dir.write("UKwheel6.lot", entryRecord(QByteArray(8, '\0'), {1, 2, 3, 4, 5, 6}));
+         f.fakes.dialogs.answer(true); // existing files will be closed
+         trigger(&f.w(), "mnuWheelCheck");
+     }, "Command2"},
     {"Form14", "Command1", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnumaintainlinks"); }, "Command1"},
     {"frmAbout", "cmdOK", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnuAbout"); }, "cmdOK"},
     {"Form18", "Command4", "Form1", false,

@@ -332,3 +332,20 @@ TEST(MessageIcons, RefusalsWarnQuestionsAskNewsInforms)
     dialogs.inform(QStringLiteral("No wins this time!"));
     EXPECT_EQ(icons, (QList<QMessageBox::Icon>{QMessageBox::Warning, QMessageBox::Question, QMessageBox::Information}));
 }
+
+TEST_F(FirstEvening, TheWindowReturnsToItsSizeWhenTheMaintainAreaCloses)
+{
+    dir.write("UK05061999.lot", entries(2));
+    start();
+    chooseSelections(5, 6, 1999);
+    w().resize(640, 420);
+    QApplication::processEvents();
+    const QSize before = w().size();
+    click(&w(), "Command3"); // Maintain
+    QApplication::processEvents();
+    ASSERT_FALSE(hidden(child<QWidget>(&w(), "Frame4")));
+    EXPECT_GT(w().width(), before.width()); // it made room for the area
+    click(&w(), "Command7"); // Finished
+    QApplication::processEvents();
+    EXPECT_EQ(w().size(), before);
+}

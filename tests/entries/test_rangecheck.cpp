@@ -1,0 +1,198 @@
+#include "entries/rangecheck.h"
+#include "support/testfolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace ds;
+using namespace ds::rangecheck;
+using dstest::TestFolder;
+
+namespace {
+
+Draw draw(const char *key, std::array<qint16, 6> main, qint16 bonus)
+{
+    return Draw::make(QString::fromLatin1(key), main, bonus);
+}
+
+Entry entry(Numbers6 n)
+{
+    Entry e;
+    e.n = n;
+    return e;
+}
+
+// Jan 1999 two draws, Mar 1999 four, May 1999 two.
+const std::vector<Draw> History = {
+    draw("02011999", {1, 2, 3, 4, 5, 6}, 7),       draw("09011999", {1, 2, 3, 4, 5, 6}, 7),
+    draw("06031999", {3, 7, 12, 21, 30, 45}, 9),   draw("13031999", {3, 7, 12, 40, 41, 42}, 21),
+    draw("20031999", {1, 2, 13, 14, 15, 16}, 17),  draw("27031999", {3, 7, 12, 21, 30, 44}, 45),
+    draw("01051999", {1, 2, 3, 4, 5, 6}, 7),       draw("08051999", {1, 2, 3, 4, 5, 6}, 7),
+};
+
+const std::vector<Entry> Entries = {
+    entry({3, 7, 12, 21, 30, 45}), // jackpot on 6 March
+    entry({3, 7, 9, 12, 43, 44}),  // 3 + bonus on 6 March
+    entry({3, 7, 12, 22, 23, 24}), // 3 on 6 March, 13 March and 27 March
+    entry({3, 7, 12, 21, 30, 9}),  // 5 + bonus on 6 March, 5 on 27 March
+};
+
+} // namespace
+
+TEST(RangeCheck, MonthAndYearRefusals)
+{
+    struct Case { int sm, sy, em, ey; const char *refusal; };
+    const Case cases[] = {
+        {3, 1999, 2, 1999, MsgStartMonth}, {1, 1999, 12, 1998, MsgStartYear}, {12, 1999, 1, 1998, MsgStartYear},
+        {2, 1999, 3, 1999, ""},            {12, 1998, 1, 1999, ""},           {5, 2000, 5, 2000, ""},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(validateRange(c.sm, c.sy, c.em, c.ey), QString::fromLatin1(c.refusal))
+            << c.sm << "/" << c.sy << " to " << c.em << "/" << c.ey;
+}
+
+TEST(RangeCheck, RangeOfDraws)
+{
+    struct Case { int sm, sy, em, ey, first, last; };
+    const Case cases[] = {
+        {3, 1999, 3, 1999, 2, 5},  // one month
+        {2, 1999, 3, 1999, 0, 5},  // no draw in the start month: from the first draw
+        {3, 1999, 4, 1999, 2, 7},  // none in the end month: to the last draw
+        {1, 1998, 12, 2000, 0, 7}, // neither
+        {1, 1999, 5, 1999, 0, 7},
+        {5, 1999, 5, 1999, 6, 7},
+    };
+    for (const Case &c : cases) {
+        const DrawRange r = findDrawRange(History, c.sm, c.sy, c.em, c.ey);
+        EXPECT_EQ(r.first, c.first) << c.sm << "/" << c.sy;
+        EXPECT_EQ(r.last, c.last) << c.em << "/" << c.ey;
+    }
+    EXPECT_TRUE(findDrawRange({}, 1, 1999, 1, 1999).empty());
+}
+
+TEST(RangeCheck, TiersOfBothGames)
+{
+    struct Case { int main; bool bonus; std::optional<Win> uk, irish; };
+    const Case cases[] = {
+        {2, true, std::nullopt, std::nullopt},
+        {3, false, Win{Match3, false}, std::nullopt},
+        {3, true, Win{Match3, false}, Win{Match3Bonus, true}},
+        {4, false, Win{Match4, false}, Win{Match4, false}},
+        {4, true, Win{Match4, false}, Win{Match4Bonus, true}},
+        {5, false, Win{Match5, false}, Win{Match5, false}},
+        {5, true, Win{Match5Bonus, true}, Win{Match5Bonus, true}},
+        {6, false, Win{Jackpot, false}, Win{Jackpot, false}},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(classify(c.main, c.bonus, false), c.uk) << c.main << (c.bonus ? "+b" : "");
+        EXPECT_EQ(classify(c.main, c.bonus, true), c.irish) << c.main << (c.bonus ? "+b" : "");
+    }
+    EXPECT_EQ(winLine({4, 11, 19, 27, 33, 45}, 5, true), QStringLiteral("04 11 19 27 33 45 : 5+ Bonus"));
+    EXPECT_EQ(winLine({4, 11, 19, 27, 33, 45}, 3, false), QStringLiteral("04 11 19 27 33 45 : 3"));
+}
+
+TEST(RangeCheck, OneMonthUkLotto)
+{
+    std::vector<int> progress;
+    const Result r = checkRange(Entries, History, findDrawRange(History, 3, 1999, 3, 1999), false,
+                                [&](int done) { progress.push_back(done); });
+    const QStringList expected = {
+        "Date: 06/03/1999",
+        "03 07 12 21 30 45 : 6",
+        "03 07 09 12 43 44 : 3", // three and the bonus: a plain 3 in the UK lotto
+        "03 07 12 22 23 24 : 3",
+        "03 07 12 21 30 09 : 5+ Bonus",
+        "Date: 13/03/1999",
+        "03 07 12 21 30 45 : 3",
+        "03 07 09 12 43 44 : 3",
+        "03 07 12 22 23 24 : 3",
+        "03 07 12 21 30 09 : 3",
+        "Date: 20/03/1999",
+        "Date: 27/03/1999",
+        "03 07 12 21 30 45 : 5+ Bonus",
+        "03 07 09 12 43 44 : 4",
+        "03 07 12 22 23 24 : 3",
+        "03 07 12 21 30 09 : 5",
+    };
+    EXPECT_EQ(r.lines, expected);
+    EXPECT_EQ(r.totals, (Totals{7, 1, 1, 1, 2, 0, 0}));
+    EXPECT_EQ(r.startDate, QStringLiteral("06/03/1999"));
+    EXPECT_EQ(r.endDate, QStringLiteral("27/03/1999"));
+    EXPECT_EQ(r.drawsChecked, 4);
+    EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST(RangeCheck, OneMonthIrishLotto)
+{
+    const Result r = checkRange(Entries, History, findDrawRange(History, 3, 1999, 3, 1999), true);
+    const QStringList expected = {
+        "Date: 06/03/1999",
+        "03 07 12 21 30 45 : 6",
+        "03 07 09 12 43 44 : 3+ Bonus",
+        "03 07 12 21 30 09 : 5+ Bonus",
+        "Date: 13/03/1999",
+        "03 07 12 21 30 45 : 3+ Bonus",
+        "03 07 12 21 30 09 : 3+ Bonus", // three without the bonus are neither listed nor counted
+        "Date: 20/03/1999",
+        "Date: 27/03/1999",
+        "03 07 12 21 30 45 : 5+ Bonus",
+        "03 07 09 12 43 44 : 4",
+        "03 07 12 21 30 09 : 5",
+    };
+    EXPECT_EQ(r.lines, expected);
+    EXPECT_EQ(r.totals, (Totals{0, 1, 1, 1, 2, 0, 3}));
+}
+
+TEST(RangeCheck, StartAndEndMonthsWithoutDraws)
+{
+    const Result r = checkRange(Entries, History, findDrawRange(History, 2, 1999, 4, 1999), false);
+    EXPECT_EQ(r.drawsChecked, 8);
+    EXPECT_EQ(r.startDate, QStringLiteral("02/01/1999"));
+    EXPECT_EQ(r.endDate, QStringLiteral("08/05/1999"));
+    EXPECT_EQ(r.lines.filter(QStringLiteral("Date: ")).size(), 8);
+    EXPECT_TRUE(checkRange(Entries, {}, findDrawRange({}, 1, 1999, 1, 1999), false).lines.isEmpty());
+}
+
+TEST(RangeCheck, YearsOfTheHistory)
+{
+    EXPECT_EQ(historyYears(History), QStringList{QStringLiteral("1999")});
+    const std::vector<Draw> span = {draw("31121997", {1, 2, 3, 4, 5, 6}, 7), draw("01012000", {1, 2, 3, 4, 5, 6}, 7)};
+    EXPECT_EQ(historyYears(span), (QStringList{"1997", "1998", "1999", "2000"}));
+    EXPECT_TRUE(historyYears({}).isEmpty());
+    const std::vector<Draw> damaged = {draw("0101abcd", {1, 2, 3, 4, 5, 6}, 7), draw("01012000", {1, 2, 3, 4, 5, 6}, 7)};
+    EXPECT_TRUE(historyYears(damaged).isEmpty());
+}
+
+TEST(RangeCheck, OpeningTheFileChecked)
+{
+    const QByteArray blank(8, '\0');
+    struct Case { const char *menu; const char *country; const char *file; QByteArray bytes; int maxBall; const char *refusal; int entries; };
+    const QByteArray two = dstest::entryRecord(blank, {1, 2, 3, 4, 5, 6}) + dstest::entryRecord(blank, {43, 44, 45, 46, 47, 49});
+    const Case cases[] = {
+        {"mnucheck", "UK", "standuk.lot", two, 49, "", 2},     // found whatever the letter case
+        {"mnuWheelCheck", "UK", "UKwheel6.lot", two, 49, "", 2},
+        {"mnu5check", "IR", "IRwheel5.lot", two, 42, "damaged: entry 2 ", 0},
+        {"mnu4check", "UK", "UKwheel4.lot", dstest::entryRecord(blank, {1, 2, 3, 4, 5, 50}), 49, "damaged: entry 1 ", 0},
+        {"mnu4check", "UK", "UKwheel4.lot", dstest::entryRecord(blank, {1, 2, 3, 4, 5, -1}), 49, "damaged", 0},
+        {"mnu3check", "UK", "UKwheel3.lot", dstest::entryRecord(blank, {1, 2, 3, 3, 5, 6}), 49, "damaged", 0},
+        {"mnu3check", "IR", "", {}, 42, MsgNoWheel, 0},
+        {"mnucheck", "IR", "", {}, 42, "You have not created a standing entry", 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.menu);
+        TestFolder folder;
+        if (*c.file)
+            folder.write(QString::fromLatin1(c.file), c.bytes);
+        const OpenedFile o = openCheckFile(folder.path(), QString::fromLatin1(c.country), checkSource(QString::fromLatin1(c.menu)), c.maxBall);
+        if (*c.refusal == '\0') {
+            EXPECT_TRUE(o.refusal.isEmpty()) << o.refusal.toStdString();
+        } else {
+            EXPECT_TRUE(o.refusal.contains(QString::fromLatin1(c.refusal))) << o.refusal.toStdString();
+        }
+        EXPECT_EQ(static_cast<int>(o.entries.size()), c.entries);
+        if (o.refusal.isEmpty()) {
+            EXPECT_TRUE(o.path.endsWith(QString::fromLatin1(c.file))) << o.path.toStdString();
+        }
+    }
+    EXPECT_EQ(QString::fromLatin1(checkSource(QStringLiteral("mnu3check")).noCountry), QStringLiteral("You must select the UK first"));
+    EXPECT_EQ(QString::fromLatin1(checkSource(QStringLiteral("mnu5check")).noCountry), QStringLiteral("You must select a Country first"));
+}

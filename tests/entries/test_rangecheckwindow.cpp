@@ -1,0 +1,164 @@
+// The "Entry Check Against Previous Draws" window on its own, driven through
+// its controls with the platform fakes.
+#include "entries/rangecheck.h"
+#include "entries/rangecheckwindow.h"
+#include "support/fakes.h"
+#include "support/testfolder.h"
+#include "support/widgets.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+
+using namespace dstest;
+using namespace ds;
+
+namespace {
+
+Entry entry(Numbers6 n)
+{
+    Entry e;
+    e.n = n;
+    return e;
+}
+
+class RangeCheckWindowTest : public ::testing::Test {
+protected:
+    void open(const QString &country, const QByteArray &history)
+    {
+        dir.write(country + QStringLiteral(".exe"), history);
+        state.programFolder = dir.path();
+        state.countryCode = country;
+        state.maxBall = ballLimitFor(country);
+        window = std::make_unique<RangeCheckWindow>(state, fakes.platform());
+        window->load({entry({3, 7, 12, 21, 30, 45}), entry({3, 7, 9, 12, 43, 44})});
+        window->show();
+    }
+    QComboBox *combo(const char *name) { return child<QComboBox>(window.get(), name); }
+    void range(const char *startMonth, const char *startYear, const char *endMonth, const char *endYear)
+    {
+        combo("Combo1")->setCurrentText(QString::fromLatin1(startMonth));
+        combo("Combo2")->setCurrentText(QString::fromLatin1(startYear));
+        combo("Combo3")->setCurrentText(QString::fromLatin1(endMonth));
+        combo("Combo4")->setCurrentText(QString::fromLatin1(endYear));
+    }
+    QStringList totals()
+    {
+        QStringList t;
+        for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"})
+            t << child<QLineEdit>(window.get(), name)->text();
+        return t;
+    }
+
+    TestFolder dir;
+    FakePlatform fakes;
+    AppState state;
+    std::unique_ptr<RangeCheckWindow> window;
+};
+
+const QByteArray History = historyFile({
+    drawRecord("02011998", {1, 2, 4, 5, 6, 8}, 10),
+    drawRecord("06031999", {3, 7, 12, 21, 30, 45}, 9),
+    drawRecord("13031999", {3, 7, 12, 40, 41, 42}, 44),
+    drawRecord("20031999", {1, 2, 13, 14, 15, 16}, 17),
+    drawRecord("27031999", {3, 7, 12, 21, 30, 44}, 45),
+    drawRecord("01052000", {1, 2, 3, 4, 5, 6}, 7),
+});
+
+} // namespace
+
+TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndTheYearsOfTheHistory)
+{
+    fakes.clock.date = QDate(2026, 8, 14);
+    open(QStringLiteral("UK"), History);
+    EXPECT_EQ(lines(child<QListWidget>(window.get(), "List2")),
+              (QStringList{"03 07 12 21 30 45 ( )", "03 07 09 12 43 44 ( )"}));
+    EXPECT_EQ(child<QLabel>(window.get(), "Label1")->text(), QStringLiteral("2 Selections"));
+    EXPECT_EQ(combo("Combo2")->count(), 3);
+    EXPECT_EQ(combo("Combo2")->currentText(), QStringLiteral("1998"));
+    EXPECT_EQ(combo("Combo4")->currentText(), QStringLiteral("2000"));
+    EXPECT_EQ(combo("Combo1")->currentText(), QStringLiteral("Jan"));
+    EXPECT_EQ(combo("Combo3")->currentText(), QStringLiteral("Aug"));
+    EXPECT_EQ(combo("Combo3")->count(), 12);
+}
+
+TEST_F(RangeCheckWindowTest, RangeRefusals)
+{
+    open(QStringLiteral("UK"), History);
+    struct Case { const char *sm, *sy, *em, *ey; const char *message; };
+    const Case cases[] = {
+        {"Mar", "1999", "Feb", "1999", rangecheck::MsgStartMonth},
+        {"Jan", "1999", "Dec", "1998", rangecheck::MsgStartYear},
+    };
+    for (const Case &c : cases) {
+        fakes.dialogs.clear();
+        range(c.sm, c.sy, c.em, c.ey);
+        click(window.get(), "Command2");
+        EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(c.message)});
+        EXPECT_EQ(child<QListWidget>(window.get(), "List1")->count(), 0);
+        EXPECT_EQ(fakes.dialogs.busyCount, 0);
+    }
+}
+
+TEST_F(RangeCheckWindowTest, EmptyHistory)
+{
+    open(QStringLiteral("UK"), historyFile({}));
+    EXPECT_EQ(combo("Combo2")->count(), 0);
+    click(window.get(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(rangecheck::MsgNoDraws)});
+    EXPECT_EQ(fakes.dialogs.busyDepth, 0);
+}
+
+TEST_F(RangeCheckWindowTest, OneMonthOfTheUkLotto)
+{
+    open(QStringLiteral("UK"), History);
+    range("Mar", "1999", "Mar", "1999");
+    click(window.get(), "Command2");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(lines(child<QListWidget>(window.get(), "List1")),
+              (QStringList{"Date: 06/03/1999", "03 07 12 21 30 45 : 6", "03 07 09 12 43 44 : 3",
+                           "Date: 13/03/1999", "03 07 12 21 30 45 : 3", "03 07 09 12 43 44 : 3",
+                           "Date: 20/03/1999", "Date: 27/03/1999", "03 07 12 21 30 45 : 5+ Bonus",
+                           "03 07 09 12 43 44 : 4"}));
+    EXPECT_EQ(totals(), (QStringList{"3", "1", "0", "1", "1", "0", "0"}));
+    EXPECT_EQ(child<QLineEdit>(window.get(), "Text8")->text(), QStringLiteral("06/03/1999"));
+    EXPECT_EQ(child<QLineEdit>(window.get(), "Text9")->text(), QStringLiteral("27/03/1999"));
+    auto *progress = child<QProgressBar>(window.get(), "ProgressBar1");
+    EXPECT_EQ(progress->value(), progress->maximum());
+    EXPECT_EQ(fakes.dialogs.busyCount, 1);
+}
+
+TEST_F(RangeCheckWindowTest, IrishTiersAndARepeatedCheckStartsFromZero)
+{
+    open(QStringLiteral("IR"), History);
+    range("Mar", "1999", "Mar", "1999");
+    click(window.get(), "Command2");
+    click(window.get(), "Command2");
+    EXPECT_EQ(lines(child<QListWidget>(window.get(), "List1")),
+              (QStringList{"Date: 06/03/1999", "03 07 12 21 30 45 : 6", "03 07 09 12 43 44 : 3+ Bonus",
+                           "Date: 13/03/1999", "03 07 09 12 43 44 : 3+ Bonus", "Date: 20/03/1999",
+                           "Date: 27/03/1999", "03 07 12 21 30 45 : 5+ Bonus", "03 07 09 12 43 44 : 4"}));
+    EXPECT_EQ(totals(), (QStringList{"0", "1", "0", "1", "1", "0", "2"}));
+}
+
+TEST_F(RangeCheckWindowTest, MonthsWithoutDrawsRunToTheEnds)
+{
+    open(QStringLiteral("UK"), History);
+    range("Feb", "1998", "Apr", "2000");
+    click(window.get(), "Command2");
+    EXPECT_EQ(child<QLineEdit>(window.get(), "Text8")->text(), QStringLiteral("02/01/1998"));
+    EXPECT_EQ(child<QLineEdit>(window.get(), "Text9")->text(), QStringLiteral("01/05/2000"));
+    EXPECT_EQ(lines(child<QListWidget>(window.get(), "List1")).filter(QStringLiteral("Date: ")).size(), 6);
+}
+
+TEST_F(RangeCheckWindowTest, CloseAndEscapeTakeTheClosePath)
+{
+    open(QStringLiteral("UK"), History);
+    QSignalSpy closed(window.get(), &RangeCheckWindow::givenBack);
+    click(window.get(), "Command1");
+    EXPECT_EQ(closed.count(), 1);
+    window->show();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(closed.count(), 2);
+}

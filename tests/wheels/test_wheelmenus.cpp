@@ -1,0 +1,212 @@
+// The Wheels menu and the checks against previous draws, from the main window.
+#include "entries/rangecheck.h"
+#include "support/mainfixture.h"
+#include "wheels/wheels.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QtEndian>
+
+using namespace dstest;
+
+namespace {
+
+const QByteArray Blank(8, '\0');
+
+QByteArray wheelFile(int entries)
+{
+    QByteArray b;
+    for (int i = 0; i < entries; ++i)
+        b += entryRecord(Blank, {1 + i % 40, 2 + i % 40, 3 + i % 40, 4 + i % 40, 5 + i % 40, 6 + i % 40});
+    return b;
+}
+
+QByteArray j6()
+{
+    char rec[14] = {};
+    for (int i = 0; i < 6; ++i)
+        qToLittleEndian<qint16>(static_cast<qint16>(i + 1), rec + 2 * i);
+    qToLittleEndian<qint16>(1, rec + 12);
+    return QByteArray(rec, 14);
+}
+
+const QByteArray History = historyFile({
+    drawRecord("06031999", {3, 7, 12, 21, 30, 45}, 9),
+    drawRecord("13031999", {3, 7, 12, 40, 41, 42}, 44),
+});
+
+} // namespace
+
+class WheelMenuTest : public MainFixture {
+protected:
+    QString text(const char *name) { return child<QLineEdit>(&w(), name)->text(); }
+    QListWidget *selections() { return child<QListWidget>(&w(), "List2"); }
+    // A selections file open in maintain mode, so that leaving it shows.
+    void openSelections()
+    {
+        dir.write("UK05061999.lot", entryRecord("05061999", {1, 2, 3, 4, 5, 6}));
+        chooseSelections(5, 6, 1999);
+        trigger(&w(), "mnuOSE"); // no standing entry: only a message
+        fakes.dialogs.clear();
+        click(&w(), "Command3"); // Maintain
+    }
+};
+
+TEST_F(WheelMenuTest, NewOpensTheWheelWindowOverTheHiddenMainWindow)
+{
+    struct Case { const char *menu; const char *form; };
+    const Case cases[] = {{"mnuWheel1", "Form10"}, {"mnu5new", "Form11"}, {"mnu4new", "Form12"}, {"mnu3new", "Form13"}};
+    start();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.menu);
+        trigger(&w(), c.menu);
+        QWidget *wheel = topLevel<QWidget>(c.form);
+        ASSERT_NE(wheel, nullptr);
+        EXPECT_TRUE(wheel->isVisible());
+        EXPECT_FALSE(w().isVisible());
+        click(wheel, "Command2"); // Close
+        EXPECT_FALSE(wheel->isVisible());
+        EXPECT_TRUE(w().isVisible());
+        EXPECT_TRUE(w().isEnabled());
+    }
+}
+
+TEST_F(WheelMenuTest, NewLeavesMaintainModeAndStartsEmpty)
+{
+    start();
+    openSelections();
+    trigger(&w(), "mnuWheel1");
+    QWidget *wheel = topLevel<QWidget>("Form10");
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Command11")));
+    EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
+    EXPECT_TRUE(child<QWidget>(&w(), "Command3")->isEnabled());
+    type(wheel, "Text2", "7");
+    QTest::keyClick(wheel, Qt::Key_Escape); // Esc takes the Close path
+    EXPECT_TRUE(w().isVisible());
+    trigger(&w(), "mnuWheel1");
+    EXPECT_TRUE(child<QLineEdit>(topLevel<QWidget>("Form10"), "Text2")->text().isEmpty());
+}
+
+TEST_F(WheelMenuTest, SavingEmptiesTheSelectionsList)
+{
+    dir.write("J6.dat", j6());
+    start();
+    openSelections();
+    trigger(&w(), "mnuWheel1");
+    QWidget *wheel = topLevel<QWidget>("Form10");
+    const char *boxes[] = {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"};
+    const char *numbers[] = {"45", "7", "12", "3", "30", "22"};
+    for (int i = 0; i < 6; ++i)
+        type(wheel, boxes[i], QString::fromLatin1(numbers[i]));
+    click(wheel, "Command1");
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"Wheel Saved"});
+    EXPECT_EQ(selections()->count(), 0);
+    EXPECT_EQ(text("Text2"), "");
+    EXPECT_EQ(text("Text3"), "");
+    EXPECT_EQ(state.entryCount, 0);
+    EXPECT_TRUE(state.currentEntryFile.isEmpty());
+    EXPECT_EQ(dir.read("UKwheel6.lot"), entryRecord(Blank, {3, 7, 12, 22, 30, 45}));
+}
+
+TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsList)
+{
+    dir.write("UKwheel6.lot", wheelFile(28));
+    start();
+    trigger(&w(), "mnuWheelfile");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(selections()->count(), 28);
+    EXPECT_EQ(selections()->item(0)->text(), QStringLiteral("01 02 03 04 05 06 ( )"));
+    EXPECT_EQ(text("Text2"), "Wheel6");
+    EXPECT_EQ(text("Text3"), "28");
+    EXPECT_EQ(state.entryCount, 28);
+    EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
+    EXPECT_EQ(child<QListWidget>(&w(), "List1")->count(), 0);
+}
+
+TEST_F(WheelMenuTest, OpenWheelingFileMissing)
+{
+    dir.write("UKwheel5.lot", wheelFile(3));
+    start();
+    trigger(&w(), "mnu5open");
+    trigger(&w(), "mnuIreland"); // a UK wheel is not the Irish one
+    const QString before = state.currentEntryFile;
+    trigger(&w(), "mnu5open");
+    trigger(&w(), "mnu4open");
+    EXPECT_EQ(fakes.dialogs.messages,
+              (QStringList{"You have not created a wheeling entry, use the 5 new command in the file manager.",
+                           "You have not created a wheeling entry, use the 4 new command in the file manager."}));
+    EXPECT_EQ(state.currentEntryFile, before);
+}
+
+TEST_F(WheelMenuTest, CheckMenusWithoutTheirFile)
+{
+    start();
+    openSelections();
+    fakes.dialogs.answer(true);
+    trigger(&w(), "mnuWheelCheck");
+    EXPECT_EQ(fakes.dialogs.questions, QStringList{"Existing files will be closed, do you want to continue?"});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(ds::rangecheck::MsgNoWheel)});
+    // The main window was emptied before the file was looked for.
+    EXPECT_EQ(selections()->count(), 0);
+    EXPECT_EQ(text("Text1"), "");
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
+    EXPECT_TRUE(state.currentEntryFile.isEmpty());
+    EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
+}
+
+TEST_F(WheelMenuTest, CheckMenuAnsweredNoChangesNothing)
+{
+    start();
+    openSelections();
+    fakes.dialogs.answer(false);
+    trigger(&w(), "mnucheck");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(selections()->count(), 1);
+    EXPECT_EQ(state.currentEntryFile, dir.file("UK05061999.lot"));
+}
+
+TEST_F(WheelMenuTest, CheckMenusWithoutACountry)
+{
+    start();
+    state.countryCode.clear();
+    trigger(&w(), "mnu3check");
+    trigger(&w(), "mnu4check");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select the UK first", "You must select a Country first"}));
+    EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
+}
+
+TEST_F(WheelMenuTest, CheckOpensTheCheckWindowAndCloseGivesTheMainWindowBack)
+{
+    dir.write("UK.exe", History);
+    dir.write("StandUK.lot", entryRecord(Blank, {3, 7, 12, 21, 30, 45}) + entryRecord(Blank, {1, 2, 3, 4, 5, 6}));
+    start();
+    fakes.dialogs.answer(true);
+    trigger(&w(), "mnucheck");
+    QWidget *check = topLevel<QWidget>("Form9");
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(check->isVisible());
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_EQ(child<QLabel>(check, "Label1")->text(), QStringLiteral("2 Selections"));
+    EXPECT_EQ(state.entryCount, 2);
+    EXPECT_EQ(state.currentEntryFile, dir.file("StandUK.lot"));
+    click(check, "Command2");
+    EXPECT_EQ(child<QLineEdit>(check, "Text4")->text(), QStringLiteral("1")); // the jackpot on 6 March
+    click(check, "Command1");
+    EXPECT_FALSE(check->isVisible());
+    EXPECT_TRUE(w().isVisible());
+    EXPECT_EQ(state.entryCount, 0);
+}
+
+TEST_F(WheelMenuTest, DamagedFileIsNotChecked)
+{
+    dir.write("IRwheel4.lot", entryRecord(Blank, {1, 2, 3, 4, 5, 43}));
+    start();
+    trigger(&w(), "mnuIreland");
+    fakes.dialogs.answer(true);
+    trigger(&w(), "mnu4check");
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_EQ(fakes.dialogs.messages[0], ds::rangecheck::damagedFileMessage("IRwheel4.lot", 1, 42));
+    EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
+    EXPECT_TRUE(state.currentEntryFile.isEmpty());
+}

@@ -1,0 +1,142 @@
+#include "core/dates.h"
+#include "wheels/wheelsuggest.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+using namespace ds;
+using namespace ds::wheels;
+
+namespace {
+
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(quint64 s = 1) : gen(s) {}
+    void seed(quint64 s) override { gen.seed(s); }
+    double next() override
+    {
+        return fixed >= 0 ? fixed : std::uniform_real_distribution<double>(0.0, 1.0)(gen);
+    }
+    std::mt19937_64 gen;
+    double fixed = -1;
+};
+
+Draw draw(int i, std::array<qint16, 6> main, qint16 bonus = 0)
+{
+    return Draw::make(dateKey(1 + i % 28, 1 + i / 28 % 12, 1995 + i / 336), main, bonus);
+}
+
+std::array<qint16, 6> run(int from)
+{
+    return {qint16(from), qint16(from + 1), qint16(from + 2), qint16(from + 3), qint16(from + 4), qint16(from + 5)};
+}
+
+// Irish history: balls 1..12 drawn 24 times each (hot), 13..36 three times
+// each (cold), 37..42 never; the bonus balls are never counted.
+std::vector<Draw> hotAndCold()
+{
+    std::vector<Draw> d;
+    for (int i = 0; i < 48; ++i)
+        d.push_back(draw(i, run(i % 2 ? 7 : 1), 40));
+    for (int i = 0; i < 12; ++i)
+        d.push_back(draw(48 + i, run(13 + 6 * (i % 4)), 41));
+    return d;
+}
+
+// Every ball of 1..42 drawn equally often: none is below the middle.
+std::vector<Draw> evenHistory(int draws)
+{
+    std::vector<Draw> d;
+    for (int i = 0; i < draws; ++i)
+        d.push_back(draw(i, run(1 + 6 * (i % 7))));
+    return d;
+}
+
+} // namespace
+
+TEST(WheelSuggest, Refusals)
+{
+    SeededRandom random;
+    const std::vector<Draw> history = hotAndCold();
+    struct Case { const char *country; bool ukOnly; int draws; const char *refusal; };
+    const Case cases[] = {
+        {"", false, 60, MsgNoCountry},
+        {"TH", false, 60, MsgNoCountry},
+        {"IR", true, 60, MsgNoCountry}, // Wheel 3 suggests for the UK lotto only
+        {"IR", false, 51, MsgInsufficientDraws},
+        {"IR", false, 52, ""},
+        {"UK", true, 52, ""},
+    };
+    for (const Case &c : cases) {
+        const WheelSuggestion s = suggestWheelNumbers(QString::fromLatin1(c.country), c.ukOnly,
+                                                      std::span(history).first(static_cast<size_t>(c.draws)), 8, random);
+        EXPECT_EQ(s.refusal, QString::fromLatin1(c.refusal)) << c.country << " " << c.draws;
+        EXPECT_EQ(s.numbers.empty(), *c.refusal != '\0') << c.country << " " << c.draws;
+    }
+}
+
+TEST(WheelSuggest, HotFirstThenColdNeverUndrawnBalls)
+{
+    const std::vector<Draw> history = hotAndCold();
+    for (quint64 seed = 1; seed <= 40; ++seed) {
+        SeededRandom random(seed);
+        const int n = 9 + static_cast<int>(seed % 5); // 9..13
+        const HotCold split = hotColdSplit(n);
+        const WheelSuggestion s = suggestWheelNumbers(QStringLiteral("IR"), false, history, n, random);
+        ASSERT_TRUE(s.refusal.isEmpty());
+        EXPECT_TRUE(s.shortfall.isEmpty());
+        ASSERT_EQ(static_cast<int>(s.numbers.size()), n);
+        std::vector<qint16> sorted = s.numbers;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << "repeated number";
+        for (int i = 0; i < n; ++i) {
+            const qint16 b = s.numbers[static_cast<size_t>(i)];
+            if (i < split.hot)
+                EXPECT_TRUE(b >= 1 && b <= 12) << "hot " << b;
+            else
+                EXPECT_TRUE(b >= 13 && b <= 36) << "cold " << b;
+        }
+    }
+}
+
+TEST(WheelSuggest, StopsWhenAClassRunsOut)
+{
+    // All counts equal: every ball is hot, no ball is cold. The hot numbers are
+    // kept and the shortfall is told.
+    SeededRandom random(7);
+    WheelSuggestion s = suggestWheelNumbers(QStringLiteral("IR"), false, evenHistory(56), 8, random);
+    EXPECT_EQ(s.numbers.size(), 6u);
+    EXPECT_EQ(s.shortfall, shortfallMessage(6, 8));
+
+    // A generator that only ever gives 0 (ball 0, never valid) still ends.
+    random.fixed = 0.0;
+    s = suggestWheelNumbers(QStringLiteral("IR"), false, hotAndCold(), 8, random);
+    EXPECT_TRUE(s.numbers.empty());
+    EXPECT_EQ(s.shortfall, shortfallMessage(0, 8));
+}
+
+TEST(WheelSuggest, TwoPressesDiffer)
+{
+    SeededRandom random(3);
+    const std::vector<Draw> history = hotAndCold();
+    const WheelSuggestion a = suggestWheelNumbers(QStringLiteral("IR"), false, history, 13, random);
+    const WheelSuggestion b = suggestWheelNumbers(QStringLiteral("IR"), false, history, 13, random);
+    EXPECT_NE(a.numbers, b.numbers);
+}
+
+TEST(WheelSuggest, CountsAndMiddle)
+{
+    const std::vector<Draw> history{draw(0, {1, 2, 3, 4, 5, 45}, 6), draw(1, {1, 2, 3, 4, 5, 50}, 7),
+                                    draw(2, {1, 0, -3, 4, 5, 6}, 8)};
+    const BallCounts uk = ballCounts(history, 49);
+    EXPECT_EQ(uk[1], 3);
+    EXPECT_EQ(uk[6], 1);  // as a main number only; never as the bonus
+    EXPECT_EQ(uk[7], 0);
+    EXPECT_EQ(uk[45], 1);
+    EXPECT_EQ(ballCounts(history, 42)[45], 0); // outside the Irish range
+    struct Case { int high, low, middle; };
+    for (const Case c : {Case{24, 0, 12}, Case{5, 0, 2}, Case{7, 0, 4}, Case{6, 3, 4}, Case{9, 2, 6}})
+        EXPECT_EQ(middleCount(c.high, c.low), c.middle) << c.high << "," << c.low;
+}

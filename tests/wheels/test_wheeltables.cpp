@@ -1,0 +1,152 @@
+// Proof of every shipped wheel table, read straight from data/wheels: the
+// right number of lines, sound lines, and every t-subset of the n positions
+// inside some line.
+
+#include "wheels/wheels.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <functional>
+#include <set>
+#include <string>
+
+namespace {
+
+struct Expected {
+    const char *name;
+    int n;
+    int t;     // guarantee
+    int lines; // the count each window shows
+};
+
+// The wheel windows' counts per group size.
+const Expected Shipped[] = {
+    {"J6.dat", 6, 6, 1},     {"J7.dat", 7, 6, 7},     {"J8.dat", 8, 6, 28},    {"J9.dat", 9, 6, 84},
+    {"J10.dat", 10, 6, 210}, {"J11.dat", 11, 6, 462}, {"J12.dat", 12, 6, 924}, {"J13.dat", 13, 6, 1716},
+    {"58.dat", 8, 5, 12},    {"59.dat", 9, 5, 30},    {"510.dat", 10, 5, 50},  {"511.dat", 11, 5, 101},
+    {"512.dat", 12, 5, 132}, {"407.dat", 7, 4, 5},    {"408.dat", 8, 4, 7},    {"409.dat", 9, 4, 12},
+    {"410.dat", 10, 4, 20},  {"411.dat", 11, 4, 32},  {"412.dat", 12, 4, 41},  {"308.dat", 8, 3, 4},
+    {"309.dat", 9, 3, 7},    {"310.dat", 10, 3, 10},  {"311.dat", 11, 3, 11},  {"312.dat", 12, 3, 15},
+    {"313.dat", 13, 3, 21},
+};
+
+int field(const QByteArray &b, int record, int index)
+{
+    return qFromLittleEndian<qint16>(b.constData() + record * 14 + index * 2);
+}
+
+// Empty when the bytes are a sound table of `lines` lines covering every
+// t-subset of 1..n; otherwise what is wrong.
+std::string prove(const QByteArray &bytes, int n, int t, int lines)
+{
+    if (bytes.size() % 14 != 0)
+        return "not whole 14-byte records";
+    const int records = static_cast<int>(bytes.size() / 14);
+    if (records != lines)
+        return "holds " + std::to_string(records) + " records, not " + std::to_string(lines);
+    if (field(bytes, 0, 6) != lines)
+        return "L is " + std::to_string(field(bytes, 0, 6));
+    std::set<unsigned> seen;
+    std::vector<unsigned> masks;
+    for (int r = 0; r < records; ++r) {
+        unsigned m = 0;
+        for (int i = 0; i < 6; ++i) {
+            const int p = field(bytes, r, i);
+            if (p < 1 || p > n)
+                return "line " + std::to_string(r + 1) + " holds position " + std::to_string(p);
+            m |= 1u << (p - 1);
+        }
+        if (std::popcount(m) != 6)
+            return "line " + std::to_string(r + 1) + " repeats a position";
+        if (!seen.insert(m).second)
+            return "line " + std::to_string(r + 1) + " is repeated";
+        masks.push_back(m);
+    }
+    for (unsigned s = 0; s < (1u << n); ++s) {
+        if (std::popcount(s) != t)
+            continue;
+        bool covered = false;
+        for (unsigned m : masks)
+            covered = covered || (m & s) == s;
+        if (!covered)
+            return "a " + std::to_string(t) + "-subset is in no line";
+    }
+    return {};
+}
+
+QByteArray shipped(const char *name)
+{
+    QFile f(QDir(QStringLiteral(DRAWSMITH_WHEEL_TABLES)).filePath(QString::fromLatin1(name)));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The table without its record r (0-based), L lowered to match.
+QByteArray withoutLine(const QByteArray &bytes, int r)
+{
+    QByteArray b = bytes;
+    const int lines = static_cast<int>(b.size() / 14);
+    b.remove(r * 14, 14);
+    qToLittleEndian<qint16>(static_cast<qint16>(lines - 1), b.data() + 12);
+    return b;
+}
+
+} // namespace
+
+TEST(WheelTables, EveryShippedTableIsASoundCovering)
+{
+    for (const Expected &e : Shipped) {
+        SCOPED_TRACE(e.name);
+        const QByteArray bytes = shipped(e.name);
+        ASSERT_FALSE(bytes.isEmpty());
+        EXPECT_EQ(prove(bytes, e.n, e.t, e.lines), "");
+        // The window shows the count the file holds.
+        const ds::wheels::WheelKind &kind = ds::wheels::wheelKind(e.t);
+        EXPECT_EQ(ds::wheels::linesFor(kind, e.n), e.lines);
+        EXPECT_EQ(ds::wheels::tableFileName(kind, e.n), QString::fromLatin1(e.name));
+        // And the program reads the same lines.
+        const ds::wheels::WheelTable read = ds::wheels::parseWheelTable(bytes, e.n);
+        EXPECT_EQ(read.status, ds::wheels::WheelTable::Status::Ok);
+        EXPECT_EQ(static_cast<int>(read.lines.size()), e.lines);
+    }
+}
+
+TEST(WheelTables, ProofRefusesBrokenTables)
+{
+    struct Case {
+        const char *table;
+        int n, t, lines;
+        std::function<QByteArray(QByteArray)> damage;
+        const char *fault;
+    };
+    auto put = [](int record, int index, int value) {
+        return [=](QByteArray b) {
+            qToLittleEndian<qint16>(static_cast<qint16>(value), b.data() + record * 14 + index * 2);
+            return b;
+        };
+    };
+    const Case cases[] = {
+        // A line missing from a covering leaves some subset uncovered.
+        {"512.dat", 12, 5, 131, [](QByteArray b) { return withoutLine(b, 40); }, "is in no line"},
+        {"308.dat", 8, 3, 3, [](QByteArray b) { return withoutLine(b, 0); }, "is in no line"},
+        {"J9.dat", 9, 6, 83, [](QByteArray b) { return withoutLine(b, 83); }, "is in no line"},
+        {"410.dat", 10, 4, 20, [](QByteArray b) { return withoutLine(b, 5); }, "records"},
+        {"410.dat", 10, 4, 20, put(0, 6, 19), "L is 19"},
+        {"410.dat", 10, 4, 20, put(3, 2, 11), "position 11"},
+        {"410.dat", 10, 4, 20, put(3, 2, 0), "position 0"},
+        {"J7.dat", 7, 6, 7, put(2, 1, 1), "repeats a position"},
+        {"J7.dat", 7, 6, 7, [](QByteArray b) { return b.left(14) + b.mid(14, 14) + b.mid(14, 14 * 5); },
+         "is repeated"},
+        {"58.dat", 8, 5, 12, [](QByteArray b) { return b + "x"; }, "whole"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.table);
+        const QByteArray bytes = shipped(c.table);
+        ASSERT_FALSE(bytes.isEmpty());
+        const std::string fault = prove(c.damage(bytes), c.n, c.t, c.lines);
+        EXPECT_NE(fault.find(c.fault), std::string::npos) << fault;
+    }
+}

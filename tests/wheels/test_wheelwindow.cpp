@@ -1,0 +1,234 @@
+// The wheel windows on their own, driven through their controls with the
+// platform fakes.
+#include "support/fakes.h"
+#include "support/testfolder.h"
+#include "support/widgets.h"
+#include "core/dates.h"
+#include "wheels/wheelsuggest.h"
+#include "wheels/wheelwindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QtEndian>
+
+using namespace dstest;
+using namespace ds;
+
+namespace {
+
+QByteArray table(std::initializer_list<std::array<int, 6>> lines)
+{
+    QByteArray b;
+    for (const auto &line : lines) {
+        char rec[14] = {};
+        for (int i = 0; i < 6; ++i)
+            qToLittleEndian<qint16>(static_cast<qint16>(line[static_cast<size_t>(i)]), rec + 2 * i);
+        if (b.isEmpty())
+            qToLittleEndian<qint16>(static_cast<qint16>(lines.size()), rec + 12);
+        b.append(rec, 14);
+    }
+    return b;
+}
+
+class WheelWindowTest : public ::testing::Test {
+protected:
+    void open(int guarantee, const QString &country = QStringLiteral("UK"))
+    {
+        state.programFolder = dir.path();
+        state.countryCode = country;
+        state.maxBall = ballLimitFor(country);
+        window = std::make_unique<WheelWindow>(wheels::wheelKind(guarantee), state, fakes.platform());
+        window->show();
+        saved = std::make_unique<QSignalSpy>(window.get(), &WheelWindow::wheelSaved);
+    }
+    void typeGroup(const QStringList &numbers)
+    {
+        for (int i = 0; i < numbers.size(); ++i)
+            window->numberBox(i + 1)->setText(numbers[i]);
+    }
+    void selectSize(int n)
+    {
+        auto *combo = child<QComboBox>(window.get(), "Combo1");
+        combo->setCurrentIndex(combo->findText(QStringLiteral(" %1").arg(n)));
+    }
+    QString entries() { return child<QLineEdit>(window.get(), "Text1")->text(); }
+
+    TestFolder dir;
+    FakePlatform fakes;
+    AppState state;
+    std::unique_ptr<WheelWindow> window;
+    std::unique_ptr<QSignalSpy> saved;
+};
+
+} // namespace
+
+TEST_F(WheelWindowTest, OpensWithTheSmallestGroupAndEmptyBoxes)
+{
+    struct Case { int guarantee; const char *form; const char *title; int boxes; int firstOptional; const char *entries; };
+    const Case cases[] = {
+        {6, "Form10", "Wheel 6", 13, 7, "1"},
+        {5, "Form11", "Wheel 5", 12, 9, "12"},
+        {4, "Form12", "Wheel 4", 12, 8, "5"},
+        {3, "Form13", "Wheel 3", 13, 9, "4"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.form);
+        open(c.guarantee);
+        EXPECT_EQ(window->objectName(), QString::fromLatin1(c.form));
+        EXPECT_EQ(window->windowTitle(), QString::fromLatin1(c.title));
+        EXPECT_EQ(entries(), QString::fromLatin1(c.entries));
+        for (int p = 1; p <= c.boxes; ++p) {
+            QLineEdit *box = child<QLineEdit>(window.get(), QStringLiteral("Text%1").arg(p + 1).toLatin1().constData());
+            EXPECT_TRUE(box->text().isEmpty());
+            EXPECT_EQ(box->isEnabled(), p < c.firstOptional) << "box " << p;
+        }
+        EXPECT_EQ(window->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(c.boxes + 2)), nullptr);
+    }
+}
+
+TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxes)
+{
+    open(6);
+    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
+    selectSize(9);
+    EXPECT_EQ(entries(), QStringLiteral("84"));
+    EXPECT_TRUE(window->numberBox(9)->isEnabled());
+    EXPECT_FALSE(window->numberBox(10)->isEnabled());
+    EXPECT_EQ(window->numberBox(10)->text(), QStringLiteral("10")); // a disabled box keeps its text
+    selectSize(13);
+    EXPECT_EQ(entries(), QStringLiteral("1716"));
+    EXPECT_TRUE(window->numberBox(13)->isEnabled());
+    selectSize(6);
+    EXPECT_FALSE(window->numberBox(7)->isEnabled());
+}
+
+TEST_F(WheelWindowTest, SaveWritesTheWheelAndTellsTheMainWindow)
+{
+    dir.write(QStringLiteral("J6.dat"), table({{1, 2, 3, 4, 5, 6}}));
+    open(6);
+    typeGroup({"45", "7", "12", "3", "30", "22"});
+    click(window.get(), "Command1");
+    EXPECT_EQ(fakes.dialogs.news, QStringList{QStringLiteral("Wheel Saved")});
+    EXPECT_EQ(fakes.dialogs.messages, fakes.dialogs.news);
+    EXPECT_EQ(dir.read(QStringLiteral("UKwheel6.lot")),
+              entryRecord(QByteArray(8, '\0'), {3, 7, 12, 22, 30, 45}));
+    EXPECT_EQ(saved->count(), 1);
+}
+
+TEST_F(WheelWindowTest, EnterInANumberBoxSaves)
+{
+    dir.write(QStringLiteral("J6.dat"), table({{1, 2, 3, 4, 5, 6}}));
+    open(6);
+    typeGroup({"1", "2", "3", "4", "5", "6"});
+    window->numberBox(6)->setFocus();
+    QTest::keyClick(window->numberBox(6), Qt::Key_Return);
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{QStringLiteral("Wheel Saved")});
+}
+
+TEST_F(WheelWindowTest, RefusalsFocusTheBoxAtFault)
+{
+    struct Case { const char *country; QStringList numbers; const char *message; int box; };
+    const Case cases[] = {
+        {"IR", {"1", "2", "43", "4", "5", "6"}, "One or more of your numbers are invalid", 3},
+        {"UK", {"1", "2", "3", "", "5", "6"}, "One or more of your numbers are invalid", 4},
+        {"UK", {"1", "2", "3", "4", "5", "2"}, "One or more of your numbers are the same", 6},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.message);
+        fakes.dialogs.clear();
+        dir.write(QStringLiteral("J6.dat"), table({{1, 2, 3, 4, 5, 6}}));
+        open(6, QString::fromLatin1(c.country));
+        QApplication::setActiveWindow(window.get());
+        typeGroup(c.numbers);
+        click(window.get(), "Command1");
+        EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(c.message)});
+        EXPECT_TRUE(fakes.dialogs.news.isEmpty()); // a refusal, not news
+        EXPECT_EQ(QApplication::focusWidget(), window->numberBox(c.box));
+        EXPECT_FALSE(dir.exists(QString::fromLatin1(c.country) + QStringLiteral("wheel6.lot")));
+        EXPECT_EQ(saved->count(), 0);
+    }
+}
+
+TEST_F(WheelWindowTest, MissingTableKeepsTheOldWheel)
+{
+    const QByteArray old = entryRecord(QByteArray(8, '\0'), {1, 2, 3, 4, 5, 6});
+    dir.write(QStringLiteral("UKwheel5.lot"), old);
+    open(5);
+    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8"});
+    click(window.get(), "Command1");
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.messages[0].contains(QStringLiteral("58.dat")));
+    EXPECT_TRUE(fakes.dialogs.news.isEmpty()); // told as a failure, not as news
+    EXPECT_EQ(dir.read(QStringLiteral("UKwheel5.lot")), old);
+    EXPECT_EQ(saved->count(), 0);
+}
+
+TEST_F(WheelWindowTest, SuggestFillsTheGroup)
+{
+    dir.write(QStringLiteral("UK.exe"), syntheticHistory(300));
+    open(6);
+    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"});
+    selectSize(9);
+    click(window.get(), "Command3");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
+    EXPECT_EQ(fakes.random.seeds, 1);
+    QSet<int> seen;
+    for (int p = 1; p <= 9; ++p) {
+        const int v = window->numberBox(p)->text().toInt();
+        EXPECT_TRUE(v >= 1 && v <= 49) << v;
+        seen.insert(v);
+    }
+    EXPECT_EQ(seen.size(), 9);
+    for (int p = 10; p <= 13; ++p)
+        EXPECT_TRUE(window->numberBox(p)->text().isEmpty()) << p; // every box emptied first
+}
+
+TEST_F(WheelWindowTest, SuggestRefusalsKeepTheBoxes)
+{
+    struct Case { int guarantee; const char *country; int draws; const char *message; };
+    const Case cases[] = {
+        {6, "UK", 51, "Insufficient entries in the results file! You should choose your own numbers."},
+        {3, "IR", 300, "No Country is selected!"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.message);
+        fakes.dialogs.clear();
+        dir.write(QString::fromLatin1(c.country) + QStringLiteral(".exe"), syntheticHistory(c.draws));
+        open(c.guarantee, QString::fromLatin1(c.country));
+        typeGroup({"1", "2", "3", "4", "5", "6", "7", "8"});
+        click(window.get(), "Command3");
+        EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(c.message)});
+        EXPECT_EQ(window->numberBox(1)->text(), QStringLiteral("1"));
+        EXPECT_EQ(window->numberBox(8)->text(), QStringLiteral("8"));
+    }
+}
+
+TEST_F(WheelWindowTest, SuggestTellsOfAShortfall)
+{
+    // Every ball drawn equally often: no ball is cold.
+    QByteArray b = countRecord(56);
+    for (int i = 0; i < 56; ++i) {
+        const int f = 1 + 6 * (i % 7);
+        b += drawRecord(dateKey(1 + i % 28, 1 + i / 28, 2000).toLatin1().constData(), {f, f + 1, f + 2, f + 3, f + 4, f + 5}, 43);
+    }
+    dir.write(QStringLiteral("IR.exe"), b);
+    open(4, QStringLiteral("IR"));
+    click(window.get(), "Command3");
+    EXPECT_EQ(fakes.dialogs.news, QStringList{wheels::shortfallMessage(5, 7)});
+    EXPECT_FALSE(window->numberBox(5)->text().isEmpty());
+    EXPECT_TRUE(window->numberBox(6)->text().isEmpty());
+}
+
+TEST_F(WheelWindowTest, CloseAndEscapeTakeTheClosePath)
+{
+    open(5);
+    QSignalSpy closed(window.get(), &WheelWindow::givenBack);
+    click(window.get(), "Command2");
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(window->isVisible());
+    open(5);
+    QSignalSpy closed2(window.get(), &WheelWindow::givenBack);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(closed2.count(), 1);
+}
