@@ -300,3 +300,27 @@ TEST(ThunderEntries, FullFileAndFailedWritesChangeNothing)
     EXPECT_EQ(dir.read("TH05122026.lot"), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"TH05122026.lot"});
 }
+
+TEST(ThunderView, RefreshShowsTheResultEntriesAndCheckOfTheDate)
+{
+    dstest::TestFolder dir;
+    dir.write(ThunderResultsFileName, thRec(2, 0, 12, 12, 2026, {3, 8, 14, 20, 30}, 1)
+                                          + thRec(0, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    dir.write("TH05122026.lot", thRec(2, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                    + thRec(2, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 9));
+    const ThunderView v = refreshView(dir.path(), Sat5);
+    EXPECT_TRUE(v.filesOk);
+    EXPECT_EQ(v.resultLabels, (std::array<QString, 6>{" 3", " 8", "14", "20", "31", " 8"}));
+    EXPECT_EQ(v.selections, (QStringList{"03 08 14 20 31 Thunderball 08", "01 02 04 05 06 Thunderball 09"}));
+    EXPECT_EQ(v.weeksLabel, QStringLiteral("Weeks: 2"));
+    EXPECT_EQ(v.entriesLabel, QStringLiteral("Entries: 2"));
+    EXPECT_EQ(v.sliderValue, 2);
+    EXPECT_EQ(v.check.lines.size(), 6);
+    EXPECT_EQ(v.winTotal, QStringLiteral("Win Total     £250100")); // 5 + TB, then 4 a week later
+
+    // A date with no result: nothing checked, no total.
+    const ThunderView other = refreshView(dir.path(), QDate(2026, 12, 19));
+    EXPECT_EQ(other.resultLabels, (std::array<QString, 6>{}));
+    EXPECT_FALSE(other.check.ran);
+    EXPECT_TRUE(other.winTotal.isEmpty());
+}
