@@ -89,6 +89,25 @@ Refusal refuseEntryDelete(int selectedRow)
     return std::nullopt;
 }
 
+AutoAddPlan planAutoAdd(qint64 value, int entryCount)
+{
+    AutoAddPlan plan;
+    if (!fitsInt16(value)) {
+        plan.refusal = QString::fromLatin1(MsgInvalidNumbers);
+        return plan;
+    }
+    if (value <= 0)
+        return plan;
+    const int room = MaxRecordCount - qBound(0, entryCount, MaxRecordCount);
+    if (value > room) {
+        plan.refusal = room == 0 ? QString::fromLatin1(MsgEntriesFull) : noRoomMessage(room);
+        return plan;
+    }
+    plan.count = static_cast<int>(value);
+    plan.busy = value > 50;
+    return plan;
+}
+
 ThunderResult resultOf(const QDate &date, const ThunderNumbers &n)
 {
     ThunderResult r;

@@ -82,6 +82,17 @@ Refusal refuseWeeksChange(int day);
 // "Delete" of the "Selections" frame: a selected line.
 Refusal refuseEntryDelete(int selectedRow);
 
+// "Auto Add" with the value of its "Number of Entries to Add" box, for an
+// entry file holding entryCount entries: how many to add (0 or a negative
+// value adds none, and the player is still told "Added"), or a refusal when
+// the value does not fit a signed 16-bit integer or the file has no room.
+struct AutoAddPlan {
+    Refusal refusal;
+    int count = 0;
+    bool busy = false; // more than 50: the hourglass while adding
+};
+AutoAddPlan planAutoAdd(qint64 value, int entryCount);
+
 // The Thunderball result of a date: the result entry window's numbers with
 // the calendar date.
 ThunderResult resultOf(const QDate &date, const ThunderNumbers &n);

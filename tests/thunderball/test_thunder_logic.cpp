@@ -74,6 +74,34 @@ TEST(ThunderInput, SaturdayTestAndTheRefusalsOfTheButtons)
     EXPECT_EQ(refuseEntryDelete(0), std::nullopt);
 }
 
+TEST(ThunderInput, AutoAddCounts)
+{
+    const struct {
+        qint64 value;
+        int entries;
+        int count;
+        bool busy;
+        QString refusal;
+    } cases[] = {
+        {10, 0, 10, false, {}},
+        {50, 0, 50, false, {}},
+        {51, 3, 51, true, {}},
+        {0, 0, 0, false, {}},      // nothing added, "Added" all the same
+        {-4, 0, 0, false, {}},
+        {32768, 0, 0, false, MsgInvalidNumbers},
+        {-32769, 0, 0, false, MsgInvalidNumbers},
+        {32767, 0, 32767, true, {}},
+        {5, 32765, 0, false, "There is room for only 2 more entries for this date."},
+        {1, 32767, 0, false, MsgEntriesFull},
+    };
+    for (const auto &c : cases) {
+        const AutoAddPlan p = planAutoAdd(c.value, c.entries);
+        EXPECT_EQ(p.count, c.count) << c.value;
+        EXPECT_EQ(p.busy, c.busy) << c.value;
+        EXPECT_EQ(p.refusal.value_or(QString()), c.refusal) << c.value;
+    }
+}
+
 TEST(ThunderPrizes, TableRowByRow)
 {
     const struct {
