@@ -3,7 +3,7 @@
 #include "core/appstate.h"
 #include "lotto/dateselection.h"
 #include "lotto/mainwindow.h"
-#include "platform/monthcalendar.h"
+#include "widgets/monthcalendar.h"
 #include "support/fakes.h"
 #include "support/testfolder.h"
 
@@ -16,6 +16,19 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+QPushButton *button(QWidget &w, const char *name)
+{
+    return w.findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+QWidget *dateDialog()
+{
+    for (QWidget *t : QApplication::topLevelWidgets())
+        if (t->objectName() == QLatin1String("Form2"))
+            return t;
+    return nullptr;
+}
 
 void CheckAndReload2500(benchmark::State &state)
 {
@@ -32,19 +45,20 @@ void CheckAndReload2500(benchmark::State &state)
     appState.programFolder = dir.path();
     ds::MainWindow w(appState, fakes.platform());
     w.show();
-    auto pick = [&](QPushButton *change, int d, int m, int y) {
-        change->click();
-        w.dateDialog()->calendar()->setDate(d, m, y);
-        w.dateDialog()->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    auto pick = [&](const char *change, int d, int m, int y) {
+        button(w, change)->click();
+        QWidget *dialog = dateDialog();
+        dialog->findChild<ds::MonthCalendar *>(QStringLiteral("Calendar1"))->setDate(d, m, y);
+        dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
     };
-    pick(w.ui().Command2, 12, 6, 1999);
-    pick(w.ui().Command1, 5, 6, 1999);
-    w.ui().Command4->click(); // first check: marks set, the next ones reload
+    pick("Command2", 12, 6, 1999);
+    pick("Command1", 5, 6, 1999);
+    button(w, "Command4")->click(); // first check: marks set, the next ones reload
     for (auto _ : state) {
-        w.ui().Command4->click();
+        button(w, "Command4")->click();
         QApplication::processEvents(); // the list repaints
     }
-    state.counters["winners"] = w.ui().List1->count();
+    state.counters["winners"] = w.findChild<QListWidget *>(QStringLiteral("List1"))->count();
 }
 BENCHMARK(CheckAndReload2500)->Unit(benchmark::kMillisecond);
 
@@ -62,15 +76,16 @@ void Suggest2500(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(dir.file(QStringLiteral("UK05061999.lot")));
-        w.ui().Command7->click(); // Finished, then the date again: an empty list
-        w.ui().Command2->click();
-        w.dateDialog()->calendar()->setDate(5, 6, 1999);
-        w.dateDialog()->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-        w.ui().Option1->setChecked(true);
-        w.ui().Text10->setText(QStringLiteral("2500"));
+        button(w, "Command7")->click(); // Finished, then the date again: an empty list
+        button(w, "Command2")->click();
+        QWidget *dialog = dateDialog();
+        dialog->findChild<ds::MonthCalendar *>(QStringLiteral("Calendar1"))->setDate(5, 6, 1999);
+        dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        w.findChild<QRadioButton *>(QStringLiteral("Option1"))->setChecked(true);
+        w.findChild<QLineEdit *>(QStringLiteral("Text10"))->setText(QStringLiteral("2500"));
         fakes.dialogs.answer(true); // "This could take several minutes..."
         state.ResumeTiming();
-        w.ui().Command10->click();
+        button(w, "Command10")->click();
         QApplication::processEvents();
     }
     state.counters["entries"] = appState.entryCount;

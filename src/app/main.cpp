@@ -1,3 +1,4 @@
+#include "app/startup.h"
 #include "core/appstate.h"
 #include "lotto/mainwindow.h"
 #include "platform/qtplatform.h"
@@ -8,14 +9,12 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Drawsmith"));
-    QApplication::setApplicationName(QStringLiteral("Drawsmith"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Drawsmith"));
+    ds::identifyApplication();
     // Closing the main window ends the program; other windows come and go.
     QApplication::setQuitOnLastWindowClosed(false);
 
     ds::AppState state;
-    state.programFolder = QCoreApplication::applicationDirPath();
+    ds::settleProgramFolder(state, QCoreApplication::applicationDirPath());
 
     ds::QtDialogs dialogs;
     ds::QtPrinter printer(state.programFolder);

@@ -12,6 +12,7 @@ namespace ds {
 // owned by main() and handed to the windows that need it.
 struct AppState {
     QString programFolder;
+    QString programFolderRule;    // how the program folder was chosen, for the About window
 
     QString countryCode;          // "UK", "IR", empty only before start-up finished
     qint16 maxBall = 0;           // ball limit of the current country

@@ -3,6 +3,8 @@
 #include "core/dates.h"
 #include "core/games.h"
 
+#include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 namespace ds {
@@ -210,6 +212,30 @@ StoreResult storeDraw(const QString &path, const Draw &draw)
     if (!h.insert(draw))
         return StoreResult::Full;
     return h.save(path) ? StoreResult::Stored : StoreResult::WriteFailed;
+}
+
+std::vector<Draw> readHistoryDraws(const QString &path, bool *ok)
+{
+    DrawHistory h;
+    const bool read = h.load(path);
+    if (ok)
+        *ok = read;
+    if (!read)
+        return {};
+    // Decoded straight from the bytes, never past the whole records held.
+    const qsizetype whole = h.bytes().size() / DrawRecordSize;
+    const int n = static_cast<int>(std::clamp<qsizetype>(h.count(), 0, std::max<qsizetype>(whole - 1, 0)));
+    const char *data = h.bytes().constData();
+    std::vector<Draw> out(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const char *rec = data + static_cast<qsizetype>(i + 1) * DrawRecordSize;
+        Draw &d = out[static_cast<size_t>(i)];
+        std::memcpy(d.date.data(), rec, 8);
+        for (int k = 0; k < 6; ++k)
+            d.main[static_cast<size_t>(k)] = qFromLittleEndian<qint16>(rec + 8 + 2 * k);
+        d.bonus = qFromLittleEndian<qint16>(rec + 20);
+    }
+    return out;
 }
 
 } // namespace ds

@@ -68,6 +68,12 @@ private:
     RecordFile m_file;
 };
 
+// Reads the draws of a history file (records 2 to N + 1). A missing file has
+// none; *ok is false when the file exists but cannot be read.
+std::vector<Draw> readHistoryDraws(const QString &path, bool *ok = nullptr);
+
+inline const QString HistoryUnreadableMessage = QStringLiteral("The draw history file could not be read.");
+
 // Stores one draw into the history file at path with a crash-safe replace.
 enum class StoreResult { Stored, Full, ReadFailed, WriteFailed };
 StoreResult storeDraw(const QString &path, const Draw &draw);

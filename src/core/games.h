@@ -41,6 +41,10 @@ struct GameRules {
     bool secondDraw;           // a date may hold a second draw
     bool wheel3;               // the "Wheel 3" submenu is offered
     bool printTickets;         // "Print Tickets" is offered
+    // Lotto prize tiers: a 3 match wins only with the bonus; 4 + bonus is a
+    // tier of its own.
+    bool threeNeedsBonus;
+    bool fourBonusTier;
     // The era whose rules the program follows: the shipped history covers it
     // and imports keep only draws inside it.
     int eraFirst;              // YYYYMMDD
@@ -60,12 +64,12 @@ private:
 };
 
 inline constexpr GameRules GameTable[] = {
-    {Game::UK, "UK", "UK Lotto", 6, UkBallLimit, UkBallLimit, "UK.exe", "UK", false, true, true,
+    {Game::UK, "UK", "UK Lotto", 6, UkBallLimit, UkBallLimit, "UK.exe", "UK", false, true, true, false, false,
      19941119, 20151007, "the 6-from-59 UK Lotto"},
     {Game::Irish, "IR", "Irish Lotto", 6, IrishBallLimit, IrishBallLimit, "IR.exe", "IR", true, false,
-     false, 19940924, 20061101, "the 6-from-45 (later 6-from-47) Irish Lotto"},
+     false, true, true, 19940924, 20061101, "the 6-from-45 (later 6-from-47) Irish Lotto"},
     {Game::Thunderball, "", "Thunderball", 5, ThunderMainLimit, ThunderballLimit, "thresult.exe", "TH",
-     false, false, true, 19990612, 20100508, "the 5-from-39 Thunderball"},
+     false, false, true, false, false, 19990612, 20100508, "the 5-from-39 Thunderball"},
 };
 
 inline const GameRules &rulesOf(Game game)

@@ -19,13 +19,14 @@ Match matchEntry(const Numbers6 &entry, const DrawNumbers &draw)
     return m;
 }
 
-QString tierText(const Match &m, bool irish, bool all)
+QString tierText(const Match &m, Game game, bool all)
 {
+    const GameRules &rules = rulesOf(game);
     const QString n = QString::number(m.main);
     if (m.main >= 3) {
-        if (m.main == 3 && irish)
+        if (m.main == 3 && rules.threeNeedsBonus)
             return m.bonus ? QStringLiteral("(3 + Bonus)") : QString();
-        if (m.main == 4 && irish && m.bonus)
+        if (m.main == 4 && rules.fourBonusTier && m.bonus)
             return QStringLiteral("(4 + Bonus)");
         if (m.main == 5 && m.bonus)
             return QStringLiteral("(5 + Bonus)");
@@ -37,12 +38,12 @@ QString tierText(const Match &m, bool irish, bool all)
     return QString();
 }
 
-bool isWin(const Match &m, bool irish)
+bool isWin(const Match &m, Game game)
 {
     if (m.main >= 4)
         return true;
     if (m.main == 3)
-        return !irish || m.bonus;
+        return !rulesOf(game).threeNeedsBonus || m.bonus;
     return false;
 }
 
@@ -54,15 +55,15 @@ QString numbersText(const Numbers6 &n)
     return s;
 }
 
-CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, bool irish, bool all)
+CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, Game game, bool all)
 {
     CheckResult r;
     for (size_t i = 0; i < entries.size(); ++i) {
         const Match m = matchEntry(entries[i].n, draw);
-        const QString tier = tierText(m, irish, all);
+        const QString tier = tierText(m, game, all);
         if (tier.isEmpty())
             continue;
-        if (isWin(m, irish))
+        if (isWin(m, game))
             ++r.wins;
         r.winningLines << numbersText(entries[i].n) + tier;
         r.marked.push_back(static_cast<int>(i));

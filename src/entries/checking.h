@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entryfile.h"
+#include "core/games.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,10 +23,10 @@ Match matchEntry(const Numbers6 &entry, const DrawNumbers &draw);
 
 // The tier text of an entry that is listed ("(4 Match)", "(3 + Bonus)", "(2)",
 // ...); empty when the entry is not listed.
-QString tierText(const Match &m, bool irish, bool all);
+QString tierText(const Match &m, Game game, bool all);
 
 // Whether the match reaches a prize tier of the game.
-bool isWin(const Match &m, bool irish);
+bool isWin(const Match &m, Game game);
 
 // The numbers of an entry as in an entry line, each followed by a space.
 QString numbersText(const Numbers6 &n);
@@ -38,6 +39,6 @@ struct CheckResult {
 
 // Checks the entries against the draw: the winning selections list, the
 // entries to mark, and the number of prize wins.
-CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, bool irish, bool all);
+CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, Game game, bool all);
 
 } // namespace ds

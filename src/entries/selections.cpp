@@ -1,49 +1,93 @@
 #include "entries/selections.h"
 
 #include "core/appstate.h"
+#include "core/dates.h"
 #include "core/games.h"
-#include "core/numbers.h"
+#include "entries/entryframes.h"
+#include "entries/entryplans.h"
 #include "entries/listprint.h"
-#include "entries/suggest.h"
-#include "lotto/drawentry.h"
-#include "lotto/mainwindow.h"
-
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <algorithm>
-#include <cmath>
 
 namespace ds {
 
-SelectionsController::SelectionsController(MainWindow &main)
-    : QObject(&main), m_main(main), m_ui(main.ui()), m_state(main.state()), m_platform(main.platform())
+SelectionsController::SelectionsController(SelectionsFrame &frame, MaintainFrame &maintain, AppState &state,
+                                           const Platform &platform, QObject *parent)
+    : QObject(parent), m_frame(frame), m_maintain(maintain), m_state(state), m_platform(platform)
 {
-    connect(m_ui.Command3, &QPushButton::clicked, this, &SelectionsController::maintain);
-    connect(m_ui.Command7, &QPushButton::clicked, this, &SelectionsController::finished);
-    connect(m_ui.Command8, &QPushButton::clicked, this, &SelectionsController::clearBoxes);
-    connect(m_ui.Command9, &QPushButton::clicked, this, &SelectionsController::addEntry);
-    connect(m_ui.Command11, &QPushButton::clicked, this, &SelectionsController::deleteSelected);
-    connect(m_ui.Command13, &QPushButton::clicked, this, &SelectionsController::printList);
+    connect(&frame, &SelectionsFrame::maintainClicked, this, &SelectionsController::maintain);
+    connect(&frame, &SelectionsFrame::deleteClicked, this, &SelectionsController::deleteSelected);
+    connect(&frame, &SelectionsFrame::printClicked, this, &SelectionsController::printList);
+    connect(&maintain, &MaintainFrame::finishedClicked, this, &SelectionsController::finished);
+    connect(&maintain, &MaintainFrame::clearClicked, this, &SelectionsController::clearBoxes);
+    connect(&maintain, &MaintainFrame::addClicked, this, &SelectionsController::addEntry);
 }
 
 void SelectionsController::showEntries(const std::vector<Entry> &entries)
 {
-    m_ui.List2->setUpdatesEnabled(false);
-    m_ui.List2->clear();
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(entries.size()));
     for (const Entry &e : entries)
         lines << entryLine(e.n);
-    m_ui.List2->addItems(lines);
-    m_ui.List2->setUpdatesEnabled(true);
+    m_frame.setLines(lines);
     m_state.entryCount = static_cast<int>(entries.size());
+}
+
+void SelectionsController::showFile(const QString &path, const std::vector<Entry> &entries, const QString &dateText)
+{
+    showEntries(entries);
+    m_frame.setDateText(dateText);
+    m_frame.setTotalText(QString::number(m_state.entryCount));
+    m_state.currentEntryFile = path;
+}
+
+void SelectionsController::clearDisplay()
+{
+    m_frame.clearLines();
+    m_frame.setDateText({});
+    m_frame.setTotalText({});
+}
+
+void SelectionsController::closeFile()
+{
+    clearDisplay();
+    m_state.entryCount = 0;
+    m_state.currentEntryFile.clear();
+}
+
+void SelectionsController::openDate(int d, int m, int y)
+{
+    m_state.checked = false;
+    m_frame.clearLines();
+    m_frame.setTotalText({});
+    m_state.entryCount = 0;
+    m_state.currentEntryFile.clear();
+    m_state.chosenDateKey = dateKey(d, m, y);
+
+    const QString path = m_state.filePath(m_state.countryCode + m_state.chosenDateKey + QStringLiteral(".lot"));
+    const entryfile::OpenResult opened = entryfile::openForDate(path, m_state.chosenDateKey);
+    if (!opened.ok) {
+        // Nothing is open: the date goes with the rest.
+        m_frame.setDateText({});
+        m_platform.dialogs->message(QStringLiteral("The selections file for this date could not be opened."));
+        return;
+    }
+    m_state.currentEntryFile = path;
+    m_frame.setDateText(dateDisplayText(d, m, y));
+    if (opened.entries.empty()) {
+        m_frame.setDeleteShown(true);
+        m_maintain.show();
+        m_frame.setChangeEnabled(false);
+        m_frame.setMaintainEnabled(false);
+        m_maintain.focusFirstAddBox();
+        return;
+    }
+    showEntries(opened.entries);
+    m_frame.setTotalText(QString::number(m_state.entryCount));
+    m_frame.setMaintainEnabled(true);
 }
 
 void SelectionsController::maintain()
 {
-    if (m_ui.Text2->text().isEmpty()) {
+    if (m_frame.dateText().isEmpty()) {
         m_platform.dialogs->message(QStringLiteral("You need to select a date for the entries, use Change"));
         return;
     }
@@ -51,17 +95,19 @@ void SelectionsController::maintain()
         m_platform.dialogs->message(QStringLiteral("You need to select a Country"));
         return;
     }
-    m_ui.Command2->setEnabled(false);
-    m_ui.Command11->show();
-    m_ui.Frame4->show();
+    m_frame.setChangeEnabled(false);
+    m_frame.setDeleteShown(true);
+    m_maintain.show();
+    m_maintain.focusFirstAddBox();
 }
 
 void SelectionsController::leaveMaintainMode()
 {
-    m_ui.Command11->hide();
-    m_ui.Command2->setEnabled(true);
-    m_ui.Command3->setEnabled(true);
-    m_ui.Frame4->hide();
+    m_frame.setDeleteShown(false);
+    m_frame.setChangeEnabled(true);
+    m_frame.setMaintainShown(true);
+    m_frame.setMaintainEnabled(true);
+    m_maintain.hide();
 }
 
 void SelectionsController::finished()
@@ -72,8 +118,9 @@ void SelectionsController::finished()
 
 void SelectionsController::clearBoxes()
 {
-    for (QLineEdit *b : m_ui.addBoxes)
-        b->clear();
+    m_maintain.clearAddBoxes();
+    if (m_maintain.isVisible())
+        m_maintain.focusFirstAddBox();
 }
 
 QByteArray SelectionsController::dateFieldForRecord(const std::vector<Entry> &entries, int recordNumber) const
@@ -88,91 +135,65 @@ QByteArray SelectionsController::dateFieldForRecord(const std::vector<Entry> &en
 
 void SelectionsController::addEntry()
 {
-    if (m_state.entryCount >= MaxEntries) {
-        m_platform.dialogs->message(QString::fromLatin1(suggest::MsgMaximumEntries));
+    const ManualEntry entryRead = readManualEntry(m_maintain.addBoxTexts(), m_state.maxBall, m_state.entryCount);
+    if (!entryRead.ok()) {
+        m_platform.dialogs->message(entryRead.refusal);
+        if (entryRead.faultBox >= 0)
+            m_maintain.focusAddBox(entryRead.faultBox);
         return;
     }
-    std::array<double, 6> typed{};
-    for (size_t k = 0; k < 6; ++k)
-        typed[k] = leadingValue(m_ui.addBoxes[k]->text());
-    for (double v : typed) {
-        if (v < 1 || v > m_state.maxBall) {
-            m_platform.dialogs->message(InvalidNumbersMessage);
-            return;
-        }
-    }
-    Numbers6 numbers{};
-    std::sort(typed.begin(), typed.end());
-    for (size_t k = 0; k < 6; ++k)
-        numbers[k] = static_cast<qint16>(roundHalfEven(typed[k]));
-    // Repeats are refused as typed and as rounded, so that 4.5 and 4 can
-    // never both be stored as 4.
-    for (size_t a = 0; a < 6; ++a) {
-        for (size_t b = a + 1; b < 6; ++b) {
-            if (typed[a] == typed[b] || numbers[a] == numbers[b]) {
-                m_platform.dialogs->message(SameNumbersMessage);
-                return;
-            }
-        }
-    }
-    std::sort(numbers.begin(), numbers.end());
-
     std::vector<Entry> existing;
     if (m_state.entryCount > 0) {
         existing = entryfile::load(m_state.currentEntryFile);
         if (existing.size() > static_cast<size_t>(m_state.entryCount))
             existing.resize(static_cast<size_t>(m_state.entryCount));
-        const bool duplicate = std::any_of(existing.begin(), existing.end(),
-                                           [&](const Entry &e) { return sameEntry(e.n, numbers); });
-        if (duplicate
-            && !m_platform.dialogs->ask(QStringLiteral("You already have this entry in your list are you sure you want to add it again")))
+        const QString question = duplicateEntryQuestion(existing, entryRead.numbers);
+        if (!question.isEmpty() && !m_platform.dialogs->ask(question))
             return;
     }
 
     const int record = m_state.entryCount + 1;
     Entry entry;
-    entry.n = numbers;
+    entry.n = entryRead.numbers;
     entry.date = dateFieldForRecord(existing, record);
     if (!entryfile::writeAt(m_state.currentEntryFile, record, entry)) {
         m_platform.dialogs->message(QStringLiteral("The entry could not be written to the selections file."));
         return;
     }
-    m_ui.List2->addItem(entryLine(numbers));
+    m_frame.addLine(entryLine(entry.n));
+    m_frame.scrollToEnd();
     m_state.entryCount = record;
-    m_ui.Text3->setText(QString::number(m_state.entryCount));
+    m_frame.setTotalText(QString::number(m_state.entryCount));
+    m_maintain.focusFirstAddBox();
 }
 
 void SelectionsController::deleteSelected()
 {
-    if (m_state.entryCount == 0) {
-        m_platform.dialogs->message(QStringLiteral("There are no entries to delete"));
-        return;
-    }
-    const int p = m_ui.List2->currentRow();
-    if (p < 0 || m_ui.List2->selectedItems().isEmpty()) {
-        m_platform.dialogs->message(QStringLiteral("You have not selected an entry to delete"));
+    const int p = m_frame.selectedRow();
+    const QString refusal = deleteEntryRefusal(m_state.entryCount, p);
+    if (!refusal.isEmpty()) {
+        m_platform.dialogs->message(refusal);
         return;
     }
     if (!entryfile::deleteAt(m_state.currentEntryFile, p, m_state.entryCount)) {
         m_platform.dialogs->message(QStringLiteral("The entry could not be deleted from the selections file."));
         return;
     }
-    delete m_ui.List2->takeItem(p);
+    m_frame.removeLine(p);
+    // The next press must name its own entry.
+    m_frame.clearSelection();
     --m_state.entryCount;
-    m_ui.Text3->setText(QString::number(m_state.entryCount));
+    m_frame.setTotalText(QString::number(m_state.entryCount));
 }
 
 void SelectionsController::printList()
 {
-    if (m_ui.List2->count() == 0) {
+    if (m_frame.lineCount() == 0) {
         m_platform.dialogs->message(QStringLiteral("There is no list to print!"));
         return;
     }
     BusyScope busy(*m_platform.dialogs);
-    QStringList lines;
-    for (int i = 0; i < m_ui.List2->count(); ++i)
-        lines << m_ui.List2->item(i)->text();
-    printSelectionsList(*m_platform.printer, lines);
+    printSelectionsList(*m_platform.printer, m_frame.lines());
 }
 
 } // namespace ds

@@ -1,26 +1,39 @@
 #pragma once
 
 #include "core/entryfile.h"
+#include "platform/platform.h"
 
 #include <QObject>
 #include <vector>
 
 namespace ds {
 
-class MainWindow;
-struct MainUi;
+class MaintainFrame;
+class SelectionsFrame;
 struct AppState;
-struct Platform;
 
-// The "Selections" and "Maintain Entries" frames of the main window: the
-// selections list of the current entry file and its maintenance.
+// The selections list of the current entry file and its maintenance: the
+// "Selections" frame and the "Add Entry" part of the "Maintain Entries" frame.
 class SelectionsController : public QObject {
     Q_OBJECT
 public:
-    explicit SelectionsController(MainWindow &main);
+    SelectionsController(SelectionsFrame &frame, MaintainFrame &maintain, AppState &state,
+                         const Platform &platform, QObject *parent = nullptr);
 
     // Fills the selections list with the entries and sets the entry count.
     void showEntries(const std::vector<Entry> &entries);
+    // Shows the entries of a file that is now the current entry file, under
+    // the given date text ("Standing", a date).
+    void showFile(const QString &path, const std::vector<Entry> &entries, const QString &dateText);
+
+    // Opens (or creates) the selections file of a date and shows its entries;
+    // a date without entries opens the maintain area.
+    void openDate(int d, int m, int y);
+
+    // Empties the list, the date and the total; no entry file is open after.
+    void closeFile();
+    // Empties the list, the date and the total on show only.
+    void clearDisplay();
 
     // Leaves maintain mode (Finished, and opening the standing entry).
     void leaveMaintainMode();
@@ -37,11 +50,13 @@ public:
     void deleteSelected();
     void printList();
 
+    SelectionsFrame &frame() { return m_frame; }
+
 private:
-    MainWindow &m_main;
-    MainUi &m_ui;
+    SelectionsFrame &m_frame;
+    MaintainFrame &m_maintain;
     AppState &m_state;
-    const Platform &m_platform;
+    Platform m_platform;
 };
 
 } // namespace ds

@@ -2,21 +2,18 @@
 
 #include "core/appstate.h"
 #include "core/entryfile.h"
-#include "core/paths.h"
+#include "entries/entryframes.h"
+#include "entries/entryplans.h"
 #include "entries/selections.h"
-#include "lotto/mainwindow.h"
 
-#include <QAction>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
 
 namespace ds {
 
-StandingEntryController::StandingEntryController(MainWindow &main) : QObject(&main), m_main(main)
+StandingEntryController::StandingEntryController(SelectionsController &selections, AppState &state,
+                                                 const Platform &platform, QObject *parent)
+    : QObject(parent), m_selections(selections), m_state(state), m_platform(platform)
 {
-    connect(main.ui().mnuSSE, &QAction::triggered, this, &StandingEntryController::save);
-    connect(main.ui().mnuOSE, &QAction::triggered, this, &StandingEntryController::open);
 }
 
 QString StandingEntryController::standingPath(const AppState &state)
@@ -26,57 +23,41 @@ QString StandingEntryController::standingPath(const AppState &state)
 
 void StandingEntryController::save()
 {
-    MainUi &ui = m_main.ui();
-    AppState &s = m_main.state();
-    const Platform &p = m_main.platform();
-    const QString total = ui.Text3->text();
-    if (total == QLatin1String("0") || total.isEmpty() || ui.Text2->text().isEmpty()) {
-        p.dialogs->message(QStringLiteral("You do not have any selections to make as your standing entry"));
+    SelectionsFrame &frame = m_selections.frame();
+    const QString refusal =
+        standingSaveRefusal(frame.totalText(), frame.dateText(), m_state.countryCode, m_state.currentEntryFile);
+    if (!refusal.isEmpty()) {
+        m_platform.dialogs->message(refusal);
         return;
     }
-    if (s.countryCode.isEmpty()) {
-        p.dialogs->message(QStringLiteral("You must select a Country first"));
-        return;
-    }
-    if (s.currentEntryFile.isEmpty()) {
-        p.dialogs->message(QStringLiteral("No file selected Drawsmith Error 10"));
-        return;
-    }
-    const QString target = standingPath(s);
-    const bool already = QFileInfo(s.currentEntryFile).absoluteFilePath().compare(
+    const QString target = standingPath(m_state);
+    const bool already = QFileInfo(m_state.currentEntryFile).absoluteFilePath().compare(
                              QFileInfo(target).absoluteFilePath(), Qt::CaseInsensitive) == 0;
-    if (!already && !entryfile::copyWhole(s.currentEntryFile, target)) {
-        p.dialogs->message(QStringLiteral("The standing entry could not be saved."));
+    if (!already && !entryfile::copyWhole(m_state.currentEntryFile, target)) {
+        m_platform.dialogs->message(QStringLiteral("The standing entry could not be saved."));
         return;
     }
-    ui.Text2->setText(QStringLiteral("Standing"));
-    s.currentEntryFile = target;
+    frame.setDateText(QStringLiteral("Standing"));
+    m_state.currentEntryFile = target;
 }
 
 void StandingEntryController::open()
 {
-    MainUi &ui = m_main.ui();
-    AppState &s = m_main.state();
-    const Platform &p = m_main.platform();
-    if (s.countryCode.isEmpty()) {
-        p.dialogs->message(QStringLiteral("You must select a Country first"));
+    if (m_state.countryCode.isEmpty()) {
+        m_platform.dialogs->message(QStringLiteral("You must select a Country first"));
         return;
     }
-    const QString path = s.filePath(QStringLiteral("stand") + s.countryCode + QStringLiteral(".lot"));
+    const QString path = m_state.filePath(QStringLiteral("stand") + m_state.countryCode + QStringLiteral(".lot"));
     bool ok = QFileInfo::exists(path);
     std::vector<Entry> entries;
     if (ok)
         entries = entryfile::load(path, &ok);
     if (!ok) {
-        p.dialogs->message(NoStandingEntryMessage);
+        m_platform.dialogs->message(NoStandingEntryMessage);
         return;
     }
-    ui.List2->clear();
-    m_main.selections()->showEntries(entries);
-    ui.Text2->setText(QStringLiteral("Standing"));
-    ui.Text3->setText(QString::number(s.entryCount));
-    s.currentEntryFile = path;
-    m_main.selections()->leaveMaintainMode();
+    m_selections.showFile(path, entries, QStringLiteral("Standing"));
+    m_selections.leaveMaintainMode();
 }
 
 } // namespace ds

@@ -1,18 +1,21 @@
 #pragma once
 
+#include "platform/platform.h"
+
 #include <QObject>
 #include <QString>
 
 namespace ds {
 
-class MainWindow;
+class SelectionsController;
 struct AppState;
 
 // The "Standing Entry" menu: one standing entry file per game.
 class StandingEntryController : public QObject {
     Q_OBJECT
 public:
-    explicit StandingEntryController(MainWindow &main);
+    StandingEntryController(SelectionsController &selections, AppState &state, const Platform &platform,
+                            QObject *parent = nullptr);
 
     void save();
     void open();
@@ -22,10 +25,9 @@ public:
     static QString standingPath(const AppState &state);
 
 private:
-    MainWindow &m_main;
+    SelectionsController &m_selections;
+    AppState &m_state;
+    Platform m_platform;
 };
-
-inline const QString NoStandingEntryMessage = QStringLiteral(
-    "You have not created a standing entry, use the Change command, set up your entries and then use Save as Standing Entry.");
 
 } // namespace ds

@@ -2,18 +2,16 @@
 
 #include "core/appstate.h"
 #include "core/numbers.h"
+#include "entries/entryframes.h"
+#include "entries/selections.h"
 #include "entries/suggest.h"
-#include "lotto/mainwindow.h"
-#include "statistics/drawstats.h"
+#include "core/drawhistory.h"
+#include "widgets/controls.h"
 
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -21,7 +19,8 @@ namespace ds {
 
 using namespace suggest;
 
-ConstraintsWindow::ConstraintsWindow(MainWindow &main) : m_main(main)
+ConstraintsWindow::ConstraintsWindow(AppState &state, const Platform &platform)
+    : m_state(state), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form15"));
     setWindowTitle(QStringLiteral("Contraints"));
@@ -31,29 +30,26 @@ ConstraintsWindow::ConstraintsWindow(MainWindow &main) : m_main(main)
         b->setFixedWidth(40);
         m_boxes[static_cast<size_t>(k)] = b;
     }
-    auto *contain = new QGroupBox(QStringLiteral("Entries must contain"));
-    contain->setObjectName(QStringLiteral("Frame1"));
+    auto *contain = named(new QGroupBox(QStringLiteral("Entries must contain")), "Frame1");
     auto *c = new QGridLayout(contain);
     for (int k = 0; k < 3; ++k)
         c->addWidget(m_boxes[static_cast<size_t>(k)], 0, k);
-    auto *clear1 = new QPushButton(QStringLiteral("Clear"));
-    clear1->setObjectName(QStringLiteral("Command1"));
-    clear1->setToolTip(QStringLiteral("Use this to remove any numbers for specific inclusion in each entry."));
+    auto *clear1 = button("Command1", QStringLiteral("Clear"),
+                          QStringLiteral("Use this to remove any numbers for specific inclusion in each entry."));
     c->addWidget(clear1, 1, 0, 1, 3);
 
-    auto *exclude = new QGroupBox(QStringLiteral("Entries must not contain"));
-    exclude->setObjectName(QStringLiteral("Frame2"));
+    auto *exclude = named(new QGroupBox(QStringLiteral("Entries must not contain")), "Frame2");
     auto *e = new QGridLayout(exclude);
     for (int k = 3; k < 9; ++k)
         e->addWidget(m_boxes[static_cast<size_t>(k)], 0, k - 3);
-    auto *clear2 = new QPushButton(QStringLiteral("Clear"));
-    clear2->setObjectName(QStringLiteral("Command2"));
-    clear2->setToolTip(QStringLiteral("Use this to remove any numbers for specific exclusion from each entry."));
+    auto *clear2 = button("Command2", QStringLiteral("Clear"),
+                          QStringLiteral("Use this to remove any numbers for specific exclusion from each entry."));
     e->addWidget(clear2, 1, 0, 1, 6);
 
-    auto *doneButton = new QPushButton(QStringLiteral("Done"));
-    doneButton->setObjectName(QStringLiteral("Command10"));
-    doneButton->setToolTip(QStringLiteral("Use this to add any specified number constraints and to exit from this form."));
+    auto *doneButton = button("Command10", QStringLiteral("Done"),
+                              QStringLiteral("Use this to add any specified number constraints and to exit from this form."));
+    // Enter confirms the constraints; it never clears them.
+    doneButton->setDefault(true);
     auto *lay = new QVBoxLayout(this);
     lay->addWidget(contain);
     lay->addWidget(exclude);
@@ -74,7 +70,7 @@ void ConstraintsWindow::clearContain()
 {
     for (size_t k = 0; k < 3; ++k) {
         m_boxes[k]->clear();
-        m_main.state().constraints[k] = 0;
+        m_state.constraints[k] = 0;
     }
 }
 
@@ -82,25 +78,23 @@ void ConstraintsWindow::clearExclude()
 {
     for (size_t k = 3; k < 9; ++k) {
         m_boxes[k]->clear();
-        m_main.state().constraints[k] = 0;
+        m_state.constraints[k] = 0;
     }
 }
 
 void ConstraintsWindow::done()
 {
-    AppState &s = m_main.state();
     std::array<QString, 9> texts;
     for (size_t k = 0; k < 9; ++k)
         texts[k] = m_boxes[k]->text();
-    const ConstraintsRead read = readConstraints(texts, s.maxBall);
-    s.constraints = read.table;
-    s.constraintsActive = read.active;
+    const ConstraintsRead read = readConstraints(texts, m_state.maxBall);
+    m_state.constraints = read.table;
+    m_state.constraintsActive = read.active;
     if (!read.valid) {
-        m_main.platform().dialogs->message(QString::fromLatin1(MsgInvalidConstraints));
+        m_platform.dialogs->message(QString::fromLatin1(MsgInvalidConstraints));
         return;
     }
-    hide();
-    m_main.returnToMain();
+    giveBack();
 }
 
 void ConstraintsWindow::closeWindow()
@@ -108,104 +102,93 @@ void ConstraintsWindow::closeWindow()
     done();
 }
 
-SuggestController::SuggestController(MainWindow &main)
-    : QObject(&main), m_main(main), m_window(std::make_unique<ConstraintsWindow>(main))
+SuggestController::SuggestController(MaintainFrame &maintain, SelectionsController &selections, AppState &state,
+                                     const Platform &platform, QWidget *window, QObject *parent)
+    : QObject(parent), m_maintain(maintain), m_selections(selections), m_state(state), m_platform(platform),
+      m_window(window), m_constraints(std::make_unique<ConstraintsWindow>(state, platform))
 {
-    const MainUi &ui = main.ui();
-    connect(ui.Command10, &QPushButton::clicked, this, &SuggestController::add);
-    connect(ui.Command16, &QPushButton::clicked, this, &SuggestController::constrain);
-    connect(ui.Command12, &QPushButton::clicked, this, &SuggestController::bestSix);
-    connect(&main, &MainWindow::countrySwitched, m_window.get(), &ConstraintsWindow::emptyBoxes);
+    connect(&maintain, &MaintainFrame::suggestClicked, this, &SuggestController::add);
+    connect(&maintain, &MaintainFrame::constrainClicked, this, &SuggestController::constrain);
+    connect(&maintain, &MaintainFrame::bestSixClicked, this, &SuggestController::bestSix);
 }
 
 SuggestController::~SuggestController() = default;
 
+void SuggestController::forgetConstraints()
+{
+    m_state.constraintsActive = false;
+    m_constraints->emptyBoxes();
+}
+
 void SuggestController::constrain()
 {
-    m_main.hide();
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    m_constraints->openOver(m_window, OpenerMode::Hide);
 }
 
 void SuggestController::bestSix()
 {
-    const MainUi &ui = m_main.ui();
-    const AppState &s = m_main.state();
-    // Boxes in the order Text9, Text8, Text4, Text5, Text6, Text7.
-    QLineEdit *const boxes[6] = {ui.addBoxes[5], ui.addBoxes[4], ui.addBoxes[0],
-                                 ui.addBoxes[1], ui.addBoxes[2], ui.addBoxes[3]};
-    for (size_t k = 0; k < 6; ++k)
-        boxes[k]->setText(s.bestSix[k]);
+    m_maintain.setAddBoxesOnScreen(m_state.bestSix);
 }
 
 void SuggestController::add()
 {
-    MainUi &ui = m_main.ui();
-    AppState &s = m_main.state();
-    const Platform &p = m_main.platform();
-
-    const AddMode mode = ui.Option1->isChecked() ? AddMode::Additional
-        : ui.Option2->isChecked()                ? AddMode::Total
-                                                 : AddMode::None;
-    const AddPlan plan = planAdd(mode, readBoxNumber(ui.Text10->text()), s.entryCount, s.constraints,
-                                 s.constraintsActive, s.maxBall);
+    const AddPlan plan = planAdd(m_maintain.suggestMode(), readBoxNumber(m_maintain.suggestCountText()),
+                                 m_state.entryCount, m_state.constraints, m_state.constraintsActive, m_state.maxBall);
     for (const QString &question : plan.questions)
-        if (!p.dialogs->ask(question))
+        if (!m_platform.dialogs->ask(question))
             return;
     if (!plan.refusal.isEmpty()) {
-        p.dialogs->message(plan.refusal);
+        m_platform.dialogs->message(plan.refusal);
         return;
     }
     if (plan.count <= 0)
         return;
 
+    SelectionsFrame &list = m_selections.frame();
     AddResult result;
     {
-        BusyScope busy(*p.dialogs);
+        BusyScope busy(*m_platform.dialogs);
         // One read of the list for the whole action; entries are written one
         // by one at the end of the file.
-        std::vector<Entry> entries = entryfile::load(s.currentEntryFile);
-        if (entries.size() > static_cast<size_t>(s.entryCount))
-            entries.resize(static_cast<size_t>(s.entryCount));
-        const SelectionPool pool = buildSelectionPool(readHistoryDraws(s.historyPath()), s.maxBall);
-        std::copy(pool.balls.begin(), pool.balls.end(), s.selectionPool.begin());
-        s.poolSize = pool.size;
-        p.random->seed(static_cast<quint64>(p.clock->timeOfDay().msecsSinceStartOfDay()));
+        std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile);
+        if (entries.size() > static_cast<size_t>(m_state.entryCount))
+            entries.resize(static_cast<size_t>(m_state.entryCount));
+        const SelectionPool pool = buildSelectionPool(readHistoryDraws(m_state.historyPath()), m_state.maxBall);
+        std::copy(pool.balls.begin(), pool.balls.end(), m_state.selectionPool.begin());
+        m_state.poolSize = pool.size;
+        m_platform.random->seed(static_cast<quint64>(m_platform.clock->timeOfDay().msecsSinceStartOfDay()));
 
-        const QString path = s.currentEntryFile;
+        const QString path = m_state.currentEntryFile;
         QElapsedTimer sinceRepaint;
         sinceRepaint.start();
         const EntryWriter write = [&](const Entry &entry, int record) {
             if (!entryfile::writeAt(path, record, entry))
                 return false;
-            ui.List2->addItem(entryLine(entry.n));
-            s.entryCount = record;
-            ui.Text3->setText(QString::number(record));
+            list.addLine(entryLine(entry.n));
+            m_state.entryCount = record;
+            list.setTotalText(QString::number(record));
             // Show progress without letting a click in: repaint, no events.
             if (sinceRepaint.elapsed() >= 100) {
-                ui.List2->scrollToBottom();
-                ui.List2->repaint();
-                ui.Text3->repaint();
+                list.repaintProgress();
                 sinceRepaint.restart();
             }
             return true;
         };
-        result = addSuggestedEntries(pool, SuggestRules::fromState(s), entries, plan.count,
-                                     firstEntryDateField(path), *p.random, write);
-        ui.List2->scrollToBottom();
+        result = addSuggestedEntries(pool, SuggestRules::fromState(m_state), entries, plan.count,
+                                     firstEntryDateField(path), *m_platform.random, write);
+        list.scrollToEnd();
     }
     switch (result.stop) {
     case AddResult::Stop::Finished:
         break;
     case AddResult::Stop::NoMoreFound:
-        p.dialogs->message(noMoreEntriesMessage(result.added));
+        m_platform.dialogs->message(noMoreEntriesMessage(result.added));
         break;
     case AddResult::Stop::WriteFailed:
-        p.dialogs->message(QStringLiteral("The entry could not be written to the selections file."));
+        m_platform.dialogs->message(QStringLiteral("The entry could not be written to the selections file."));
         break;
     case AddResult::Stop::InvalidConstraints:
-        p.dialogs->message(QString::fromLatin1(MsgConstraintsNeedCorrecting));
+        m_platform.dialogs->message(QString::fromLatin1(MsgConstraintsNeedCorrecting));
         break;
     }
 }

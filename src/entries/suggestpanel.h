@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/childwindow.h"
+#include "platform/platform.h"
+#include "widgets/childwindow.h"
 
 #include <QObject>
 #include <array>
@@ -10,7 +11,9 @@ class QLineEdit;
 
 namespace ds {
 
-class MainWindow;
+class MaintainFrame;
+class SelectionsController;
+struct AppState;
 
 // The "Contraints" window: numbers every suggested entry must contain, and
 // numbers none may contain. It closes only through a successful "Done", so
@@ -18,7 +21,7 @@ class MainWindow;
 class ConstraintsWindow : public ChildWindow {
     Q_OBJECT
 public:
-    explicit ConstraintsWindow(MainWindow &main);
+    ConstraintsWindow(AppState &state, const Platform &platform);
     void emptyBoxes();
     void closeWindow() override; // also Esc and the title-bar close
 
@@ -27,7 +30,8 @@ private:
     void clearExclude();
     void done();
 
-    MainWindow &m_main;
+    AppState &m_state;
+    Platform m_platform;
     std::array<QLineEdit *, 9> m_boxes{}; // Text1..Text9
 };
 
@@ -35,17 +39,24 @@ private:
 class SuggestController : public QObject {
     Q_OBJECT
 public:
-    explicit SuggestController(MainWindow &main);
+    // The "Contraints" window opens over `window`, which is hidden meanwhile.
+    SuggestController(MaintainFrame &maintain, SelectionsController &selections, AppState &state,
+                      const Platform &platform, QWidget *window, QObject *parent = nullptr);
     ~SuggestController() override;
 
     void add();
     void constrain();
     void bestSix();
-    ConstraintsWindow *constraintsWindow() const { return m_window.get(); }
+    // The game changed: the constraints typed for the last one go.
+    void forgetConstraints();
 
 private:
-    MainWindow &m_main;
-    std::unique_ptr<ConstraintsWindow> m_window;
+    MaintainFrame &m_maintain;
+    SelectionsController &m_selections;
+    AppState &m_state;
+    Platform m_platform;
+    QWidget *m_window;
+    std::unique_ptr<ConstraintsWindow> m_constraints;
 };
 
 } // namespace ds

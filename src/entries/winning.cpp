@@ -4,85 +4,93 @@
 #include "core/games.h"
 #include "core/numbers.h"
 #include "entries/checking.h"
+#include "entries/entryframes.h"
+#include "entries/entryplans.h"
 #include "entries/listprint.h"
 #include "entries/selections.h"
-#include "lotto/mainwindow.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <algorithm>
 
 namespace ds {
 
-WinningController::WinningController(MainWindow &main) : QObject(&main), m_main(main)
+WinningController::WinningController(WinningFrame &frame, SelectionsController &selections, AppState &state,
+                                     const Platform &platform, std::function<bool()> drawOnDisplay,
+                                     QObject *parent)
+    : QObject(parent), m_frame(frame), m_selections(selections), m_state(state), m_platform(platform),
+      m_drawOnDisplay(std::move(drawOnDisplay))
 {
-    MainUi &ui = main.ui();
-    connect(ui.Command4, &QPushButton::clicked, this, &WinningController::check);
-    connect(ui.Command5, &QPushButton::clicked, this, &WinningController::clear);
-    connect(ui.Command15, &QPushButton::clicked, this, &WinningController::print);
+    connect(&frame, &WinningFrame::checkClicked, this, &WinningController::check);
+    connect(&frame, &WinningFrame::clearClicked, this, &WinningController::clear);
+    connect(&frame, &WinningFrame::printClicked, this, &WinningController::print);
 }
 
 void WinningController::check()
 {
-    MainUi &ui = m_main.ui();
-    AppState &s = m_main.state();
-    const Platform &p = m_main.platform();
-    const QString total = ui.Text3->text();
-    if (ui.Text1->text().isEmpty() || total == QLatin1String("0") || total.isEmpty()) {
-        p.dialogs->message(QStringLiteral("There are no entries to check against!"));
+    SelectionsFrame &list = m_selections.frame();
+    const QString total = list.totalText();
+    const QString refusal = checkRefusal(m_drawOnDisplay(), total);
+    if (!refusal.isEmpty()) {
+        m_platform.dialogs->message(refusal);
         return;
     }
-    ui.List1->clear();
+    m_frame.clearLines();
 
     // One read of the file serves the reload and the check.
-    std::vector<Entry> entries = entryfile::load(s.currentEntryFile);
-    if (s.checked) {
+    std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile);
+    if (m_state.checked) {
         // The list carries the marks of the last check: start again from the file.
-        ui.List2->clear();
+        list.clearLines();
         if (!entries.empty())
-            m_main.selections()->showEntries(entries);
+            m_selections.showEntries(entries);
     }
 
     const qint64 n = std::clamp<qint64>(readBoxNumber(total), 0, MaxRecordCount);
     if (entries.size() > static_cast<size_t>(n))
         entries.resize(static_cast<size_t>(n));
-    const CheckResult r = checkEntries(entries, s.displayedDraw, s.countryCode == CountryIR,
-                                       ui.Option3->isChecked());
+    const CheckResult r = checkEntries(entries, m_state.displayedDraw, m_state.game(), m_frame.allTiers());
 
-    ui.List1->addItems(r.winningLines);
-    ui.List2->setUpdatesEnabled(false);
-    for (int pos : r.marked) {
-        if (QListWidgetItem *item = ui.List2->item(pos))
-            item->setText(markedLine(item->text(), QStringLiteral(" (*)")));
-        else
-            ui.List2->addItem(markedLine(entryLine(entries[static_cast<size_t>(pos)].n), QStringLiteral(" (*)")));
+    QList<int> prizeRows;
+    for (int row = 0; row < r.winningLines.size(); ++row) {
+        const Match m = matchEntry(entries[static_cast<size_t>(r.marked[static_cast<size_t>(row)])].n,
+                                   m_state.displayedDraw);
+        if (isWin(m, m_state.game()))
+            prizeRows << row;
     }
-    ui.List2->setUpdatesEnabled(true);
-    s.checked = true;
+    m_frame.setLines(r.winningLines, prizeRows);
+    list.setListUpdates(false);
+    for (size_t k = 0; k < r.marked.size(); ++k) {
+        const int pos = r.marked[k];
+        if (pos < list.lineCount())
+            list.setLine(pos, markedLine(list.line(pos), QStringLiteral(" (*)")));
+        else
+            list.addLine(markedLine(entryLine(entries[static_cast<size_t>(pos)].n), QStringLiteral(" (*)")));
+        if (prizeRows.contains(static_cast<int>(k)))
+            list.setLineHighlighted(pos, true);
+    }
+    list.setListUpdates(true);
+    if (!r.marked.empty())
+        list.scrollToRow(r.marked.front());
+    m_frame.setCountText(r.wins == 1 ? QStringLiteral("1 winning entry")
+                                     : QStringLiteral("%1 winning entries").arg(r.wins));
+    m_state.checked = true;
     if (r.wins == 0)
-        p.dialogs->message(QStringLiteral("No wins this time!"));
+        m_platform.dialogs->message(QStringLiteral("No wins this time!"));
 }
 
 void WinningController::clear()
 {
-    m_main.ui().List1->clear();
+    m_frame.clearLines();
 }
 
 void WinningController::print()
 {
-    QListWidget *list = m_main.ui().List1;
-    const Platform &p = m_main.platform();
-    if (list->count() == 0) {
-        p.dialogs->message(QStringLiteral("There is no list to print!"));
+    const QStringList lines = m_frame.lines();
+    if (lines.isEmpty()) {
+        m_platform.dialogs->message(QStringLiteral("There is no list to print!"));
         return;
     }
-    BusyScope busy(*p.dialogs);
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    printWinningList(*p.printer, lines);
+    BusyScope busy(*m_platform.dialogs);
+    printWinningList(*m_platform.printer, lines);
 }
 
 } // namespace ds

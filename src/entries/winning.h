@@ -1,24 +1,35 @@
 #pragma once
 
+#include "platform/platform.h"
+
 #include <QObject>
+#include <functional>
 
 namespace ds {
 
-class MainWindow;
+class SelectionsController;
+class WinningFrame;
+struct AppState;
 
 // The "Winning Selections" frame: checking the entries against the draw on
 // display, and printing the winners.
 class WinningController : public QObject {
     Q_OBJECT
 public:
-    explicit WinningController(MainWindow &main);
+    // `drawOnDisplay` tells whether the main window shows a draw.
+    WinningController(WinningFrame &frame, SelectionsController &selections, AppState &state,
+                      const Platform &platform, std::function<bool()> drawOnDisplay, QObject *parent = nullptr);
 
     void check();
     void clear();
     void print();
 
 private:
-    MainWindow &m_main;
+    WinningFrame &m_frame;
+    SelectionsController &m_selections;
+    AppState &m_state;
+    Platform m_platform;
+    std::function<bool()> m_drawOnDisplay;
 };
 
 } // namespace ds

@@ -1,79 +1,141 @@
 #include "lotto/dateselection.h"
 
+#include "core/appstate.h"
 #include "core/dates.h"
 #include "core/drawhistory.h"
-#include "core/entryfile.h"
 #include "core/games.h"
-#include "core/numbers.h"
+#include "entries/entryframes.h"
 #include "entries/selections.h"
-#include "lotto/ballshape.h"
-#include "lotto/drawentry.h"
+#include "core/drawentry.h"
+#include "lotto/drawframe.h"
 #include "lotto/drawnumbersframe.h"
-#include "lotto/mainwindow.h"
-#include "platform/monthcalendar.h"
+#include "lotto/lottoplans.h"
+#include "widgets/controls.h"
+#include "widgets/monthcalendar.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
+#include <QLocale>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace ds {
 
-DateSelectionDialog::DateSelectionDialog(MainWindow &main)
-    : m_main(main)
+DateSelectionDialog::DateSelectionDialog(AppState &state, const Platform &platform, DrawFrame &draw,
+                                         SelectionsController &selections, WinningFrame &winning)
+    : m_state(state), m_platform(platform), m_draw(draw), m_selections(selections), m_winning(winning)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Date Selection"));
 
-    m_calendar = new MonthCalendar(this);
-    m_calendar->setObjectName(QStringLiteral("Calendar1"));
-    m_command2 = new QPushButton(QStringLiteral("OK"));
-    m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setToolTip(QStringLiteral("Use this to confirm the chosen date."));
-    m_command4 = new QPushButton(QStringLiteral("Cancel"));
-    m_command4->setObjectName(QStringLiteral("Command4"));
-    m_command4->setToolTip(QStringLiteral("Use this to cancel the current date selection activity."));
-
+    m_heading = named(new QLabel, "LabelHeading");
+    QFont f = m_heading->font();
+    f.setBold(true);
+    m_heading->setFont(f);
+    m_calendar = named(new MonthCalendar(this), "Calendar1");
+    m_latest = named(new QLabel, "LabelLatest");
+    m_command2 = button("Command2", QStringLiteral("OK"), QStringLiteral("Use this to confirm the chosen date."));
+    m_command4 = button("Command4", QStringLiteral("Cancel"),
+                        QStringLiteral("Use this to cancel the current date selection activity."));
+    m_entering = named(new QLabel, "LabelEntering");
     m_frame1 = new DrawNumbersFrame;
 
     auto *lay = new QVBoxLayout(this);
+    lay->addWidget(m_heading);
     lay->addWidget(m_calendar);
+    lay->addWidget(m_latest);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_command2);
     buttons->addWidget(m_command4);
     lay->addLayout(buttons);
+    lay->addWidget(m_entering);
     lay->addWidget(m_frame1);
 
     connect(m_command2, &QPushButton::clicked, this, &DateSelectionDialog::onCalendarOk);
     connect(m_command4, &QPushButton::clicked, this, &DateSelectionDialog::onCalendarCancel);
+    connect(m_calendar, &MonthCalendar::activated, this, [this] {
+        if (!m_calendar->isHidden())
+            onCalendarOk();
+    });
     connect(m_frame1->okButton(), &QPushButton::clicked, this, &DateSelectionDialog::onNumbersOk);
     connect(m_frame1->cancelButton(), &QPushButton::clicked, this, &DateSelectionDialog::onNumbersCancel);
 
     // First load: today's date, the calendar face.
-    m_calendar->setDate(m_main.platform().clock->today());
-    m_calendar->show();
-    m_frame1->hide();
+    m_calendar->setDate(m_platform.clock->today());
+    showCalendarFace();
 }
 
-void DateSelectionDialog::openCalendarFace()
+void DateSelectionDialog::showCalendarFace()
 {
+    m_heading->show();
     m_calendar->show();
+    m_latest->show();
+    m_command2->show();
+    m_command4->show();
+    m_entering->hide();
     m_frame1->hide();
-    show();
-    raise();
-    activateWindow();
+    m_frame1->okButton()->setDefault(false);
+    m_command2->setDefault(true);
 }
 
-void DateSelectionDialog::closeDialog()
+void DateSelectionDialog::showNumbersFace()
 {
-    hide();
-    m_main.returnToMain();
+    // Only the face's own OK and Cancel show; its OK takes Enter.
+    m_heading->hide();
+    m_calendar->hide();
+    m_latest->hide();
+    m_command2->hide();
+    m_command4->hide();
+    m_command2->setDefault(false);
+    const QDate date = m_calendar->date();
+    m_entering->setText(QStringLiteral("Draw of %1").arg(QLocale(QLocale::English).toString(date, QStringLiteral("dddd d MMMM yyyy"))));
+    m_entering->show();
+    m_frame1->show();
+    m_frame1->okButton()->setDefault(true);
+    m_frame1->box(0)->setFocus();
+}
+
+void DateSelectionDialog::markDays()
+{
+    const QString game = m_state.rules().displayName();
+    if (m_state.dateSelectionMode == QLatin1String(ModeChangeDrawNumbers)) {
+        m_heading->setText(QStringLiteral("%1: choose a draw date").arg(game));
+        DrawHistory history;
+        if (!history.load(m_state.historyPath()))
+            history.setBytes({});
+        m_calendar->setMarkedDates(storedDrawDates(history));
+        const QDate latest = latestDrawDate(history);
+        m_latest->setText(latest.isValid()
+                              ? QStringLiteral("Latest stored draw: %1")
+                                    .arg(dateDisplayText(latest.day(), latest.month(), latest.year()))
+                              : QStringLiteral("No draws are stored yet"));
+        m_latest->show();
+        return;
+    }
+    m_heading->setText(QStringLiteral("%1: choose the date of your entries").arg(game));
+    QList<QDate> dates;
+    const QString prefix = m_state.countryCode;
+    const QStringList files = QDir(m_state.programFolder).entryList({prefix + QStringLiteral("*.lot")}, QDir::Files);
+    for (const QString &name : files) {
+        if (name.size() != prefix.size() + 12 || name.left(prefix.size()).compare(prefix, Qt::CaseInsensitive) != 0)
+            continue;
+        const QDate d = dateOfKey(name.mid(prefix.size(), 8));
+        if (d.isValid())
+            dates << d;
+    }
+    m_calendar->setMarkedDates(dates);
+    m_latest->clear();
+    m_latest->hide();
+}
+
+void DateSelectionDialog::openCalendarFace(QWidget *opener)
+{
+    showCalendarFace();
+    markDays();
+    openOver(opener, OpenerMode::Disable);
+    m_calendar->setFocus();
 }
 
 void DateSelectionDialog::closeWindow()
@@ -86,130 +148,99 @@ void DateSelectionDialog::closeWindow()
 
 void DateSelectionDialog::onCalendarOk()
 {
-    AppState &s = m_main.state();
     const int d = m_calendar->day();
     const int m = m_calendar->month();
     const int y = m_calendar->year();
-    s.chosenDateKey = dateKey(d, m, y);
+    m_state.chosenDateKey = dateKey(d, m, y);
     if (d == 0) {
-        m_main.platform().dialogs->message(QStringLiteral("You must select a date from the calendar"));
+        m_platform.dialogs->message(QStringLiteral("You must select a date from the calendar"));
         return;
     }
-    if (s.dateSelectionMode == QLatin1String(ModeChangeDrawNumbers))
+    if (m_state.dateSelectionMode == QLatin1String(ModeChangeDrawNumbers)) {
         changeDrawNumbers(d, m, y);
-    else if (s.dateSelectionMode == QLatin1String(ModeChangeSelections))
-        changeSelections(d, m, y);
-    else
-        closeDialog();
+    } else if (m_state.dateSelectionMode == QLatin1String(ModeChangeSelections)) {
+        giveBack();
+        m_selections.openDate(d, m, y);
+    } else {
+        giveBack();
+    }
 }
 
 void DateSelectionDialog::changeDrawNumbers(int d, int m, int y)
 {
-    AppState &s = m_main.state();
-    s.drawHistoryPath.clear();
-    s.displayedDrawNumber = 1;
-    const QString path = s.historyPath();
+    m_state.drawHistoryPath.clear();
+    m_state.displayedDrawNumber = 1;
+    const QString path = m_state.historyPath();
     DrawHistory history;
-    history.load(path); // an unreadable file reads as no draws
+    if (!history.load(path)) {
+        // A history that cannot be read is not one without this draw.
+        m_platform.dialogs->message(HistoryUnreadableMessage);
+        return;
+    }
     int found = 0;
     if (history.count() > 0) {
-        s.drawHistoryPath = path;
-        found = history.findFirst(s.chosenDateKey);
+        m_state.drawHistoryPath = path;
+        found = history.findFirst(m_state.chosenDateKey);
         if (found)
-            m_main.showDraw(history.record(found));
+            m_draw.showDraw(history.record(found));
     }
     if (found) {
-        m_main.ui().Text1->setText(dateDisplayText(d, m, y));
-        s.currentDrawDate = s.chosenDateKey;
-        s.displayedDrawDate = s.chosenDateKey;
-        for (auto *shape : m_main.ui().shapes)
-            shape->update();
-        closeDialog();
+        m_draw.setDateText(dateDisplayText(d, m, y));
+        m_draw.setDrawOfTwo(drawsOnDate(history, m_state.chosenDateKey) > 1 ? 1 : 0);
+        m_state.currentDrawDate = m_state.chosenDateKey;
+        m_state.displayedDrawDate = m_state.chosenDateKey;
+        giveBack();
         return;
     }
-    m_calendar->hide();
-    m_frame1->show();
-    m_frame1->box(0)->setFocus();
-    s.currentDrawDate = s.chosenDateKey;
-}
-
-void DateSelectionDialog::changeSelections(int d, int m, int y)
-{
-    AppState &s = m_main.state();
-    MainUi &ui = m_main.ui();
-    s.checked = false;
-    ui.List2->clear();
-    ui.Text3->clear();
-    s.entryCount = 0;
-    s.currentEntryFile.clear();
-    s.chosenDateKey = dateKey(d, m, y);
-
-    const QString path = s.filePath(s.countryCode + s.chosenDateKey + QStringLiteral(".lot"));
-    const entryfile::OpenResult opened = entryfile::openForDate(path, s.chosenDateKey);
-    if (!opened.ok) {
-        m_main.platform().dialogs->message(
-            QStringLiteral("The selections file for this date could not be opened."));
-        closeDialog();
-        return;
-    }
-    s.currentEntryFile = path;
-    if (opened.entries.empty()) {
-        ui.Text2->setText(dateDisplayText(d, m, y));
-        ui.Frame4->show();
-        ui.Command11->show();
-        m_main.setEnabled(true);
-        ui.Command2->setEnabled(false);
-        ui.Command3->setEnabled(false);
-        closeDialog();
-        return;
-    }
-    m_main.selections()->showEntries(opened.entries);
-    ui.Text2->setText(dateDisplayText(d, m, y));
-    ui.Text3->setText(QString::number(s.entryCount));
-    closeDialog();
+    showNumbersFace();
+    m_state.currentDrawDate = m_state.chosenDateKey;
 }
 
 void DateSelectionDialog::onNumbersOk()
 {
-    AppState &s = m_main.state();
-    const DrawEntry entry = readDrawEntry(m_frame1->texts(), s.maxBall);
+    const DrawEntry entry = readDrawEntry(m_frame1->texts(), m_state.maxBall);
     if (!entry.ok()) {
-        m_main.platform().dialogs->message(entry.refusal);
+        m_platform.dialogs->message(entry.refusal);
         return;
     }
-    const std::array<qint16, 6> &mains = entry.main;
-    const qint16 bonus = entry.bonus;
-
-    s.currentDrawDate = s.chosenDateKey;
-    s.lastStoredDrawDate = s.chosenDateKey;
-    const QString path = s.historyPath();
-    const Draw draw = Draw::make(s.chosenDateKey, mains, bonus);
-    if (storeDraw(path, draw) != StoreResult::Stored) {
-        m_main.platform().dialogs->message(
+    m_state.currentDrawDate = m_state.chosenDateKey;
+    m_state.lastStoredDrawDate = m_state.chosenDateKey;
+    const QString path = m_state.historyPath();
+    const Draw draw = Draw::make(m_state.chosenDateKey, entry.main, entry.bonus);
+    const StoreResult stored = storeDraw(path, draw);
+    if (stored == StoreResult::ReadFailed) {
+        m_platform.dialogs->message(HistoryUnreadableMessage);
+        return;
+    }
+    if (stored != StoreResult::Stored) {
+        m_platform.dialogs->message(
             QStringLiteral("stored date =")
             + QStringLiteral("The program will close - Your result file may have been corrupted download a new one from the web"));
-        m_main.platform().program->endProgram();
+        m_platform.program->endProgram();
         return;
     }
-    m_main.showDraw(draw);
-    s.displayedDrawDate = s.chosenDateKey;
+    m_draw.showDraw(draw);
+    m_draw.setDrawOfTwo(0);
+    m_state.displayedDrawDate = m_state.chosenDateKey;
     m_frame1->emptyBoxes();
-    s.drawHistoryPath = path;
-    m_main.ui().Text1->setText(dateDisplayText(m_calendar->day(), m_calendar->month(), m_calendar->year()));
-    m_main.ui().List1->clear();
-    closeDialog();
+    m_state.drawHistoryPath = path;
+    m_draw.setDateText(dateDisplayText(m_calendar->day(), m_calendar->month(), m_calendar->year()));
+    m_winning.clearLines();
+    showCalendarFace();
+    giveBack();
 }
 
 void DateSelectionDialog::onNumbersCancel()
 {
     m_frame1->emptyBoxes();
-    m_main.state().currentDrawDate = m_main.state().lastStoredDrawDate;
-    closeDialog();
+    m_state.currentDrawDate = m_state.lastStoredDrawDate;
+    showCalendarFace();
+    giveBack();
 }
 
 void DateSelectionDialog::onCalendarCancel()
 {
-    closeDialog();
+    giveBack();
 }
 
 } // namespace ds

@@ -1,14 +1,19 @@
 #pragma once
 
-#include "platform/childwindow.h"
+#include "platform/platform.h"
+#include "widgets/childwindow.h"
 
+class QLabel;
 class QPushButton;
 
 namespace ds {
 
+class DrawFrame;
 class DrawNumbersFrame;
-class MainWindow;
 class MonthCalendar;
+class SelectionsController;
+class WinningFrame;
+struct AppState;
 
 // The Date Selection dialog: picks the date of a draw (shown, or entered and
 // stored) or of the selections. Hidden, not destroyed, between uses, so it
@@ -16,10 +21,12 @@ class MonthCalendar;
 class DateSelectionDialog : public ChildWindow {
     Q_OBJECT
 public:
-    explicit DateSelectionDialog(MainWindow &main);
+    DateSelectionDialog(AppState &state, const Platform &platform, DrawFrame &draw, SelectionsController &selections,
+                        WinningFrame &winning);
 
-    // Shows the dialog with the calendar face (the "Change" buttons).
-    void openCalendarFace();
+    // Shows the dialog with the calendar face over the main window (the
+    // "Change" buttons); the state's date selection mode says what is picked.
+    void openCalendarFace(QWidget *opener);
 
     MonthCalendar *calendar() const { return m_calendar; }
     DrawNumbersFrame *numbersFrame() const { return m_frame1; }
@@ -32,12 +39,20 @@ private:
     void onNumbersOk();
     void onNumbersCancel();
     void changeDrawNumbers(int d, int m, int y);
-    void changeSelections(int d, int m, int y);
-    void closeDialog();
+    void showCalendarFace();
+    void showNumbersFace();
+    void markDays();
 
-    MainWindow &m_main;
+    AppState &m_state;
+    Platform m_platform;
+    DrawFrame &m_draw;
+    SelectionsController &m_selections;
+    WinningFrame &m_winning;
+    QLabel *m_heading;
     MonthCalendar *m_calendar;
+    QLabel *m_latest;
     QPushButton *m_command2, *m_command4;
+    QLabel *m_entering;
     DrawNumbersFrame *m_frame1;
 };
 

@@ -1,53 +1,31 @@
 #pragma once
 
-#include "platform/childwindow.h"
+#include "platform/platform.h"
 
 #include <QObject>
 #include <memory>
 
-class QListWidget;
-class QPushButton;
-
 namespace ds {
 
-class MainWindow;
+class ListWindow;
+struct AppState;
 
-// The Draw History window: one history line per draw of the current game.
-// Built afresh each time it is opened; closing it hides it and hands the
-// player back to the main window.
-class DrawHistoryWindow : public ChildWindow {
-    Q_OBJECT
-public:
-    explicit DrawHistoryWindow(MainWindow &main);
-
-    // Fills the list from the current game's draw history file.
-    void load();
-
-    void closeWindow() override; // also Esc and the title-bar close
-
-private:
-    void onClose();
-
-    MainWindow &m_main;
-    QListWidget *m_list;
-    QPushButton *m_close;
-};
-
-// The main window's entries for the Draw History window and the printed history.
+// "Show Draw History File" (the Draw History window, one history line per
+// draw of the current game) and "Print Draw History File".
 class DrawHistoryController : public QObject {
     Q_OBJECT
 public:
-    explicit DrawHistoryController(MainWindow &main);
+    DrawHistoryController(AppState &state, const Platform &platform, QWidget *window, QObject *parent = nullptr);
     ~DrawHistoryController() override;
 
-    DrawHistoryWindow *window() const { return m_window.get(); }
-
-private:
     void showHistory();
     void printHistoryFile();
 
-    MainWindow &m_main;
-    std::unique_ptr<DrawHistoryWindow> m_window;
+private:
+    AppState &m_state;
+    Platform m_platform;
+    QWidget *m_window;
+    std::unique_ptr<ListWindow> m_history;
 };
 
 } // namespace ds

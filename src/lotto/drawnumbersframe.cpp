@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "widgets/controls.h"
+
 namespace ds {
 
 DrawNumbersFrame::DrawNumbersFrame(QWidget *parent)
@@ -24,12 +26,9 @@ DrawNumbersFrame::DrawNumbersFrame(QWidget *parent)
     bonus->setObjectName(QStringLiteral("Label1"));
     grid->addWidget(bonus, 0, 6);
     grid->addWidget(m_boxes[6], 0, 7);
-    m_ok = new QPushButton(QStringLiteral("OK"));
-    m_ok->setObjectName(QStringLiteral("Command1"));
-    m_ok->setToolTip(QStringLiteral("Use this to add the draw results to the draw history file."));
-    m_cancel = new QPushButton(QStringLiteral("Cancel"));
-    m_cancel->setObjectName(QStringLiteral("Command3"));
-    m_cancel->setToolTip(QStringLiteral("Cancels the operation."));
+    m_ok = button("Command1", QStringLiteral("OK"),
+                  QStringLiteral("Use this to add the draw results to the draw history file."));
+    m_cancel = button("Command3", QStringLiteral("Cancel"), QStringLiteral("Cancels the operation."));
     grid->addWidget(m_ok, 1, 0, 1, 3);
     grid->addWidget(m_cancel, 1, 3, 1, 3);
 }

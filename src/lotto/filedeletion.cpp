@@ -1,6 +1,11 @@
 #include "lotto/filedeletion.h"
 
-#include "lotto/mainwindow.h"
+#include "core/appstate.h"
+#include "entries/entryframes.h"
+#include "entries/selections.h"
+#include "lotto/drawframe.h"
+#include "lotto/lottoplans.h"
+#include "widgets/controls.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,7 +28,8 @@ const QStringList FilePattern = {QStringLiteral("*.lot"), QStringLiteral("*.res"
 
 } // namespace
 
-FileDeletionWindow::FileDeletionWindow(MainWindow &main) : m_main(main)
+FileDeletionWindow::FileDeletionWindow(const Platform &platform, DrawFrame &draw)
+    : m_platform(platform), m_draw(draw)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("File Deletion"));
@@ -37,12 +43,9 @@ FileDeletionWindow::FileDeletionWindow(MainWindow &main) : m_main(main)
     m_files->setSelectionMode(QAbstractItemView::SingleSelection);
     m_files->setMinimumSize(260, 240);
 
-    m_delete = new QPushButton(QStringLiteral("Delete"));
-    m_delete->setObjectName(QStringLiteral("Command3"));
-    m_delete->setToolTip(QStringLiteral("Use this to delete the selected file."));
-    m_close = new QPushButton(QStringLiteral("Close"));
-    m_close->setObjectName(QStringLiteral("Command1"));
-    m_close->setToolTip(QStringLiteral("Closes the file deletion form."));
+    // No default button: Enter never deletes a file.
+    m_delete = button("Command3", QStringLiteral("Delete"), QStringLiteral("Use this to delete the selected file."));
+    m_close = button("Command1", QStringLiteral("Close"), QStringLiteral("Closes the file deletion form."));
 
     auto *lay = new QVBoxLayout(this);
     lay->addWidget(m_label);
@@ -89,38 +92,32 @@ bool FileDeletionWindow::remove(const QString &name) const
 
 void FileDeletionWindow::onDelete()
 {
-    Dialogs &dialogs = *m_main.platform().dialogs;
+    Dialogs &dialogs = *m_platform.dialogs;
     const QList<QListWidgetItem *> selected = m_files->selectedItems();
     if (selected.isEmpty()) {
         dialogs.message(QStringLiteral("You have not selected a file for deletion"));
         return;
     }
     const QString name = selected.front()->text();
-    const bool resultsFile = name.contains(QStringLiteral(".exe"), Qt::CaseSensitive);
+    const DeletedFileKind kind = deletedFileKind(name);
+    const bool resultsFile = kind == DeletedFileKind::Results;
     bool &confirmed = resultsFile ? m_resultsConfirmed : m_selectionsConfirmed;
-    if (!confirmed) {
-        const QString question = resultsFile
-            ? QStringLiteral("This is a results file. Are you sure you want to delete it?")
-            : QStringLiteral("Are you sure you want to delete this lottery selection file?");
-        if (!dialogs.ask(question))
-            return;
-    }
+    if (!confirmed && !dialogs.ask(deletionQuestion(kind)))
+        return;
     if (!remove(name)) {
         dialogs.message(QStringLiteral("This file cannot be deleted until your PC has been restarted."));
         return;
     }
     if (resultsFile)
-        m_main.clearBallCaptions();
+        m_draw.clearBallCaptions();
     refresh();
     confirmed = true;
 }
 
 void FileDeletionWindow::onClose()
 {
-    m_main.clearBallCaptions();
-    hide();
-    m_main.ui().Command2->setEnabled(true);
-    m_main.returnToMain();
+    m_draw.clearBallCaptions();
+    giveBack();
 }
 
 void FileDeletionWindow::closeWindow()
@@ -128,46 +125,42 @@ void FileDeletionWindow::closeWindow()
     onClose();
 }
 
-FileMaintenanceController::FileMaintenanceController(MainWindow &main) : QObject(&main), m_main(main)
+FileMaintenanceController::FileMaintenanceController(DrawFrame &draw, SelectionsController &selections,
+                                                     WinningFrame &winning, AppState &state, const Platform &platform,
+                                                     QWidget *window, QObject *parent)
+    : QObject(parent), m_draw(draw), m_selections(selections), m_winning(winning), m_state(state),
+      m_platform(platform), m_window(window)
 {
-    connect(main.ui().mnuFileMaintenance, &QAction::triggered, this,
-            &FileMaintenanceController::fileMaintenance);
 }
 
 FileMaintenanceController::~FileMaintenanceController() = default;
 
 void FileMaintenanceController::fileMaintenance()
 {
-    if (!m_main.platform().dialogs->ask(QStringLiteral("All files will be closed, do you want to continue?")))
+    if (!m_platform.dialogs->ask(QStringLiteral("All files will be closed, do you want to continue?")))
         return;
 
     // No file stays open between actions, so there is nothing to close.
-    m_main.hideBalls();
-    m_main.hideNumbers();
-    if (!m_window)
-        m_window = std::make_unique<FileDeletionWindow>(m_main);
-    m_window->setFolder(m_main.state().programFolder);
+    m_draw.hideBalls();
+    m_draw.hideNumbers();
+    if (!m_deletion) {
+        m_deletion = std::make_unique<FileDeletionWindow>(m_platform, m_draw);
+        // Back from maintenance the player can change the date and maintain
+        // entries again.
+        connect(m_deletion.get(), &ChildWindow::givenBack, this, [this] { m_selections.leaveMaintainMode(); });
+    }
+    m_deletion->setFolder(m_state.programFolder);
 
     // A file about to be deleted may be the one on show: drop everything shown.
-    MainUi &ui = m_main.ui();
-    AppState &state = m_main.state();
-    ui.List2->clear();
-    ui.List1->clear();
-    ui.Text1->clear();
-    ui.Text2->clear();
-    ui.Text3->clear();
-    ui.Command11->hide();
-    ui.Command3->show();
-    state.entryCount = 0;
-    state.currentEntryFile.clear();
-    ui.Frame4->hide();
+    m_selections.closeFile();
+    m_selections.leaveMaintainMode();
+    m_selections.frame().setChangeEnabled(false);
+    m_winning.clearLines();
+    m_draw.clearDraw();
 
-    m_main.setEnabled(false);
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
-    m_window->refresh();
-    m_window->clearConfirmations();
+    m_deletion->openOver(m_window, OpenerMode::Disable);
+    m_deletion->refresh();
+    m_deletion->clearConfirmations();
 }
 
 } // namespace ds

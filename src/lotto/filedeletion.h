@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/childwindow.h"
+#include "platform/platform.h"
+#include "widgets/childwindow.h"
 
 #include <QObject>
 #include <memory>
@@ -11,14 +12,17 @@ class QPushButton;
 
 namespace ds {
 
-class MainWindow;
+class DrawFrame;
+class SelectionsController;
+class WinningFrame;
+struct AppState;
 
 // The File Deletion window: lists the entry files of the program folder and
 // deletes the one the player selects.
 class FileDeletionWindow : public ChildWindow {
     Q_OBJECT
 public:
-    explicit FileDeletionWindow(MainWindow &main);
+    FileDeletionWindow(const Platform &platform, DrawFrame &draw);
 
     // Lists the matching files of the folder.
     void setFolder(const QString &folder);
@@ -34,7 +38,8 @@ private:
     void onClose();
     bool remove(const QString &name) const;
 
-    MainWindow &m_main;
+    Platform m_platform;
+    DrawFrame &m_draw;
     QLabel *m_label;
     QListWidget *m_files;
     QPushButton *m_delete, *m_close;
@@ -45,20 +50,26 @@ private:
     bool m_resultsConfirmed = false;
 };
 
-// The main window's entries for the File Deletion window.
+// "File Maintenance": everything on show is dropped and the File Deletion
+// window opens over the main window.
 class FileMaintenanceController : public QObject {
     Q_OBJECT
 public:
-    explicit FileMaintenanceController(MainWindow &main);
+    FileMaintenanceController(DrawFrame &draw, SelectionsController &selections, WinningFrame &winning,
+                              AppState &state, const Platform &platform, QWidget *window,
+                              QObject *parent = nullptr);
     ~FileMaintenanceController() override;
 
-    FileDeletionWindow *window() const { return m_window.get(); }
-
-private:
     void fileMaintenance();
 
-    MainWindow &m_main;
-    std::unique_ptr<FileDeletionWindow> m_window;
+private:
+    DrawFrame &m_draw;
+    SelectionsController &m_selections;
+    WinningFrame &m_winning;
+    AppState &m_state;
+    Platform m_platform;
+    QWidget *m_window;
+    std::unique_ptr<FileDeletionWindow> m_deletion;
 };
 
 } // namespace ds

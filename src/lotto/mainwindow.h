@@ -1,8 +1,6 @@
 #pragma once
 
 #include "core/appstate.h"
-#include "core/drawhistory.h"
-#include "lotto/mainui.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
@@ -10,49 +8,36 @@
 #include <array>
 #include <memory>
 
+class QAction;
+class QLabel;
+class QMenu;
+
 namespace ds {
 
 class DateSelectionDialog;
+class DrawFrame;
 class DrawHistoryController;
 class FileMaintenanceController;
-class SelectionsController;
+class MaintainFrame;
 class SecondDrawController;
+class SelectionsController;
+class SelectionsFrame;
 class StandingEntryController;
 class StatisticsController;
 class SuggestController;
 class WinningController;
+class WinningFrame;
 
-// The lotto manager for the UK and Irish lotto: "Result of Draw", the
-// selections area and the menu bar from which every other window is reached.
+// The lotto manager for the UK and Irish lotto (Form1). It is composed of the
+// "Result of Draw", "Selections", "Winning Selections" and "Maintain Entries"
+// frames and the menu bar; each frame's controller works on its frames, the
+// state and the services, and this window only wires menu entries and frames
+// to the controllers. No other window reaches into it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(AppState &state, const Platform &platform, QWidget *parent = nullptr);
     ~MainWindow() override;
-
-    MainUi &ui() { return m_ui; }
-    AppState &state() { return m_state; }
-    const Platform &platform() const { return m_platform; }
-    DateSelectionDialog *dateDialog() const { return m_dateDialog.get(); }
-    SelectionsController *selections() const { return m_selections.get(); }
-    SecondDrawController *secondDraw() const { return m_secondDraw.get(); }
-    SuggestController *suggest() const { return m_suggest.get(); }
-
-    // Ball routines of the "Result of Draw" frame.
-    void showDraw(const Draw &draw);          // the show-draw procedure
-    void colourBall(int position, int number); // position 1..7
-    void showBalls();
-    void hideBalls();
-    void showNumbers();
-    void hideNumbers();
-    void clearBallCaptions();
-
-    void setUpUK();
-    void setUpIrish();
-    int picture() const { return m_picture; }
-
-    // Enables the main window and brings it to the front (a dialog closing).
-    void returnToMain();
 
     // Tells the player where a printout without a printer went.
     void showPrintoutSaved(const QString &path);
@@ -69,12 +54,13 @@ protected:
 private:
     void buildUi();
     void buildMenus();
+    void buildControllers();
     void startUp();
+    void setUpGame(Game game);
+    void switchGame(Game game);
     void switchCountryResets();
     void setPicture(int index);
 
-    void on649();
-    void onIreland();
     void onThunderball();
     void onChangeDraw();
     void onChangeSelections();
@@ -83,20 +69,29 @@ private:
 
     AppState &m_state;
     Platform m_platform;
-    MainUi m_ui;
     std::array<QPixmap, 2> m_imageList; // ImageList1: 1 UK lotto, 2 Irish lotto
-    int m_picture = 0;
     QString m_helpFile;
-    std::unique_ptr<DateSelectionDialog> m_dateDialog;
+    bool m_exiting = false;
+
+    DrawFrame *m_drawFrame = nullptr;
+    SelectionsFrame *m_selectionsFrame = nullptr;
+    WinningFrame *m_winningFrame = nullptr;
+    MaintainFrame *m_maintainFrame = nullptr;
+    QLabel *m_picture = nullptr; // Image8
+    QLabel *m_printout = nullptr; // where the last printout without a printer went
+
+    struct Menus;
+    std::unique_ptr<Menus> m_menus;
+
     std::unique_ptr<SelectionsController> m_selections;
     std::unique_ptr<WinningController> m_winning;
     std::unique_ptr<StandingEntryController> m_standing;
+    std::unique_ptr<SuggestController> m_suggest;
+    std::unique_ptr<DateSelectionDialog> m_dateDialog;
     std::unique_ptr<SecondDrawController> m_secondDraw;
     std::unique_ptr<DrawHistoryController> m_history;
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     std::unique_ptr<StatisticsController> m_statistics;
-    std::unique_ptr<SuggestController> m_suggest;
-    bool m_exiting = false;
 };
 
 // Key of the remembered game in the per-user settings store.

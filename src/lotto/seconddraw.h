@@ -1,28 +1,34 @@
 #pragma once
 
-#include "platform/childwindow.h"
+#include "platform/platform.h"
+#include "widgets/childwindow.h"
 
 #include <QObject>
 #include <memory>
 
 namespace ds {
 
+class DrawFrame;
 class DrawNumbersFrame;
-class MainWindow;
+class WinningFrame;
+struct AppState;
 
 // The second draw dialog: the numbers of the Irish second draw of the date
 // on display.
 class SecondDrawDialog : public ChildWindow {
     Q_OBJECT
 public:
-    explicit SecondDrawDialog(MainWindow &main);
+    SecondDrawDialog(AppState &state, const Platform &platform, DrawFrame &draw, WinningFrame &winning);
     void closeWindow() override; // also Esc and the title-bar close
 
 private:
     void onOk();
     void onCancel();
 
-    MainWindow &m_main;
+    AppState &m_state;
+    Platform m_platform;
+    DrawFrame &m_draw;
+    WinningFrame &m_winning;
     DrawNumbersFrame *m_frame;
 };
 
@@ -30,15 +36,19 @@ private:
 class SecondDrawController : public QObject {
     Q_OBJECT
 public:
-    explicit SecondDrawController(MainWindow &main);
+    SecondDrawController(DrawFrame &draw, WinningFrame &winning, AppState &state, const Platform &platform,
+                         QWidget *window, QObject *parent = nullptr);
     ~SecondDrawController() override;
 
     void secondDraw();
     void deleteDraw();
-    SecondDrawDialog *dialog() const { return m_dialog.get(); }
 
 private:
-    MainWindow &m_main;
+    DrawFrame &m_draw;
+    WinningFrame &m_winning;
+    AppState &m_state;
+    Platform m_platform;
+    QWidget *m_window;
     std::unique_ptr<SecondDrawDialog> m_dialog;
 };
 

@@ -1,8 +1,8 @@
 #include "statistics/ballstatswindow.h"
 
-#include "platform/controls.h"
-#include "statistics/barchart.h"
-#include "statistics/statisticscontroller.h"
+#include "widgets/controls.h"
+#include "widgets/barchart.h"
+#include "platform/printer.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,10 +22,7 @@ const QColor AppearanceRed(200, 30, 30);
 
 QLineEdit *box(const char *name, const QString &tip = {})
 {
-    auto *e = new QLineEdit;
-    e->setObjectName(QString::fromLatin1(name));
-    e->setReadOnly(true);
-    e->setFixedWidth(90);
+    QLineEdit *e = readOnlyBox(name, 90);
     if (!tip.isEmpty())
         e->setToolTip(tip);
     return e;
@@ -55,10 +52,11 @@ QString pairText(int lower)
 
 } // namespace
 
-BallStatsWindow::BallStatsWindow(StatisticsController &ctl) : m_ctl(ctl)
+BallStatsWindow::BallStatsWindow(Printer &printer, const char *objectName, const QString &caption)
+    : m_printer(printer)
 {
-    setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Ball Statistics"));
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowTitle(caption);
 
     m_frame1 = new QGroupBox(QStringLiteral("Statistics for Ball"));
     m_frame1->setObjectName(QStringLiteral("Frame1"));
@@ -119,7 +117,7 @@ BallStatsWindow::BallStatsWindow(StatisticsController &ctl) : m_ctl(ctl)
 
     auto *print = button("Command2", QStringLiteral("Print"), QStringLiteral("Prints the form."));
     auto *close = button("Command1", QStringLiteral("Close"), QStringLiteral("Closes this form."));
-    connect(print, &QPushButton::clicked, this, [this] { m_ctl.printWindow(this); });
+    connect(print, &QPushButton::clicked, this, [this] { m_printer.printWindow(this); });
     connect(close, &QPushButton::clicked, this, &BallStatsWindow::closeWindow);
 
     auto *top = new QHBoxLayout;
@@ -197,11 +195,6 @@ void BallStatsWindow::clearPairings()
     m_pair2->clear();
     m_pairLabel1->clear();
     m_pairLabel2->clear();
-}
-
-void BallStatsWindow::closeWindow()
-{
-    m_ctl.closeBallStatistics();
 }
 
 } // namespace ds

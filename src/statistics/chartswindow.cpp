@@ -1,7 +1,7 @@
 #include "statistics/chartswindow.h"
 
-#include "platform/controls.h"
-#include "statistics/barchart.h"
+#include "widgets/controls.h"
+#include "widgets/barchart.h"
 #include "statistics/statisticscontroller.h"
 
 #include <QHBoxLayout>

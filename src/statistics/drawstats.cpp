@@ -26,29 +26,14 @@ inline void countBall(BallCounts &counts, int ball, int limit)
 
 } // namespace
 
-std::vector<Draw> readHistoryDraws(const QString &path, bool *ok)
+std::array<QString, 6> bestSixTexts(const std::array<QString, 6> &hotBalls)
 {
-    DrawHistory h;
-    const bool read = h.load(path);
-    if (ok)
-        *ok = read;
-    if (!read)
-        return {};
-    // Decoded straight from the bytes, never past the whole records held.
-    const qsizetype whole = h.bytes().size() / DrawRecordSize;
-    const int n = static_cast<int>(std::clamp<qsizetype>(h.count(), 0, std::max<qsizetype>(whole - 1, 0)));
-    const char *data = h.bytes().constData();
-    std::vector<Draw> out(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const char *rec = data + static_cast<qsizetype>(i + 1) * DrawRecordSize;
-        Draw &d = out[static_cast<size_t>(i)];
-        std::memcpy(d.date.data(), rec, 8);
-        for (int k = 0; k < 6; ++k)
-            d.main[static_cast<size_t>(k)] = qFromLittleEndian<qint16>(rec + 8 + 2 * k);
-        d.bonus = qFromLittleEndian<qint16>(rec + 20);
-    }
+    std::array<QString, 6> out;
+    for (size_t k = 0; k < out.size(); ++k)
+        out[k] = hotBalls[k].trimmed().leftJustified(2, QLatin1Char(' '), true);
     return out;
 }
+
 
 int statsBallLimit(int limit)
 {

@@ -31,9 +31,10 @@ using PairCounts = std::array<int, BallTableSize>;
 // Draws of the last 104 that the appearances chart covers.
 inline constexpr int AppearanceDraws = 104;
 
-// Reads the draws of a history file (records 2 to N + 1). A missing file has
-// none; *ok is false when the file exists but cannot be read.
-std::vector<Draw> readHistoryDraws(const QString &path, bool *ok = nullptr);
+
+// The best six as saved from the hot six boxes: each text trimmed and held
+// to two characters, padded with spaces.
+std::array<QString, 6> bestSixTexts(const std::array<QString, 6> &hotBalls);
 
 // The statistics ball limit actually searched: limit held to 1..49.
 int statsBallLimit(int limit);

@@ -1,9 +1,9 @@
 #include "statistics/statisticscontroller.h"
 
 #include "core/appstate.h"
+#include "widgets/childwindow.h"
 #include "core/drawhistory.h"
 #include "core/games.h"
-#include "lotto/mainwindow.h"
 #include "statistics/ballstatswindow.h"
 #include "statistics/chartswindow.h"
 #include "statistics/pairswindow.h"
@@ -22,25 +22,12 @@ const QString FewEntries = QStringLiteral(
 // Fewer draws than this earn the "insufficient" note.
 constexpr int ReliableDraws = 21;
 
-void bringUp(QWidget *w)
-{
-    w->setEnabled(true);
-    w->show();
-    w->raise();
-    w->activateWindow();
-}
-
 } // namespace
 
-QString statsHistoryFile(StatsGame game)
+StatisticsController::StatisticsController(AppState &state, const Platform &platform, QWidget *window,
+                                           QObject *parent)
+    : QObject(parent), m_state(state), m_platform(platform), m_window(window)
 {
-    return historyFileName(game == StatsGame::UK ? CountryUK : CountryIR);
-}
-
-StatisticsController::StatisticsController(MainWindow &main) : QObject(&main), m_main(main)
-{
-    connect(main.ui().mnuUKstats, &QAction::triggered, this, [this] { openStatistics(StatsGame::UK); });
-    connect(main.ui().mnuIRstats, &QAction::triggered, this, [this] { openStatistics(StatsGame::Irish); });
 }
 
 StatisticsController::~StatisticsController() = default;
@@ -51,14 +38,15 @@ void StatisticsController::ensureWindows()
     if (!m_statistics) {
         m_statistics = std::make_unique<StatisticsWindow>(*this);
         m_charts = std::make_unique<ChartsWindow>(*this);
-        m_ballStats = std::make_unique<BallStatsWindow>(*this);
+        m_ballStats = std::make_unique<BallStatsWindow>(*m_platform.printer, "Form6", QStringLiteral("Ball Statistics"));
+        connect(m_ballStats.get(), &BallStatsWindow::closeRequested, this, &StatisticsController::closeBallStatistics);
         m_pairs = std::make_unique<PairsWindow>(*this);
     }
 }
 
 std::vector<Draw> StatisticsController::readDraws() const
 {
-    return readHistoryDraws(m_main.state().filePath(statsHistoryFile(m_game)));
+    return readHistoryDraws(m_state.filePath(rulesOf(m_game).historyFileName()));
 }
 
 void StatisticsController::countPairs(const std::vector<Draw> &draws)
@@ -66,11 +54,11 @@ void StatisticsController::countPairs(const std::vector<Draw> &draws)
     m_pairCounts = consecutivePairCounts(draws, m_ballLimit);
 }
 
-void StatisticsController::openStatistics(StatsGame game)
+void StatisticsController::openStatistics(Game game)
 {
-    const Platform &p = m_main.platform();
+    const Platform &p = m_platform;
     DrawHistory history;
-    const int n = history.load(m_main.state().filePath(statsHistoryFile(game))) ? history.count() : 0;
+    const int n = history.load(m_state.filePath(rulesOf(game).historyFileName())) ? history.count() : 0;
     if (n <= 0) {
         p.dialogs->message(NoEntries);
         return;
@@ -81,16 +69,15 @@ void StatisticsController::openStatistics(StatsGame game)
     ensureWindows();
     hideAll();
     m_game = game;
-    m_ballLimit = game == StatsGame::UK ? UkBallLimit : IrishBallLimit;
+    m_ballLimit = rulesOf(game).mainLimit;
     m_thresholds = {};
     m_pairCounts = {};
     m_pairsChart = false;
     m_pairsFromStatistics = false;
 
-    m_main.hide();
     m_charts->reset();
     m_statistics->reset();
-    bringUp(m_statistics.get());
+    m_statistics->openOver(m_window, OpenerMode::Hide);
 }
 
 void StatisticsController::hideAll()
@@ -108,8 +95,7 @@ void StatisticsController::hideAll()
 
 void StatisticsController::restoreMaxBall()
 {
-    AppState &s = m_main.state();
-    s.maxBall = ballLimitFor(s.countryCode);
+    m_state.maxBall = ballLimitFor(m_state.countryCode);
 }
 
 void StatisticsController::closeStatistics()
@@ -117,14 +103,13 @@ void StatisticsController::closeStatistics()
     restoreMaxBall();
     hideAll();
     m_pairsChart = false;
-    m_main.returnToMain();
+    bringToFront(m_statistics->opener());
 }
 
 void StatisticsController::openCharts()
 {
     m_charts->showBallChart(BallChartKind::Main);
-    m_statistics->hide();
-    bringUp(m_charts.get());
+    m_charts->openOver(m_statistics.get(), OpenerMode::Hide);
 }
 
 void StatisticsController::closeCharts()
@@ -138,27 +123,24 @@ void StatisticsController::closeCharts()
         m_pairs->clearList();
         m_pairs->hide();
     }
-    m_charts->hide();
     m_charts->setEnabled(true);
-    bringUp(m_statistics.get());
+    m_charts->giveBack();
 }
 
 void StatisticsController::openBallStatistics(int ball)
 {
     if (ball < 1 || ball > m_ballLimit)
         return;
-    m_charts->setEnabled(false);
-    m_main.state().maxBall = static_cast<qint16>(m_ballLimit);
+    m_state.maxBall = static_cast<qint16>(m_ballLimit);
     const std::vector<Draw> draws = readDraws();
     m_ballStats->showBall(ballStatistics(draws, ball, m_ballLimit, m_thresholds));
-    bringUp(m_ballStats.get());
+    m_ballStats->openOver(m_charts.get(), OpenerMode::Disable);
 }
 
 void StatisticsController::closeBallStatistics()
 {
     m_ballStats->clearPairings();
-    m_ballStats->hide();
-    bringUp(m_charts.get());
+    m_ballStats->giveBack();
 }
 
 void StatisticsController::openPairs(int row, bool fromStatistics)
@@ -166,26 +148,29 @@ void StatisticsController::openPairs(int row, bool fromStatistics)
     if (row < 1 || row > m_ballLimit - 1)
         return;
     m_pairsFromStatistics = fromStatistics;
-    (fromStatistics ? static_cast<QWidget *>(m_statistics.get()) : static_cast<QWidget *>(m_charts.get()))
-        ->setEnabled(false);
     countPairs(readDraws());
     m_pairs->load(row);
-    bringUp(m_pairs.get());
+    m_pairs->openOver(fromStatistics ? static_cast<QWidget *>(m_statistics.get())
+                                     : static_cast<QWidget *>(m_charts.get()),
+                      OpenerMode::Disable);
 }
 
 void StatisticsController::closePairs()
 {
     m_pairs->clearList();
-    m_pairs->hide();
-    if (m_pairsFromStatistics)
-        bringUp(m_statistics.get());
-    else
-        bringUp(m_charts.get());
+    m_pairs->giveBack();
+}
+
+void StatisticsController::saveBestSix(const std::array<QString, 6> &hotBalls)
+{
+    m_state.bestSix = bestSixTexts(hotBalls);
+    // The hot six of the other game is saved but cannot be used.
+    emit bestSixSaved(m_state.game() == m_game);
 }
 
 void StatisticsController::printWindow(QWidget *window)
 {
-    m_main.platform().printer->printWindow(window);
+    m_platform.printer->printWindow(window);
 }
 
 } // namespace ds

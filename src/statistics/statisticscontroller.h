@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/games.h"
+#include "platform/platform.h"
 #include "statistics/drawstats.h"
 
 #include <QObject>
@@ -11,14 +13,11 @@ class QWidget;
 
 namespace ds {
 
-class MainWindow;
+struct AppState;
 class StatisticsWindow;
 class ChartsWindow;
 class BallStatsWindow;
 class PairsWindow;
-
-// The game a Statistics window works on, fixed when it opens.
-enum class StatsGame { UK, Irish };
 
 // The "UK Stats" and "Irish Stats" entries of the Country menu, and the
 // Statistics, Charts, Ball Statistics and Pairs windows they lead to. The
@@ -28,12 +27,13 @@ enum class StatsGame { UK, Irish };
 class StatisticsController : public QObject {
     Q_OBJECT
 public:
-    explicit StatisticsController(MainWindow &main);
+    // The Statistics window opens in place of `window`, hidden meanwhile.
+    StatisticsController(AppState &state, const Platform &platform, QWidget *window, QObject *parent = nullptr);
     ~StatisticsController() override;
 
     // The menu entries: refuse an empty history, warn about a short one, and
     // open the Statistics window in place of the main window.
-    void openStatistics(StatsGame game);
+    void openStatistics(Game game);
 
     // The windows; null until statistics were first opened.
     StatisticsWindow *statisticsWindow() const { return m_statistics.get(); }
@@ -41,9 +41,9 @@ public:
     BallStatsWindow *ballStatsWindow() const { return m_ballStats.get(); }
     PairsWindow *pairsWindow() const { return m_pairs.get(); }
 
-    MainWindow &main() const { return m_main; }
-    StatsGame game() const { return m_game; }
-    bool isUK() const { return m_game == StatsGame::UK; }
+    const Platform &platform() const { return m_platform; }
+    Game game() const { return m_game; }
+    bool isUK() const { return m_game == Game::UK; }
     // The statistics ball limit: 49 for the UK lotto, 42 for the Irish lotto.
     int ballLimit() const { return m_ballLimit; }
     // The game's draw history, read afresh from its file.
@@ -75,12 +75,21 @@ public:
     // Resets the maximum ball number from the main window's country code.
     void restoreMaxBall();
 
+    // "Save" of the Statistics window: the hot six become the best six.
+    void saveBestSix(const std::array<QString, 6> &hotBalls);
+
+signals:
+    // The best six were saved; `usable` when they are of the current game.
+    void bestSixSaved(bool usable);
+
 private:
     void ensureWindows();
     void hideAll();
 
-    MainWindow &m_main;
-    StatsGame m_game = StatsGame::UK;
+    AppState &m_state;
+    Platform m_platform;
+    QWidget *m_window;
+    Game m_game = Game::UK;
     int m_ballLimit = 49;
     ChartThresholds m_thresholds;
     PairCounts m_pairCounts{};
@@ -93,7 +102,5 @@ private:
     std::unique_ptr<PairsWindow> m_pairs;
 };
 
-// File name of a game's draw history.
-QString statsHistoryFile(StatsGame game);
 
 } // namespace ds

@@ -2,8 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/numbers.h"
-#include "lotto/mainwindow.h"
-#include "platform/controls.h"
+#include "widgets/controls.h"
 #include "statistics/statisticscontroller.h"
 
 #include <QGridLayout>
@@ -206,7 +205,7 @@ void StatisticsWindow::showCoolThree()
 void StatisticsWindow::showWins()
 {
     if (m_hotBall[0]->text().trimmed().isEmpty()) {
-        m_ctl.main().platform().dialogs->message(HotSixFirst);
+        m_ctl.platform().dialogs->message(HotSixFirst);
         return;
     }
     std::array<int, 6> six{};
@@ -223,16 +222,10 @@ void StatisticsWindow::showWins()
 
 void StatisticsWindow::save()
 {
-    MainWindow &main = m_ctl.main();
-    AppState &s = main.state();
-    QPushButton *best6 = main.ui().Command12;
-    best6->setEnabled(false);
-    // The hot six of the other game is saved but cannot be used.
-    if ((s.countryCode == QLatin1String("UK") && m_ctl.isUK())
-        || (s.countryCode == QLatin1String("IR") && !m_ctl.isUK()))
-        best6->setEnabled(true);
+    std::array<QString, 6> hot;
     for (size_t k = 0; k < m_hotBall.size(); ++k)
-        s.bestSix[k] = m_hotBall[k]->text().trimmed().leftJustified(2, QLatin1Char(' '), true);
+        hot[k] = m_hotBall[k]->text();
+    m_ctl.saveBestSix(hot);
     m_save->setText(QStringLiteral("Saved"));
 }
 

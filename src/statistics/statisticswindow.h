@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/childwindow.h"
+#include "widgets/childwindow.h"
 
 #include <array>
 

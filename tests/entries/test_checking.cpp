@@ -13,7 +13,7 @@ const DrawNumbers TheDraw{3, 7, 12, 21, 30, 45, 9};
 
 QString tier(Numbers6 entry, bool irish, bool all)
 {
-    return tierText(matchEntry(entry, TheDraw), irish, all);
+    return tierText(matchEntry(entry, TheDraw), irish ? Game::Irish : Game::UK, all);
 }
 
 } // namespace
@@ -37,10 +37,10 @@ TEST(Tiers, EachTierOfBothGames)
     };
     for (const Case &c : cases) {
         const Match m = matchEntry(c.entry, TheDraw);
-        EXPECT_EQ(tierText(m, false, true), QString::fromLatin1(c.uk)) << numbersText(c.entry).toStdString();
-        EXPECT_EQ(tierText(m, true, true), QString::fromLatin1(c.irish)) << numbersText(c.entry).toStdString();
-        EXPECT_EQ(isWin(m, false), c.ukWin);
-        EXPECT_EQ(isWin(m, true), c.irishWin);
+        EXPECT_EQ(tierText(m, Game::UK, true), QString::fromLatin1(c.uk)) << numbersText(c.entry).toStdString();
+        EXPECT_EQ(tierText(m, Game::Irish, true), QString::fromLatin1(c.irish)) << numbersText(c.entry).toStdString();
+        EXPECT_EQ(isWin(m, Game::UK), c.ukWin);
+        EXPECT_EQ(isWin(m, Game::Irish), c.irishWin);
     }
 }
 
@@ -57,7 +57,7 @@ TEST(Tiers, WinningLineAndDamagedEntries)
     const DrawNumbers d{2, 9, 17, 30, 1, 5, 44};
     const std::vector<Entry> entries{{QByteArray(8, '\0'), {2, 9, 17, 30, 41, 48}},
                                      {QByteArray(8, '\0'), {2, 2, 2, 2, 2, 2}}}; // damaged: repeats
-    const CheckResult r = checkEntries(entries, d, false, false);
+    const CheckResult r = checkEntries(entries, d, Game::UK, false);
     ASSERT_EQ(r.winningLines.size(), 2);
     EXPECT_EQ(r.winningLines[0], "02 09 17 30 41 48 (4 Match)");
     EXPECT_EQ(r.winningLines[1], "02 02 02 02 02 02 (6 Match)");

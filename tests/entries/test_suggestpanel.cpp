@@ -37,7 +37,7 @@ protected:
         type(&w(), "Text10", howMany);
         click(&w(), "Command10");
     }
-    QWidget *form15() { return w().suggest()->constraintsWindow(); }
+    QWidget *form15() { return topLevel("Form15"); }
     void constrain(const QStringList &nine)
     {
         click(&w(), "Command16");

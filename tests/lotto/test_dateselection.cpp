@@ -1,6 +1,6 @@
-#include "lotto/ballshape.h"
+#include "widgets/ballshape.h"
 #include "lotto/dateselection.h"
-#include "platform/monthcalendar.h"
+#include "widgets/monthcalendar.h"
 #include "support/mainfixture.h"
 
 #include <QGroupBox>

@@ -74,7 +74,7 @@ protected:
         chooseDraw(5, 6, 1999);
         chooseSelections(5, 6, 1999);
         click(&w(), "Command3"); // "Maintain"
-        w().ui().List1->addItem(QStringLiteral("a winning line"));
+        child<QListWidget>(&w(), "List1")->addItem(QStringLiteral("a winning line"));
         ASSERT_EQ(caption(5), " 3");
         ASSERT_EQ(state.entryCount, 2);
         ASSERT_FALSE(hidden(mainChild("Frame4")));
@@ -91,9 +91,9 @@ TEST_F(FileDeletionTest, NoToTheFirstQuestionChangesNothing)
     EXPECT_EQ(fakes.dialogs.log, QStringList{CloseAll});
     EXPECT_EQ(form(), nullptr);
     EXPECT_TRUE(w().isEnabled());
-    EXPECT_EQ(lines(w().ui().List2).size(), 2);
-    EXPECT_EQ(lines(w().ui().List1), QStringList{"a winning line"});
-    EXPECT_EQ((QStringList{w().ui().Text1->text(), w().ui().Text2->text(), w().ui().Text3->text()}),
+    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")).size(), 2);
+    EXPECT_EQ(lines(child<QListWidget>(&w(), "List1")), QStringList{"a winning line"});
+    EXPECT_EQ((QStringList{child<QLineEdit>(&w(), "Text1")->text(), child<QLineEdit>(&w(), "Text2")->text(), child<QLineEdit>(&w(), "Text3")->text()}),
               (QStringList{"5/6/1999", "5/6/1999", "2"}));
     for (const char *name : {"Shape1", "Label5", "Frame4", "Command11"})
         EXPECT_FALSE(hidden(mainChild(name))) << name;
@@ -106,7 +106,7 @@ TEST_F(FileDeletionTest, NoToTheFirstQuestionChangesNothing)
 TEST_F(FileDeletionTest, MainWindowIsResetAndEveryCloseEmptiesTheCaptionsAndEnablesCommand2)
 {
     showDrawAndSelections();
-    w().ui().Command3->hide();
+    child<QAbstractButton>(&w(), "Command3")->hide();
     fileMaintenance();
 
     EXPECT_FALSE(w().isEnabled());
@@ -122,8 +122,8 @@ TEST_F(FileDeletionTest, MainWindowIsResetAndEveryCloseEmptiesTheCaptionsAndEnab
         EXPECT_TRUE(hidden(mainChild(QStringLiteral("Shape%1").arg(k)))) << k;
         EXPECT_TRUE(hidden(mainChild(QStringLiteral("Label%1").arg(k + 4)))) << k;
     }
-    EXPECT_EQ(w().ui().List2->count() + w().ui().List1->count(), 0);
-    EXPECT_EQ(w().ui().Text1->text() + w().ui().Text2->text() + w().ui().Text3->text(), QString());
+    EXPECT_EQ(child<QListWidget>(&w(), "List2")->count() + child<QListWidget>(&w(), "List1")->count(), 0);
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text1")->text() + child<QLineEdit>(&w(), "Text2")->text() + child<QLineEdit>(&w(), "Text3")->text(), QString());
     EXPECT_TRUE(hidden(mainChild("Command11")));
     EXPECT_FALSE(hidden(mainChild("Command3")));
     EXPECT_TRUE(hidden(mainChild("Frame4")));
@@ -137,7 +137,7 @@ TEST_F(FileDeletionTest, MainWindowIsResetAndEveryCloseEmptiesTheCaptionsAndEnab
         if (how > 0) {
             chooseDraw(5, 6, 1999);
             ASSERT_EQ(caption(5), " 3");
-            w().ui().Command2->setEnabled(false);
+            child<QAbstractButton>(&w(), "Command2")->setEnabled(false);
             fileMaintenance();
         }
         if (how == 0)

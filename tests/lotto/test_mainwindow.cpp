@@ -1,4 +1,5 @@
-#include "lotto/ballshape.h"
+#include "widgets/ballshape.h"
+#include "lotto/drawframe.h"
 #include "support/mainfixture.h"
 
 #include <QGroupBox>
@@ -29,7 +30,7 @@ TEST_F(MainWindowTest, FirstRunSetsUpTheUkLotto)
     EXPECT_TRUE(hidden(child<QWidget>(&w(), "Command14")));
     EXPECT_TRUE(child<QAction>(&w(), "mnuPT")->isEnabled());
     EXPECT_TRUE(menuAction(&w(), "mnu3wheel")->isEnabled());
-    EXPECT_EQ(w().picture(), 1);
+    EXPECT_EQ(child<QLabel>(&w(), "Image8")->property("picture").toInt(), 1);
     EXPECT_EQ(child<QLineEdit>(&w(), "Text3")->text(), "0");
     EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
     EXPECT_TRUE(hidden(child<QWidget>(&w(), "Command11")));
@@ -55,7 +56,7 @@ TEST_F(MainWindowTest, RememberedIrishLotto)
     EXPECT_FALSE(hidden(child<QWidget>(&w(), "Command14")));
     EXPECT_FALSE(child<QAction>(&w(), "mnuPT")->isEnabled());
     EXPECT_FALSE(menuAction(&w(), "mnu3wheel")->isEnabled());
-    EXPECT_EQ(w().picture(), 2);
+    EXPECT_EQ(child<QLabel>(&w(), "Image8")->property("picture").toInt(), 2);
 }
 
 TEST_F(MainWindowTest, AnyOtherRememberedValueGivesUk)
@@ -135,7 +136,7 @@ TEST_F(MainWindowTest, IrelandWhileUkResetsTheDisplayAndIsRemembered)
 {
     start();
     QSignalSpy switched(&w(), &ds::MainWindow::countrySwitched);
-    w().showDraw(ds::Draw::make(QStringLiteral("05061999"), {3, 7, 12, 21, 30, 45}, 9));
+    child<ds::DrawFrame>(&w(), "Frame1")->showDraw(ds::Draw::make(QStringLiteral("05061999"), {3, 7, 12, 21, 30, 45}, 9));
     child<QListWidget>(&w(), "List2")->addItem(QStringLiteral("01 02 03 04 05 06 ( )"));
     child<QListWidget>(&w(), "List1")->addItem(QStringLiteral("x"));
     type(&w(), "Text1", QStringLiteral("5/6/1999"));
@@ -196,7 +197,7 @@ TEST_F(MainWindowTest, ThunderballWhileUkStoresNothing)
 TEST_F(MainWindowTest, ShowDrawColoursAndCaptions)
 {
     start();
-    w().showDraw(ds::Draw::make(QStringLiteral("05061999"), {7, 10, 19, 23, 30, 40}, 49));
+    child<ds::DrawFrame>(&w(), "Frame1")->showDraw(ds::Draw::make(QStringLiteral("05061999"), {7, 10, 19, 23, 30, 40}, 49));
     const struct { const char *shape; const char *label; QColor fill; QColor text; const char *caption; } balls[] = {
         {"Shape1", "Label5", Qt::white, Qt::black, " 7"}, {"Shape2", "Label6", Qt::blue, Qt::white, "10"},
         {"Shape3", "Label7", Qt::blue, Qt::white, "19"}, {"Shape4", "Label8", Qt::red, Qt::white, "23"},
@@ -212,8 +213,6 @@ TEST_F(MainWindowTest, ShowDrawColoursAndCaptions)
         EXPECT_EQ(label->text(), QString::fromLatin1(b.caption));
     }
     EXPECT_EQ(state.displayedDraw, (std::array<qint16, 7>{7, 10, 19, 23, 30, 40, 49}));
-    w().colourBall(8, 1); // outside 1..7: nothing happens
-    w().colourBall(0, 1);
 }
 
 TEST_F(MainWindowTest, ExitAndClosingEndTheProgram)

@@ -15,7 +15,7 @@ const QString Sure = "Are you sure you want to delete this entry? You should onl
 
 class SecondDrawTest : public MainFixture {
 protected:
-    QWidget *form5() { return w().secondDraw()->dialog(); }
+    QWidget *form5() { return topLevel("Form5"); }
     QString firstBall() { return child<QLabel>(&w(), "Label5")->text(); }
 };
 

@@ -19,16 +19,14 @@ TEST_F(ShippedStatsTest, NumberTwentyThreeWasDrawn282TimesAsAMainNumber)
     ASSERT_EQ(report.added, 2065);
     start();
     trigger(&w(), "mnuUKstats");
-    auto *ctl = w().findChild<ds::StatisticsController *>();
-    ASSERT_NE(ctl, nullptr);
-    QWidget *form4 = ctl->statisticsWindow();
+    QWidget *form4 = topLevel("Form4");
     ASSERT_NE(form4, nullptr);
     EXPECT_TRUE(form4->isVisible());
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
 
     click(form4, "Command7"); // Indepth Analysis
-    ctl->chartsWindow()->clickRow(23);
-    QWidget *form6 = ctl->ballStatsWindow();
+    topLevel<ds::ChartsWindow>("Form8")->clickRow(23);
+    QWidget *form6 = topLevel("Form6");
     ASSERT_NE(form6, nullptr);
     EXPECT_EQ(child<QLineEdit>(form6, "Text2")->text(), "282");
     EXPECT_EQ(child<QLineEdit>(form6, "Text1")->text(), QString::number(qRound64(2065 * 6 / 49.0)));

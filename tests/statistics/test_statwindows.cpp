@@ -1,5 +1,5 @@
 #include "statistics/ballstatswindow.h"
-#include "statistics/barchart.h"
+#include "widgets/barchart.h"
 #include "statistics/chartswindow.h"
 #include "statistics/pairswindow.h"
 #include "statistics/statisticscontroller.h"
@@ -125,14 +125,13 @@ void closeBy(How how, QWidget *form, const char *button)
 
 class StatWindowsTest : public MainFixture {
 protected:
-    ds::StatisticsController *ctl() { return w().findChild<ds::StatisticsController *>(); }
-    QWidget *form4() { return ctl()->statisticsWindow(); }
-    QWidget *form6() { return ctl()->ballStatsWindow(); }
-    QWidget *form16() { return ctl()->pairsWindow(); }
-    ds::ChartsWindow *form8() { return ctl()->chartsWindow(); }
+    QWidget *form4() { return topLevel("Form4"); }
+    QWidget *form6() { return topLevel("Form6"); }
+    QWidget *form16() { return topLevel("Form16"); }
+    ds::ChartsWindow *form8() { return topLevel<ds::ChartsWindow>("Form8"); }
     ds::BarChart *chart(QWidget *form, const char *name = "MSChart1") { return child<ds::BarChart>(form, name); }
     QComboBox *combo() { return child<QComboBox>(form16(), "Combo1"); }
-    QAbstractButton *best6() { return w().ui().Command12; }
+    QAbstractButton *best6() { return child<QAbstractButton>(&w(), "Command12"); }
 
     // The text of a line edit or label.
     QString text(QWidget *form, const char *name)

@@ -1,18 +1,17 @@
 #include "support/mainfixture.h"
 
-#include "lotto/dateselection.h"
-#include "platform/monthcalendar.h"
+#include "widgets/monthcalendar.h"
 
 namespace dstest {
 
 QWidget *MainFixture::dialog()
 {
-    return window->dateDialog();
+    return topLevel("Form2");
 }
 
 void MainFixture::pickDate(int d, int m, int y)
 {
-    window->dateDialog()->calendar()->setDate(d, m, y);
+    child<ds::MonthCalendar>(dialog(), "Calendar1")->setDate(d, m, y);
     click(dialog(), "Command2");
 }
 

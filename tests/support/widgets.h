@@ -23,6 +23,19 @@ T *child(QObject *root, const char *name)
     return w;
 }
 
+// The top-level window (a window opened over another has no parent) with the
+// given objectName, the most recently created first; null when there is none.
+template <typename T = QWidget>
+T *topLevel(const char *name)
+{
+    const QWidgetList all = QApplication::topLevelWidgets();
+    for (auto it = all.rbegin(); it != all.rend(); ++it)
+        if ((*it)->objectName() == QLatin1String(name))
+            if (T *t = qobject_cast<T *>(*it))
+                return t;
+    return nullptr;
+}
+
 inline void click(QObject *root, const char *name)
 {
     auto *b = child<QAbstractButton>(root, name);

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QFont>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+
+class QMenu;
+class QAction;
 
 namespace ds {
 
@@ -23,5 +28,20 @@ inline QPushButton *button(const char *name, const QString &caption, const QStri
         b->setToolTip(tip);
     return b;
 }
+
+// A named text box, of a fixed width when one is given.
+QLineEdit *lineBox(const char *name, int width = 0);
+
+// A box the program fills and the player only reads: it looks read-only and
+// takes no Tab stop.
+QLineEdit *readOnlyBox(const char *name, int width = 0);
+void makeReadOnly(QLineEdit *box);
+
+// The fixed-pitch font of entry lists and histories.
+QFont fixedPitchFont();
+
+// A named menu entry and a named submenu.
+QAction *menuItem(QMenu *menu, const char *name, const QString &caption);
+QMenu *subMenu(QMenu *parent, const char *name, const QString &caption);
 
 } // namespace ds

@@ -1,7 +1,9 @@
-#include "platform/monthcalendar.h"
+#include "widgets/monthcalendar.h"
 
 #include <QCalendarWidget>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ds {
 
@@ -20,6 +22,21 @@ MonthCalendar::MonthCalendar(QWidget *parent)
         emit dateChanged();
     });
     connect(m_cal, &QCalendarWidget::clicked, this, [this] { m_none = false; });
+    connect(m_cal, &QCalendarWidget::activated, this, [this] {
+        m_none = false;
+        emit activated();
+    });
+    // Turning the page selects the same day of the new month (its last day
+    // when the month is shorter), so the date confirmed is on the page shown.
+    connect(m_cal, &QCalendarWidget::currentPageChanged, this, [this](int year, int month) {
+        const QDate selected = m_cal->selectedDate();
+        if (selected.year() == year && selected.month() == month)
+            return;
+        const QDate first(year, month, 1);
+        const QDate target(year, month, std::min(selected.day(), first.daysInMonth()));
+        if (target.isValid() && target >= m_cal->minimumDate() && target <= m_cal->maximumDate())
+            m_cal->setSelectedDate(target);
+    });
     setFocusProxy(m_cal);
 }
 
@@ -66,6 +83,17 @@ void MonthCalendar::setDate(const QDate &date)
 void MonthCalendar::moveForwardOneWeek()
 {
     setDate(m_cal->selectedDate().addDays(7));
+}
+
+void MonthCalendar::setMarkedDates(const QList<QDate> &dates)
+{
+    for (const QDate &d : std::as_const(m_marked))
+        m_cal->setDateTextFormat(d, QTextCharFormat());
+    m_marked = dates;
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (const QDate &d : std::as_const(m_marked))
+        m_cal->setDateTextFormat(d, bold);
 }
 
 void MonthCalendar::clearSelection()

@@ -1,4 +1,4 @@
-#include "platform/monthcalendar.h"
+#include "widgets/monthcalendar.h"
 
 #include <QCalendarWidget>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "lotto/ballshape.h"
+#include "widgets/ballshape.h"
 
 #include <QPainter>
 

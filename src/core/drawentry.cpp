@@ -1,4 +1,4 @@
-#include "lotto/drawentry.h"
+#include "core/drawentry.h"
 
 #include "core/numbers.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QWidget>
 
 class QCalendarWidget;
@@ -29,13 +30,21 @@ public:
 
     QCalendarWidget *widget() const { return m_cal; }
 
+    // Shows the given days in bold (the days that hold something); the days
+    // marked before are shown plainly again.
+    void setMarkedDates(const QList<QDate> &dates);
+    bool isMarked(const QDate &date) const { return m_marked.contains(date); }
+
 signals:
     // Raised after the selected date changes, by the player or the program.
     void dateChanged();
+    // A day was double-clicked, or Enter was pressed on it: it is confirmed.
+    void activated();
 
 private:
     QCalendarWidget *m_cal;
     bool m_none = false;
+    QList<QDate> m_marked;
 };
 
 } // namespace ds

@@ -1,4 +1,4 @@
-#include "statistics/barchart.h"
+#include "widgets/barchart.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,0 +1,43 @@
+#include "app/startup.h"
+
+#include "core/appstate.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QStandardPaths>
+
+namespace ds {
+
+void identifyApplication()
+{
+    QApplication::setOrganizationName(QStringLiteral("Drawsmith"));
+    QApplication::setApplicationName(QStringLiteral("Drawsmith"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Drawsmith"));
+    QApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/drawsmith-256.png"), QSize(256, 256));
+    QApplication::setWindowIcon(icon);
+}
+
+QString shippedFolderFor(const QString &executableFolder)
+{
+    return QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral(DRAWSMITH_SHIPPED_FROM_BIN)));
+}
+
+ProgramFolderChoice settleProgramFolder(AppState &state, const QString &executableFolder)
+{
+    const ProgramFolderChoice choice = chooseProgramFolder(
+        executableFolder, shippedFolderFor(executableFolder),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (choice.perUser) {
+        const FillResult filled = fillProgramFolder(choice.shippedFolder, choice.folder);
+        for (const QString &name : filled.failed)
+            qWarning("Drawsmith: could not copy %s into %s", qPrintable(name), qPrintable(choice.folder));
+    }
+    state.programFolder = choice.folder;
+    state.programFolderRule = choice.rule;
+    return choice;
+}
+
+} // namespace ds

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ds {
+
+class BallRow;
+struct AppState;
+struct Draw;
+
+// The "Result of Draw" frame of the main window: the date of the draw on
+// display, its seven balls, and Change, Delete and Second Draw.
+class DrawFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit DrawFrame(AppState &state, QWidget *parent = nullptr);
+
+    // The show-draw procedure: the draw becomes the displayed draw and its
+    // seven balls are coloured, numbered and shown.
+    void showDraw(const Draw &draw);
+
+    void setDateText(const QString &text);
+    QString dateText() const;
+    bool hasDate() const;
+
+    void hideBalls();
+    void hideNumbers();
+    void clearBallCaptions();
+    // Empties the date and hides the balls and their numbers.
+    void clearDraw();
+
+    // Second Draw is offered for the Irish lotto only.
+    void setSecondDrawOffered(bool offered);
+    // "Draw 1 of 2" or "Draw 2 of 2" beside the date; empty hides it.
+    void setDrawOfTwo(int drawNumber);
+
+signals:
+    void changeClicked();
+    void deleteClicked();
+    void secondDrawClicked();
+
+private:
+    AppState &m_state;
+    QLineEdit *m_date;
+    QLabel *m_drawOfTwo;
+    BallRow *m_balls;
+    QPushButton *m_change, *m_delete, *m_second;
+};
+
+} // namespace ds

@@ -1,0 +1,134 @@
+// The installed program's start-up, driven against a copy installed into a
+// temporary prefix (run by install_test.sh, which names the prefix in
+// DRAWSMITH_TEST_PREFIX and gives the run a private HOME).
+#include "app/startup.h"
+#include "core/drawhistory.h"
+#include "lotto/dateselection.h"
+#include "platform/monthcalendar.h"
+#include "support/mainfixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+
+using namespace dstest;
+
+namespace {
+
+const QString StoredKey = QStringLiteral("10102015");
+const std::array<qint16, 6> StoredMain{4, 8, 15, 16, 23, 42};
+const qint16 StoredBonus = 7;
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class Installed : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(prefix().isEmpty()) << "run through install_test.sh";
+        ds::identifyApplication();
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(" | ").toStdString();
+        EXPECT_TRUE(fakes.dialogs.unexpected.isEmpty()) << fakes.dialogs.unexpected.join(" | ").toStdString();
+    }
+    static QString prefix() { return qEnvironmentVariable("DRAWSMITH_TEST_PREFIX"); }
+    static QString userFolder() { return QDir::home().filePath(QStringLiteral(".local/share/Drawsmith/Drawsmith")); }
+    static QString shipped(const QString &name) { return prefix() + QStringLiteral("/share/drawsmith/") + name; }
+
+    // What main() does, on the installed executable's folder.
+    void start()
+    {
+        choice = ds::settleProgramFolder(state, prefix() + QStringLiteral("/bin"));
+        window = std::make_unique<ds::MainWindow>(state, fakes.platform());
+        window->show();
+    }
+    void pickDraw(int d, int m, int y)
+    {
+        click(window.get(), "Command1");
+        window->dateDialog()->calendar()->setDate(d, m, y);
+        click(window->dateDialog(), "Command2");
+    }
+    static int storedRecord(ds::DrawHistory &h)
+    {
+        return h.load(userFolder() + QStringLiteral("/UK.exe")) ? h.findFirst(StoredKey) : -1;
+    }
+
+    FakePlatform fakes;
+    ds::AppState state;
+    ds::ProgramFolderChoice choice;
+    std::unique_ptr<ds::MainWindow> window;
+};
+
+} // namespace
+
+TEST_F(Installed, FirstStartWorksInThePlayersFolderAndStoresADraw)
+{
+    start();
+    EXPECT_TRUE(choice.perUser);
+    EXPECT_EQ(state.programFolder, userFolder());
+    EXPECT_EQ(state.programFolderRule, choice.rule);
+    EXPECT_EQ(QFileInfo(choice.shippedFolder).canonicalFilePath(),
+              QFileInfo(prefix() + QStringLiteral("/share/drawsmith")).canonicalFilePath());
+    EXPECT_TRUE(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
+    EXPECT_EQ(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+
+    const QByteArray shippedUk = readFile(shipped(QStringLiteral("UK.exe")));
+    ASSERT_GT(shippedUk.size(), 0);
+    ASSERT_EQ(readFile(userFolder() + QStringLiteral("/UK.exe")), shippedUk);
+    ds::DrawHistory h;
+    ASSERT_EQ(storedRecord(h), 0) << "the shipped history already holds the draw";
+
+    pickDraw(10, 10, 2015);
+    ASSERT_TRUE(window->dateDialog()->isVisible()) << "the numbers face should ask for the draw";
+    const QStringList seven{"4", "8", "15", "16", "23", "42", "7"};
+    for (int k = 0; k < 7; ++k)
+        type(window->dateDialog(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), seven[k]);
+    click(window->dateDialog(), "Command1");
+    EXPECT_FALSE(window->dateDialog()->isVisible());
+
+    EXPECT_EQ(readFile(userFolder() + QStringLiteral("/UK.exe")).size(), shippedUk.size() + ds::DrawRecordSize);
+    const int r = storedRecord(h);
+    ASSERT_GT(r, 0);
+    EXPECT_EQ(h.record(r).main, StoredMain);
+    EXPECT_EQ(h.record(r).bonus, StoredBonus);
+    EXPECT_EQ(readFile(shipped(QStringLiteral("UK.exe"))), shippedUk);
+}
+
+TEST_F(Installed, SecondStartKeepsTheStoredDraw)
+{
+    start();
+    EXPECT_EQ(state.programFolder, userFolder());
+    ds::DrawHistory h;
+    const int r = storedRecord(h);
+    ASSERT_GT(r, 0);
+    EXPECT_EQ(h.record(r).main, StoredMain);
+
+    // Shown straight from the history, without asking for the numbers.
+    pickDraw(10, 10, 2015);
+    EXPECT_FALSE(window->dateDialog()->isVisible());
+    EXPECT_EQ(state.displayedDrawDate, StoredKey);
+    EXPECT_EQ(state.displayedDraw[0], 4);
+    EXPECT_EQ(state.displayedDraw[6], 7);
+}
+
+// Run from the build folder, which holds the shipped histories, nothing of the
+// above applies: the build folder is the program folder and the player's data
+// folder is left alone.
+TEST(BuildFolder, IsTheProgramFolder)
+{
+    ds::identifyApplication();
+    ds::AppState state;
+    const ds::ProgramFolderChoice choice = ds::settleProgramFolder(state, QStringLiteral(DRAWSMITH_BUILD_PROGRAM_DIR));
+    EXPECT_FALSE(choice.perUser);
+    EXPECT_EQ(state.programFolder, QDir::cleanPath(QStringLiteral(DRAWSMITH_BUILD_PROGRAM_DIR)));
+    EXPECT_EQ(state.programFolderRule, choice.rule);
+    EXPECT_FALSE(QFileInfo::exists(QDir::home().filePath(QStringLiteral(".local/share/Drawsmith"))));
+}
