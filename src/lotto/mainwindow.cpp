@@ -13,6 +13,7 @@
 #include "lotto/filedeletion.h"
 #include "lotto/seconddraw.h"
 #include "statistics/statisticscontroller.h"
+#include "thunderball/thunderballcontroller.h"
 #include "widgets/controls.h"
 
 #include <QCloseEvent>
@@ -196,6 +197,7 @@ void MainWindow::buildControllers()
     m_fileMaintenance = std::make_unique<FileMaintenanceController>(*m_drawFrame, *m_selections, *m_winningFrame,
                                                                     m_state, m_platform, this);
     m_statistics = std::make_unique<StatisticsController>(m_state, m_platform, this);
+    m_thunderball = std::make_unique<ThunderballController>(m_state, m_platform, this);
 
     connect(m.mnuSSE, &QAction::triggered, m_standing.get(), &StandingEntryController::save);
     connect(m.mnuOSE, &QAction::triggered, m_standing.get(), &StandingEntryController::open);
@@ -280,7 +282,7 @@ void MainWindow::onThunderball()
 {
     if (m_state.countryCode == CountryIR || m_state.countryCode.isEmpty())
         m_platform.settings->setValue(QString::fromLatin1(RememberedCountryKey), QStringLiteral("U"));
-    // The Thunderball window itself opens from here once it exists.
+    m_thunderball->open();
 }
 
 void MainWindow::onChangeDraw()

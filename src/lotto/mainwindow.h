@@ -25,6 +25,7 @@ class SelectionsFrame;
 class StandingEntryController;
 class StatisticsController;
 class SuggestController;
+class ThunderballController;
 class WinningController;
 class WinningFrame;
 
@@ -92,6 +93,7 @@ private:
     std::unique_ptr<DrawHistoryController> m_history;
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     std::unique_ptr<StatisticsController> m_statistics;
+    std::unique_ptr<ThunderballController> m_thunderball;
 };
 
 // Key of the remembered game in the per-user settings store.

@@ -41,6 +41,8 @@ inline constexpr char MsgResultsFull[] =
     "The results file is full: it holds 32767 results, the most a file can hold.";
 inline constexpr char MsgEntryNotSaved[] =
     "The entries could not be saved. Your entries file has not been changed.";
+inline constexpr char MsgEntryNotDeleted[] =
+    "The entry could not be deleted. Your entries file has not been changed.";
 inline constexpr char MsgEntriesFull[] =
     "The entries file for this date is full: it holds 32767 entries, the most a file can hold.";
 // Auto Add asked for more entries than the file has room for.

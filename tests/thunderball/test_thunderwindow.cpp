@@ -1,0 +1,304 @@
+// The Thunderball window and its result entry and entries windows, driven
+// through their controls with the platform fakes.
+#include "support/fakes.h"
+#include "support/testfolder.h"
+#include "support/widgets.h"
+#include "thunderball/maintainwindow.h"
+#include "thunderball/resultentrywindow.h"
+#include "thunderball/thunderinput.h"
+#include "thunderball/thunderwindow.h"
+#include "thunderrecords.h"
+#include "widgets/monthcalendar.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QMainWindow>
+#include <QSlider>
+
+using namespace dstest;
+
+namespace {
+
+const QByteArray Result5 = thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8);
+
+class ThunderWindowTest : public ::testing::Test {
+protected:
+    void open()
+    {
+        opener.show();
+        window = std::make_unique<ds::ThunderballWindow>(dir.path(), platform);
+        window->openFrom(&opener);
+        fakes.dialogs.busyCount = 0;
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(fakes.dialogs.unexpected.isEmpty()) << "unscripted question";
+        EXPECT_EQ(fakes.dialogs.busyDepth, 0) << "hourglass left on";
+    }
+
+    ds::ThunderballWindow &w() { return *window; }
+    QWidget *form21() { return window->resultEntry(); }
+    QWidget *form22() { return window->maintainWindow(); }
+    // The player picks a date on the calendar.
+    void pick(int d, int m, int y) { window->calendar()->widget()->setSelectedDate(QDate(y, m, d)); }
+    QString label(const char *name) { return child<QLabel>(window.get(), name)->text(); }
+    QStringList resultLabels()
+    {
+        QStringList out;
+        for (const char *n : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"})
+            out << label(n);
+        return out;
+    }
+    QStringList list(const char *name) { return lines(child<QListWidget>(window.get(), name)); }
+    void typeSix(QWidget *form, const std::vector<const char *> &names, const QStringList &values)
+    {
+        for (size_t i = 0; i < names.size(); ++i)
+            type(form, names[i], values[static_cast<qsizetype>(i)]);
+    }
+    void enterResult(const QStringList &six)
+    {
+        typeSix(form21(), {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}, six);
+        click(form21(), "Command1");
+    }
+    void enterEntry(const QStringList &six)
+    {
+        typeSix(form22(), {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"}, six);
+        click(form22(), "Command2");
+    }
+
+    TestFolder dir;
+    FakePlatform fakes;
+    ds::Platform platform = fakes.platform();
+    QMainWindow opener;
+    std::unique_ptr<ds::ThunderballWindow> window;
+};
+
+} // namespace
+
+TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowAndGivesItBack)
+{
+    dir.write("thresult.exe", Result5);
+    dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    open();
+    EXPECT_TRUE(opener.isMinimized());
+    EXPECT_TRUE(w().isVisible());
+    EXPECT_EQ(w().calendar()->date(), QDate(2026, 12, 5));
+    EXPECT_EQ(resultLabels(), (QStringList{" 3", " 8", "14", "20", "31", " 8"}));
+    EXPECT_EQ(list("List1"), QStringList{"03 08 14 20 31 Thunderball 08"});
+    EXPECT_EQ(list("List2"), (QStringList{QString(32, '-'), "Results for draw date 5 12 2026",
+                                          "03 08 14 20 31 08 Match 5 + TB £250000"}));
+    EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £250000"));
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 1"));
+    EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 1"));
+
+    click(&w(), "Command1");
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_FALSE(opener.isMinimized());
+}
+
+TEST_F(ThunderWindowTest, ExitAndEscapeCloseLikeClose)
+{
+    open();
+    trigger(&w(), "mnuExit");
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_FALSE(opener.isMinimized());
+    w().openFrom(&opener);
+    QTest::keyClick(&w(), Qt::Key_Escape);
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_FALSE(opener.isMinimized());
+}
+
+TEST_F(ThunderWindowTest, APickedDateShowsItsResultWednesdaysIncluded)
+{
+    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 3, 4, 5}, 6));
+    open();
+    pick(9, 12, 2026);
+    EXPECT_EQ(resultLabels(), (QStringList{" 1", " 2", " 3", " 4", " 5", " 6"}));
+    pick(12, 12, 2026);
+    EXPECT_EQ(resultLabels(), (QStringList{"", "", "", "", "", ""}));
+    EXPECT_EQ(fakes.dialogs.busyCount, 2);
+}
+
+TEST_F(ThunderWindowTest, AddRefusesAFridayAndADateWithAResult)
+{
+    dir.write("thresult.exe", Result5);
+    open();
+    click(&w(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QString(ds::thunder::MsgResultExists));
+    pick(4, 12, 2026);
+    click(&w(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("You must select a Saturday date on the calendar"));
+    EXPECT_FALSE(form21()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+}
+
+TEST_F(ThunderWindowTest, SavingAResult)
+{
+    open(); // no results file
+    click(&w(), "Command2");
+    ASSERT_TRUE(form21()->isVisible());
+    EXPECT_FALSE(w().isEnabled());
+
+    enterResult({"31", "5", "20", "5", "14", "8"}); // 5 twice
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+    EXPECT_TRUE(form21()->isVisible());
+    EXPECT_EQ(form21()->focusWidget(), child<QLineEdit>(form21(), "Text4"));
+    EXPECT_FALSE(dir.exists("thresult.exe"));
+
+    enterResult({"31", "5", "20", "8", "14", "8"});
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 5, 12, 2026, {5, 8, 14, 20, 31}, 8));
+    EXPECT_FALSE(form21()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(resultLabels(), (QStringList{" 5", " 8", "14", "20", "31", " 8"}));
+}
+
+TEST_F(ThunderWindowTest, QuitWritesNothing)
+{
+    open();
+    click(&w(), "Command2");
+    typeSix(form21(), {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}, {"1", "2", "3", "4", "5", "6"});
+    click(form21(), "Command2");
+    EXPECT_FALSE(form21()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_FALSE(dir.exists("thresult.exe"));
+}
+
+TEST_F(ThunderWindowTest, DeletingTheDisplayedResult)
+{
+    const QByteArray r12 = thRec(0, 0, 12, 12, 2026, {1, 2, 3, 4, 5}, 6);
+    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8) + r12);
+    dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    open();
+    fakes.dialogs.answer(false);
+    click(&w(), "Command4");
+    EXPECT_EQ(fakes.dialogs.questions.size(), 1);
+    EXPECT_EQ(dir.read("thresult.exe").left(22), thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+
+    fakes.dialogs.answer(true);
+    click(&w(), "Command4");
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 12, 12, 2026, {1, 2, 3, 4, 5}, 6) + r12);
+    EXPECT_EQ(resultLabels(), (QStringList{"", "", "", "", "", ""}));
+    EXPECT_TRUE(list("List2").isEmpty());
+    EXPECT_EQ(list("List1").size(), 1);
+
+    click(&w(), "Command4");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("There is no entry to delete"));
+}
+
+TEST_F(ThunderWindowTest, DeletingASelectedEntry)
+{
+    dir.write("TH05122026.lot", thRec(3, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1)
+                                    + thRec(2, 2, 5, 12, 2026, {6, 7, 8, 9, 10}, 2)
+                                    + thRec(3, 2, 5, 12, 2026, {11, 12, 13, 14, 15}, 3));
+    open();
+    click(&w(), "Command3");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("You have not selected an entry in the above list to delete"));
+    auto *l1 = child<QListWidget>(&w(), "List1");
+    l1->setCurrentRow(1);
+    click(&w(), "Command3");
+    EXPECT_EQ(list("List1"), (QStringList{"01 02 03 04 05 Thunderball 01", "11 12 13 14 15 Thunderball 03"}));
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 2"));
+    EXPECT_EQ(dir.read("TH05122026.lot").left(44), thRec(2, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1)
+                                                       + thRec(3, 2, 5, 12, 2026, {11, 12, 13, 14, 15}, 3));
+}
+
+TEST_F(ThunderWindowTest, TheWeeksSlider)
+{
+    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                  + thRec(0, 0, 19, 12, 2026, {3, 8, 14, 20, 30}, 1));
+    dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    open();
+    auto *slider = child<QSlider>(&w(), "Slider1");
+    slider->setValue(3);
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 3, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 3"));
+    EXPECT_EQ(list("List2").filter("No results recorded for this draw date").size(), 1);
+    EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £250100"));
+
+    // A date without entries keeps no file.
+    pick(12, 12, 2026);
+    slider->setValue(5);
+    EXPECT_FALSE(dir.exists("TH12122026.lot"));
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 0"));
+}
+
+TEST_F(ThunderWindowTest, MaintainRefusesAFridayAndDisablesTheWindow)
+{
+    open();
+    pick(11, 12, 2026);
+    click(&w(), "Command5");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("You must select a Saturday date on the calendar"));
+    EXPECT_FALSE(form22()->isVisible());
+    pick(12, 12, 2026);
+    click(&w(), "Command5");
+    EXPECT_TRUE(form22()->isVisible());
+    EXPECT_FALSE(w().isEnabled());
+}
+
+TEST_F(ThunderWindowTest, ManualAddAndClear)
+{
+    open();
+    click(&w(), "Command5");
+    enterEntry({"3", "8", "14", "20", "35", "8"});
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("One or more of your numbers are invalid"));
+    EXPECT_EQ(form22()->focusWidget(), child<QLineEdit>(form22(), "Text6"));
+    EXPECT_FALSE(dir.exists("TH05122026.lot"));
+
+    enterEntry({"31", "8", "14", "20", "3", "8"});
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("Added"));
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 1"));
+    EXPECT_EQ(child<QLineEdit>(form22(), "Text2")->text(), QStringLiteral("31")); // the boxes keep their numbers
+
+    click(form22(), "Command3");
+    for (const char *n : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"})
+        EXPECT_TRUE(child<QLineEdit>(form22(), n)->text().isEmpty()) << n;
+
+    // Close refreshes the Thunderball window: weeks 0 becomes 1.
+    click(form22(), "Command1");
+    EXPECT_FALSE(form22()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(list("List1"), QStringList{"03 08 14 20 31 Thunderball 08"});
+    EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 1"));
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+}
+
+TEST_F(ThunderWindowTest, AutoAdd)
+{
+    open(); // no results: the pool is weighted by thirty random draws
+    click(&w(), "Command5");
+    type(form22(), "Text1", "0");
+    click(form22(), "Command4");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"Added"});
+    EXPECT_FALSE(dir.exists("TH05122026.lot"));
+
+    type(form22(), "Text1", "60");
+    click(form22(), "Command4");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("Added"));
+    EXPECT_EQ(fakes.random.seeds, 2); // reseeded after the pool, before the picks
+    EXPECT_EQ(fakes.dialogs.busyCount, 1); // more than 50
+    EXPECT_EQ(dir.read("TH05122026.lot").size(), 60 * 22);
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 60"));
+
+    type(form22(), "Text1", "40000");
+    click(form22(), "Command4");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("One or more of your numbers are invalid"));
+    EXPECT_EQ(dir.read("TH05122026.lot").size(), 60 * 22);
+
+    QTest::keyClick(form22(), Qt::Key_Escape); // Close
+    EXPECT_EQ(list("List1").size(), 60);
+}
+
+TEST_F(ThunderWindowTest, ImportResultsIntoTheResultsFile)
+{
+    dir.write("results.csv", "date,n1,n2,n3,n4,n5,thunderball\n2009-12-05,31,5,20,8,14,8\n");
+    fakes.clock.date = QDate(2009, 12, 5);
+    open();
+    fakes.dialogs.answerFile(dir.file("results.csv"));
+    trigger(&w(), "mnuImport");
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.messages[0].startsWith("1 result added")) << fakes.dialogs.messages[0].toStdString();
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 5, 12, 2009, {5, 8, 14, 20, 31}, 8));
+    EXPECT_EQ(resultLabels(), (QStringList{" 5", " 8", "14", "20", "31", " 8"}));
+}
