@@ -1,16 +1,21 @@
 // The Thunderball window and its result entry and entries windows, driven
 // through their controls with the platform fakes.
+#include "statistics/ballstatswindow.h"
 #include "support/fakes.h"
+#include "support/mainfixture.h"
 #include "support/testfolder.h"
 #include "support/widgets.h"
 #include "thunderball/maintainwindow.h"
 #include "thunderball/resultentrywindow.h"
 #include "thunderball/thunderinput.h"
+#include "thunderball/thunderstatswindows.h"
+#include "widgets/barchart.h"
 #include "thunderball/thunderwindow.h"
 #include "thunderrecords.h"
 #include "widgets/monthcalendar.h"
 
 #include <QCalendarWidget>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QSlider>
@@ -301,4 +306,101 @@ TEST_F(ThunderWindowTest, ImportResultsIntoTheResultsFile)
     EXPECT_TRUE(fakes.dialogs.messages[0].startsWith("1 result added")) << fakes.dialogs.messages[0].toStdString();
     EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 5, 12, 2009, {5, 8, 14, 20, 31}, 8));
     EXPECT_EQ(resultLabels(), (QStringList{" 5", " 8", "14", "20", "31", " 8"}));
+}
+
+TEST_F(ThunderWindowTest, StatisticsNeedResults)
+{
+    open();
+    trigger(&w(), "mnuStats");
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"There are no entries in the results file! - statistics cannot be displayed"});
+    EXPECT_FALSE(w().statistics()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+}
+
+TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
+{
+    dir.write("thresult.exe", thRec(3, 0, 5, 12, 2026, {4, 5, 6, 20, 21}, 7)
+                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 7, 8, 34}, 7)
+                                  + thRec(0, 0, 12, 12, 2026, {6, 7, 10, 11, 12}, 3));
+    open();
+    trigger(&w(), "mnuStats");
+    auto *stats = w().statistics();
+    ASSERT_TRUE(stats->isVisible());
+    EXPECT_FALSE(w().isEnabled());
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-34"));
+    ASSERT_EQ(stats->chart()->rowCount(), 34);
+    EXPECT_EQ(stats->chart()->rowLabels()[6], QStringLiteral("7 "));
+    EXPECT_EQ(stats->chart()->rowValues()[6], 2);
+
+    // Ball 7 as a main number: counts, the date it was last drawn, the pairs 6-7 and 7-8.
+    emit stats->chart()->rowClicked(7);
+    auto *ball = stats->ballWindow();
+    ASSERT_TRUE(ball->isVisible());
+    EXPECT_FALSE(stats->isEnabled());
+    EXPECT_EQ(ball->objectName(), QStringLiteral("Form26"));
+    EXPECT_EQ(ball->windowTitle(), QStringLiteral("Thunderball Balls 1-34"));
+    EXPECT_EQ(child<QGroupBox>(ball, "Frame1")->title(), QStringLiteral("Statistics for Ball 7"));
+    auto text = [ball](const char *name) { return child<QLineEdit>(ball, name)->text(); };
+    EXPECT_EQ(text("Text2"), QStringLiteral("2"));
+    EXPECT_EQ(text("Text3"), QStringLiteral("2"));
+    EXPECT_EQ(text("Text4"), QStringLiteral("12/12/2026"));
+    EXPECT_EQ(text("Text1"), QStringLiteral("0")); // 5 x 3 / 34
+    EXPECT_EQ(text("Text5"), QStringLiteral("Good")); // 2 against 3 / 7 = 0
+    EXPECT_EQ(child<QLabel>(ball, "Label11")->text(), QStringLiteral("6-7"));
+    EXPECT_EQ(text("Text6"), QStringLiteral("1"));
+    EXPECT_EQ(child<QLabel>(ball, "Label12")->text(), QStringLiteral("7-8"));
+    EXPECT_EQ(text("Text7"), QStringLiteral("1"));
+    EXPECT_FALSE(hidden(child<QGroupBox>(ball, "Frame2")));
+    EXPECT_FALSE(hidden(child<QLineEdit>(ball, "Text2")));
+
+    click(ball, "Command2"); // Print
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].windowName, QStringLiteral("Form26"));
+    click(ball, "Command1");
+    EXPECT_FALSE(ball->isVisible());
+    EXPECT_TRUE(stats->isEnabled());
+
+    // Ball 34 hides the box of the pair 34-35.
+    emit stats->chart()->rowClicked(34);
+    EXPECT_TRUE(hidden(child<QLineEdit>(ball, "Text7")));
+    EXPECT_FALSE(hidden(child<QLineEdit>(ball, "Text6")));
+    QTest::keyClick(ball, Qt::Key_Escape);
+    EXPECT_TRUE(stats->isEnabled());
+
+    // The Thunderball chart, and ball 7 as a Thunderball.
+    click(stats, "Command3");
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Thunderball"));
+    ASSERT_EQ(stats->chart()->rowCount(), 14);
+    EXPECT_EQ(stats->chart()->rowValues()[6], 2);
+    emit stats->chart()->rowClicked(7);
+    EXPECT_EQ(ball->windowTitle(), QStringLiteral("Thunderball"));
+    EXPECT_EQ(child<QLabel>(ball, "Label3")->text(),
+              QStringLiteral("Number of Times Expected to be Drawn as the Thunderball"));
+    EXPECT_EQ(text("Text4"), QStringLiteral("9/12/2026"));
+    EXPECT_TRUE(hidden(child<QGroupBox>(ball, "Frame2")));
+    EXPECT_TRUE(hidden(child<QLineEdit>(ball, "Text2")));
+    click(ball, "Command1");
+
+    click(stats, "Command2");
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-34"));
+    click(stats, "Command1");
+    EXPECT_FALSE(stats->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+}
+
+class ThunderMenuTest : public MainFixture {};
+
+TEST_F(ThunderMenuTest, TheCountryMenuOpensThunderballOverTheMinimisedMainWindow)
+{
+    start("I");
+    trigger(window.get(), "mnuthunder");
+    auto *form20 = topLevel<ds::ThunderballWindow>("Form20");
+    ASSERT_NE(form20, nullptr);
+    EXPECT_TRUE(form20->isVisible());
+    EXPECT_TRUE(window->isMinimized());
+    EXPECT_EQ(fakes.settings.values.value("Country"), QStringLiteral("U"));
+    click(form20, "Command1");
+    EXPECT_FALSE(form20->isVisible());
+    EXPECT_FALSE(window->isMinimized());
 }
