@@ -12,7 +12,7 @@ namespace dstest {
 
 // A main window over a fresh program folder with the platform fakes.
 class MainFixture : public ::testing::Test {
-protected:
+public:
     void start(const QString &remembered = {})
     {
         if (!remembered.isNull())

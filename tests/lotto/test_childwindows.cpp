@@ -1,0 +1,109 @@
+// Every window opened over another gives its opener back however it is
+// closed: its own Close or Cancel button, Esc, or the title-bar close.
+#include "statistics/chartswindow.h"
+#include "support/mainfixture.h"
+
+#include <QMenu>
+
+using namespace dstest;
+
+namespace {
+
+enum class CloseBy { Button, Escape, TitleBar };
+
+struct ChildCase {
+    const char *form;       // the window opened
+    const char *closeButton;
+    const char *opener;     // the window it was opened over ("Form1": the main window)
+    bool irish;
+    void (*open)(MainFixture &f);
+};
+
+QWidget *opener(const ChildCase &c, MainFixture &f)
+{
+    return QLatin1String(c.opener) == QLatin1String("Form1") ? static_cast<QWidget *>(&f.w()) : topLevel(c.opener);
+}
+
+void openStatistics(MainFixture &f) { trigger(&f.w(), "mnuUKstats"); }
+void openCharts(MainFixture &f)
+{
+    openStatistics(f);
+    click(topLevel("Form4"), "Command7");
+}
+
+const ChildCase Cases[] = {
+    {"Form2", "Command4", "Form1", false, [](MainFixture &f) { click(&f.w(), "Command1"); }},
+    {"Form2", "Command4", "Form1", false, [](MainFixture &f) { click(&f.w(), "Command2"); }},
+    {"Form5", "Command3", "Form1", true,
+     [](MainFixture &f) {
+         f.chooseDraw(5, 6, 1999);
+         f.fakes.dialogs.answer(true); // enter a second draw
+         click(&f.w(), "Command14");
+     }},
+    {"Form3", "Command1", "Form1", false,
+     [](MainFixture &f) {
+         f.fakes.dialogs.answer(true); // all files will be closed
+         trigger(&f.w(), "mnuFileMaintenance");
+     }},
+    {"Form24", "Command9", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnuShowHistory"); }},
+    {"Form15", "Command10", "Form1", false,
+     [](MainFixture &f) {
+         f.chooseSelections(5, 6, 1999);
+         click(&f.w(), "Command16");
+     }},
+    {"Form4", "Command1", "Form1", false, openStatistics},
+    {"Form8", "Command1", "Form4", false, openCharts},
+    {"Form6", "Command1", "Form8", false,
+     [](MainFixture &f) {
+         openCharts(f);
+         topLevel<ds::ChartsWindow>("Form8")->clickRow(7);
+     }},
+    {"Form16", "Command8", "Form4", false,
+     [](MainFixture &f) {
+         openStatistics(f);
+         click(topLevel("Form4"), "Command8");
+     }},
+};
+
+} // namespace
+
+class ChildWindowClose : public MainFixture,
+                         public ::testing::WithParamInterface<std::tuple<int, CloseBy>> {};
+
+TEST_P(ChildWindowClose, GivesTheOpenerBack)
+{
+    const ChildCase &c = Cases[std::get<0>(GetParam())];
+    const CloseBy how = std::get<1>(GetParam());
+    const QByteArray history =
+        historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9), drawRecord("12061999", {1, 2, 13, 24, 35, 41}, 8)});
+    dir.write(c.irish ? "IR.exe" : "UK.exe", history);
+    start(c.irish ? QStringLiteral("I") : QString());
+    c.open(*this);
+
+    QWidget *child = topLevel(c.form);
+    ASSERT_NE(child, nullptr) << c.form;
+    ASSERT_TRUE(child->isVisible()) << c.form;
+    QWidget *back = opener(c, *this);
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(!back->isEnabled() || !back->isVisible()) << c.form << " left its opener usable";
+
+    switch (how) {
+    case CloseBy::Button:
+        click(child, c.closeButton);
+        break;
+    case CloseBy::Escape:
+        QTest::keyClick(child, Qt::Key_Escape);
+        break;
+    case CloseBy::TitleBar:
+        child->close();
+        break;
+    }
+    EXPECT_FALSE(child->isVisible()) << c.form;
+    EXPECT_TRUE(back->isVisible()) << c.form;
+    EXPECT_TRUE(back->isEnabled()) << c.form;
+    fakes.dialogs.clear();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindowAndPath, ChildWindowClose,
+                         ::testing::Combine(::testing::Range(0, static_cast<int>(std::size(Cases))),
+                                            ::testing::Values(CloseBy::Button, CloseBy::Escape, CloseBy::TitleBar)));
