@@ -74,7 +74,7 @@ void WinningController::check()
                                      : QStringLiteral("%1 winning entries").arg(r.wins));
     m_state.checked = true;
     if (r.wins == 0)
-        m_platform.dialogs->message(QStringLiteral("No wins this time!"));
+        m_platform.dialogs->inform(QStringLiteral("No wins this time!"));
 }
 
 void WinningController::clear()

@@ -174,6 +174,7 @@ void MainWindow::buildMenus()
 
     m.mnuExit = bar->addAction(QStringLiteral("Exit"));
     m.mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    addMnemonics(bar);
 
     connect(m.mnu649, &QAction::triggered, this, [this] { switchGame(Game::UK); });
     connect(m.mnuIreland, &QAction::triggered, this, [this] { switchGame(Game::Irish); });
@@ -331,7 +332,10 @@ void MainWindow::onImport()
         BusyScope busy(*m_platform.dialogs);
         report = importResultsFile(csv, game, m_state.historyPath());
     }
-    m_platform.dialogs->message(report.text());
+    if (report.succeeded())
+        m_platform.dialogs->inform(report.text());
+    else
+        m_platform.dialogs->message(report.text());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -8,8 +8,11 @@ namespace ds {
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    // A message with an OK button under the application's title.
+    // A refusal or warning with an OK button under the application's title
+    // (the warning icon).
     virtual void message(const QString &text) = 0;
+    // News with an OK button: a result, a note, a job done (the information icon).
+    virtual void inform(const QString &text) = 0;
     // A question with Yes and No buttons; true for Yes.
     virtual bool ask(const QString &text) = 0;
     // The hourglass pointer on (true) or back to normal (false).

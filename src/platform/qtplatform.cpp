@@ -24,14 +24,26 @@ QString title()
 
 } // namespace
 
-void QtDialogs::message(const QString &text)
+void QtDialogs::show(QMessageBox::Icon icon, const QString &text)
 {
     const bool wasBusy = m_busy > 0;
     if (wasBusy)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-    QMessageBox::information(activeWindow(), title(), text, QMessageBox::Ok);
+    QMessageBox box(icon, title(), text, QMessageBox::Ok, activeWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
     if (wasBusy)
         QApplication::restoreOverrideCursor();
+}
+
+void QtDialogs::message(const QString &text)
+{
+    show(QMessageBox::Warning, text);
+}
+
+void QtDialogs::inform(const QString &text)
+{
+    show(QMessageBox::Information, text);
 }
 
 bool QtDialogs::ask(const QString &text)
@@ -39,8 +51,10 @@ bool QtDialogs::ask(const QString &text)
     const bool wasBusy = m_busy > 0;
     if (wasBusy)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const auto answer = QMessageBox::question(activeWindow(), title(), text,
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No, activeWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setDefaultButton(QMessageBox::No);
+    const int answer = box.exec();
     if (wasBusy)
         QApplication::restoreOverrideCursor();
     return answer == QMessageBox::Yes;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMessageBox>
+
 #include "platform/platform.h"
 
 #include <random>
@@ -11,12 +13,14 @@ namespace ds {
 class QtDialogs : public Dialogs {
 public:
     void message(const QString &text) override;
+    void inform(const QString &text) override;
     bool ask(const QString &text) override;
     void setBusy(bool busy) override;
     QString chooseOpenFile(const QString &caption, const QString &folder,
                            const QString &filter) override;
 
 private:
+    void show(QMessageBox::Icon icon, const QString &text);
     int m_busy = 0;
 };
 

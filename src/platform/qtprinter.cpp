@@ -103,6 +103,15 @@ void QtPrinter::endDocument()
     m_pdfPath.clear();
 }
 
+QRectF windowImageRect(const QSize &grabPixels, qreal devicePixelRatio, qreal printerDpi, int leftTwips,
+                       int topTwips)
+{
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const qreal scale = printerDpi / 96.0 / ratio;
+    const QPointF origin(leftTwips * printerDpi / 1440.0, topTwips * printerDpi / 1440.0);
+    return QRectF(origin, QSizeF(grabPixels.width() * scale, grabPixels.height() * scale));
+}
+
 void QtPrinter::printWindow(QWidget *window, int leftTwips, int topTwips)
 {
     if (!window)
@@ -111,12 +120,8 @@ void QtPrinter::printWindow(QWidget *window, int leftTwips, int topTwips)
     if (!begin())
         return;
     const QPixmap image = window->grab();
-    // One twip is 1/1440 inch; the window prints at its own size, taking a
-    // screen pixel for 1/96 inch.
-    const qreal dpi = m_printer->resolution();
-    const qreal scale = dpi / 96.0;
-    const QPointF origin(leftTwips * dpi / 1440.0, topTwips * dpi / 1440.0);
-    m_painter->drawPixmap(QRectF(origin, QSizeF(image.width() * scale, image.height() * scale)),
+    m_painter->drawPixmap(windowImageRect(image.size(), image.devicePixelRatio(), m_printer->resolution(),
+                                          leftTwips, topTwips),
                           image, QRectF(image.rect()));
     endDocument();
 }

@@ -3,6 +3,8 @@
 #include "platform/printer.h"
 
 #include <QFont>
+#include <QRectF>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -11,6 +13,13 @@ class QPainter;
 class QPrinter;
 
 namespace ds {
+
+// Where a window image lands on a page of `printerDpi` dots per inch: at the
+// offset in twips (1/1440 inch), at the window's own size taking one
+// device-independent screen pixel for 1/96 inch, whatever the device-pixel
+// ratio of the screen it was grabbed on.
+QRectF windowImageRect(const QSize &grabPixels, qreal devicePixelRatio, qreal printerDpi, int leftTwips,
+                       int topTwips);
 
 // Prints on the default printer. Where the desktop has none, each job is saved
 // as a PDF file in "printouts" under the program folder, and the notifier is

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSet>
 
 namespace ds {
 
@@ -36,6 +37,41 @@ QFont fixedPitchFont()
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setFixedPitch(true);
     return fixed;
+}
+
+void addMnemonics(QWidget *menuOrBar)
+{
+    QSet<QChar> used;
+    for (QAction *a : menuOrBar->actions()) {
+        if (a->isSeparator())
+            continue;
+        const QString text = a->text();
+        if (!text.contains(QLatin1Char('&'))) {
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                const QChar c = text.at(i).toLower();
+                if (c.isLetterOrNumber() && !used.contains(c)) {
+                    used.insert(c);
+                    QString marked = text;
+                    marked.insert(i, QLatin1Char('&'));
+                    a->setText(marked);
+                    break;
+                }
+            }
+        }
+        if (QMenu *sub = a->menu())
+            addMnemonics(sub);
+    }
+}
+
+QString visibleText(const QString &caption)
+{
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        out += caption.at(i);
+    }
+    return out;
 }
 
 QAction *menuItem(QMenu *menu, const char *name, const QString &caption)

@@ -40,6 +40,14 @@ void makeReadOnly(QLineEdit *box);
 // The fixed-pitch font of entry lists and histories.
 QFont fixedPitchFont();
 
+// Gives each entry of a menu or menu bar (and of its submenus) an Alt-letter
+// mnemonic: the first letter or digit of its caption that no earlier entry of
+// the same menu uses. The visible words stay as they are.
+void addMnemonics(QWidget *menuOrBar);
+
+// A caption as the player sees it: mnemonic markers removed.
+QString visibleText(const QString &caption);
+
 // A named menu entry and a named submenu.
 QAction *menuItem(QMenu *menu, const char *name, const QString &caption);
 QMenu *subMenu(QMenu *parent, const char *name, const QString &caption);

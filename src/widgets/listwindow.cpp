@@ -17,7 +17,6 @@ ListWindow::ListWindow(const char *objectName, const char *listName, const char 
     m_list->setMinimumSize(420, 360);
     m_count = named(new QLabel, "LabelCount");
     auto *close = button(closeName, QStringLiteral("Close"));
-    close->setDefault(true);
 
     auto *lay = new QVBoxLayout(this);
     lay->addWidget(m_list, 1);

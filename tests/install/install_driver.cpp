@@ -3,8 +3,7 @@
 // DRAWSMITH_TEST_PREFIX and gives the run a private HOME).
 #include "app/startup.h"
 #include "core/drawhistory.h"
-#include "lotto/dateselection.h"
-#include "platform/monthcalendar.h"
+#include "widgets/monthcalendar.h"
 #include "support/mainfixture.h"
 
 #include <QApplication>
@@ -53,8 +52,8 @@ protected:
     void pickDraw(int d, int m, int y)
     {
         click(window.get(), "Command1");
-        window->dateDialog()->calendar()->setDate(d, m, y);
-        click(window->dateDialog(), "Command2");
+        child<ds::MonthCalendar>(topLevel("Form2"), "Calendar1")->setDate(d, m, y);
+        click(topLevel("Form2"), "Command2");
     }
     static int storedRecord(ds::DrawHistory &h)
     {
@@ -87,12 +86,12 @@ TEST_F(Installed, FirstStartWorksInThePlayersFolderAndStoresADraw)
     ASSERT_EQ(storedRecord(h), 0) << "the shipped history already holds the draw";
 
     pickDraw(10, 10, 2015);
-    ASSERT_TRUE(window->dateDialog()->isVisible()) << "the numbers face should ask for the draw";
+    ASSERT_TRUE(topLevel("Form2")->isVisible()) << "the numbers face should ask for the draw";
     const QStringList seven{"4", "8", "15", "16", "23", "42", "7"};
     for (int k = 0; k < 7; ++k)
-        type(window->dateDialog(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), seven[k]);
-    click(window->dateDialog(), "Command1");
-    EXPECT_FALSE(window->dateDialog()->isVisible());
+        type(topLevel("Form2"), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), seven[k]);
+    click(topLevel("Form2"), "Command1");
+    EXPECT_FALSE(topLevel("Form2")->isVisible());
 
     EXPECT_EQ(readFile(userFolder() + QStringLiteral("/UK.exe")).size(), shippedUk.size() + ds::DrawRecordSize);
     const int r = storedRecord(h);
@@ -113,7 +112,7 @@ TEST_F(Installed, SecondStartKeepsTheStoredDraw)
 
     // Shown straight from the history, without asking for the numbers.
     pickDraw(10, 10, 2015);
-    EXPECT_FALSE(window->dateDialog()->isVisible());
+    EXPECT_FALSE(topLevel("Form2")->isVisible());
     EXPECT_EQ(state.displayedDrawDate, StoredKey);
     EXPECT_EQ(state.displayedDraw[0], 4);
     EXPECT_EQ(state.displayedDraw[6], 7);

@@ -4,6 +4,7 @@
 #include "support/mainfixture.h"
 
 #include <QMenu>
+#include <QPushButton>
 
 using namespace dstest;
 
@@ -17,6 +18,7 @@ struct ChildCase {
     const char *opener;     // the window it was opened over ("Form1": the main window)
     bool irish;
     void (*open)(MainFixture &f);
+    const char *defaultButton; // the one button Enter presses; "" for none
 };
 
 QWidget *opener(const ChildCase &c, MainFixture &f)
@@ -32,37 +34,37 @@ void openCharts(MainFixture &f)
 }
 
 const ChildCase Cases[] = {
-    {"Form2", "Command4", "Form1", false, [](MainFixture &f) { click(&f.w(), "Command1"); }},
-    {"Form2", "Command4", "Form1", false, [](MainFixture &f) { click(&f.w(), "Command2"); }},
+    {"Form2", "Command4", "Form1", false, [](MainFixture &f) { click(&f.w(), "Command1"); }, "Command2"},
+    {"Form2", "Command4", "Form1", false, [](MainFixture &f) { click(&f.w(), "Command2"); }, "Command2"},
     {"Form5", "Command3", "Form1", true,
      [](MainFixture &f) {
          f.chooseDraw(5, 6, 1999);
          f.fakes.dialogs.answer(true); // enter a second draw
          click(&f.w(), "Command14");
-     }},
+     }, "Command1"},
     {"Form3", "Command1", "Form1", false,
      [](MainFixture &f) {
          f.fakes.dialogs.answer(true); // all files will be closed
          trigger(&f.w(), "mnuFileMaintenance");
-     }},
-    {"Form24", "Command9", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnuShowHistory"); }},
+     }, ""},
+    {"Form24", "Command9", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnuShowHistory"); }, ""},
     {"Form15", "Command10", "Form1", false,
      [](MainFixture &f) {
          f.chooseSelections(5, 6, 1999);
          click(&f.w(), "Command16");
-     }},
-    {"Form4", "Command1", "Form1", false, openStatistics},
-    {"Form8", "Command1", "Form4", false, openCharts},
+     }, "Command10"},
+    {"Form4", "Command1", "Form1", false, openStatistics, ""},
+    {"Form8", "Command1", "Form4", false, openCharts, ""},
     {"Form6", "Command1", "Form8", false,
      [](MainFixture &f) {
          openCharts(f);
          topLevel<ds::ChartsWindow>("Form8")->clickRow(7);
-     }},
+     }, ""},
     {"Form16", "Command8", "Form4", false,
      [](MainFixture &f) {
          openStatistics(f);
          click(topLevel("Form4"), "Command8");
-     }},
+     }, ""},
 };
 
 } // namespace
@@ -103,6 +105,33 @@ TEST_P(ChildWindowClose, GivesTheOpenerBack)
     EXPECT_TRUE(back->isEnabled()) << c.form;
     fakes.dialogs.clear();
 }
+
+class ChildWindowKeys : public MainFixture, public ::testing::WithParamInterface<int> {};
+
+// Enter runs the window's confirming action, never a destructive or clearing
+// one: no button becomes the default by taking the focus, and only the
+// confirming button is the default.
+TEST_P(ChildWindowKeys, OnlyTheConfirmingButtonIsTheDefault)
+{
+    const ChildCase &c = Cases[GetParam()];
+    dir.write(c.irish ? "IR.exe" : "UK.exe", historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9)}));
+    start(c.irish ? QStringLiteral("I") : QString());
+    c.open(*this);
+    QWidget *child = topLevel(c.form);
+    ASSERT_NE(child, nullptr) << c.form;
+    QStringList defaults;
+    for (QPushButton *b : child->findChildren<QPushButton *>()) {
+        EXPECT_FALSE(b->autoDefault()) << c.form << " " << b->objectName().toStdString();
+        if (b->isDefault() && b->isVisibleTo(child))
+            defaults << b->objectName();
+    }
+    EXPECT_EQ(defaults, QString::fromLatin1(c.defaultButton).isEmpty() ? QStringList{}
+                                                                       : QStringList{QString::fromLatin1(c.defaultButton)})
+        << c.form;
+    fakes.dialogs.clear();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, ChildWindowKeys, ::testing::Range(0, static_cast<int>(std::size(Cases))));
 
 INSTANTIATE_TEST_SUITE_P(EveryWindowAndPath, ChildWindowClose,
                          ::testing::Combine(::testing::Range(0, static_cast<int>(std::size(Cases))),

@@ -4,6 +4,12 @@
 
 namespace dstest {
 
+void FakeDialogs::inform(const QString &text)
+{
+    message(text);
+    news << text;
+}
+
 void FakeDialogs::message(const QString &text)
 {
     messages << text;

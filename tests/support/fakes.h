@@ -20,6 +20,7 @@ namespace dstest {
 class FakeDialogs : public ds::Dialogs {
 public:
     void message(const QString &text) override;
+    void inform(const QString &text) override;
     bool ask(const QString &text) override;
     void setBusy(bool busy) override;
     QString chooseOpenFile(const QString &caption, const QString &folder,
@@ -27,9 +28,10 @@ public:
 
     void answer(bool yes) { answers.push_back(yes); }
     void answerFile(const QString &path) { files.push_back(path); }
-    void clear() { messages.clear(); questions.clear(); log.clear(); unexpected.clear(); }
+    void clear() { messages.clear(); news.clear(); questions.clear(); log.clear(); unexpected.clear(); }
 
-    QStringList messages;       // OK messages in order
+    QStringList messages;       // OK messages in order, refusals and news alike
+    QStringList news;           // those of them shown as news (information icon)
     QStringList questions;      // Yes/No questions in order
     QStringList log;            // both, prefixed "message: " / "question: "
     QStringList unexpected;     // questions asked with no scripted answer
