@@ -118,7 +118,7 @@ void MaintainEntriesWindow::addManual()
         return;
     }
     emit entriesChanged(r.count);
-    m_platform.dialogs->message(QString::fromLatin1(MsgAdded));
+    m_platform.dialogs->inform(QString::fromLatin1(MsgAdded));
 }
 
 void MaintainEntriesWindow::clearBoxes()
@@ -160,7 +160,7 @@ void MaintainEntriesWindow::autoAdd()
     }
     if (plan.count > 0)
         emit entriesChanged(r.count);
-    m_platform.dialogs->message(QString::fromLatin1(MsgAdded));
+    m_platform.dialogs->inform(QString::fromLatin1(MsgAdded));
 }
 
 void MaintainEntriesWindow::closeWindow()

@@ -316,7 +316,10 @@ void ThunderballWindow::importResults()
         BusyScope busy(*m_platform.dialogs);
         report = importResultsFile(csv, ImportGame::Thunderball, resultsPath(m_folder));
     }
-    m_platform.dialogs->message(report.text());
+    if (report.succeeded())
+        m_platform.dialogs->inform(report.text());
+    else
+        m_platform.dialogs->message(report.text());
     refresh();
 }
 
