@@ -33,6 +33,8 @@ inline constexpr char MsgNoResultsForStats[] =
     "There are no entries in the results file! - statistics cannot be displayed";
 
 // Failures of the disk, which leave every file as it was.
+inline constexpr char MsgResultsUnreadable[] = "The Thunderball results file could not be read.";
+inline constexpr char MsgEntriesUnreadable[] = "The entries file for this date could not be read or written.";
 inline constexpr char MsgResultNotSaved[] =
     "The result could not be saved. Your results file has not been changed.";
 inline constexpr char MsgResultNotDeleted[] =

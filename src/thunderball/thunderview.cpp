@@ -21,12 +21,15 @@ ThunderView refreshView(const QString &programFolder, const QDate &date)
 {
     ThunderView v;
     const ResultsRead results = readResults(resultsPath(programFolder));
-    v.filesOk = results.ok;
+    v.resultsOk = results.ok;
+    for (const ThunderResult &r : results.results)
+        if (const QDate day(r.year, r.month, r.day); day.isValid())
+            v.resultDates << day;
     v.result = findResult(results.results, date.day(), date.month(), date.year());
     v.resultLabels = resultLabels(v.result);
 
     const LoadedEntries entries = loadEntries(entriesPath(programFolder, date));
-    v.filesOk = v.filesOk && entries.ok;
+    v.entriesOk = entries.ok;
     v.selections = entries.lines;
     v.weeksLabel = weeksLabel(entries.weeks);
     v.entriesLabel = entriesLabel(entries.count);

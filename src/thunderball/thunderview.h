@@ -8,6 +8,7 @@
 #include "thunderball/weeklycheck.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -24,7 +25,9 @@ struct ThunderView {
     int sliderValue = 0;
     WeeklyCheck check;                   // the results list and total
     QString winTotal;                    // "Win Total     £260"; empty when the check did not run
-    bool filesOk = true;                 // false when a file could not be read or written
+    QList<QDate> resultDates;            // every date with a result, for the calendar
+    bool resultsOk = true;               // false when the results file could not be read
+    bool entriesOk = true;               // false when the entry file could not be read or written
 };
 
 // The refresh routine for the date: show-result, load-entries (which rewrites

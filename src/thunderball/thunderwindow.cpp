@@ -44,6 +44,7 @@ ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platfor
     connect(import, &QAction::triggered, this, &ThunderballWindow::importResults);
     connect(exit, &QAction::triggered, this, &ThunderballWindow::closeWindow);
     connect(stats, &QAction::triggered, this, &ThunderballWindow::openStatistics);
+    addMnemonics(bar);
 
     auto *frame1 = named(new QGroupBox, "Frame1");
     m_calendar = named(new MonthCalendar, "Calendar1");
@@ -207,6 +208,11 @@ void ThunderballWindow::refresh()
         return;
     }
     const ThunderView v = refreshView(m_folder, d);
+    if (!v.resultsOk)
+        m_platform.dialogs->message(QString::fromLatin1(MsgResultsUnreadable));
+    if (!v.entriesOk)
+        m_platform.dialogs->message(QString::fromLatin1(MsgEntriesUnreadable));
+    m_calendar->setMarkedDates(v.resultDates);
     showResult();
     m_selections->addItems(v.selections);
     m_weeks->setText(v.weeksLabel);

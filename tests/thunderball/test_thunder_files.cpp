@@ -309,7 +309,9 @@ TEST(ThunderView, RefreshShowsTheResultEntriesAndCheckOfTheDate)
     dir.write("TH05122026.lot", thRec(2, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
                                     + thRec(2, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 9));
     const ThunderView v = refreshView(dir.path(), Sat5);
-    EXPECT_TRUE(v.filesOk);
+    EXPECT_TRUE(v.resultsOk);
+    EXPECT_TRUE(v.entriesOk);
+    EXPECT_EQ(v.resultDates, (QList<QDate>{QDate(2026, 12, 12), QDate(2026, 12, 5)}));
     EXPECT_EQ(v.resultLabels, (std::array<QString, 6>{" 3", " 8", "14", "20", "31", " 8"}));
     EXPECT_EQ(v.selections, (QStringList{"03 08 14 20 31 Thunderball 08", "01 02 04 05 06 Thunderball 09"}));
     EXPECT_EQ(v.weeksLabel, QStringLiteral("Weeks: 2"));

@@ -95,6 +95,8 @@ TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowAndGivesItBack)
     EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £250000"));
     EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 1"));
     EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 1"));
+    EXPECT_TRUE(w().calendar()->isMarked(QDate(2026, 12, 5))); // days with a result in bold
+    EXPECT_FALSE(w().calendar()->isMarked(QDate(2026, 12, 12)));
 
     click(&w(), "Command1");
     EXPECT_FALSE(w().isVisible());
