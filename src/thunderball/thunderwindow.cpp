@@ -177,11 +177,8 @@ bool ThunderballWindow::resultShown() const
     return !m_balls->number(1).isEmpty();
 }
 
-void ThunderballWindow::showResult()
+void ThunderballWindow::showResult(const std::optional<ThunderResult> &result)
 {
-    const QDate d = calendarDate();
-    const ResultsRead results = readResults(resultsPath(m_folder));
-    const auto result = d.isValid() ? findResult(results.results, d.day(), d.month(), d.year()) : std::nullopt;
     if (!result) {
         m_balls->clearNumbers();
         m_balls->hideBalls();
@@ -192,6 +189,16 @@ void ThunderballWindow::showResult()
     m_balls->setBall(6, result->thunderball);
     m_balls->showBalls();
     m_balls->showNumbers();
+}
+
+void ThunderballWindow::showResult()
+{
+    const QDate d = calendarDate();
+    if (!d.isValid()) {
+        showResult(std::nullopt);
+        return;
+    }
+    showResult(findResult(readResults(resultsPath(m_folder)).results, d.day(), d.month(), d.year()));
 }
 
 void ThunderballWindow::refresh()
@@ -213,7 +220,7 @@ void ThunderballWindow::refresh()
     if (!v.entriesOk)
         m_platform.dialogs->message(QString::fromLatin1(MsgEntriesUnreadable));
     m_calendar->setMarkedDates(v.resultDates);
-    showResult();
+    showResult(v.result);
     m_selections->addItems(v.selections);
     m_weeks->setText(v.weeksLabel);
     m_entries->setText(v.entriesLabel);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "thunderball/resultsfile.h"
 #include "widgets/childwindow.h"
 
 #include <QDate>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -50,7 +52,9 @@ public:
 private:
     QDate calendarDate() const;
     bool resultShown() const;
+    // The show-result routine: the result of the calendar date, or none.
     void showResult();
+    void showResult(const std::optional<ThunderResult> &result);
     void dateChanged();
 
     QString m_folder;
