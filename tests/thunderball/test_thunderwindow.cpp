@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QSlider>
 
 using namespace dstest;
@@ -392,7 +393,12 @@ TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
     EXPECT_TRUE(w().isEnabled());
 }
 
-class ThunderMenuTest : public MainFixture {};
+class ThunderMenuTest : public MainFixture {
+public:
+    using MainFixture::dir;
+    using MainFixture::start;
+    using MainFixture::window;
+};
 
 TEST_F(ThunderMenuTest, TheCountryMenuOpensThunderballOverTheMinimisedMainWindow)
 {
@@ -407,3 +413,92 @@ TEST_F(ThunderMenuTest, TheCountryMenuOpensThunderballOverTheMinimisedMainWindow
     EXPECT_FALSE(form20->isVisible());
     EXPECT_FALSE(window->isMinimized());
 }
+
+namespace {
+
+enum class CloseBy { Button, Escape, TitleBar };
+
+// A window of the Thunderball manager: how it is opened, its Close or Quit
+// button, the window it was opened over, and its default button ("" none).
+struct ThunderChild {
+    const char *form;
+    const char *closeButton;
+    const char *opener;
+    void (*open)(ThunderMenuTest &f);
+    const char *defaultButton;
+};
+
+void openManager(ThunderMenuTest &f)
+{
+    f.dir.write("thresult.exe", thRec(1, 0, 12, 12, 2026, {4, 5, 6, 20, 21}, 7));
+    f.start();
+    trigger(f.window.get(), "mnuthunder");
+}
+
+const ThunderChild Children[] = {
+    {"Form20", "Command1", "Form1", openManager, ""},
+    {"Form21", "Command2", "Form20",
+     [](ThunderMenuTest &f) {
+         openManager(f);
+         click(topLevel("Form20"), "Command2");
+     }, "Command1"},
+    {"Form22", "Command1", "Form20",
+     [](ThunderMenuTest &f) {
+         openManager(f);
+         click(topLevel("Form20"), "Command5");
+     }, ""},
+    {"Form23", "Command1", "Form20",
+     [](ThunderMenuTest &f) {
+         openManager(f);
+         trigger(topLevel("Form20"), "mnuStats");
+     }, ""},
+    {"Form26", "Command1", "Form23",
+     [](ThunderMenuTest &f) {
+         openManager(f);
+         trigger(topLevel("Form20"), "mnuStats");
+         topLevel<ds::ThunderStatistics>("Form23")->clickRow(5);
+     }, ""},
+};
+
+} // namespace
+
+class ThunderChildClose : public ThunderMenuTest, public ::testing::WithParamInterface<std::tuple<int, CloseBy>> {};
+
+TEST_P(ThunderChildClose, GivesTheOpenerBack)
+{
+    const ThunderChild &c = Children[std::get<0>(GetParam())];
+    c.open(*this);
+    QWidget *child = topLevel(c.form);
+    ASSERT_NE(child, nullptr) << c.form;
+    ASSERT_TRUE(child->isVisible()) << c.form;
+    QWidget *back = QLatin1String(c.opener) == QLatin1String("Form1") ? window.get() : topLevel(c.opener);
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(!back->isEnabled() || back->isMinimized()) << c.form << " left its opener usable";
+    QStringList defaults;
+    for (QPushButton *b : child->findChildren<QPushButton *>()) {
+        EXPECT_FALSE(b->autoDefault()) << c.form << " " << b->objectName().toStdString();
+        if (b->isDefault() && b->isVisibleTo(child))
+            defaults << b->objectName();
+    }
+    EXPECT_EQ(defaults.join(","), QString::fromLatin1(c.defaultButton)) << c.form;
+
+    switch (std::get<1>(GetParam())) {
+    case CloseBy::Button:
+        click(child, c.closeButton);
+        break;
+    case CloseBy::Escape:
+        QTest::keyClick(child, Qt::Key_Escape);
+        break;
+    case CloseBy::TitleBar:
+        child->close();
+        break;
+    }
+    EXPECT_FALSE(child->isVisible()) << c.form;
+    EXPECT_TRUE(back->isVisible()) << c.form;
+    EXPECT_TRUE(back->isEnabled()) << c.form;
+    EXPECT_FALSE(back->isMinimized()) << c.form;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindowAndPath, ThunderChildClose,
+                         ::testing::Combine(::testing::Range(0, static_cast<int>(std::size(Children))),
+                                            ::testing::Values(CloseBy::Button, CloseBy::Escape, CloseBy::TitleBar)));
