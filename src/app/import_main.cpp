@@ -10,7 +10,7 @@
 // Exit status: 0 done (or left alone), 1 refused or failed, 2 wrong usage.
 #include "core/paths.h"
 #include "core/recordfile.h"
-#include "core/resultsimport.h"
+#include "thunderball/resultsimport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -34,15 +34,15 @@ int usage()
     return 2;
 }
 
-std::optional<ds::ImportGame> gameFromName(const QString &name)
+std::optional<ds::Game> gameFromName(const QString &name)
 {
     const QString n = name.toLower();
     if (n == QLatin1String("uk"))
-        return ds::ImportGame::UK;
+        return ds::Game::UK;
     if (n == QLatin1String("irish") || n == QLatin1String("ir"))
-        return ds::ImportGame::Irish;
+        return ds::Game::Irish;
     if (n == QLatin1String("thunderball"))
-        return ds::ImportGame::Thunderball;
+        return ds::Game::Thunderball;
     return std::nullopt;
 }
 
@@ -50,7 +50,7 @@ std::optional<ds::ImportGame> gameFromName(const QString &name)
 
 int main(int argc, char **argv)
 {
-    std::optional<ds::ImportGame> game;
+    std::optional<ds::Game> game;
     bool noOverwrite = false;
     bool strict = false;
     QStringList files;

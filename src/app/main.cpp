@@ -1,6 +1,8 @@
 #include "app/startup.h"
 #include "core/appstate.h"
+#include "links/linkactions.h"
 #include "lotto/mainwindow.h"
+#include "platform/qtdesktop.h"
 #include "platform/qtplatform.h"
 #include "platform/qtprinter.h"
 
@@ -14,7 +16,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     ds::AppState state;
-    ds::settleProgramFolder(state, QCoreApplication::applicationDirPath());
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    ds::settleProgramFolder(state, executableFolder);
 
     ds::QtDialogs dialogs;
     ds::QtPrinter printer(state.programFolder);
@@ -22,7 +25,10 @@ int main(int argc, char *argv[])
     ds::SystemClock clock;
     ds::StdRandomSource random;
     ds::QtProgramControl program;
-    ds::Platform platform{&dialogs, &printer, &settings, &clock, &random, &program};
+    ds::QtBrowser browser;
+    ds::QtHelpViewer help(ds::links::helpFolder(state.programFolder, ds::shippedFolderFor(executableFolder)));
+    ds::QtSystemInfo systemInfo;
+    ds::Platform platform{&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo};
 
     ds::MainWindow window(state, platform);
     printer.setNotifier([&window](const QString &path) { window.showPrintoutSaved(path); });

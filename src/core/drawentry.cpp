@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 
 #include <algorithm>
+#include <array>
 
 namespace ds {
 
@@ -29,6 +30,33 @@ DrawEntry readDrawEntry(const QStringList &sevenBoxes, int maxBall)
         e.main[k] = static_cast<qint16>(v[k]);
     std::sort(e.main.begin(), e.main.end());
     e.bonus = static_cast<qint16>(v[6]);
+    return e;
+}
+
+EntryNumbers readEntryNumbers(const QStringList &sixBoxes, int maxBall)
+{
+    EntryNumbers e;
+    std::array<double, 6> typed{};
+    for (size_t k = 0; k < 6; ++k)
+        typed[k] = leadingValue(sixBoxes.value(static_cast<qsizetype>(k)));
+    for (double v : typed) {
+        if (v < 1 || v > maxBall) {
+            e.refusal = InvalidNumbersMessage;
+            return e;
+        }
+    }
+    std::sort(typed.begin(), typed.end());
+    for (size_t k = 0; k < 6; ++k)
+        e.numbers[k] = static_cast<qint16>(roundHalfEven(typed[k]));
+    for (size_t a = 0; a < 6; ++a) {
+        for (size_t b = a + 1; b < 6; ++b) {
+            if (typed[a] == typed[b] || e.numbers[a] == e.numbers[b]) {
+                e.refusal = SameNumbersMessage;
+                return e;
+            }
+        }
+    }
+    std::sort(e.numbers.begin(), e.numbers.end());
     return e;
 }
 

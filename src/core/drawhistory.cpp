@@ -6,6 +6,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace ds {
 
@@ -68,9 +69,11 @@ int DrawHistory::storedCount() const
 int DrawHistory::count() const
 {
     const int stored = storedCount();
-    if (stored <= 0)
-        return 0;
-    const qsizetype present = qMax<qsizetype>(0, m_file.fullRecords() - 1);
+    const qsizetype present = std::clamp<qsizetype>(m_file.fullRecords() - 1, 0, MaxRecordCount);
+    // A negative count cannot be right: the draws are the records present, so
+    // that the next stored draw never lands on one of them.
+    if (stored < 0)
+        return static_cast<int>(present);
     return static_cast<int>(qMin<qsizetype>(stored, present));
 }
 
@@ -180,6 +183,50 @@ bool DrawHistory::insert(const Draw &draw)
     return true;
 }
 
+int DrawHistory::insertSorted(const std::vector<Draw> &draws)
+{
+    const int n = count();
+    const int m = static_cast<int>(std::min<size_t>(draws.size(), size_t(MaxRecordCount - n)));
+    if (m <= 0)
+        return 0;
+    // One at a time, each draw goes before the first record whose key is
+    // larger than its own, after the draws stored before it. With the draws in
+    // key order that is before the first record where the running largest key
+    // passes the draw's key: one pass over the records, one search per draw.
+    const QByteArray &old = m_file.bytes();
+    const char *data = old.constData();
+    std::vector<qint64> runningMax(static_cast<size_t>(n));
+    qint64 largest = std::numeric_limits<qint64>::min();
+    for (int i = 0; i < n; ++i) {
+        largest = std::max(largest, fieldOrderKey(data + qsizetype(i + 1) * DrawRecordSize));
+        runningMax[static_cast<size_t>(i)] = largest;
+    }
+    QByteArray first = m_file.record(1);
+    putI16(first, 20, static_cast<qint16>(n + m));
+    const qsizetype mergedEnd = qsizetype(n + m + 1) * DrawRecordSize;
+    QByteArray out;
+    out.reserve(std::max(mergedEnd, old.size()));
+    out += first;
+    int next = 0; // next old record to copy
+    for (int j = 0; j < m; ++j) {
+        const qint64 key = dateOrderKey(draws[static_cast<size_t>(j)].date);
+        const int at = static_cast<int>(std::upper_bound(runningMax.begin(), runningMax.end(), key) - runningMax.begin());
+        if (at > next) {
+            out.append(data + qsizetype(next + 1) * DrawRecordSize, qsizetype(at - next) * DrawRecordSize);
+            next = at;
+        }
+        out += encodeDraw(draws[static_cast<size_t>(j)]);
+    }
+    if (n > next)
+        out.append(data + qsizetype(next + 1) * DrawRecordSize, qsizetype(n - next) * DrawRecordSize);
+    // Records beyond the merged ones (stale copies, a cut record) stay as the
+    // single inserts would leave them.
+    if (old.size() > mergedEnd)
+        out.append(data + mergedEnd, old.size() - mergedEnd);
+    m_file.setBytes(out);
+    return m;
+}
+
 bool DrawHistory::remove(const QString &dateKey)
 {
     const int n = count();
@@ -202,16 +249,6 @@ bool DrawHistory::remove(const QString &dateKey)
     }
     writeCount(n - 1);
     return true;
-}
-
-StoreResult storeDraw(const QString &path, const Draw &draw)
-{
-    DrawHistory h;
-    if (!h.load(path))
-        return StoreResult::ReadFailed;
-    if (!h.insert(draw))
-        return StoreResult::Full;
-    return h.save(path) ? StoreResult::Stored : StoreResult::WriteFailed;
 }
 
 std::vector<Draw> readHistoryDraws(const QString &path, bool *ok)
@@ -237,5 +274,37 @@ std::vector<Draw> readHistoryDraws(const QString &path, bool *ok)
     }
     return out;
 }
+
+DateLookup lookUpDate(const QString &path, const QString &dateKey)
+{
+    DateLookup out;
+    DrawHistory h;
+    if (!h.load(path)) {
+        out.read = false;
+        return out;
+    }
+    out.count = h.count();
+    const int r = h.findFirst(dateKey);
+    if (r == 0)
+        return out;
+    out.first = h.record(r);
+    if (r < out.count + 1) {
+        const Draw next = h.record(r + 1);
+        if (next.dateKey() == out.first->dateKey())
+            out.second = next;
+    }
+    return out;
+}
+
+StoreResult storeDraw(const QString &path, const Draw &draw)
+{
+    DrawHistory h;
+    if (!h.load(path))
+        return StoreResult::ReadFailed;
+    if (!h.insert(draw))
+        return StoreResult::Full;
+    return h.save(path) ? StoreResult::Stored : StoreResult::WriteFailed;
+}
+
 
 } // namespace ds

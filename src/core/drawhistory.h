@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace ds {
@@ -42,8 +43,8 @@ public:
     bool save(const QString &path) const { return m_file.save(path); }
 
     // Number of draws. The stored count is never trusted beyond the records the
-    // file holds: a negative count reads as 0, one larger than the draw records
-    // present as the number present.
+    // file holds: one larger than the draw records present, or negative (which
+    // cannot be right), reads as the number of whole draw records present.
     int count() const;
     int storedCount() const;
 
@@ -59,6 +60,11 @@ public:
     // with nothing changed, when the count would pass 32767.
     bool insert(const Draw &draw);
 
+    // Stores draws that come in date order exactly as insert() would one by
+    // one, but reading each record's order key once for all of them. Stores
+    // as many as fit below 32767 and returns how many.
+    int insertSorted(const std::vector<Draw> &draws);
+
     // Deletes the last draw of the date. False, with nothing changed, when the
     // history holds no draw of that date.
     bool remove(const QString &dateKey);
@@ -68,9 +74,20 @@ private:
     RecordFile m_file;
 };
 
-// Reads the draws of a history file (records 2 to N + 1). A missing file has
-// none; *ok is false when the file exists but cannot be read.
+// The draws of the history file at path, decoded straight from the bytes and
+// never past the whole records held (none when it is missing). False in *ok
+// when the file exists but cannot be read.
 std::vector<Draw> readHistoryDraws(const QString &path, bool *ok = nullptr);
+
+// What a history file holds for a date: how a window finds the draw to show
+// and whether a second draw exists.
+struct DateLookup {
+    bool read = true;            // false: the file exists but could not be read
+    int count = 0;               // draws the history holds
+    std::optional<Draw> first;   // the first draw of the date
+    std::optional<Draw> second;  // the draw right after it, when of the same date
+};
+DateLookup lookUpDate(const QString &path, const QString &dateKey);
 
 inline const QString HistoryUnreadableMessage = QStringLiteral("The draw history file could not be read.");
 

@@ -70,7 +70,8 @@ namespace {
 std::vector<Entry> entriesOf(const RecordFile &f)
 {
     std::vector<Entry> out;
-    const qsizetype records = (f.bytes().size() + EntryRecordSize - 1) / EntryRecordSize;
+    // Whole records only: a record cut short by a failed write is no entry.
+    const qsizetype records = f.fullRecords();
     for (qsizetype r = 1; r <= records && r <= MaxRecordCount; ++r) {
         Entry e = decodeEntry(f.record(r));
         if (e.n[0] == 0)

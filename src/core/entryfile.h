@@ -39,8 +39,8 @@ QString selectionsFileDateKey(const QString &path);
 
 namespace entryfile {
 
-// Entries of a file: records from 1 on while number 1 is not 0. A missing file
-// holds none. False in *ok when the file exists but cannot be read.
+// Entries of a file: whole records from 1 on while number 1 is not 0. A
+// missing file holds none. False in *ok when the file exists but cannot be read.
 std::vector<Entry> load(const QString &path, bool *ok = nullptr);
 
 struct OpenResult {
@@ -49,7 +49,8 @@ struct OpenResult {
 };
 
 // Opens or creates the selections file for a date: a file whose record 1 does
-// not carry the date key gets it (its numbers kept) and counts as empty.
+// not carry the date key gets it (its numbers kept) and counts as empty. When
+// that write fails, ok is false and no file is left where there was none.
 OpenResult openForDate(const QString &path, const QString &dateKey);
 
 // Writes entry record `recordNumber` (1-based) in place.

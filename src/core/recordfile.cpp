@@ -1,6 +1,7 @@
 #include "core/recordfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -86,22 +87,45 @@ bool RecordFile::save(const QString &path) const
 bool RecordFile::writeRecordInPlace(const QString &path, int recordSize, qsizetype n,
                                     const QByteArray &record)
 {
-    if (n < 1)
+    if (n < 1 || recordSize < 1)
         return false;
+    const bool existed = QFileInfo::exists(path);
     QFile f(path);
-    if (!f.open(QIODevice::ReadWrite))
+    // Unbuffered, so that a failed write leaves nothing waiting in a buffer
+    // to be written later; a missing file is created.
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return false;
+    const qint64 oldSize = f.size();
     const qint64 start = (n - 1) * static_cast<qint64>(recordSize);
-    if (f.size() < start) {
-        // Fill a gap with zero bytes, as a random-access write past the end does.
-        if (!f.resize(start))
+    // The bytes the record replaces, to put back if the write fails.
+    QByteArray replaced;
+    if (start < oldSize) {
+        if (!f.seek(start))
+            return false;
+        replaced = f.read(qMin<qint64>(recordSize, oldSize - start));
+        if (f.error() != QFileDevice::NoError)
             return false;
     }
     QByteArray r = record.left(recordSize);
     r.resize(recordSize, '\0');
-    if (!f.seek(start) || f.write(r) != r.size())
-        return false;
-    return f.flush() && f.error() == QFileDevice::NoError;
+    // A gap before the record fills with zero bytes, as a random-access write
+    // past the end does.
+    if ((oldSize >= start || f.resize(start)) && f.seek(start) && f.write(r) == r.size() && f.flush()
+        && f.error() == QFileDevice::NoError)
+        return true;
+
+    // A short write (a full disk) leaves the file as it was: its old length,
+    // the replaced bytes back, and no file at all where there was none.
+    f.unsetError();
+    f.resize(oldSize);
+    if (!replaced.isEmpty() && f.seek(start)) {
+        f.write(replaced);
+        f.flush();
+    }
+    f.close();
+    if (!existed)
+        QFile::remove(path);
+    return false;
 }
 
 } // namespace ds

@@ -39,7 +39,8 @@ public:
     bool save(const QString &path) const;
 
     // Writes one record at its place in the file without rewriting the rest
-    // (used to append an entry at the end of an entry file).
+    // (used to append an entry at the end of an entry file). A write that
+    // fails leaves the file as it was (a file it created is removed).
     static bool writeRecordInPlace(const QString &path, int recordSize, qsizetype n,
                                    const QByteArray &record);
 

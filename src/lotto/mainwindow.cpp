@@ -7,6 +7,7 @@
 #include "entries/standing.h"
 #include "entries/suggestpanel.h"
 #include "entries/winning.h"
+#include "links/linkswindows.h"
 #include "lotto/dateselection.h"
 #include "lotto/drawframe.h"
 #include "lotto/drawhistorywindow.h"
@@ -67,6 +68,8 @@ struct MainWindow::Menus {
     QAction *mnuFileMaintenance = nullptr, *mnuDrawHistory = nullptr, *mnuShowHistory = nullptr,
             *mnuPT = nullptr, *mnuImport = nullptr;
     QAction *mnuOSE = nullptr, *mnuSSE = nullptr, *mnucheck = nullptr;
+    std::array<QAction *, links::LinkCount> mnufree{};
+    QAction *mnumaintainlinks = nullptr, *mnuContents = nullptr, *mnuAbout = nullptr;
     QAction *mnuExit = nullptr;
 };
 
@@ -165,12 +168,13 @@ void MainWindow::buildMenus()
     for (int i = 0; i < 5; ++i) {
         QAction *a = links->addAction(linkCaptions[i]);
         a->setObjectName(QStringLiteral("mnufree%1").arg(i + 1));
+        m.mnufree[static_cast<size_t>(i)] = a;
     }
-    menuItem(links, "mnumaintainlinks", QStringLiteral("Maintain Links"));
+    m.mnumaintainlinks = menuItem(links, "mnumaintainlinks", QStringLiteral("Maintain Links"));
 
     QMenu *help = topMenu("mnuHelp", QStringLiteral("Help"));
-    menuItem(help, "mnuContents", QStringLiteral("Contents"));
-    menuItem(help, "mnuAbout", QStringLiteral("About"));
+    m.mnuContents = menuItem(help, "mnuContents", QStringLiteral("Contents"));
+    m.mnuAbout = menuItem(help, "mnuAbout", QStringLiteral("About"));
 
     m.mnuExit = bar->addAction(QStringLiteral("Exit"));
     m.mnuExit->setObjectName(QStringLiteral("mnuExit"));
@@ -210,6 +214,19 @@ void MainWindow::buildControllers()
     connect(m.mnuIRstats, &QAction::triggered, this, [this] { m_statistics->openStatistics(Game::Irish); });
     connect(m_statistics.get(), &StatisticsController::bestSixSaved, m_maintainFrame,
             &MaintainFrame::setBestSixEnabled);
+
+    m_links = std::make_unique<LinksController>(m_state, m_platform, this);
+    for (int k = 1; k <= links::LinkCount; ++k)
+        connect(m.mnufree[static_cast<size_t>(k - 1)], &QAction::triggered, this, [this, k] { m_links->openEntry(k); });
+    connect(m.mnumaintainlinks, &QAction::triggered, m_links.get(), &LinksController::maintainLinks);
+    connect(m.mnuContents, &QAction::triggered, m_links.get(), &LinksController::showContents);
+    connect(m.mnuAbout, &QAction::triggered, m_links.get(), &LinksController::showAbout);
+    connect(m_links.get(), &LinksController::menuChanged, this, [this](const auto &entries) {
+        for (size_t i = 0; i < entries.size(); ++i) {
+            m_menus->mnufree[i]->setText(entries[i].caption);
+            m_menus->mnufree[i]->setVisible(entries[i].visible);
+        }
+    });
 }
 
 void MainWindow::startUp()
@@ -217,7 +234,7 @@ void MainWindow::startUp()
     try {
         m_menus->mnuPT->setEnabled(false);
         m_winningFrame->setAllTiers(false);
-        m_helpFile = m_state.programFolder + QStringLiteral("/Drawsmith.chm");
+        m_helpFile = m_state.programFolder + QLatin1Char('/') + QString::fromLatin1(links::HomePageAddress);
         m_drawFrame->hideBalls();
         m_state.resetForStartup();
         m_maintainFrame->setSuggestMode(suggest::AddMode::Additional);
@@ -231,6 +248,7 @@ void MainWindow::startUp()
             setUpGame(Game::Irish);
         if (remembered == QLatin1String("U") || m_state.countryCode.isEmpty())
             setUpGame(Game::UK);
+        m_links->loadMenu();
         m_drawFrame->findChild<QWidget *>(QStringLiteral("Command1"))->setFocus();
     } catch (const std::exception &) {
         m_platform.dialogs->message(QStringLiteral("There has been an unexpected error in errorlabel"));
@@ -326,11 +344,10 @@ void MainWindow::onImport()
         QStringLiteral("Results files (*.csv *.txt);;All files (*)"));
     if (csv.isEmpty())
         return;
-    const ImportGame game = m_state.game() == Game::UK ? ImportGame::UK : ImportGame::Irish;
     ImportReport report;
     {
         BusyScope busy(*m_platform.dialogs);
-        report = importResultsFile(csv, game, m_state.historyPath());
+        report = importLottoResultsFile(csv, m_state.game(), m_state.historyPath());
     }
     if (report.succeeded())
         m_platform.dialogs->inform(report.text());

@@ -18,6 +18,7 @@ class DateSelectionDialog;
 class DrawFrame;
 class DrawHistoryController;
 class FileMaintenanceController;
+class LinksController;
 class MaintainFrame;
 class SecondDrawController;
 class SelectionsController;
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     std::unique_ptr<StatisticsController> m_statistics;
     std::unique_ptr<ThunderballController> m_thunderball;
+    std::unique_ptr<LinksController> m_links;
 };
 
 // Key of the remembered game in the per-user settings store.

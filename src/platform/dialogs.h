@@ -13,6 +13,9 @@ public:
     virtual void message(const QString &text) = 0;
     // News with an OK button: a result, a note, a job done (the information icon).
     virtual void inform(const QString &text) = 0;
+    // A refusal or failure with an OK button and the warning icon, under its
+    // own title.
+    virtual void warning(const QString &title, const QString &text) = 0;
     // A question with Yes and No buttons; true for Yes.
     virtual bool ask(const QString &text) = 0;
     // The hourglass pointer on (true) or back to normal (false).

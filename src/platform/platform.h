@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/browser.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/helpviewer.h"
 #include "platform/printer.h"
 #include "platform/programcontrol.h"
 #include "platform/random.h"
 #include "platform/settings.h"
+#include "platform/systeminfo.h"
 
 namespace ds {
 
@@ -17,6 +20,9 @@ struct Platform {
     Clock *clock = nullptr;
     RandomSource *random = nullptr;
     ProgramControl *program = nullptr;
+    Browser *browser = nullptr;
+    HelpViewer *help = nullptr;
+    SystemInfoLauncher *systemInfo = nullptr;
 };
 
 } // namespace ds

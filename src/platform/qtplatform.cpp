@@ -46,6 +46,18 @@ void QtDialogs::inform(const QString &text)
     show(QMessageBox::Information, text);
 }
 
+void QtDialogs::warning(const QString &title, const QString &text)
+{
+    const bool wasBusy = m_busy > 0;
+    if (wasBusy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, activeWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+    if (wasBusy)
+        QApplication::restoreOverrideCursor();
+}
+
 bool QtDialogs::ask(const QString &text)
 {
     const bool wasBusy = m_busy > 0;

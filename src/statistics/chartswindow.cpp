@@ -14,6 +14,9 @@ namespace ds {
 namespace {
 
 const QColor BarRed(200, 30, 30);
+const QString BallAxis = QStringLiteral("Ball");
+const QString PairAxis = QStringLiteral("Lower number of the pair");
+const QString TimesAxis = QStringLiteral("Times drawn");
 
 // Row labels of a chart: a blank followed by the number, 1 to last.
 QStringList rowLabels(int last)
@@ -43,6 +46,10 @@ ChartsWindow::ChartsWindow(StatisticsController &ctl) : m_ctl(ctl)
     m_chart->setMinimumSize(720, 380);
     auto *hint = new QLabel(QStringLiteral("Click on Red Bar to show more information about a particular ball"));
     hint->setObjectName(QStringLiteral("Label1"));
+    // The row under the pointer, its label and value.
+    m_hover = named(new QLabel, "LabelHover");
+    m_hover->setMinimumWidth(m_hover->fontMetrics().horizontalAdvance(QStringLiteral("Pair 48-49: drawn 32767 times")));
+    m_hover->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto *main = button("Command4", QStringLiteral("Main"), QStringLiteral("Displays the chart of main balls."));
     auto *bonus = button("Command2", QStringLiteral("Bonus"), QStringLiteral("Displays the chart of bonus balls."));
@@ -60,6 +67,7 @@ ChartsWindow::ChartsWindow(StatisticsController &ctl) : m_ctl(ctl)
     connect(print, &QPushButton::clicked, this, [this] { m_ctl.printWindow(this); });
     connect(close, &QPushButton::clicked, this, &ChartsWindow::closeWindow);
     connect(m_chart, &BarChart::rowClicked, this, &ChartsWindow::clickRow);
+    connect(m_chart, &BarChart::rowHovered, this, &ChartsWindow::showHovered);
 
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {main, bonus, both, pairs})
@@ -69,7 +77,11 @@ ChartsWindow::ChartsWindow(StatisticsController &ctl) : m_ctl(ctl)
     buttons->addWidget(close);
     auto *lay = new QVBoxLayout(this);
     lay->addWidget(m_chart, 1);
-    lay->addWidget(hint);
+    auto *hints = new QHBoxLayout;
+    hints->addWidget(hint);
+    hints->addStretch();
+    hints->addWidget(m_hover);
+    lay->addLayout(hints);
     lay->addLayout(buttons);
     reset();
 }
@@ -78,6 +90,7 @@ void ChartsWindow::reset()
 {
     m_chart->setRows({}, {}, BarRed);
     m_chart->setTitle(QStringLiteral("Chart of Balls Drawn"));
+    m_chart->setAxisTitles(BallAxis, TimesAxis);
 }
 
 void ChartsWindow::setCaption()
@@ -107,6 +120,7 @@ void ChartsWindow::showBallChart(BallChartKind kind)
         title = QStringLiteral("Balls Drawn (Main and Bonus)");
         break;
     }
+    m_chart->setAxisTitles(BallAxis, TimesAxis);
     m_chart->setRows(rowLabels(limit), rowValues(counts, limit), BarRed);
     // Ratings always go by the main-ball counts of the last main chart.
     if (kind == BallChartKind::Main)
@@ -121,7 +135,22 @@ void ChartsWindow::showPairsChart()
     m_chart->setTitle(QStringLiteral("Pairs"));
     m_ctl.countPairs(m_ctl.readDraws());
     const int last = m_ctl.ballLimit() - 1;
+    m_chart->setAxisTitles(PairAxis, TimesAxis);
     m_chart->setRows(rowLabels(last), rowValues(m_ctl.pairCounts(), last), BarRed);
+}
+
+void ChartsWindow::showHovered(int row)
+{
+    const QList<qreal> values = m_chart->rowValues();
+    if (row < 1 || row > values.size()) {
+        m_hover->clear();
+        return;
+    }
+    const int times = static_cast<int>(values[row - 1]);
+    const QString what = m_ctl.pairsChart() ? QStringLiteral("Pair %1-%2").arg(row).arg(row + 1)
+                                            : QStringLiteral("Ball %1").arg(row);
+    m_hover->setText(times == 1 ? QStringLiteral("%1: drawn once").arg(what)
+                                : QStringLiteral("%1: drawn %2 times").arg(what).arg(times));
 }
 
 void ChartsWindow::clickRow(int row)

@@ -2,6 +2,8 @@
 
 #include "widgets/childwindow.h"
 
+class QLabel;
+
 namespace ds {
 
 class BarChart;
@@ -32,9 +34,11 @@ public:
 
 private:
     void setCaption();
+    void showHovered(int row);
 
     StatisticsController &m_ctl;
     BarChart *m_chart = nullptr;
+    QLabel *m_hover = nullptr;
 };
 
 } // namespace ds

@@ -1,6 +1,7 @@
 #include "statistics/pairswindow.h"
 
 #include "statistics/statisticscontroller.h"
+#include "widgets/controls.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -21,7 +22,7 @@ PairsWindow::PairsWindow(StatisticsController &ctl) : m_ctl(ctl)
     m_count = new QLineEdit;
     m_count->setObjectName(QStringLiteral("Text4"));
     m_count->setToolTip(QStringLiteral("Number of times pair drawn."));
-    m_count->setReadOnly(true);
+    makeReadOnly(m_count);
     m_count->setFixedWidth(70);
     auto *times = new QLabel(QStringLiteral("Times"));
     times->setObjectName(QStringLiteral("Label1"));

@@ -21,12 +21,23 @@ namespace {
 const QString ShowTip = QStringLiteral("Displays the stats in this frame.");
 const QString HotSixFirst = QStringLiteral("You need to display the Hot 6 first");
 
+// A ball box (the hot six's may be typed over, for the wins) and a box the
+// window fills with a count.
 QLineEdit *box(const char *name)
 {
-    auto *e = new QLineEdit;
-    e->setObjectName(QString::fromLatin1(name));
-    e->setFixedWidth(56);
-    return e;
+    return lineBox(name, 56);
+}
+
+QLineEdit *countBox(const char *name)
+{
+    return readOnlyBox(name, 56);
+}
+
+// The frame's grid keeps its columns together; any extra width goes to the
+// right of them.
+void packColumns(QGridLayout *grid, int columns)
+{
+    grid->setColumnStretch(columns, 1);
 }
 
 QLabel *label(const QString &text, int number)
@@ -64,7 +75,7 @@ StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
         auto *grid = new QGridLayout(frame1);
         for (int k = 0; k < 6; ++k) {
             m_hotBall[static_cast<size_t>(k)] = box(balls[k]);
-            m_hotCount[static_cast<size_t>(k)] = box(counts[k]);
+            m_hotCount[static_cast<size_t>(k)] = countBox(counts[k]);
             grid->addWidget(m_hotBall[static_cast<size_t>(k)], k, 0);
             grid->addWidget(label(QStringLiteral("Times"), labelNo++), k, 1);
             grid->addWidget(m_hotCount[static_cast<size_t>(k)], k, 2);
@@ -74,6 +85,7 @@ StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
                         QStringLiteral("This allows you to save these entries and add them to your list of entries on the main form."));
         grid->addWidget(show, 6, 0, 1, 2);
         grid->addWidget(m_save, 6, 2);
+        packColumns(grid, 3);
         connect(show, &QPushButton::clicked, this, &StatisticsWindow::showHotSix);
         connect(m_save, &QPushButton::clicked, this, &StatisticsWindow::save);
     }
@@ -84,7 +96,7 @@ StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
         auto *grid = new QGridLayout(frame2);
         m_pairLow = box("Text2");
         m_pairHigh = box("Text3");
-        m_pairCount = box("Text4");
+        m_pairCount = countBox("Text4");
         grid->addWidget(m_pairLow, 0, 0);
         grid->addWidget(m_pairHigh, 0, 1);
         grid->addWidget(m_pairCount, 0, 2);
@@ -93,6 +105,7 @@ StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
         auto *more = button("Command8", QStringLiteral("More pairs.."));
         grid->addWidget(show, 1, 0, 1, 2);
         grid->addWidget(more, 1, 2, 1, 2);
+        packColumns(grid, 4);
         connect(show, &QPushButton::clicked, this, &StatisticsWindow::showPair);
         connect(more, &QPushButton::clicked, this, &StatisticsWindow::morePairs);
     }
@@ -105,13 +118,14 @@ StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
         auto *grid = new QGridLayout(frame3);
         for (int k = 0; k < 3; ++k) {
             m_coolBall[static_cast<size_t>(k)] = box(balls[k]);
-            m_coolCount[static_cast<size_t>(k)] = box(counts[k]);
+            m_coolCount[static_cast<size_t>(k)] = countBox(counts[k]);
             grid->addWidget(m_coolBall[static_cast<size_t>(k)], k, 0);
             grid->addWidget(label(QStringLiteral("Times"), labelNo++), k, 1);
             grid->addWidget(m_coolCount[static_cast<size_t>(k)], k, 2);
         }
         auto *show = button("Command4", QStringLiteral("Show"), ShowTip);
         grid->addWidget(show, 3, 0, 1, 3);
+        packColumns(grid, 3);
         connect(show, &QPushButton::clicked, this, &StatisticsWindow::showCoolThree);
     }
 
@@ -119,14 +133,16 @@ StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
     m_winsFrame = frame("Frame4", QStringLiteral("Number of Wins Using Best 6"));
     {
         auto *grid = new QGridLayout(m_winsFrame);
-        m_wins = box("Text22");
-        m_highest = box("Text23");
-        grid->addWidget(m_wins, 0, 0);
-        grid->addWidget(label(QStringLiteral("Highest Match"), labelNo++), 0, 1);
-        grid->addWidget(m_highest, 0, 2);
+        m_wins = countBox("Text22");
+        m_highest = countBox("Text23");
+        grid->addWidget(named(new QLabel(QStringLiteral("Wins")), "LabelWins"), 0, 0);
+        grid->addWidget(m_wins, 0, 1);
+        grid->addWidget(label(QStringLiteral("Highest Match"), labelNo++), 0, 2);
+        grid->addWidget(m_highest, 0, 3);
         auto *show = button("Command6", QStringLiteral("Show"),
                             QStringLiteral("Displays the number of times the best 6 would have won."));
-        grid->addWidget(show, 1, 0, 1, 3);
+        grid->addWidget(show, 1, 0, 1, 4);
+        packColumns(grid, 4);
         connect(show, &QPushButton::clicked, this, &StatisticsWindow::showWins);
     }
 
@@ -143,15 +159,19 @@ StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
     right->addWidget(frame3);
     right->addWidget(m_winsFrame);
     right->addStretch();
+    // The frames keep their size; extra space goes to the window's edges.
     auto *columns = new QHBoxLayout;
+    columns->addStretch();
     columns->addLayout(left);
     columns->addLayout(right);
+    columns->addStretch();
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(indepth);
     buttons->addStretch();
     buttons->addWidget(close);
     auto *lay = new QVBoxLayout(this);
     lay->addLayout(columns);
+    lay->addStretch();
     lay->addLayout(buttons);
 }
 

@@ -50,9 +50,13 @@ int ThunderResultsFile::count() const
     if (!holdsResults())
         return 0;
     const int stored = storedCount();
+    const qsizetype present = qMin<qsizetype>(m_file.fullRecords(), MaxRecordCount);
+    // Record 1 holds a result, so the count is at least 1: a count below that
+    // cannot be right and reads as the whole records present, so that the next
+    // result never lands on one of them.
     if (stored <= 0)
-        return 0;
-    return static_cast<int>(qMin<qsizetype>(stored, m_file.fullRecords()));
+        return static_cast<int>(present);
+    return static_cast<int>(qMin<qsizetype>(stored, present));
 }
 
 ThunderResult ThunderResultsFile::result(int index) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/games.h"
 #include "core/recordfile.h"
 
 #include <QByteArray>
@@ -12,7 +13,7 @@ namespace ds {
 inline constexpr int ThunderRecordSize = 22;
 
 // File name of the Thunderball results file in the program folder.
-inline const QString ThunderResultsFileName = QStringLiteral("thresult.exe");
+inline const QString ThunderResultsFileName = rulesOf(Game::Thunderball).historyFileName();
 
 // One Thunderball result: the draw date, five main numbers (ascending) and the
 // Thunderball.
@@ -49,9 +50,9 @@ public:
     // True when the first main number of record 1 lies in 1 to 34.
     bool holdsResults() const;
 
-    // Number of results. Never trusted beyond the file: no results when the
-    // file holds none or the stored count is below 1; a count larger than the
-    // records present reads as the records present.
+    // Number of results. Never trusted beyond the file: no results when record
+    // 1 holds none; a count larger than the whole records present, or below 1
+    // although record 1 holds a result, reads as the records present.
     int count() const;
     int storedCount() const;
 

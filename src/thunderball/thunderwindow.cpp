@@ -1,6 +1,6 @@
 #include "thunderball/thunderwindow.h"
 
-#include "core/resultsimport.h"
+#include "thunderball/resultsimport.h"
 #include "platform/platform.h"
 #include "thunderball/maintainwindow.h"
 #include "thunderball/resultentrywindow.h"
@@ -327,7 +327,7 @@ void ThunderballWindow::importResults()
     ImportReport report;
     {
         BusyScope busy(*m_platform.dialogs);
-        report = importResultsFile(csv, ImportGame::Thunderball, resultsPath(m_folder));
+        report = importThunderballResultsFile(csv, resultsPath(m_folder));
     }
     if (report.succeeded())
         m_platform.dialogs->inform(report.text());

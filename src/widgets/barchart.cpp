@@ -4,10 +4,23 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QFontMetricsF>
+#include <QGraphicsSimpleTextItem>
+#include <QMouseEvent>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace ds {
+
+namespace {
+
+// Space under the plot area: the axis ticks, then the row labels, then the
+// row axis title.
+constexpr qreal TickSpace = 6;
+constexpr qreal LabelGap = 6; // least room between two drawn labels
+
+} // namespace
 
 BarChart::BarChart(QWidget *parent) : QChartView(new QChart, parent)
 {
@@ -16,6 +29,7 @@ BarChart::BarChart(QWidget *parent) : QChartView(new QChart, parent)
     c->setAnimationOptions(QChart::NoAnimation);
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(320, 200);
+    setMouseTracking(true);
 
     // One series and one pair of axes for the life of the chart; setRows
     // replaces the bars and the labels.
@@ -23,7 +37,10 @@ BarChart::BarChart(QWidget *parent) : QChartView(new QChart, parent)
     m_series->setBarWidth(0.8);
     c->addSeries(m_series);
     m_xAxis = new QBarCategoryAxis;
-    m_xAxis->setTruncateLabels(false);
+    // The row labels and the row axis title are drawn by the chart itself
+    // (placeLabels), in the space reserved under the axis.
+    m_xAxis->setLabelsVisible(false);
+    m_xAxis->setTitleVisible(false);
     c->addAxis(m_xAxis, Qt::AlignBottom);
     m_series->attachAxis(m_xAxis);
     m_yAxis = new QValueAxis;
@@ -31,7 +48,10 @@ BarChart::BarChart(QWidget *parent) : QChartView(new QChart, parent)
     c->addAxis(m_yAxis, Qt::AlignLeft);
     m_series->attachAxis(m_yAxis);
 
-    connect(m_series, &QBarSeries::clicked, this, [this](int index, QBarSet *) { emit rowClicked(index + 1); });
+    m_rowTitle = new QGraphicsSimpleTextItem(c);
+    m_rowTitle->setZValue(10);
+    connect(c, &QChart::plotAreaChanged, this, [this] { placeLabels(); });
+    reserveLabelSpace();
 }
 
 void BarChart::setTitle(const QString &title)
@@ -44,6 +64,28 @@ QString BarChart::title() const
     return chart()->title();
 }
 
+void BarChart::setAxisTitles(const QString &rows, const QString &values)
+{
+    m_xAxis->setTitleText(rows);
+    m_rowTitle->setText(rows);
+    m_yAxis->setTitleText(values);
+    reserveLabelSpace();
+    placeLabels();
+}
+
+void BarChart::reserveLabelSpace()
+{
+    const QFontMetricsF fm(font());
+    qreal below = 4;
+    if (m_labelsVisible)
+        below += fm.height() + 2;
+    if (!m_rowTitle->text().isEmpty())
+        below += fm.height() + 2;
+    QMargins m = chart()->margins();
+    m.setBottom(static_cast<int>(std::ceil(below)));
+    chart()->setMargins(m);
+}
+
 void BarChart::setRows(const QStringList &labels, const QList<qreal> &values, const QColor &colour)
 {
     m_series->clear(); // deletes the old bar set
@@ -52,9 +94,6 @@ void BarChart::setRows(const QStringList &labels, const QList<qreal> &values, co
 
     m_xAxis->clear();
     m_xAxis->append(labels);
-    QFont f = m_xAxis->labelsFont();
-    f.setPointSize(labels.size() > 12 ? 7 : 9);
-    m_xAxis->setLabelsFont(f);
 
     qreal top = 1;
     for (qreal v : values)
@@ -73,6 +112,60 @@ void BarChart::setRows(const QStringList &labels, const QList<qreal> &values, co
     set->setBorderColor(colour.darker(130));
     m_series->append(set);
     m_set = set;
+
+    qDeleteAll(m_labelItems);
+    m_labelItems.clear();
+    for (const QString &label : labels) {
+        auto *item = new QGraphicsSimpleTextItem(label.trimmed(), chart());
+        item->setFont(font());
+        item->setZValue(10);
+        m_labelItems << item;
+    }
+    placeLabels();
+    hover(0);
+}
+
+void BarChart::placeLabels()
+{
+    const QRectF plot = chart()->plotArea();
+    const int n = static_cast<int>(m_labelItems.size());
+    const QFontMetricsF fm(font());
+    const qreal labelTop = plot.bottom() + TickSpace;
+
+    m_rowTitle->setFont(font());
+    m_rowTitle->setPos(plot.center().x() - m_rowTitle->boundingRect().width() / 2,
+                       labelTop + (m_labelsVisible ? fm.height() + 2 : 0));
+    if (n == 0)
+        return;
+
+    const qreal column = plot.width() / n;
+    qreal widest = 0;
+    for (const QGraphicsSimpleTextItem *item : m_labelItems)
+        widest = std::max(widest, item->boundingRect().width());
+    // Every step-th label, the step as small as keeps labels apart.
+    int step = 1;
+    while (step < n && step * column < widest + LabelGap)
+        ++step;
+
+    std::vector<bool> shown(static_cast<size_t>(n), false);
+    int lastShown = 0;
+    for (int i = 0; i < n; i += step) {
+        shown[static_cast<size_t>(i)] = true;
+        lastShown = i;
+    }
+    // The last row always carries its label; one that would touch it gives way.
+    if (lastShown != n - 1) {
+        if (lastShown > 0 && (n - 1 - lastShown) * column < widest + LabelGap)
+            shown[static_cast<size_t>(lastShown)] = false;
+        shown[static_cast<size_t>(n - 1)] = true;
+    }
+
+    for (int i = 0; i < n; ++i) {
+        QGraphicsSimpleTextItem *item = m_labelItems[i];
+        const qreal centre = plot.left() + (i + 0.5) * column;
+        item->setPos(centre - item->boundingRect().width() / 2, labelTop);
+        item->setVisible(m_labelsVisible && shown[static_cast<size_t>(i)]);
+    }
 }
 
 void BarChart::setRowColour(int row, const QColor &colour)
@@ -86,7 +179,9 @@ void BarChart::setRowColour(int row, const QColor &colour)
 
 void BarChart::setCategoryLabelsVisible(bool visible)
 {
-    m_xAxis->setLabelsVisible(visible);
+    m_labelsVisible = visible;
+    reserveLabelSpace();
+    placeLabels();
 }
 
 int BarChart::rowCount() const
@@ -105,6 +200,57 @@ QList<qreal> BarChart::rowValues() const
     for (int i = 0; i < rowCount(); ++i)
         out << m_set->at(i);
     return out;
+}
+
+int BarChart::rowAt(const QPoint &viewportPos) const
+{
+    const int n = rowCount();
+    if (n == 0)
+        return 0;
+    const QPointF p = chart()->mapFromScene(mapToScene(viewportPos));
+    const QRectF plot = chart()->plotArea();
+    // The column of a row runs from the top of the plot area down through
+    // its label.
+    const qreal bottom = plot.bottom() + TickSpace + (m_labelsVisible ? QFontMetricsF(font()).height() + 2 : 0);
+    if (p.x() < plot.left() || p.x() >= plot.right() || p.y() < plot.top() || p.y() > bottom)
+        return 0;
+    const int row = static_cast<int>((p.x() - plot.left()) / (plot.width() / n)) + 1;
+    return std::clamp(row, 1, n);
+}
+
+void BarChart::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedRow = event->button() == Qt::LeftButton ? rowAt(event->position().toPoint()) : 0;
+    QChartView::mousePressEvent(event);
+}
+
+void BarChart::mouseReleaseEvent(QMouseEvent *event)
+{
+    const int pressed = m_pressedRow;
+    m_pressedRow = 0;
+    QChartView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && pressed > 0 && rowAt(event->position().toPoint()) == pressed)
+        emit rowClicked(pressed);
+}
+
+void BarChart::mouseMoveEvent(QMouseEvent *event)
+{
+    QChartView::mouseMoveEvent(event);
+    hover(rowAt(event->position().toPoint()));
+}
+
+void BarChart::leaveEvent(QEvent *event)
+{
+    QChartView::leaveEvent(event);
+    hover(0);
+}
+
+void BarChart::hover(int row)
+{
+    if (row == m_hoveredRow)
+        return;
+    m_hoveredRow = row;
+    emit rowHovered(row);
 }
 
 } // namespace ds

@@ -8,12 +8,20 @@
 class QBarCategoryAxis;
 class QBarSeries;
 class QBarSet;
+class QGraphicsSimpleTextItem;
 class QValueAxis;
 
 namespace ds {
 
 // The bar chart of the statistics windows: rows of a label and a value, a
 // title, one colour, and a click that reports the clicked row.
+//
+// The chart draws its own row labels under the bars, at the widget's own
+// font size: where neighbouring labels would touch only every other one (or
+// every third...) is drawn, and the first and the last row always carry
+// theirs. A row is a whole column of the chart: a click on its bar, on the
+// empty space above it or on its label reports the row, so a row valued 0
+// can be clicked too; the pointer over a row reports it as hovered.
 class BarChart : public QChartView {
     Q_OBJECT
 public:
@@ -21,6 +29,8 @@ public:
 
     void setTitle(const QString &title);
     QString title() const;
+    // Titles of the row axis (under the labels) and of the value axis.
+    void setAxisTitles(const QString &rows, const QString &values);
 
     // Replaces the rows. Row r (1-based) is labels[r - 1] valued values[r - 1].
     void setRows(const QStringList &labels, const QList<qreal> &values, const QColor &colour);
@@ -33,16 +43,36 @@ public:
     QList<qreal> rowValues() const;
     QBarSet *barSet() const { return m_set; }
 
+    // The row under a point of the viewport (1-based), 0 for none.
+    int rowAt(const QPoint &viewportPos) const;
+
 signals:
-    // A bar was clicked; row is 1-based.
+    // A row was clicked; row is 1-based.
     void rowClicked(int row);
+    // The pointer moved onto another row; 0 when it left the rows.
+    void rowHovered(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
+    void placeLabels();
+    void reserveLabelSpace();
+    void hover(int row);
+
     QBarSeries *m_series = nullptr;
     QBarCategoryAxis *m_xAxis = nullptr;
     QValueAxis *m_yAxis = nullptr;
     QBarSet *m_set = nullptr;
     QStringList m_labels;
+    QList<QGraphicsSimpleTextItem *> m_labelItems;
+    QGraphicsSimpleTextItem *m_rowTitle = nullptr;
+    bool m_labelsVisible = true;
+    int m_pressedRow = 0;
+    int m_hoveredRow = 0;
 };
 
 } // namespace ds

@@ -1,7 +1,12 @@
 #include "core/drawhistory.h"
 #include "support/testfolder.h"
 
+#include "core/dates.h"
+
 #include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <random>
 #include <gtest/gtest.h>
 
 using namespace ds;
@@ -32,50 +37,31 @@ TEST(DrawHistory, StoreIntoMissingFileCreates44Bytes)
     EXPECT_EQ(bytes, countRecord(1) + A);
 }
 
-TEST(DrawHistory, InsertBeforeAllMovesEveryDrawUp)
+TEST(DrawHistory, InsertGoesInDateOrderAfterDrawsOfTheSameDate)
 {
-    DrawHistory h;
-    h.setBytes(countRecord(2) + B + C);
-    ASSERT_TRUE(h.insert(draw("05061999", {3, 7, 12, 21, 30, 45}, 9)));
-    EXPECT_EQ(h.bytes(), countRecord(3) + A + B + C);
-}
-
-TEST(DrawHistory, InsertAfterAllAppends)
-{
-    DrawHistory h;
-    h.setBytes(countRecord(2) + A + B);
-    ASSERT_TRUE(h.insert(draw("19061999", {10, 20, 30, 40, 41, 42}, 11)));
-    EXPECT_EQ(h.bytes(), countRecord(3) + A + B + C);
-}
-
-TEST(DrawHistory, SameDateGoesAfterDrawsOfThatDate)
-{
-    DrawHistory h;
-    h.setBytes(countRecord(2) + A + C);
     const QByteArray second = drawRecord("05061999", {1, 2, 3, 4, 5, 6}, 8);
-    ASSERT_TRUE(h.insert(decodeDraw(second)));
-    EXPECT_EQ(h.bytes(), countRecord(3) + A + second + C);
+    const QByteArray jan = drawRecord("01012000", {1, 2, 3, 4, 5, 6}, 7);
+    const QByteArray dec = drawRecord("31121999", {8, 9, 10, 11, 12, 13}, 14);
+    const QByteArray odd = QByteArray("ABCDEFGH");
+    // Before, the draw stored, after.
+    const std::tuple<QByteArray, QByteArray, QByteArray> cases[] = {
+        {countRecord(2) + B + C, A, countRecord(3) + A + B + C},          // before all: every draw moves up
+        {countRecord(2) + A + B, C, countRecord(3) + A + B + C},          // after all: appended
+        {countRecord(2) + A + C, second, countRecord(3) + A + second + C}, // after the draws of its date
+        {countRecord(1) + jan, dec, countRecord(2) + dec + jan},          // by date, not by text
+        {countRecord(1, odd) + A, B, countRecord(2, odd) + A + B},        // record 1 keeps its other bytes
+        {countRecord(0) + A + B, C, countRecord(1) + C + B},              // over leftovers beyond the count
+    };
+    for (const auto &[before, stored, after] : cases) {
+        DrawHistory h;
+        h.setBytes(before);
+        ASSERT_TRUE(h.insert(decodeDraw(stored)));
+        EXPECT_EQ(h.bytes(), after);
+    }
+    DrawHistory h;
+    h.setBytes(countRecord(3) + A + second + C);
     EXPECT_EQ(h.findFirst(QStringLiteral("05061999")), 2);
     EXPECT_EQ(h.findLast(QStringLiteral("05061999")), 3);
-}
-
-TEST(DrawHistory, EndOfCenturyOrdersByDateNotText)
-{
-    DrawHistory h;
-    const QByteArray jan = drawRecord("01012000", {1, 2, 3, 4, 5, 6}, 7);
-    h.setBytes(countRecord(1) + jan);
-    ASSERT_TRUE(h.insert(draw("31121999", {8, 9, 10, 11, 12, 13}, 14)));
-    EXPECT_EQ(h.bytes(), countRecord(2) + drawRecord("31121999", {8, 9, 10, 11, 12, 13}, 14) + jan);
-}
-
-TEST(DrawHistory, CountRecordKeepsItsOtherBytes)
-{
-    // Every update rewrites record 1 with only the count changed.
-    DrawHistory h;
-    const QByteArray odd = countRecord(1, QByteArray("ABCDEFGH"));
-    h.setBytes(odd + A);
-    ASSERT_TRUE(h.insert(decodeDraw(B)));
-    EXPECT_EQ(h.bytes(), countRecord(2, QByteArray("ABCDEFGH")) + A + B);
 }
 
 TEST(DrawHistory, DeleteMiddleLastAndOnly)
@@ -120,9 +106,6 @@ TEST(DrawHistory, LeftoverRecordsBeyondCountAreNotRead)
     EXPECT_EQ(h.count(), 0);
     EXPECT_EQ(h.findFirst(QStringLiteral("05061999")), 0);
     EXPECT_TRUE(h.draws().empty());
-    // A store writes over the leftovers as record 2.
-    ASSERT_TRUE(h.insert(decodeDraw(C)));
-    EXPECT_EQ(h.bytes(), countRecord(1) + C + B);
 }
 
 TEST(DrawHistory, FindTrimsSpacesOfDateField)
@@ -136,9 +119,6 @@ TEST(DrawHistory, FindTrimsSpacesOfDateField)
 TEST(DrawHistory, DamagedCountsAreBoundedByTheFile)
 {
     DrawHistory h;
-    h.setBytes(countRecord(-5) + A);
-    EXPECT_EQ(h.count(), 0);
-
     h.setBytes(countRecord(30000) + A + B);
     EXPECT_EQ(h.count(), 2);
     EXPECT_EQ(h.findLast(QStringLiteral("12061999")), 3);
@@ -149,6 +129,89 @@ TEST(DrawHistory, DamagedCountsAreBoundedByTheFile)
     h.setBytes(countRecord(2) + A + B.left(10));
     EXPECT_EQ(h.count(), 1);
     EXPECT_EQ(h.draws().size(), 1u);
+}
+
+TEST(DrawHistory, ANegativeCountReadsAsTheWholeRecordsPresent)
+{
+    // Three draws and the start of a fourth; the next draw goes in date order
+    // and overwrites none of them.
+    for (const int negative : {-1, -5, -32768}) {
+        dstest::TestFolder dir;
+        dir.write(QStringLiteral("UK.exe"), countRecord(negative) + A + C + drawRecord("26061999", {1, 2, 3, 4, 5, 6}, 7) + B.left(9));
+        DrawHistory h;
+        ASSERT_TRUE(h.load(dir.file(QStringLiteral("UK.exe"))));
+        EXPECT_EQ(h.count(), 3);
+        EXPECT_EQ(h.findFirst(QStringLiteral("05061999")), 2);
+        EXPECT_EQ(readHistoryDraws(dir.file(QStringLiteral("UK.exe"))).size(), 3u);
+        ASSERT_EQ(storeDraw(dir.file(QStringLiteral("UK.exe")), decodeDraw(B)), StoreResult::Stored);
+        EXPECT_EQ(dir.read(QStringLiteral("UK.exe")),
+                  countRecord(4) + A + B + C + drawRecord("26061999", {1, 2, 3, 4, 5, 6}, 7));
+    }
+}
+
+TEST(DrawHistory, InsertSortedLeavesTheBytesOfSingleInsertsInOnePass)
+{
+    // Histories in any order, with digit and non-digit dates, stale, too large
+    // or negative counts and cut tails.
+    const char *const fields[] = {"05061999", "12061999", "x1y2z3ab", " 5061999", "00000000", "31129999",
+                                  "01011990", "1206199 ", "19061999"};
+    std::mt19937 gen(3);
+    auto pick = [&gen, &fields] { return fields[gen() % std::size(fields)]; };
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes = countRecord(static_cast<int>(gen() % 16) - 3);
+        for (int r = static_cast<int>(gen() % 10); r > 0; --r)
+            bytes += drawRecord(pick(), {1, 2, 3, 4, 5, static_cast<int>(r)}, 7);
+        bytes += QByteArray(static_cast<int>(gen() % 30), 'q');
+        std::vector<Draw> draws;
+        for (int d = static_cast<int>(gen() % 6); d > 0; --d)
+            draws.push_back(decodeDraw(drawRecord(pick(), {10, 11, 12, 13, 14, d}, 8)));
+        std::stable_sort(draws.begin(), draws.end(),
+                         [](const Draw &a, const Draw &b) { return dateOrderKey(a.date) < dateOrderKey(b.date); });
+
+        DrawHistory one, all;
+        one.setBytes(bytes);
+        all.setBytes(bytes);
+        for (const Draw &d : draws)
+            one.insert(d);
+        EXPECT_EQ(all.insertSorted(draws), static_cast<int>(draws.size()));
+        ASSERT_EQ(all.bytes(), one.bytes()) << "round " << round;
+    }
+
+    // Only what fits below 32767 is stored.
+    DrawHistory h;
+    h.setBytes(countRecord(32765) + QByteArray(32765 * DrawRecordSize, '\0'));
+    EXPECT_EQ(h.insertSorted({decodeDraw(A), decodeDraw(B), decodeDraw(C)}), 2);
+    EXPECT_EQ(h.count(), 32767);
+    EXPECT_EQ(h.bytes().right(2 * DrawRecordSize), A + B);
+}
+
+TEST(DrawHistory, LookUpADateInAFile)
+{
+    dstest::TestFolder dir;
+    const QByteArray second = drawRecord("05061999", {1, 2, 3, 4, 5, 6}, 8);
+    const QString path = dir.file(QStringLiteral("UK.exe"));
+    // File bytes (none: missing), date, count, first, second.
+    const std::tuple<std::optional<QByteArray>, const char *, int, QByteArray, QByteArray> cases[] = {
+        {std::nullopt, "05061999", 0, {}, {}},
+        {countRecord(2) + A + B, "19061999", 2, {}, {}},
+        {countRecord(2) + A + B, "05061999", 2, A, {}},
+        {countRecord(3) + A + second + C, "05061999", 3, A, second},
+        {countRecord(1) + A + second, "05061999", 1, A, {}},   // a leftover beyond the count is no second draw
+        {countRecord(-2) + A + second, "05061999", 2, A, second},
+    };
+    for (const auto &[bytes, date, count, first, next] : cases) {
+        QFile::remove(path);
+        if (bytes)
+            dir.write(QStringLiteral("UK.exe"), *bytes);
+        const DateLookup l = lookUpDate(path, QString::fromLatin1(date));
+        EXPECT_TRUE(l.read);
+        EXPECT_EQ(l.count, count);
+        EXPECT_EQ(l.first ? encodeDraw(*l.first) : QByteArray(), first) << date;
+        EXPECT_EQ(l.second ? encodeDraw(*l.second) : QByteArray(), next) << date;
+    }
+    QFile::remove(path);
+    QDir(dir.path()).mkdir(QStringLiteral("UK.exe")); // exists, cannot be read
+    EXPECT_FALSE(lookUpDate(path, QStringLiteral("05061999")).read);
 }
 
 TEST(DrawHistory, EmptyAndTinyFilesReadAsNoDraws)

@@ -68,11 +68,13 @@ TEST(EntryFile, LoadStopsAtFirstEmptyRecordOrEnd)
     dir.write(QStringLiteral("a.lot"), entryRecord(Key, {1, 2, 3, 4, 5, 6}) + Empty
                                            + entryRecord(Key, {7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(entryfile::load(dir.file(QStringLiteral("a.lot"))).size(), 1u);
-    // A record cut short reads with zeros for what is missing.
+    // A record cut short (a failed write) is no entry.
+    for (const int cut : {1, 10, 19}) {
+        dir.write(QStringLiteral("b.lot"), five().left(20 * 4 + cut));
+        EXPECT_EQ(entryfile::load(dir.file(QStringLiteral("b.lot"))).size(), 4u) << cut;
+    }
     dir.write(QStringLiteral("b.lot"), five().left(20 * 4 + 10));
-    const auto e = entryfile::load(dir.file(QStringLiteral("b.lot")));
-    ASSERT_EQ(e.size(), 5u);
-    EXPECT_EQ(e[4].n, (Numbers6{5, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(entryfile::openForDate(dir.file(QStringLiteral("b.lot")), QStringLiteral("05061999")).entries.size(), 4u);
     EXPECT_TRUE(entryfile::load(dir.file(QStringLiteral("missing.lot"))).empty());
 }
 
@@ -91,26 +93,57 @@ TEST(EntryFile, AppendWritesInPlace)
               entryRecord(Key, {1, 5, 12, 23, 30, 49}) + entryRecord(Key, {2, 6, 13, 24, 31, 48}));
 }
 
-TEST(EntryFile, DeleteThirdOfFive)
+TEST(EntryFile, AFailedWriteLeavesTheFileAsItWasOrNoFile)
 {
     dstest::TestFolder dir;
-    dir.write(QStringLiteral("x.lot"), five());
-    ASSERT_TRUE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 2, 5));
-    const QByteArray all = five();
-    auto rec = [&](int i) { return all.mid((i - 1) * 20, 20); };
-    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), rec(1) + rec(2) + rec(4) + rec(5) + Empty + Empty);
+    // A new selections file on a full disk: nothing is left behind.
+    const QString fresh = dir.file(QStringLiteral("UK12061999.lot"));
+    {
+        dstest::FileSizeLimit full(0);
+        EXPECT_FALSE(entryfile::openForDate(fresh, QStringLiteral("12061999")).ok);
+    }
+    EXPECT_FALSE(dir.exists(QStringLiteral("UK12061999.lot")));
+
+    // Appends and overwrites that fail part-way: the file keeps its bytes,
+    // including a record cut short by an earlier failure.
+    const QString path = dir.file(QStringLiteral("UK05061999.lot"));
+    Entry e;
+    e.date = Key;
+    e.n = {2, 6, 13, 24, 31, 48};
+    const std::tuple<QByteArray, int, qint64> cases[] = {
+        {five().left(60), 4, 70},      // the new record would end at 80
+        {five().left(60), 6, 90},      // a gap of zeros, then the record
+        {five().left(50), 3, 55},      // over a cut record
+        {five().left(60), 1, 10},      // an overwrite inside a file already past the limit
+    };
+    for (const auto &[before, record, limit] : cases) {
+        dir.write(QStringLiteral("UK05061999.lot"), before);
+        {
+            dstest::FileSizeLimit full(limit);
+            EXPECT_FALSE(entryfile::writeAt(path, record, e)) << record;
+        }
+        EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), before) << record;
+    }
 }
 
-TEST(EntryFile, DeleteFirstAndLast)
+TEST(EntryFile, DeleteMovesLaterRecordsUpAndRefusesPositionsOutsideTheList)
 {
-    dstest::TestFolder dir;
     const QByteArray all = five();
-    auto rec = [&](int i) { return all.mid((i - 1) * 20, 20); };
-    dir.write(QStringLiteral("x.lot"), all);
-    ASSERT_TRUE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 0, 5));
-    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), rec(2) + rec(3) + rec(4) + rec(5) + Empty + Empty);
-    ASSERT_TRUE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 3, 4));
-    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), rec(2) + rec(3) + rec(4) + Empty + Empty + Empty);
+    auto rec = [&all](int i) { return all.mid((i - 1) * 20, 20); };
+    // Before, position, count, after (empty: refused, the file unchanged).
+    const std::tuple<QByteArray, int, int, QByteArray> cases[] = {
+        {all, 2, 5, rec(1) + rec(2) + rec(4) + rec(5) + Empty + Empty},
+        {all, 0, 5, rec(2) + rec(3) + rec(4) + rec(5) + Empty + Empty},
+        {rec(2) + rec(3) + rec(4) + rec(5) + Empty + Empty, 3, 4, rec(2) + rec(3) + rec(4) + Empty + Empty + Empty},
+        {all, 5, 5, {}},
+        {all, -1, 5, {}},
+    };
+    for (const auto &[before, p, count, after] : cases) {
+        dstest::TestFolder dir;
+        dir.write(QStringLiteral("x.lot"), before);
+        EXPECT_EQ(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), p, count), !after.isEmpty()) << p;
+        EXPECT_EQ(dir.read(QStringLiteral("x.lot")), after.isEmpty() ? before : after) << p;
+    }
 }
 
 TEST(EntryFile, DeleteOnlyEntryThenReopen)
@@ -123,15 +156,6 @@ TEST(EntryFile, DeleteOnlyEntryThenReopen)
     const auto res = entryfile::openForDate(path, QStringLiteral("05061999"));
     EXPECT_TRUE(res.entries.empty());
     EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), entryRecord(Key, {0, 0, 0, 0, 0, 0}) + Empty);
-}
-
-TEST(EntryFile, DeleteRefusesPositionsOutsideTheList)
-{
-    dstest::TestFolder dir;
-    dir.write(QStringLiteral("x.lot"), five());
-    EXPECT_FALSE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 5, 5));
-    EXPECT_FALSE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), -1, 5));
-    EXPECT_EQ(dir.read(QStringLiteral("x.lot")), five());
 }
 
 TEST(EntryFile, SameEntryAndWholeFileCopies)

@@ -65,6 +65,8 @@ const ChildCase Cases[] = {
          openStatistics(f);
          click(topLevel("Form4"), "Command8");
      }, ""},
+    {"Form14", "Command1", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnumaintainlinks"); }, "Command1"},
+    {"frmAbout", "cmdOK", "Form1", false, [](MainFixture &f) { trigger(&f.w(), "mnuAbout"); }, "cmdOK"},
 };
 
 } // namespace

@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, FirstRunSetsUpTheUkLotto)
     EXPECT_EQ(state.selectionPool[1], 1);
     EXPECT_EQ(state.selectionPool[42], 42);
     EXPECT_EQ(state.selectionPool[43], 0);
-    EXPECT_EQ(w().helpFile(), dir.path() + "/Drawsmith.chm");
+    EXPECT_EQ(w().helpFile(), dir.path() + "/help/index.html");
     EXPECT_EQ(fakes.settings.writes, 0); // reading the remembered game writes nothing
 }
 
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, MenuBarCaptionsAndNames)
         {"mnu5check", "Check Wheeling File Against Previous Draws"},
         {"mnu4check", "Check Wheeling File Against Previous Draw"},
         {"mnu3check", "Check Wheeling File Against Previous Draw"}, {"mnu3new", "New"},
-        {"mnufree1", "Download Results File"}, {"mnufree2", "Drawsmith Web Page"}, {"mnufree5", "Free5"},
+        {"mnufree1", "Download Results File"}, {"mnufree2", "Drawsmith Web Page"},
         {"mnumaintainlinks", "Maintain Links"}, {"mnuContents", "Contents"}, {"mnuAbout", "About"},
         {"mnuExit", "Exit"}, {"mnuImport", "Import Results..."}};
     for (const auto &[name, caption] : actions) {

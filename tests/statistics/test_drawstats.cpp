@@ -4,6 +4,7 @@
 #include <QString>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <numeric>
 #include <random>
 
 using namespace ds;
@@ -157,37 +158,44 @@ TEST(IrishStatistics, NoBallAbove42AndPairsStopAt41And42)
 
 TEST(ChartThresholds, MiddleAndSpreadRoundHalvesToEven)
 {
-    BallCounts counts{};
-    for (int b = 1; b <= 49; ++b)
-        counts[static_cast<size_t>(b)] = 20;
-    counts[7] = 10;
-    counts[8] = 33; // (33 + 10) / 2 = 21.5 -> 22; (33 - 22) / 2 = 5.5 -> 6
-    EXPECT_EQ(chartThresholds(counts, 49), (ChartThresholds{10, 33, 22, 6}));
-    counts[8] = 31; // (31 + 10) / 2 = 20.5 -> 20; (31 - 20) / 2 = 5.5 -> 6
-    EXPECT_EQ(chartThresholds(counts, 49), (ChartThresholds{10, 31, 20, 6}));
+    // Every ball counted 20 but for a lowest and a highest ball.
+    const struct {
+        int lowest, highest;
+        ChartThresholds want;
+    } cases[] = {
+        {10, 33, {10, 33, 22, 6}}, // (33 + 10) / 2 = 21.5 -> 22; (33 - 22) / 2 = 5.5 -> 6
+        {10, 31, {10, 31, 20, 6}}, // (31 + 10) / 2 = 20.5 -> 20; (31 - 20) / 2 = 5.5 -> 6
+        {20, 20, {20, 20, 20, 0}}, // all equal
+    };
+    for (const auto &c : cases) {
+        BallCounts counts{};
+        for (int b = 1; b <= 49; ++b)
+            counts[static_cast<size_t>(b)] = 20;
+        counts[7] = c.lowest;
+        counts[8] = c.highest;
+        EXPECT_EQ(chartThresholds(counts, 49), c.want) << c.lowest << ' ' << c.highest;
+    }
 }
 
 TEST(Rating, BoundariesAreGoodAndPoorAndEqualCountsRateGood)
 {
-    const ChartThresholds t{10, 30, 20, 5};
-    EXPECT_EQ(rateBall(25, t), Rating::Good);
-    EXPECT_EQ(rateBall(24, t), Rating::Average);
-    EXPECT_EQ(rateBall(16, t), Rating::Average);
-    EXPECT_EQ(rateBall(15, t), Rating::Poor);
-
-    BallCounts counts{};
-    for (int b = 1; b <= 49; ++b)
-        counts[static_cast<size_t>(b)] = 4;
-    const ChartThresholds flat = chartThresholds(counts, 49);
-    EXPECT_EQ(flat, (ChartThresholds{4, 4, 4, 0}));
-    EXPECT_EQ(rateBall(4, flat), Rating::Good);
+    const struct {
+        int count;
+        ChartThresholds t;
+        Rating want;
+    } cases[] = {
+        {25, {10, 30, 20, 5}, Rating::Good}, {24, {10, 30, 20, 5}, Rating::Average},
+        {16, {10, 30, 20, 5}, Rating::Average}, {15, {10, 30, 20, 5}, Rating::Poor},
+        {4, {4, 4, 4, 0}, Rating::Good}, // a flat history: Good comes first
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(rateBall(c.count, c.t), c.want) << c.count;
 
     // ballStatistics rates by the thresholds given, not by its own draws.
     const std::vector<Draw> draws = {draw({1, 2, 3, 4, 5, 6}), draw({1, 2, 3, 4, 5, 7}), draw({1, 2, 8, 9, 10, 11})};
     const ChartThresholds given{0, 4, 2, 1};
-    EXPECT_EQ(ballStatistics(draws, 1, 49, given).rating, Rating::Good);
-    EXPECT_EQ(ballStatistics(draws, 3, 49, given).rating, Rating::Average);
-    EXPECT_EQ(ballStatistics(draws, 7, 49, given).rating, Rating::Poor);
+    for (auto [ball, want] : {std::pair{1, Rating::Good}, std::pair{3, Rating::Average}, std::pair{7, Rating::Poor}})
+        EXPECT_EQ(ballStatistics(draws, ball, 49, given).rating, want) << ball;
 }
 
 TEST(ExpectedCount, Is122For1000UkDraws)
@@ -236,19 +244,12 @@ TEST(DamagedHistory, BallsOutsideTheLimitAreIgnoredWithoutCrashing)
     ASSERT_EQ(draws.size(), 4u);
 
     const BallCounts main = mainBallCounts(draws, 49);
-    EXPECT_EQ(main[49], 3);
-    EXPECT_EQ(main[1], 2);
-    EXPECT_EQ(main[0], 0);
-    int total = 0;
-    for (int c : main)
-        total += c;
-    EXPECT_EQ(total, 6 + 1 + 1 + 4);
-    EXPECT_EQ(mainAndBonusCounts(draws, 49)[7], 1);
     const PairCounts pairs = consecutivePairCounts(draws, 49);
-    EXPECT_EQ(pairs[0], 0);  // -1 0 and 0 1
-    EXPECT_EQ(pairs[1], 2);  // 1 2 in the first and last draws
-    EXPECT_EQ(pairs[48], 1);
-    EXPECT_EQ(pairs[49], 0); // 49 50
+    // main[0], main[1], main[49]; pairs -1 0 and 0 1, 1-2 (first and last draws), 48-49, 49 50.
+    EXPECT_EQ((std::array{main[0], main[1], main[49], pairs[0], pairs[1], pairs[48], pairs[49]}),
+              (std::array{0, 2, 3, 0, 2, 1, 0}));
+    EXPECT_EQ(std::accumulate(main.begin(), main.end(), 0), 6 + 1 + 1 + 4);
+    EXPECT_EQ(mainAndBonusCounts(draws, 49)[7], 1);
     EXPECT_EQ(hotSix(draws, 49)[0], (BallCount{49, 3}));
     EXPECT_EQ(winsUsingBestSix(draws, {0, 50, -1, 49, 48, 2}, 49), (BestSixWins{1, 3}));
     const BallStatistics s = ballStatistics(draws, 49, 49, chartThresholds(main, 49));

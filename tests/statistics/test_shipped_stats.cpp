@@ -13,8 +13,8 @@ class ShippedStatsTest : public MainFixture {};
 
 TEST_F(ShippedStatsTest, NumberTwentyThreeWasDrawn282TimesAsAMainNumber)
 {
-    const ds::ImportReport report = ds::importResultsFile(
-        QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/uk_lotto_649.csv"), ds::ImportGame::UK, dir.file("UK.exe"));
+    const ds::ImportReport report = ds::importLottoResultsFile(
+        QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/uk_lotto_649.csv"), ds::Game::UK, dir.file("UK.exe"));
     ASSERT_TRUE(report.succeeded()) << report.text().toStdString();
     ASSERT_EQ(report.added, 2065);
     start();

@@ -1,7 +1,5 @@
 #include "support/fakes.h"
 
-#include <QWidget>
-
 namespace dstest {
 
 void FakeDialogs::inform(const QString &text)
@@ -14,6 +12,12 @@ void FakeDialogs::message(const QString &text)
 {
     messages << text;
     log << QStringLiteral("message: ") + text;
+}
+
+void FakeDialogs::warning(const QString &title, const QString &text)
+{
+    message(text);
+    warnings << title + QStringLiteral(": ") + text;
 }
 
 bool FakeDialogs::ask(const QString &text)
@@ -89,12 +93,14 @@ void FakePrinter::endDocument()
     open = false;
 }
 
+std::function<QString(QWidget *)> FakePrinter::windowNameOf;
+
 void FakePrinter::printWindow(QWidget *window, int, int)
 {
     endDocument();
     Job j;
     j.windowImages = 1;
-    j.windowName = window ? window->objectName() : QString();
+    j.windowName = window && windowNameOf ? windowNameOf(window) : QString();
     jobs.push_back(j);
 }
 

@@ -7,7 +7,9 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <deque>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -21,6 +23,8 @@ class FakeDialogs : public ds::Dialogs {
 public:
     void message(const QString &text) override;
     void inform(const QString &text) override;
+    // Recorded as a message too; `warnings` holds "title: text".
+    void warning(const QString &title, const QString &text) override;
     bool ask(const QString &text) override;
     void setBusy(bool busy) override;
     QString chooseOpenFile(const QString &caption, const QString &folder,
@@ -28,10 +32,19 @@ public:
 
     void answer(bool yes) { answers.push_back(yes); }
     void answerFile(const QString &path) { files.push_back(path); }
-    void clear() { messages.clear(); news.clear(); questions.clear(); log.clear(); unexpected.clear(); }
+    void clear()
+    {
+        messages.clear();
+        news.clear();
+        warnings.clear();
+        questions.clear();
+        log.clear();
+        unexpected.clear();
+    }
 
-    QStringList messages;       // OK messages in order, refusals and news alike
+    QStringList messages;       // OK messages in order, refusals, warnings and news alike
     QStringList news;           // those of them shown as news (information icon)
+    QStringList warnings;       // those shown as warnings under their own title, as "title: text"
     QStringList questions;      // Yes/No questions in order
     QStringList log;            // both, prefixed "message: " / "question: "
     QStringList unexpected;     // questions asked with no scripted answer
@@ -56,6 +69,10 @@ public:
     void newPage() override;
     void endDocument() override;
     void printWindow(QWidget *window, int leftTwips, int topTwips) override;
+
+    // The name a printed window is recorded under. The window support sets it
+    // (the fakes themselves know nothing of widgets).
+    static std::function<QString(QWidget *)> windowNameOf;
 
     std::vector<Job> jobs; // ended jobs
     Job current;
@@ -105,6 +122,48 @@ public:
     int ended = 0;
 };
 
+// Records the addresses opened and answers with `result`. Each opening is
+// also logged ("open: " + address) in `log`, when given, so that a test sees
+// it among the messages.
+class FakeBrowser : public ds::Browser {
+public:
+    ds::OpenResult open(const QUrl &address) override
+    {
+        opened << address.toString();
+        if (log)
+            *log << QStringLiteral("open: ") + address.toString();
+        return result;
+    }
+    QStringList opened;
+    ds::OpenResult result = ds::OpenResult::Opened;
+    QStringList *log = nullptr;
+};
+
+// Records the help topics asked for; `found` says whether the page is there.
+class FakeHelp : public ds::HelpViewer {
+public:
+    bool showHelp(const QString &topic) override
+    {
+        topics << topic;
+        return found;
+    }
+    QStringList topics;
+    bool found = true;
+};
+
+// Counts the starts of the system information tool; `available` says whether
+// the desktop has one.
+class FakeSystemInfo : public ds::SystemInfoLauncher {
+public:
+    bool start() override
+    {
+        ++attempts;
+        return available;
+    }
+    int attempts = 0;
+    bool available = true;
+};
+
 // All fakes with a state whose program folder is a given folder.
 struct FakePlatform {
     FakeDialogs dialogs;
@@ -113,7 +172,14 @@ struct FakePlatform {
     FakeClock clock;
     FakeRandom random;
     FakeProgram program;
-    ds::Platform platform() { return {&dialogs, &printer, &settings, &clock, &random, &program}; }
+    FakeBrowser browser;
+    FakeHelp help;
+    FakeSystemInfo systemInfo;
+    FakePlatform() { browser.log = &dialogs.log; }
+    ds::Platform platform()
+    {
+        return {&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo};
+    }
 };
 
 } // namespace dstest

@@ -1,4 +1,7 @@
+#include "support/fakes.h"
+
 #include <QApplication>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -8,6 +11,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("DrawsmithTests"));
     QApplication::setApplicationDisplayName(QStringLiteral("Drawsmith"));
     QApplication::setQuitOnLastWindowClosed(false);
+    dstest::FakePrinter::windowNameOf = [](QWidget *w) { return w->objectName(); };
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

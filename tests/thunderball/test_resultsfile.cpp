@@ -1,4 +1,4 @@
-#include "core/resultsimport.h"
+#include "thunderball/resultsimport.h"
 #include "support/testfolder.h"
 #include "thunderball/resultsfile.h"
 
@@ -66,7 +66,7 @@ TEST(ThunderResultsFile, ReaderIsBoundedByTheFile)
     EXPECT_EQ(f.find(19, 6, 1999), 0);
 
     f.setBytes(rec(-4, 5, 6, 1999, {1, 2, 3, 4, 5}, 6));
-    EXPECT_EQ(f.count(), 0);
+    EXPECT_EQ(f.count(), 1); // record 1 holds a result: a count below 1 cannot be right
     f.setBytes(rec(1, 5, 6, 1999, {35, 2, 3, 4, 5}, 6)); // first main number outside 1 to 34
     EXPECT_FALSE(f.holdsResults());
     EXPECT_EQ(f.count(), 0);
@@ -108,27 +108,28 @@ TEST(ThunderResultsFile, AppendKeepsTheOrderEntered)
     EXPECT_EQ(f.find(3, 7, 1999), 1);
 }
 
-TEST(ThunderResultsFile, AppendWritesOverStaleRecordsAndKeepsRecordOne)
+TEST(ThunderResultsFile, AppendGoesAfterTheWholeResultsPresentWhateverTheCount)
 {
-    ThunderResultsFile f;
-    const QByteArray first = rec(1, 3, 7, 1999, {1, 2, 3, 4, 5}, 1, 99);
     const QByteArray stale = rec(0, 9, 9, 1999, {1, 2, 3, 4, 5}, 1);
-    f.setBytes(first + stale + stale);
-    f.append(result(1, 7, 1999, {6, 7, 8, 9, 10}, 2));
-    EXPECT_EQ(f.bytes(), rec(2, 3, 7, 1999, {1, 2, 3, 4, 5}, 1, 99) + rec(0, 1, 7, 1999, {6, 7, 8, 9, 10}, 2) + stale);
-}
-
-TEST(ThunderResultsFile, AppendToAFileHoldingNoResultsStartsAfresh)
-{
-    ThunderResultsFile f;
-    f.setBytes(rec(5, 3, 7, 1999, {0, 2, 3, 4, 5}, 1) + rec(0, 9, 9, 1999, {1, 2, 3, 4, 5}, 1));
-    f.append(result(1, 7, 1999, {6, 7, 8, 9, 10}, 2));
-    EXPECT_EQ(f.bytes(), rec(1, 1, 7, 1999, {6, 7, 8, 9, 10}, 2) + rec(0, 9, 9, 1999, {1, 2, 3, 4, 5}, 1));
-
-    // A count beyond the records present: the new result goes right after them.
-    f.setBytes(rec(40, 3, 7, 1999, {1, 2, 3, 4, 5}, 1));
-    f.append(result(1, 7, 1999, {6, 7, 8, 9, 10}, 2));
-    EXPECT_EQ(f.bytes(), rec(2, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + rec(0, 1, 7, 1999, {6, 7, 8, 9, 10}, 2));
+    const QByteArray added = rec(0, 1, 7, 1999, {6, 7, 8, 9, 10}, 2);
+    // Before, after appending the result of 1 July.
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        // over stale records, record 1 keeping its other bytes
+        {rec(1, 3, 7, 1999, {1, 2, 3, 4, 5}, 1, 99) + stale + stale,
+         rec(2, 3, 7, 1999, {1, 2, 3, 4, 5}, 1, 99) + added + stale},
+        // record 1 holds no result: the file starts afresh
+        {rec(5, 3, 7, 1999, {0, 2, 3, 4, 5}, 1) + stale, rec(1, 1, 7, 1999, {6, 7, 8, 9, 10}, 2) + stale},
+        // a count beyond the records present, or below 1 beside a result
+        {rec(40, 3, 7, 1999, {1, 2, 3, 4, 5}, 1), rec(2, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + added},
+        {rec(-7, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + stale, rec(3, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + stale + added},
+        {rec(0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1), rec(2, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + added},
+    };
+    for (const auto &[before, after] : cases) {
+        ThunderResultsFile f;
+        f.setBytes(before);
+        ASSERT_TRUE(f.append(result(1, 7, 1999, {6, 7, 8, 9, 10}, 2)));
+        EXPECT_EQ(f.bytes(), after);
+    }
 }
 
 TEST(ThunderResultsFile, FullFileRefusesAndWriteFailureKeepsTheOldFile)
@@ -158,11 +159,11 @@ TEST(ThunderballImport, NewResultsGoAfterThoseHeldInDateOrder)
     // The file holds the 10th then the 3rd (the order entered).
     QByteArray bytes = rec(2, 10, 7, 1999, {1, 2, 3, 4, 5}, 1) + rec(0, 3, 7, 1999, {6, 7, 8, 9, 10}, 2);
     // Newest first, one date already held, a Thunderball equal to a main number.
-    const ImportReport r = mergeResults(ThunderHeader + "1999-07-24,31,5,20,8,14,8\n"
+    const ImportReport r = mergeThunderballResults(ThunderHeader + "1999-07-24,31,5,20,8,14,8\n"
                                                         "1999-07-10,1,2,3,4,6,9\n"
                                                         "1999-07-17,11,12,13,14,15,3\n"
                                                         "1999-06-26,21,22,23,24,25,4\n",
-                                        ImportGame::Thunderball, bytes);
+                                        bytes);
     EXPECT_EQ(r.added, 3);
     EXPECT_EQ(r.present, 1);
     EXPECT_EQ(r.skipped, 0);
@@ -173,10 +174,22 @@ TEST(ThunderballImport, NewResultsGoAfterThoseHeldInDateOrder)
     EXPECT_EQ(r.text(), QStringLiteral("3 results added, 1 already in the results file, 0 skipped."));
 }
 
+TEST(ThunderballImport, ANegativeCountTakesTheResultsPresentAndOverwritesNone)
+{
+    const QByteArray three = rec(-1, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + rec(0, 10, 7, 1999, {6, 7, 8, 9, 10}, 2)
+        + rec(0, 17, 7, 1999, {11, 12, 13, 14, 15}, 3);
+    QByteArray bytes = three;
+    const ImportReport r = mergeThunderballResults(ThunderHeader + "1999-07-10,6,7,8,9,10,2\n"
+                                                                   "1999-07-24,21,22,23,24,25,4\n",
+                                                   bytes);
+    EXPECT_EQ(r.text(), QStringLiteral("1 result added, 1 already in the results file, 0 skipped."));
+    EXPECT_EQ(bytes, rec(4, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + three.mid(22) + rec(0, 24, 7, 1999, {21, 22, 23, 24, 25}, 4));
+}
+
 TEST(ThunderballImport, PublishedFormAndSkips)
 {
     QByteArray bytes;
-    const ImportReport r = mergeResults(
+    const ImportReport r = mergeThunderballResults(
         "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunder Ball,Ball Set,Machine,DrawNumber\r\n"
         "08-May-2010,34,1,2,3,4,14,1,Excalibur,999\r\n"
         "15-May-2010,1,2,3,4,5,6,1,Excalibur,1000\r\n"
@@ -185,11 +198,11 @@ TEST(ThunderballImport, PublishedFormAndSkips)
         "17-Apr-2010,1,2,3,4,5,15,1,Excalibur,996\r\n"
         "10-Apr-2010,1,2,3,4,5,0,1,Excalibur,995\r\n"
         "05-Jun-1999,1,2,3,4,5,6,1,Excalibur,1\r\n",
-        ImportGame::Thunderball, bytes);
+        bytes);
     EXPECT_EQ(r.added, 1);
     EXPECT_EQ(r.skipped, 6);
     EXPECT_EQ(r.firstSkips,
-              (QStringList{QStringLiteral("Line 3: date 15/5/2010 is outside 12/6/1999 to 8/5/2010"),
+              (QStringList{QStringLiteral("Line 3: 15/5/2010 is a draw of the 5-from-39 Thunderball, which this version does not keep"),
                            QStringLiteral("Line 4: ball 35 is outside 1 to 34"),
                            QStringLiteral("Line 5: number 1 appears twice"),
                            QStringLiteral("Line 6: Thunderball 15 is outside 1 to 14"),
@@ -206,7 +219,7 @@ TEST(ThunderballImport, WriteFailureKeepsTheOldFile)
     ImportReport r;
     {
         dstest::FileSizeLimit limit(30);
-        r = importResults(ThunderHeader + "1999-07-17,11,12,13,14,15,3\n", ImportGame::Thunderball,
+        r = importThunderballResults(ThunderHeader + "1999-07-17,11,12,13,14,15,3\n",
                           dir.file(ThunderResultsFileName));
     }
     EXPECT_TRUE(r.writeFailed);

@@ -1,0 +1,67 @@
+#include "links/linkactions.h"
+
+#include "core/paths.h"
+#include "links/about.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace ds::links {
+
+namespace {
+
+OpenResult openAndReport(const QUrl &url, Dialogs &dialogs, Browser &browser)
+{
+    const OpenResult result = url.isValid() && !url.isEmpty() ? browser.open(url) : OpenResult::NotOpened;
+    const OpenFailure failure = openFailure(result);
+    if (!failure.text.isEmpty())
+        dialogs.warning(failure.title, failure.text);
+    return result;
+}
+
+} // namespace
+
+QString helpFolder(const QString &programFolder, const QString &shippedFolder)
+{
+    const QString front = QString::fromLatin1(HomePageAddress); // "help/index.html"
+    const QString sub = front.section(QLatin1Char('/'), 0, 0);
+    if (!shippedFolder.isEmpty() && QFileInfo::exists(QDir(shippedFolder).filePath(front)))
+        return QDir(shippedFolder).filePath(sub);
+    return QDir(programFolder).filePath(sub);
+}
+
+QString linksFilePath(const QString &programFolder)
+{
+    return resolveInFolder(programFolder, QString::fromLatin1(FileName));
+}
+
+OpenResult openAddress(const QString &address, const QString &programFolder, Dialogs &dialogs,
+                       Browser &browser)
+{
+    return openAndReport(resolveAddress(address, programFolder), dialogs, browser);
+}
+
+OpenResult downloadResults(Game game, const QString &programFolder, Dialogs &dialogs, Browser &browser)
+{
+    // The links file is read afresh: it is the one place the addresses are
+    // maintained.
+    const LoadedLinks loaded = loadLinks(linksFilePath(programFolder));
+    const DownloadPlan plan = planDownload(game, loaded.links[0]);
+    dialogs.inform(plan.message);
+    return openAndReport(plan.address, dialogs, browser);
+}
+
+void showContents(HelpViewer &help)
+{
+    help.showHelp(QStringLiteral("index"));
+}
+
+bool showSystemInfo(SystemInfoLauncher &tool, Dialogs &dialogs)
+{
+    if (tool.start())
+        return true;
+    dialogs.warning(QString::fromLatin1(about::SystemInfoTitle), QString::fromLatin1(about::MsgSystemInfoUnavailable));
+    return false;
+}
+
+} // namespace ds::links

@@ -1,0 +1,237 @@
+#include "links/weblinks.h"
+
+#include "core/recordfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace ds::links {
+
+namespace {
+
+// Single-byte text of exactly `width` bytes: cut, or padded with spaces.
+QByteArray field(const QString &text, int width)
+{
+    QByteArray bytes = text.toLatin1().left(width);
+    // Characters that have no single-byte form come out of toLatin1 as "?"
+    // already; keep it that way.
+    bytes.append(QByteArray(width - bytes.size(), ' '));
+    return bytes;
+}
+
+QString fieldText(const QByteArray &bytes)
+{
+    QString s = QString::fromLatin1(bytes);
+    // Unwritten records hold zero bytes; treat them as padding.
+    s.replace(QChar(0), QLatin1Char(' '));
+    return s.trimmed();
+}
+
+bool isBlank(const WebLink &l)
+{
+    return l.caption.isEmpty() && l.address.isEmpty();
+}
+
+} // namespace
+
+QByteArray encodeRecord(const WebLink &link)
+{
+    return field(link.caption, CaptionWidth) + field(link.address, AddressWidth);
+}
+
+WebLink decodeRecord(const QByteArray &record)
+{
+    return {fieldText(record.mid(0, CaptionWidth)), fieldText(record.mid(CaptionWidth, AddressWidth))};
+}
+
+WebLinks readLinks(const QByteArray &fileBytes)
+{
+    WebLinks links;
+    for (int k = 1; k <= LinkCount; ++k) {
+        // A last record cut short still gives what it holds.
+        const qsizetype at = qsizetype(k - 1) * RecordSize;
+        links[static_cast<size_t>(k - 1)] = decodeRecord(fileBytes.mid(at, RecordSize));
+    }
+    return links;
+}
+
+LoadedLinks loadLinks(const QString &path)
+{
+    LoadedLinks out;
+    if (!QFileInfo::exists(path))
+        return out;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        out.readFailed = true;
+        return out;
+    }
+    // Five records are all the file is read for.
+    out.links = readLinks(f.read(qint64(RecordSize) * LinkCount));
+    return out;
+}
+
+SavedLinks saveOwnLinks(const QString &path, const OwnLinks &links)
+{
+    SavedLinks out;
+    for (int i = 0; i < OwnLinkCount; ++i)
+        out.stored[static_cast<size_t>(i)] = decodeRecord(encodeRecord(links[static_cast<size_t>(i)]));
+
+    RecordFile file(RecordSize);
+    if (!file.load(path))
+        return out;
+    // Records 1 and 2 stay as they are; ones the file lacks are written blank
+    // rather than as zero bytes.
+    for (int k = 1; k < FirstOwnLink; ++k) {
+        if (file.bytes().size() < qsizetype(k) * RecordSize)
+            file.setRecord(k, encodeRecord(decodeRecord(file.record(k))));
+    }
+    for (int i = 0; i < OwnLinkCount; ++i)
+        file.setRecord(FirstOwnLink + i, encodeRecord(links[static_cast<size_t>(i)]));
+    out.saved = file.save(path);
+    return out;
+}
+
+std::array<MenuEntry, LinkCount> menuEntries(const WebLinks &links)
+{
+    std::array<MenuEntry, LinkCount> out;
+    for (int i = 0; i < LinkCount; ++i) {
+        const WebLink &l = links[static_cast<size_t>(i)];
+        MenuEntry &e = out[static_cast<size_t>(i)];
+        if (i == 0)
+            e = {l.caption.isEmpty() ? QString::fromLatin1(DownloadCaption) : l.caption, true};
+        else if (i == 1)
+            e = {l.caption.isEmpty() ? QString::fromLatin1(HomePageCaption) : l.caption, true};
+        else
+            e = {l.caption.isEmpty() ? l.address : l.caption, !isBlank(l)};
+    }
+    return out;
+}
+
+QString entryAddress(const WebLinks &links, int k)
+{
+    if (k < 1 || k > LinkCount)
+        return {};
+    const QString &a = links[static_cast<size_t>(k - 1)].address;
+    if (k == 2 && a.isEmpty())
+        return QString::fromLatin1(HomePageAddress);
+    return a;
+}
+
+QUrl resolveAddress(const QString &address, const QString &programFolder)
+{
+    const QString a = address.trimmed();
+    if (a.isEmpty())
+        return {};
+    // "C:\..." and "C:/..." are paths, not a scheme of one letter.
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]"));
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    // Paths may come with the backslashes of Windows, whatever the desktop.
+    QString path = a;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (drive.match(a).hasMatch() || path.startsWith(QLatin1Char('/')))
+        return QUrl::fromLocalFile(path);
+    if (scheme.match(a).hasMatch())
+        return QUrl(a);
+    const QString local = QDir::cleanPath(QDir(programFolder).absoluteFilePath(path));
+    if (!programFolder.isEmpty() && QFileInfo::exists(local))
+        return QUrl::fromLocalFile(local);
+    // Not there: "www.example.com/page" is a web address, while a path whose
+    // first part names no host ("help/index.html") stays a file of the
+    // program folder, which the browser then reports as not opened.
+    const QString first = path.section(QLatin1Char('/'), 0, 0);
+    if (!programFolder.isEmpty() && path.contains(QLatin1Char('/')) && !first.contains(QLatin1Char('.')))
+        return QUrl::fromLocalFile(local);
+    return QUrl::fromUserInput(a);
+}
+
+OpenFailure openFailure(OpenResult result)
+{
+    switch (result) {
+    case OpenResult::Opened:
+        return {};
+    case OpenResult::NoBrowser:
+        return {QString::fromLatin1(TitleBrowserNotFound), QString::fromLatin1(MsgBrowserNotFound)};
+    case OpenResult::NotOpened:
+        break;
+    }
+    return {QString::fromLatin1(TitleUrlFailed), QString::fromLatin1(MsgUrlFailed)};
+}
+
+namespace {
+
+const char *keyOf(Game game)
+{
+    switch (game) {
+    case Game::UK:
+        return "UK";
+    case Game::Irish:
+        return "IR";
+    case Game::Thunderball:
+        break;
+    }
+    return "TB";
+}
+
+QString officialDownload(Game game)
+{
+    switch (game) {
+    case Game::UK:
+        return QString::fromLatin1(UkDownloadAddress);
+    case Game::Irish:
+        return QString::fromLatin1(IrishDownloadAddress);
+    case Game::Thunderball:
+        break;
+    }
+    return QString::fromLatin1(ThunderballDownloadAddress);
+}
+
+} // namespace
+
+QString downloadAddressOf(Game game, const WebLink &record1)
+{
+    const QString key = QString::fromLatin1(keyOf(game)) + QLatin1Char('=');
+    const QStringList words = record1.address.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &w : words) {
+        if (w.startsWith(key, Qt::CaseInsensitive) && w.size() > key.size())
+            return w.mid(key.size());
+    }
+    return officialDownload(game);
+}
+
+QString defaultDownloadField()
+{
+    QStringList parts;
+    for (Game g : {Game::UK, Game::Irish, Game::Thunderball})
+        parts << QString::fromLatin1(keyOf(g)) + QLatin1Char('=') + officialDownload(g);
+    return parts.join(QLatin1Char(' '));
+}
+
+DownloadPlan planDownload(Game game, const WebLink &record1)
+{
+    QString message;
+    switch (game) {
+    case Game::UK:
+        message = QStringLiteral(
+            "Your browser will now open the National Lottery's UK Lotto draw history download. Save the file "
+            "where you can find it, then bring the draws into Drawsmith with \"Import Results...\" on the File "
+            "Manager menu.");
+        break;
+    case Game::Irish:
+        message = QStringLiteral(
+            "Your browser will now open the Irish Lottery's Lotto results page. Save the results in a "
+            "comma-separated file whose first line reads date,draw,n1,n2,n3,n4,n5,n6,bonus, then bring the draws "
+            "into Drawsmith with \"Import Results...\" on the File Manager menu.");
+        break;
+    case Game::Thunderball:
+        message = QStringLiteral(
+            "Your browser will now open the National Lottery's Thunderball draw history download. Save the file "
+            "where you can find it, then bring the results into Drawsmith with \"Import Results...\" in the "
+            "Thunderball window.");
+        break;
+    }
+    return {message, QUrl::fromUserInput(downloadAddressOf(game, record1))};
+}
+
+} // namespace ds::links

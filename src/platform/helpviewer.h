@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace ds {
+
+// The program's help, opened at a topic ("index" is the contents page).
+// A missing help page is reported by the viewer itself.
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    // False when the topic's page could not be found.
+    virtual bool showHelp(const QString &topic) = 0;
+};
+
+} // namespace ds

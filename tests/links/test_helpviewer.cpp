@@ -1,0 +1,57 @@
+#include "platform/qtdesktop.h"
+#include "support/testfolder.h"
+#include "support/widgets.h"
+
+#include <QDir>
+#include <QTextBrowser>
+
+using namespace ds;
+
+TEST(QtHelpViewer, OpensTheTopicPageAndReportsAMissingOne)
+{
+    dstest::TestFolder dir;
+    dir.write(QStringLiteral("index.html"), "<html><head><title>Front</title></head><body>"
+                                            "<p>Welcome <a href=\"wheels.html\">wheels</a></p></body></html>");
+    dir.write(QStringLiteral("wheels.html"), "<html><head><title>Wheels</title></head><body>Wheel help</body></html>");
+    QtHelpViewer help(dir.path());
+
+    EXPECT_TRUE(help.showHelp(QStringLiteral("index")));
+    ASSERT_NE(help.window(), nullptr);
+    EXPECT_TRUE(help.window()->isVisible());
+    EXPECT_EQ(help.view()->source(), QUrl::fromLocalFile(dir.file(QStringLiteral("index.html"))));
+    EXPECT_TRUE(help.view()->toPlainText().contains(QStringLiteral("Welcome")));
+
+    EXPECT_TRUE(help.showHelp(QStringLiteral("wheels")));
+    EXPECT_TRUE(help.view()->toPlainText().contains(QStringLiteral("Wheel help")));
+    // Back returns to the front page; Contents goes there from anywhere.
+    dstest::click(help.window(), "helpBack");
+    EXPECT_EQ(help.view()->source(), QUrl::fromLocalFile(dir.file(QStringLiteral("index.html"))));
+    help.showHelp(QStringLiteral("wheels"));
+    dstest::click(help.window(), "helpContents");
+    EXPECT_EQ(help.view()->source(), QUrl::fromLocalFile(dir.file(QStringLiteral("index.html"))));
+
+    // The viewer itself says what is missing.
+    EXPECT_FALSE(help.showHelp(QStringLiteral("nowhere")));
+    EXPECT_TRUE(help.window()->isVisible());
+    EXPECT_TRUE(help.view()->toPlainText().contains(QStringLiteral("nowhere.html")));
+    dstest::click(help.window(), "helpClose");
+    EXPECT_FALSE(help.window()->isVisible());
+    help.showHelp(QStringLiteral("index"));
+    QTest::keyClick(help.window(), Qt::Key_Escape);
+    EXPECT_FALSE(help.window()->isVisible());
+}
+
+TEST(QtHelpViewer, TheShippedContentsPageOpens)
+{
+    QtHelpViewer help(QStringLiteral(DRAWSMITH_SOURCE_DATA "/help"));
+    ASSERT_TRUE(help.showHelp(QStringLiteral("index")));
+    EXPECT_EQ(help.view()->documentTitle(), QStringLiteral("Drawsmith Help"));
+}
+
+TEST(QtBrowser, RefusesWhatCannotBeOpenedWithoutTryingTheDesktop)
+{
+    dstest::TestFolder dir;
+    QtBrowser browser;
+    EXPECT_EQ(browser.open(QUrl()), OpenResult::NotOpened);
+    EXPECT_EQ(browser.open(QUrl::fromLocalFile(dir.file(QStringLiteral("missing.html")))), OpenResult::NotOpened);
+}

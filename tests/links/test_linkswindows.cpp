@@ -1,0 +1,244 @@
+#include "links/about.h"
+#include "links/linkactions.h"
+#include "links/weblinks.h"
+#include "support/mainfixture.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+
+using namespace ds;
+using dstest::child;
+using dstest::click;
+using dstest::trigger;
+using dstest::type;
+
+namespace {
+
+QByteArray rec(const QByteArray &caption, const QByteArray &address)
+{
+    return caption.leftJustified(30, ' ') + address.leftJustified(200, ' ');
+}
+
+const QString UkCsv = QStringLiteral("https://www.national-lottery.co.uk/results/lotto/draw-history/csv");
+const QString IrishPage = QStringLiteral("https://www.lottery.ie/results/lotto/history");
+const QString TbCsv = QStringLiteral("https://www.national-lottery.co.uk/results/thunderball/draw-history/csv");
+
+class LinksTest : public dstest::MainFixture {
+protected:
+    // The links file as the program ships it, with the player's links.
+    void writeLinks(const QByteArray &own = rec("", "") + rec("", "") + rec("", ""))
+    {
+        QFile shipped(QStringLiteral(DRAWSMITH_SOURCE_DATA "/weblinks.dat"));
+        ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+        dir.write(QStringLiteral("weblinks.dat"), shipped.read(2 * 230) + own);
+    }
+    QAction *entry(int k)
+    {
+        return child<QAction>(window.get(), QStringLiteral("mnufree%1").arg(k).toLatin1().constData());
+    }
+    QStringList captions()
+    {
+        QStringList out;
+        for (int k = 1; k <= 5; ++k)
+            out << (entry(k)->isVisible() ? entry(k)->text() : QStringLiteral("(hidden)"));
+        return out;
+    }
+    static QWidget *form14() { return dstest::topLevel<QWidget>("Form14"); }
+    static QWidget *about() { return dstest::topLevel<QWidget>("frmAbout"); }
+    static void pressEsc(QWidget *win) { QTest::keyClick(win, Qt::Key_Escape); }
+};
+
+} // namespace
+
+TEST_F(LinksTest, StartUpLoadsTheMenuFromTheLinksFile)
+{
+    writeLinks(rec("Club results", "https://club.example/") + rec("", "") + rec("", "notes.html"));
+    start();
+    EXPECT_EQ(captions(), (QStringList{QStringLiteral("Download Results File"), QStringLiteral("Drawsmith Web Page"),
+                                       QStringLiteral("Club results"), QStringLiteral("(hidden)"),
+                                       QStringLiteral("notes.html")}));
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+}
+
+TEST_F(LinksTest, WithoutALinksFileTheProgramsOwnEntriesRemain)
+{
+    start();
+    EXPECT_EQ(captions(), (QStringList{QStringLiteral("Download Results File"), QStringLiteral("Drawsmith Web Page"),
+                                       QStringLiteral("(hidden)"), QStringLiteral("(hidden)"), QStringLiteral("(hidden)")}));
+    EXPECT_FALSE(dir.exists(QStringLiteral("weblinks.dat")));
+}
+
+TEST_F(LinksTest, DownloadTellsWhatToDoThenOpensTheGamesOfficialDownload)
+{
+    writeLinks();
+    start();
+    trigger(window.get(), "mnufree1");
+    ASSERT_EQ(fakes.dialogs.log.size(), 2);
+    EXPECT_TRUE(fakes.dialogs.log[0].contains(QStringLiteral("\"Import Results...\" on the File Manager menu")));
+    EXPECT_EQ(fakes.dialogs.log[1], QStringLiteral("open: ") + UkCsv);
+    EXPECT_EQ(fakes.dialogs.news, QStringList{fakes.dialogs.messages.value(0)}); // told as news
+
+    fakes.dialogs.clear();
+    trigger(window.get(), "mnuIreland");
+    trigger(window.get(), "mnufree1");
+    EXPECT_EQ(fakes.browser.opened.last(), IrishPage);
+    EXPECT_TRUE(fakes.dialogs.messages.value(0).contains(QStringLiteral("date,draw,n1")));
+}
+
+TEST_F(LinksTest, TheThunderballDownloadOpensItsOwnAddress)
+{
+    links::downloadResults(Game::Thunderball, dir.path(), fakes.dialogs, fakes.browser);
+    EXPECT_EQ(fakes.browser.opened, QStringList{TbCsv});
+    EXPECT_TRUE(fakes.dialogs.messages.value(0).contains(QStringLiteral("in the Thunderball window")));
+}
+
+TEST_F(LinksTest, AFailedOpenIsToldAfterTheDownloadMessage)
+{
+    writeLinks();
+    start();
+    fakes.browser.result = OpenResult::NoBrowser;
+    trigger(window.get(), "mnufree1");
+    ASSERT_EQ(fakes.dialogs.log.size(), 3);
+    EXPECT_EQ(fakes.dialogs.log[2], QStringLiteral("message: Could not find associated Browser"));
+    EXPECT_EQ(fakes.dialogs.warnings, QStringList{QStringLiteral("Browser Not Found: Could not find associated Browser")});
+
+    fakes.dialogs.clear();
+    fakes.browser.result = OpenResult::NotOpened;
+    trigger(window.get(), "mnufree3"); // hidden, but an empty link still answers
+    EXPECT_EQ(fakes.dialogs.log, QStringList{QStringLiteral("message: Web Page not Opened")});
+    EXPECT_EQ(fakes.dialogs.warnings, QStringList{QStringLiteral("URL Failed: Web Page not Opened")});
+}
+
+TEST_F(LinksTest, TheWebPageEntryOpensTheHelpFrontPageBesideTheProgram)
+{
+    writeLinks();
+    QDir(dir.path()).mkdir(QStringLiteral("help"));
+    dir.write(QStringLiteral("help/index.html"), "<html></html>");
+    start();
+    trigger(window.get(), "mnufree2");
+    EXPECT_EQ(fakes.browser.opened,
+              QStringList{QUrl::fromLocalFile(dir.file(QStringLiteral("help/index.html"))).toString()});
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+}
+
+TEST_F(LinksTest, AnOwnLinkOpensItsAddress)
+{
+    writeLinks(rec("Club", "www.club.example") + rec("", "") + rec("", ""));
+    start();
+    trigger(window.get(), "mnufree3");
+    EXPECT_EQ(fakes.browser.opened, QStringList{QStringLiteral("http://www.club.example")});
+}
+
+TEST_F(LinksTest, MaintainLinksShowsTheOwnLinksAndCloseStoresThem)
+{
+    writeLinks(rec("Club", "https://club.example/") + rec("", "") + rec("Old", "old.example"));
+    const QByteArray firstTwo = dir.read(QStringLiteral("weblinks.dat")).left(460);
+    start();
+    trigger(window.get(), "mnumaintainlinks");
+    ASSERT_NE(form14(), nullptr);
+    EXPECT_TRUE(form14()->isVisible());
+    EXPECT_FALSE(w().isEnabled());
+    EXPECT_EQ(child<QLineEdit>(form14(), "Text1")->text(), QStringLiteral("Club"));
+    EXPECT_EQ(child<QLineEdit>(form14(), "Text2")->text(), QStringLiteral("https://club.example/"));
+    EXPECT_EQ(child<QLineEdit>(form14(), "Text5")->text(), QStringLiteral("Old"));
+
+    type(form14(), "Text3", QStringLiteral("News"));
+    type(form14(), "Text4", QStringLiteral("https://news.example"));
+    type(form14(), "Text5", QString());
+    type(form14(), "Text6", QString());
+    click(form14(), "Command1");
+
+    EXPECT_FALSE(form14()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(dir.read(QStringLiteral("weblinks.dat")),
+              firstTwo + rec("Club", "https://club.example/") + rec("News", "https://news.example") + rec("", ""));
+    EXPECT_EQ(captions().mid(2), (QStringList{QStringLiteral("Club"), QStringLiteral("News"), QStringLiteral("(hidden)")}));
+    trigger(window.get(), "mnufree4");
+    EXPECT_EQ(fakes.browser.opened, QStringList{QStringLiteral("https://news.example")});
+}
+
+TEST_F(LinksTest, EscapeAndTheTitleBarCloseStoreTheLinksToo)
+{
+    start();
+    trigger(window.get(), "mnumaintainlinks");
+    type(form14(), "Text1", QStringLiteral("By Esc"));
+    pressEsc(form14());
+    EXPECT_FALSE(form14()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(entry(3)->text(), QStringLiteral("By Esc"));
+
+    trigger(window.get(), "mnumaintainlinks");
+    type(form14(), "Text3", QStringLiteral("By close"));
+    form14()->close();
+    EXPECT_FALSE(form14()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(links::readLinks(dir.read(QStringLiteral("weblinks.dat")))[3].caption, QStringLiteral("By close"));
+}
+
+TEST_F(LinksTest, ALinksFileThatCannotBeWrittenIsReported)
+{
+    writeLinks();
+    const QByteArray before = dir.read(QStringLiteral("weblinks.dat"));
+    start();
+    trigger(window.get(), "mnumaintainlinks");
+    type(form14(), "Text1", QStringLiteral("Kept for now"));
+    {
+        dstest::FileSizeLimit limit(100);
+        click(form14(), "Command1");
+    }
+    ASSERT_EQ(fakes.dialogs.warnings.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.warnings[0].startsWith(
+        QStringLiteral("Maintain Links: The links could not be saved in weblinks.dat.")));
+    EXPECT_EQ(dir.read(QStringLiteral("weblinks.dat")), before);
+    EXPECT_EQ(entry(3)->text(), QStringLiteral("Kept for now"));
+    EXPECT_TRUE(w().isEnabled());
+}
+
+TEST_F(LinksTest, ContentsOpensTheHelpAtItsContentsPage)
+{
+    start();
+    trigger(window.get(), "mnuContents");
+    EXPECT_EQ(fakes.help.topics, QStringList{QStringLiteral("index")});
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+}
+
+TEST_F(LinksTest, AboutShowsTitleAndVersionOverTheHiddenMainWindow)
+{
+    state.programFolderRule = QStringLiteral("Drawsmith keeps its files in the folder it was started from.");
+    start();
+    trigger(window.get(), "mnuAbout");
+    ASSERT_NE(about(), nullptr);
+    EXPECT_TRUE(about()->isVisible());
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_EQ(about()->windowTitle(), QStringLiteral("About Drawsmith The UK and Irish Lottery Program"));
+    EXPECT_EQ(child<QLabel>(about(), "lblTitle")->text(), QStringLiteral("Drawsmith The UK and Irish Lottery Program"));
+    const QString version = child<QLabel>(about(), "lblVersion")->text();
+    EXPECT_EQ(version, about::versionText(QStringLiteral(DRAWSMITH_PROJECT_VERSION)));
+    if (QStringLiteral(DRAWSMITH_PROJECT_VERSION) == QStringLiteral("1.0")) {
+        EXPECT_EQ(version, QStringLiteral("Version 1.0.0"));
+    }
+    EXPECT_TRUE(child<QLabel>(about(), "lblDisclaimer")->text().contains(QStringLiteral(
+        "No liablilty is accepted for any errors or omissions. The program is not connected with any lottery "
+        "organsation.")));
+
+    EXPECT_EQ(child<QLabel>(about(), "lblFolder")->text(), state.programFolderRule);
+
+    // Closing by every path is tested with the other child windows.
+}
+
+TEST_F(LinksTest, SystemInfoStartsTheToolOrSaysThereIsNone)
+{
+    start();
+    trigger(window.get(), "mnuAbout");
+    click(about(), "cmdSysInfo");
+    EXPECT_EQ(fakes.systemInfo.attempts, 1);
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+
+    fakes.systemInfo.available = false;
+    click(about(), "cmdSysInfo");
+    EXPECT_EQ(fakes.systemInfo.attempts, 2);
+    EXPECT_EQ(fakes.dialogs.warnings,
+              QStringList{QStringLiteral("System Information: System Information Is Unavailable At This Time")});
+    EXPECT_TRUE(about()->isVisible());
+}

@@ -1,0 +1,297 @@
+#include "links/linkactions.h"
+#include "links/weblinks.h"
+#include "support/printers.h"
+#include "support/testfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace ds;
+using namespace ds::links;
+
+namespace {
+
+// A record built by hand: caption and address padded with spaces.
+QByteArray rec(const QByteArray &caption, const QByteArray &address)
+{
+    return caption + QByteArray(30 - caption.size(), ' ') + address + QByteArray(200 - address.size(), ' ');
+}
+
+QString repeat(char c, int n)
+{
+    return QString(n, QLatin1Char(c));
+}
+
+} // namespace
+
+TEST(WebLinksRecord, CaptionsAreCutTo30AndAddressesTo200)
+{
+    struct Case {
+        int captionLength;
+        int addressLength;
+    };
+    for (const Case c : {Case{0, 0}, Case{29, 199}, Case{30, 200}, Case{31, 201}, Case{45, 260}}) {
+        SCOPED_TRACE(testing::Message() << c.captionLength << "/" << c.addressLength);
+        const QString caption = repeat('c', c.captionLength - 1) + (c.captionLength ? QStringLiteral("C") : QString());
+        const QString address = repeat('a', c.addressLength - 1) + (c.addressLength ? QStringLiteral("A") : QString());
+        const QByteArray bytes = encodeRecord({caption, address});
+        ASSERT_EQ(bytes.size(), 230);
+        const int keptCaption = std::min(c.captionLength, 30);
+        const int keptAddress = std::min(c.addressLength, 200);
+        EXPECT_EQ(bytes.left(30), caption.toLatin1().left(keptCaption) + QByteArray(30 - keptCaption, ' '));
+        EXPECT_EQ(bytes.mid(30), address.toLatin1().left(keptAddress) + QByteArray(200 - keptAddress, ' '));
+        const WebLink back = decodeRecord(bytes);
+        EXPECT_EQ(back.caption.size(), keptCaption);
+        EXPECT_EQ(back.address.size(), keptAddress);
+    }
+}
+
+TEST(WebLinksRecord, ReadingTrimsSpacesAndTheZerosOfUnwrittenRecords)
+{
+    QByteArray r = rec("  My Club ", " http://club.example/ ");
+    EXPECT_EQ(decodeRecord(r), (WebLink{QStringLiteral("My Club"), QStringLiteral("http://club.example/")}));
+    EXPECT_EQ(decodeRecord(QByteArray(230, '\0')), WebLink{});
+    // A record cut short reads as if padded.
+    EXPECT_EQ(decodeRecord(QByteArray("Short")), (WebLink{QStringLiteral("Short"), QString()}));
+    // Single-byte text: a pound sign survives, other characters become "?".
+    const QByteArray enc = encodeRecord({QStringLiteral("£5 \u20ac"), QString()});
+    EXPECT_EQ(enc.left(5), QByteArray("\xa3" "5 ? "));
+}
+
+TEST(WebLinksFile, AMissingFileGivesEmptyEntriesAndIsNotCreated)
+{
+    dstest::TestFolder dir;
+    const LoadedLinks l = loadLinks(dir.file(QStringLiteral("weblinks.dat")));
+    EXPECT_FALSE(l.readFailed);
+    for (const WebLink &link : l.links)
+        EXPECT_EQ(link, WebLink{});
+    EXPECT_FALSE(dir.exists(QStringLiteral("weblinks.dat")));
+}
+
+TEST(WebLinksFile, RecordsBeyondTheEndReadEmpty)
+{
+    // Two whole records and part of a third.
+    const QByteArray bytes = rec("One", "http://one.example") + rec("Two", "two.html") + QByteArray("Thr");
+    const WebLinks l = readLinks(bytes);
+    EXPECT_EQ(l[0], (WebLink{QStringLiteral("One"), QStringLiteral("http://one.example")}));
+    EXPECT_EQ(l[1], (WebLink{QStringLiteral("Two"), QStringLiteral("two.html")}));
+    EXPECT_EQ(l[2], (WebLink{QStringLiteral("Thr"), QString()}));
+    EXPECT_EQ(l[3], WebLink{});
+    EXPECT_EQ(l[4], WebLink{});
+}
+
+TEST(WebLinksFile, SavingKeepsRecords1And2AndWritesTheOwnLinks)
+{
+    dstest::TestFolder dir;
+    const QByteArray first = rec("Download Results File", "UK=https://dl.example/uk");
+    const QByteArray second = rec("Drawsmith Web Page", "help/index.html");
+    const QByteArray sixth = rec("Kept", "beyond the fifth");
+    dir.write(QStringLiteral("weblinks.dat"), first + second + rec("Old", "old") + rec("", "") + rec("", "") + sixth);
+
+    const OwnLinks own{WebLink{QStringLiteral("Results at the club ") + repeat('x', 20), QStringLiteral("club.example")},
+                       WebLink{},
+                       WebLink{QStringLiteral("News"), QStringLiteral("https://news.example/") + repeat('n', 190)}};
+    const SavedLinks s = saveOwnLinks(dir.file(QStringLiteral("weblinks.dat")), own);
+    ASSERT_TRUE(s.saved);
+    const QByteArray expected = first + second + encodeRecord(own[0]) + rec("", "") + encodeRecord(own[2]) + sixth;
+    EXPECT_EQ(dir.read(QStringLiteral("weblinks.dat")), expected);
+    // What the menu shows from now on: the stored, cut texts.
+    EXPECT_EQ(s.stored[0].caption, QStringLiteral("Results at the club xxxxxxxxxx"));
+    EXPECT_EQ(s.stored[2].address.size(), 200);
+    EXPECT_EQ(s.stored[1], WebLink{});
+}
+
+TEST(WebLinksFile, SavingIntoAMissingFileWritesBlankFirstRecords)
+{
+    dstest::TestFolder dir;
+    const OwnLinks own{WebLink{QStringLiteral("A"), QStringLiteral("a.example")}, WebLink{}, WebLink{}};
+    ASSERT_TRUE(saveOwnLinks(dir.file(QStringLiteral("weblinks.dat")), own).saved);
+    EXPECT_EQ(dir.read(QStringLiteral("weblinks.dat")),
+              rec("", "") + rec("", "") + rec("A", "a.example") + rec("", "") + rec("", ""));
+}
+
+TEST(WebLinksFile, AFailedSaveIsReportedAndChangesNothing)
+{
+    dstest::TestFolder dir;
+    const QString path = dir.file(QStringLiteral("no such folder/weblinks.dat"));
+    const SavedLinks s = saveOwnLinks(path, OwnLinks{WebLink{QStringLiteral("A"), QStringLiteral("a")}});
+    EXPECT_FALSE(s.saved);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(s.stored[0].caption, QStringLiteral("A"));
+}
+
+TEST(WebLinksMenu, EntriesShowTheirCaptionsAndEmptyOwnLinksHide)
+{
+    struct Case {
+        const char *what;
+        WebLinks links;
+        std::array<MenuEntry, 5> expected;
+    };
+    const MenuEntry hidden{QString(), false};
+    const Case cases[] = {
+        {"no file",
+         WebLinks{},
+         {MenuEntry{QStringLiteral("Download Results File"), true}, MenuEntry{QStringLiteral("Drawsmith Web Page"), true},
+          hidden, hidden, hidden}},
+        {"own captions",
+         WebLinks{WebLink{QStringLiteral("Get Results"), QString()}, WebLink{QStringLiteral("Home"), QString()},
+                  WebLink{QStringLiteral("Club"), QStringLiteral("club.example")},
+                  WebLink{QString(), QStringLiteral("https://only.example/")},
+                  WebLink{QStringLiteral("No address"), QString()}},
+         {MenuEntry{QStringLiteral("Get Results"), true}, MenuEntry{QStringLiteral("Home"), true},
+          MenuEntry{QStringLiteral("Club"), true}, MenuEntry{QStringLiteral("https://only.example/"), true},
+          MenuEntry{QStringLiteral("No address"), true}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(menuEntries(c.links), c.expected);
+    }
+}
+
+TEST(WebLinksMenu, EntryAddresses)
+{
+    WebLinks l;
+    EXPECT_EQ(entryAddress(l, 2), QStringLiteral("help/index.html"));
+    l[1].address = QStringLiteral("https://mine.example");
+    l[3].address = QStringLiteral("four");
+    EXPECT_EQ(entryAddress(l, 2), QStringLiteral("https://mine.example"));
+    EXPECT_EQ(entryAddress(l, 4), QStringLiteral("four"));
+    EXPECT_EQ(entryAddress(l, 3), QString());
+    EXPECT_EQ(entryAddress(l, 0), QString());
+    EXPECT_EQ(entryAddress(l, 6), QString());
+}
+
+TEST(WebLinksAddress, AddressesBecomeWhatTheBrowserIsGiven)
+{
+    dstest::TestFolder dir;
+    QDir(dir.path()).mkdir(QStringLiteral("help"));
+    dir.write(QStringLiteral("help/index.html"), "<html></html>");
+    const QString folderUrl = QUrl::fromLocalFile(dir.path()).toString();
+    struct Case {
+        QString address;
+        QString expected;
+    };
+    const Case cases[] = {
+        {QStringLiteral("https://www.example.com/a?b=1"), QStringLiteral("https://www.example.com/a?b=1")},
+        {QStringLiteral("  http://x.example  "), QStringLiteral("http://x.example")},
+        {QStringLiteral("mailto:me@example.com"), QStringLiteral("mailto:me@example.com")},
+        {QStringLiteral("www.example.com"), QStringLiteral("http://www.example.com")},
+        {QStringLiteral("/srv/pages/a.html"), QStringLiteral("file:///srv/pages/a.html")},
+        {QStringLiteral("C:\\Pages\\a.htm"), QStringLiteral("file:///C:/Pages/a.htm")},
+        {QStringLiteral("help/index.html"), folderUrl + QStringLiteral("/help/index.html")},
+        {QStringLiteral("help\\index.html"), folderUrl + QStringLiteral("/help/index.html")},
+        {QStringLiteral("help/missing.html"), folderUrl + QStringLiteral("/help/missing.html")},
+        {QStringLiteral("club.example/results"), QStringLiteral("http://club.example/results")},
+        {QString(), QString()},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.address.toStdString());
+        EXPECT_EQ(resolveAddress(c.address, dir.path()).toString(), c.expected);
+    }
+    EXPECT_FALSE(resolveAddress(QStringLiteral("   "), dir.path()).isValid());
+}
+
+TEST(WebLinksAddress, FailedOpensCarryTheirMessages)
+{
+    EXPECT_TRUE(openFailure(OpenResult::Opened).text.isEmpty());
+    const OpenFailure none = openFailure(OpenResult::NoBrowser);
+    EXPECT_EQ(none.title, QStringLiteral("Browser Not Found"));
+    EXPECT_EQ(none.text, QStringLiteral("Could not find associated Browser"));
+    const OpenFailure failed = openFailure(OpenResult::NotOpened);
+    EXPECT_EQ(failed.title, QStringLiteral("URL Failed"));
+    EXPECT_EQ(failed.text, QStringLiteral("Web Page not Opened"));
+}
+
+TEST(Download, EachGameOpensItsOfficialDownload)
+{
+    struct Case {
+        Game game;
+        QString record1Address;
+        QString expected;
+    };
+    const QString uk = QStringLiteral("https://www.national-lottery.co.uk/results/lotto/draw-history/csv");
+    const QString ir = QStringLiteral("https://www.lottery.ie/results/lotto/history");
+    const QString tb = QStringLiteral("https://www.national-lottery.co.uk/results/thunderball/draw-history/csv");
+    const Case cases[] = {
+        {Game::UK, QString(), uk},
+        {Game::Irish, QString(), ir},
+        {Game::Thunderball, QString(), tb},
+        {Game::UK, defaultDownloadField(), uk},
+        {Game::Irish, defaultDownloadField(), ir},
+        {Game::Thunderball, defaultDownloadField(), tb},
+        // Maintained addresses, in any order and letter case of the key.
+        {Game::Irish, QStringLiteral("tb=https://t.example/csv  ir=https://i.example/r UK=https://u.example"),
+         QStringLiteral("https://i.example/r")},
+        {Game::Thunderball, QStringLiteral("tb=https://t.example/csv"), QStringLiteral("https://t.example/csv")},
+        {Game::UK, QStringLiteral("tb=https://t.example/csv"), uk},
+        // The folder address of an older links file does not lead to a dead site.
+        {Game::UK, QStringLiteral("http://old.example/lotto"), uk},
+        {Game::UK, QStringLiteral("UK="), uk},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.record1Address.toStdString());
+        const DownloadPlan plan = planDownload(c.game, WebLink{QStringLiteral("Download Results File"), c.record1Address});
+        EXPECT_EQ(plan.address.toString(), c.expected);
+    }
+}
+
+TEST(Download, TheMessageSaysWhereTheFileIsBroughtIn)
+{
+    const WebLink none;
+    for (Game g : {Game::UK, Game::Irish}) {
+        const QString m = planDownload(g, none).message;
+        EXPECT_TRUE(m.contains(QStringLiteral("\"Import Results...\" on the File Manager menu"))) << m.toStdString();
+    }
+    const QString tb = planDownload(Game::Thunderball, none).message;
+    EXPECT_TRUE(tb.contains(QStringLiteral("\"Import Results...\" in the Thunderball window"))) << tb.toStdString();
+    // The Irish page is not a ready-made file: the message gives the heading
+    // the import reads.
+    EXPECT_TRUE(planDownload(Game::Irish, none).message.contains(QStringLiteral("date,draw,n1,n2,n3,n4,n5,n6,bonus")));
+}
+
+TEST(ShippedLinks, TheFirstTwoRecordsPointAtTheDownloadsAndTheHelp)
+{
+    QFile f(QStringLiteral(DRAWSMITH_SOURCE_DATA "/weblinks.dat"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    ASSERT_EQ(bytes.size(), 5 * 230);
+    const WebLinks l = readLinks(bytes);
+    EXPECT_EQ(l[0], (WebLink{QStringLiteral("Download Results File"), defaultDownloadField()}));
+    EXPECT_EQ(l[1], (WebLink{QStringLiteral("Drawsmith Web Page"), QStringLiteral("help/index.html")}));
+    EXPECT_EQ(bytes.mid(2 * 230), QByteArray(3 * 230, ' '));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(DRAWSMITH_SOURCE_DATA "/help/index.html")));
+}
+
+TEST(ShippedHelp, EveryPageLinkedFindsItsPage)
+{
+    const QDir help(QStringLiteral(DRAWSMITH_SOURCE_DATA "/help"));
+    const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
+    // The topics the program and these pages promise.
+    for (const char *topic : {"index", "draws", "entries", "checking", "suggesting", "statistics", "wheels",
+                              "thunderball", "printing", "import", "links"})
+        EXPECT_TRUE(pages.contains(QString::fromLatin1(topic) + QStringLiteral(".html"))) << topic;
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"#:]+)\""));
+    for (const QString &page : pages) {
+        QFile f(help.filePath(page));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        EXPECT_TRUE(html.contains(QStringLiteral("<title>"))) << page.toStdString();
+        for (auto it = href.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            EXPECT_TRUE(help.exists(target)) << page.toStdString() << " -> " << target.toStdString();
+        }
+    }
+}
+
+TEST(HelpFolder, TheShippedCopyIsReadWhereThereIsOne)
+{
+    dstest::TestFolder program;
+    dstest::TestFolder shipped;
+    EXPECT_EQ(helpFolder(program.path(), shipped.path()), program.file(QStringLiteral("help")));
+    EXPECT_EQ(helpFolder(program.path(), QString()), program.file(QStringLiteral("help")));
+    QDir(shipped.path()).mkdir(QStringLiteral("help"));
+    shipped.write(QStringLiteral("help/index.html"), "<html></html>");
+    EXPECT_EQ(helpFolder(program.path(), shipped.path()), shipped.file(QStringLiteral("help")));
+}
