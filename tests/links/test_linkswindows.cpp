@@ -21,8 +21,6 @@ QByteArray rec(const QByteArray &caption, const QByteArray &address)
 }
 
 const QString UkCsv = QStringLiteral("https://www.national-lottery.co.uk/results/lotto/draw-history/csv");
-const QString IrishPage = QStringLiteral("https://www.lottery.ie/results/lotto/history");
-const QString TbCsv = QStringLiteral("https://www.national-lottery.co.uk/results/thunderball/draw-history/csv");
 
 class LinksTest : public dstest::MainFixture {
 protected:
@@ -69,12 +67,6 @@ TEST_F(LinksTest, DownloadTellsWhatToDoThenOpensTheGamesOfficialDownload)
     EXPECT_TRUE(fakes.dialogs.log[0].contains(QStringLiteral("\"Import Results...\" on the File Manager menu")));
     EXPECT_EQ(fakes.dialogs.log[1], QStringLiteral("open: ") + UkCsv);
     EXPECT_EQ(fakes.dialogs.news, QStringList{fakes.dialogs.messages.value(0)}); // told as news
-
-    fakes.dialogs.clear();
-    trigger(window.get(), "mnuIreland");
-    trigger(window.get(), "mnufree1");
-    EXPECT_EQ(fakes.browser.opened.last(), IrishPage);
-    EXPECT_TRUE(fakes.dialogs.messages.value(0).contains(QStringLiteral("date,draw,n1")));
 }
 
 TEST_F(LinksTest, AFailedOpenIsToldAfterTheDownloadMessage)
