@@ -79,13 +79,11 @@ TEST_F(WheelMenuTest, SavingEmptiesTheSelectionsList)
     const char *numbers[] = {"45", "7", "12", "3", "30", "22"};
     for (int i = 0; i < 6; ++i)
         type(wheel, boxes[i], QString::fromLatin1(numbers[i]));
-    click(wheel, "Command1");
-    EXPECT_EQ(fakes.dialogs.news, QStringList{"Wheel Saved"});
+    click(wheel, "Command1"); // the bytes and the news are the wheel window's test
     EXPECT_EQ(selections()->count(), 0);
     EXPECT_EQ(text("Text2"), "");
     EXPECT_EQ(text("Text3"), "");
     EXPECT_TRUE(state.currentEntryFile.isEmpty());
-    EXPECT_EQ(dir.read("UKwheel6.lot"), entryRecord(Blank, {3, 7, 12, 22, 30, 45}));
 }
 
 TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsList)
