@@ -17,6 +17,7 @@
 #include "lotto/seconddraw.h"
 #include "statistics/statisticscontroller.h"
 #include "wheels/wheelscontroller.h"
+#include "thunderball/thunderballcontroller.h"
 #include "widgets/controls.h"
 
 #include <QCloseEvent>
@@ -205,6 +206,7 @@ void MainWindow::buildControllers()
     m_fileMaintenance = std::make_unique<FileMaintenanceController>(*m_drawFrame, *m_selections, *m_winningFrame,
                                                                     m_state, m_platform, this);
     m_statistics = std::make_unique<StatisticsController>(m_state, m_platform, this);
+    m_thunderball = std::make_unique<ThunderballController>(m_state, m_platform, this);
     m_tickets = std::make_unique<TicketController>(m_state, m_platform, this);
 
     connect(m.mnuSSE, &QAction::triggered, m_standing.get(), &StandingEntryController::save);
@@ -231,6 +233,8 @@ void MainWindow::buildControllers()
     connect(m.mnumaintainlinks, &QAction::triggered, m_links.get(), &LinksController::maintainLinks);
     connect(m.mnuContents, &QAction::triggered, m_links.get(), &LinksController::showContents);
     connect(m.mnuAbout, &QAction::triggered, m_links.get(), &LinksController::showAbout);
+    connect(m_thunderball.get(), &ThunderballController::downloadRequested, this,
+            [this] { m_links->downloadResults(Game::Thunderball); });
     connect(m_links.get(), &LinksController::menuChanged, this, [this](const auto &entries) {
         for (size_t i = 0; i < entries.size(); ++i) {
             m_menus->mnufree[i]->setText(entries[i].caption);
@@ -345,7 +349,7 @@ void MainWindow::onThunderball()
 {
     if (m_state.countryCode == CountryIR || m_state.countryCode.isEmpty())
         m_platform.settings->setValue(QString::fromLatin1(RememberedCountryKey), QStringLiteral("U"));
-    // The Thunderball window itself opens from here once it exists.
+    m_thunderball->open();
 }
 
 void MainWindow::onChangeDraw()

@@ -28,6 +28,7 @@ class StandingEntryController;
 class StatisticsController;
 class SuggestController;
 class TicketController;
+class ThunderballController;
 class WinningController;
 class WheelsController;
 class WinningFrame;
@@ -99,6 +100,7 @@ private:
     std::unique_ptr<DrawHistoryController> m_history;
     std::unique_ptr<FileMaintenanceController> m_fileMaintenance;
     std::unique_ptr<StatisticsController> m_statistics;
+    std::unique_ptr<ThunderballController> m_thunderball;
     std::unique_ptr<LinksController> m_links;
     std::unique_ptr<WheelsController> m_wheels;
     std::unique_ptr<RangeCheckController> m_rangeCheck;

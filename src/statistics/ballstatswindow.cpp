@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace ds {
 
@@ -68,11 +70,14 @@ BallStatsWindow::BallStatsWindow(Printer &printer, const char *objectName, const
                                     "Based on the frequency drawnd and the expected number of times ball should be drawn."));
         m_date = box("Text4");
         auto *grid = new QGridLayout(m_frame1);
-        grid->addWidget(label("Label1", QStringLiteral("Number of Times Drawn as a Main Ball")), 0, 0);
+        m_mainLabel = label("Label1", QStringLiteral("Number of Times Drawn as a Main Ball"));
+        m_secondLabel = label("Label2", QStringLiteral("Number of Times Drawn as the Bonus Ball"));
+        m_expectedLabel = label("Label3", QStringLiteral("Number of Times Expected to be Drawn as a Main Ball"));
+        grid->addWidget(m_mainLabel, 0, 0);
         grid->addWidget(m_main, 0, 1);
-        grid->addWidget(label("Label2", QStringLiteral("Number of Times Drawn as the Bonus Ball")), 1, 0);
+        grid->addWidget(m_secondLabel, 1, 0);
         grid->addWidget(m_bonus, 1, 1);
-        grid->addWidget(label("Label3", QStringLiteral("Number of Times Expected to be Drawn as a Main Ball")), 2, 0);
+        grid->addWidget(m_expectedLabel, 2, 0);
         grid->addWidget(m_expected, 2, 1);
         grid->addWidget(label("Label4", QStringLiteral("Probability of Being Drawn")), 3, 0);
         grid->addWidget(m_rating, 3, 1);
@@ -87,7 +92,7 @@ BallStatsWindow::BallStatsWindow(Printer &printer, const char *objectName, const
     m_drawnChart->setTitle(QStringLiteral("Drawn vs Expected"));
     m_drawnChart->setMinimumSize(260, 240);
 
-    auto *heading = label("Label6", QStringLiteral(
+    auto *heading = m_heading = label("Label6", QStringLiteral(
                                         "Ball Appearances Over Last 104 Draws. Groups On Right Show Recent Appearances."));
     m_appearances = new BarChart;
     m_appearances->setObjectName(QStringLiteral("MSChart2"));
@@ -100,7 +105,7 @@ BallStatsWindow::BallStatsWindow(Printer &printer, const char *objectName, const
     m_first = label("Label8");
     m_last = label("Label9");
 
-    auto *frame2 = new QGroupBox(QStringLiteral("Pairings"));
+    auto *frame2 = m_frame2 = new QGroupBox(QStringLiteral("Pairings"));
     frame2->setObjectName(QStringLiteral("Frame2"));
     {
         const QString tip = QStringLiteral("Shows the number of times the pair has been drawn.");
@@ -186,6 +191,38 @@ void BallStatsWindow::showBall(const BallStatistics &s)
     if (s.pairings.size() > 1) {
         m_pairLabel2->setText(pairText(s.pairings[1].lower));
         m_pair2->setText(QString::number(s.pairings[1].count));
+    }
+}
+
+void BallStatsWindow::showFigures(const BallFigures &f)
+{
+    m_frame1->setTitle(f.frameTitle);
+    m_mainLabel->setVisible(f.mainShown);
+    m_main->setVisible(f.mainShown);
+    m_main->setText(QString::number(f.mainCount));
+    m_secondLabel->setText(f.secondLabel);
+    m_bonus->setText(QString::number(f.secondCount));
+    m_expectedLabel->setText(f.expectedLabel);
+    m_expected->setText(QString::number(f.expected));
+    m_rating->setText(f.rating);
+    m_date->setText(f.lastDrawn);
+
+    m_drawnChart->setRows({QStringLiteral("Expected"), QStringLiteral("Drawn")},
+                          {static_cast<qreal>(f.expected), static_cast<qreal>(f.drawn)}, ExpectedGrey);
+    m_drawnChart->setRowColour(2, drawnColour(f.drawn, f.expected));
+    m_drawnChart->setTitle(QString());
+
+    for (QWidget *w : std::initializer_list<QWidget *>{m_heading, m_appearances, m_note, m_first, m_last})
+        w->hide();
+
+    clearPairings();
+    m_frame2->setVisible(f.pairingsShown);
+    const std::array<std::pair<QLabel *, QLineEdit *>, 2> rows{{{m_pairLabel1, m_pair1}, {m_pairLabel2, m_pair2}}};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const bool present = i < f.pairings.size();
+        rows[i].first->setText(present ? f.pairings[i].label : QString());
+        rows[i].second->setText(present ? QString::number(f.pairings[i].count) : QString());
+        rows[i].second->setVisible(present && f.pairings[i].boxShown);
     }
 }
 

@@ -19,7 +19,8 @@ BallRow::BallRow(int balls, const BallRowNames &names, QWidget *parent) : QWidge
         auto *shape = new BallShape(holder);
         shape->setObjectName(QString::fromLatin1(names.shapePrefix) + QString::number(names.firstShape + k));
         auto *label = new QLabel(holder);
-        label->setObjectName(QString::fromLatin1(names.labelPrefix) + QString::number(names.firstLabel + k));
+        const int labelNumber = k == balls - 1 && names.lastLabel > 0 ? names.lastLabel : names.firstLabel + k;
+        label->setObjectName(QString::fromLatin1(names.labelPrefix) + QString::number(labelNumber));
         label->setGeometry(0, 0, 40, 40);
         label->setAlignment(Qt::AlignCenter);
         QFont f = label->font();

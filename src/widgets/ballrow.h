@@ -20,6 +20,9 @@ struct BallRowNames {
     int firstLabel = 5;
     const char *extraCaptionName = "Label4";
     QString extraCaption;
+    // The number of the last ball's label when it does not follow on from the
+    // others (0: it follows on).
+    int lastLabel = 0;
 };
 
 class BallRow : public QWidget {

@@ -19,6 +19,13 @@ QByteArray rec(const QByteArray &caption, const QByteArray &address)
     return caption + QByteArray(30 - caption.size(), ' ') + address + QByteArray(200 - address.size(), ' ');
 }
 
+WebLink lnk(const char *caption, const char *address)
+{
+    return WebLink{QString::fromLatin1(caption), QString::fromLatin1(address)};
+}
+
+MenuEntry shown(const char *caption) { return MenuEntry{QString::fromLatin1(caption), true}; }
+
 QString repeat(char c, int n)
 {
     return QString(n, QLatin1Char(c));
@@ -74,12 +81,8 @@ TEST(WebLinksFile, RecordsBeyondTheEndReadEmpty)
 {
     // Two whole records and part of a third.
     const QByteArray bytes = rec("One", "http://one.example") + rec("Two", "two.html") + QByteArray("Thr");
-    const WebLinks l = readLinks(bytes);
-    EXPECT_EQ(l[0], (WebLink{QStringLiteral("One"), QStringLiteral("http://one.example")}));
-    EXPECT_EQ(l[1], (WebLink{QStringLiteral("Two"), QStringLiteral("two.html")}));
-    EXPECT_EQ(l[2], (WebLink{QStringLiteral("Thr"), QString()}));
-    EXPECT_EQ(l[3], WebLink{});
-    EXPECT_EQ(l[4], WebLink{});
+    EXPECT_EQ(readLinks(bytes), (WebLinks{lnk("One", "http://one.example"), lnk("Two", "two.html"), lnk("Thr", ""),
+                                          WebLink{}, WebLink{}}));
 }
 
 TEST(WebLinksFile, SavingKeepsRecords1And2AndWritesTheOwnLinks)
@@ -124,30 +127,13 @@ TEST(WebLinksFile, AFailedSaveIsReportedAndChangesNothing)
 
 TEST(WebLinksMenu, EntriesShowTheirCaptionsAndEmptyOwnLinksHide)
 {
-    struct Case {
-        const char *what;
-        WebLinks links;
-        std::array<MenuEntry, 5> expected;
-    };
     const MenuEntry hidden{QString(), false};
-    const Case cases[] = {
-        {"no file",
-         WebLinks{},
-         {MenuEntry{QStringLiteral("Download Results File"), true}, MenuEntry{QStringLiteral("Drawsmith Web Page"), true},
-          hidden, hidden, hidden}},
-        {"own captions",
-         WebLinks{WebLink{QStringLiteral("Get Results"), QString()}, WebLink{QStringLiteral("Home"), QString()},
-                  WebLink{QStringLiteral("Club"), QStringLiteral("club.example")},
-                  WebLink{QString(), QStringLiteral("https://only.example/")},
-                  WebLink{QStringLiteral("No address"), QString()}},
-         {MenuEntry{QStringLiteral("Get Results"), true}, MenuEntry{QStringLiteral("Home"), true},
-          MenuEntry{QStringLiteral("Club"), true}, MenuEntry{QStringLiteral("https://only.example/"), true},
-          MenuEntry{QStringLiteral("No address"), true}}},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(menuEntries(c.links), c.expected);
-    }
+    EXPECT_EQ(menuEntries(WebLinks{}),
+              (std::array<MenuEntry, 5>{shown("Download Results File"), shown("Drawsmith Web Page"), hidden, hidden, hidden}));
+    const WebLinks own{lnk("Get Results", ""), lnk("Home", ""), lnk("Club", "club.example"),
+                       lnk("", "https://only.example/"), lnk("No address", "")};
+    EXPECT_EQ(menuEntries(own), (std::array<MenuEntry, 5>{shown("Get Results"), shown("Home"), shown("Club"),
+                                                          shown("https://only.example/"), shown("No address")}));
 }
 
 TEST(WebLinksMenu, EntryAddresses)
@@ -196,35 +182,25 @@ TEST(WebLinksAddress, AddressesBecomeWhatTheBrowserIsGiven)
 TEST(WebLinksAddress, FailedOpensCarryTheirMessages)
 {
     EXPECT_TRUE(openFailure(OpenResult::Opened).text.isEmpty());
-    const OpenFailure none = openFailure(OpenResult::NoBrowser);
-    EXPECT_EQ(none.title, QStringLiteral("Browser Not Found"));
-    EXPECT_EQ(none.text, QStringLiteral("Could not find associated Browser"));
-    const OpenFailure failed = openFailure(OpenResult::NotOpened);
-    EXPECT_EQ(failed.title, QStringLiteral("URL Failed"));
-    EXPECT_EQ(failed.text, QStringLiteral("Web Page not Opened"));
+    const OpenFailure none = openFailure(OpenResult::NoBrowser), failed = openFailure(OpenResult::NotOpened);
+    EXPECT_EQ(none.title + u'|' + none.text, QStringLiteral("Browser Not Found|Could not find associated Browser"));
+    EXPECT_EQ(failed.title + u'|' + failed.text, QStringLiteral("URL Failed|Web Page not Opened"));
 }
 
 TEST(Download, EachGameOpensItsOfficialDownload)
 {
-    struct Case {
-        Game game;
-        QString record1Address;
-        QString expected;
-    };
-    const QString uk = QStringLiteral("https://www.national-lottery.co.uk/results/lotto/draw-history/csv");
-    const QString ir = QStringLiteral("https://www.lottery.ie/results/lotto/history");
-    const QString tb = QStringLiteral("https://www.national-lottery.co.uk/results/thunderball/draw-history/csv");
+    const char *uk = "https://www.national-lottery.co.uk/results/lotto/draw-history/csv";
+    const char *ir = "https://www.lottery.ie/results/lotto/history";
+    const char *tb = "https://www.national-lottery.co.uk/results/thunderball/draw-history/csv";
+    const QString shipped = defaultDownloadField();
+    struct Case { Game game; QString record1Address; const char *expected; };
     const Case cases[] = {
-        {Game::UK, QString(), uk},
-        {Game::Irish, QString(), ir},
-        {Game::Thunderball, QString(), tb},
-        {Game::UK, defaultDownloadField(), uk},
-        {Game::Irish, defaultDownloadField(), ir},
-        {Game::Thunderball, defaultDownloadField(), tb},
+        {Game::UK, QString(), uk}, {Game::Irish, QString(), ir}, {Game::Thunderball, QString(), tb},
+        {Game::UK, shipped, uk},   {Game::Irish, shipped, ir},   {Game::Thunderball, shipped, tb},
         // Maintained addresses, in any order and letter case of the key.
         {Game::Irish, QStringLiteral("tb=https://t.example/csv  ir=https://i.example/r UK=https://u.example"),
-         QStringLiteral("https://i.example/r")},
-        {Game::Thunderball, QStringLiteral("tb=https://t.example/csv"), QStringLiteral("https://t.example/csv")},
+         "https://i.example/r"},
+        {Game::Thunderball, QStringLiteral("tb=https://t.example/csv"), "https://t.example/csv"},
         {Game::UK, QStringLiteral("tb=https://t.example/csv"), uk},
         // The folder address of an older links file does not lead to a dead site.
         {Game::UK, QStringLiteral("http://old.example/lotto"), uk},
@@ -233,7 +209,7 @@ TEST(Download, EachGameOpensItsOfficialDownload)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.record1Address.toStdString());
         const DownloadPlan plan = planDownload(c.game, WebLink{QStringLiteral("Download Results File"), c.record1Address});
-        EXPECT_EQ(plan.address.toString(), c.expected);
+        EXPECT_EQ(plan.address.toString(), QString::fromLatin1(c.expected));
     }
 }
 

@@ -72,12 +72,8 @@ TEST(WheelKinds, GroupSizeTextsAndBoxes)
             << b.kind->title << " n=" << b.n << " box " << b.position;
 }
 
-TEST(WheelKinds, FileNames)
+TEST(WheelKinds, WheelFileNames)
 {
-    EXPECT_EQ(tableFileName(wheelKind(6), 13), QStringLiteral("J13.dat"));
-    EXPECT_EQ(tableFileName(wheelKind(3), 10), QStringLiteral("310.dat"));
-    EXPECT_EQ(tableFileName(wheelKind(4), 7), QStringLiteral("407.dat"));
-    EXPECT_EQ(tableFileName(wheelKind(5), 8), QStringLiteral("58.dat"));
     EXPECT_EQ(wheelFileName(wheelKind(4), QStringLiteral("UK")), QStringLiteral("UKwheel4.lot"));
     EXPECT_EQ(wheelFileName(wheelKind(6), QStringLiteral("IR")), QStringLiteral("IRwheel6.lot"));
 }

@@ -1,0 +1,53 @@
+#pragma once
+
+// "Auto Add": random entries weighted by the last thirty results. Every
+// number's weight is 1 plus the times it was drawn (as a main number, or as
+// the Thunderball) in those thirty results.
+//
+// The handler, in order:
+//   1. pool = buildAutoAddPool(results, fraction)   (fractions of the generator
+//      as it stands, for the random draws that make up fewer than thirty)
+//   2. random.seed(time of day)
+//   3. entries = pickAutoEntries(pool, n, fraction)
+//   4. appendEntries(entry file, date, entries)
+
+#include "core/games.h"
+#include "thunderball/resultsfile.h"
+#include "thunderball/thunderinput.h"
+
+#include <functional>
+#include <vector>
+
+namespace ds::thunder {
+
+// A uniform fraction in [0, 1).
+using Fraction = std::function<double()>;
+
+// Results that weight the pool.
+inline constexpr int PoolDraws = 30;
+inline constexpr int MainPoolSize = ThunderMainLimit + 5 * PoolDraws;   // 184
+inline constexpr int BallPoolSize = ThunderballLimit + PoolDraws;       // 44
+
+struct AutoAddPool {
+    std::vector<qint16> main;        // 1 to 34, then five numbers per draw
+    std::vector<qint16> thunderball; // 1 to 14, then one per draw
+};
+
+// A random whole number from 1 to n: the fraction times n plus 1, rounded
+// half to even, drawn again while it lies outside 1 to n.
+int randomFromOne(int n, const Fraction &fraction);
+
+// The pool of c results (results in file order): the thirty most recently
+// entered when c is over 30, all thirty when c is 30, else all c followed by
+// 30 - c random draws (five main numbers, which need not differ, and a
+// Thunderball). A number outside its range in a damaged record is left out of
+// the pool rather than offered as an entry.
+AutoAddPool buildAutoAddPool(const std::vector<ThunderResult> &results, const Fraction &fraction);
+
+// n entries picked from the pool: five main numbers at random pool positions
+// (drawn again, all six together, when two are equal) and a Thunderball at a
+// random position of its pool; main numbers ascending. None for n of 0 or
+// less.
+std::vector<ThunderNumbers> pickAutoEntries(const AutoAddPool &pool, int n, const Fraction &fraction);
+
+} // namespace ds::thunder

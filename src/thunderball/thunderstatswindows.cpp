@@ -1,0 +1,132 @@
+#include "thunderball/thunderstatswindows.h"
+
+#include "platform/platform.h"
+#include "statistics/ballstatswindow.h"
+#include "thunderball/resultsedit.h"
+#include "thunderball/thunderinput.h"
+#include "thunderball/thunderview.h"
+#include "widgets/barchart.h"
+#include "widgets/controls.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ds {
+
+using namespace thunder;
+
+namespace {
+
+const QColor BarRed(200, 30, 30);
+
+BallFigures figuresOf(const ThunderBallStats &s)
+{
+    BallFigures f;
+    f.frameTitle = s.frameCaption;
+    f.mainShown = s.mode == StatsMode::Main;
+    f.mainCount = s.mainCount;
+    f.secondLabel = QStringLiteral("Number of Times Drawn as the Thunderball");
+    f.secondCount = s.thunderballCount;
+    f.expectedLabel = s.expectedLabel;
+    f.expected = s.expected;
+    f.rating = s.rating;
+    f.lastDrawn = s.lastDrawn;
+    f.drawn = s.chartValue;
+    f.pairingsShown = s.mode == StatsMode::Main;
+    for (const Pairing &p : s.pairings)
+        f.pairings.push_back({p.label, p.count, p.boxShown});
+    return f;
+}
+
+} // namespace
+
+ThunderStatistics::ThunderStatistics(const QString &programFolder, const Platform &platform)
+    : m_folder(programFolder), m_platform(platform)
+{
+    setObjectName(QStringLiteral("Form23"));
+    setWindowTitle(QStringLiteral("Thunderball Statistics"));
+
+    m_chart = named(new BarChart, "MSChart1");
+    m_chart->setToolTip(QStringLiteral("Click on a bar for more information about a particular ball"));
+    m_chart->setMinimumSize(640, 360);
+    m_chart->setBackgroundBrush(QColor(255, 255, 230));
+    auto *hint = named(new QLabel(QStringLiteral("For more information about a ball, click on its bar.")), "Label1");
+    auto *mains = button("Command2", QStringLiteral("1-34"), QStringLiteral("Click to show balls 1 to 34"));
+    auto *balls = button("Command3", QStringLiteral("Thunderball"),
+                         QStringLiteral("Click to display the chart for the Thunderballs"));
+    auto *close = button("Command1", QStringLiteral("Close"),
+                         QStringLiteral("Close this window and return to the Thunderball manager"));
+    connect(mains, &QPushButton::clicked, this, [this] { showChart(StatsMode::Main); });
+    connect(balls, &QPushButton::clicked, this, [this] { showChart(StatsMode::Thunderball); });
+    connect(close, &QPushButton::clicked, this, &ThunderStatistics::closeWindow);
+    connect(m_chart, &BarChart::rowClicked, this, &ThunderStatistics::clickRow);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(mains);
+    buttons->addWidget(balls);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto *lay = new QVBoxLayout(this);
+    lay->addWidget(m_chart, 1);
+    lay->addWidget(hint);
+    lay->addLayout(buttons);
+
+    m_ball = std::make_unique<BallStatsWindow>(*m_platform.printer, "Form26", QStringLiteral("Thunderball"));
+    connect(m_ball.get(), &BallStatsWindow::closeRequested, m_ball.get(), &BallStatsWindow::giveBack);
+}
+
+ThunderStatistics::~ThunderStatistics() = default;
+
+std::optional<std::vector<ThunderResult>> ThunderStatistics::readResults()
+{
+    std::vector<ThunderResult> results = thunder::readResults(resultsPath(m_folder)).results;
+    if (results.empty()) {
+        m_platform.dialogs->message(QString::fromLatin1(MsgNoResultsForStats));
+        return std::nullopt;
+    }
+    return results;
+}
+
+void ThunderStatistics::open(QWidget *opener)
+{
+    const auto results = readResults();
+    if (!results)
+        return;
+    m_mode = StatsMode::Main;
+    const FrequencyChart chart = frequencyChart(*results, m_mode);
+    m_chart->setRows(chart.labels, chart.values, BarRed);
+    m_chart->setTitle(chart.title);
+    openOver(opener, OpenerMode::Disable);
+}
+
+void ThunderStatistics::showChart(StatsMode mode)
+{
+    const auto results = readResults();
+    if (!results)
+        return;
+    m_mode = mode;
+    const FrequencyChart chart = frequencyChart(*results, mode);
+    m_chart->setRows(chart.labels, chart.values, BarRed);
+    m_chart->setTitle(chart.title);
+}
+
+void ThunderStatistics::clickRow(int n)
+{
+    const std::vector<ThunderResult> results = thunder::readResults(resultsPath(m_folder)).results;
+    const ThunderBallStats s = ballStats(results, n, m_mode);
+    if (!s.valid)
+        return;
+    m_ball->setWindowTitle(s.caption);
+    m_ball->showFigures(figuresOf(s));
+    m_ball->openOver(this, OpenerMode::Disable);
+}
+
+void ThunderStatistics::closeWindow()
+{
+    m_mode = StatsMode::Main;
+    giveBack();
+}
+
+} // namespace ds

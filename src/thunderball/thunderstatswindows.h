@@ -1,0 +1,51 @@
+#pragma once
+
+#include "thunderball/thunderstats.h"
+#include "widgets/childwindow.h"
+
+#include <QString>
+#include <memory>
+
+namespace ds {
+
+struct Platform;
+class BarChart;
+class BallStatsWindow;
+
+// "Thunderball Statistics": how often each main number (1 to 34) or each
+// Thunderball (1 to 14) has been drawn; a click on a bar opens the figures of
+// that number in the ball statistics window ("Thunderball", Form26).
+class ThunderStatistics : public ChildWindow {
+    Q_OBJECT
+public:
+    ThunderStatistics(const QString &programFolder, const Platform &platform);
+    ~ThunderStatistics() override;
+
+    // "Statistics" of the Thunderball window: the main-number chart over the
+    // opener (disabled meanwhile); refused when there are no results.
+    void open(QWidget *opener);
+
+    // "1-34" and "Thunderball": the chart of that mode. With no results the
+    // player is told so and the chart stays as it was.
+    void showChart(thunder::StatsMode mode);
+    // A click on the bar of number n.
+    void clickRow(int n);
+
+    thunder::StatsMode mode() const { return m_mode; }
+    BarChart *chart() const { return m_chart; }
+    BallStatsWindow *ballWindow() const { return m_ball.get(); }
+
+    void closeWindow() override;
+
+private:
+    // The results, or nothing (the player told) when there are none.
+    std::optional<std::vector<ThunderResult>> readResults();
+
+    QString m_folder;
+    const Platform &m_platform;
+    BarChart *m_chart = nullptr;
+    thunder::StatsMode m_mode = thunder::StatsMode::Main;
+    std::unique_ptr<BallStatsWindow> m_ball;
+};
+
+} // namespace ds

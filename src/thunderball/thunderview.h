@@ -1,0 +1,41 @@
+#pragma once
+
+// What the Thunderball window shows for a calendar date: the result display,
+// the entries of the date and the weekly check of them. This is the refresh
+// routine; the window only puts the texts into its controls.
+
+#include "thunderball/resultsfile.h"
+#include "thunderball/weeklycheck.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace ds::thunder {
+
+struct ThunderView {
+    std::optional<ThunderResult> result; // of the date, for the result display
+    std::array<QString, 6> resultLabels;  // all empty without a result
+    QStringList selections;              // the selections list
+    QString weeksLabel;                  // "Weeks: 2"
+    QString entriesLabel;                // "Entries: 5"; "Entries: 0" without entries
+    int sliderValue = 0;
+    WeeklyCheck check;                   // the results list and total
+    QString winTotal;                    // "Win Total     £260"; empty when the check did not run
+    QList<QDate> resultDates;            // every date with a result, for the calendar
+    bool resultsOk = true;               // false when the results file could not be read
+    bool entriesOk = true;               // false when the entry file could not be read or written
+};
+
+// The refresh routine for the date: show-result, load-entries (which rewrites
+// weeks 0 as 1 and removes an entry file without entries) and check.
+ThunderView refreshView(const QString &programFolder, const QDate &date);
+
+// Full paths in the program folder.
+QString resultsPath(const QString &programFolder);
+QString entriesPath(const QString &programFolder, const QDate &date);
+
+} // namespace ds::thunder

@@ -1,0 +1,342 @@
+#include "thunderball/thunderwindow.h"
+
+#include "thunderball/resultsimport.h"
+#include "platform/platform.h"
+#include "thunderball/maintainwindow.h"
+#include "thunderball/resultentrywindow.h"
+#include "thunderball/resultsedit.h"
+#include "thunderball/thunderentries.h"
+#include "thunderball/thunderinput.h"
+#include "thunderball/thunderstatswindows.h"
+#include "thunderball/thunderview.h"
+#include "widgets/ballrow.h"
+#include "widgets/controls.h"
+#include "widgets/monthcalendar.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace ds {
+
+using namespace thunder;
+
+ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platform &platform)
+    : m_folder(programFolder), m_platform(platform)
+{
+    setObjectName(QStringLiteral("Form20"));
+    setWindowTitle(QStringLiteral("Thunderball"));
+
+    auto *bar = new QMenuBar;
+    QMenu *file = named(bar->addMenu(QStringLiteral("File")), "mnuFile");
+    QAction *import = menuItem(file, "mnuImport", QStringLiteral("Import Results..."));
+    file->addSeparator();
+    QAction *exit = menuItem(file, "mnuExit", QStringLiteral("Exit"));
+    QAction *download = bar->addAction(QStringLiteral("Download Results"));
+    download->setObjectName(QStringLiteral("mnuDr"));
+    QAction *stats = bar->addAction(QStringLiteral("Statistics"));
+    stats->setObjectName(QStringLiteral("mnuStats"));
+    connect(download, &QAction::triggered, this, &ThunderballWindow::downloadRequested);
+    connect(import, &QAction::triggered, this, &ThunderballWindow::importResults);
+    connect(exit, &QAction::triggered, this, &ThunderballWindow::closeWindow);
+    connect(stats, &QAction::triggered, this, &ThunderballWindow::openStatistics);
+    addMnemonics(bar);
+
+    auto *frame1 = named(new QGroupBox, "Frame1");
+    m_calendar = named(new MonthCalendar, "Calendar1");
+    (new QVBoxLayout(frame1))->addWidget(m_calendar);
+    connect(m_calendar, &MonthCalendar::dateChanged, this, &ThunderballWindow::dateChanged);
+
+    auto *drawResult = named(new QGroupBox(QStringLiteral("Draw Result")), "Frame3");
+    {
+        BallRowNames names;
+        names.shapePrefix = "Shape";
+        names.firstShape = 1;
+        names.labelPrefix = "Label";
+        names.firstLabel = 1;
+        names.extraCaptionName = "Label6";
+        names.extraCaption = QStringLiteral("Thunderball");
+        names.lastLabel = 7;
+        m_balls = new BallRow(6, names);
+        auto *add = button("Command2", QStringLiteral("Add"), QStringLiteral("Add a result for the selected date"));
+        auto *del = button("Command4", QStringLiteral("Delete"), QStringLiteral("Delete the displayed result"));
+        connect(add, &QPushButton::clicked, this, &ThunderballWindow::addResult);
+        connect(del, &QPushButton::clicked, this, &ThunderballWindow::deleteResult);
+        auto *lay = new QVBoxLayout(drawResult);
+        lay->addWidget(m_balls);
+        auto *row = new QHBoxLayout;
+        row->addStretch();
+        row->addWidget(add);
+        row->addWidget(del);
+        lay->addLayout(row);
+    }
+
+    auto *selections = named(new QGroupBox(QStringLiteral("Selections")), "Frame2");
+    {
+        m_selections = named(new QListWidget, "List1");
+        m_selections->setFont(fixedPitchFont());
+        m_slider = named(new QSlider(Qt::Horizontal), "Slider1");
+        m_slider->setRange(0, MaxWeeks);
+        m_slider->setPageStep(1);
+        m_slider->setTickPosition(QSlider::TicksBelow);
+        m_slider->setTracking(false); // one change when the player lets go
+        m_slider->setToolTip(QStringLiteral(
+            "Select the number of weeks your entry covers from and including the date on the calendar."));
+        auto *sliderLabel = named(new QLabel(QStringLiteral("Weeks Cover")), "Label10");
+        sliderLabel->setToolTip(QStringLiteral("Use the slider to set the number of weeks cover"));
+        m_weeks = named(new QLabel(WeeksLabelEmpty), "Label11");
+        m_entries = named(new QLabel(EntriesLabelEmpty), "Label9");
+        auto *del = button("Command3", QStringLiteral("Delete"),
+                           QStringLiteral("Use to delete a highlighted entry. Only the highlighted entry is deleted, "
+                                          "not the list of selections."));
+        auto *maintainButton = button("Command5", QStringLiteral("Maintain"), QStringLiteral("Use to enter your selections"));
+        connect(m_slider, &QSlider::valueChanged, this, &ThunderballWindow::weeksChanged);
+        connect(del, &QPushButton::clicked, this, &ThunderballWindow::deleteEntry);
+        connect(maintainButton, &QPushButton::clicked, this, &ThunderballWindow::maintain);
+
+        auto *lay = new QVBoxLayout(selections);
+        lay->addWidget(m_selections, 1);
+        auto *counts = new QHBoxLayout;
+        counts->addWidget(m_entries);
+        counts->addStretch();
+        counts->addWidget(m_weeks);
+        lay->addLayout(counts);
+        auto *sliderRow = new QHBoxLayout;
+        sliderRow->addWidget(sliderLabel);
+        sliderRow->addWidget(m_slider, 1);
+        lay->addLayout(sliderRow);
+        auto *buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(del);
+        buttons->addWidget(maintainButton);
+        lay->addLayout(buttons);
+    }
+
+    auto *results = named(new QGroupBox(QStringLiteral("Results")), "Frame4");
+    {
+        m_results = named(new QListWidget, "List2");
+        m_results->setFont(fixedPitchFont());
+        m_winTotal = named(new QLabel, "Label8");
+        auto *lay = new QVBoxLayout(results);
+        lay->addWidget(m_results, 1);
+        lay->addWidget(m_winTotal);
+    }
+
+    auto *close = button("Command1", QStringLiteral("Close"), QStringLiteral("Return to the main Drawsmith screen"));
+    connect(close, &QPushButton::clicked, this, &ThunderballWindow::closeWindow);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(frame1);
+    left->addWidget(drawResult);
+    left->addStretch();
+    auto *right = new QVBoxLayout;
+    right->addWidget(selections, 1);
+    right->addWidget(results, 1);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(close);
+    auto *lay = new QVBoxLayout(this);
+    lay->setMenuBar(bar);
+    lay->addLayout(columns, 1);
+    lay->addLayout(bottom);
+
+    m_resultEntry = std::make_unique<ResultEntryWindow>(m_folder, m_platform);
+    connect(m_resultEntry.get(), &ResultEntryWindow::saved, this, &ThunderballWindow::refresh);
+    m_maintain = std::make_unique<MaintainEntriesWindow>(m_folder, m_platform);
+    connect(m_maintain.get(), &MaintainEntriesWindow::entriesChanged, this,
+            [this](int count) { m_entries->setText(entriesLabel(count)); });
+    connect(m_maintain.get(), &MaintainEntriesWindow::closing, this, &ThunderballWindow::refresh);
+    m_stats = std::make_unique<ThunderStatistics>(m_folder, m_platform);
+}
+
+ThunderballWindow::~ThunderballWindow() = default;
+
+void ThunderballWindow::openFrom(QWidget *mainWindow)
+{
+    m_calendarGuard = false;
+    m_calendar->setDate(m_platform.clock->today());
+    m_calendarGuard = true;
+    openOver(mainWindow, OpenerMode::Minimise);
+    refresh();
+}
+
+QDate ThunderballWindow::calendarDate() const
+{
+    return m_calendar->date();
+}
+
+bool ThunderballWindow::resultShown() const
+{
+    return !m_balls->number(1).isEmpty();
+}
+
+void ThunderballWindow::showResult(const std::optional<ThunderResult> &result)
+{
+    if (!result) {
+        m_balls->clearNumbers();
+        m_balls->hideBalls();
+        return;
+    }
+    for (int i = 0; i < 5; ++i)
+        m_balls->setBall(i + 1, result->main[static_cast<size_t>(i)]);
+    m_balls->setBall(6, result->thunderball);
+    m_balls->showBalls();
+    m_balls->showNumbers();
+}
+
+void ThunderballWindow::showResult()
+{
+    const QDate d = calendarDate();
+    if (!d.isValid()) {
+        showResult(std::nullopt);
+        return;
+    }
+    showResult(findResult(readResults(resultsPath(m_folder)).results, d.day(), d.month(), d.year()));
+}
+
+void ThunderballWindow::refresh()
+{
+    BusyScope busy(*m_platform.dialogs);
+    m_selections->clear();
+    m_results->clear();
+    m_winTotal->clear();
+    m_weeks->setText(WeeksLabelEmpty);
+    m_entries->setText(EntriesLabelEmpty);
+    const QDate d = calendarDate();
+    if (!d.isValid()) {
+        showResult();
+        return;
+    }
+    const ThunderView v = refreshView(m_folder, d);
+    if (!v.resultsOk)
+        m_platform.dialogs->message(QString::fromLatin1(MsgResultsUnreadable));
+    if (!v.entriesOk)
+        m_platform.dialogs->message(QString::fromLatin1(MsgEntriesUnreadable));
+    m_calendar->setMarkedDates(v.resultDates);
+    showResult(v.result);
+    m_selections->addItems(v.selections);
+    m_weeks->setText(v.weeksLabel);
+    m_entries->setText(v.entriesLabel);
+    m_sliderGuard = false;
+    m_slider->setValue(v.sliderValue);
+    m_sliderGuard = true;
+    m_results->addItems(v.check.lines);
+    if (v.check.ran)
+        m_winTotal->setText(v.winTotal);
+}
+
+void ThunderballWindow::dateChanged()
+{
+    if (m_calendarGuard)
+        refresh();
+}
+
+void ThunderballWindow::addResult()
+{
+    const QDate d = calendarDate();
+    if (const Refusal r = refuseResultAdd(m_calendar->day(), m_calendar->month(), m_calendar->year(), resultShown())) {
+        m_platform.dialogs->message(*r);
+        return;
+    }
+    m_resultEntry->openFor(this, d);
+}
+
+void ThunderballWindow::deleteResult()
+{
+    if (const Refusal r = refuseResultDelete(resultShown())) {
+        m_platform.dialogs->message(*r);
+        return;
+    }
+    if (!m_platform.dialogs->ask(QString::fromLatin1(MsgConfirmDeleteResult)))
+        return;
+    const QDate d = calendarDate();
+    if (thunder::deleteResult(resultsPath(m_folder), d.day(), d.month(), d.year()) == DeleteOutcome::Failed) {
+        m_platform.dialogs->message(QString::fromLatin1(MsgResultNotDeleted));
+        return;
+    }
+    showResult();
+    m_results->clear();
+    if (resultShown() && m_selections->count() > 0) {
+        // The date still has a result (another one of the same date): check it.
+        const ThunderView v = refreshView(m_folder, d);
+        m_results->addItems(v.check.lines);
+        if (v.check.ran)
+            m_winTotal->setText(v.winTotal);
+    }
+}
+
+void ThunderballWindow::deleteEntry()
+{
+    QListWidgetItem *item = m_selections->currentItem();
+    const int row = item && item->isSelected() ? m_selections->row(item) : -1;
+    if (const Refusal r = refuseEntryDelete(row)) {
+        m_platform.dialogs->message(*r);
+        return;
+    }
+    if (thunder::deleteEntry(entriesPath(m_folder, calendarDate()), row) == EntryDeletion::Failed) {
+        m_platform.dialogs->message(QString::fromLatin1(MsgEntryNotDeleted));
+        return;
+    }
+    refresh();
+}
+
+void ThunderballWindow::maintain()
+{
+    if (const Refusal r = refuseMaintain(m_calendar->day(), m_calendar->month(), m_calendar->year())) {
+        m_platform.dialogs->message(*r);
+        return;
+    }
+    m_maintain->openFor(this, calendarDate());
+}
+
+void ThunderballWindow::weeksChanged(int weeks)
+{
+    if (!m_sliderGuard)
+        return;
+    if (const Refusal r = refuseWeeksChange(m_calendar->day())) {
+        m_platform.dialogs->message(*r);
+        return;
+    }
+    if (!setWeeks(entriesPath(m_folder, calendarDate()), weeks)) {
+        m_platform.dialogs->message(QString::fromLatin1(MsgEntryNotSaved));
+        return;
+    }
+    m_weeks->setText(weeksLabel(weeks));
+    refresh();
+}
+
+void ThunderballWindow::openStatistics()
+{
+    m_stats->open(this);
+}
+
+void ThunderballWindow::importResults()
+{
+    const QString csv = m_platform.dialogs->chooseOpenFile(
+        QStringLiteral("Import Results"), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+        QStringLiteral("Results files (*.csv *.txt);;All files (*)"));
+    if (csv.isEmpty())
+        return;
+    ImportReport report;
+    {
+        BusyScope busy(*m_platform.dialogs);
+        report = importThunderballResultsFile(csv, resultsPath(m_folder));
+    }
+    if (report.succeeded())
+        m_platform.dialogs->inform(report.text());
+    else
+        m_platform.dialogs->message(report.text());
+    refresh();
+}
+
+} // namespace ds

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "thunderball/resultsfile.h"
+#include "widgets/childwindow.h"
+
+#include <QDate>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QListWidget;
+class QSlider;
+class QPushButton;
+class QAction;
+
+namespace ds {
+
+struct Platform;
+class BallRow;
+class MonthCalendar;
+class ResultEntryWindow;
+class MaintainEntriesWindow;
+class ThunderStatistics;
+
+// The Thunderball manager: the results of the calendar's date, the entries of
+// that date with the weeks they cover, and their wins week by week.
+class ThunderballWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    ThunderballWindow(const QString &programFolder, const Platform &platform);
+    ~ThunderballWindow() override;
+
+    // Opens over the main window (minimised meanwhile) on today's date.
+    void openFrom(QWidget *mainWindow);
+
+    // The refresh routine: result, entries and check of the calendar date.
+    void refresh();
+
+    void addResult();      // "Add" of "Draw Result"
+    void deleteResult();   // "Delete" of "Draw Result"
+    void deleteEntry();    // "Delete" of "Selections"
+    void maintain();       // "Maintain"
+    void weeksChanged(int weeks); // the slider
+    void openStatistics(); // "Statistics"
+    void importResults();  // "Import Results..."
+
+    MonthCalendar *calendar() const { return m_calendar; }
+    ResultEntryWindow *resultEntry() const { return m_resultEntry.get(); }
+    MaintainEntriesWindow *maintainWindow() const { return m_maintain.get(); }
+    ThunderStatistics *statistics() const { return m_stats.get(); }
+
+signals:
+    // "Download Results": the official Thunderball results download.
+    void downloadRequested();
+
+private:
+    QDate calendarDate() const;
+    bool resultShown() const;
+    // The show-result routine: the result of the calendar date, or none.
+    void showResult();
+    void showResult(const std::optional<ThunderResult> &result);
+    void dateChanged();
+
+    QString m_folder;
+    const Platform &m_platform;
+    MonthCalendar *m_calendar = nullptr;
+    BallRow *m_balls = nullptr;
+    QListWidget *m_selections = nullptr; // List1
+    QListWidget *m_results = nullptr;    // List2
+    QSlider *m_slider = nullptr;
+    QLabel *m_weeks = nullptr;           // Label11
+    QLabel *m_entries = nullptr;         // Label9
+    QLabel *m_winTotal = nullptr;        // Label8
+    bool m_calendarGuard = true;
+    bool m_sliderGuard = true;
+    std::unique_ptr<ResultEntryWindow> m_resultEntry;
+    std::unique_ptr<MaintainEntriesWindow> m_maintain;
+    std::unique_ptr<ThunderStatistics> m_stats;
+};
+
+} // namespace ds

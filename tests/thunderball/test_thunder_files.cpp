@@ -1,0 +1,328 @@
+// Thunderball results and entry files: the bytes each operation leaves.
+#include "support/testfolder.h"
+#include "thunderball/resultsedit.h"
+#include "thunderball/thunderentries.h"
+#include "thunderball/thunderinput.h"
+#include "thunderball/thunderview.h"
+#include "thunderrecords.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace ds;
+using namespace ds::thunder;
+using dstest::thRec;
+
+namespace {
+
+const QDate Sat5(2026, 12, 5);
+
+// What the result entry window's "Save" does with six boxes and a date.
+ThunderAppendResult save(const QString &path, const QDate &date, const std::array<QString, 6> &boxes)
+{
+    const NumbersCheck check = readThunderNumbers(boxes);
+    if (!check.numbers)
+        return ThunderAppendResult::ReadFailed;
+    return appendThunderResult(path, resultOf(date, *check.numbers));
+}
+
+ThunderNumbers nums(std::array<qint16, 5> main, int ball)
+{
+    return ThunderNumbers{main, static_cast<qint16>(ball)};
+}
+
+} // namespace
+
+TEST(ThunderResults, FirstSavedResultIntoMissingFileIsOneSortedRecord)
+{
+    dstest::TestFolder dir;
+    // Main numbers typed out of order; the Thunderball equals a main number.
+    ASSERT_EQ(save(resultsPath(dir.path()), Sat5, {"31", "5", "20", "8", "14", "8"}),
+              ThunderAppendResult::Appended);
+    EXPECT_EQ(dir.read(ThunderResultsFileName), thRec(1, 0, 5, 12, 2026, {5, 8, 14, 20, 31}, 8));
+}
+
+TEST(ThunderResults, KeptInEntryOrderAndFoundByDate)
+{
+    dstest::TestFolder dir;
+    const QString path = resultsPath(dir.path());
+    ASSERT_EQ(save(path, QDate(2026, 12, 19), {"1", "2", "3", "4", "5", "1"}), ThunderAppendResult::Appended);
+    ASSERT_EQ(save(path, QDate(2026, 12, 5), {"6", "7", "8", "9", "10", "2"}), ThunderAppendResult::Appended);
+    ASSERT_EQ(save(path, QDate(2026, 12, 12), {"11", "12", "13", "14", "15", "3"}), ThunderAppendResult::Appended);
+    EXPECT_EQ(dir.read(ThunderResultsFileName), thRec(3, 0, 19, 12, 2026, {1, 2, 3, 4, 5}, 1)
+                                                    + thRec(0, 0, 5, 12, 2026, {6, 7, 8, 9, 10}, 2)
+                                                    + thRec(0, 0, 12, 12, 2026, {11, 12, 13, 14, 15}, 3));
+    const ResultsRead r = readResults(path);
+    ASSERT_TRUE(r.ok);
+    const struct {
+        int day;
+        int first;
+        int ball;
+    } cases[] = {{5, 6, 2}, {12, 11, 3}, {19, 1, 1}};
+    for (const auto &c : cases) {
+        const auto found = findResult(r.results, c.day, 12, 2026);
+        ASSERT_TRUE(found) << c.day;
+        EXPECT_EQ(found->main[0], c.first);
+        EXPECT_EQ(found->thunderball, c.ball);
+    }
+    EXPECT_FALSE(findResult(r.results, 26, 12, 2026));
+    EXPECT_EQ(resultLabels(findResult(r.results, 5, 12, 2026)),
+              (std::array<QString, 6>{" 6", " 7", " 8", " 9", "10", " 2"}));
+    EXPECT_EQ(resultLabels(std::nullopt), (std::array<QString, 6>{}));
+}
+
+TEST(ThunderResults, DeletingTheOnlyResultDeletesTheFile)
+{
+    dstest::TestFolder dir;
+    dir.write(ThunderResultsFileName, thRec(1, 0, 5, 12, 2026, {1, 2, 3, 4, 5}, 6));
+    // The single result goes whatever date is asked for: it is the one on display.
+    EXPECT_EQ(deleteResult(resultsPath(dir.path()), 12, 12, 2026), DeleteOutcome::Deleted);
+    EXPECT_FALSE(dir.exists(ThunderResultsFileName));
+    const ResultsRead after = readResults(resultsPath(dir.path()));
+    EXPECT_TRUE(after.ok);
+    EXPECT_TRUE(after.results.empty());
+}
+
+TEST(ThunderResults, DeletingMovesWholeRecordsUpAndKeepsTheLength)
+{
+    const QByteArray r1 = thRec(3, 7, 5, 12, 2026, {1, 2, 3, 4, 5}, 1);
+    const QByteArray r2 = thRec(0, 0, 12, 12, 2026, {6, 7, 8, 9, 10}, 2);
+    const QByteArray r3 = thRec(0, 0, 19, 12, 2026, {11, 12, 13, 14, 15}, 3);
+    const QByteArray stale = thRec(0, 0, 26, 12, 2026, {11, 12, 13, 14, 16}, 4);
+    const struct {
+        int day;
+        QByteArray after;
+    } cases[] = {
+        // The first of three: records 2 and 3 move up whole, count 2, the old
+        // third record stays behind.
+        {5, thRec(2, 0, 12, 12, 2026, {6, 7, 8, 9, 10}, 2) + r3 + r3 + stale},
+        {12, thRec(2, 7, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + r3 + r3 + stale},
+        {19, thRec(2, 7, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + r2 + r3 + stale},
+    };
+    for (const auto &c : cases) {
+        dstest::TestFolder dir;
+        dir.write(ThunderResultsFileName, r1 + r2 + r3 + stale);
+        EXPECT_EQ(deleteResult(resultsPath(dir.path()), c.day, 12, 2026), DeleteOutcome::Deleted) << c.day;
+        EXPECT_EQ(dir.read(ThunderResultsFileName), c.after) << c.day;
+    }
+
+    // No result of the date (the file changed underneath): nothing changes.
+    dstest::TestFolder dir;
+    dir.write(ThunderResultsFileName, r1 + r2 + r3);
+    EXPECT_EQ(deleteResult(resultsPath(dir.path()), 26, 12, 2026), DeleteOutcome::NotFound);
+    EXPECT_EQ(dir.read(ThunderResultsFileName), r1 + r2 + r3);
+}
+
+TEST(ThunderResults, DamagedCountsReadOnlyTheRecordsPresent)
+{
+    const QByteArray r2 = thRec(0, 0, 12, 12, 2026, {6, 7, 8, 9, 10}, 2);
+    // A count of 300 with two records present: deleting the first moves the
+    // second up and leaves a count of 1; nothing is read or written beyond.
+    QByteArray bytes = thRec(300, 0, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + r2;
+    EXPECT_EQ(deleteResultBytes(bytes, 5, 12, 2026), ResultDeletion::Rewrite);
+    EXPECT_EQ(bytes, thRec(1, 0, 12, 12, 2026, {6, 7, 8, 9, 10}, 2) + r2);
+
+    // A file whose first result is not valid holds no results.
+    bytes = thRec(2, 0, 5, 12, 2026, {0, 2, 3, 4, 5}, 1) + r2;
+    EXPECT_EQ(deleteResultBytes(bytes, 12, 12, 2026), ResultDeletion::NotFound);
+}
+
+TEST(ThunderResults, FailedWritesLeaveTheFileAsItWas)
+{
+    dstest::TestFolder dir;
+    const QByteArray old = thRec(2, 0, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + thRec(0, 0, 12, 12, 2026, {6, 7, 8, 9, 10}, 2);
+    dir.write(ThunderResultsFileName, old);
+    ThunderAppendResult appended;
+    DeleteOutcome deleted;
+    {
+        dstest::FileSizeLimit limit(30);
+        appended = save(resultsPath(dir.path()), QDate(2026, 12, 19), {"1", "2", "3", "4", "5", "6"});
+        deleted = deleteResult(resultsPath(dir.path()), 12, 12, 2026);
+    }
+    EXPECT_EQ(appended, ThunderAppendResult::WriteFailed);
+    EXPECT_EQ(deleted, DeleteOutcome::Failed);
+    EXPECT_EQ(dir.read(ThunderResultsFileName), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{ThunderResultsFileName});
+}
+
+TEST(ThunderEntries, FileNameAndLine)
+{
+    EXPECT_EQ(entryFileName(5, 12, 2026), QStringLiteral("TH05122026.lot"));
+    EXPECT_EQ(entryFileName(QDate(2027, 1, 23)), QStringLiteral("TH23012027.lot"));
+    EXPECT_EQ(entryLine(dstest::thResult(5, 12, 2026, {5, 12, 23, 30, 34}, 7)),
+              QStringLiteral("05 12 23 30 34 Thunderball 07"));
+    EXPECT_EQ(weeksLabel(2), QStringLiteral("Weeks: 2"));
+    EXPECT_EQ(entriesLabel(5), QStringLiteral("Entries: 5"));
+}
+
+TEST(ThunderEntries, FirstEntryHasWeeksZeroAndTheLoadMakesItOne)
+{
+    dstest::TestFolder dir;
+    const QString path = entriesPath(dir.path(), Sat5);
+    const AppendResult added = appendEntries(path, Sat5, {nums({3, 8, 14, 20, 31}, 8)});
+    EXPECT_EQ(added.outcome, AppendResult::Added);
+    EXPECT_EQ(added.count, 1);
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+
+    const LoadedEntries loaded = loadEntries(path);
+    EXPECT_TRUE(loaded.ok);
+    EXPECT_TRUE(loaded.weeksRewritten);
+    EXPECT_EQ(loaded.weeks, 1);
+    EXPECT_EQ(loaded.count, 1);
+    EXPECT_EQ(loaded.lines, QStringList{"03 08 14 20 31 Thunderball 08"});
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+}
+
+TEST(ThunderEntries, LaterEntriesCopyRecordOne)
+{
+    dstest::TestFolder dir;
+    dir.write("TH05122026.lot", thRec(1, 3, 5, 12, 2026, {1, 2, 3, 4, 5}, 6));
+    const AppendResult added = appendEntries(entriesPath(dir.path(), Sat5), Sat5,
+                                             {nums({7, 8, 9, 10, 11}, 12), nums({1, 2, 3, 4, 5}, 6)});
+    EXPECT_EQ(added.count, 3);
+    // Each new record carries record 1's count and weeks as they were when it
+    // was written; duplicates are allowed.
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(3, 3, 5, 12, 2026, {1, 2, 3, 4, 5}, 6)
+                                              + thRec(2, 3, 5, 12, 2026, {7, 8, 9, 10, 11}, 12)
+                                              + thRec(3, 3, 5, 12, 2026, {1, 2, 3, 4, 5}, 6));
+}
+
+TEST(ThunderEntries, DeletingTheSecondOfThree)
+{
+    const QByteArray e1 = thRec(3, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1);
+    const QByteArray e2 = thRec(2, 2, 5, 12, 2026, {6, 7, 8, 9, 10}, 2);
+    const QByteArray e3 = thRec(3, 2, 5, 12, 2026, {11, 12, 13, 14, 15}, 3);
+    const QByteArray zero(22, '\0');
+    const struct {
+        int k;
+        QByteArray after;
+    } cases[] = {
+        // Records k + 2 onwards move up; the reads beyond the end write empty
+        // records beyond the new count.
+        {1, thRec(2, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + e3 + zero + zero},
+        // The first: record 2 moves to the front whole, its weeks copy with it.
+        {0, thRec(2, 2, 5, 12, 2026, {6, 7, 8, 9, 10}, 2) + e3 + zero + zero},
+        {2, thRec(2, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + e2 + zero + zero},
+    };
+    for (const auto &c : cases) {
+        dstest::TestFolder dir;
+        dir.write("TH05122026.lot", e1 + e2 + e3);
+        EXPECT_EQ(deleteEntry(entriesPath(dir.path(), Sat5), c.k), EntryDeletion::Deleted) << c.k;
+        EXPECT_EQ(dir.read("TH05122026.lot"), c.after) << c.k;
+    }
+    dstest::TestFolder dir;
+    dir.write("TH05122026.lot", e1 + e2 + e3);
+    const LoadedEntries before = loadEntries(entriesPath(dir.path(), Sat5));
+    ASSERT_EQ(deleteEntry(entriesPath(dir.path(), Sat5), 1), EntryDeletion::Deleted);
+    const LoadedEntries after = loadEntries(entriesPath(dir.path(), Sat5));
+    EXPECT_EQ(after.lines, (QStringList{before.lines[0], before.lines[2]}));
+    EXPECT_EQ(deleteEntry(entriesPath(dir.path(), Sat5), 2), EntryDeletion::NotFound);
+    EXPECT_EQ(deleteEntry(entriesPath(dir.path(), Sat5), -1), EntryDeletion::NotFound);
+}
+
+TEST(ThunderEntries, WithoutEntriesTheLoadLeavesNoFile)
+{
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        bool present;
+    } cases[] = {
+        {"missing", {}, false},
+        {"count 0 after deleting the last", thRec(0, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1), true},
+        {"negative count", thRec(-3, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1), true},
+        {"shorter than a record", QByteArray("\x01\x00\x01", 3), true},
+    };
+    for (const auto &c : cases) {
+        dstest::TestFolder dir;
+        if (c.present)
+            dir.write("TH05122026.lot", c.bytes);
+        const LoadedEntries loaded = loadEntries(entriesPath(dir.path(), Sat5));
+        EXPECT_TRUE(loaded.ok) << c.what;
+        EXPECT_EQ(loaded.count, 0) << c.what;
+        EXPECT_TRUE(loaded.lines.isEmpty()) << c.what;
+        EXPECT_FALSE(dir.exists("TH05122026.lot")) << c.what;
+    }
+}
+
+TEST(ThunderEntries, ACountBeyondTheRecordsReadsThosepresent)
+{
+    dstest::TestFolder dir;
+    dir.write("TH05122026.lot", thRec(500, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1)
+                                    + thRec(500, 2, 5, 12, 2026, {6, 7, 8, 9, 10}, 2) + QByteArray(7, '\x05'));
+    const LoadedEntries loaded = loadEntries(entriesPath(dir.path(), Sat5));
+    EXPECT_EQ(loaded.count, 2);
+    EXPECT_EQ(loaded.lines.size(), 2);
+    // An entry added now goes right after the two.
+    appendEntries(entriesPath(dir.path(), Sat5), Sat5, {nums({11, 12, 13, 14, 15}, 3)});
+    EXPECT_EQ(dir.read("TH05122026.lot").mid(44, 22), thRec(3, 2, 5, 12, 2026, {11, 12, 13, 14, 15}, 3));
+    EXPECT_EQ(loadEntries(entriesPath(dir.path(), Sat5)).count, 3);
+}
+
+TEST(ThunderEntries, TheSliderOnADateWithoutEntriesLeavesNoFile)
+{
+    dstest::TestFolder dir;
+    const QString path = entriesPath(dir.path(), Sat5);
+    ASSERT_TRUE(setWeeks(path, 4));
+    const ThunderView v = refreshView(dir.path(), Sat5); // the slider's refresh
+    EXPECT_FALSE(dir.exists("TH05122026.lot"));
+    EXPECT_EQ(v.entriesLabel, QStringLiteral("Entries: 0"));
+
+    // With entries the weeks are kept.
+    dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {1, 2, 3, 4, 5}, 1));
+    ASSERT_TRUE(setWeeks(path, 4));
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 4, 5, 12, 2026, {1, 2, 3, 4, 5}, 1));
+    EXPECT_EQ(refreshView(dir.path(), Sat5).weeksLabel, QStringLiteral("Weeks: 4"));
+}
+
+TEST(ThunderEntries, FullFileAndFailedWritesChangeNothing)
+{
+    dstest::TestFolder dir;
+    const QString path = entriesPath(dir.path(), Sat5);
+    const QByteArray nearlyFull = thRec(32766, 1, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + QByteArray(32765 * 22, '\x01');
+    dir.write("TH05122026.lot", nearlyFull);
+    const AppendResult two = appendEntries(path, Sat5, {nums({1, 2, 3, 4, 5}, 1), nums({1, 2, 3, 4, 5}, 1)});
+    EXPECT_EQ(two.outcome, AppendResult::Full);
+    EXPECT_EQ(two.room, 1);
+    EXPECT_EQ(dir.read("TH05122026.lot"), nearlyFull);
+    EXPECT_EQ(appendEntries(path, Sat5, {nums({1, 2, 3, 4, 5}, 1)}).count, 32767);
+
+    const QByteArray old = thRec(2, 1, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + thRec(2, 1, 5, 12, 2026, {6, 7, 8, 9, 10}, 1);
+    dir.write("TH05122026.lot", old);
+    AppendResult added;
+    EntryDeletion deleted;
+    {
+        dstest::FileSizeLimit limit(30);
+        added = appendEntries(path, Sat5, {nums({11, 12, 13, 14, 15}, 3)});
+        deleted = deleteEntry(path, 0);
+    }
+    EXPECT_EQ(added.outcome, AppendResult::Failed);
+    EXPECT_EQ(deleted, EntryDeletion::Failed);
+    EXPECT_EQ(dir.read("TH05122026.lot"), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"TH05122026.lot"});
+}
+
+TEST(ThunderView, RefreshShowsTheResultEntriesAndCheckOfTheDate)
+{
+    dstest::TestFolder dir;
+    dir.write(ThunderResultsFileName, thRec(2, 0, 12, 12, 2026, {3, 8, 14, 20, 30}, 1)
+                                          + thRec(0, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    dir.write("TH05122026.lot", thRec(2, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                    + thRec(2, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 9));
+    const ThunderView v = refreshView(dir.path(), Sat5);
+    EXPECT_TRUE(v.resultsOk);
+    EXPECT_TRUE(v.entriesOk);
+    EXPECT_EQ(v.resultDates, (QList<QDate>{QDate(2026, 12, 12), QDate(2026, 12, 5)}));
+    EXPECT_EQ(v.resultLabels, (std::array<QString, 6>{" 3", " 8", "14", "20", "31", " 8"}));
+    EXPECT_EQ(v.selections, (QStringList{"03 08 14 20 31 Thunderball 08", "01 02 04 05 06 Thunderball 09"}));
+    EXPECT_EQ(v.weeksLabel, QStringLiteral("Weeks: 2"));
+    EXPECT_EQ(v.entriesLabel, QStringLiteral("Entries: 2"));
+    EXPECT_EQ(v.sliderValue, 2);
+    EXPECT_EQ(v.check.lines.size(), 6);
+    EXPECT_EQ(v.winTotal, QStringLiteral("Win Total     £250100")); // 5 + TB, then 4 a week later
+
+    // A date with no result: nothing checked, no total.
+    const ThunderView other = refreshView(dir.path(), QDate(2026, 12, 19));
+    EXPECT_EQ(other.resultLabels, (std::array<QString, 6>{}));
+    EXPECT_FALSE(other.check.ran);
+    EXPECT_TRUE(other.winTotal.isEmpty());
+}

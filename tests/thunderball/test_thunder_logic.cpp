@@ -1,0 +1,380 @@
+// Thunderball decisions: number boxes, refusals, the prize table, the weekly
+// check, Auto Add and the statistics.
+#include "thunderball/autoadd.h"
+#include "thunderball/thunderinput.h"
+#include "thunderball/thunderstats.h"
+#include "thunderball/weeklycheck.h"
+#include "thunderrecords.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+
+using namespace ds;
+using namespace ds::thunder;
+using dstest::thResult;
+
+TEST(ThunderInput, NumbersAreSortedAndTheThunderballMayEqualAMainNumber)
+{
+    const NumbersCheck c = readThunderNumbers({"31", "5", " 20", "8.4", "14abc", "8"});
+    ASSERT_TRUE(c.numbers);
+    EXPECT_EQ(c.numbers->main, (std::array<qint16, 5>{5, 8, 14, 20, 31}));
+    EXPECT_EQ(c.numbers->thunderball, 8);
+    EXPECT_EQ(readThunderNumbers({"34", "1", "2", "3", "4", "14"}).numbers->main,
+              (std::array<qint16, 5>{1, 2, 3, 4, 34}));
+}
+
+TEST(ThunderInput, EveryInvalidInputIsRefusedAtItsBox)
+{
+    const struct {
+        std::array<QString, 6> boxes;
+        int badBox;
+    } cases[] = {
+        {{"35", "5", "20", "8", "14", "8"}, 0},     // main number above 34
+        {{"3", "5", "20", "8", "14", "15"}, 5},     // Thunderball above 14
+        {{"3", "5", "20", "8", "14", "0"}, 5},      // Thunderball 0
+        {{"3", "", "20", "8", "14", "8"}, 1},       // empty box
+        {{"3", "5", "abc", "8", "14", "8"}, 2},     // no number
+        {{"3", "5", "20", "-8", "14", "8"}, 3},     // negative
+        {{"3", "5", "20", "8", "5", "8"}, 4},       // two equal main numbers
+        {{"3", "5", "20", "8", "0.5", "8"}, 4},     // rounds to 0 (half to even)
+        {{"3", "5", "20", "65537", "14", "8"}, 3},  // 1 in a 16-bit integer, but does not fit one
+        {{"3", "5", "20", "8", "14", "32768"}, 5},  // does not fit
+        {{"3", "5", "20", "8", "14", "-65522"}, 5}, // 14 in a 16-bit integer
+        {{"99999999999", "5", "20", "8", "14", "8"}, 0},
+    };
+    for (const auto &c : cases) {
+        const NumbersCheck check = readThunderNumbers(c.boxes);
+        EXPECT_FALSE(check.numbers) << c.boxes[0].toStdString() << " " << c.badBox;
+        EXPECT_EQ(check.firstBadBox, c.badBox) << c.boxes[0].toStdString();
+    }
+}
+
+TEST(ThunderInput, SaturdayTestAndTheRefusalsOfTheButtons)
+{
+    EXPECT_TRUE(isSaturday(5, 12, 2026));
+    EXPECT_FALSE(isSaturday(4, 12, 2026)); // Friday
+    EXPECT_FALSE(isSaturday(9, 12, 2026)); // Wednesday
+    EXPECT_FALSE(isSaturday(0, 12, 2026)); // no date
+    EXPECT_FALSE(isSaturday(31, 2, 2026));
+
+    const QString saturday = MsgSelectSaturday;
+    EXPECT_EQ(refuseResultAdd(4, 12, 2026, false), saturday);
+    EXPECT_EQ(refuseResultAdd(9, 12, 2026, true), saturday);
+    EXPECT_EQ(refuseResultAdd(5, 12, 2026, true), QString(MsgResultExists));
+    EXPECT_EQ(refuseResultAdd(5, 12, 2026, false), std::nullopt);
+
+    EXPECT_EQ(refuseResultDelete(false), QString(MsgNoEntryToDelete));
+    EXPECT_EQ(refuseResultDelete(true), std::nullopt);
+    EXPECT_EQ(refuseMaintain(4, 12, 2026), saturday);
+    EXPECT_EQ(refuseMaintain(5, 12, 2026), std::nullopt);
+    EXPECT_EQ(refuseWeeksChange(0), QString(MsgSelectDateFirst));
+    EXPECT_EQ(refuseWeeksChange(5), std::nullopt);
+    EXPECT_EQ(refuseEntryDelete(-1), QString(MsgNoEntrySelected));
+    EXPECT_EQ(refuseEntryDelete(0), std::nullopt);
+}
+
+TEST(ThunderInput, AutoAddCounts)
+{
+    const struct {
+        qint64 value;
+        int entries;
+        int count;
+        bool busy;
+        QString refusal;
+    } cases[] = {
+        {10, 0, 10, false, {}},
+        {50, 0, 50, false, {}},
+        {51, 3, 51, true, {}},
+        {0, 0, 0, false, {}},      // nothing added, "Added" all the same
+        {-4, 0, 0, false, {}},
+        {32768, 0, 0, false, MsgInvalidNumbers},
+        {-32769, 0, 0, false, MsgInvalidNumbers},
+        {32767, 0, 32767, true, {}},
+        {5, 32765, 0, false, "There is room for only 2 more entries for this date."},
+        {1, 32767, 0, false, MsgEntriesFull},
+    };
+    for (const auto &c : cases) {
+        const AutoAddPlan p = planAutoAdd(c.value, c.entries);
+        EXPECT_EQ(p.count, c.count) << c.value;
+        EXPECT_EQ(p.busy, c.busy) << c.value;
+        EXPECT_EQ(p.refusal.value_or(QString()), c.refusal) << c.value;
+    }
+}
+
+TEST(ThunderPrizes, TableRowByRow)
+{
+    const struct {
+        int main;
+        bool tb;
+        QString text;
+        int amount;
+    } rows[] = {
+        {5, true, "5 + TB £250000", 250000}, {5, false, "5        £5000", 5000},
+        {4, true, "4 + TB    £250", 250},    {4, false, "4         £100", 100},
+        {3, true, "3 + TB     £20", 20},     {3, false, "3          £10", 10},
+        {2, true, "2 + TB     £10", 10},     {1, true, "1 + TB      £5", 5},
+    };
+    for (const auto &r : rows) {
+        const auto p = prizeFor(r.main, r.tb);
+        ASSERT_TRUE(p) << r.main << r.tb;
+        const QString text = QString::fromUtf8(p->text);
+        EXPECT_EQ(text, r.text);
+        EXPECT_EQ(text.size(), 14);
+        EXPECT_EQ(p->amount, r.amount);
+    }
+    for (auto [m, t] : {std::pair{0, true}, {0, false}, {1, false}, {2, false}, {6, true}, {25, false}})
+        EXPECT_FALSE(prizeFor(m, t)) << m << t;
+}
+
+TEST(ThunderPrizes, MatchesLinesAndTexts)
+{
+    const ThunderResult result = thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8);
+    EXPECT_EQ(mainMatches(result, thResult(0, 0, 0, {3, 8, 14, 20, 31}, 8)), 5);
+    EXPECT_EQ(mainMatches(result, thResult(0, 0, 0, {1, 8, 15, 20, 33}, 8)), 2);
+    EXPECT_EQ(winLine(thResult(0, 0, 0, {5, 12, 23, 30, 34}, 7), *prizeFor(4, true)),
+              QStringLiteral("05 12 23 30 34 07 Match 4 + TB    £250"));
+    EXPECT_EQ(weekHeading(QDate(2026, 12, 5)), QStringLiteral("Results for draw date 5 12 2026"));
+    EXPECT_EQ(winTotalText(260), QStringLiteral("Win Total     £260"));
+    EXPECT_EQ(RuleLine, QString(32, QLatin1Char('-')));
+}
+
+TEST(ThunderCheck, OneWeek)
+{
+    const std::vector<ThunderResult> results = {thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8)};
+    const std::vector<ThunderResult> entries = {
+        thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8),  // 5 + TB
+        thResult(5, 12, 2026, {1, 2, 4, 5, 6}, 8),     // the Thunderball alone: nothing
+        thResult(5, 12, 2026, {3, 8, 15, 21, 32}, 9),  // 2 without the Thunderball: nothing
+        thResult(5, 12, 2026, {3, 8, 15, 21, 32}, 8),  // 2 + TB
+    };
+    const WeeklyCheck c = checkWeeks(QDate(2026, 12, 5), 1, results, entries);
+    ASSERT_TRUE(c.ran);
+    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
+                                    QStringLiteral("03 08 14 20 31 08 Match 5 + TB £250000"),
+                                    QStringLiteral("03 08 15 21 32 08 Match 2 + TB     £10")}));
+    EXPECT_EQ(c.total, 250010);
+    EXPECT_EQ(c.weeksWalked, 1);
+
+    // No entry wins.
+    const WeeklyCheck none = checkWeeks(QDate(2026, 12, 5), 1, results, {entries[1], entries[2]});
+    EXPECT_EQ(none.lines.last(), NoWinsLine);
+    EXPECT_EQ(none.total, 0);
+
+    // Nothing at all without a result on the start date or without entries.
+    EXPECT_FALSE(checkWeeks(QDate(2026, 12, 12), 3, results, entries).ran);
+    EXPECT_FALSE(checkWeeks(QDate(2026, 12, 5), 3, results, {}).ran);
+}
+
+TEST(ThunderCheck, ThreeWeeksWithTheMiddleOneMissing)
+{
+    const std::vector<ThunderResult> results = {
+        thResult(19, 12, 2026, {1, 2, 3, 4, 5}, 8),
+        thResult(9, 12, 2026, {3, 8, 14, 20, 31}, 8), // a Wednesday: not one of the weeks
+        thResult(5, 12, 2026, {3, 8, 14, 20, 30}, 7),
+    };
+    const std::vector<ThunderResult> entries = {thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8)};
+    const WeeklyCheck c = checkWeeks(QDate(2026, 12, 5), 3, results, entries);
+    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
+                                    QStringLiteral("03 08 14 20 31 08 Match 4         £100"),
+                                    RuleLine, "Results for draw date 12 12 2026", NoResultLine,
+                                    RuleLine, "Results for draw date 19 12 2026",
+                                    QStringLiteral("03 08 14 20 31 08 Match 1 + TB      £5")}));
+    EXPECT_EQ(c.total, 105);
+    EXPECT_EQ(c.weeksWalked, 3);
+
+    // Weeks 1, 0 or below: the start date alone. More than eight: eight.
+    for (int weeks : {1, 0, -5})
+        EXPECT_EQ(checkWeeks(QDate(2026, 12, 5), weeks, results, entries).weeksWalked, 1) << weeks;
+    const WeeklyCheck many = checkWeeks(QDate(2026, 12, 5), 32000, results, entries);
+    EXPECT_EQ(many.weeksWalked, MaxWeeks);
+    EXPECT_EQ(many.lines.filter("Results for draw date").last(), QStringLiteral("Results for draw date 23 1 2027"));
+}
+
+TEST(ThunderCheck, TheTotalDoesNotOverflow)
+{
+    const std::vector<ThunderResult> results = {thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8)};
+    const std::vector<ThunderResult> entries(32767, thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    EXPECT_EQ(checkWeeks(QDate(2026, 12, 5), 1, results, entries).total, 32767LL * 250000);
+}
+
+TEST(ThunderAutoAdd, RandomNumbersFromOne)
+{
+    // 0.99 x 34 + 1 rounds to 35: drawn again. 0.5 x 34 + 1 = 18; 0 gives 1.
+    EXPECT_EQ(randomFromOne(34, dstest::fractions({0.99, 0.5})), 18);
+    EXPECT_EQ(randomFromOne(34, dstest::fractions({0.0})), 1);
+    // 0.25 x 14 + 1 = 4.5: half to even.
+    EXPECT_EQ(randomFromOne(14, dstest::fractions({0.25})), 4);
+}
+
+TEST(ThunderAutoAdd, PoolOfTheLastThirtyResults)
+{
+    std::vector<ThunderResult> results;
+    for (int i = 1; i <= 40; ++i)
+        results.push_back(thResult(1, 1, 2000, {static_cast<qint16>(i % 30 + 1), 31, 32, 33, 34},
+                                   i % 14 + 1));
+    const AutoAddPool pool = buildAutoAddPool(results, dstest::fractions({0.5}));
+    ASSERT_EQ(pool.main.size(), size_t(MainPoolSize));
+    ASSERT_EQ(pool.thunderball.size(), size_t(BallPoolSize));
+    for (int n = 1; n <= 34; ++n)
+        EXPECT_EQ(pool.main[size_t(n - 1)], n);
+    // Records 40, 39, ..., 11 follow.
+    EXPECT_EQ(pool.main[34], 40 % 30 + 1);
+    EXPECT_EQ(pool.thunderball[14], 40 % 14 + 1);
+    EXPECT_EQ(pool.main[34 + 5 * 29], 11 % 30 + 1);
+    EXPECT_EQ(pool.thunderball[14 + 29], 11 % 14 + 1);
+
+    // Fewer than thirty: all of them, then random draws (here all 18 and 8).
+    results.resize(2);
+    const AutoAddPool few = buildAutoAddPool(results, dstest::fractions({0.5}));
+    EXPECT_EQ(few.main[34], 2);
+    EXPECT_EQ(few.main[39], 3);
+    EXPECT_EQ(few.main[44], 18);
+    EXPECT_EQ(few.main.back(), 18);
+    EXPECT_EQ(few.thunderball.back(), 8);
+
+    // Damaged numbers are left out of the pool.
+    const AutoAddPool damaged = buildAutoAddPool({thResult(1, 1, 2000, {0, 2, 3, 99, 5}, 15)}, dstest::fractions({0.5}));
+    EXPECT_EQ(damaged.main.size(), size_t(MainPoolSize - 2));
+    EXPECT_EQ(damaged.thunderball.size(), size_t(BallPoolSize - 1));
+}
+
+TEST(ThunderAutoAdd, PicksOnAnEmptyResultsFile)
+{
+    std::mt19937_64 gen(7);
+    const Fraction fraction = [&gen] { return std::uniform_real_distribution<double>(0.0, 1.0)(gen); };
+    const AutoAddPool pool = buildAutoAddPool({}, fraction);
+    EXPECT_EQ(pool.main.size(), size_t(34 + 150));
+    EXPECT_EQ(pool.thunderball.size(), size_t(14 + 30));
+    const std::vector<ThunderNumbers> picks = pickAutoEntries(pool, 10, fraction);
+    ASSERT_EQ(picks.size(), 10u);
+    const std::multiset<qint16> mains(pool.main.begin(), pool.main.end());
+    for (const ThunderNumbers &e : picks) {
+        EXPECT_TRUE(std::is_sorted(e.main.begin(), e.main.end()));
+        EXPECT_EQ(std::adjacent_find(e.main.begin(), e.main.end()), e.main.end());
+        for (qint16 n : e.main)
+            EXPECT_TRUE(n >= 1 && n <= 34 && mains.count(n) > 0);
+        EXPECT_TRUE(e.thunderball >= 1 && e.thunderball <= 14);
+    }
+    EXPECT_TRUE(pickAutoEntries(pool, 0, fraction).empty());
+    EXPECT_TRUE(pickAutoEntries(pool, -3, fraction).empty());
+}
+
+TEST(ThunderAutoAdd, PicksAreDrawnAgainWhenOutsideThePoolOrRepeated)
+{
+    AutoAddPool pool;
+    pool.main = {1, 2, 3, 4, 5, 6};
+    pool.thunderball = {9};
+    // Position = fraction x size + 1 rounded: 0 -> 1st, 1/6 -> 2nd, ...
+    const double p1 = 0.0, p2 = 1.0 / 6, p3 = 2.0 / 6, p4 = 3.0 / 6, p5 = 4.0 / 6, p6 = 5.0 / 6;
+    const std::vector<ThunderNumbers> picks = pickAutoEntries(
+        pool, 1,
+        dstest::fractions({p1, p2, p3, p4, 0.99, 0.0,   // 0.99 x 6 + 1 rounds to 7: outside, all again
+                           p1, p1, p3, p4, p5, 0.0,     // 1 twice: all again
+                           p6, p2, p5, p3, p4, 0.0}));
+    ASSERT_EQ(picks.size(), 1u);
+    EXPECT_EQ(picks[0], (ThunderNumbers{{2, 3, 4, 5, 6}, 9}));
+}
+
+TEST(ThunderStats, ExpectedCountsAndRatingsOf70Results)
+{
+    // 70 results: ball 1 drawn 12 times, ball 2 nine times, ball 3 eight times.
+    std::vector<ThunderResult> results;
+    for (int i = 0; i < 70; ++i) {
+        std::array<qint16, 5> m{10, 11, 12, 13, 14};
+        if (i < 12)
+            m[0] = 1;
+        if (i < 9)
+            m[1] = 2;
+        if (i < 8)
+            m[2] = 3;
+        std::sort(m.begin(), m.end());
+        results.push_back(thResult(1 + i % 28, 1 + i / 28, 2000, m, 1 + i % 14));
+    }
+    const struct {
+        int ball;
+        int count;
+        const char *rating;
+    } cases[] = {{1, 12, "Good"}, {2, 9, "Average"}, {3, 8, "Poor"}};
+    for (const auto &c : cases) {
+        const ThunderBallStats s = ballStats(results, c.ball, StatsMode::Main);
+        ASSERT_TRUE(s.valid);
+        EXPECT_EQ(s.mainCount, c.count);
+        EXPECT_EQ(s.expected, 10); // 5 x 70 / 34 = 10.29
+        EXPECT_EQ(s.rating, QString::fromLatin1(c.rating)) << c.ball;
+        EXPECT_EQ(s.chartValue, c.count);
+    }
+    EXPECT_EQ(mainThreshold(70), 10);
+    EXPECT_EQ(ballStats(results, 1, StatsMode::Main).lastDrawn, QStringLiteral("12/1/2000"));
+    EXPECT_EQ(ballStats(results, 1, StatsMode::Main).frameCaption, QStringLiteral("Statistics for Ball 1"));
+
+    const FrequencyChart chart = frequencyChart(results, StatsMode::Main);
+    EXPECT_EQ(chart.title, QStringLiteral("Balls 1-34"));
+    ASSERT_EQ(chart.labels.size(), 34);
+    EXPECT_EQ(chart.labels[6], QStringLiteral("7 "));
+    EXPECT_EQ(chart.values[0], 12);
+    EXPECT_EQ(chart.values[13], 70);
+    EXPECT_EQ(frequencyChart(results, StatsMode::Thunderball).values, QList<qreal>(14, 5));
+}
+
+TEST(ThunderStats, ThunderballMode)
+{
+    // 14 results: Thunderball 3 drawn three times, 5 once, 7 as a main number only.
+    std::vector<ThunderResult> results;
+    const int balls[14] = {3, 3, 3, 5, 1, 1, 2, 2, 4, 4, 6, 6, 8, 8};
+    for (int i = 0; i < 14; ++i)
+        results.push_back(thResult(i + 1, 1, 2000, {7, 10, 11, 12, 13}, balls[i]));
+    const ThunderBallStats three = ballStats(results, 3, StatsMode::Thunderball);
+    EXPECT_EQ(three.expected, 1);
+    EXPECT_EQ(three.rating, QStringLiteral("Good"));
+    EXPECT_EQ(three.thunderballCount, 3);
+    EXPECT_EQ(three.lastDrawn, QStringLiteral("3/1/2000"));
+    EXPECT_EQ(three.caption, QStringLiteral("Thunderball"));
+    EXPECT_EQ(three.expectedLabel, QStringLiteral("Number of Times Expected to be Drawn as the Thunderball"));
+    EXPECT_TRUE(three.pairings.empty());
+    EXPECT_EQ(ballStats(results, 5, StatsMode::Thunderball).rating, QStringLiteral("Average"));
+    // 7 is never a Thunderball: no date in Thunderball mode, though drawn as a main number.
+    const ThunderBallStats seven = ballStats(results, 7, StatsMode::Thunderball);
+    EXPECT_EQ(seven.mainCount, 14);
+    EXPECT_TRUE(seven.lastDrawn.isEmpty());
+    // 8 appears only as a Thunderball: no date in main mode.
+    EXPECT_TRUE(ballStats(results, 8, StatsMode::Main).lastDrawn.isEmpty());
+    EXPECT_EQ(ballStats(results, 8, StatsMode::Main).thunderballCount, 2);
+
+    EXPECT_FALSE(ballStats(results, 15, StatsMode::Thunderball).valid);
+    EXPECT_FALSE(ballStats(results, 0, StatsMode::Main).valid);
+    EXPECT_FALSE(ballStats(results, 35, StatsMode::Main).valid);
+}
+
+TEST(ThunderStats, PairCounts)
+{
+    const std::vector<ThunderResult> results = {
+        thResult(1, 1, 2000, {4, 5, 6, 20, 21}, 1),
+        thResult(8, 1, 2000, {1, 2, 33, 34, 35}, 1), // 34-35 from a damaged record still counts at 34
+        thResult(15, 1, 2000, {5, 6, 0, 1, -1}, 1),
+    };
+    const ThunderCounts pairs = pairCounts(results);
+    EXPECT_EQ(pairs[4], 1);
+    EXPECT_EQ(pairs[5], 2);
+    EXPECT_EQ(pairs[20], 1);
+    EXPECT_EQ(pairs[1], 1);
+    EXPECT_EQ(pairs[33], 1);
+    EXPECT_EQ(pairs[34], 1);
+    EXPECT_EQ(pairs[0], 0);
+    EXPECT_EQ(pairs[6], 0);
+
+    const auto p1 = ballStats(results, 1, StatsMode::Main).pairings;
+    ASSERT_EQ(p1.size(), 1u);
+    EXPECT_EQ(p1[0].label, QStringLiteral("1-2"));
+    EXPECT_EQ(p1[0].count, 1);
+    const auto p5 = ballStats(results, 5, StatsMode::Main).pairings;
+    ASSERT_EQ(p5.size(), 2u);
+    EXPECT_EQ(p5[0].label, QStringLiteral("4-5"));
+    EXPECT_EQ(p5[0].count, 1);
+    EXPECT_EQ(p5[1].label, QStringLiteral("5-6"));
+    EXPECT_EQ(p5[1].count, 2);
+    const auto p34 = ballStats(results, 34, StatsMode::Main).pairings;
+    ASSERT_EQ(p34.size(), 2u);
+    EXPECT_TRUE(p34[0].boxShown);
+    EXPECT_FALSE(p34[1].boxShown);
+}

@@ -1,0 +1,517 @@
+// The Thunderball window and its result entry and entries windows, driven
+// through their controls with the platform fakes.
+#include "statistics/ballstatswindow.h"
+#include "support/fakes.h"
+#include "support/mainfixture.h"
+#include "support/testfolder.h"
+#include "support/widgets.h"
+#include "thunderball/maintainwindow.h"
+#include "thunderball/resultentrywindow.h"
+#include "thunderball/thunderinput.h"
+#include "thunderball/thunderstatswindows.h"
+#include "widgets/barchart.h"
+#include "thunderball/thunderwindow.h"
+#include "thunderrecords.h"
+#include "widgets/monthcalendar.h"
+
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSlider>
+
+using namespace dstest;
+
+namespace {
+
+const QByteArray Result5 = thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8);
+
+class ThunderWindowTest : public ::testing::Test {
+protected:
+    void open()
+    {
+        opener.show();
+        window = std::make_unique<ds::ThunderballWindow>(dir.path(), platform);
+        window->openFrom(&opener);
+        fakes.dialogs.busyCount = 0;
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(fakes.dialogs.unexpected.isEmpty()) << "unscripted question";
+        EXPECT_EQ(fakes.dialogs.busyDepth, 0) << "hourglass left on";
+    }
+
+    ds::ThunderballWindow &w() { return *window; }
+    QWidget *form21() { return window->resultEntry(); }
+    QWidget *form22() { return window->maintainWindow(); }
+    // The player picks a date on the calendar.
+    void pick(int d, int m, int y) { window->calendar()->widget()->setSelectedDate(QDate(y, m, d)); }
+    QString label(const char *name) { return child<QLabel>(window.get(), name)->text(); }
+    QStringList resultLabels()
+    {
+        QStringList out;
+        for (const char *n : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"})
+            out << label(n);
+        return out;
+    }
+    QStringList list(const char *name) { return lines(child<QListWidget>(window.get(), name)); }
+    void typeSix(QWidget *form, const std::vector<const char *> &names, const QStringList &values)
+    {
+        for (size_t i = 0; i < names.size(); ++i)
+            type(form, names[i], values[static_cast<qsizetype>(i)]);
+    }
+    void enterResult(const QStringList &six)
+    {
+        typeSix(form21(), {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}, six);
+        click(form21(), "Command1");
+    }
+    void enterEntry(const QStringList &six)
+    {
+        typeSix(form22(), {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"}, six);
+        click(form22(), "Command2");
+    }
+
+    TestFolder dir;
+    FakePlatform fakes;
+    ds::Platform platform = fakes.platform();
+    QMainWindow opener;
+    std::unique_ptr<ds::ThunderballWindow> window;
+};
+
+} // namespace
+
+TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowAndGivesItBack)
+{
+    dir.write("thresult.exe", Result5);
+    dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    open();
+    EXPECT_TRUE(opener.isMinimized());
+    EXPECT_TRUE(w().isVisible());
+    EXPECT_EQ(w().calendar()->date(), QDate(2026, 12, 5));
+    EXPECT_EQ(resultLabels(), (QStringList{" 3", " 8", "14", "20", "31", " 8"}));
+    EXPECT_EQ(list("List1"), QStringList{"03 08 14 20 31 Thunderball 08"});
+    EXPECT_EQ(list("List2"), (QStringList{QString(32, '-'), "Results for draw date 5 12 2026",
+                                          "03 08 14 20 31 08 Match 5 + TB £250000"}));
+    EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £250000"));
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 1"));
+    EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 1"));
+    EXPECT_TRUE(w().calendar()->isMarked(QDate(2026, 12, 5))); // days with a result in bold
+    EXPECT_FALSE(w().calendar()->isMarked(QDate(2026, 12, 12)));
+
+    click(&w(), "Command1");
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_FALSE(opener.isMinimized());
+}
+
+TEST_F(ThunderWindowTest, ExitAndEscapeCloseLikeClose)
+{
+    open();
+    trigger(&w(), "mnuExit");
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_FALSE(opener.isMinimized());
+    w().openFrom(&opener);
+    QTest::keyClick(&w(), Qt::Key_Escape);
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_FALSE(opener.isMinimized());
+}
+
+TEST_F(ThunderWindowTest, APickedDateShowsItsResultWednesdaysIncluded)
+{
+    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 3, 4, 5}, 6));
+    open();
+    pick(9, 12, 2026);
+    EXPECT_EQ(resultLabels(), (QStringList{" 1", " 2", " 3", " 4", " 5", " 6"}));
+    pick(12, 12, 2026);
+    EXPECT_EQ(resultLabels(), (QStringList{"", "", "", "", "", ""}));
+    EXPECT_EQ(fakes.dialogs.busyCount, 2);
+}
+
+TEST_F(ThunderWindowTest, AddRefusesAFridayAndADateWithAResult)
+{
+    dir.write("thresult.exe", Result5);
+    open();
+    click(&w(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QString(ds::thunder::MsgResultExists));
+    pick(4, 12, 2026);
+    click(&w(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("You must select a Saturday date on the calendar"));
+    EXPECT_FALSE(form21()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+}
+
+TEST_F(ThunderWindowTest, SavingAResult)
+{
+    open(); // no results file
+    click(&w(), "Command2");
+    ASSERT_TRUE(form21()->isVisible());
+    EXPECT_FALSE(w().isEnabled());
+
+    enterResult({"31", "5", "20", "5", "14", "8"}); // 5 twice
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+    EXPECT_TRUE(form21()->isVisible());
+    EXPECT_EQ(form21()->focusWidget(), child<QLineEdit>(form21(), "Text4"));
+    EXPECT_FALSE(dir.exists("thresult.exe"));
+
+    enterResult({"31", "5", "20", "8", "14", "8"});
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 5, 12, 2026, {5, 8, 14, 20, 31}, 8));
+    EXPECT_FALSE(form21()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(resultLabels(), (QStringList{" 5", " 8", "14", "20", "31", " 8"}));
+}
+
+TEST_F(ThunderWindowTest, QuitWritesNothing)
+{
+    open();
+    click(&w(), "Command2");
+    typeSix(form21(), {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}, {"1", "2", "3", "4", "5", "6"});
+    click(form21(), "Command2");
+    EXPECT_FALSE(form21()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_FALSE(dir.exists("thresult.exe"));
+}
+
+TEST_F(ThunderWindowTest, DeletingTheDisplayedResult)
+{
+    const QByteArray r12 = thRec(0, 0, 12, 12, 2026, {1, 2, 3, 4, 5}, 6);
+    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8) + r12);
+    dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    open();
+    fakes.dialogs.answer(false);
+    click(&w(), "Command4");
+    EXPECT_EQ(fakes.dialogs.questions.size(), 1);
+    EXPECT_EQ(dir.read("thresult.exe").left(22), thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+
+    fakes.dialogs.answer(true);
+    click(&w(), "Command4");
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 12, 12, 2026, {1, 2, 3, 4, 5}, 6) + r12);
+    EXPECT_EQ(resultLabels(), (QStringList{"", "", "", "", "", ""}));
+    EXPECT_TRUE(list("List2").isEmpty());
+    EXPECT_EQ(list("List1").size(), 1);
+
+    click(&w(), "Command4");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("There is no entry to delete"));
+}
+
+TEST_F(ThunderWindowTest, DeletingASelectedEntry)
+{
+    dir.write("TH05122026.lot", thRec(3, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1)
+                                    + thRec(2, 2, 5, 12, 2026, {6, 7, 8, 9, 10}, 2)
+                                    + thRec(3, 2, 5, 12, 2026, {11, 12, 13, 14, 15}, 3));
+    open();
+    click(&w(), "Command3");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("You have not selected an entry in the above list to delete"));
+    auto *l1 = child<QListWidget>(&w(), "List1");
+    l1->setCurrentRow(1);
+    click(&w(), "Command3");
+    EXPECT_EQ(list("List1"), (QStringList{"01 02 03 04 05 Thunderball 01", "11 12 13 14 15 Thunderball 03"}));
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 2"));
+    EXPECT_EQ(dir.read("TH05122026.lot").left(44), thRec(2, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1)
+                                                       + thRec(3, 2, 5, 12, 2026, {11, 12, 13, 14, 15}, 3));
+}
+
+TEST_F(ThunderWindowTest, TheWeeksSlider)
+{
+    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                  + thRec(0, 0, 19, 12, 2026, {3, 8, 14, 20, 30}, 1));
+    dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    open();
+    auto *slider = child<QSlider>(&w(), "Slider1");
+    slider->setValue(3);
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 3, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 3"));
+    EXPECT_EQ(list("List2").filter("No results recorded for this draw date").size(), 1);
+    EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £250100"));
+
+    // A date without entries keeps no file.
+    pick(12, 12, 2026);
+    slider->setValue(5);
+    EXPECT_FALSE(dir.exists("TH12122026.lot"));
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 0"));
+}
+
+TEST_F(ThunderWindowTest, MaintainRefusesAFridayAndDisablesTheWindow)
+{
+    open();
+    pick(11, 12, 2026);
+    click(&w(), "Command5");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("You must select a Saturday date on the calendar"));
+    EXPECT_FALSE(form22()->isVisible());
+    pick(12, 12, 2026);
+    click(&w(), "Command5");
+    EXPECT_TRUE(form22()->isVisible());
+    EXPECT_FALSE(w().isEnabled());
+}
+
+TEST_F(ThunderWindowTest, ManualAddAndClear)
+{
+    open();
+    click(&w(), "Command5");
+    enterEntry({"3", "8", "14", "20", "35", "8"});
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("One or more of your numbers are invalid"));
+    EXPECT_EQ(form22()->focusWidget(), child<QLineEdit>(form22(), "Text6"));
+    EXPECT_FALSE(dir.exists("TH05122026.lot"));
+
+    enterEntry({"31", "8", "14", "20", "3", "8"});
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"Added"});
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 1"));
+    EXPECT_EQ(child<QLineEdit>(form22(), "Text2")->text(), QStringLiteral("31")); // the boxes keep their numbers
+
+    click(form22(), "Command3");
+    for (const char *n : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"})
+        EXPECT_TRUE(child<QLineEdit>(form22(), n)->text().isEmpty()) << n;
+
+    // Close refreshes the Thunderball window: weeks 0 becomes 1.
+    click(form22(), "Command1");
+    EXPECT_FALSE(form22()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(list("List1"), QStringList{"03 08 14 20 31 Thunderball 08"});
+    EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 1"));
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+}
+
+TEST_F(ThunderWindowTest, AutoAdd)
+{
+    open(); // no results: the pool is weighted by thirty random draws
+    click(&w(), "Command5");
+    type(form22(), "Text1", "0");
+    click(form22(), "Command4");
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"Added"});
+    EXPECT_FALSE(dir.exists("TH05122026.lot"));
+
+    type(form22(), "Text1", "60");
+    click(form22(), "Command4");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("Added"));
+    EXPECT_EQ(fakes.random.seeds, 2); // reseeded after the pool, before the picks
+    EXPECT_EQ(fakes.dialogs.busyCount, 1); // more than 50
+    EXPECT_EQ(dir.read("TH05122026.lot").size(), 60 * 22);
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 60"));
+
+    type(form22(), "Text1", "40000");
+    click(form22(), "Command4");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("One or more of your numbers are invalid"));
+    EXPECT_EQ(dir.read("TH05122026.lot").size(), 60 * 22);
+
+    QTest::keyClick(form22(), Qt::Key_Escape); // Close
+    EXPECT_EQ(list("List1").size(), 60);
+}
+
+TEST_F(ThunderWindowTest, ImportResultsIntoTheResultsFile)
+{
+    dir.write("results.csv", "date,n1,n2,n3,n4,n5,thunderball\n2009-12-05,31,5,20,8,14,8\n");
+    fakes.clock.date = QDate(2009, 12, 5);
+    open();
+    fakes.dialogs.answerFile(dir.file("results.csv"));
+    trigger(&w(), "mnuImport");
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.messages[0].startsWith("1 result added")) << fakes.dialogs.messages[0].toStdString();
+    EXPECT_EQ(fakes.dialogs.news, fakes.dialogs.messages);
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 5, 12, 2009, {5, 8, 14, 20, 31}, 8));
+    EXPECT_EQ(resultLabels(), (QStringList{" 5", " 8", "14", "20", "31", " 8"}));
+}
+
+TEST_F(ThunderWindowTest, StatisticsNeedResults)
+{
+    open();
+    trigger(&w(), "mnuStats");
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"There are no entries in the results file! - statistics cannot be displayed"});
+    EXPECT_FALSE(w().statistics()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+}
+
+TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
+{
+    dir.write("thresult.exe", thRec(3, 0, 5, 12, 2026, {4, 5, 6, 20, 21}, 7)
+                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 7, 8, 34}, 7)
+                                  + thRec(0, 0, 12, 12, 2026, {6, 7, 10, 11, 12}, 3));
+    open();
+    trigger(&w(), "mnuStats");
+    auto *stats = w().statistics();
+    ASSERT_TRUE(stats->isVisible());
+    EXPECT_FALSE(w().isEnabled());
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-34"));
+    ASSERT_EQ(stats->chart()->rowCount(), 34);
+    EXPECT_EQ(stats->chart()->rowLabels()[6], QStringLiteral("7 "));
+    EXPECT_EQ(stats->chart()->rowValues()[6], 2);
+
+    // Ball 7 as a main number: counts, the date it was last drawn, the pairs 6-7 and 7-8.
+    emit stats->chart()->rowClicked(7);
+    auto *ball = stats->ballWindow();
+    ASSERT_TRUE(ball->isVisible());
+    EXPECT_FALSE(stats->isEnabled());
+    EXPECT_EQ(ball->objectName(), QStringLiteral("Form26"));
+    EXPECT_EQ(ball->windowTitle(), QStringLiteral("Thunderball Balls 1-34"));
+    EXPECT_EQ(child<QGroupBox>(ball, "Frame1")->title(), QStringLiteral("Statistics for Ball 7"));
+    auto text = [ball](const char *name) { return child<QLineEdit>(ball, name)->text(); };
+    EXPECT_EQ(text("Text2"), QStringLiteral("2"));
+    EXPECT_EQ(text("Text3"), QStringLiteral("2"));
+    EXPECT_EQ(text("Text4"), QStringLiteral("12/12/2026"));
+    EXPECT_EQ(text("Text1"), QStringLiteral("0")); // 5 x 3 / 34
+    EXPECT_EQ(text("Text5"), QStringLiteral("Good")); // 2 against 3 / 7 = 0
+    EXPECT_EQ(child<QLabel>(ball, "Label11")->text(), QStringLiteral("6-7"));
+    EXPECT_EQ(text("Text6"), QStringLiteral("1"));
+    EXPECT_EQ(child<QLabel>(ball, "Label12")->text(), QStringLiteral("7-8"));
+    EXPECT_EQ(text("Text7"), QStringLiteral("1"));
+    EXPECT_FALSE(hidden(child<QGroupBox>(ball, "Frame2")));
+    EXPECT_FALSE(hidden(child<QLineEdit>(ball, "Text2")));
+
+    click(ball, "Command2"); // Print
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].windowName, QStringLiteral("Form26"));
+    click(ball, "Command1");
+    EXPECT_FALSE(ball->isVisible());
+    EXPECT_TRUE(stats->isEnabled());
+
+    // Ball 34 hides the box of the pair 34-35.
+    emit stats->chart()->rowClicked(34);
+    EXPECT_TRUE(hidden(child<QLineEdit>(ball, "Text7")));
+    EXPECT_FALSE(hidden(child<QLineEdit>(ball, "Text6")));
+    QTest::keyClick(ball, Qt::Key_Escape);
+    EXPECT_TRUE(stats->isEnabled());
+
+    // The Thunderball chart, and ball 7 as a Thunderball.
+    click(stats, "Command3");
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Thunderball"));
+    ASSERT_EQ(stats->chart()->rowCount(), 14);
+    EXPECT_EQ(stats->chart()->rowValues()[6], 2);
+    emit stats->chart()->rowClicked(7);
+    EXPECT_EQ(ball->windowTitle(), QStringLiteral("Thunderball"));
+    EXPECT_EQ(child<QLabel>(ball, "Label3")->text(),
+              QStringLiteral("Number of Times Expected to be Drawn as the Thunderball"));
+    EXPECT_EQ(text("Text4"), QStringLiteral("9/12/2026"));
+    EXPECT_TRUE(hidden(child<QGroupBox>(ball, "Frame2")));
+    EXPECT_TRUE(hidden(child<QLineEdit>(ball, "Text2")));
+    click(ball, "Command1");
+
+    click(stats, "Command2");
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-34"));
+    click(stats, "Command1");
+    EXPECT_FALSE(stats->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+}
+
+class ThunderMenuTest : public MainFixture {
+public:
+    using MainFixture::dir;
+    using MainFixture::start;
+    using MainFixture::window;
+};
+
+TEST_F(ThunderMenuTest, DownloadResultsOpensTheThunderballDownloadAfterItsMessage)
+{
+    start();
+    trigger(window.get(), "mnuthunder");
+    QStringList log;
+    fakes.browser.log = &log;
+    trigger(topLevel("Form20"), "mnuDr");
+    ASSERT_EQ(fakes.browser.opened.size(), 1);
+    EXPECT_TRUE(fakes.browser.opened.front().contains(QStringLiteral("thunderball"), Qt::CaseInsensitive));
+    ASSERT_EQ(fakes.dialogs.news.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.news.front().contains(QStringLiteral("Import Results...")));
+}
+
+TEST_F(ThunderMenuTest, TheCountryMenuOpensThunderballOverTheMinimisedMainWindow)
+{
+    start("I");
+    trigger(window.get(), "mnuthunder");
+    auto *form20 = topLevel<ds::ThunderballWindow>("Form20");
+    ASSERT_NE(form20, nullptr);
+    EXPECT_TRUE(form20->isVisible());
+    EXPECT_TRUE(window->isMinimized());
+    EXPECT_EQ(fakes.settings.values.value("Country"), QStringLiteral("U"));
+    click(form20, "Command1");
+    EXPECT_FALSE(form20->isVisible());
+    EXPECT_FALSE(window->isMinimized());
+}
+
+namespace {
+
+enum class CloseBy { Button, Escape, TitleBar };
+
+// A window of the Thunderball manager: how it is opened, its Close or Quit
+// button, the window it was opened over, and its default button ("" none).
+struct ThunderChild {
+    const char *form;
+    const char *closeButton;
+    const char *opener;
+    void (*open)(ThunderMenuTest &f);
+    const char *defaultButton;
+};
+
+void openManager(ThunderMenuTest &f)
+{
+    f.dir.write("thresult.exe", thRec(1, 0, 12, 12, 2026, {4, 5, 6, 20, 21}, 7));
+    f.start();
+    trigger(f.window.get(), "mnuthunder");
+}
+
+const ThunderChild Children[] = {
+    {"Form20", "Command1", "Form1", openManager, ""},
+    {"Form21", "Command2", "Form20",
+     [](ThunderMenuTest &f) {
+         openManager(f);
+         click(topLevel("Form20"), "Command2");
+     }, "Command1"},
+    {"Form22", "Command1", "Form20",
+     [](ThunderMenuTest &f) {
+         openManager(f);
+         click(topLevel("Form20"), "Command5");
+     }, ""},
+    {"Form23", "Command1", "Form20",
+     [](ThunderMenuTest &f) {
+         openManager(f);
+         trigger(topLevel("Form20"), "mnuStats");
+     }, ""},
+    {"Form26", "Command1", "Form23",
+     [](ThunderMenuTest &f) {
+         openManager(f);
+         trigger(topLevel("Form20"), "mnuStats");
+         topLevel<ds::ThunderStatistics>("Form23")->clickRow(5);
+     }, ""},
+};
+
+} // namespace
+
+class ThunderChildClose : public ThunderMenuTest, public ::testing::WithParamInterface<std::tuple<int, CloseBy>> {};
+
+TEST_P(ThunderChildClose, GivesTheOpenerBack)
+{
+    const ThunderChild &c = Children[std::get<0>(GetParam())];
+    c.open(*this);
+    QWidget *child = topLevel(c.form);
+    ASSERT_NE(child, nullptr) << c.form;
+    ASSERT_TRUE(child->isVisible()) << c.form;
+    QWidget *back = QLatin1String(c.opener) == QLatin1String("Form1") ? window.get() : topLevel(c.opener);
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(!back->isEnabled() || back->isMinimized()) << c.form << " left its opener usable";
+    QStringList defaults;
+    for (QPushButton *b : child->findChildren<QPushButton *>()) {
+        EXPECT_FALSE(b->autoDefault()) << c.form << " " << b->objectName().toStdString();
+        if (b->isDefault() && b->isVisibleTo(child))
+            defaults << b->objectName();
+    }
+    EXPECT_EQ(defaults.join(","), QString::fromLatin1(c.defaultButton)) << c.form;
+
+    switch (std::get<1>(GetParam())) {
+    case CloseBy::Button:
+        click(child, c.closeButton);
+        break;
+    case CloseBy::Escape:
+        QTest::keyClick(child, Qt::Key_Escape);
+        break;
+    case CloseBy::TitleBar:
+        child->close();
+        break;
+    }
+    EXPECT_FALSE(child->isVisible()) << c.form;
+    EXPECT_TRUE(back->isVisible()) << c.form;
+    EXPECT_TRUE(back->isEnabled()) << c.form;
+    EXPECT_FALSE(back->isMinimized()) << c.form;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindowAndPath, ThunderChildClose,
+                         ::testing::Combine(::testing::Range(0, static_cast<int>(std::size(Children))),
+                                            ::testing::Values(CloseBy::Button, CloseBy::Escape, CloseBy::TitleBar)));
