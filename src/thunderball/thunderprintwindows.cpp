@@ -4,6 +4,7 @@
 #include "core/printersettings.h"
 #include "platform/pagedlist.h"
 #include "thunderball/resultsfile.h"
+#include "thunderball/thunderentries.h"
 #include "thunderball/thunderprinting.h"
 #include "widgets/listwindow.h"
 #include "widgets/marklayout.h"
@@ -17,30 +18,6 @@ namespace {
 // The Thunderball slip page, in twips.
 constexpr int SlipWidth = 12000;
 constexpr int SlipHeight = 11000;
-
-struct SlipEntries {
-    bool ok = true;
-    int weeks = 0;
-    std::vector<ThunderResult> entries;
-};
-
-// Record 1's count (held to the whole records present) and weeks field, and
-// the entries 1 to the count.
-SlipEntries readSlipEntries(const QString &path)
-{
-    SlipEntries out;
-    RecordFile file(ThunderRecordSize);
-    if (!file.load(path)) {
-        out.ok = false;
-        return out;
-    }
-    const QByteArray first = file.record(1);
-    const int count = std::clamp<qsizetype>(getI16(first, 0), 0, file.fullRecords());
-    out.weeks = getI16(first, 2);
-    for (int i = 1; i <= count; ++i)
-        out.entries.push_back(decodeThunderRecord(file.record(i)));
-    return out;
-}
 
 } // namespace
 
@@ -87,8 +64,8 @@ void ThunderPrintController::printTickets(const QStringList &selections, const Q
         m_platform.dialogs->message(QStringLiteral("The printer settings file could not be read."));
         return;
     }
-    const SlipEntries slip = readSlipEntries(entryFilePath);
-    if (!slip.ok) {
+    EntryFile slip;
+    if (!slip.load(entryFilePath)) {
         m_platform.dialogs->message(QStringLiteral("The entry file could not be read."));
         return;
     }
@@ -96,7 +73,7 @@ void ThunderPrintController::printTickets(const QStringList &selections, const Q
         m_layout = std::make_unique<MarkLayout>("Form19", WeeksMarkIndex, LastMarkIndex, SlipWidth, SlipHeight);
     m_layout->hideAll();
     BusyScope busy(*m_platform.dialogs);
-    for (const Ticket &t : entryTickets(slip.entries, slip.weeks, offsets.offsets)) {
+    for (const Ticket &t : entryTickets(slip.entries(), slip.weeks(), offsets.offsets)) {
         m_layout->hideAll();
         m_layout->place(t.marks);
         m_platform.printer->printMarks(m_layout->visibleMarks());

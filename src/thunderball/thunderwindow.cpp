@@ -7,6 +7,7 @@
 #include "thunderball/resultsedit.h"
 #include "thunderball/thunderentries.h"
 #include "thunderball/thunderinput.h"
+#include "thunderball/thunderprintwindows.h"
 #include "thunderball/thunderstatswindows.h"
 #include "thunderball/thunderview.h"
 #include "widgets/ballrow.h"
@@ -28,6 +29,18 @@ namespace ds {
 
 using namespace thunder;
 
+namespace {
+
+QStringList lines(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+} // namespace
+
 ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platform &platform)
     : m_folder(programFolder), m_platform(platform)
 {
@@ -39,6 +52,13 @@ ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platfor
     QAction *import = menuItem(file, "mnuImport", QStringLiteral("Import Results..."));
     file->addSeparator();
     QAction *exit = menuItem(file, "mnuExit", QStringLiteral("Exit"));
+    QMenu *printMenu = named(bar->addMenu(QStringLiteral("Print")), "mnuprint");
+    QAction *printResults = menuItem(printMenu, "mnuresults", QStringLiteral("Results"));
+    QAction *printSelections = menuItem(printMenu, "mnuselections", QStringLiteral("Selections"));
+    QAction *printTickets = menuItem(printMenu, "mnutickets", QStringLiteral("Tickets"));
+    QAction *printDraws = menuItem(printMenu, "mnuDraws", QStringLiteral("Draw History"));
+    QAction *showDraws = bar->addAction(QStringLiteral("Display Draw History"));
+    showDraws->setObjectName(QStringLiteral("mnuDispResults"));
     QAction *download = bar->addAction(QStringLiteral("Download Results"));
     download->setObjectName(QStringLiteral("mnuDr"));
     QAction *stats = bar->addAction(QStringLiteral("Statistics"));
@@ -47,6 +67,13 @@ ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platfor
     connect(import, &QAction::triggered, this, &ThunderballWindow::importResults);
     connect(exit, &QAction::triggered, this, &ThunderballWindow::closeWindow);
     connect(stats, &QAction::triggered, this, &ThunderballWindow::openStatistics);
+    m_print = std::make_unique<ThunderPrintController>(m_folder, m_platform);
+    connect(printResults, &QAction::triggered, this, [this] { m_print->printResults(lines(m_results)); });
+    connect(printSelections, &QAction::triggered, this, [this] { m_print->printSelections(lines(m_selections)); });
+    connect(printTickets, &QAction::triggered, this,
+            [this] { m_print->printTickets(lines(m_selections), entriesPath(m_folder, calendarDate())); });
+    connect(printDraws, &QAction::triggered, m_print.get(), &ThunderPrintController::printDrawHistory);
+    connect(showDraws, &QAction::triggered, this, [this] { m_print->showDrawHistory(this); });
     addMnemonics(bar);
 
     auto *frame1 = named(new QGroupBox, "Frame1");

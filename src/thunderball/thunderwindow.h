@@ -21,6 +21,7 @@ class MonthCalendar;
 class ResultEntryWindow;
 class MaintainEntriesWindow;
 class ThunderStatistics;
+class ThunderPrintController;
 
 // The Thunderball manager: the results of the calendar's date, the entries of
 // that date with the weeks they cover, and their wins week by week.
@@ -48,6 +49,7 @@ public:
     ResultEntryWindow *resultEntry() const { return m_resultEntry.get(); }
     MaintainEntriesWindow *maintainWindow() const { return m_maintain.get(); }
     ThunderStatistics *statistics() const { return m_stats.get(); }
+    ThunderPrintController *printing() const { return m_print.get(); }
 
 signals:
     // "Download Results": the official Thunderball results download.
@@ -76,6 +78,7 @@ private:
     std::unique_ptr<ResultEntryWindow> m_resultEntry;
     std::unique_ptr<MaintainEntriesWindow> m_maintain;
     std::unique_ptr<ThunderStatistics> m_stats;
+    std::unique_ptr<ThunderPrintController> m_print;
 };
 
 } // namespace ds

@@ -4,6 +4,7 @@
 #include "thunderball/resultsfile.h"
 #include "thunderball/thunderprinting.h"
 #include "thunderball/thunderprintwindows.h"
+#include "thunderball/thunderwindow.h"
 #include "widgets/listwindow.h"
 #include "widgets/marklayout.h"
 
@@ -143,4 +144,47 @@ TEST_F(ThunderPrintTest, DrawHistoryInEntryOrder)
     print.showDrawHistory(&opener);
     EXPECT_EQ(w->lines(), QStringList{"There are no entries in the results file"});
     w->closeWindow();
+}
+
+// Through the Thunderball window's menus, on the entries of its calendar date
+// (today: 5 December 2026).
+TEST_F(ThunderPrintTest, PrintMenuOfTheThunderballWindow)
+{
+    std::vector<ThunderResult> entries;
+    for (int i = 0; i < 7; ++i)
+        entries.push_back(result(5, 12, 2026, {qint16(1 + i), 10, 20, 30, 34}, 2 + i));
+    dir.write("TH05122026.lot", entryFile(entries, 2));
+    dir.write(ThunderResultsFileName, encodeThunderRecord(result(5, 12, 2026, {3, 8, 14, 20, 31}, 8), 1));
+    QWidget opener;
+    opener.show();
+    ThunderballWindow window(dir.path(), fakes.platform());
+    window.openFrom(&opener);
+    ASSERT_EQ(lines(child<QListWidget>(&window, "List1")).size(), 7);
+    fakes.printer.jobs.clear();
+
+    trigger(&window, "mnutickets");
+    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
+    EXPECT_EQ(fakes.printer.jobs[0].marks.size(), 1u + 5 * 6);
+    EXPECT_EQ(fakes.printer.jobs[1].marks.size(), 1u + 2 * 6);
+    EXPECT_EQ(fakes.printer.jobs[1].marks[0], (PageMark{2950, 900, TicketMarkWidth, TicketMarkHeight})); // two weeks
+
+    trigger(&window, "mnuselections");
+    ASSERT_EQ(fakes.printer.jobs.size(), 3u);
+    const QStringList page = fakes.printer.jobs[2].pages[0];
+    EXPECT_EQ(page.count(QString(16, ' ') + QString(21, '-')), 1);
+    EXPECT_EQ(page[3 + 5], QString(16, ' ') + QString(21, '-'));
+
+    trigger(&window, "mnuDraws");
+    ASSERT_EQ(fakes.printer.jobs.size(), 4u);
+    EXPECT_EQ(fakes.printer.jobs[3].pages[0].last(), "       05/12/2026  03 08 14 20 31  TB 08");
+
+    trigger(&window, "mnuDispResults");
+    auto *history = topLevel<ListWindow>("Form25");
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(history->isVisible());
+    EXPECT_FALSE(window.isEnabled());
+    EXPECT_EQ(history->lines(), QStringList{"05/12/2026   03 08 14 20 31  TB 08"});
+    click(history, "Command9");
+    EXPECT_TRUE(window.isEnabled());
+    window.closeWindow();
 }

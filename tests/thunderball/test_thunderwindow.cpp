@@ -471,6 +471,11 @@ const ThunderChild Children[] = {
          trigger(topLevel("Form20"), "mnuStats");
          topLevel<ds::ThunderStatistics>("Form23")->clickRow(5);
      }, ""},
+    {"Form25", "Command9", "Form20",
+     [](ThunderMenuTest &f) {
+         openManager(f);
+         trigger(topLevel("Form20"), "mnuDispResults");
+     }, ""},
 };
 
 } // namespace
