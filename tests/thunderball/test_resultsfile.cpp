@@ -16,16 +16,6 @@ const QByteArray ThunderHeader = "date,n1,n2,n3,n4,n5,thunderball\n";
 
 } // namespace
 
-TEST(ThunderResultsFile, RecordLayout)
-{
-    const ThunderResult r = thResult(5, 6, 1999, {3, 8, 14, 20, 31}, 8);
-    EXPECT_EQ(encodeThunderRecord(r, 7, 2), thRec(7, 2, 5, 6, 1999, {3, 8, 14, 20, 31}, 8));
-    const ThunderResult back = decodeThunderRecord(thRec(7, 2, 5, 6, 1999, {3, 8, 14, 20, 31}, 8));
-    EXPECT_TRUE(back.sameDate(5, 6, 1999));
-    EXPECT_EQ(back.main, r.main);
-    EXPECT_EQ(back.thunderball, 8);
-}
-
 TEST(ThunderResultsFile, ReaderIsBoundedByTheFile)
 {
     ThunderResultsFile f;
