@@ -325,13 +325,13 @@ TEST_F(ThunderMenuTest, DownloadResultsOpensTheThunderballDownloadAfterItsMessag
 {
     start();
     trigger(window.get(), "mnuthunder");
-    QStringList log;
-    fakes.browser.log = &log;
+    fakes.dialogs.clear();
     trigger(topLevel("Form20"), "mnuDr");
-    ASSERT_EQ(fakes.browser.opened.size(), 1);
-    EXPECT_TRUE(fakes.browser.opened.front().contains(QStringLiteral("thunderball"), Qt::CaseInsensitive));
-    ASSERT_EQ(fakes.dialogs.news.size(), 1);
-    EXPECT_TRUE(fakes.dialogs.news.front().contains(QStringLiteral("Import Results...")));
+    const QStringList &log = fakes.dialogs.log;
+    ASSERT_EQ(log.size(), 2);
+    EXPECT_EQ(fakes.dialogs.news.size(), 1);
+    EXPECT_TRUE(log[0].startsWith("message: ") && log[0].contains("Import Results...")) << log[0].toStdString();
+    EXPECT_TRUE(log[1].startsWith("open: ") && log[1].contains("thunderball", Qt::CaseInsensitive));
 }
 
 TEST_F(ThunderMenuTest, TheCountryMenuOpensThunderballOverTheMinimisedMainWindow)
