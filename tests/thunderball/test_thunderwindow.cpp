@@ -314,12 +314,7 @@ TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
     EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-34"));
 }
 
-class ThunderMenuTest : public MainFixture {
-public:
-    using MainFixture::dir;
-    using MainFixture::start;
-    using MainFixture::window;
-};
+class ThunderMenuTest : public MainFixture {};
 
 TEST_F(ThunderMenuTest, DownloadResultsOpensTheThunderballDownloadAfterItsMessage)
 {
@@ -349,46 +344,23 @@ namespace {
 
 enum class CloseBy { Button, Escape, TitleBar };
 
-// A window of the Thunderball manager: how it is opened, its Close or Quit
-// button, the window it was opened over, and its default button ("" none).
+// A window of the Thunderball manager: its Close or Quit button, the window it
+// was opened over, what opens it on the Thunderball window ("" none, "mnu..." a
+// menu entry) and its default button ("" none).
 struct ThunderChild {
     const char *form;
     const char *closeButton;
     const char *opener;
-    void (*open)(ThunderMenuTest &f);
+    const char *action;
     const char *defaultButton;
 };
 
-void openManager(ThunderMenuTest &f)
-{
-    f.dir.write("thresult.exe", thRec(1, 0, 12, 12, 2026, {4, 5, 6, 20, 21}, 7));
-    f.start();
-    trigger(f.window.get(), "mnuthunder");
-}
-
 const ThunderChild Children[] = {
-    {"Form20", "Command1", "Form1", openManager, ""},
-    {"Form21", "Command2", "Form20",
-     [](ThunderMenuTest &f) {
-         openManager(f);
-         click(topLevel("Form20"), "Command2");
-     }, "Command1"},
-    {"Form22", "Command1", "Form20",
-     [](ThunderMenuTest &f) {
-         openManager(f);
-         click(topLevel("Form20"), "Command5");
-     }, ""},
-    {"Form23", "Command1", "Form20",
-     [](ThunderMenuTest &f) {
-         openManager(f);
-         trigger(topLevel("Form20"), "mnuStats");
-     }, ""},
-    {"Form26", "Command1", "Form23",
-     [](ThunderMenuTest &f) {
-         openManager(f);
-         trigger(topLevel("Form20"), "mnuStats");
-         topLevel<ds::ThunderStatistics>("Form23")->clickRow(5);
-     }, ""},
+    {"Form20", "Command1", "Form1", "", ""},
+    {"Form21", "Command2", "Form20", "Command2", "Command1"},
+    {"Form22", "Command1", "Form20", "Command5", ""},
+    {"Form23", "Command1", "Form20", "mnuStats", ""},
+    {"Form26", "Command1", "Form23", "mnuStats", ""}, // then a row of the chart
 };
 
 } // namespace
@@ -398,7 +370,15 @@ class ThunderChildClose : public ThunderMenuTest, public ::testing::WithParamInt
 TEST_P(ThunderChildClose, GivesTheOpenerBack)
 {
     const ThunderChild &c = Children[std::get<0>(GetParam())];
-    c.open(*this);
+    dir.write("thresult.exe", thRec(1, 0, 12, 12, 2026, {4, 5, 6, 20, 21}, 7));
+    start();
+    trigger(window.get(), "mnuthunder");
+    if (c.action[0] == 'm')
+        trigger(topLevel("Form20"), c.action);
+    else if (c.action[0])
+        click(topLevel("Form20"), c.action);
+    if (QLatin1String(c.form) == QLatin1String("Form26"))
+        topLevel<ds::ThunderStatistics>("Form23")->clickRow(5);
     QWidget *child = topLevel(c.form);
     ASSERT_NE(child, nullptr) << c.form;
     ASSERT_TRUE(child->isVisible()) << c.form;
