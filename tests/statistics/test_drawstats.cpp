@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <numeric>
-#include <random>
 
 using namespace ds;
 using dstest::drawRecord;
@@ -25,23 +24,6 @@ Draw draw(std::array<qint16, 6> main, qint16 bonus = 0)
 Draw drawOn(const char *key, std::array<qint16, 6> main, qint16 bonus)
 {
     return Draw::make(QString::fromLatin1(key), main, bonus);
-}
-
-std::vector<Draw> randomDraws(int n, int limit, unsigned seed)
-{
-    std::mt19937 gen(seed);
-    std::vector<qint16> balls(static_cast<size_t>(limit));
-    for (int i = 0; i < limit; ++i)
-        balls[static_cast<size_t>(i)] = static_cast<qint16>(i + 1);
-    std::vector<Draw> out;
-    for (int i = 0; i < n; ++i) {
-        std::shuffle(balls.begin(), balls.end(), gen);
-        std::array<qint16, 6> m;
-        std::copy_n(balls.begin(), 6, m.begin());
-        std::sort(m.begin(), m.end());
-        out.push_back(draw(m, balls[6]));
-    }
-    return out;
 }
 
 } // namespace
@@ -95,11 +77,8 @@ TEST(BonusNumber, KeptOutOfMainCountsAndCountedOnlyByTheBonusCharts)
 
     EXPECT_EQ(mainBallCounts(draws, 49)[49], 0);
     EXPECT_EQ(mainBallCounts(draws, 49)[2], 10);
-    for (const BallCount &p : hotSix(draws, 49))
-        EXPECT_NE(p.ball, 49);
     // 49 is never drawn as a main number: it is a cool-three candidate.
     EXPECT_EQ(coolThree(draws, 49), (std::array<BallCount, 3>{{{13, 0}, {14, 0}, {15, 0}}}));
-    EXPECT_EQ(coolThree(mainBallCounts(draws, 49), 49)[0].ball, 13);
     EXPECT_EQ(consecutivePairCounts(draws, 49)[48], 0); // 48-49 would need the bonus
     EXPECT_EQ(winsUsingBestSix(draws, {10, 20, 49, 41, 42, 43}, 49), (BestSixWins{0, 0}));
 
@@ -123,20 +102,13 @@ TEST(WinsUsingBestSix, CountsDrawsWithThreeOrMoreMatchesAndTheHighestMatch)
 
 TEST(IrishStatistics, NoBallAbove42AndPairsStopAt41And42)
 {
-    // A damaged Irish history where 45 and 49 are the most frequent numbers.
-    std::vector<Draw> draws = randomDraws(50, 42, 3);
-    draws.insert(draws.end(), 100, draw({1, 2, 3, 45, 46, 49}, 47));
-    for (const BallCount &p : hotSix(draws, 42))
-        EXPECT_LE(p.ball, 42);
-    for (const BallCount &p : coolThree(draws, 42))
-        EXPECT_LE(p.ball, 42);
+    // A damaged Irish history where 45, 46 and 49 are among the most frequent numbers.
+    std::vector<Draw> draws(3, draw({1, 2, 3, 45, 46, 49}, 47));
+    draws.push_back(draw({4, 5, 6, 7, 8, 42}, 1));
     const BallCounts main = mainBallCounts(draws, 42);
-    for (int b = 43; b < BallTableSize; ++b)
-        EXPECT_EQ(main[static_cast<size_t>(b)], 0) << b;
-    const auto hot = hotSix(draws, 42);
-    std::array<int, 3> top = {hot[0].ball, hot[1].ball, hot[2].ball};
-    std::sort(top.begin(), top.end());
-    EXPECT_EQ(top, (std::array<int, 3>{1, 2, 3}));
+    EXPECT_EQ((std::array{main[42], main[43], main[45], main[49]}), (std::array{1, 0, 0, 0}));
+    EXPECT_EQ(hotSix(draws, 42), (std::array<BallCount, 6>{{{1, 3}, {2, 3}, {3, 3}, {4, 1}, {5, 1}, {6, 1}}}));
+    EXPECT_EQ(coolThree(draws, 42), (std::array<BallCount, 3>{{{9, 0}, {10, 0}, {11, 0}}}));
 
     BallCounts counts{};
     for (int b = 1; b <= 42; ++b)
@@ -200,8 +172,7 @@ TEST(Rating, BoundariesAreGoodAndPoorAndEqualCountsRateGood)
 
 TEST(ExpectedCount, Is122For1000UkDraws)
 {
-    EXPECT_EQ(expectedCount(1000, 49), 122);
-    EXPECT_EQ(expectedCount(1000, 42), 143);
+    EXPECT_EQ((std::array{expectedCount(1000, 49), expectedCount(1000, 42)}), (std::array{122, 143}));
 }
 
 TEST(BallStatistics, AppearancesFrom105DrawsAreTheLast104OldestFirst)
@@ -217,14 +188,11 @@ TEST(BallStatistics, AppearancesFrom105DrawsAreTheLast104OldestFirst)
     draws.push_back(drawOn("31121999", {4, 5, 8, 9, 12, 13}, 1)); // last
     const BallStatistics s = ballStatistics(draws, 5, 49, {});
     ASSERT_TRUE(s.hasAppearances);
-    EXPECT_TRUE(s.appearances.front());
-    EXPECT_TRUE(s.appearances.back());
+    EXPECT_TRUE(s.appearances.front() && s.appearances.back());
     EXPECT_EQ(std::count(s.appearances.begin(), s.appearances.end(), true), 2);
-    EXPECT_EQ(s.firstAppearanceKey, QStringLiteral("04011990"));
-    EXPECT_EQ(s.lastAppearanceKey, QStringLiteral("31121999"));
-    EXPECT_EQ(s.mainCount, 3);
-    EXPECT_EQ(s.bonusCount, 102);
-    EXPECT_EQ(s.lastDrawnKey, QStringLiteral("31121999"));
+    EXPECT_EQ((QStringList{s.firstAppearanceKey, s.lastAppearanceKey, s.lastDrawnKey}),
+              (QStringList{"04011990", "31121999", "31121999"}));
+    EXPECT_EQ((std::array{s.mainCount, s.bonusCount}), (std::array{3, 102}));
 }
 
 TEST(DamagedHistory, BallsOutsideTheLimitAreIgnoredWithoutCrashing)
@@ -261,15 +229,12 @@ TEST(DamagedHistory, BallsOutsideTheLimitAreIgnoredWithoutCrashing)
         EXPECT_FALSE(ballStatistics(draws, ball, 49, {}).valid) << ball;
 
     // Fewer than six balls drawn leaves the other places empty.
-    const auto hot = hotSix(std::vector<Draw>{draw({5, 5, 5, 60, -2, 0})}, 49);
-    EXPECT_EQ(hot[0], (BallCount{5, 3}));
-    EXPECT_EQ(hot[1], (BallCount{0, 0}));
-    EXPECT_EQ(hot[5], (BallCount{0, 0}));
+    EXPECT_EQ(hotSix(std::vector<Draw>{draw({5, 5, 5, 60, -2, 0})}, 49),
+              (std::array<BallCount, 6>{{{5, 3}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}}));
 
     // A statistics limit outside the tables is held to 1..49.
     const std::vector<Draw> wide = {draw({1, 2, 3, 60, 61, 62}, 63)};
-    EXPECT_EQ(statsBallLimit(1000), 49);
-    EXPECT_EQ(statsBallLimit(-4), 1);
+    EXPECT_EQ((std::array{statsBallLimit(1000), statsBallLimit(-4)}), (std::array{49, 1}));
     EXPECT_EQ(mainBallCounts(wide, 1000)[1], 1);
     EXPECT_EQ(hotSix(wide, 1000)[3], (BallCount{0, 0}));
     EXPECT_EQ(consecutivePairCounts(wide, 1000)[1], 1);

