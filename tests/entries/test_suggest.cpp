@@ -199,10 +199,8 @@ TEST(SuggestedEntry, RequiredNumbersInEveryEntryExcludedInNoneAndOverlapUpToFive
     EXPECT_GT(positions.size(), 3u); // sorted: 30 need not stay first
     EXPECT_GT(manyLow, 10);
 
-    for (const Numbers6 &n : accepted(withConstraints(Irish, {40, 41, 42, 0, 0, 0, 0, 0, 0}), {}, 500, 4)) {
-        ASSERT_TRUE(validEntry(n, 42));
-        EXPECT_TRUE(n[3] == 40 && n[4] == 41 && n[5] == 42);
-    }
+    for (const Numbers6 &n : accepted(withConstraints(Irish, {40, 41, 42, 0, 0, 0, 0, 0, 0}), {}, 500, 4))
+        ASSERT_TRUE(validEntry(n, 42) && n[3] == 40 && n[4] == 41 && n[5] == 42);
 
     // The overlap limit is 5 whenever constraints are active: a short list (the
     // limit would be 2) of entries that all hold the required 1, 2, 3.
@@ -297,8 +295,7 @@ TEST(AddSuggestedEntries, SaturatedListStopsAndReportsTheCount)
     EXPECT_EQ(list.size(), 5456u);
     EXPECT_EQ(noMoreEntriesMessage(r.added),
               "No more entries can be found that meet the rules for suggested entries. 4 entries were added.");
-    EXPECT_TRUE(noMoreEntriesMessage(0).endsWith("No entries were added."));
-    EXPECT_TRUE(noMoreEntriesMessage(1).endsWith("1 entry was added."));
+    EXPECT_TRUE(noMoreEntriesMessage(0).endsWith("No entries were added.") && noMoreEntriesMessage(1).endsWith("1 entry was added."));
 }
 
 TEST(AddSuggestedEntries, StopsOnInvalidConstraintsAFailedWriteOrABrokenRandomSource)
@@ -354,8 +351,7 @@ TEST(AddSuggestedEntries, DateFieldsComeFromTheFileThenFromTheEntryBefore)
 
 TEST(PlanAdd, RefusalsQuestionsAndCounts)
 {
-    EXPECT_FALSE(needsLongRunConfirmation(1000));
-    EXPECT_TRUE(needsLongRunConfirmation(1001));
+    EXPECT_TRUE(!needsLongRunConfirmation(1000) && needsLongRunConfirmation(1001));
     const QString have = MsgAlreadyHaveTotal, max = MsgMaximumEntries, fix = MsgConstraintsNeedCorrecting;
     const QString inForce = MsgConstraintsInForce, longRun = MsgLongRun;
     const ConstraintTable none{}, seven{7}, both5{5, 0, 0, 5}, ir43{43}, ir45{45};
