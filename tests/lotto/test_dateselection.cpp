@@ -22,13 +22,16 @@ protected:
     QString mainText(const char *name) { return child<QLineEdit>(&w(), name)->text(); }
 };
 
-TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceOverADisabledMainWindow)
+TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceOverADisabledMainWindowAndNeedsADate)
 {
     start();
     click(&w(), "Command1");
     EXPECT_FALSE(w().isEnabled());
-    EXPECT_FALSE(hidden(calendar()));
-    EXPECT_TRUE(hidden(numbers()));
+    EXPECT_TRUE(!hidden(calendar()) && hidden(numbers()));
+    calendar()->clearSelection();
+    click(dialog(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You must select a date from the calendar"});
+    EXPECT_TRUE(dialog()->isVisible());
 }
 
 TEST_F(DateSelectionTest, FoundDrawIsShownAndTheDialogCloses)
@@ -100,16 +103,6 @@ TEST_F(DateSelectionTest, CancelOnNumbersKeepsTheShownDrawAndRestoresTheDate)
     EXPECT_EQ(state.currentDrawDate, ""); // nothing was stored in this run
     EXPECT_EQ(mainText("Text1"), "5/6/1999");
     EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
-}
-
-TEST_F(DateSelectionTest, NoDateSelected)
-{
-    start();
-    click(&w(), "Command1");
-    calendar()->clearSelection();
-    click(dialog(), "Command2");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You must select a date from the calendar"});
-    EXPECT_TRUE(dialog()->isVisible());
 }
 
 TEST_F(DateSelectionTest, StoreFailureTellsThePlayerAndEndsWithTheOldFileIntact)

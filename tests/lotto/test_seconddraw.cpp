@@ -29,6 +29,16 @@ TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADate)
     click(&w(), "Command14");
     EXPECT_EQ(firstBall(), " 3");
     EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
+
+    // Delete, with the first draw on display, removes the second draw first.
+    fakes.dialogs.answer(false);
+    click(&w(), "Command6");
+    EXPECT_EQ(fakes.dialogs.questions, QStringList{Sure});
+    EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Second, Later}));
+    fakes.dialogs.answer(true);
+    click(&w(), "Command6");
+    EXPECT_EQ(dir.read("IR.exe"), countRecord(2) + First + Later + Later);
+    EXPECT_TRUE(child<QLineEdit>(&w(), "Text1")->text().isEmpty() && hidden(child<QWidget>(&w(), "Shape1")));
 }
 
 TEST_F(SecondDrawTest, EnteringASecondDraw)
@@ -82,22 +92,6 @@ TEST_F(SecondDrawTest, NoDrawOnDisplay)
     click(&w(), "Command6");
     EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
                                                    "There is no entry to delete!"}));
-}
-
-TEST_F(SecondDrawTest, DeleteRemovesTheSecondDrawFirst)
-{
-    dir.write("IR.exe", historyFile({First, Second, Later}));
-    start("I");
-    chooseDraw(5, 6, 1999); // the first draw is on display
-    fakes.dialogs.answer(false);
-    click(&w(), "Command6");
-    EXPECT_EQ(fakes.dialogs.questions, QStringList{Sure});
-    EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Second, Later}));
-
-    fakes.dialogs.answer(true);
-    click(&w(), "Command6");
-    EXPECT_EQ(dir.read("IR.exe"), countRecord(2) + First + Later + Later);
-    EXPECT_TRUE(child<QLineEdit>(&w(), "Text1")->text().isEmpty() && hidden(child<QWidget>(&w(), "Shape1")));
 }
 
 TEST_F(SecondDrawTest, DeletingADateTheFileNoLongerHoldsEndsTheProgram)

@@ -101,10 +101,14 @@ TEST_F(WheelMenuTest, OpenWheelingFileMissing)
     EXPECT_EQ(state.currentEntryFile, before);
 }
 
-TEST_F(WheelMenuTest, CheckMenusWithoutTheirFile)
+TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFirst)
 {
     start();
     openSelections();
+    fakes.dialogs.answer(false);
+    trigger(&w(), "mnucheck");
+    EXPECT_EQ(selections()->count(), 1);
+    fakes.dialogs.clear();
     fakes.dialogs.answer(true);
     trigger(&w(), "mnuWheelCheck");
     EXPECT_EQ(fakes.dialogs.questions, QStringList{"Existing files will be closed, do you want to continue?"});
@@ -112,15 +116,6 @@ TEST_F(WheelMenuTest, CheckMenusWithoutTheirFile)
     // The main window was emptied before the file was looked for.
     EXPECT_EQ(selections()->count(), 0);
     EXPECT_TRUE(state.currentEntryFile.isEmpty());
-}
-
-TEST_F(WheelMenuTest, CheckMenuAnsweredNoChangesNothing)
-{
-    start();
-    openSelections();
-    fakes.dialogs.answer(false);
-    trigger(&w(), "mnucheck");
-    EXPECT_EQ(selections()->count(), 1);
 }
 
 TEST_F(WheelMenuTest, CheckMenusWithoutACountry)
