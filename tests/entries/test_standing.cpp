@@ -37,15 +37,6 @@ TEST_F(StandingTest, SaveCopiesTheSelectionsFile)
     EXPECT_EQ(dir.read("StandUK.lot"), Uk);
 }
 
-TEST_F(StandingTest, SaveRefusal)
-{
-    start();
-    chooseSelections(5, 6, 1999); // new, empty file: total box is empty
-    trigger(&w(), "mnuSSE");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You do not have any selections to make as your standing entry"});
-    EXPECT_FALSE(dir.exists("StandUK.lot"));
-}
-
 TEST_F(StandingTest, OpenLoadsTheStandingEntryOfEachGame)
 {
     dir.write("standuk.LOT", Uk); // written by another copy, any letter case
@@ -64,11 +55,16 @@ TEST_F(StandingTest, OpenLoadsTheStandingEntryOfEachGame)
     EXPECT_EQ(state.currentEntryFile, dir.file("StandIR.lot"));
 }
 
-TEST_F(StandingTest, OpenWithoutAStandingEntry)
+TEST_F(StandingTest, OpenWithoutAStandingEntryAndSaveWithoutSelections)
 {
     start();
     trigger(&w(), "mnuOSE");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{NotCreated});
+    fakes.dialogs.clear();
+    chooseSelections(5, 6, 1999); // new, empty file: total box is empty
+    trigger(&w(), "mnuSSE");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You do not have any selections to make as your standing entry"});
+    EXPECT_FALSE(dir.exists("StandUK.lot"));
     dir.write("StandUK.lot", QByteArray());
     fakes.dialogs.clear();
     trigger(&w(), "mnuOSE"); // exists but empty: an empty list
