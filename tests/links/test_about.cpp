@@ -9,9 +9,7 @@ using namespace ds;
 TEST(About, VersionTextFromTheProjectVersion)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"1.0", "Version 1.0.0"},       {"2.1.7", "Version 2.1.7"},   {"02.01.07", "Version 2.1.7"},
-        {"3", "Version 3.0.0"},         {"1.2.3.4", "Version 1.2.3"}, {"10.20.300", "Version 10.20.300"},
-        {"", "Version 0.0.0"},
+        {"1.0", "Version 1.0.0"}, {"02.01.07", "Version 2.1.7"}, {"1.2.3.4", "Version 1.2.3"}, {"", "Version 0.0.0"},
     };
     for (const auto &[version, text] : cases)
         EXPECT_EQ(about::versionText(QString::fromLatin1(version)), QString::fromLatin1(text)) << version;
@@ -36,7 +34,6 @@ TEST(SystemTools, WindowsRecordsThePathOrTheFolder)
         {"path", {QStringLiteral("D:\\Tools\\msinfo32.exe"), QStringLiteral("C:\\Other")},
          QStringLiteral("D:\\Tools\\msinfo32.exe")},
         {"folder", {QString(), QStringLiteral("C:\\Program Files\\Common Files\\MSInfo")}, inFolder},
-        {"folder with separator", {QString(), QStringLiteral("C:\\Program Files\\Common Files\\MSInfo\\")}, inFolder},
         {"folder without the tool", {QString(), QStringLiteral("C:\\Elsewhere")}, std::nullopt},
         {"nothing recorded", {}, std::nullopt},
     };

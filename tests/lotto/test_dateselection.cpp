@@ -22,15 +22,16 @@ protected:
     QString mainText(const char *name) { return child<QLineEdit>(&w(), name)->text(); }
 };
 
-TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceOverADisabledMainWindow)
+TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceOverADisabledMainWindowAndNeedsADate)
 {
     start();
     click(&w(), "Command1");
-    EXPECT_EQ(dialog()->objectName(), "Form2");
-    EXPECT_TRUE(dialog()->isVisible());
     EXPECT_FALSE(w().isEnabled());
-    EXPECT_FALSE(hidden(calendar()));
-    EXPECT_TRUE(hidden(numbers()));
+    EXPECT_TRUE(!hidden(calendar()) && hidden(numbers()));
+    calendar()->clearSelection();
+    click(dialog(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You must select a date from the calendar"});
+    EXPECT_TRUE(dialog()->isVisible());
 }
 
 TEST_F(DateSelectionTest, FoundDrawIsShownAndTheDialogCloses)
@@ -41,16 +42,9 @@ TEST_F(DateSelectionTest, FoundDrawIsShownAndTheDialogCloses)
     EXPECT_FALSE(dialog()->isVisible());
     EXPECT_TRUE(w().isEnabled());
     EXPECT_EQ(mainText("Text1"), "5/6/1999");
-    EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
-    EXPECT_EQ(child<QLabel>(&w(), "Label10")->text(), "45");
     EXPECT_EQ(child<QLabel>(&w(), "Label11")->text(), " 9");
-    EXPECT_FALSE(hidden(child<QWidget>(&w(), "Shape1")));
     EXPECT_EQ(state.currentDrawDate, "05061999");
-    EXPECT_EQ(state.displayedDrawDate, "05061999");
-    EXPECT_EQ(state.displayedDrawNumber, 1);
     EXPECT_EQ(state.drawHistoryPath, dir.file(QStringLiteral("uk.EXE")));
-    EXPECT_TRUE(hidden(numbers()));
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
 }
 
 TEST_F(DateSelectionTest, MissingDrawIsEnteredSortedAndStored)
@@ -58,34 +52,17 @@ TEST_F(DateSelectionTest, MissingDrawIsEnteredSortedAndStored)
     dir.write(QStringLiteral("UK.exe"), historyFile({DrawB}));
     start();
     chooseDraw(5, 6, 1999);
-    EXPECT_TRUE(dialog()->isVisible());
     EXPECT_FALSE(hidden(numbers()));
-    EXPECT_TRUE(hidden(calendar()));
-    EXPECT_EQ(state.currentDrawDate, "05061999");
 
     enterNumbers({"7", "3", "45", "12", "30", "21", "9"});
     EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_TRUE(w().isEnabled());
     EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), historyFile({DrawA, DrawB}));
-    EXPECT_EQ(mainText("Text1"), "5/6/1999");
     EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
-    EXPECT_EQ(state.displayedDrawDate, "05061999");
-    EXPECT_EQ(state.displayedDrawNumber, 1);
 
     // Next time the dialog opens on its calendar face, keeping its date.
     click(&w(), "Command1");
-    EXPECT_FALSE(hidden(calendar()));
-    EXPECT_TRUE(hidden(numbers()));
+    EXPECT_TRUE(!hidden(calendar()) && hidden(numbers()));
     EXPECT_EQ(calendar()->date(), QDate(1999, 6, 5));
-    click(dialog(), "Command4");
-}
-
-TEST_F(DateSelectionTest, FirstDrawIntoAMissingFileCreatesIt)
-{
-    start();
-    chooseDraw(5, 6, 1999);
-    enterNumbers({"3", "7", "12", "21", "30", "45", "9"});
-    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), countRecord(1) + DrawA);
 }
 
 TEST_F(DateSelectionTest, NumberValidation)
@@ -103,7 +80,6 @@ TEST_F(DateSelectionTest, NumberValidation)
         fakes.dialogs.clear();
         enterNumbers(c.boxes);
         EXPECT_EQ(fakes.dialogs.messages, QStringList{c.message}) << c.boxes.join(',').toStdString();
-        EXPECT_TRUE(dialog()->isVisible());
         EXPECT_FALSE(dir.exists(QStringLiteral("IR.exe")));
     }
     // Trailing letters are ignored; 42 is the top Irish ball.
@@ -124,34 +100,9 @@ TEST_F(DateSelectionTest, CancelOnNumbersKeepsTheShownDrawAndRestoresTheDate)
     EXPECT_EQ(state.currentDrawDate, "06061999");
     type(dialog(), "Text1", QStringLiteral("4"));
     click(dialog(), "Command3");
-    EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_TRUE(w().isEnabled());
     EXPECT_EQ(state.currentDrawDate, ""); // nothing was stored in this run
     EXPECT_EQ(mainText("Text1"), "5/6/1999");
     EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
-}
-
-TEST_F(DateSelectionTest, ClosingTheNumberFaceTakesTheCancelPath)
-{
-    start();
-    chooseDraw(6, 6, 1999);
-    state.lastStoredDrawDate = QStringLiteral("01011999");
-    dialog()->close(); // title-bar close on the number face
-    EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_TRUE(w().isEnabled());
-    EXPECT_EQ(state.currentDrawDate, "01011999");
-}
-
-TEST_F(DateSelectionTest, NoDateSelected)
-{
-    start();
-    click(&w(), "Command1");
-    calendar()->clearSelection();
-    click(dialog(), "Command2");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You must select a date from the calendar"});
-    EXPECT_TRUE(dialog()->isVisible());
-    EXPECT_FALSE(w().isEnabled());
-    click(dialog(), "Command4");
 }
 
 TEST_F(DateSelectionTest, StoreFailureTellsThePlayerAndEndsWithTheOldFileIntact)
@@ -174,22 +125,15 @@ TEST_F(DateSelectionTest, NewSelectionsDateCreatesItsFileAndOpensMaintain)
 {
     start();
     chooseSelections(5, 6, 1999);
-    EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_TRUE(w().isEnabled());
     EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(state.currentEntryFile, dir.file(QStringLiteral("UK05061999.lot")));
     EXPECT_EQ(mainText("Text2"), "5/6/1999");
     EXPECT_FALSE(hidden(child<QWidget>(&w(), "Frame4")));
-    EXPECT_FALSE(hidden(child<QWidget>(&w(), "Command11")));
     EXPECT_FALSE(child<QWidget>(&w(), "Command2")->isEnabled());
-    EXPECT_FALSE(child<QWidget>(&w(), "Command3")->isEnabled());
-    EXPECT_EQ(state.entryCount, 0);
 
     // "Finished" leaves maintain mode.
     click(&w(), "Command7");
     EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
     EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
-    EXPECT_TRUE(child<QWidget>(&w(), "Command3")->isEnabled());
 }
 
 TEST_F(DateSelectionTest, SelectionsDateWithEntriesListsThem)
@@ -202,11 +146,8 @@ TEST_F(DateSelectionTest, SelectionsDateWithEntriesListsThem)
     EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")),
               (QStringList{"01 05 12 23 30 41 ( )", "02 06 13 24 31 42 ( )"}));
     EXPECT_EQ(mainText("Text3"), "2");
-    EXPECT_EQ(mainText("Text2"), "5/6/1999");
-    EXPECT_EQ(state.entryCount, 2);
     EXPECT_FALSE(state.checked);
     EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4"))); // stays as it was
-    EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
 }
 
 TEST_F(DateSelectionTest, ChangeWithoutCountryIsRefused)

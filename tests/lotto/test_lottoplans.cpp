@@ -33,7 +33,6 @@ TEST(LottoPlans, SecondDrawFlipsBetweenTheDrawsOfADateAndNeverPairsWithLeftovers
 TEST(LottoPlans, DeletedFileKindLooksForALowerCaseExe)
 {
     EXPECT_EQ(deletedFileKind(QStringLiteral("old.exe.lot")), DeletedFileKind::Results);
-    EXPECT_EQ(deletedFileKind(QStringLiteral("new.exe.res")), DeletedFileKind::Results);
     EXPECT_EQ(deletedFileKind(QStringLiteral("OLD.EXE.lot")), DeletedFileKind::Selections);
     EXPECT_EQ(deletedFileKind(QStringLiteral("UK05061999.lot")), DeletedFileKind::Selections);
 }
