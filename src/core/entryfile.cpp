@@ -117,13 +117,18 @@ bool writeAt(const QString &path, int recordNumber, const Entry &entry)
     return RecordFile::writeRecordInPlace(path, EntryRecordSize, recordNumber, encodeEntry(entry));
 }
 
-bool deleteAt(const QString &path, int p, int count)
+bool deleteAt(const QString &path, int p, int count, bool *read)
 {
+    if (read)
+        *read = true;
     if (p < 0 || p >= count)
         return false;
     RecordFile f(EntryRecordSize);
-    if (!f.load(path))
+    if (!f.load(path)) {
+        if (read)
+            *read = false;
         return false;
+    }
     for (int i = p; i <= count; ++i)
         f.setRecord(i + 1, f.record(i + 2));
     return f.save(path);
