@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, where they are missing
 # (dpkg-dev, desktop-file-utils and appstream for the Debian package and the
-# checks of its desktop entry and AppStream file).
+# checks of its desktop entry and AppStream file; clang and its runtime
+# libraries for the fuzzing harnesses of scripts/fuzz.sh).
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config ccache
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   dpkg-dev desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
