@@ -120,6 +120,12 @@ TEST(CrashSafety, EveryFileIsBeforeOrAfterTheInterruptedAction)
         EXPECT_TRUE(read);
         entryfile::load(dir.file(Entries), &read);
         EXPECT_TRUE(read);
+        // Beside them at most the new copy a replacement was writing when
+        // the process died (named after the file it was to replace).
+        for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+            EXPECT_TRUE(name == History || name == Entries || name.startsWith(History + QLatin1Char('.'))
+                        || name.startsWith(Entries + QLatin1Char('.')))
+                << name.toStdString();
     }
     munmap(const_cast<int *>(progress), 2 * sizeof(int));
     // Most kills must land inside an action, or the test shows nothing.
