@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, where they are missing
 # (dpkg-dev, desktop-file-utils and appstream for the Debian package and the
 # checks of its desktop entry and AppStream file; poppler-utils for the tests
-# that read printed PDF pages).
+# that read printed PDF pages; clang and its runtime libraries for the fuzzing
+# harnesses of scripts/fuzz.sh).
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config ccache
@@ -10,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   dpkg-dev desktop-file-utils appstream
   poppler-utils
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -117,15 +117,23 @@ bool writeAt(const QString &path, int recordNumber, const Entry &entry)
     return RecordFile::writeRecordInPlace(path, EntryRecordSize, recordNumber, encodeEntry(entry));
 }
 
-bool deleteAt(const QString &path, int p, int count)
+bool deleteAt(const QString &path, int p, int count, bool *read)
 {
+    if (read)
+        *read = true;
     if (p < 0 || p >= count)
         return false;
     RecordFile f(EntryRecordSize);
-    if (!f.load(path))
+    if (!f.load(path)) {
+        if (read)
+            *read = false;
         return false;
+    }
+    // Only whole records move up: a record cut short after the list (damage
+    // from outside) would otherwise come back as an entry, padded whole.
+    const qsizetype whole = f.fullRecords();
     for (int i = p; i <= count; ++i)
-        f.setRecord(i + 1, f.record(i + 2));
+        f.setRecord(i + 1, i + 2 <= whole ? f.record(i + 2) : QByteArray(EntryRecordSize, '\0'));
     return f.save(path);
 }
 

@@ -37,6 +37,8 @@ QByteArray dateField(const QString &dateKey);
 // country code of "UK05061999.lot"), or empty for other entry files.
 QString selectionsFileDateKey(const QString &path);
 
+inline const QString EntriesUnreadableMessage = QStringLiteral("The selections file could not be read.");
+
 namespace entryfile {
 
 // Entries of a file: whole records from 1 on while number 1 is not 0. A
@@ -58,7 +60,8 @@ bool writeAt(const QString &path, int recordNumber, const Entry &entry);
 
 // Deletes the entry at list position p (0-based) of a file holding `count`
 // entries by moving the later records up; the file is replaced crash-safely.
-bool deleteAt(const QString &path, int p, int count);
+// False in *read (and nothing written) when the file exists but cannot be read.
+bool deleteAt(const QString &path, int p, int count, bool *read = nullptr);
 
 // Byte copy of a whole file, replacing the target crash-safely.
 bool copyWhole(const QString &from, const QString &to);

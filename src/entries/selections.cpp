@@ -149,7 +149,12 @@ void SelectionsController::addEntry()
     }
     std::vector<Entry> existing;
     if (m_state.entryCount > 0) {
-        existing = entryfile::load(m_state.currentEntryFile);
+        bool read = true;
+        existing = entryfile::load(m_state.currentEntryFile, &read);
+        if (!read) {
+            m_platform.dialogs->message(EntriesUnreadableMessage);
+            return;
+        }
         if (existing.size() > static_cast<size_t>(m_state.entryCount))
             existing.resize(static_cast<size_t>(m_state.entryCount));
         const QString question = duplicateEntryQuestion(existing, entryRead.numbers);
@@ -180,8 +185,10 @@ void SelectionsController::deleteSelected()
         m_platform.dialogs->message(refusal);
         return;
     }
-    if (!entryfile::deleteAt(m_state.currentEntryFile, p, m_state.entryCount)) {
-        m_platform.dialogs->message(QStringLiteral("The entry could not be deleted from the selections file."));
+    bool read = true;
+    if (!entryfile::deleteAt(m_state.currentEntryFile, p, m_state.entryCount, &read)) {
+        m_platform.dialogs->message(read ? QStringLiteral("The entry could not be deleted from the selections file.")
+                                         : EntriesUnreadableMessage);
         return;
     }
     m_frame.removeLine(p);

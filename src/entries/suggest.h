@@ -8,8 +8,10 @@
 // The "Add" handler, in order:
 //   1. plan = planAdd(...): ask each of plan.questions (No stops); if
 //      plan.refusal is not empty show it and stop; plan.count entries follow.
-//   2. entries = entryfile::load(current entry file)  (the one read of the file)
+//   2. entries = entryfile::load(current entry file)  (the one read of the file;
+//      unreadable: EntriesUnreadableMessage, stop)
 //   3. pool = buildSelectionPool(readHistoryDraws(history path), maxBall)
+//      (unreadable: HistoryUnreadableMessage, stop)
 //   4. random.seed(time of day)
 //   5. addSuggestedEntries(pool, SuggestRules::fromState(state), entries,
 //      plan.count, firstEntryDateField(path, entries), random, writer)

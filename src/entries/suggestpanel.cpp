@@ -144,16 +144,28 @@ void SuggestController::add()
     if (plan.count <= 0)
         return;
 
+    // One read of the list and of the history for the whole action; entries
+    // are written one by one at the end of the file. A file that cannot be
+    // read stops the action before anything is written.
+    bool entriesRead = true, historyRead = true;
+    std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile, &entriesRead);
+    if (!entriesRead) {
+        m_platform.dialogs->message(EntriesUnreadableMessage);
+        return;
+    }
+    const std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(), &historyRead);
+    if (!historyRead) {
+        m_platform.dialogs->message(HistoryUnreadableMessage);
+        return;
+    }
+    if (entries.size() > static_cast<size_t>(m_state.entryCount))
+        entries.resize(static_cast<size_t>(m_state.entryCount));
+
     SelectionsFrame &list = m_selections.frame();
     AddResult result;
     {
         BusyScope busy(*m_platform.dialogs);
-        // One read of the list for the whole action; entries are written one
-        // by one at the end of the file.
-        std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile);
-        if (entries.size() > static_cast<size_t>(m_state.entryCount))
-            entries.resize(static_cast<size_t>(m_state.entryCount));
-        const SelectionPool pool = buildSelectionPool(readHistoryDraws(m_state.historyPath()), m_state.maxBall);
+        const SelectionPool pool = buildSelectionPool(draws, m_state.maxBall);
         std::copy(pool.balls.begin(), pool.balls.end(), m_state.selectionPool.begin());
         m_state.poolSize = pool.size;
         m_platform.random->seed(static_cast<quint64>(m_platform.clock->timeOfDay().msecsSinceStartOfDay()));

@@ -33,10 +33,14 @@ void WinningController::check()
         m_platform.dialogs->message(refusal);
         return;
     }
-    m_frame.clearLines();
-
     // One read of the file serves the reload and the check.
-    std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile);
+    bool read = true;
+    std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile, &read);
+    if (!read) {
+        m_platform.dialogs->message(EntriesUnreadableMessage);
+        return;
+    }
+    m_frame.clearLines();
     if (m_state.checked) {
         // The list carries the marks of the last check: start again from the file.
         list.clearLines();

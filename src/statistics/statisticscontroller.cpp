@@ -58,7 +58,11 @@ void StatisticsController::openStatistics(Game game)
 {
     const Platform &p = m_platform;
     DrawHistory history;
-    const int n = history.load(m_state.filePath(rulesOf(game).historyFileName())) ? history.count() : 0;
+    if (!history.load(m_state.filePath(rulesOf(game).historyFileName()))) {
+        p.dialogs->message(HistoryUnreadableMessage);
+        return;
+    }
+    const int n = history.count();
     if (n <= 0) {
         p.dialogs->message(NoEntries);
         return;

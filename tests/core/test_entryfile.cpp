@@ -1,6 +1,8 @@
 #include "core/entryfile.h"
 #include "support/testfolder.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -129,6 +131,8 @@ TEST(EntryFile, DeleteMovesLaterRecordsUpAndRefusesPositionsOutsideTheList)
         {rec(2) + rec(3) + rec(4) + rec(5) + Empty + Empty, 3, 4, rec(2) + rec(3) + rec(4) + Empty + Empty + Empty},
         {all, 5, 5, {}},
         {all, -1, 5, {}},
+        // A record cut short after the list is no entry and does not become one.
+        {rec(1) + rec(2) + rec(3).left(12), 0, 2, rec(2) + Empty + Empty},
     };
     for (const auto &[before, p, count, after] : cases) {
         dstest::TestFolder dir;
@@ -136,6 +140,18 @@ TEST(EntryFile, DeleteMovesLaterRecordsUpAndRefusesPositionsOutsideTheList)
         EXPECT_EQ(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), p, count), !after.isEmpty()) << p;
         EXPECT_EQ(dir.read(QStringLiteral("x.lot")), after.isEmpty() ? before : after) << p;
     }
+}
+
+TEST(EntryFile, DeleteSaysWhenTheFileCannotBeRead)
+{
+    dstest::TestFolder dir;
+    QDir(dir.path()).mkdir(QStringLiteral("x.lot")); // exists, cannot be read
+    bool read = true;
+    EXPECT_FALSE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 0, 2, &read));
+    EXPECT_FALSE(read);
+    dir.write(QStringLiteral("y.lot"), five());
+    EXPECT_FALSE(entryfile::deleteAt(dir.file(QStringLiteral("y.lot")), 5, 5, &read));
+    EXPECT_TRUE(read) << "a refused position is no read failure";
 }
 
 TEST(EntryFile, DeleteOnlyEntryThenReopen)

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Line coverage of the sources each fuzzing harness is there for, measured by
+# running its seed corpus and what scripts/fuzz.sh found (build-fuzz/corpus)
+# through a build with clang's source coverage (./build-fuzz-cov).
+#
+#   scripts/fuzz-coverage.sh [NAME...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+build=build-fuzz-cov
+CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAWSMITH_FUZZ=ON \
+  -DDRAWSMITH_FUZZ_COVERAGE=ON -DDRAWSMITH_TESTS=OFF -DDRAWSMITH_BENCH=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target drawsmith_fuzzers
+export ASAN_OPTIONS=malloc_context_size=0:detect_leaks=0
+
+# The sources a harness exercises (a new harness adds its line here).
+sources_of() {
+  case "$1" in
+    history_*) echo src/core/drawhistory.cpp src/core/recordfile.cpp ;;
+    entry_*) echo src/core/entryfile.cpp src/core/recordfile.cpp ;;
+    thunder_results) echo src/thunderball/resultsfile.cpp ;;
+    weblinks) echo src/links/weblinks.cpp ;;
+    import_*) echo src/core/resultsimport.cpp src/core/csv.cpp src/thunderball/resultsimport.cpp ;;
+    numbers) echo src/core/numbers.cpp src/core/drawentry.cpp ;;
+    dates) echo src/core/dateparse.cpp src/core/dates.cpp ;;
+    *) echo src ;;
+  esac
+}
+
+if [ $# -gt 0 ]; then
+  names=("$@")
+else
+  names=()
+  for h in "$build"/fuzz/fuzz_*; do names+=("${h##*/fuzz_}"); done
+fi
+mkdir -p "$build/profiles"
+printf '%-18s %8s %10s  %s\n' harness inputs lines sources
+for name in "${names[@]}"; do
+  exe="$build/fuzz/fuzz_$name"
+  raw="$build/profiles/$name.profraw"
+  dirs=(tests/fuzz/corpus/"$name")
+  [ -d "build-fuzz/corpus/$name" ] && dirs+=("build-fuzz/corpus/$name")
+  inputs=$(find "${dirs[@]}" -type f | wc -l)
+  LLVM_PROFILE_FILE="$raw" "$exe" -runs=0 "${dirs[@]}" >/dev/null 2>&1
+  llvm-profdata merge -sparse "$raw" -o "$build/profiles/$name.profdata"
+  read -r -a srcs <<<"$(sources_of "$name")"
+  lines=$(llvm-cov report "$exe" -instr-profile="$build/profiles/$name.profdata" "${srcs[@]}" \
+            | awk '/^TOTAL/ { print $10 }')
+  printf '%-18s %8s %10s  %s\n' "$name" "$inputs" "$lines" "${srcs[*]}"
+done
