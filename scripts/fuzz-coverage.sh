@@ -38,7 +38,7 @@ printf '%-18s %8s %10s  %s\n' harness inputs lines sources
 for name in "${names[@]}"; do
   exe="$build/fuzz/fuzz_$name"
   raw="$build/profiles/$name.profraw"
-  dirs=(tests/fuzz/corpus/"$name")
+  dirs=(fuzz/corpus/"$name")
   [ -d "build-fuzz/corpus/$name" ] && dirs+=("build-fuzz/corpus/$name")
   inputs=$(find "${dirs[@]}" -type f | wc -l)
   LLVM_PROFILE_FILE="$raw" "$exe" -runs=0 "${dirs[@]}" >/dev/null 2>&1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses of the file readers and writers with clang,
 # AddressSanitizer and UBSan into ./build-fuzz and runs each one for SECONDS
-# (default 60) from its seed corpus in tests/fuzz/corpus/<name>, one at a time.
+# (default 60) from its seed corpus in fuzz/corpus/<name>, one at a time.
 #
 #   scripts/fuzz.sh [SECONDS] [NAME...]   only the named harnesses when given
 #
@@ -39,7 +39,7 @@ failed=0
 printf '%-18s %12s %8s %8s  %s\n' harness executions cov ft result
 for name in "${names[@]}"; do
   exe="$build/fuzz/fuzz_$name"
-  seeds="tests/fuzz/corpus/$name"
+  seeds="fuzz/corpus/$name"
   work="$build/corpus/$name"
   findings="$build/findings/$name"
   log="$build/logs/$name.log"

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of the fuzzing harnesses (tests/fuzz/corpus/<name>/)
+"""Writes the seed corpus of the fuzzing harnesses (fuzz/corpus/<name>/)
 from small slices of the real results files in data/history and of the
 shipped weblinks.dat. Seeds that a run found (crash reproducers) live beside
 them under names of their own and are not touched."""
