@@ -324,7 +324,6 @@ TEST_F(StatWindowsTest, EachChartButtonCountsItsBallsUnderAxisTitlesAndReadableL
         {"Command2", "Balls Drawn (Bonus)", "Ball", 49, {2, 1, 0, 0}},
         {"Command5", "Balls Drawn (Main and Bonus)", "Ball", 49, {2, 2, 5, 1}},
         {"Command6", "Pairs", "Lower number of the pair", 48, {0, 1, 3, 0}}, // 1-2, 2-3, 10-11, 48-49
-        {"Command4", "Balls Drawn (Main)", "Ball", 49, {0, 1, 5, 1}},
     };
     for (const auto &want : charts) {
         if (want.button)
