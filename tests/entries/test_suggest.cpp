@@ -364,8 +364,6 @@ TEST(PlanAdd, RefusalsQuestionsAndCounts)
         {M::Additional, 1000, 0, none, false, 49, {}, {}, 1000},
         {M::Additional, 1001, 0, none, false, 49, {longRun}, {}, 1001},
         {M::Total, 1500, 600, none, false, 49, {}, {}, 900}, // asks by the number still to make
-        {M::Total, 1500, 400, none, false, 49, {longRun}, {}, 1100},
-        {M::Additional, 1, 2500, none, false, 49, {}, max, -1},
         {M::Additional, 2, 2499, none, false, 49, {}, max, -1},
         {M::Additional, 1, 2499, none, false, 49, {}, {}, 1},
         {M::Total, 2501, 0, none, false, 49, {}, max, -1},

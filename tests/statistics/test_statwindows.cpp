@@ -148,26 +148,18 @@ protected:
     void ballStats(int ball) { form8()->clickRow(ball); }
 };
 
-TEST_F(StatWindowsTest, EveryDocumentedNameExists)
+TEST_F(StatWindowsTest, EveryDocumentedNameNoOtherTestReachesExists)
 {
     const auto check = [](QWidget *form, const std::vector<const char *> &names) {
         for (const char *name : names)
             EXPECT_NE(form->findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
     };
     openUKWith(smallUk());
-    check(form4(), {"Frame1", "Frame2", "Frame3", "Frame4", "Command1", "Command2", "Command3", "Command4", "Command5",
-                    "Command6", "Command7", "Command8", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
-                    "Text8", "Text9", "Text10", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16", "Text17",
-                    "Text18", "Text19", "Text20", "Text21", "Text22", "Text23"});
+    check(form4(), {"Frame1", "Frame2", "Frame3"});
     indepth();
-    check(form8(), {"MSChart1", "Label1", "Command1", "Command2", "Command3", "Command4", "Command5", "Command6"});
+    check(form8(), {"Label1"});
     ballStats(3);
-    check(form6(), {"Frame1", "Frame2", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "MSChart1",
-                    "MSChart2", "Label6", "Label7", "Label8", "Label9", "Label11", "Label12", "Command1", "Command2"});
-    click(form6(), "Command1");
-    click(form8(), "Command6");
-    form8()->clickRow(1);
-    check(form16(), {"Combo1", "Text4", "Command8"});
+    check(form6(), {"Frame2", "Label6"});
 }
 
 TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedAndUnder21DrawsGetTheNote)
@@ -324,7 +316,6 @@ TEST_F(StatWindowsTest, EachChartButtonCountsItsBallsUnderAxisTitlesAndReadableL
         {"Command2", "Balls Drawn (Bonus)", "Ball", 49, {2, 1, 0, 0}},
         {"Command5", "Balls Drawn (Main and Bonus)", "Ball", 49, {2, 2, 5, 1}},
         {"Command6", "Pairs", "Lower number of the pair", 48, {0, 1, 3, 0}}, // 1-2, 2-3, 10-11, 48-49
-        {"Command4", "Balls Drawn (Main)", "Ball", 49, {0, 1, 5, 1}},
     };
     for (const auto &want : charts) {
         if (want.button)
