@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/platform.h"
 #include "widgets/childwindow.h"
 
 #include <QDate>
@@ -9,7 +10,7 @@ class QLineEdit;
 
 namespace ds {
 
-struct Platform;
+
 
 // "Maintain Thunderball Entries": entries for the Thunderball window's date,
 // added by hand or at random ("Auto Add").
@@ -36,7 +37,7 @@ private:
     QString entriesFile() const;
 
     QString m_folder;
-    const Platform &m_platform;
+    Platform m_platform;
     QDate m_date;
     std::array<QLineEdit *, 6> m_boxes{}; // Text2 to Text6, then Text7
     QLineEdit *m_count = nullptr;         // Text1

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/platform.h"
 #include "widgets/childwindow.h"
 
 #include <QDate>
@@ -9,7 +10,7 @@ class QLineEdit;
 
 namespace ds {
 
-struct Platform;
+
 
 // "Thunderball Result Entry": the five main numbers and the Thunderball of
 // the result of the Thunderball window's calendar date.
@@ -31,7 +32,7 @@ signals:
 
 private:
     QString m_folder;
-    const Platform &m_platform;
+    Platform m_platform;
     QDate m_date;
     std::array<QLineEdit *, 6> m_boxes{};
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "thunderball/thunderstats.h"
+#include "platform/platform.h"
 #include "widgets/childwindow.h"
 
 #include <QString>
@@ -8,7 +9,7 @@
 
 namespace ds {
 
-struct Platform;
+
 class BarChart;
 class BallStatsWindow;
 
@@ -42,7 +43,7 @@ private:
     std::optional<std::vector<ThunderResult>> readResults();
 
     QString m_folder;
-    const Platform &m_platform;
+    Platform m_platform;
     BarChart *m_chart = nullptr;
     thunder::StatsMode m_mode = thunder::StatsMode::Main;
     std::unique_ptr<BallStatsWindow> m_ball;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "thunderball/resultsfile.h"
+#include "platform/platform.h"
 #include "widgets/childwindow.h"
 
 #include <QDate>
@@ -15,7 +16,7 @@ class QAction;
 
 namespace ds {
 
-struct Platform;
+
 class BallRow;
 class MonthCalendar;
 class ResultEntryWindow;
@@ -64,7 +65,7 @@ private:
     void dateChanged();
 
     QString m_folder;
-    const Platform &m_platform;
+    Platform m_platform;
     MonthCalendar *m_calendar = nullptr;
     BallRow *m_balls = nullptr;
     QListWidget *m_selections = nullptr; // List1
