@@ -31,7 +31,9 @@ if [ $# -gt 0 ]; then
   names=("$@")
 else
   names=()
-  for h in "$build"/fuzz/fuzz_*; do names+=("${h##*/fuzz_}"); done
+  for h in "$build"/fuzz/fuzz_*; do
+    if [ -f "$h" ] && [ -x "$h" ]; then names+=("${h##*/fuzz_}"); fi
+  done
 fi
 mkdir -p "$build/profiles"
 printf '%-18s %8s %10s  %s\n' harness inputs lines sources

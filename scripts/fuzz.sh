@@ -32,7 +32,10 @@ if [ $# -gt 0 ]; then
   names=("$@")
 else
   names=()
-  for h in "$build"/fuzz/fuzz_*; do names+=("${h##*/fuzz_}"); done
+  # The harness executables only (the build keeps other things beside them).
+  for h in "$build"/fuzz/fuzz_*; do
+    if [ -f "$h" ] && [ -x "$h" ]; then names+=("${h##*/fuzz_}"); fi
+  done
 fi
 
 failed=0
