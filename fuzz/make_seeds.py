@@ -8,7 +8,7 @@ import struct
 import sys
 
 here = os.path.dirname(os.path.abspath(__file__))
-root = os.path.dirname(os.path.dirname(here))
+root = os.path.dirname(here)
 hist = os.path.join(root, "data", "history")
 
 
@@ -117,4 +117,39 @@ for name, text in [("draw", "3|5|14|22|30|44|10"), ("fractions", "4.5|5.5|-0|1e3
 for name, text in [("iso", b"1994-11-19"), ("download", b"12-Jun-2024"), ("long", b"12 September 2001"),
                    ("slash", b"05/06/1999"), ("number", b"123456789")]:
     write("dates", name, b"19111994" + text)
+# Wheel tables: kind (index of 6, 5, 4, 3), size past the kind's smallest,
+# pick, room, the table's and the wheel file's lengths, then both and the boxes.
+wheel_dir = os.path.join(root, "data", "wheels")
+old_wheel = entries(b"\0" * 8, [(1, 2, 3, 4, 5, 6), (7, 8, 9, 10, 11, 12)])
+for kind, first, table in [(0, 6, "J7.dat"), (1, 8, "58.dat"), (1, 8, "510.dat"), (2, 7, "408.dat"), (3, 8, "309.dat")]:
+    with open(os.path.join(wheel_dir, table), "rb") as f:
+        t = f.read()
+    n = int(table[1:-4])
+    head = bytes([kind, n - first])
+    name = table[:-4]
+    write("wheel_table", name, head + b"\0\0" + struct.pack("<HH", len(t), len(old_wheel)) + t + old_wheel)
+    boxes = "\n".join(str(3 * i + 2) for i in range(13)).encode()
+    write("wheel_table", name + "_typed", head + b"\x01\0" + struct.pack("<HH", len(t), len(old_wheel)) + t + old_wheel + boxes)
+    write("wheel_table", name + "_damaged", head + b"\0\0" + struct.pack("<HH", len(t), 0) + t[:-3] + b"\x63\0\0")
+
+# Thunderball entry files: operation, room, argument, the typed numbers, the file.
+def thunder_entries(sets, weeks=1):
+    out = b""
+    for i, s in enumerate(sets):
+        out += struct.pack("<11h", len(sets) if i == 0 else 0, weeks if i == 0 else 0, 5, 12, 2026, *s)
+    return out
+th = thunder_entries([(5, 12, 23, 30, 34, 7), (1, 2, 3, 4, 5, 14), (9, 10, 11, 20, 21, 1)])
+typed_tb = bytes([4, 8, 15, 16, 23, 9])
+for name, data in [("three", th), ("no_weeks", thunder_entries([(5, 12, 23, 30, 34, 7)], weeks=0)),
+                   ("negative_count", struct.pack("<h", -4) + th[2:]), ("cut", th[:30]), ("empty", b"")]:
+    for op, arg in [(0, 0), (1, 1), (2, 3)]:
+        write("thunder_entries", f"{name}_{op}", bytes([op, 0]) + struct.pack("<H", arg) + typed_tb + data)
+    write("thunder_entries", f"{name}_full", bytes([0x80, 40]) + struct.pack("<H", 0) + typed_tb + data)
+
+# "prnt.dat": pick, room, the file's length, the file, then the two boxes.
+for name, data, boxes in [("saved", struct.pack("<hh", 250, -120), b" 300\n-45"),
+                          ("short", b"\x10", b"12.5\n1e3"), ("empty", b"", b"\n"),
+                          ("large", struct.pack("<hh", -32768, 32767) + b"more", b"99999\n-99999")]:
+    write("printer_settings", name, b"\0\0" + struct.pack("<H", len(data)) + data + boxes)
+    write("printer_settings", name + "_full", b"\x02\x03" + struct.pack("<H", len(data)) + data + boxes)
 sys.exit(0)

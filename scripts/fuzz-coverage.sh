@@ -19,6 +19,9 @@ sources_of() {
     history_*) echo src/core/drawhistory.cpp src/core/recordfile.cpp ;;
     entry_*) echo src/core/entryfile.cpp src/core/recordfile.cpp ;;
     thunder_results) echo src/thunderball/resultsfile.cpp ;;
+    thunder_entries) echo src/thunderball/thunderentries.cpp ;;
+    wheel_table) echo src/wheels/wheels.cpp ;;
+    printer_settings) echo src/core/printersettings.cpp ;;
     weblinks) echo src/links/weblinks.cpp ;;
     import_*) echo src/core/resultsimport.cpp src/core/csv.cpp src/thunderball/resultsimport.cpp ;;
     numbers) echo src/core/numbers.cpp src/core/drawentry.cpp ;;
