@@ -136,7 +136,10 @@ void RangeCheckWindow::load(const std::vector<Entry> &entries)
     m_entryList->addItems(lines);
     m_count->setText(QString::number(entries.size()) + QStringLiteral(" Selections"));
 
-    const QStringList years = rangecheck::historyYears(readHistoryDraws(m_state.historyPath()));
+    bool read = true;
+    const QStringList years = rangecheck::historyYears(readHistoryDraws(m_state.historyPath(), &read));
+    if (!read)
+        m_platform.dialogs->message(HistoryUnreadableMessage);
     for (int i : {1, 3}) {
         m_pickers[static_cast<size_t>(i)]->clear();
         m_pickers[static_cast<size_t>(i)]->addItems(years);

@@ -98,12 +98,15 @@ void ChartsWindow::setCaption()
     setWindowTitle(m_ctl.isUK() ? QStringLiteral("UK Charts") : QStringLiteral("Irish Charts"));
 }
 
-void ChartsWindow::showBallChart(BallChartKind kind)
+bool ChartsWindow::showBallChart(BallChartKind kind)
 {
+    const auto read = m_ctl.readDraws();
+    if (!read)
+        return false;
+    const std::vector<Draw> &draws = *read;
     setCaption();
     m_ctl.setPairsChart(false);
     const int limit = m_ctl.ballLimit();
-    const std::vector<Draw> draws = m_ctl.readDraws();
     BallCounts counts{};
     QString title;
     switch (kind) {
@@ -126,14 +129,18 @@ void ChartsWindow::showBallChart(BallChartKind kind)
     if (kind == BallChartKind::Main)
         m_ctl.setThresholds(chartThresholds(counts, limit));
     m_chart->setTitle(title);
+    return true;
 }
 
 void ChartsWindow::showPairsChart()
 {
+    const auto draws = m_ctl.readDraws();
+    if (!draws)
+        return;
     m_ctl.setPairsChart(true);
     m_ctl.setPairsOpenedFromStatistics(false);
     m_chart->setTitle(QStringLiteral("Pairs"));
-    m_ctl.countPairs(m_ctl.readDraws());
+    m_ctl.countPairs(*draws);
     const int last = m_ctl.ballLimit() - 1;
     m_chart->setAxisTitles(PairAxis, TimesAxis);
     m_chart->setRows(rowLabels(last), rowValues(m_ctl.pairCounts(), last), BarRed);

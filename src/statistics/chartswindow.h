@@ -21,7 +21,8 @@ public:
     // As first loaded: no rows and the title "Chart of Balls Drawn".
     void reset();
 
-    void showBallChart(BallChartKind kind);
+    // False, with the chart as it was, when the history cannot be read.
+    bool showBallChart(BallChartKind kind);
     void showPairsChart();
 
     // A click on the bar of row `row` (1-based): the ball number on a ball

@@ -44,9 +44,15 @@ void StatisticsController::ensureWindows()
     }
 }
 
-std::vector<Draw> StatisticsController::readDraws() const
+std::optional<std::vector<Draw>> StatisticsController::readDraws() const
 {
-    return readHistoryDraws(m_state.filePath(rulesOf(m_game).historyFileName()));
+    bool ok = true;
+    std::vector<Draw> draws = readHistoryDraws(m_state.filePath(rulesOf(m_game).historyFileName()), &ok);
+    if (!ok) {
+        m_platform.dialogs->message(HistoryUnreadableMessage);
+        return std::nullopt;
+    }
+    return draws;
 }
 
 void StatisticsController::countPairs(const std::vector<Draw> &draws)
@@ -112,7 +118,8 @@ void StatisticsController::closeStatistics()
 
 void StatisticsController::openCharts()
 {
-    m_charts->showBallChart(BallChartKind::Main);
+    if (!m_charts->showBallChart(BallChartKind::Main))
+        return;
     m_charts->openOver(m_statistics.get(), OpenerMode::Hide);
 }
 
@@ -136,8 +143,10 @@ void StatisticsController::openBallStatistics(int ball)
     if (ball < 1 || ball > m_ballLimit)
         return;
     m_state.maxBall = static_cast<qint16>(m_ballLimit);
-    const std::vector<Draw> draws = readDraws();
-    m_ballStats->showBall(ballStatistics(draws, ball, m_ballLimit, m_thresholds));
+    const auto draws = readDraws();
+    if (!draws)
+        return;
+    m_ballStats->showBall(ballStatistics(*draws, ball, m_ballLimit, m_thresholds));
     m_ballStats->openOver(m_charts.get(), OpenerMode::Disable);
 }
 
@@ -151,8 +160,11 @@ void StatisticsController::openPairs(int row, bool fromStatistics)
 {
     if (row < 1 || row > m_ballLimit - 1)
         return;
+    const auto draws = readDraws();
+    if (!draws)
+        return;
     m_pairsFromStatistics = fromStatistics;
-    countPairs(readDraws());
+    countPairs(*draws);
     m_pairs->load(row);
     m_pairs->openOver(fromStatistics ? static_cast<QWidget *>(m_statistics.get())
                                      : static_cast<QWidget *>(m_charts.get()),

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -46,8 +47,9 @@ public:
     bool isUK() const { return m_game == Game::UK; }
     // The statistics ball limit: 49 for the UK lotto, 42 for the Irish lotto.
     int ballLimit() const { return m_ballLimit; }
-    // The game's draw history, read afresh from its file.
-    std::vector<Draw> readDraws() const;
+    // The game's draw history, read afresh from its file; nothing, once the
+    // player has been told, when the file went bad since the window opened.
+    std::optional<std::vector<Draw>> readDraws() const;
 
     const ChartThresholds &thresholds() const { return m_thresholds; }
     void setThresholds(const ChartThresholds &t) { m_thresholds = t; }

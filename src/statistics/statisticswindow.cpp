@@ -194,8 +194,10 @@ void StatisticsWindow::reset()
 
 void StatisticsWindow::showHotSix()
 {
-    const std::vector<Draw> draws = m_ctl.readDraws();
-    const std::array<BallCount, 6> hot = hotSix(draws, m_ctl.ballLimit());
+    const auto draws = m_ctl.readDraws();
+    if (!draws)
+        return;
+    const std::array<BallCount, 6> hot = hotSix(*draws, m_ctl.ballLimit());
     for (size_t k = 0; k < hot.size(); ++k) {
         m_hotBall[k]->setText(ballText(hot[k].ball));
         m_hotCount[k]->setText(QString::number(hot[k].count));
@@ -205,8 +207,10 @@ void StatisticsWindow::showHotSix()
 
 void StatisticsWindow::showPair()
 {
-    const std::vector<Draw> draws = m_ctl.readDraws();
-    const PairCount best = mostFrequentPair(draws, m_ctl.ballLimit());
+    const auto draws = m_ctl.readDraws();
+    if (!draws)
+        return;
+    const PairCount best = mostFrequentPair(*draws, m_ctl.ballLimit());
     m_pairLow->setText(ballText(best.lower));
     m_pairHigh->setText(best.lower > 0 ? QString::number(best.lower + 1) : QString());
     m_pairCount->setText(QString::number(best.count));
@@ -214,8 +218,10 @@ void StatisticsWindow::showPair()
 
 void StatisticsWindow::showCoolThree()
 {
-    const std::vector<Draw> draws = m_ctl.readDraws();
-    const std::array<BallCount, 3> cool = coolThree(draws, m_ctl.ballLimit());
+    const auto draws = m_ctl.readDraws();
+    if (!draws)
+        return;
+    const std::array<BallCount, 3> cool = coolThree(*draws, m_ctl.ballLimit());
     for (size_t k = 0; k < cool.size(); ++k) {
         m_coolBall[k]->setText(ballText(cool[k].ball));
         m_coolCount[k]->setText(QString::number(cool[k].count));
@@ -234,8 +240,10 @@ void StatisticsWindow::showWins()
         const qint64 v = readBoxNumber(m_hotBall[k]->text());
         six[k] = fitsInt16(v) ? static_cast<int>(v) : 0;
     }
-    const std::vector<Draw> draws = m_ctl.readDraws();
-    const BestSixWins w = winsUsingBestSix(draws, six, m_ctl.ballLimit());
+    const auto draws = m_ctl.readDraws();
+    if (!draws)
+        return;
+    const BestSixWins w = winsUsingBestSix(*draws, six, m_ctl.ballLimit());
     m_wins->setText(QString::number(w.wins));
     m_highest->setText(QString::number(w.highestMatch));
 }
