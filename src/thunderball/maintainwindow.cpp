@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "platform/platform.h"
 #include "thunderball/autoadd.h"
+#include "thunderball/resultentrywindow.h"
 #include "thunderball/resultsedit.h"
 #include "thunderball/thunderentries.h"
 #include "thunderball/thunderinput.h"
@@ -97,18 +98,10 @@ void MaintainEntriesWindow::openFor(QWidget *opener, const QDate &date)
 
 void MaintainEntriesWindow::addManual()
 {
-    std::array<QString, 6> texts;
-    for (size_t i = 0; i < texts.size(); ++i)
-        texts[i] = m_boxes[i]->text();
-    const NumbersCheck check = readThunderNumbers(texts);
-    if (!check.numbers) {
-        m_platform.dialogs->message(QString::fromLatin1(MsgInvalidNumbers));
-        QLineEdit *bad = m_boxes[static_cast<size_t>(check.firstBadBox)];
-        bad->setFocus();
-        bad->selectAll();
+    const std::optional<ThunderNumbers> numbers = readNumberBoxes(m_boxes, *m_platform.dialogs);
+    if (!numbers)
         return;
-    }
-    const AppendResult r = appendEntries(entriesFile(), m_date, {*check.numbers});
+    const AppendResult r = appendEntries(entriesFile(), m_date, {*numbers});
     if (r.outcome == AppendResult::Full) {
         m_platform.dialogs->message(QString::fromLatin1(MsgEntriesFull));
         return;

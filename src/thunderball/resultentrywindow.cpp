@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ds {
 
@@ -49,6 +50,21 @@ ResultEntryWindow::ResultEntryWindow(const QString &programFolder, const Platfor
     lay->addLayout(buttons);
 }
 
+std::optional<ThunderNumbers> readNumberBoxes(const std::array<QLineEdit *, 6> &boxes, Dialogs &dialogs)
+{
+    std::array<QString, 6> texts;
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = boxes[i]->text();
+    const NumbersCheck check = readThunderNumbers(texts);
+    if (check.numbers)
+        return check.numbers;
+    dialogs.message(QString::fromLatin1(MsgInvalidNumbers));
+    QLineEdit *bad = boxes[static_cast<size_t>(std::clamp(check.firstBadBox, 0, 5))];
+    bad->setFocus();
+    bad->selectAll();
+    return std::nullopt;
+}
+
 void ResultEntryWindow::openFor(QWidget *opener, const QDate &date)
 {
     m_date = date;
@@ -60,18 +76,10 @@ void ResultEntryWindow::openFor(QWidget *opener, const QDate &date)
 
 void ResultEntryWindow::save()
 {
-    std::array<QString, 6> texts;
-    for (size_t i = 0; i < texts.size(); ++i)
-        texts[i] = m_boxes[i]->text();
-    const NumbersCheck check = readThunderNumbers(texts);
-    if (!check.numbers) {
-        m_platform.dialogs->message(QString::fromLatin1(MsgInvalidNumbers));
-        QLineEdit *bad = m_boxes[static_cast<size_t>(check.firstBadBox)];
-        bad->setFocus();
-        bad->selectAll();
+    const std::optional<ThunderNumbers> numbers = readNumberBoxes(m_boxes, *m_platform.dialogs);
+    if (!numbers)
         return;
-    }
-    switch (appendThunderResult(resultsPath(m_folder), resultOf(m_date, *check.numbers))) {
+    switch (appendThunderResult(resultsPath(m_folder), resultOf(m_date, *numbers))) {
     case ThunderAppendResult::Appended:
         break;
     case ThunderAppendResult::Full:

@@ -1,16 +1,21 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "thunderball/thunderinput.h"
 #include "widgets/childwindow.h"
 
 #include <QDate>
 #include <array>
+#include <optional>
 
 class QLineEdit;
 
 namespace ds {
 
-
+// The numbers of six Thunderball boxes (five main, then the Thunderball); or,
+// when they are not valid, nothing, once the player has been told and the box
+// at fault focused with its text selected.
+std::optional<thunder::ThunderNumbers> readNumberBoxes(const std::array<QLineEdit *, 6> &boxes, Dialogs &dialogs);
 
 // "Thunderball Result Entry": the five main numbers and the Thunderball of
 // the result of the Thunderball window's calendar date.
