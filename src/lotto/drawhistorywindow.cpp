@@ -27,18 +27,25 @@ DrawHistoryController::DrawHistoryController(AppState &state, const Platform &pl
 
 DrawHistoryController::~DrawHistoryController() = default;
 
+bool DrawHistoryController::loadHistory(DrawHistory &history)
+{
+    if (!lottoCountry(m_state.countryCode)) {
+        m_platform.dialogs->message(NoCountry);
+        return false;
+    }
+    if (!history.load(m_state.historyPath())) {
+        m_platform.dialogs->message(HistoryUnreadableMessage);
+        return false;
+    }
+    return true;
+}
+
 void DrawHistoryController::showHistory()
 {
     const QString country = m_state.countryCode;
-    if (!lottoCountry(country)) {
-        m_platform.dialogs->message(NoCountry);
-        return;
-    }
     DrawHistory history;
-    if (!history.load(m_state.historyPath())) {
-        m_platform.dialogs->message(HistoryUnreadableMessage);
+    if (!loadHistory(history))
         return;
-    }
     if (!m_history)
         m_history = std::make_unique<ListWindow>("Form24", "List1", "Command9");
     m_history->setWindowTitle(historyWindowCaption(country));
@@ -54,15 +61,9 @@ void DrawHistoryController::showHistory()
 void DrawHistoryController::printHistoryFile()
 {
     const QString country = m_state.countryCode;
-    if (!lottoCountry(country)) {
-        m_platform.dialogs->message(NoCountry);
-        return;
-    }
     DrawHistory history;
-    if (!history.load(m_state.historyPath())) {
-        m_platform.dialogs->message(HistoryUnreadableMessage);
+    if (!loadHistory(history))
         return;
-    }
     printHistory(country, history, *m_platform.printer, *m_platform.dialogs);
 }
 

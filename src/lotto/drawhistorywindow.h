@@ -7,6 +7,7 @@
 
 namespace ds {
 
+class DrawHistory;
 class ListWindow;
 struct AppState;
 
@@ -22,6 +23,10 @@ public:
     void printHistoryFile();
 
 private:
+    // The history of the chosen country; false once the player has been told
+    // there is no country or the file cannot be read.
+    bool loadHistory(DrawHistory &history);
+
     AppState &m_state;
     Platform m_platform;
     QWidget *m_window;
