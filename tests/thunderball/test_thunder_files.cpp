@@ -118,7 +118,7 @@ TEST(ThunderEntries, FileNameAndLine)
               QStringLiteral("05 12 23 30 34 Thunderball 07"));
 }
 
-TEST(ThunderEntries, FirstEntryHasWeeksZeroAndTheLoadMakesItOne)
+TEST(ThunderEntries, FirstEntryHasWeeksZeroTheLoadMakesItOneLaterEntriesCopyRecordOne)
 {
     dstest::TestFolder dir;
     const QString path = entriesPath(dir.path(), Sat5);
@@ -134,20 +134,13 @@ TEST(ThunderEntries, FirstEntryHasWeeksZeroAndTheLoadMakesItOne)
     EXPECT_EQ(loaded.count, 1);
     EXPECT_EQ(loaded.lines, QStringList{"03 08 14 20 31 Thunderball 08"});
     EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
-}
 
-TEST(ThunderEntries, LaterEntriesCopyRecordOne)
-{
-    dstest::TestFolder dir;
-    dir.write("TH05122026.lot", thRec(1, 3, 5, 12, 2026, {1, 2, 3, 4, 5}, 6));
-    const AppendResult added = appendEntries(entriesPath(dir.path(), Sat5), Sat5,
-                                             {nums({7, 8, 9, 10, 11}, 12), nums({1, 2, 3, 4, 5}, 6)});
-    EXPECT_EQ(added.count, 3);
     // Each new record carries record 1's count and weeks as they were when it
     // was written; duplicates are allowed.
-    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(3, 3, 5, 12, 2026, {1, 2, 3, 4, 5}, 6)
-                                              + thRec(2, 3, 5, 12, 2026, {7, 8, 9, 10, 11}, 12)
-                                              + thRec(3, 3, 5, 12, 2026, {1, 2, 3, 4, 5}, 6));
+    EXPECT_EQ(appendEntries(path, Sat5, {nums({7, 8, 9, 10, 11}, 12), nums({3, 8, 14, 20, 31}, 8)}).count, 3);
+    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(3, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                              + thRec(2, 1, 5, 12, 2026, {7, 8, 9, 10, 11}, 12)
+                                              + thRec(3, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
 }
 
 TEST(ThunderEntries, DeletingTheFirstOrLastOfThree)

@@ -14,17 +14,15 @@ using namespace ds;
 using namespace ds::thunder;
 using dstest::thResult;
 
-TEST(ThunderInput, NumbersAreSortedAndTheThunderballMayEqualAMainNumber)
+TEST(ThunderInput, NumbersAreSortedOrRefusedAtTheFirstBadBox)
 {
+    // The Thunderball may equal a main number.
     const NumbersCheck c = readThunderNumbers({"31", "5", " 20", "8.4", "14abc", "8"});
     ASSERT_TRUE(c.numbers);
     EXPECT_EQ(c.numbers->main, (std::array<qint16, 5>{5, 8, 14, 20, 31}));
     EXPECT_EQ(c.numbers->thunderball, 8);
     EXPECT_EQ(readThunderNumbers({"34", "1", "2", "3", "4", "14"}).numbers->thunderball, 14); // the highest valid
-}
 
-TEST(ThunderInput, EveryInvalidInputIsRefusedAtItsBox)
-{
     const struct {
         std::array<QString, 6> boxes;
         int badBox;
@@ -97,7 +95,7 @@ TEST(ThunderInput, AutoAddCounts)
     }
 }
 
-TEST(ThunderPrizes, TableRowByRow)
+TEST(ThunderPrizes, TableRowByRowMatchesAndTexts)
 {
     const struct {
         int main;
@@ -119,10 +117,7 @@ TEST(ThunderPrizes, TableRowByRow)
     }
     for (auto [m, t] : {std::pair{0, true}, {0, false}, {1, false}, {2, false}, {6, true}, {25, false}})
         EXPECT_FALSE(prizeFor(m, t)) << m << t;
-}
 
-TEST(ThunderPrizes, MatchesLinesAndTexts)
-{
     const ThunderResult result = thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8);
     EXPECT_EQ(mainMatches(result, thResult(0, 0, 0, {3, 8, 14, 20, 31}, 8)), 5);
     EXPECT_EQ(mainMatches(result, thResult(0, 0, 0, {1, 8, 15, 20, 33}, 8)), 2);
@@ -186,13 +181,26 @@ TEST(ThunderCheck, ThreeWeeksWithTheMiddleOneMissing)
     EXPECT_EQ(many.lines.filter("Results for draw date").last(), QStringLiteral("Results for draw date 23 1 2027"));
 }
 
-TEST(ThunderAutoAdd, RandomNumbersFromOne)
+TEST(ThunderAutoAdd, NumbersAndPicksAreDrawnAgainWhenOutsideOrRepeated)
 {
     // 0.99 x 34 + 1 rounds to 35: drawn again. 0.5 x 34 + 1 = 18; 0 gives 1.
     EXPECT_EQ(randomFromOne(34, dstest::fractions({0.99, 0.5})), 18);
     EXPECT_EQ(randomFromOne(34, dstest::fractions({0.0})), 1);
     // 0.25 x 14 + 1 = 4.5: half to even.
     EXPECT_EQ(randomFromOne(14, dstest::fractions({0.25})), 4);
+
+    // Picks: position = fraction x size + 1 rounded: 0 -> 1st, 1/6 -> 2nd, ...
+    AutoAddPool pool;
+    pool.main = {1, 2, 3, 4, 5, 6};
+    pool.thunderball = {9};
+    const double p1 = 0.0, p2 = 1.0 / 6, p3 = 2.0 / 6, p4 = 3.0 / 6, p5 = 4.0 / 6, p6 = 5.0 / 6;
+    const std::vector<ThunderNumbers> picks = pickAutoEntries(
+        pool, 1,
+        dstest::fractions({p1, p2, p3, p4, 0.99, 0.0,   // 0.99 x 6 + 1 rounds to 7: outside, all again
+                           p1, p1, p3, p4, p5, 0.0,     // 1 twice: all again
+                           p6, p2, p5, p3, p4, 0.0}));
+    ASSERT_EQ(picks.size(), 1u);
+    EXPECT_EQ(picks[0], (ThunderNumbers{{2, 3, 4, 5, 6}, 9}));
 }
 
 TEST(ThunderAutoAdd, PoolOfTheLastThirtyResults)
@@ -206,10 +214,8 @@ TEST(ThunderAutoAdd, PoolOfTheLastThirtyResults)
     ASSERT_EQ(pool.thunderball.size(), size_t(BallPoolSize));
     EXPECT_EQ((std::array{pool.main[0], pool.main[33], pool.thunderball[13]}), (std::array<qint16, 3>{1, 34, 14}));
     // Records 40, 39, ..., 11 follow.
-    EXPECT_EQ(pool.main[34], 40 % 30 + 1);
-    EXPECT_EQ(pool.thunderball[14], 40 % 14 + 1);
-    EXPECT_EQ(pool.main[34 + 5 * 29], 11 % 30 + 1);
-    EXPECT_EQ(pool.thunderball[14 + 29], 11 % 14 + 1);
+    EXPECT_EQ((std::array{pool.main[34], pool.thunderball[14], pool.main[34 + 5 * 29], pool.thunderball[14 + 29]}),
+              (std::array<qint16, 4>{40 % 30 + 1, 40 % 14 + 1, 11 % 30 + 1, 11 % 14 + 1}));
 
     // Fewer than thirty: all of them, then random draws (here all 18 and 8).
     results.resize(2);
@@ -218,9 +224,10 @@ TEST(ThunderAutoAdd, PoolOfTheLastThirtyResults)
               (std::array<qint16, 5>{2, 3, 18, 18, 8}));
 
     // Damaged numbers are left out of the pool.
-    const AutoAddPool damaged = buildAutoAddPool({thResult(1, 1, 2000, {0, 2, 3, 99, 5}, 15)}, dstest::fractions({0.5}));
-    EXPECT_EQ(damaged.main.size(), size_t(MainPoolSize - 2));
-    EXPECT_EQ(damaged.thunderball.size(), size_t(BallPoolSize - 1));
+    const AutoAddPool damaged =
+        buildAutoAddPool({thResult(1, 1, 2000, {0, 2, 3, 99, 5}, 15)}, dstest::fractions({0.5}));
+    EXPECT_EQ((std::pair{damaged.main.size(), damaged.thunderball.size()}),
+              (std::pair<size_t, size_t>{MainPoolSize - 2, BallPoolSize - 1}));
 }
 
 TEST(ThunderAutoAdd, PicksOnAnEmptyResultsFile)
@@ -241,22 +248,6 @@ TEST(ThunderAutoAdd, PicksOnAnEmptyResultsFile)
     }
     EXPECT_TRUE(pickAutoEntries(pool, 0, fraction).empty());
     EXPECT_TRUE(pickAutoEntries(pool, -3, fraction).empty());
-}
-
-TEST(ThunderAutoAdd, PicksAreDrawnAgainWhenOutsideThePoolOrRepeated)
-{
-    AutoAddPool pool;
-    pool.main = {1, 2, 3, 4, 5, 6};
-    pool.thunderball = {9};
-    // Position = fraction x size + 1 rounded: 0 -> 1st, 1/6 -> 2nd, ...
-    const double p1 = 0.0, p2 = 1.0 / 6, p3 = 2.0 / 6, p4 = 3.0 / 6, p5 = 4.0 / 6, p6 = 5.0 / 6;
-    const std::vector<ThunderNumbers> picks = pickAutoEntries(
-        pool, 1,
-        dstest::fractions({p1, p2, p3, p4, 0.99, 0.0,   // 0.99 x 6 + 1 rounds to 7: outside, all again
-                           p1, p1, p3, p4, p5, 0.0,     // 1 twice: all again
-                           p6, p2, p5, p3, p4, 0.0}));
-    ASSERT_EQ(picks.size(), 1u);
-    EXPECT_EQ(picks[0], (ThunderNumbers{{2, 3, 4, 5, 6}, 9}));
 }
 
 TEST(ThunderStats, ExpectedCountsAndRatingsOf70Results)
