@@ -7,6 +7,7 @@
 #include "thunderball/thunderwindow.h"
 #include "widgets/listwindow.h"
 #include "widgets/marklayout.h"
+#include "thunderrecords.h"
 
 #include <QDir>
 
@@ -14,17 +15,6 @@ using namespace ds;
 using namespace dstest;
 
 namespace {
-
-ThunderResult result(int d, int m, int y, std::array<qint16, 5> main, int ball)
-{
-    ThunderResult r;
-    r.day = qint16(d);
-    r.month = qint16(m);
-    r.year = qint16(y);
-    r.main = main;
-    r.thunderball = qint16(ball);
-    return r;
-}
 
 // An entry file: record 1 carries the count and the weeks.
 QByteArray entryFile(const std::vector<ThunderResult> &entries, int weeks)
@@ -58,7 +48,7 @@ TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
 {
     std::vector<ThunderResult> entries;
     for (int i = 0; i < 7; ++i)
-        entries.push_back(result(5, 12, 2026, {34, qint16(1 + i), 20, 10, 30}, 1 + i));
+        entries.push_back(thResult(5, 12, 2026, {34, qint16(1 + i), 20, 10, 30}, 1 + i));
     dir.write("TH05122026.lot", entryFile(entries, 3));
     dir.write("prnt.dat", QByteArray::fromHex("2800ecff")); // left 40, top -20
     print.printTickets({"a line"}, dir.file("TH05122026.lot"));
@@ -74,14 +64,7 @@ TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
         }
         EXPECT_EQ(fakes.printer.jobs[t].marks, pageMarks(expected)) << "ticket " << t + 1;
     }
-    // The second ticket leaves its two panels and the weeks mark on the layout.
-    QList<int> shown;
-    for (auto *f : print.layout()->findChildren<QFrame *>("Shape1"))
-        if (!f->isHidden())
-            shown << f->property("Index").toInt();
-    EXPECT_EQ(shown, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(print.layout()->objectName(), "Form19");
-    EXPECT_EQ(print.layout()->findChildren<QFrame *>("Shape1").size(), 31);
 }
 
 TEST_F(ThunderPrintTest, RefusalsPrintNothing)
@@ -98,46 +81,25 @@ TEST_F(ThunderPrintTest, RefusalsPrintNothing)
     QDir(dir.path()).mkdir("prnt.dat");
     fakes.dialogs.clear();
     print.printTickets({"a line"}, dir.file("TH05122026.lot"));
-    EXPECT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The printer settings file could not be read."});
     EXPECT_TRUE(fakes.printer.jobs.empty());
-}
-
-TEST_F(ThunderPrintTest, ListsPrintInPages)
-{
-    QStringList lines;
-    for (int i = 1; i <= 60; ++i)
-        lines << QStringLiteral("result %1").arg(i);
-    print.printResults(lines);
-    print.printSelections(lines.mid(0, 12));
-    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages.size(), 2u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages[0].last(), QString(16, ' ') + "result 56");
-    EXPECT_EQ(fakes.printer.jobs[1].pages[0].count(QString(16, ' ') + QString(21, '-')), 2);
-    EXPECT_EQ(fakes.dialogs.busyCount, 2);
 }
 
 TEST_F(ThunderPrintTest, DrawHistoryInEntryOrder)
 {
-    const QByteArray file = encodeThunderRecord(result(12, 12, 2026, {1, 2, 3, 4, 5}, 6), 2)
-        + encodeThunderRecord(result(5, 1, 2026, {7, 8, 14, 20, 31}, 8));
+    const QByteArray file = encodeThunderRecord(thResult(12, 12, 2026, {1, 2, 3, 4, 5}, 6), 2)
+        + encodeThunderRecord(thResult(5, 1, 2026, {7, 8, 14, 20, 31}, 8));
     dir.write(ThunderResultsFileName, file);
     QWidget opener;
     opener.show();
     print.showDrawHistory(&opener);
     ListWindow *w = print.historyWindow();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->objectName(), "Form25");
-    EXPECT_EQ(w->windowTitle(), "Thunderball Draw History");
     EXPECT_EQ(w->lines(), (QStringList{"12/12/2026   01 02 03 04 05  TB 06", "05/01/2026   07 08 14 20 31  TB 08"}));
     EXPECT_FALSE(opener.isEnabled());
     click(w, "Command9");
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(opener.isEnabled());
-
-    print.printDrawHistory();
-    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages[0].mid(4),
-              (QStringList{"       12/12/2026  01 02 03 04 05  TB 06", "       05/01/2026  07 08 14 20 31  TB 08"}));
 
     // An emptied file: the window says so.
     dir.write(ThunderResultsFileName, QByteArray());
@@ -152,9 +114,9 @@ TEST_F(ThunderPrintTest, PrintMenuOfTheThunderballWindow)
 {
     std::vector<ThunderResult> entries;
     for (int i = 0; i < 7; ++i)
-        entries.push_back(result(5, 12, 2026, {qint16(1 + i), 10, 20, 30, 34}, 2 + i));
+        entries.push_back(thResult(5, 12, 2026, {qint16(1 + i), 10, 20, 30, 34}, 2 + i));
     dir.write("TH05122026.lot", entryFile(entries, 2));
-    dir.write(ThunderResultsFileName, encodeThunderRecord(result(5, 12, 2026, {3, 8, 14, 20, 31}, 8), 1));
+    dir.write(ThunderResultsFileName, encodeThunderRecord(thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8), 1));
     QWidget opener;
     opener.show();
     ThunderballWindow window(dir.path(), fakes.platform());
@@ -163,28 +125,25 @@ TEST_F(ThunderPrintTest, PrintMenuOfTheThunderballWindow)
     fakes.printer.jobs.clear();
 
     trigger(&window, "mnutickets");
-    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
-    EXPECT_EQ(fakes.printer.jobs[0].marks.size(), 1u + 5 * 6);
-    EXPECT_EQ(fakes.printer.jobs[1].marks.size(), 1u + 2 * 6);
+    ASSERT_EQ(fakes.printer.jobs.size(), 2u); // the marks of each are checked above
     EXPECT_EQ(fakes.printer.jobs[1].marks[0], (PageMark{2950, 900, TicketMarkWidth, TicketMarkHeight})); // two weeks
 
+    const QString indent(16, ' ');
     trigger(&window, "mnuselections");
     ASSERT_EQ(fakes.printer.jobs.size(), 3u);
     const QStringList page = fakes.printer.jobs[2].pages[0];
-    EXPECT_EQ(page.count(QString(16, ' ') + QString(21, '-')), 1);
-    EXPECT_EQ(page[3 + 5], QString(16, ' ') + QString(21, '-'));
+    EXPECT_EQ(page.count(indent + QString(21, '-')), 1);
+    EXPECT_EQ(page[3 + 5], indent + QString(21, '-'));
 
     trigger(&window, "mnuDraws");
     ASSERT_EQ(fakes.printer.jobs.size(), 4u);
     EXPECT_EQ(fakes.printer.jobs[3].pages[0].last(), "       05/12/2026  03 08 14 20 31  TB 08");
 
-    trigger(&window, "mnuDispResults");
-    auto *history = topLevel<ListWindow>("Form25");
-    ASSERT_NE(history, nullptr);
-    EXPECT_TRUE(history->isVisible());
-    EXPECT_FALSE(window.isEnabled());
-    EXPECT_EQ(history->lines(), QStringList{"05/12/2026   03 08 14 20 31  TB 08"});
-    click(history, "Command9");
-    EXPECT_TRUE(window.isEnabled());
+    // The check of the date, as List2 shows it: two weeks, six lines.
+    trigger(&window, "mnuresults");
+    ASSERT_EQ(fakes.printer.jobs.size(), 5u);
+    ASSERT_EQ(fakes.printer.jobs[4].pages[0].size(), 3 + 6);
+    EXPECT_EQ(fakes.printer.jobs[4].pages[0][3 + 2], indent + "07 10 20 30 34 08 Match 1 + TB      £5");
+
     window.closeWindow();
 }

@@ -7,7 +7,6 @@
 #include "support/widgets.h"
 #include "thunderball/maintainwindow.h"
 #include "thunderball/resultentrywindow.h"
-#include "thunderball/thunderinput.h"
 #include "thunderball/thunderstatswindows.h"
 #include "widgets/barchart.h"
 #include "thunderball/thunderwindow.h"
@@ -24,8 +23,6 @@
 using namespace dstest;
 
 namespace {
-
-const QByteArray Result5 = thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8);
 
 class ThunderWindowTest : public ::testing::Test {
 protected:
@@ -56,20 +53,12 @@ protected:
         return out;
     }
     QStringList list(const char *name) { return lines(child<QListWidget>(window.get(), name)); }
-    void typeSix(QWidget *form, const std::vector<const char *> &names, const QStringList &values)
+    // Six numbers into the boxes Text<first> onwards of a form, then its button.
+    void enterSix(QWidget *form, int first, const char *button, const QStringList &six)
     {
-        for (size_t i = 0; i < names.size(); ++i)
-            type(form, names[i], values[static_cast<qsizetype>(i)]);
-    }
-    void enterResult(const QStringList &six)
-    {
-        typeSix(form21(), {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}, six);
-        click(form21(), "Command1");
-    }
-    void enterEntry(const QStringList &six)
-    {
-        typeSix(form22(), {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"}, six);
-        click(form22(), "Command2");
+        for (int i = 0; i < 6; ++i)
+            type(form, qPrintable(QStringLiteral("Text%1").arg(first + i)), six[i]);
+        click(form, button);
     }
 
     TestFolder dir;
@@ -81,9 +70,10 @@ protected:
 
 } // namespace
 
-TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowAndExitGivesItBack)
+TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowShowsPickedDatesAndExitGivesItBack)
 {
-    dir.write("thresult.exe", Result5);
+    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 3, 4, 5}, 6));
     dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
     open();
     EXPECT_TRUE(opener.isMinimized());
@@ -96,21 +86,16 @@ TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowAndExitGivesItBa
     EXPECT_TRUE(w().calendar()->isMarked(QDate(2026, 12, 5))); // days with a result in bold
     EXPECT_FALSE(w().calendar()->isMarked(QDate(2026, 12, 12)));
 
-    trigger(&w(), "mnuExit"); // Exit takes the Close path
-    EXPECT_FALSE(w().isVisible());
-    EXPECT_FALSE(opener.isMinimized());
-}
-
-TEST_F(ThunderWindowTest, APickedDateShowsItsResultWednesdaysIncluded)
-{
-    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
-                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 3, 4, 5}, 6));
-    open();
+    // A picked date shows its result, Wednesdays included, under the hourglass.
     pick(9, 12, 2026);
     EXPECT_EQ(resultLabels(), (QStringList{" 1", " 2", " 3", " 4", " 5", " 6"}));
     pick(12, 12, 2026);
     EXPECT_EQ(resultLabels(), (QStringList{"", "", "", "", "", ""}));
     EXPECT_EQ(fakes.dialogs.busyCount, 2);
+
+    trigger(&w(), "mnuExit"); // Exit takes the Close path
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_FALSE(opener.isMinimized());
 }
 
 TEST_F(ThunderWindowTest, RefusalsShowTheirMessageAndOpenNothing)
@@ -142,13 +127,13 @@ TEST_F(ThunderWindowTest, SavingAResult)
     ASSERT_TRUE(form21()->isVisible());
     EXPECT_FALSE(w().isEnabled());
 
-    enterResult({"31", "5", "20", "5", "14", "8"}); // 5 twice
+    enterSix(form21(), 1, "Command1", {"31", "5", "20", "5", "14", "8"}); // 5 twice
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
     EXPECT_TRUE(form21()->isVisible());
     EXPECT_EQ(form21()->focusWidget(), child<QLineEdit>(form21(), "Text4"));
     EXPECT_FALSE(dir.exists("thresult.exe"));
 
-    enterResult({"31", "5", "20", "8", "14", "8"});
+    enterSix(form21(), 1, "Command1", {"31", "5", "20", "8", "14", "8"});
     EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 5, 12, 2026, {5, 8, 14, 20, 31}, 8));
     EXPECT_FALSE(form21()->isVisible());
     EXPECT_TRUE(w().isEnabled());
@@ -163,7 +148,8 @@ TEST_F(ThunderWindowTest, DeletingTheDisplayedResult)
     open();
     fakes.dialogs.answer(false);
     click(&w(), "Command4");
-    EXPECT_EQ(fakes.dialogs.questions.size(), 1);
+    ASSERT_EQ(fakes.dialogs.questions.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.questions[0].startsWith("Are you sure you want to delete this entry?"));
     EXPECT_EQ(dir.read("thresult.exe").left(22), thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
 
     fakes.dialogs.answer(true);
@@ -180,8 +166,7 @@ TEST_F(ThunderWindowTest, DeletingASelectedEntry)
                                     + thRec(2, 2, 5, 12, 2026, {6, 7, 8, 9, 10}, 2)
                                     + thRec(3, 2, 5, 12, 2026, {11, 12, 13, 14, 15}, 3));
     open();
-    auto *l1 = child<QListWidget>(&w(), "List1");
-    l1->setCurrentRow(1);
+    child<QListWidget>(&w(), "List1")->setCurrentRow(1);
     click(&w(), "Command3");
     // The list is read back from the file: the bytes are checked with the file logic.
     EXPECT_EQ(list("List1"), (QStringList{"01 02 03 04 05 Thunderball 01", "11 12 13 14 15 Thunderball 03"}));
@@ -206,16 +191,16 @@ TEST_F(ThunderWindowTest, TheWeeksSlider)
     EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 0"));
 }
 
-TEST_F(ThunderWindowTest, ManualAddAndClear)
+TEST_F(ThunderWindowTest, ManualAddClearAndAutoAdd)
 {
-    open();
+    open(); // no results: the Auto Add pool is weighted by thirty random draws
     click(&w(), "Command5");
-    enterEntry({"3", "8", "14", "20", "35", "8"});
+    enterSix(form22(), 2, "Command2", {"3", "8", "14", "20", "35", "8"});
     EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("One or more of your numbers are invalid"));
     EXPECT_EQ(form22()->focusWidget(), child<QLineEdit>(form22(), "Text6"));
     EXPECT_FALSE(dir.exists("TH05122026.lot"));
 
-    enterEntry({"31", "8", "14", "20", "3", "8"});
+    enterSix(form22(), 2, "Command2", {"31", "8", "14", "20", "3", "8"});
     EXPECT_EQ(fakes.dialogs.news, QStringList{"Added"});
     EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
     EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 1"));
@@ -225,34 +210,23 @@ TEST_F(ThunderWindowTest, ManualAddAndClear)
     for (const char *n : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"})
         EXPECT_TRUE(child<QLineEdit>(form22(), n)->text().isEmpty()) << n;
 
+    fakes.dialogs.clear();
+    type(form22(), "Text1", "60");
+    click(form22(), "Command4");
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"Added"});
+    EXPECT_EQ(fakes.random.seeds, 1); // reseeded once for the picks
+    EXPECT_EQ(fakes.dialogs.busyCount, 1); // more than 50
+    EXPECT_EQ(dir.read("TH05122026.lot").size(), 61 * 22);
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 61"));
+
     // Close refreshes the Thunderball window: weeks 0 becomes 1.
     click(form22(), "Command1");
     EXPECT_FALSE(form22()->isVisible());
     EXPECT_TRUE(w().isEnabled());
-    EXPECT_EQ(list("List1"), QStringList{"03 08 14 20 31 Thunderball 08"});
+    EXPECT_EQ(list("List1").size(), 61);
+    EXPECT_EQ(list("List1")[0], QStringLiteral("03 08 14 20 31 Thunderball 08"));
     EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 1"));
-    EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
-}
-
-TEST_F(ThunderWindowTest, AutoAdd)
-{
-    open(); // no results: the pool is weighted by thirty random draws
-    click(&w(), "Command5");
-    type(form22(), "Text1", "0");
-    click(form22(), "Command4");
-    EXPECT_EQ(fakes.dialogs.news, QStringList{"Added"});
-    EXPECT_FALSE(dir.exists("TH05122026.lot"));
-
-    type(form22(), "Text1", "60");
-    click(form22(), "Command4");
-    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("Added"));
-    EXPECT_EQ(fakes.random.seeds, 2); // reseeded after the pool, before the picks
-    EXPECT_EQ(fakes.dialogs.busyCount, 1); // more than 50
-    EXPECT_EQ(dir.read("TH05122026.lot").size(), 60 * 22);
-    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 60"));
-
-    QTest::keyClick(form22(), Qt::Key_Escape); // Close
-    EXPECT_EQ(list("List1").size(), 60);
+    EXPECT_EQ(dir.read("TH05122026.lot").left(22), thRec(61, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
 }
 
 TEST_F(ThunderWindowTest, ImportResultsIntoTheResultsFile)
@@ -294,9 +268,7 @@ TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
     EXPECT_EQ(fakes.printer.jobs[0].windowName, QStringLiteral("Form26"));
     click(ball, "Command1");
-
-    // Ball 34 hides the box of the pair 34-35.
-    emit stats->chart()->rowClicked(34);
+    emit stats->chart()->rowClicked(34); // the pair 34-35 has no box
     EXPECT_TRUE(hidden(child<QLineEdit>(ball, "Text7")));
     click(ball, "Command1");
 
@@ -314,11 +286,10 @@ TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
 
 class ThunderMenuTest : public MainFixture {};
 
-TEST_F(ThunderMenuTest, TheCountryMenuSwitchesToTheUKAndDownloadResultsGivesItsMessageFirst)
+TEST_F(ThunderMenuTest, DownloadResultsGivesItsMessageFirst)
 {
-    start("I");
+    start();
     trigger(window.get(), "mnuthunder");
-    EXPECT_EQ(fakes.settings.values.value("Country"), QStringLiteral("U"));
     fakes.dialogs.clear();
     trigger(topLevel("Form20"), "mnuDr");
     const QStringList &log = fakes.dialogs.log;
@@ -382,17 +353,13 @@ TEST_P(ThunderChildClose, GivesTheOpenerBack)
     }
     EXPECT_EQ(defaults.join(","), QString::fromLatin1(c.defaultButton)) << c.form;
 
-    switch (std::get<1>(GetParam())) {
-    case CloseBy::Button:
+    const CloseBy by = std::get<1>(GetParam());
+    if (by == CloseBy::Button)
         click(child, c.closeButton);
-        break;
-    case CloseBy::Escape:
+    else if (by == CloseBy::Escape)
         QTest::keyClick(child, Qt::Key_Escape);
-        break;
-    case CloseBy::TitleBar:
+    else
         child->close();
-        break;
-    }
     EXPECT_FALSE(child->isVisible()) << c.form;
     EXPECT_TRUE(back->isVisible()) << c.form;
     EXPECT_TRUE(back->isEnabled()) << c.form;
