@@ -293,9 +293,11 @@ void ThunderballWindow::deleteResult()
     }
     showResult();
     m_results->clear();
+    m_winTotal->clear();
+    const ThunderView v = refreshView(m_folder, d);
+    m_calendar->setMarkedDates(v.resultDates);
     if (resultShown() && m_selections->count() > 0) {
         // The date still has a result (another one of the same date): check it.
-        const ThunderView v = refreshView(m_folder, d);
         m_results->addItems(v.check.lines);
         if (v.check.ran)
             m_winTotal->setText(v.winTotal);

@@ -152,10 +152,16 @@ TEST_F(ThunderWindowTest, DeletingTheDisplayedResult)
     EXPECT_TRUE(fakes.dialogs.questions[0].startsWith("Are you sure you want to delete this entry?"));
     EXPECT_EQ(dir.read("thresult.exe").left(22), thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
 
+    auto *calendar = child<ds::MonthCalendar>(&w(), "Calendar1");
+    ASSERT_TRUE(calendar->isMarked(QDate(2026, 12, 5)) && !label("Label8").isEmpty());
+
     fakes.dialogs.answer(true);
     click(&w(), "Command4");
     EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 12, 12, 2026, {1, 2, 3, 4, 5}, 6) + r12);
     EXPECT_EQ(resultLabels(), (QStringList{"", "", "", "", "", ""}));
+    // Nothing of the deleted result stays on show.
+    EXPECT_TRUE(label("Label8").isEmpty());
+    EXPECT_TRUE(!calendar->isMarked(QDate(2026, 12, 5)) && calendar->isMarked(QDate(2026, 12, 12)));
     EXPECT_TRUE(list("List2").isEmpty());
     EXPECT_EQ(list("List1").size(), 1);
 }
