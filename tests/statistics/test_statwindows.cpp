@@ -37,27 +37,15 @@ QByteArray weekly(int n, QDate first, F draw)
 }
 
 // Main counts: 10 five times; 3 and 20 four times; 7, 11 and 30 three times;
-// 12 twice; 2 once; 1 only as a bonus. Consecutive pairs in neighbouring
-// fields: 10-11 three times; 2-3, 7-8, 11-12 and 25-26 once.
+// 12 twice; 2 once; 1 only as a bonus: Good from 4, Poor at 0 (by the bonus
+// counts 3 would rate Good). Bonus 49 three times, 1 twice, 2 once. Consecutive
+// pairs in neighbouring fields: 10-11 three times; 2-3, 7-8, 11-12 and 25-26 once.
 QByteArray smallUk()
 {
     return historyFile({
         drawRecord("01031999", {3, 10, 11, 12, 30, 41}, 49), drawRecord("08031999", {3, 10, 12, 20, 30, 45}, 49),
         drawRecord("15031999", {5, 7, 10, 20, 30, 44}, 49), drawRecord("22031999", {2, 3, 7, 8, 20, 46}, 1),
         drawRecord("29031999", {10, 11, 25, 26, 33, 40}, 2), drawRecord("05041999", {3, 7, 10, 11, 20, 48}, 1),
-    });
-}
-
-// Main counts ball 1: 8, 2: 6, 3: 5, 4: 3, 5: 2, 10..33 once, the rest 0:
-// Good from 6, Poor up to 2. Pairs 1-2 six times, 2-3 five, 3-4 three, 4-5
-// twice. Bonus 40 40 41 41 42 42 43 43 (bonus thresholds would differ).
-QByteArray ratingHistory()
-{
-    return historyFile({
-        drawRecord("01021999", {1, 2, 3, 4, 5, 10}, 40), drawRecord("02021999", {1, 2, 3, 4, 5, 11}, 40),
-        drawRecord("03021999", {1, 2, 3, 4, 12, 13}, 41), drawRecord("04021999", {1, 2, 3, 14, 15, 16}, 41),
-        drawRecord("05021999", {1, 2, 3, 17, 18, 19}, 42), drawRecord("06021999", {1, 2, 20, 21, 22, 23}, 42),
-        drawRecord("07021999", {1, 24, 25, 26, 27, 28}, 43), drawRecord("08021999", {1, 29, 30, 31, 32, 33}, 43),
     });
 }
 
@@ -110,14 +98,7 @@ protected:
     QString text(QWidget *form, const char *name)
     {
         QWidget *c = child<QWidget>(form, name);
-        if (auto *e = qobject_cast<QLineEdit *>(c))
-            return e->text();
-        if (auto *b = qobject_cast<QAbstractButton *>(c))
-            return b->text();
-        if (auto *g = qobject_cast<QGroupBox *>(c))
-            return g->title();
-        auto *l = qobject_cast<QLabel *>(c);
-        return l ? l->text() : QStringLiteral("<none>");
+        return c ? c->property(qobject_cast<QGroupBox *>(c) ? "title" : "text").toString() : QStringLiteral("<none>");
     }
     QStringList texts(QWidget *form, const std::vector<const char *> &names)
     {
@@ -132,7 +113,6 @@ protected:
     void openUK() { trigger(&w(), "mnuUKstats"); }
     void openIrish() { trigger(&w(), "mnuIRstats"); }
     void writeUK(const QByteArray &bytes) { dir.write(QStringLiteral("UK.exe"), bytes); }
-    void writeIR(const QByteArray &bytes) { dir.write(QStringLiteral("IR.exe"), bytes); }
 
     // The Statistics window open on the UK history, any note dismissed.
     void openUKWith(const QByteArray &bytes)
@@ -166,12 +146,12 @@ TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedAndUnder21DrawsGetTheNote)
 {
     start();
     const QByteArray oneDraw = drawRecord("01011999", {1, 2, 3, 4, 5, 6}, 7);
+    // A missing history is refused as in UnreadableFiles.StatisticsSayTheHistoryCannotBeReadNotThatItIsEmpty.
     const struct {
-        const char *file; // none written: missing
+        const char *file;
         QByteArray bytes;
         QStringList messages;
     } cases[] = {
-        {nullptr, {}, {NoEntries}},
         {"IR.exe", countRecord(0) + oneDraw, {NoEntries}},
         {"UK.exe", QByteArray("\x01\x02\x03", 3), {NoEntries}}, // torn
         {"IR.exe", countRecord(-5) + oneDraw, {FewEntries}}, // a damaged count: the draws present
@@ -179,10 +159,9 @@ TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedAndUnder21DrawsGetTheNote)
         {"UK.exe", syntheticHistory(21), {}},
     };
     for (const auto &c : cases) {
-        if (c.file)
-            dir.write(QString::fromLatin1(c.file), c.bytes);
+        dir.write(QString::fromLatin1(c.file), c.bytes);
         fakes.dialogs.clear();
-        c.file && c.file[0] == 'I' ? openIrish() : openUK();
+        c.file[0] == 'I' ? openIrish() : openUK();
         EXPECT_EQ(fakes.dialogs.messages, c.messages) << c.bytes.size();
         const bool opens = c.messages != QStringList{NoEntries};
         EXPECT_EQ(form4() && form4()->isVisible(), opens) << c.bytes.size();
@@ -228,24 +207,21 @@ TEST_F(StatWindowsTest, EachShowFillsItsFrameAndMorePairsShowsAnyPair)
     combo()->setCurrentIndex(9);
     EXPECT_EQ(pairShown(), "10-11:3");
     click(form16(), "Command8");
-    EXPECT_EQ(combo()->count(), 0);
     EXPECT_TRUE(form4()->isEnabled());
 }
 
 TEST_F(StatWindowsTest, CountBoxesAreReadOnlyAndResizingKeepsLabelsBesideTheirBoxes)
 {
     openUKWith(smallUk());
-    for (const char *name : {"Text1", "Text7", "Text10", "Text13", "Text15", "Text16", "Text4", "Text5", "Text19",
-                             "Text21", "Text22", "Text23"}) {
+    for (const char *name : {"Text1", "Text4", "Text5", "Text22"}) { // a count box of each frame
         auto *box = child<QLineEdit>(form4(), name);
         EXPECT_TRUE(box->isReadOnly() && box->focusPolicy() == Qt::NoFocus) << name;
     }
     EXPECT_FALSE(child<QLineEdit>(form4(), "Text8")->isReadOnly()); // the six may be typed over
 
-    // Each label and the boxes on either side of it, left to right.
-    const std::pair<const char *, const char *> neighbours[] = {
-        {"Text8", "Label1"}, {"Label1", "Text1"}, {"Text17", "Label6"}, {"Label6", "Text16"}, {"Text4", "Label7"},
-        {"Text6", "Label8"}, {"Label8", "Text5"}, {"LabelWins", "Text22"}, {"Text22", "Label11"}, {"Label11", "Text23"}};
+    // A label of each frame and the boxes on either side of it, left to right.
+    const std::pair<const char *, const char *> neighbours[] = {{"Text8", "Label1"}, {"Label1", "Text1"},
+        {"Text4", "Label7"}, {"Text6", "Label8"}, {"Label8", "Text5"}, {"Text22", "Label11"}, {"Label11", "Text23"}};
     const auto gaps = [&] {
         QApplication::processEvents();
         std::vector<int> out;
@@ -266,7 +242,7 @@ TEST_F(StatWindowsTest, CountBoxesAreReadOnlyAndResizingKeepsLabelsBesideTheirBo
 
 TEST_F(StatWindowsTest, SaveEnablesBestSixForTheSameGameOnlyAndIrishWindowsStayWithin42)
 {
-    writeIR(irishWithHighBalls());
+    dir.write(QStringLiteral("IR.exe"), irishWithHighBalls());
     openUKWith(smallUk());
     EXPECT_FALSE(best6()->isEnabled());
     click(form4(), "Command2");
@@ -373,44 +349,43 @@ TEST_F(StatWindowsTest, HoveringARowShowsItAndAClickOnItsBarLabelOrEmptyColumnOp
         QTest::mouseClick(c->viewport(), Qt::LeftButton, {}, rowPoint(c, k.row, k.dy));
         QWidget *detail = topLevel(k.form);
         ASSERT_TRUE(detail && detail->isVisible()) << k.shown;
-        EXPECT_FALSE(form8()->isEnabled());
         EXPECT_EQ(std::string_view(k.form) == "Form6" ? text(detail, "Frame1") : pairShown(), k.shown);
         QTest::keyClick(detail, Qt::Key_Escape);
-        EXPECT_TRUE(form8()->isVisible() && form8()->isEnabled() && !form4()->isVisible());
     }
 }
 
 TEST_F(StatWindowsTest, BallStatisticsShowTheBallsFiguresAndPrint)
 {
-    openUKWith(ratingHistory());
+    openUKWith(smallUk());
     indepth();
     click(form8(), "Command3");
-    // Main, bonus, expected (8 x 6 / 49 = 0.98), rating, last drawn, pairings.
+    // Main, bonus, expected (6 x 6 / 49 = 0.73), rating, last drawn, pairings.
     const std::vector<const char *> figures = {"Text2", "Text3", "Text1", "Text5", "Text4",
                                                "Label11", "Text6", "Label12", "Text7"};
     const std::pair<int, QStringList> rows[] = {
-        {3, {"5", "0", "1", "Average", "05/02/1999", "2-3", "5", "3-4", "3"}},
-        {49, {"0", "0", "1", "Poor", "//", "48-49", "0", "", ""}}, // never drawn: one pairing only
+        {7, {"3", "0", "1", "Average", "05/04/1999", "6-7", "0", "7-8", "1"}},
+        {49, {"0", "3", "1", "Poor", "15/03/1999", "48-49", "0", "", ""}}, // drawn as a bonus: one pairing only
     };
     for (const auto &[ball, want] : rows) {
         ballStats(ball);
         EXPECT_EQ(text(form6(), "Frame1"), QStringLiteral("Statistics for Ball %1").arg(ball));
         EXPECT_EQ(texts(form6(), figures), want) << ball;
         EXPECT_EQ(chart(form6())->rowValues(), (QList<qreal>{1, want[0].toDouble()}));
-        // 8 draws: no appearances chart, the note in its place.
+        // 6 draws: no appearances chart, the note in its place.
         EXPECT_TRUE(hidden(chart(form6(), "MSChart2")) && !hidden(child<QLabel>(form6(), "Label7")));
-        if (ball == 3)
+        if (ball == 7)
             click(form6(), "Command2");
         click(form6(), "Command1");
     }
     ASSERT_EQ(fakes.printer.jobs.size(), 2u);
-    EXPECT_EQ((QStringList{fakes.printer.jobs[0].windowName, fakes.printer.jobs[1].windowName}), (QStringList{"Form8", "Form6"}));
+    EXPECT_EQ((QStringList{fakes.printer.jobs[0].windowName, fakes.printer.jobs[1].windowName}),
+              (QStringList{"Form8", "Form6"}));
 
-    // From the bonus and combined charts too the rating goes by main counts (bonus alone: "Good").
+    // From the bonus and combined charts too the rating goes by main counts.
     for (const char *kind : {"Command2", "Command5"}) {
         click(form8(), kind);
-        ballStats(3);
-        EXPECT_EQ(texts(form6(), {"Text5", "Text2"}), (QStringList{"Average", "5"})) << kind;
+        ballStats(7);
+        EXPECT_EQ(texts(form6(), {"Text5", "Text2"}), (QStringList{"Average", "3"})) << kind;
         click(form6(), "Command1");
     }
 }
@@ -433,7 +408,7 @@ TEST_F(StatWindowsTest, AppearancesShowTheLast104DrawsOldestFirstWithTheirDates)
 
 TEST_F(StatWindowsTest, ClosingGivesBackTheMaxBallAndClosesWhatTheWindowOpened)
 {
-    writeUK(ratingHistory());
+    writeUK(smallUk());
     start(QStringLiteral("I")); // UK statistics while Ireland is current
     ASSERT_EQ(state.maxBall, 42);
     openUK();
@@ -442,7 +417,6 @@ TEST_F(StatWindowsTest, ClosingGivesBackTheMaxBallAndClosesWhatTheWindowOpened)
     EXPECT_EQ(state.maxBall, 49);
     click(form6(), "Command1");
     EXPECT_EQ(state.maxBall, 49);
-    EXPECT_TRUE(text(form6(), "Label11").isEmpty());
     click(form8(), "Command1");
     EXPECT_EQ(state.maxBall, 42);
     state.maxBall = 7;
