@@ -45,25 +45,7 @@ protected:
 
 } // namespace
 
-TEST_F(LinksTest, DownloadTellsWhatToDoThenOpensTheGamesOfficialDownload)
-{
-    writeLinks();
-    start();
-    trigger(window.get(), "mnufree1");
-    ASSERT_EQ(fakes.dialogs.log.size(), 2);
-    EXPECT_TRUE(fakes.dialogs.log[0].contains(QStringLiteral("\"Import Results...\" on the File Manager menu")));
-    EXPECT_EQ(fakes.dialogs.log[1], QStringLiteral("open: ") + UkCsv);
-    EXPECT_EQ(fakes.dialogs.news, QStringList{fakes.dialogs.messages.value(0)}); // told as news
-    // A failed open is told after the download message.
-    fakes.browser.result = OpenResult::NoBrowser;
-    trigger(window.get(), "mnufree1");
-    ASSERT_EQ(fakes.dialogs.log.size(), 5);
-    EXPECT_EQ(fakes.dialogs.log[4], QStringLiteral("message: Could not find associated Browser"));
-    EXPECT_EQ(fakes.dialogs.warnings,
-              QStringList{QStringLiteral("Browser Not Found: Could not find associated Browser")});
-}
-
-TEST_F(LinksTest, StartUpLoadsTheMenuAndEntriesOpenTheirAddressesAndContentsTheHelp)
+TEST_F(LinksTest, StartUpLoadsTheMenuAndEachEntryOpensItsAddressTheHelpOrTheGamesDownload)
 {
     writeLinks(rec("Club", "www.club.example") + rec("", "") + rec("", "notes.html"));
     QDir(dir.path()).mkdir(QStringLiteral("help"));
@@ -79,6 +61,21 @@ TEST_F(LinksTest, StartUpLoadsTheMenuAndEntriesOpenTheirAddressesAndContentsTheH
               (QStringList{QUrl::fromLocalFile(dir.file("help/index.html")).toString(), "http://www.club.example"}));
     EXPECT_EQ(fakes.help.topics, QStringList{QStringLiteral("index")});
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+
+    // Download tells what to do, then opens the game's official download.
+    fakes.dialogs.clear();
+    trigger(window.get(), "mnufree1");
+    ASSERT_EQ(fakes.dialogs.log.size(), 2);
+    EXPECT_TRUE(fakes.dialogs.log[0].contains(QStringLiteral("\"Import Results...\" on the File Manager menu")));
+    EXPECT_EQ(fakes.dialogs.log[1], QStringLiteral("open: ") + UkCsv);
+    EXPECT_EQ(fakes.dialogs.news, QStringList{fakes.dialogs.messages.value(0)}); // told as news
+    // A failed open is told after the download message.
+    fakes.browser.result = OpenResult::NoBrowser;
+    trigger(window.get(), "mnufree1");
+    ASSERT_EQ(fakes.dialogs.log.size(), 5);
+    EXPECT_EQ(fakes.dialogs.log[4], QStringLiteral("message: Could not find associated Browser"));
+    EXPECT_EQ(fakes.dialogs.warnings,
+              QStringList{QStringLiteral("Browser Not Found: Could not find associated Browser")});
 }
 
 TEST_F(LinksTest, MaintainLinksShowsTheOwnLinksAndCloseOrTheTitleBarStoresThem)

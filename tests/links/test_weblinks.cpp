@@ -95,19 +95,16 @@ TEST(WebLinksFile, AMissingFileReadsEmptyAndSavingWritesItWithBlankFirstRecords)
     EXPECT_EQ(s.stored, own);
 }
 
-TEST(WebLinksMenu, EntriesShowTheirCaptionsAndEmptyOwnLinksHide)
+TEST(WebLinksMenu, EntriesShowTheirCaptionsAndOpenTheirAddressesAndEmptyOwnLinksHide)
 {
     const MenuEntry hidden{QString(), false};
-    EXPECT_EQ(menuEntries(WebLinks{}),
-              (std::array<MenuEntry, 5>{shown("Download Results File"), shown("Drawsmith Web Page"), hidden, hidden, hidden}));
+    EXPECT_EQ(menuEntries(WebLinks{}), (std::array<MenuEntry, 5>{shown("Download Results File"),
+                                                                 shown("Drawsmith Web Page"), hidden, hidden, hidden}));
     const WebLinks own{lnk("Get Results", ""), lnk("Home", ""), lnk("Club", "club.example"),
                        lnk("", "https://only.example/"), lnk("No address", "")};
     EXPECT_EQ(menuEntries(own), (std::array<MenuEntry, 5>{shown("Get Results"), shown("Home"), shown("Club"),
                                                           shown("https://only.example/"), shown("No address")}));
-}
 
-TEST(WebLinksMenu, EntryAddresses)
-{
     WebLinks l;
     EXPECT_EQ(entryAddress(l, 2), QStringLiteral("help/index.html"));
     l[1].address = QStringLiteral("https://mine.example");
@@ -117,7 +114,7 @@ TEST(WebLinksMenu, EntryAddresses)
     EXPECT_EQ(entryAddress(l, 0) + entryAddress(l, 3) + entryAddress(l, 6), QString());
 }
 
-TEST(WebLinksAddress, AddressesBecomeWhatTheBrowserIsGiven)
+TEST(WebLinksAddress, AddressesBecomeWhatTheBrowserIsGivenAndFailuresAreTold)
 {
     dstest::TestFolder dir;
     QDir(dir.path()).mkdir(QStringLiteral("help"));
@@ -142,17 +139,14 @@ TEST(WebLinksAddress, AddressesBecomeWhatTheBrowserIsGiven)
         EXPECT_EQ(resolveAddress(c.address, dir.path()).toString(), c.expected);
     }
     EXPECT_FALSE(resolveAddress(QStringLiteral("   "), dir.path()).isValid());
-}
 
-TEST(WebLinksAddress, FailedOpensCarryTheirMessages)
-{
+    // What a failed open tells (Browser Not Found is checked through the Download entry, LinksTest).
     EXPECT_TRUE(openFailure(OpenResult::Opened).text.isEmpty());
-    const OpenFailure none = openFailure(OpenResult::NoBrowser), failed = openFailure(OpenResult::NotOpened);
-    EXPECT_EQ(none.title + u'|' + none.text, QStringLiteral("Browser Not Found|Could not find associated Browser"));
+    const OpenFailure failed = openFailure(OpenResult::NotOpened);
     EXPECT_EQ(failed.title + u'|' + failed.text, QStringLiteral("URL Failed|Web Page not Opened"));
 }
 
-TEST(Download, EachGameOpensItsOfficialDownload)
+TEST(Download, EachGameOpensItsOfficialDownloadAndIsToldWhereTheFileIsBroughtIn)
 {
     const char *uk = "https://www.national-lottery.co.uk/results/lotto/draw-history/csv";
     const char *ir = "https://www.lottery.ie/results/lotto/history";
@@ -173,20 +167,18 @@ TEST(Download, EachGameOpensItsOfficialDownload)
         const DownloadPlan plan = planDownload(c.game, WebLink{QStringLiteral("Download Results File"), c.record1Address});
         EXPECT_EQ(plan.address.toString(), QString::fromLatin1(c.expected));
     }
-}
 
-TEST(Download, TheMessageSaysWhereTheFileIsBroughtIn)
-{
     // The UK message is checked through the Download menu entry (LinksTest).
     const WebLink none;
-    const QString tb = planDownload(Game::Thunderball, none).message;
-    EXPECT_TRUE(tb.contains(QStringLiteral("\"Import Results...\" in the Thunderball window"))) << tb.toStdString();
+    const QString tbMessage = planDownload(Game::Thunderball, none).message;
+    EXPECT_TRUE(tbMessage.contains(QStringLiteral("\"Import Results...\" in the Thunderball window")))
+        << tbMessage.toStdString();
     // The Irish page is not a ready-made file: the message gives the heading
     // the import reads.
     EXPECT_TRUE(planDownload(Game::Irish, none).message.contains(QStringLiteral("date,draw,n1,n2,n3,n4,n5,n6,bonus")));
 }
 
-TEST(ShippedLinks, TheFirstTwoRecordsPointAtTheDownloadsAndTheHelp)
+TEST(ShippedData, TheLinksPointAtTheDownloadsAndTheHelpWhosePagesAllFindTheirLinks)
 {
     QFile f(QStringLiteral(DRAWSMITH_SOURCE_DATA "/weblinks.dat"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -196,10 +188,7 @@ TEST(ShippedLinks, TheFirstTwoRecordsPointAtTheDownloadsAndTheHelp)
     EXPECT_EQ(l[0], (WebLink{QStringLiteral("Download Results File"), defaultDownloadField()}));
     EXPECT_EQ(l[1], (WebLink{QStringLiteral("Drawsmith Web Page"), QStringLiteral("help/index.html")}));
     EXPECT_EQ(bytes.mid(2 * 230), QByteArray(3 * 230, ' '));
-}
 
-TEST(ShippedHelp, EveryPageLinkedFindsItsPage)
-{
     const QDir help(QStringLiteral(DRAWSMITH_SOURCE_DATA "/help"));
     const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
     // The topics the program and these pages promise.
