@@ -23,7 +23,7 @@ Draw draw(std::array<qint16, 6> main, qint16 bonus = 0, const char *key = nullpt
 
 } // namespace
 
-TEST(HotSix, MostFrequentFirstAndEqualCountsGoToTheLowerBall)
+TEST(HotSixAndCoolThree, MostAndLeastFrequentFirstAndEqualCountsGoToTheLowerBall)
 {
     const std::vector<Draw> ties = {draw({3, 7, 10, 20, 30, 40}, 1), draw({3, 7, 11, 21, 31, 41}, 2)};
     EXPECT_EQ(hotSix(ties, 49), (std::array<BallCount, 6>{{{3, 2}, {7, 2}, {10, 1}, {11, 1}, {20, 1}, {21, 1}}}));
@@ -33,10 +33,8 @@ TEST(HotSix, MostFrequentFirstAndEqualCountsGoToTheLowerBall)
     const auto hot = hotSix(draws, 49);
     EXPECT_EQ(hot[0], (BallCount{40, 5}));
     EXPECT_EQ(hot[5], (BallCount{49, 5}));
-}
 
-TEST(CoolThree, NeverDrawnBallsComeFirstAndTiesGoToTheLowerBall)
-{
+    // Never drawn balls are the coolest.
     BallCounts counts{};
     for (int b = 1; b <= 49; ++b)
         counts[static_cast<size_t>(b)] = 5;

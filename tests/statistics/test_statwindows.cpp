@@ -126,20 +126,6 @@ protected:
     void ballStats(int ball) { form8()->clickRow(ball); }
 };
 
-TEST_F(StatWindowsTest, EveryDocumentedNameNoOtherTestReachesExists)
-{
-    const auto check = [](QWidget *form, const std::vector<const char *> &names) {
-        for (const char *name : names)
-            EXPECT_NE(form->findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
-    };
-    openUKWith(smallUk());
-    check(form4(), {"Frame1", "Frame2", "Frame3"});
-    indepth();
-    check(form8(), {"Label1"});
-    ballStats(3);
-    check(form6(), {"Frame2", "Label6"});
-}
-
 TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedAndUnder21DrawsGetTheNote)
 {
     start();
@@ -209,7 +195,7 @@ TEST_F(StatWindowsTest, EachShowFillsItsFrameAndMorePairsShowsAnyPair)
     EXPECT_TRUE(form4()->isEnabled());
 }
 
-TEST_F(StatWindowsTest, CountBoxesAreReadOnlyAndResizingKeepsLabelsBesideTheirBoxes)
+TEST_F(StatWindowsTest, EveryDocumentedNameExistsCountBoxesAreReadOnlyAndLabelsStayBesideTheirBoxes)
 {
     openUKWith(smallUk());
     for (const char *name : {"Text1", "Text4", "Text5", "Text22"}) { // a count box of each frame
@@ -237,6 +223,17 @@ TEST_F(StatWindowsTest, CountBoxesAreReadOnlyAndResizingKeepsLabelsBesideTheirBo
     const std::vector<int> after = gaps();
     for (size_t i = 0; i < before.size(); ++i)
         EXPECT_NEAR(after[i], before[i], 3) << neighbours[i].first;
+
+    // The names no other test reaches.
+    const auto check = [](QWidget *form, const std::vector<const char *> &names) {
+        for (const char *name : names)
+            EXPECT_NE(form->findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
+    };
+    check(form4(), {"Frame1", "Frame2", "Frame3"});
+    indepth();
+    check(form8(), {"Label1"});
+    ballStats(3);
+    check(form6(), {"Frame2", "Label6"});
 }
 
 TEST_F(StatWindowsTest, SaveEnablesBestSixForTheSameGameOnlyAndIrishWindowsStayWithin42)
