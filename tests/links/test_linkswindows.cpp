@@ -8,10 +8,7 @@
 #include <QLabel>
 
 using namespace ds;
-using dstest::child;
-using dstest::click;
-using dstest::trigger;
-using dstest::type;
+using namespace dstest;
 
 namespace {
 
@@ -22,7 +19,7 @@ QByteArray rec(const QByteArray &caption, const QByteArray &address)
 
 const QString UkCsv = QStringLiteral("https://www.national-lottery.co.uk/results/lotto/draw-history/csv");
 
-class LinksTest : public dstest::MainFixture {
+class LinksTest : public MainFixture {
 protected:
     // The links file as the program ships it, with the player's links.
     void writeLinks(const QByteArray &own = rec("", "") + rec("", "") + rec("", ""))
@@ -42,16 +39,31 @@ protected:
             out << (entry(k)->isVisible() ? entry(k)->text() : QStringLiteral("(hidden)"));
         return out;
     }
-    static QWidget *form14() { return dstest::topLevel<QWidget>("Form14"); }
-    static QWidget *about() { return dstest::topLevel<QWidget>("frmAbout"); }
+    static QWidget *form14() { return topLevel<QWidget>("Form14"); }
+    static QWidget *about() { return topLevel<QWidget>("frmAbout"); }
 };
 
 } // namespace
 
-TEST_F(LinksTest, DownloadTellsWhatToDoThenOpensTheGamesOfficialDownload)
+TEST_F(LinksTest, StartUpLoadsTheMenuAndEachEntryOpensItsAddressTheHelpOrTheGamesDownload)
 {
-    writeLinks();
+    writeLinks(rec("Club", "www.club.example") + rec("", "") + rec("", "notes.html"));
+    QDir(dir.path()).mkdir(QStringLiteral("help"));
+    dir.write(QStringLiteral("help/index.html"), "<html></html>");
     start();
+    EXPECT_EQ(captions(),
+              (QStringList{"Download Results File", "Drawsmith Web Page", "Club", "(hidden)", "notes.html"}));
+    trigger(window.get(), "mnufree2");
+    trigger(window.get(), "mnufree3");
+    trigger(window.get(), "mnuContents");
+    // The home page lies beside the program; Contents goes to the help's own front page.
+    EXPECT_EQ(fakes.browser.opened,
+              (QStringList{QUrl::fromLocalFile(dir.file("help/index.html")).toString(), "http://www.club.example"}));
+    EXPECT_EQ(fakes.help.topics, QStringList{QStringLiteral("index")});
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+
+    // Download tells what to do, then opens the game's official download.
+    fakes.dialogs.clear();
     trigger(window.get(), "mnufree1");
     ASSERT_EQ(fakes.dialogs.log.size(), 2);
     EXPECT_TRUE(fakes.dialogs.log[0].contains(QStringLiteral("\"Import Results...\" on the File Manager menu")));
@@ -62,25 +74,11 @@ TEST_F(LinksTest, DownloadTellsWhatToDoThenOpensTheGamesOfficialDownload)
     trigger(window.get(), "mnufree1");
     ASSERT_EQ(fakes.dialogs.log.size(), 5);
     EXPECT_EQ(fakes.dialogs.log[4], QStringLiteral("message: Could not find associated Browser"));
-    EXPECT_EQ(fakes.dialogs.warnings, QStringList{QStringLiteral("Browser Not Found: Could not find associated Browser")});
+    EXPECT_EQ(fakes.dialogs.warnings,
+              QStringList{QStringLiteral("Browser Not Found: Could not find associated Browser")});
 }
 
-TEST_F(LinksTest, StartUpLoadsTheMenuAndEntriesOpenTheirAddressesTheHelpPageBesideTheProgram)
-{
-    writeLinks(rec("Club", "www.club.example") + rec("", "") + rec("", "notes.html"));
-    QDir(dir.path()).mkdir(QStringLiteral("help"));
-    dir.write(QStringLiteral("help/index.html"), "<html></html>");
-    start();
-    EXPECT_EQ(captions(), (QStringList{QStringLiteral("Download Results File"), QStringLiteral("Drawsmith Web Page"),
-                                       QStringLiteral("Club"), QStringLiteral("(hidden)"), QStringLiteral("notes.html")}));
-    trigger(window.get(), "mnufree2");
-    trigger(window.get(), "mnufree3");
-    EXPECT_EQ(fakes.browser.opened, (QStringList{QUrl::fromLocalFile(dir.file(QStringLiteral("help/index.html"))).toString(),
-                                                 QStringLiteral("http://www.club.example")}));
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-}
-
-TEST_F(LinksTest, MaintainLinksShowsTheOwnLinksAndCloseStoresThem)
+TEST_F(LinksTest, MaintainLinksShowsTheOwnLinksAndCloseOrTheTitleBarStoresThem)
 {
     writeLinks(rec("Club", "https://club.example/") + rec("", "") + rec("Old", "old.example"));
     const QByteArray firstTwo = dir.read(QStringLiteral("weblinks.dat")).left(460);
@@ -98,14 +96,10 @@ TEST_F(LinksTest, MaintainLinksShowsTheOwnLinksAndCloseStoresThem)
 
     EXPECT_EQ(dir.read(QStringLiteral("weblinks.dat")),
               firstTwo + rec("Club", "https://club.example/") + rec("News", "https://news.example") + rec("", ""));
-    EXPECT_EQ(captions().mid(2), (QStringList{QStringLiteral("Club"), QStringLiteral("News"), QStringLiteral("(hidden)")}));
+    EXPECT_EQ(captions().mid(2), (QStringList{"Club", "News", "(hidden)"}));
     trigger(window.get(), "mnufree4");
     EXPECT_EQ(fakes.browser.opened, QStringList{QStringLiteral("https://news.example")});
-}
 
-TEST_F(LinksTest, TheTitleBarCloseStoresTheLinksToo)
-{
-    start();
     trigger(window.get(), "mnumaintainlinks");
     type(form14(), "Text3", QStringLiteral("By close"));
     form14()->close();
@@ -131,15 +125,7 @@ TEST_F(LinksTest, ALinksFileThatCannotBeWrittenIsReported)
     EXPECT_TRUE(w().isEnabled());
 }
 
-TEST_F(LinksTest, ContentsOpensTheHelpAtItsContentsPage)
-{
-    start();
-    trigger(window.get(), "mnuContents");
-    EXPECT_EQ(fakes.help.topics, QStringList{QStringLiteral("index")});
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-}
-
-TEST_F(LinksTest, AboutShowsTheVersionAndTheFolderRule)
+TEST_F(LinksTest, AboutShowsTheVersionAndTheFolderRuleAndStartsSystemInfoOrSaysThereIsNone)
 {
     state.programFolderRule = QStringLiteral("Drawsmith keeps its files in the folder it was started from.");
     start();
@@ -148,14 +134,10 @@ TEST_F(LinksTest, AboutShowsTheVersionAndTheFolderRule)
     EXPECT_TRUE(child<QLabel>(about(), "lblDisclaimer")->text().contains(QStringLiteral(
         "No liablilty is accepted for any errors or omissions. The program is not connected with any lottery "
         "organsation.")));
-    EXPECT_EQ(child<QLabel>(about(), "lblVersion")->text(), about::versionText(QStringLiteral(DRAWSMITH_PROJECT_VERSION)));
+    EXPECT_EQ(child<QLabel>(about(), "lblVersion")->text(),
+              about::versionText(QStringLiteral(DRAWSMITH_PROJECT_VERSION)));
     EXPECT_EQ(child<QLabel>(about(), "lblFolder")->text(), state.programFolderRule);
-}
 
-TEST_F(LinksTest, SystemInfoStartsTheToolOrSaysThereIsNone)
-{
-    start();
-    trigger(window.get(), "mnuAbout");
     click(about(), "cmdSysInfo");
     EXPECT_EQ(fakes.systemInfo.attempts, 1);
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());

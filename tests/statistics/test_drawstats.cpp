@@ -14,21 +14,16 @@ namespace {
 
 int keyDay = 0;
 
-// A draw with a fresh date key each time (day numbers count up).
-Draw draw(std::array<qint16, 6> main, qint16 bonus = 0)
+// A draw on the date key given, or on a fresh one (day numbers count up).
+Draw draw(std::array<qint16, 6> main, qint16 bonus = 0, const char *key = nullptr)
 {
-    ++keyDay;
-    return Draw::make(QStringLiteral("%1").arg(keyDay, 8, 10, QLatin1Char('0')), main, bonus);
-}
-
-Draw drawOn(const char *key, std::array<qint16, 6> main, qint16 bonus)
-{
-    return Draw::make(QString::fromLatin1(key), main, bonus);
+    const QString fresh = QStringLiteral("%1").arg(++keyDay, 8, 10, QLatin1Char('0'));
+    return Draw::make(key ? QString::fromLatin1(key) : fresh, main, bonus);
 }
 
 } // namespace
 
-TEST(HotSix, MostFrequentFirstAndEqualCountsGoToTheLowerBall)
+TEST(HotSixAndCoolThree, MostAndLeastFrequentFirstAndEqualCountsGoToTheLowerBall)
 {
     const std::vector<Draw> ties = {draw({3, 7, 10, 20, 30, 40}, 1), draw({3, 7, 11, 21, 31, 41}, 2)};
     EXPECT_EQ(hotSix(ties, 49), (std::array<BallCount, 6>{{{3, 2}, {7, 2}, {10, 1}, {11, 1}, {20, 1}, {21, 1}}}));
@@ -38,10 +33,8 @@ TEST(HotSix, MostFrequentFirstAndEqualCountsGoToTheLowerBall)
     const auto hot = hotSix(draws, 49);
     EXPECT_EQ(hot[0], (BallCount{40, 5}));
     EXPECT_EQ(hot[5], (BallCount{49, 5}));
-}
 
-TEST(CoolThree, NeverDrawnBallsComeFirstAndTiesGoToTheLowerBall)
-{
+    // Never drawn balls are the coolest.
     BallCounts counts{};
     for (int b = 1; b <= 49; ++b)
         counts[static_cast<size_t>(b)] = 5;
@@ -128,8 +121,9 @@ TEST(IrishStatistics, NoBallAbove42AndPairsStopAt41And42)
     EXPECT_FALSE(ballStatistics(pairs, 43, 42, {}).valid);
 }
 
-TEST(ChartThresholds, MiddleAndSpreadRoundHalvesToEven)
+TEST(ChartThresholds, MiddleAndSpreadRoundHalvesToEvenAndExpectedCountsRound)
 {
+    EXPECT_EQ((std::array{expectedCount(1000, 49), expectedCount(1000, 42)}), (std::array{122, 143})); // 122.4, 142.9
     // Every ball counted 20 but for a lowest and a highest ball.
     const struct {
         int lowest, highest;
@@ -170,22 +164,17 @@ TEST(Rating, BoundariesAreGoodAndPoorAndEqualCountsRateGood)
         EXPECT_EQ(ballStatistics(draws, ball, 49, given).rating, want) << ball;
 }
 
-TEST(ExpectedCount, Is122For1000UkDraws)
-{
-    EXPECT_EQ((std::array{expectedCount(1000, 49), expectedCount(1000, 42)}), (std::array{122, 143}));
-}
-
 TEST(BallStatistics, AppearancesFrom105DrawsAreTheLast104OldestFirst)
 {
     std::vector<Draw> draws;
-    draws.push_back(drawOn("01011990", {5, 10, 20, 30, 40, 45}, 1)); // not among the last 104
-    draws.push_back(drawOn("04011990", {5, 11, 21, 31, 41, 46}, 1)); // first of the 104
-    draws.insert(draws.end(), 101, draw({1, 2, 3, 4, 6, 7}, 5));     // bonus only: no appearance
-    draws.push_back(drawOn("15121999", {1, 2, 3, 4, 6, 7}, 5));
+    draws.push_back(draw({5, 10, 20, 30, 40, 45}, 1, "01011990")); // not among the last 104
+    draws.push_back(draw({5, 11, 21, 31, 41, 46}, 1, "04011990")); // first of the 104
+    draws.insert(draws.end(), 101, draw({1, 2, 3, 4, 6, 7}, 5));   // bonus only: no appearance
+    draws.push_back(draw({1, 2, 3, 4, 6, 7}, 5, "15121999"));
     EXPECT_FALSE(ballStatistics(draws, 5, 49, {}).hasAppearances); // 104 draws
     EXPECT_TRUE(ballStatistics(draws, 5, 49, {}).firstAppearanceKey.isEmpty());
 
-    draws.push_back(drawOn("31121999", {4, 5, 8, 9, 12, 13}, 1)); // last
+    draws.push_back(draw({4, 5, 8, 9, 12, 13}, 1, "31121999")); // last
     const BallStatistics s = ballStatistics(draws, 5, 49, {});
     ASSERT_TRUE(s.hasAppearances);
     EXPECT_TRUE(s.appearances.front() && s.appearances.back());

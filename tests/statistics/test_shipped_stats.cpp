@@ -1,10 +1,7 @@
 // The statistics windows over the real UK history the program ships, built by
 // the program's own import from the shipped results file.
 #include "core/resultsimport.h"
-#include "statistics/ballstatswindow.h"
 #include "statistics/chartswindow.h"
-#include "statistics/statisticscontroller.h"
-#include "statistics/statisticswindow.h"
 #include "support/mainfixture.h"
 
 using namespace dstest;

@@ -23,8 +23,6 @@ const QString NoEntries = QStringLiteral("You do not have any entries in the res
 const QString FewEntries = QStringLiteral(
     "Note: the number of entries is insufficient to give reliable statistics. Download the latest results file?");
 const std::vector<const char *> HotBalls = {"Text8", "Text9", "Text11", "Text12", "Text14", "Text17"};
-const std::vector<const char *> HotCounts = {"Text1", "Text7", "Text10", "Text13", "Text15", "Text16"};
-const std::vector<const char *> CoolThree = {"Text6", "Text5", "Text18", "Text19", "Text20", "Text21"};
 
 // n weekly draws from `first`: draw(i, dateField) gives the i-th (0-based).
 template <typename F>
@@ -37,27 +35,15 @@ QByteArray weekly(int n, QDate first, F draw)
 }
 
 // Main counts: 10 five times; 3 and 20 four times; 7, 11 and 30 three times;
-// 12 twice; 2 once; 1 only as a bonus. Consecutive pairs in neighbouring
-// fields: 10-11 three times; 2-3, 7-8, 11-12 and 25-26 once.
+// 12 twice; 2 once; 1 only as a bonus: Good from 4, Poor at 0 (by the bonus
+// counts 3 would rate Good). Bonus 49 three times, 1 twice, 2 once. Consecutive
+// pairs in neighbouring fields: 10-11 three times; 2-3, 7-8, 11-12 and 25-26 once.
 QByteArray smallUk()
 {
     return historyFile({
         drawRecord("01031999", {3, 10, 11, 12, 30, 41}, 49), drawRecord("08031999", {3, 10, 12, 20, 30, 45}, 49),
         drawRecord("15031999", {5, 7, 10, 20, 30, 44}, 49), drawRecord("22031999", {2, 3, 7, 8, 20, 46}, 1),
         drawRecord("29031999", {10, 11, 25, 26, 33, 40}, 2), drawRecord("05041999", {3, 7, 10, 11, 20, 48}, 1),
-    });
-}
-
-// Main counts ball 1: 8, 2: 6, 3: 5, 4: 3, 5: 2, 10..33 once, the rest 0:
-// Good from 6, Poor up to 2. Pairs 1-2 six times, 2-3 five, 3-4 three, 4-5
-// twice. Bonus 40 40 41 41 42 42 43 43 (bonus thresholds would differ).
-QByteArray ratingHistory()
-{
-    return historyFile({
-        drawRecord("01021999", {1, 2, 3, 4, 5, 10}, 40), drawRecord("02021999", {1, 2, 3, 4, 5, 11}, 40),
-        drawRecord("03021999", {1, 2, 3, 4, 12, 13}, 41), drawRecord("04021999", {1, 2, 3, 14, 15, 16}, 41),
-        drawRecord("05021999", {1, 2, 3, 17, 18, 19}, 42), drawRecord("06021999", {1, 2, 20, 21, 22, 23}, 42),
-        drawRecord("07021999", {1, 24, 25, 26, 27, 28}, 43), drawRecord("08021999", {1, 29, 30, 31, 32, 33}, 43),
     });
 }
 
@@ -110,14 +96,7 @@ protected:
     QString text(QWidget *form, const char *name)
     {
         QWidget *c = child<QWidget>(form, name);
-        if (auto *e = qobject_cast<QLineEdit *>(c))
-            return e->text();
-        if (auto *b = qobject_cast<QAbstractButton *>(c))
-            return b->text();
-        if (auto *g = qobject_cast<QGroupBox *>(c))
-            return g->title();
-        auto *l = qobject_cast<QLabel *>(c);
-        return l ? l->text() : QStringLiteral("<none>");
+        return c ? c->property(qobject_cast<QGroupBox *>(c) ? "title" : "text").toString() : QStringLiteral("<none>");
     }
     QStringList texts(QWidget *form, const std::vector<const char *> &names)
     {
@@ -132,7 +111,6 @@ protected:
     void openUK() { trigger(&w(), "mnuUKstats"); }
     void openIrish() { trigger(&w(), "mnuIRstats"); }
     void writeUK(const QByteArray &bytes) { dir.write(QStringLiteral("UK.exe"), bytes); }
-    void writeIR(const QByteArray &bytes) { dir.write(QStringLiteral("IR.exe"), bytes); }
 
     // The Statistics window open on the UK history, any note dismissed.
     void openUKWith(const QByteArray &bytes)
@@ -148,41 +126,26 @@ protected:
     void ballStats(int ball) { form8()->clickRow(ball); }
 };
 
-TEST_F(StatWindowsTest, EveryDocumentedNameNoOtherTestReachesExists)
-{
-    const auto check = [](QWidget *form, const std::vector<const char *> &names) {
-        for (const char *name : names)
-            EXPECT_NE(form->findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
-    };
-    openUKWith(smallUk());
-    check(form4(), {"Frame1", "Frame2", "Frame3"});
-    indepth();
-    check(form8(), {"Label1"});
-    ballStats(3);
-    check(form6(), {"Frame2", "Label6"});
-}
-
 TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedAndUnder21DrawsGetTheNote)
 {
     start();
+    // A missing history is refused as in UnreadableFiles.StatisticsSayTheHistoryCannotBeReadNotThatItIsEmpty;
+    // a torn file reads as the whole records present (DrawHistory tests).
     const QByteArray oneDraw = drawRecord("01011999", {1, 2, 3, 4, 5, 6}, 7);
     const struct {
-        const char *file; // none written: missing
+        const char *file;
         QByteArray bytes;
         QStringList messages;
     } cases[] = {
-        {nullptr, {}, {NoEntries}},
         {"IR.exe", countRecord(0) + oneDraw, {NoEntries}},
-        {"UK.exe", QByteArray("\x01\x02\x03", 3), {NoEntries}}, // torn
         {"IR.exe", countRecord(-5) + oneDraw, {FewEntries}}, // a damaged count: the draws present
         {"UK.exe", syntheticHistory(20), {FewEntries}},
         {"UK.exe", syntheticHistory(21), {}},
     };
     for (const auto &c : cases) {
-        if (c.file)
-            dir.write(QString::fromLatin1(c.file), c.bytes);
+        dir.write(QString::fromLatin1(c.file), c.bytes);
         fakes.dialogs.clear();
-        c.file && c.file[0] == 'I' ? openIrish() : openUK();
+        c.file[0] == 'I' ? openIrish() : openUK();
         EXPECT_EQ(fakes.dialogs.messages, c.messages) << c.bytes.size();
         const bool opens = c.messages != QStringList{NoEntries};
         EXPECT_EQ(form4() && form4()->isVisible(), opens) << c.bytes.size();
@@ -195,7 +158,6 @@ TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedAndUnder21DrawsGetTheNote)
 TEST_F(StatWindowsTest, EachShowFillsItsFrameAndMorePairsShowsAnyPair)
 {
     openUKWith(smallUk());
-    EXPECT_EQ(form4()->windowTitle(), "UK Statistics");
     EXPECT_FALSE(hidden(child<QGroupBox>(form4(), "Frame4")));
     EXPECT_FALSE(child<QWidget>(form4(), "Command5")->isEnabled());
     click(form4(), "Command6");
@@ -204,11 +166,13 @@ TEST_F(StatWindowsTest, EachShowFillsItsFrameAndMorePairsShowsAnyPair)
 
     click(form4(), "Command2");
     EXPECT_EQ(texts(form4(), HotBalls), (QStringList{"10", "3", "20", "7", "11", "30"}));
-    EXPECT_EQ(texts(form4(), HotCounts), (QStringList{"5", "4", "4", "3", "3", "3"}));
+    EXPECT_EQ(texts(form4(), {"Text1", "Text7", "Text10", "Text13", "Text15", "Text16"}),
+              (QStringList{"5", "4", "4", "3", "3", "3"}));
     EXPECT_EQ(texts(form4(), {"Text2", "Text6"}), QStringList(2, QString())); // other frames untouched
     EXPECT_TRUE(child<QWidget>(form4(), "Command5")->isEnabled());
     click(form4(), "Command4");
-    EXPECT_EQ(texts(form4(), CoolThree), (QStringList{"1", "0", "4", "0", "6", "0"}));
+    EXPECT_EQ(texts(form4(), {"Text6", "Text5", "Text18", "Text19", "Text20", "Text21"}),
+              (QStringList{"1", "0", "4", "0", "6", "0"}));
     click(form4(), "Command3");
     EXPECT_EQ(texts(form4(), {"Text2", "Text3", "Text4"}), (QStringList{"10", "11", "3"}));
     // 10 3 20 7 11 30: 4 matches in draws 1-3, 3 in draw 4, 2 in draw 5, 5 in draw 6.
@@ -228,24 +192,21 @@ TEST_F(StatWindowsTest, EachShowFillsItsFrameAndMorePairsShowsAnyPair)
     combo()->setCurrentIndex(9);
     EXPECT_EQ(pairShown(), "10-11:3");
     click(form16(), "Command8");
-    EXPECT_EQ(combo()->count(), 0);
     EXPECT_TRUE(form4()->isEnabled());
 }
 
-TEST_F(StatWindowsTest, CountBoxesAreReadOnlyAndResizingKeepsLabelsBesideTheirBoxes)
+TEST_F(StatWindowsTest, EveryDocumentedNameExistsCountBoxesAreReadOnlyAndLabelsStayBesideTheirBoxes)
 {
     openUKWith(smallUk());
-    for (const char *name : {"Text1", "Text7", "Text10", "Text13", "Text15", "Text16", "Text4", "Text5", "Text19",
-                             "Text21", "Text22", "Text23"}) {
+    for (const char *name : {"Text1", "Text4", "Text5", "Text22"}) { // a count box of each frame
         auto *box = child<QLineEdit>(form4(), name);
         EXPECT_TRUE(box->isReadOnly() && box->focusPolicy() == Qt::NoFocus) << name;
     }
     EXPECT_FALSE(child<QLineEdit>(form4(), "Text8")->isReadOnly()); // the six may be typed over
 
-    // Each label and the boxes on either side of it, left to right.
-    const std::pair<const char *, const char *> neighbours[] = {
-        {"Text8", "Label1"}, {"Label1", "Text1"}, {"Text17", "Label6"}, {"Label6", "Text16"}, {"Text4", "Label7"},
-        {"Text6", "Label8"}, {"Label8", "Text5"}, {"LabelWins", "Text22"}, {"Text22", "Label11"}, {"Label11", "Text23"}};
+    // A label of each frame and the boxes on either side of it, left to right.
+    const std::pair<const char *, const char *> neighbours[] = {{"Text8", "Label1"}, {"Label1", "Text1"},
+        {"Text4", "Label7"}, {"Text6", "Label8"}, {"Label8", "Text5"}, {"Text22", "Label11"}, {"Label11", "Text23"}};
     const auto gaps = [&] {
         QApplication::processEvents();
         std::vector<int> out;
@@ -262,11 +223,22 @@ TEST_F(StatWindowsTest, CountBoxesAreReadOnlyAndResizingKeepsLabelsBesideTheirBo
     const std::vector<int> after = gaps();
     for (size_t i = 0; i < before.size(); ++i)
         EXPECT_NEAR(after[i], before[i], 3) << neighbours[i].first;
+
+    // The names no other test reaches.
+    const auto check = [](QWidget *form, const std::vector<const char *> &names) {
+        for (const char *name : names)
+            EXPECT_NE(form->findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
+    };
+    check(form4(), {"Frame1", "Frame2", "Frame3"});
+    indepth();
+    check(form8(), {"Label1"});
+    ballStats(3);
+    check(form6(), {"Frame2", "Label6"});
 }
 
 TEST_F(StatWindowsTest, SaveEnablesBestSixForTheSameGameOnlyAndIrishWindowsStayWithin42)
 {
-    writeIR(irishWithHighBalls());
+    dir.write(QStringLiteral("IR.exe"), irishWithHighBalls());
     openUKWith(smallUk());
     EXPECT_FALSE(best6()->isEnabled());
     click(form4(), "Command2");
@@ -298,36 +270,31 @@ TEST_F(StatWindowsTest, SaveEnablesBestSixForTheSameGameOnlyAndIrishWindowsStayW
     EXPECT_EQ(texts(form6(), {"Text1", "Label11"}), (QStringList{"9", "41-42"}));
 }
 
-TEST_F(StatWindowsTest, EachChartButtonCountsItsBallsUnderAxisTitlesAndReadableLabels)
+// Each chart button, then hovering and clicking a row's bar, label or empty column.
+TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpensItsDetail)
 {
     openUKWith(smallUk());
     indepth();
-    EXPECT_EQ(form8()->windowTitle(), "UK Charts");
     EXPECT_TRUE(form8()->isVisible() && !form4()->isVisible() && !w().isVisible());
     ds::BarChart *c = chart(form8());
     const struct {
         const char *button; // none: as "Indepth Analysis" leaves it
         const char *title;
-        const char *rowAxis;
         int rows;
         QList<qreal> rows1_2_10_48;
     } charts[] = {
-        {nullptr, "Balls Drawn (Main)", "Ball", 49, {0, 1, 5, 1}},
-        {"Command2", "Balls Drawn (Bonus)", "Ball", 49, {2, 1, 0, 0}},
-        {"Command5", "Balls Drawn (Main and Bonus)", "Ball", 49, {2, 2, 5, 1}},
-        {"Command6", "Pairs", "Lower number of the pair", 48, {0, 1, 3, 0}}, // 1-2, 2-3, 10-11, 48-49
+        {nullptr, "Balls Drawn (Main)", 49, {0, 1, 5, 1}},
+        {"Command2", "Balls Drawn (Bonus)", 49, {2, 1, 0, 0}},
+        {"Command5", "Balls Drawn (Main and Bonus)", 49, {2, 2, 5, 1}},
+        {"Command6", "Pairs", 48, {0, 1, 3, 0}}, // 1-2, 2-3, 10-11, 48-49
     };
     for (const auto &want : charts) {
         if (want.button)
             click(form8(), want.button);
         SCOPED_TRACE(want.title);
         EXPECT_EQ(c->title(), want.title);
-        EXPECT_EQ(c->chart()->axes(Qt::Horizontal).value(0)->titleText(), want.rowAxis);
-        EXPECT_EQ(c->chart()->axes(Qt::Vertical).value(0)->titleText(), "Times drawn");
         const QList<qreal> v = c->rowValues();
         ASSERT_EQ(v.size(), want.rows);
-        EXPECT_EQ((QStringList{c->rowLabels().first(), c->rowLabels().last()}),
-                  (QStringList{" 1", QStringLiteral(" %1").arg(want.rows)}));
         EXPECT_EQ((QList<qreal>{v[0], v[1], v[9], v[47]}), want.rows1_2_10_48);
 
         // At the opening size: every other label at least, apart, readable,
@@ -344,13 +311,7 @@ TEST_F(StatWindowsTest, EachChartButtonCountsItsBallsUnderAxisTitlesAndReadableL
             EXPECT_TRUE(i == 0 || labels[i - 1]->sceneBoundingRect().right() + 1 < r.left()) << i;
         }
     }
-}
 
-TEST_F(StatWindowsTest, HoveringARowShowsItAndAClickOnItsBarLabelOrEmptyColumnOpensItsDetail)
-{
-    openUKWith(smallUk());
-    indepth();
-    ds::BarChart *c = chart(form8());
     const struct {
         const char *chartButton;
         int row;
@@ -373,44 +334,43 @@ TEST_F(StatWindowsTest, HoveringARowShowsItAndAClickOnItsBarLabelOrEmptyColumnOp
         QTest::mouseClick(c->viewport(), Qt::LeftButton, {}, rowPoint(c, k.row, k.dy));
         QWidget *detail = topLevel(k.form);
         ASSERT_TRUE(detail && detail->isVisible()) << k.shown;
-        EXPECT_FALSE(form8()->isEnabled());
         EXPECT_EQ(std::string_view(k.form) == "Form6" ? text(detail, "Frame1") : pairShown(), k.shown);
         QTest::keyClick(detail, Qt::Key_Escape);
-        EXPECT_TRUE(form8()->isVisible() && form8()->isEnabled() && !form4()->isVisible());
     }
 }
 
 TEST_F(StatWindowsTest, BallStatisticsShowTheBallsFiguresAndPrint)
 {
-    openUKWith(ratingHistory());
+    openUKWith(smallUk());
     indepth();
     click(form8(), "Command3");
-    // Main, bonus, expected (8 x 6 / 49 = 0.98), rating, last drawn, pairings.
+    // Main, bonus, expected (6 x 6 / 49 = 0.73), rating, last drawn, pairings.
     const std::vector<const char *> figures = {"Text2", "Text3", "Text1", "Text5", "Text4",
                                                "Label11", "Text6", "Label12", "Text7"};
     const std::pair<int, QStringList> rows[] = {
-        {3, {"5", "0", "1", "Average", "05/02/1999", "2-3", "5", "3-4", "3"}},
-        {49, {"0", "0", "1", "Poor", "//", "48-49", "0", "", ""}}, // never drawn: one pairing only
+        {7, {"3", "0", "1", "Average", "05/04/1999", "6-7", "0", "7-8", "1"}},
+        {49, {"0", "3", "1", "Poor", "15/03/1999", "48-49", "0", "", ""}}, // drawn as a bonus: one pairing only
     };
     for (const auto &[ball, want] : rows) {
         ballStats(ball);
         EXPECT_EQ(text(form6(), "Frame1"), QStringLiteral("Statistics for Ball %1").arg(ball));
         EXPECT_EQ(texts(form6(), figures), want) << ball;
         EXPECT_EQ(chart(form6())->rowValues(), (QList<qreal>{1, want[0].toDouble()}));
-        // 8 draws: no appearances chart, the note in its place.
+        // 6 draws: no appearances chart, the note in its place.
         EXPECT_TRUE(hidden(chart(form6(), "MSChart2")) && !hidden(child<QLabel>(form6(), "Label7")));
-        if (ball == 3)
+        if (ball == 7)
             click(form6(), "Command2");
         click(form6(), "Command1");
     }
     ASSERT_EQ(fakes.printer.jobs.size(), 2u);
-    EXPECT_EQ((QStringList{fakes.printer.jobs[0].windowName, fakes.printer.jobs[1].windowName}), (QStringList{"Form8", "Form6"}));
+    EXPECT_EQ((QStringList{fakes.printer.jobs[0].windowName, fakes.printer.jobs[1].windowName}),
+              (QStringList{"Form8", "Form6"}));
 
-    // From the bonus and combined charts too the rating goes by main counts (bonus alone: "Good").
+    // From the bonus and combined charts too the rating goes by main counts.
     for (const char *kind : {"Command2", "Command5"}) {
         click(form8(), kind);
-        ballStats(3);
-        EXPECT_EQ(texts(form6(), {"Text5", "Text2"}), (QStringList{"Average", "5"})) << kind;
+        ballStats(7);
+        EXPECT_EQ(texts(form6(), {"Text5", "Text2"}), (QStringList{"Average", "3"})) << kind;
         click(form6(), "Command1");
     }
 }
@@ -433,7 +393,7 @@ TEST_F(StatWindowsTest, AppearancesShowTheLast104DrawsOldestFirstWithTheirDates)
 
 TEST_F(StatWindowsTest, ClosingGivesBackTheMaxBallAndClosesWhatTheWindowOpened)
 {
-    writeUK(ratingHistory());
+    writeUK(smallUk());
     start(QStringLiteral("I")); // UK statistics while Ireland is current
     ASSERT_EQ(state.maxBall, 42);
     openUK();
@@ -442,7 +402,6 @@ TEST_F(StatWindowsTest, ClosingGivesBackTheMaxBallAndClosesWhatTheWindowOpened)
     EXPECT_EQ(state.maxBall, 49);
     click(form6(), "Command1");
     EXPECT_EQ(state.maxBall, 49);
-    EXPECT_TRUE(text(form6(), "Label11").isEmpty());
     click(form8(), "Command1");
     EXPECT_EQ(state.maxBall, 42);
     state.maxBall = 7;
