@@ -23,12 +23,19 @@ TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADate)
     dir.write("IR.exe", historyFile({First, Second, Later}));
     start("I");
     chooseDraw(5, 6, 1999);
+    // The label beside the date says which of the two is shown.
+    auto *which = child<QLabel>(&w(), "LabelDrawOfTwo");
     EXPECT_EQ(firstBall(), " 3");
+    EXPECT_EQ(which->text(), "Draw 1 of 2");
     click(&w(), "Command14");
     EXPECT_EQ(firstBall(), " 1");
+    EXPECT_EQ(which->text(), "Draw 2 of 2");
     click(&w(), "Command14");
     EXPECT_EQ(firstBall(), " 3");
     EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
+    chooseDraw(12, 6, 1999); // one draw only
+    EXPECT_TRUE(hidden(which));
+    chooseDraw(5, 6, 1999);
 
     // Delete, with the first draw on display, removes the second draw first.
     fakes.dialogs.answer(false);
