@@ -48,19 +48,6 @@ TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameAndMarkingStore
     EXPECT_FALSE(calendar()->isMarked(QDate(1999, 6, 12)));
 }
 
-TEST_F(DateSelectionTest, FoundDrawIsShownAndTheDialogCloses)
-{
-    dir.write(QStringLiteral("uk.EXE"), historyFile({DrawA, DrawB})); // found whatever its letter case
-    start();
-    chooseDraw(5, 6, 1999);
-    EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_TRUE(w().isEnabled());
-    EXPECT_EQ(mainText("Text1"), "5/6/1999");
-    EXPECT_EQ(child<QLabel>(&w(), "Label11")->text(), " 9");
-    EXPECT_EQ(state.currentDrawDate, "05061999");
-    EXPECT_EQ(state.drawHistoryPath, dir.file(QStringLiteral("uk.EXE")));
-}
-
 TEST_F(DateSelectionTest, MissingDrawIsEnteredWithEnterSortedAndStored)
 {
     dir.write(QStringLiteral("UK.exe"), historyFile({DrawB}));
@@ -100,11 +87,18 @@ TEST_F(DateSelectionTest, NumberValidation)
               countRecord(1) + drawRecord("05061999", {2, 3, 4, 5, 12, 42}, 7));
 }
 
-TEST_F(DateSelectionTest, CancelOnNumbersKeepsTheShownDrawAndRestoresTheDate)
+TEST_F(DateSelectionTest, FoundDrawIsShownAndCancelOnNumbersKeepsItAndRestoresTheDate)
 {
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
+    dir.write(QStringLiteral("uk.EXE"), historyFile({DrawA, DrawB})); // found whatever its letter case
     start();
     chooseDraw(5, 6, 1999);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(mainText("Text1"), "5/6/1999");
+    EXPECT_EQ(child<QLabel>(&w(), "Label11")->text(), " 9");
+    EXPECT_EQ(state.currentDrawDate, "05061999");
+    EXPECT_EQ(state.drawHistoryPath, dir.file(QStringLiteral("uk.EXE")));
+
     chooseDraw(6, 6, 1999); // no draw that day
     ASSERT_FALSE(hidden(numbers()));
     EXPECT_EQ(state.currentDrawDate, "06061999");
@@ -129,21 +123,6 @@ TEST_F(DateSelectionTest, StoreFailureTellsThePlayerAndEndsWithTheOldFileIntact)
               QStringList{"stored date =The program will close - Your result file may have been corrupted download a new one from the web"});
     EXPECT_EQ(fakes.program.ended, 1);
     EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);
-}
-
-TEST_F(DateSelectionTest, NewSelectionsDateCreatesItsFileAndOpensMaintain)
-{
-    start();
-    chooseSelections(5, 6, 1999);
-    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(mainText("Text2"), "5/6/1999");
-    EXPECT_FALSE(hidden(child<QWidget>(&w(), "Frame4")));
-    EXPECT_FALSE(child<QWidget>(&w(), "Command2")->isEnabled());
-
-    // "Finished" leaves maintain mode.
-    click(&w(), "Command7");
-    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
-    EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
 }
 
 TEST_F(DateSelectionTest, SelectionsDateWithEntriesListsThem)

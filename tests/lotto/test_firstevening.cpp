@@ -37,19 +37,6 @@ protected:
     ds::MonthCalendar *calendar() { return child<ds::MonthCalendar>(dialog(), "Calendar1"); }
 };
 
-TEST_F(FirstEvening, StartSaysWhatToDoAndFocusesTheDrawChange)
-{
-    start();
-    EXPECT_EQ(box("Text1")->placeholderText(), "Press Change to choose a draw");
-    EXPECT_EQ(box("Text2")->placeholderText(), "Press Change to choose the date of your entries");
-    for (const char *name : {"Text1", "Text2", "Text3"}) {
-        EXPECT_TRUE(box(name)->isReadOnly()) << name;
-        EXPECT_EQ(box(name)->focusPolicy(), Qt::NoFocus) << name;
-        EXPECT_NE(box(name)->palette().color(QPalette::Base), QColor(Qt::white)) << name;
-    }
-    EXPECT_EQ(w().focusWidget(), child<QWidget>(&w(), "Command1"));
-}
-
 TEST_F(FirstEvening, EveryWayOutOfTheNumberFaceEmptiesItsBoxes)
 {
     start();
@@ -92,11 +79,14 @@ TEST_F(FirstEvening, TurningTheCalendarPageMovesTheDateAndEnterConfirms)
     EXPECT_EQ(box("Text1")->text(), "29/2/2000");
 }
 
-TEST_F(FirstEvening, EnterInTheAddBoxesAddsAndFocusFollowsThePlayer)
+TEST_F(FirstEvening, ANewSelectionsDateOpensTheAddBoxesWhereEnterAddsAndFocusFollowsThePlayer)
 {
     start();
-    chooseSelections(5, 6, 1999); // a new date: the maintain area opens
+    chooseSelections(5, 6, 1999); // a new date: its file is made and the maintain area opens
+    EXPECT_EQ(dir.read("UK05061999.lot"), entryRecord("05061999", {0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(box("Text2")->text(), "5/6/1999");
     ASSERT_FALSE(hidden(child<QWidget>(&w(), "Frame4")));
+    EXPECT_FALSE(child<QWidget>(&w(), "Command2")->isEnabled());
     EXPECT_EQ(w().focusWidget(), box("Text9")); // the first box on screen
     // Tab goes left to right along the boxes as they stand on screen.
     const char *onScreen[] = {"Text9", "Text8", "Text4", "Text5", "Text6", "Text7"};
@@ -119,6 +109,9 @@ TEST_F(FirstEvening, EnterInTheAddBoxesAddsAndFocusFollowsThePlayer)
 
     click(&w(), "Command8"); // Clear
     EXPECT_EQ(w().focusWidget(), box("Text9"));
+    click(&w(), "Command7"); // Finished leaves maintain mode
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
+    EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
 }
 
 TEST_F(FirstEvening, DeletingAnEntryLeavesNothingSelected)
