@@ -114,22 +114,7 @@ TEST_F(FirstEvening, ANewSelectionsDateOpensTheAddBoxesWhereEnterAddsAndFocusFol
     EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
 }
 
-TEST_F(FirstEvening, DeletingAnEntryLeavesNothingSelected)
-{
-    dir.write("UK05061999.lot", entries(3));
-    start();
-    chooseSelections(5, 6, 1999);
-    click(&w(), "Command3");
-    list("List2")->setCurrentRow(0);
-    click(&w(), "Command11");
-    EXPECT_TRUE(list("List2")->selectedItems().isEmpty());
-    click(&w(), "Command11"); // a second press names no entry
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You have not selected an entry to delete"});
-    EXPECT_EQ(ds::entryfile::load(dir.file("UK05061999.lot")).size(), 2u);
-    EXPECT_EQ(box("Text3")->text(), "2");
-}
-
-TEST_F(FirstEvening, MaintainWorksAgainAfterFileMaintenance)
+TEST_F(FirstEvening, MaintainWorksAgainAfterFileMaintenanceAndDeletingLeavesNothingSelected)
 {
     dir.write("UK12061999.lot", entries(2, "12061999"));
     start();
@@ -146,23 +131,29 @@ TEST_F(FirstEvening, MaintainWorksAgainAfterFileMaintenance)
     chooseSelections(12, 6, 1999); // a date with entries
     click(&w(), "Command3");
     EXPECT_FALSE(hidden(child<QWidget>(&w(), "Frame4")));
+
+    // Deleting an entry leaves nothing selected: a second press names none.
+    list("List2")->setCurrentRow(0);
+    click(&w(), "Command11");
+    EXPECT_TRUE(list("List2")->selectedItems().isEmpty());
+    click(&w(), "Command11");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You need to select a date for the entries, use Change",
+                                                   "You have not selected an entry to delete"}));
+    EXPECT_EQ(ds::entryfile::load(dir.file("UK12061999.lot")).size(), 1u);
+    EXPECT_EQ(box("Text3")->text(), "1");
 }
 
-TEST_F(FirstEvening, ASelectionsFileThatCannotBeOpenedLeavesNoDate)
+TEST_F(FirstEvening, ADateWhoseFileCannotBeReadIsNotTakenAsEmpty)
 {
-    dir.write("UK12061999.lot", entries(2, "12061999"));
-    QDir(dir.path()).mkdir("UK05061999.lot"); // a folder where the file would be
-    start();
+    dir.write("IR12061999.lot", entries(2, "12061999"));
+    QDir(dir.path()).mkdir("IR05061999.lot"); // a folder where the file would be
+    QDir(dir.path()).mkdir("IR.exe");
+    start("I");
     chooseSelections(12, 6, 1999);
     chooseSelections(5, 6, 1999);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The selections file for this date could not be opened."});
     EXPECT_TRUE(box("Text2")->text().isEmpty() && state.currentEntryFile.isEmpty());
-}
-
-TEST_F(FirstEvening, AnUnreadableHistoryIsNotAnEmptyOne)
-{
-    QDir(dir.path()).mkdir("IR.exe"); // exists, cannot be read
-    start("I");
+    fakes.dialogs.clear();
     chooseDraw(5, 6, 1999);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The draw history file could not be read."});
     EXPECT_FALSE(child<QWidget>(dialog(), "Frame1")->isVisible()); // no numbers asked for
@@ -196,9 +187,11 @@ TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinAndMarksPrizes)
     EXPECT_GT(list("List2")->verticalScrollBar()->value(), 0);
 }
 
-TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndKeepsLabelsBesideTheirBoxes)
+TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndTheMaintainAreaGivesItBack)
 {
+    dir.write("UK05061999.lot", entries(2));
     start();
+    chooseSelections(5, 6, 1999);
     w().resize(700, 450);
     QApplication::processEvents();
     const int narrow = list("List2")->width();
@@ -212,18 +205,17 @@ TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndKeepsLabelsBesideTheirBox
         const int gap = b->mapTo(&w(), QPoint(0, 0)).x() - l->mapTo(&w(), QPoint(l->width(), 0)).x();
         EXPECT_TRUE(gap >= -1 && gap <= 12) << label << ": " << gap;
     }
-}
 
-TEST_F(FirstEvening, DrawHistoryOpensOnTheNewestDrawAndCountsThem)
-{
-    dir.write("UK.exe", syntheticHistory(30));
-    start();
-    trigger(&w(), "mnuShowHistory");
-    QWidget *form24 = topLevel("Form24");
-    auto *history = child<QListWidget>(form24, "List1");
-    EXPECT_EQ(history->currentRow(), 29);
-    EXPECT_EQ(history->verticalScrollBar()->value(), history->verticalScrollBar()->maximum());
-    EXPECT_EQ(child<QLabel>(form24, "LabelCount")->text(), "30 draws");
+    // The window returns to its size when the maintain area closes.
+    w().resize(640, 420);
+    QApplication::processEvents();
+    const QSize before = w().size();
+    click(&w(), "Command3"); // Maintain
+    QApplication::processEvents();
+    EXPECT_GT(w().width(), before.width()); // it made room for the area
+    click(&w(), "Command7"); // Finished
+    QApplication::processEvents();
+    EXPECT_EQ(w().size(), before);
 }
 
 TEST_F(FirstEvening, PrintoutWithoutAPrinterNamesTheFileOnTheStatusLine)
@@ -254,20 +246,4 @@ TEST(MessageIcons, RefusalsWarnQuestionsAskNewsInforms)
     answerNextBox();
     dialogs.inform(QStringLiteral("No wins this time!"));
     EXPECT_EQ(icons, (QList<QMessageBox::Icon>{QMessageBox::Warning, QMessageBox::Question, QMessageBox::Information}));
-}
-
-TEST_F(FirstEvening, TheWindowReturnsToItsSizeWhenTheMaintainAreaCloses)
-{
-    dir.write("UK05061999.lot", entries(2));
-    start();
-    chooseSelections(5, 6, 1999);
-    w().resize(640, 420);
-    QApplication::processEvents();
-    const QSize before = w().size();
-    click(&w(), "Command3"); // Maintain
-    QApplication::processEvents();
-    EXPECT_GT(w().width(), before.width()); // it made room for the area
-    click(&w(), "Command7"); // Finished
-    QApplication::processEvents();
-    EXPECT_EQ(w().size(), before);
 }

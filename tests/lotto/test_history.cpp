@@ -2,6 +2,9 @@
 #include "lotto/historyprint.h"
 #include "support/mainfixture.h"
 
+#include <QLabel>
+#include <QScrollBar>
+
 using namespace dstest;
 
 namespace {
@@ -116,11 +119,17 @@ TEST_F(HistoryTest, EachCountrysDrawsAreListedAndPrinted)
     }
     EXPECT_EQ(fakes.printer.jobs.size(), 2u);
     EXPECT_EQ(fakes.dialogs.busyCount, 2);
-    // Opening again reads the file again, into the same window.
+    // Opening again reads the file again, into the same window, on its newest draw.
     QWidget *first = form();
-    dir.write(QStringLiteral("IR.exe"), historyFile({IrishLater}));
-    EXPECT_EQ(shown(), QStringList{IrishLines[2]});
+    dir.write(QStringLiteral("IR.exe"), syntheticHistory(30));
+    show();
     EXPECT_EQ(form(), first) << "a second Draw History window";
+    auto *list = child<QListWidget>(form(), "List1");
+    EXPECT_EQ(list->count(), 30);
+    EXPECT_EQ(list->currentRow(), 29);
+    EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    EXPECT_EQ(child<QLabel>(form(), "LabelCount")->text(), "30 draws");
+    closeForm();
 }
 
 TEST_F(HistoryTest, EmptyHistoriesListTheirTextAndPrintNothingAndNoCountryIsRefused)
