@@ -48,7 +48,6 @@ protected:
             fakes.dialogs.answer(*answer);
         click(form(), "Command3");
     }
-    void closeForm() { click(form(), "Command1"); }
     QWidget *mainChild(const QString &name) { return child<QWidget>(&w(), name.toLatin1().constData()); }
     QString caption(int k) { return child<QLabel>(&w(), QStringLiteral("Label%1").arg(k).toLatin1().constData())->text(); }
     void expectCaptionsEmpty()
@@ -97,26 +96,45 @@ TEST_F(FileDeletionTest, NoChangesNothingYesResetsTheMainWindowAndClosingEmpties
     EXPECT_TRUE(dir.exists(QStringLiteral("UK05061999.lot")));
 }
 
-TEST_F(FileDeletionTest, OnlyEntryAndResultFilesListedOneQuestionPerVisitAndReopeningAsksAgain)
+// Each kind of file asks its own question once per visit; deleting a results
+// file empties the ball captions. Which names are results files is the
+// deletion logic's (LottoPlans).
+TEST_F(FileDeletionTest, OnlyEntryAndResultFilesListedEachKindAskedOncePerVisitResultsEmptyTheCaptions)
 {
-    startWith({"UK.exe", "IR.exe", "thresult.exe", "prnt.dat", "weblinks.dat", "J6.dat", "a.lot", "OLD.LOT",
-               "x.RES", "c.lot", "lot", "b.lotx", ".hidden.lot"});
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
+    startWith({"IR.exe", "thresult.exe", "prnt.dat", "weblinks.dat", "J6.dat", "a.lot", "OLD.LOT", "x.RES", "c.lot",
+               "lot", "b.lotx", ".hidden.lot", "old.exe.lot", "new.exe.res", "keep.exe.lot"});
     QDir(dir.path()).mkdir(QStringLiteral("folder.lot"));
+    QFile::setPermissions(dir.file(QStringLiteral("keep.exe.lot")), QFileDevice::ReadOwner);
+    chooseDraw(5, 6, 1999);
     fileMaintenance();
-    EXPECT_EQ(listed(), (QStringList{"a.lot", "c.lot", "OLD.LOT", "x.RES"}));
+    EXPECT_EQ(listed(), (QStringList{"a.lot", "c.lot", "keep.exe.lot", "new.exe.res", "old.exe.lot", "OLD.LOT",
+                                     "x.RES"}));
     remove(QStringLiteral("a.lot"), false); // No: nothing changes, and the next deletion asks again
     EXPECT_TRUE(dir.exists(QStringLiteral("a.lot")));
     remove(QStringLiteral("a.lot"), true);
-    EXPECT_EQ(listed(), (QStringList{"c.lot", "OLD.LOT", "x.RES"}));
     remove(QStringLiteral("OLD.LOT"));
-    EXPECT_EQ(listed(), (QStringList{"c.lot", "x.RES"}));
     EXPECT_FALSE(dir.exists(QStringLiteral("a.lot")) || dir.exists(QStringLiteral("OLD.LOT")));
-    EXPECT_EQ(fakes.dialogs.log, (QStringList{CloseAll, SelectionQuestion, SelectionQuestion}));
-    closeForm();
+    EXPECT_EQ(caption(5), " 3"); // a selections file leaves the captions
+
+    remove(QStringLiteral("old.exe.lot"), false);
+    EXPECT_TRUE(dir.exists(QStringLiteral("old.exe.lot")));
+    remove(QStringLiteral("keep.exe.lot"), true); // read-only: nothing deleted, nothing emptied
+    EXPECT_TRUE(dir.exists(QStringLiteral("keep.exe.lot")));
+    EXPECT_EQ(caption(5), " 3");
+    remove(QStringLiteral("old.exe.lot"), true);
+    expectCaptionsEmpty();
+    remove(QStringLiteral("new.exe.res"));
+    EXPECT_EQ(listed(), (QStringList{"c.lot", "keep.exe.lot", "x.RES"}));
+    EXPECT_TRUE(dir.exists(QStringLiteral("UK.exe")));
+    EXPECT_EQ(fakes.dialogs.log, (QStringList{CloseAll, SelectionQuestion, SelectionQuestion, ResultsQuestion,
+                                              ResultsQuestion, CannotDelete, ResultsQuestion}));
+    click(form(), "Command1");
 
     fileMaintenance(); // a new visit asks again
     remove(QStringLiteral("c.lot"), true);
-    EXPECT_EQ(fakes.dialogs.log.mid(3), (QStringList{CloseAll, SelectionQuestion}));
+    EXPECT_EQ(fakes.dialogs.log.mid(7), (QStringList{CloseAll, SelectionQuestion}));
+    QFile::setPermissions(dir.file(QStringLiteral("keep.exe.lot")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 TEST_F(FileDeletionTest, NothingSelectedOrAFailureShowsItsMessageAndAFailureKeepsTheFlag)
@@ -140,29 +158,4 @@ TEST_F(FileDeletionTest, NothingSelectedOrAFailureShowsItsMessageAndAFailureKeep
     EXPECT_FALSE(dir.exists(QStringLiteral("b.lot")) || dir.exists(QStringLiteral("d.lot")));
     EXPECT_EQ(fakes.dialogs.log, (QStringList{CloseAll, NothingSelected, NothingSelected, SelectionQuestion,
                                               CannotDelete, SelectionQuestion, NothingSelected, CannotDelete}));
-}
-
-TEST_F(FileDeletionTest, ResultsFileBranchAsksItsOwnQuestionAndEmptiesTheBallCaptions)
-{
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
-    startWith({"old.exe.lot", "new.exe.res", "keep.exe.lot"});
-    QFile::setPermissions(dir.file(QStringLiteral("keep.exe.lot")), QFileDevice::ReadOwner);
-    chooseDraw(5, 6, 1999);
-    fileMaintenance();
-    remove(QStringLiteral("old.exe.lot"), false);
-    EXPECT_TRUE(dir.exists(QStringLiteral("old.exe.lot")));
-    EXPECT_EQ(caption(5), " 3");
-    remove(QStringLiteral("keep.exe.lot"), true); // read-only: nothing deleted, nothing emptied
-    EXPECT_TRUE(dir.exists(QStringLiteral("keep.exe.lot")));
-    EXPECT_EQ(caption(5), " 3");
-    remove(QStringLiteral("old.exe.lot"), true);
-    EXPECT_FALSE(dir.exists(QStringLiteral("old.exe.lot")));
-    expectCaptionsEmpty();
-    remove(QStringLiteral("new.exe.res")); // asked once for results files
-    EXPECT_FALSE(dir.exists(QStringLiteral("new.exe.res")));
-    // Which names are results files is the deletion logic's (LottoPlans).
-    EXPECT_EQ(fakes.dialogs.log, (QStringList{CloseAll, ResultsQuestion, ResultsQuestion, CannotDelete,
-                                              ResultsQuestion}));
-    EXPECT_TRUE(dir.exists(QStringLiteral("UK.exe")));
-    QFile::setPermissions(dir.file(QStringLiteral("keep.exe.lot")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
