@@ -78,10 +78,23 @@ TEST_F(MainWindowTest, EveryNamedControlExists)
         EXPECT_NE(w().findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
 }
 
-TEST_F(MainWindowTest, SwitchingCountryResetsTheDisplayAndIsRememberedAndThunderballRemembersUk)
+TEST_F(MainWindowTest, ADrawShownInColourThenSwitchingCountryResetsTheDisplayAndIsRemembered)
 {
     start();
-    child<ds::DrawFrame>(&w(), "Frame1")->showDraw(ds::Draw::make(QStringLiteral("05061999"), {3, 7, 12, 21, 30, 45}, 9));
+    child<ds::DrawFrame>(&w(), "Frame1")->showDraw(ds::Draw::make(QStringLiteral("05061999"), {7, 10, 19, 23, 30, 40}, 49));
+    // Each ball in its colour band with its number.
+    const struct { const char *shape; const char *label; QColor fill; QColor text; const char *caption; } balls[] = {
+        {"Shape1", "Label5", Qt::white, Qt::black, " 7"}, {"Shape2", "Label6", Qt::blue, Qt::white, "10"},
+        {"Shape7", "Label11", Qt::yellow, Qt::black, "49"}};
+    for (const auto &b : balls) {
+        auto *shape = child<ds::BallShape>(&w(), b.shape);
+        auto *label = child<QLabel>(&w(), b.label);
+        EXPECT_FALSE(hidden(shape) || hidden(label)) << b.shape;
+        EXPECT_EQ(shape->fillColour(), b.fill) << b.shape;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), b.text) << b.label;
+        EXPECT_EQ(label->text(), QString::fromLatin1(b.caption));
+    }
+    EXPECT_EQ(state.displayedDraw, (std::array<qint16, 7>{7, 10, 19, 23, 30, 40, 49}));
     child<QListWidget>(&w(), "List2")->addItem(QStringLiteral("01 02 03 04 05 06 ( )"));
     child<QListWidget>(&w(), "List1")->addItem(QStringLiteral("x"));
     type(&w(), "Text2", QStringLiteral("5/6/1999"));
@@ -117,24 +130,6 @@ TEST_F(MainWindowTest, SwitchingCountryResetsTheDisplayAndIsRememberedAndThunder
     trigger(&w(), "mnuthunder"); // remembers the UK but keeps the Irish game on show
     EXPECT_EQ(fakes.settings.values.value(QStringLiteral("Country")), "U");
     EXPECT_EQ(state.countryCode, "IR");
-}
-
-TEST_F(MainWindowTest, ShowDrawColoursAndCaptions)
-{
-    start();
-    child<ds::DrawFrame>(&w(), "Frame1")->showDraw(ds::Draw::make(QStringLiteral("05061999"), {7, 10, 19, 23, 30, 40}, 49));
-    const struct { const char *shape; const char *label; QColor fill; QColor text; const char *caption; } balls[] = {
-        {"Shape1", "Label5", Qt::white, Qt::black, " 7"}, {"Shape2", "Label6", Qt::blue, Qt::white, "10"},
-        {"Shape7", "Label11", Qt::yellow, Qt::black, "49"}};
-    for (const auto &b : balls) {
-        auto *shape = child<ds::BallShape>(&w(), b.shape);
-        auto *label = child<QLabel>(&w(), b.label);
-        EXPECT_FALSE(hidden(shape) || hidden(label)) << b.shape;
-        EXPECT_EQ(shape->fillColour(), b.fill) << b.shape;
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), b.text) << b.label;
-        EXPECT_EQ(label->text(), QString::fromLatin1(b.caption));
-    }
-    EXPECT_EQ(state.displayedDraw, (std::array<qint16, 7>{7, 10, 19, 23, 30, 40, 49}));
 }
 
 TEST_F(MainWindowTest, ExitAndClosingEndTheProgram)

@@ -18,7 +18,7 @@ protected:
     QString firstBall() { return child<QLabel>(&w(), "Label5")->text(); }
 };
 
-TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADate)
+TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADateAndDeletesTheOneShown)
 {
     dir.write("IR.exe", historyFile({First, Second, Later}));
     start("I");
@@ -46,6 +46,12 @@ TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADate)
     click(&w(), "Command6");
     EXPECT_EQ(dir.read("IR.exe"), countRecord(2) + First + Later + Later);
     EXPECT_TRUE(child<QLineEdit>(&w(), "Text1")->text().isEmpty() && hidden(child<QWidget>(&w(), "Shape1")));
+
+    // With no draw on display both buttons refuse.
+    click(&w(), "Command14");
+    click(&w(), "Command6");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
+                                                   "There is no entry to delete!"}));
 }
 
 TEST_F(SecondDrawTest, EnteringASecondDraw)
@@ -81,15 +87,6 @@ TEST_F(SecondDrawTest, EnteringASecondDraw)
     EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Second, Later}));
     EXPECT_EQ(firstBall(), " 1");
     EXPECT_EQ(state.displayedDrawNumber, 2);
-}
-
-TEST_F(SecondDrawTest, NoDrawOnDisplay)
-{
-    start("I");
-    click(&w(), "Command14");
-    click(&w(), "Command6");
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
-                                                   "There is no entry to delete!"}));
 }
 
 TEST_F(SecondDrawTest, DeletingADateTheFileNoLongerHoldsEndsTheProgram)
