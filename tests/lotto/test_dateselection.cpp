@@ -1,4 +1,3 @@
-#include "lotto/dateselection.h"
 #include "widgets/monthcalendar.h"
 #include "support/mainfixture.h"
 
@@ -23,10 +22,11 @@ protected:
     QString label(const char *name) { return child<QLabel>(dialog(), name)->text(); }
 };
 
-TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameAndMarkingStoredDays)
+TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameAndMarkingStoredDaysAndListsEntries)
 {
     dir.write(QStringLiteral("UK.exe"), historyFile({DrawA, DrawB}));
-    dir.write(QStringLiteral("UK05061999.lot"), entryRecord(Key, {1, 2, 3, 4, 5, 6}));
+    dir.write(QStringLiteral("UK05061999.lot"),
+              entryRecord(Key, {1, 5, 12, 23, 30, 41}) + entryRecord(Key, {2, 6, 13, 24, 31, 42}));
     start();
     click(&w(), "Command1");
     EXPECT_FALSE(w().isEnabled());
@@ -46,6 +46,13 @@ TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameAndMarkingStore
     EXPECT_EQ(label("LabelHeading"), "UK Lotto: choose the date of your entries");
     EXPECT_TRUE(calendar()->isMarked(QDate(1999, 6, 5)));
     EXPECT_FALSE(calendar()->isMarked(QDate(1999, 6, 12)));
+    state.checked = true;
+    pickDate(5, 6, 1999); // a date with entries lists them
+    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")),
+              (QStringList{"01 05 12 23 30 41 ( )", "02 06 13 24 31 42 ( )"}));
+    EXPECT_EQ(mainText("Text3"), "2");
+    EXPECT_FALSE(state.checked);
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4"))); // stays as it was
 }
 
 // How the boxes are read is the core's (NumberBoxes); here the Irish limit
@@ -118,26 +125,18 @@ TEST_F(DateSelectionTest, StoreFailureTellsThePlayerAndEndsWithTheOldFileIntact)
     EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);
 }
 
-TEST_F(DateSelectionTest, SelectionsDateWithEntriesListsThem)
-{
-    dir.write(QStringLiteral("IR05061999.lot"),
-              entryRecord(Key, {1, 5, 12, 23, 30, 41}) + entryRecord(Key, {2, 6, 13, 24, 31, 42}));
-    start(QStringLiteral("I"));
-    state.checked = true;
-    chooseSelections(5, 6, 1999);
-    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")),
-              (QStringList{"01 05 12 23 30 41 ( )", "02 06 13 24 31 42 ( )"}));
-    EXPECT_EQ(mainText("Text3"), "2");
-    EXPECT_FALSE(state.checked);
-    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4"))); // stays as it was
-}
-
-TEST_F(DateSelectionTest, ChangeWithoutCountryIsRefused)
+TEST_F(DateSelectionTest, ChangeAndTheHistoryMenusWithoutCountryAreRefused)
 {
     start();
     state.countryCode.clear();
     click(&w(), "Command1");
     click(&w(), "Command2");
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select a Country", "You need to select a Country"}));
+    trigger(&w(), "mnuShowHistory");
+    trigger(&w(), "mnuDrawHistory");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select a Country", "You need to select a Country",
+                                                   "You must select a Country first",
+                                                   "You must select a Country first"}));
     EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(topLevel("Form24"), nullptr);
+    EXPECT_TRUE(fakes.printer.jobs.empty());
 }

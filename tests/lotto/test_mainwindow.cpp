@@ -53,10 +53,11 @@ TEST_F(MainWindowTest, TheRememberedGameIsSetUpAndAnyOtherValueSetsUpTheUkLotto)
     EXPECT_EQ(w().focusWidget(), child<QWidget>(&w(), "Command1"));
 }
 
-TEST_F(MainWindowTest, MenuMnemonics)
+// Every entry of the Country and File Manager menus has its own Alt letter; every
+// documented name no other test of the main window reaches exists.
+TEST_F(MainWindowTest, MenuMnemonicsAndNamedControls)
 {
     start();
-    // Every entry of the bar and of "Country" has its own Alt letter.
     for (const char *menu : {"mnuCountry", "mnuFileManager"}) {
         QSet<QChar> letters;
         for (QAction *a : child<QMenu>(&w(), menu)->actions()) {
@@ -66,12 +67,6 @@ TEST_F(MainWindowTest, MenuMnemonics)
             letters.insert(a->text().at(at + 1).toLower());
         }
     }
-}
-
-// Every documented name no other test of the main window reaches.
-TEST_F(MainWindowTest, EveryNamedControlExists)
-{
-    start();
     for (const char *name : {"Frame2", "Frame3", "Frame5", "Frame6", "Label4", "Command5", "Command13", "Command15",
                              "Option2", "Option3", "Shape3", "Shape4", "Shape5", "Shape6", "Label7", "Label8",
                              "Label9", "Label10"})
@@ -81,7 +76,8 @@ TEST_F(MainWindowTest, EveryNamedControlExists)
 TEST_F(MainWindowTest, ADrawShownInColourThenSwitchingCountryResetsTheDisplayAndIsRemembered)
 {
     start();
-    child<ds::DrawFrame>(&w(), "Frame1")->showDraw(ds::Draw::make(QStringLiteral("05061999"), {7, 10, 19, 23, 30, 40}, 49));
+    child<ds::DrawFrame>(&w(), "Frame1")
+        ->showDraw(ds::Draw::make(QStringLiteral("05061999"), {7, 10, 19, 23, 30, 40}, 49));
     // Each ball in its colour band with its number.
     const struct { const char *shape; const char *label; QColor fill; QColor text; const char *caption; } balls[] = {
         {"Shape1", "Label5", Qt::white, Qt::black, " 7"}, {"Shape2", "Label6", Qt::blue, Qt::white, "10"},
