@@ -90,9 +90,9 @@ class ChildWindow : public MainFixture, public ::testing::WithParamInterface<std
 TEST_P(ChildWindow, OnlyTheConfirmingButtonIsTheDefaultAndClosingGivesTheOpenerBack)
 {
     const ChildCase &c = Cases[std::get<0>(GetParam())];
-    const QByteArray history =
-        historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9), drawRecord("12061999", {1, 2, 13, 24, 35, 41}, 8)});
-    dir.write(c.irish ? "IR.exe" : "UK.exe", history);
+    dir.write(c.irish ? "IR.exe" : "UK.exe",
+              historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9),
+                           drawRecord("12061999", {1, 2, 13, 24, 35, 41}, 8)}));
     start(c.irish ? QStringLiteral("I") : QString());
     c.open(*this);
     QWidget *child = topLevel(c.form);

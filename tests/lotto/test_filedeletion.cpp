@@ -50,11 +50,6 @@ protected:
     }
     QWidget *mainChild(const QString &name) { return child<QWidget>(&w(), name.toLatin1().constData()); }
     QString caption(int k) { return child<QLabel>(&w(), QStringLiteral("Label%1").arg(k).toLatin1().constData())->text(); }
-    void expectCaptionsEmpty()
-    {
-        for (int k = 5; k <= 11; ++k)
-            EXPECT_TRUE(caption(k).isEmpty()) << k;
-    }
 };
 
 TEST_F(FileDeletionTest, NoChangesNothingYesResetsTheMainWindowAndClosingEmptiesTheCaptions)
@@ -92,7 +87,8 @@ TEST_F(FileDeletionTest, NoChangesNothingYesResetsTheMainWindowAndClosingEmpties
     // Every close path ends in the same closing (the child-window test walks them).
     QTest::keyClick(form(), Qt::Key_Escape);
     EXPECT_TRUE(mainChild("Command2")->isEnabled());
-    expectCaptionsEmpty();
+    for (int k = 5; k <= 11; ++k)
+        EXPECT_TRUE(caption(k).isEmpty()) << k;
     EXPECT_TRUE(dir.exists(QStringLiteral("UK05061999.lot")));
 }
 
@@ -123,7 +119,8 @@ TEST_F(FileDeletionTest, OnlyEntryAndResultFilesListedEachKindAskedOncePerVisitR
     EXPECT_TRUE(dir.exists(QStringLiteral("keep.exe.lot")));
     EXPECT_EQ(caption(5), " 3");
     remove(QStringLiteral("old.exe.lot"), true);
-    expectCaptionsEmpty();
+    for (int k = 5; k <= 11; ++k)
+        EXPECT_TRUE(caption(k).isEmpty()) << k;
     remove(QStringLiteral("new.exe.res"));
     EXPECT_EQ(listed(), (QStringList{"c.lot", "keep.exe.lot", "x.RES"}));
     EXPECT_TRUE(dir.exists(QStringLiteral("UK.exe")));

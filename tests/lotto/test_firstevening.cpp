@@ -37,9 +37,22 @@ protected:
     ds::MonthCalendar *calendar() { return child<ds::MonthCalendar>(dialog(), "Calendar1"); }
 };
 
-TEST_F(FirstEvening, EveryWayOutOfTheNumberFaceEmptiesItsBoxes)
+TEST_F(FirstEvening, TheDateDialogTurnsItsPagesAndEveryWayOutOfTheNumberFaceEmptiesItsBoxes)
 {
+    const QByteArray history = historyFile({drawRecord("29022000", {3, 7, 12, 21, 30, 45}, 9)});
+    dir.write("UK.exe", history);
     start();
+    click(&w(), "Command1");
+    calendar()->setDate(31, 1, 2000);
+    calendar()->widget()->setCurrentPage(2000, 2);
+    EXPECT_EQ(calendar()->date(), QDate(2000, 2, 29)); // the shorter month's last day
+    calendar()->widget()->setCurrentPage(2000, 3);
+    EXPECT_EQ(calendar()->date(), QDate(2000, 3, 29));
+    calendar()->widget()->setCurrentPage(2000, 2);
+    QTest::keyClick(calendar()->widget()->findChild<QTableView *>(), Qt::Key_Return); // Enter confirms
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(box("Text1")->text(), "29/2/2000");
+
     const auto numberBox = [this](int k) {
         return child<QLineEdit>(dialog(), QStringLiteral("Text%1").arg(k).toLatin1().constData());
     };
@@ -60,23 +73,7 @@ TEST_F(FirstEvening, EveryWayOutOfTheNumberFaceEmptiesItsBoxes)
             EXPECT_TRUE(numberBox(k)->text().isEmpty()) << how;
         click(dialog(), "Command3");
     }
-    EXPECT_FALSE(dir.exists("UK.exe"));
-}
-
-TEST_F(FirstEvening, TurningTheCalendarPageMovesTheDateAndEnterConfirms)
-{
-    dir.write("UK.exe", historyFile({drawRecord("29022000", {3, 7, 12, 21, 30, 45}, 9)}));
-    start();
-    click(&w(), "Command1");
-    calendar()->setDate(31, 1, 2000);
-    calendar()->widget()->setCurrentPage(2000, 2);
-    EXPECT_EQ(calendar()->date(), QDate(2000, 2, 29)); // the shorter month's last day
-    calendar()->widget()->setCurrentPage(2000, 3);
-    EXPECT_EQ(calendar()->date(), QDate(2000, 3, 29));
-    calendar()->widget()->setCurrentPage(2000, 2);
-    QTest::keyClick(calendar()->widget()->findChild<QTableView *>(), Qt::Key_Return);
-    EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_EQ(box("Text1")->text(), "29/2/2000");
+    EXPECT_EQ(dir.read("UK.exe"), history);
 }
 
 TEST_F(FirstEvening, ANewSelectionsDateOpensTheAddBoxesWhereEnterAddsAndFocusFollowsThePlayer)
@@ -172,10 +169,8 @@ TEST_F(FirstEvening, ADateWhoseFileCannotBeReadIsNotTakenAsEmpty)
 
 TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinAndMarksPrizes)
 {
-    QByteArray b = entries(60);
-    b += entryRecord("05061999", {3, 7, 12, 21, 40, 41}); // 4 match, row 60
     dir.write("UK.exe", historyFile({DrawA}));
-    dir.write("UK05061999.lot", b);
+    dir.write("UK05061999.lot", entries(60) + entryRecord("05061999", {3, 7, 12, 21, 40, 41})); // 4 match, row 60
     start();
     w().resize(800, 500);
     chooseDraw(5, 6, 1999);
@@ -198,7 +193,8 @@ TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndTheMaintainAreaGivesItBac
     w().resize(1300, 900);
     QApplication::processEvents();
     EXPECT_GT(list("List2")->width(), narrow + 150);
-    const std::pair<const char *, const char *> pairs[] = {{"Label1", "Text1"}, {"Label2", "Text2"}, {"Label3", "Text3"}};
+    const std::pair<const char *, const char *> pairs[] = {
+        {"Label1", "Text1"}, {"Label2", "Text2"}, {"Label3", "Text3"}};
     for (const auto &[label, box] : pairs) {
         QWidget *l = child<QWidget>(&w(), label);
         QWidget *b = child<QWidget>(&w(), box);

@@ -1,4 +1,3 @@
-#include "lotto/seconddraw.h"
 #include "support/mainfixture.h"
 
 #include <QLabel>
@@ -50,8 +49,9 @@ TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADateAndDeletesTheOneShown)
     // With no draw on display both buttons refuse.
     click(&w(), "Command14");
     click(&w(), "Command6");
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
-                                                   "There is no entry to delete!"}));
+    EXPECT_EQ(fakes.dialogs.messages,
+              (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
+                           "There is no entry to delete!"}));
 }
 
 TEST_F(SecondDrawTest, EnteringASecondDraw)
@@ -61,7 +61,8 @@ TEST_F(SecondDrawTest, EnteringASecondDraw)
     chooseDraw(5, 6, 1999);
     fakes.dialogs.answer(false);
     click(&w(), "Command14");
-    EXPECT_EQ(fakes.dialogs.questions, QStringList{"There is no second draw recorded for this date do you want to enter one?"});
+    EXPECT_EQ(fakes.dialogs.questions,
+              QStringList{"There is no second draw recorded for this date do you want to enter one?"});
     EXPECT_FALSE(form5()->isVisible());
 
     // A selections date chosen meanwhile does not move the second draw.

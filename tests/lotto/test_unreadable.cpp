@@ -72,9 +72,8 @@ protected:
     QListWidget *list2() { return child<QListWidget>(&w(), "List2"); }
 };
 
-// Each handler that reads a file shown before it went bad: its message, no
-// window opened, the lists and counts as they were, the draw still on show,
-// and the other files' bytes untouched.
+// Each handler over a file shown before it went bad: its message, no window
+// opened, the lists, counts and draw on show as they were, other files untouched.
 TEST_F(UnreadableFiles, HandlersSaySoAndKeepEverythingAsItWas)
 {
     const struct {
