@@ -3,7 +3,6 @@
 #include "statistics/chartswindow.h"
 #include "support/mainfixture.h"
 
-#include <QMenu>
 #include <QPushButton>
 
 using namespace dstest;
@@ -20,11 +19,6 @@ struct ChildCase {
     void (*open)(MainFixture &f);
     const char *defaultButton; // the one button Enter presses; "" for none
 };
-
-QWidget *opener(const ChildCase &c, MainFixture &f)
-{
-    return QLatin1String(c.opener) == QLatin1String("Form1") ? static_cast<QWidget *>(&f.w()) : topLevel(c.opener);
-}
 
 void openStatistics(MainFixture &f) { trigger(&f.w(), "mnuUKstats"); }
 void openCharts(MainFixture &f)
@@ -87,27 +81,36 @@ const ChildCase Cases[] = {
 
 } // namespace
 
-class ChildWindowClose : public MainFixture,
-                         public ::testing::WithParamInterface<std::tuple<int, CloseBy>> {};
+class ChildWindow : public MainFixture, public ::testing::WithParamInterface<std::tuple<int, CloseBy>> {};
 
-TEST_P(ChildWindowClose, GivesTheOpenerBack)
+// Enter runs the window's confirming action, never a destructive or clearing
+// one: no button becomes the default by taking the focus, and only the
+// confirming button is the default. However the window is closed, its opener
+// is back.
+TEST_P(ChildWindow, OnlyTheConfirmingButtonIsTheDefaultAndClosingGivesTheOpenerBack)
 {
     const ChildCase &c = Cases[std::get<0>(GetParam())];
-    const CloseBy how = std::get<1>(GetParam());
-    const QByteArray history =
-        historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9), drawRecord("12061999", {1, 2, 13, 24, 35, 41}, 8)});
-    dir.write(c.irish ? "IR.exe" : "UK.exe", history);
+    dir.write(c.irish ? "IR.exe" : "UK.exe",
+              historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9),
+                           drawRecord("12061999", {1, 2, 13, 24, 35, 41}, 8)}));
     start(c.irish ? QStringLiteral("I") : QString());
     c.open(*this);
-
     QWidget *child = topLevel(c.form);
-    ASSERT_NE(child, nullptr) << c.form;
-    ASSERT_TRUE(child->isVisible()) << c.form;
-    QWidget *back = opener(c, *this);
+    ASSERT_TRUE(child && child->isVisible()) << c.form;
+    QWidget *back = QLatin1String(c.opener) == QLatin1String("Form1") ? &w() : topLevel(c.opener);
     ASSERT_NE(back, nullptr);
     EXPECT_TRUE(!back->isEnabled() || !back->isVisible()) << c.form << " left its opener usable";
 
-    switch (how) {
+    QStringList defaults;
+    for (QPushButton *b : child->findChildren<QPushButton *>()) {
+        EXPECT_FALSE(b->autoDefault()) << c.form << " " << b->objectName().toStdString();
+        if (b->isDefault() && b->isVisibleTo(child))
+            defaults << b->objectName();
+    }
+    const QString expected = QString::fromLatin1(c.defaultButton);
+    EXPECT_EQ(defaults, expected.isEmpty() ? QStringList{} : QStringList{expected}) << c.form;
+
+    switch (std::get<1>(GetParam())) {
     case CloseBy::Button:
         click(child, c.closeButton);
         break;
@@ -121,36 +124,8 @@ TEST_P(ChildWindowClose, GivesTheOpenerBack)
     EXPECT_FALSE(child->isVisible()) << c.form;
     EXPECT_TRUE(back->isVisible()) << c.form;
     EXPECT_TRUE(back->isEnabled()) << c.form;
-    fakes.dialogs.clear();
 }
 
-class ChildWindowKeys : public MainFixture, public ::testing::WithParamInterface<int> {};
-
-// Enter runs the window's confirming action, never a destructive or clearing
-// one: no button becomes the default by taking the focus, and only the
-// confirming button is the default.
-TEST_P(ChildWindowKeys, OnlyTheConfirmingButtonIsTheDefault)
-{
-    const ChildCase &c = Cases[GetParam()];
-    dir.write(c.irish ? "IR.exe" : "UK.exe", historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9)}));
-    start(c.irish ? QStringLiteral("I") : QString());
-    c.open(*this);
-    QWidget *child = topLevel(c.form);
-    ASSERT_NE(child, nullptr) << c.form;
-    QStringList defaults;
-    for (QPushButton *b : child->findChildren<QPushButton *>()) {
-        EXPECT_FALSE(b->autoDefault()) << c.form << " " << b->objectName().toStdString();
-        if (b->isDefault() && b->isVisibleTo(child))
-            defaults << b->objectName();
-    }
-    EXPECT_EQ(defaults, QString::fromLatin1(c.defaultButton).isEmpty() ? QStringList{}
-                                                                       : QStringList{QString::fromLatin1(c.defaultButton)})
-        << c.form;
-    fakes.dialogs.clear();
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryWindow, ChildWindowKeys, ::testing::Range(0, static_cast<int>(std::size(Cases))));
-
-INSTANTIATE_TEST_SUITE_P(EveryWindowAndPath, ChildWindowClose,
+INSTANTIATE_TEST_SUITE_P(EveryWindowAndPath, ChildWindow,
                          ::testing::Combine(::testing::Range(0, static_cast<int>(std::size(Cases))),
                                             ::testing::Values(CloseBy::Button, CloseBy::Escape, CloseBy::TitleBar)));

@@ -1,4 +1,3 @@
-#include "lotto/dateselection.h"
 #include "widgets/monthcalendar.h"
 #include "support/mainfixture.h"
 
@@ -20,21 +19,75 @@ protected:
     QGroupBox *numbers() { return child<QGroupBox>(dialog(), "Frame1"); }
     ds::MonthCalendar *calendar() { return child<ds::MonthCalendar>(dialog(), "Calendar1"); }
     QString mainText(const char *name) { return child<QLineEdit>(&w(), name)->text(); }
+    QString label(const char *name) { return child<QLabel>(dialog(), name)->text(); }
 };
 
-TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceOverADisabledMainWindowAndNeedsADate)
+TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameAndMarkingStoredDaysAndListsEntries)
 {
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA, DrawB}));
+    dir.write(QStringLiteral("UK05061999.lot"),
+              entryRecord(Key, {1, 5, 12, 23, 30, 41}) + entryRecord(Key, {2, 6, 13, 24, 31, 42}));
     start();
     click(&w(), "Command1");
     EXPECT_FALSE(w().isEnabled());
     EXPECT_TRUE(!hidden(calendar()) && hidden(numbers()));
+    EXPECT_EQ(label("LabelHeading"), "UK Lotto: choose a draw date");
+    EXPECT_TRUE(calendar()->isMarked(QDate(1999, 6, 12)));
+    EXPECT_FALSE(calendar()->isMarked(QDate(1999, 6, 19)));
+    EXPECT_EQ(label("LabelLatest"), "Latest stored draw: 12/6/1999");
+    EXPECT_EQ(calendar()->date(), fakes.clock.date); // still opens on today
     calendar()->clearSelection();
     click(dialog(), "Command2");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"You must select a date from the calendar"});
     EXPECT_TRUE(dialog()->isVisible());
+    click(dialog(), "Command4");
+
+    click(&w(), "Command2");
+    EXPECT_EQ(label("LabelHeading"), "UK Lotto: choose the date of your entries");
+    EXPECT_TRUE(calendar()->isMarked(QDate(1999, 6, 5)));
+    EXPECT_FALSE(calendar()->isMarked(QDate(1999, 6, 12)));
+    state.checked = true;
+    pickDate(5, 6, 1999); // a date with entries lists them
+    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")),
+              (QStringList{"01 05 12 23 30 41 ( )", "02 06 13 24 31 42 ( )"}));
+    EXPECT_EQ(mainText("Text3"), "2");
+    EXPECT_FALSE(state.checked);
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4"))); // stays as it was
 }
 
-TEST_F(DateSelectionTest, FoundDrawIsShownAndTheDialogCloses)
+// How the boxes are read is the core's (NumberBoxes); here the Irish limit
+// reaches it, and Enter stores the draw in date order.
+TEST_F(DateSelectionTest, MissingDrawIsCheckedAgainstTheGameThenEnterStoresItInOrder)
+{
+    const QByteArray june12 = drawRecord("12061999", {1, 2, 13, 24, 35, 41}, 8);
+    dir.write(QStringLiteral("IR.exe"), historyFile({june12}));
+    start(QStringLiteral("I"));
+    chooseDraw(5, 6, 1999);
+    EXPECT_FALSE(hidden(numbers()));
+    EXPECT_TRUE(hidden(child<QWidget>(dialog(), "Command2")) && hidden(child<QWidget>(dialog(), "Command4")));
+    EXPECT_EQ(label("LabelEntering"), "Draw of Saturday 5 June 1999");
+    const QStringList boxes{"7", "3", "43", "12", "30", "21", "9"};
+    for (int k = 0; k < 7; ++k)
+        type(dialog(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), boxes[k]);
+    QTest::keyClick(child<QLineEdit>(dialog(), "Text7"), Qt::Key_Return);
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_EQ(dir.read(QStringLiteral("IR.exe")), historyFile({june12}));
+    type(dialog(), "Text3", QStringLiteral("42"));
+    QTest::keyClick(child<QLineEdit>(dialog(), "Text7"), Qt::Key_Return);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(dir.read(QStringLiteral("IR.exe")),
+              historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 42}, 9), june12}));
+    EXPECT_EQ(mainText("Text1"), "5/6/1999");
+    EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
+
+    // Next time the dialog opens on its calendar face, keeping its date.
+    click(&w(), "Command1");
+    EXPECT_TRUE(!hidden(calendar()) && hidden(numbers()));
+    EXPECT_EQ(calendar()->date(), QDate(1999, 6, 5));
+}
+
+TEST_F(DateSelectionTest, FoundDrawIsShownAndCancelOnNumbersKeepsItAndRestoresTheDate)
 {
     dir.write(QStringLiteral("uk.EXE"), historyFile({DrawA, DrawB})); // found whatever its letter case
     start();
@@ -45,56 +98,7 @@ TEST_F(DateSelectionTest, FoundDrawIsShownAndTheDialogCloses)
     EXPECT_EQ(child<QLabel>(&w(), "Label11")->text(), " 9");
     EXPECT_EQ(state.currentDrawDate, "05061999");
     EXPECT_EQ(state.drawHistoryPath, dir.file(QStringLiteral("uk.EXE")));
-}
 
-TEST_F(DateSelectionTest, MissingDrawIsEnteredSortedAndStored)
-{
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawB}));
-    start();
-    chooseDraw(5, 6, 1999);
-    EXPECT_FALSE(hidden(numbers()));
-
-    enterNumbers({"7", "3", "45", "12", "30", "21", "9"});
-    EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), historyFile({DrawA, DrawB}));
-    EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
-
-    // Next time the dialog opens on its calendar face, keeping its date.
-    click(&w(), "Command1");
-    EXPECT_TRUE(!hidden(calendar()) && hidden(numbers()));
-    EXPECT_EQ(calendar()->date(), QDate(1999, 6, 5));
-}
-
-TEST_F(DateSelectionTest, NumberValidation)
-{
-    start(QStringLiteral("I"));
-    chooseDraw(5, 6, 1999);
-    const QString invalid = QStringLiteral("One or more of your numbers are invalid");
-    const QString same = QStringLiteral("One or more of your numbers are the same");
-    // Each refusal once (the reading rules of the boxes are the core's), and the Irish limit.
-    const struct { QStringList boxes; QString message; } cases[] = {
-        {{"1", "2", "3", "4", "5", "43", "7"}, invalid},
-        {{"1", "2", "3", "4", "5", "6", "6"}, same}, // bonus equals a main number
-    };
-    for (const auto &c : cases) {
-        fakes.dialogs.clear();
-        enterNumbers(c.boxes);
-        EXPECT_EQ(fakes.dialogs.messages, QStringList{c.message}) << c.boxes.join(',').toStdString();
-        EXPECT_FALSE(dir.exists(QStringLiteral("IR.exe")));
-    }
-    // Trailing letters are ignored; 42 is the top Irish ball.
-    fakes.dialogs.clear();
-    enterNumbers({"12abc", "2", "3", "4", "5", "42", "7"});
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-    EXPECT_EQ(dir.read(QStringLiteral("IR.exe")),
-              countRecord(1) + drawRecord("05061999", {2, 3, 4, 5, 12, 42}, 7));
-}
-
-TEST_F(DateSelectionTest, CancelOnNumbersKeepsTheShownDrawAndRestoresTheDate)
-{
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
-    start();
-    chooseDraw(5, 6, 1999);
     chooseDraw(6, 6, 1999); // no draw that day
     ASSERT_FALSE(hidden(numbers()));
     EXPECT_EQ(state.currentDrawDate, "06061999");
@@ -121,41 +125,18 @@ TEST_F(DateSelectionTest, StoreFailureTellsThePlayerAndEndsWithTheOldFileIntact)
     EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);
 }
 
-TEST_F(DateSelectionTest, NewSelectionsDateCreatesItsFileAndOpensMaintain)
-{
-    start();
-    chooseSelections(5, 6, 1999);
-    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(mainText("Text2"), "5/6/1999");
-    EXPECT_FALSE(hidden(child<QWidget>(&w(), "Frame4")));
-    EXPECT_FALSE(child<QWidget>(&w(), "Command2")->isEnabled());
-
-    // "Finished" leaves maintain mode.
-    click(&w(), "Command7");
-    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
-    EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
-}
-
-TEST_F(DateSelectionTest, SelectionsDateWithEntriesListsThem)
-{
-    dir.write(QStringLiteral("IR05061999.lot"),
-              entryRecord(Key, {1, 5, 12, 23, 30, 41}) + entryRecord(Key, {2, 6, 13, 24, 31, 42}));
-    start(QStringLiteral("I"));
-    state.checked = true;
-    chooseSelections(5, 6, 1999);
-    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")),
-              (QStringList{"01 05 12 23 30 41 ( )", "02 06 13 24 31 42 ( )"}));
-    EXPECT_EQ(mainText("Text3"), "2");
-    EXPECT_FALSE(state.checked);
-    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4"))); // stays as it was
-}
-
-TEST_F(DateSelectionTest, ChangeWithoutCountryIsRefused)
+TEST_F(DateSelectionTest, ChangeAndTheHistoryMenusWithoutCountryAreRefused)
 {
     start();
     state.countryCode.clear();
     click(&w(), "Command1");
     click(&w(), "Command2");
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select a Country", "You need to select a Country"}));
+    trigger(&w(), "mnuShowHistory");
+    trigger(&w(), "mnuDrawHistory");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select a Country", "You need to select a Country",
+                                                   "You must select a Country first",
+                                                   "You must select a Country first"}));
     EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(topLevel("Form24"), nullptr);
+    EXPECT_TRUE(fakes.printer.jobs.empty());
 }

@@ -48,34 +48,23 @@ protected:
             fakes.dialogs.answer(*answer);
         click(form(), "Command3");
     }
-    void closeForm() { click(form(), "Command1"); }
     QWidget *mainChild(const QString &name) { return child<QWidget>(&w(), name.toLatin1().constData()); }
     QString caption(int k) { return child<QLabel>(&w(), QStringLiteral("Label%1").arg(k).toLatin1().constData())->text(); }
-    void expectCaptionsEmpty()
-    {
-        for (int k = 5; k <= 11; ++k)
-            EXPECT_TRUE(caption(k).isEmpty()) << k;
-    }
-
-    // A draw and a selections file on show, with the "Maintain Entries" frame open.
-    void showDrawAndSelections()
-    {
-        dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
-        dir.write(QStringLiteral("UK05061999.lot"), entryRecord("05061999", {1, 5, 12, 23, 30, 41})
-                                                        + entryRecord("05061999", {2, 6, 13, 24, 31, 42}));
-        start();
-        chooseDraw(5, 6, 1999);
-        chooseSelections(5, 6, 1999);
-        click(&w(), "Command3"); // "Maintain"
-        child<QListWidget>(&w(), "List1")->addItem(QStringLiteral("a winning line"));
-        ASSERT_EQ(caption(5), " 3");
-        fakes.dialogs.clear();
-    }
 };
 
 TEST_F(FileDeletionTest, NoChangesNothingYesResetsTheMainWindowAndClosingEmptiesTheCaptions)
 {
-    showDrawAndSelections();
+    // A draw and a selections file on show, with the "Maintain Entries" frame open.
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
+    dir.write(QStringLiteral("UK05061999.lot"), entryRecord("05061999", {1, 5, 12, 23, 30, 41})
+                                                    + entryRecord("05061999", {2, 6, 13, 24, 31, 42}));
+    start();
+    chooseDraw(5, 6, 1999);
+    chooseSelections(5, 6, 1999);
+    click(&w(), "Command3"); // "Maintain"
+    child<QListWidget>(&w(), "List1")->addItem(QStringLiteral("a winning line"));
+    ASSERT_EQ(caption(5), " 3");
+    fakes.dialogs.clear();
     fileMaintenance(false);
     EXPECT_EQ(form(), nullptr);
     EXPECT_EQ(lines(child<QListWidget>(&w(), "List1")), QStringList{"a winning line"});
@@ -98,92 +87,72 @@ TEST_F(FileDeletionTest, NoChangesNothingYesResetsTheMainWindowAndClosingEmpties
     // Every close path ends in the same closing (the child-window test walks them).
     QTest::keyClick(form(), Qt::Key_Escape);
     EXPECT_TRUE(mainChild("Command2")->isEnabled());
-    expectCaptionsEmpty();
+    for (int k = 5; k <= 11; ++k)
+        EXPECT_TRUE(caption(k).isEmpty()) << k;
     EXPECT_TRUE(dir.exists(QStringLiteral("UK05061999.lot")));
 }
 
-TEST_F(FileDeletionTest, OnlyEntryAndResultFilesListedOneQuestionPerVisitAndReopeningAsksAgain)
+// Each kind of file asks its own question once per visit; deleting a results
+// file empties the ball captions. Which names are results files is the
+// deletion logic's (LottoPlans).
+TEST_F(FileDeletionTest, OnlyEntryAndResultFilesListedEachKindAskedOncePerVisitResultsEmptyTheCaptions)
 {
-    startWith({"UK.exe", "IR.exe", "thresult.exe", "prnt.dat", "weblinks.dat", "J6.dat", "a.lot", "OLD.LOT",
-               "x.RES", "c.lot", "lot", "b.lotx", ".hidden.lot"});
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
+    startWith({"IR.exe", "thresult.exe", "prnt.dat", "weblinks.dat", "J6.dat", "a.lot", "OLD.LOT", "x.RES", "c.lot",
+               "lot", "b.lotx", ".hidden.lot", "old.exe.lot", "new.exe.res", "keep.exe.lot"});
     QDir(dir.path()).mkdir(QStringLiteral("folder.lot"));
+    QFile::setPermissions(dir.file(QStringLiteral("keep.exe.lot")), QFileDevice::ReadOwner);
+    chooseDraw(5, 6, 1999);
     fileMaintenance();
-    EXPECT_EQ(listed(), (QStringList{"a.lot", "c.lot", "OLD.LOT", "x.RES"}));
+    EXPECT_EQ(listed(), (QStringList{"a.lot", "c.lot", "keep.exe.lot", "new.exe.res", "old.exe.lot", "OLD.LOT",
+                                     "x.RES"}));
     remove(QStringLiteral("a.lot"), false); // No: nothing changes, and the next deletion asks again
     EXPECT_TRUE(dir.exists(QStringLiteral("a.lot")));
     remove(QStringLiteral("a.lot"), true);
-    EXPECT_EQ(listed(), (QStringList{"c.lot", "OLD.LOT", "x.RES"}));
     remove(QStringLiteral("OLD.LOT"));
-    EXPECT_EQ(listed(), (QStringList{"c.lot", "x.RES"}));
     EXPECT_FALSE(dir.exists(QStringLiteral("a.lot")) || dir.exists(QStringLiteral("OLD.LOT")));
-    EXPECT_EQ(fakes.dialogs.log, (QStringList{CloseAll, SelectionQuestion, SelectionQuestion}));
-    closeForm();
+    EXPECT_EQ(caption(5), " 3"); // a selections file leaves the captions
+
+    remove(QStringLiteral("old.exe.lot"), false);
+    EXPECT_TRUE(dir.exists(QStringLiteral("old.exe.lot")));
+    remove(QStringLiteral("keep.exe.lot"), true); // read-only: nothing deleted, nothing emptied
+    EXPECT_TRUE(dir.exists(QStringLiteral("keep.exe.lot")));
+    EXPECT_EQ(caption(5), " 3");
+    remove(QStringLiteral("old.exe.lot"), true);
+    for (int k = 5; k <= 11; ++k)
+        EXPECT_TRUE(caption(k).isEmpty()) << k;
+    remove(QStringLiteral("new.exe.res"));
+    EXPECT_EQ(listed(), (QStringList{"c.lot", "keep.exe.lot", "x.RES"}));
+    EXPECT_TRUE(dir.exists(QStringLiteral("UK.exe")));
+    EXPECT_EQ(fakes.dialogs.log, (QStringList{CloseAll, SelectionQuestion, SelectionQuestion, ResultsQuestion,
+                                              ResultsQuestion, CannotDelete, ResultsQuestion}));
+    click(form(), "Command1");
 
     fileMaintenance(); // a new visit asks again
     remove(QStringLiteral("c.lot"), true);
-    EXPECT_EQ(fakes.dialogs.log.mid(3), (QStringList{CloseAll, SelectionQuestion}));
-    closeForm();
+    EXPECT_EQ(fakes.dialogs.log.mid(7), (QStringList{CloseAll, SelectionQuestion}));
+    QFile::setPermissions(dir.file(QStringLiteral("keep.exe.lot")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
-TEST_F(FileDeletionTest, NothingSelected)
+TEST_F(FileDeletionTest, NothingSelectedOrAFailureShowsItsMessageAndAFailureKeepsTheFlag)
 {
-    startWith({"a.lot", "b.lot"});
+    startWith({"a.lot", "b.lot", "c.lot", "d.lot"});
     fileMaintenance();
     click(form(), "Command3");
     // A current row that is not selected is no selection either.
     files()->selectionModel()->setCurrentIndex(files()->model()->index(0, 0), QItemSelectionModel::NoUpdate);
     click(form(), "Command3");
-    // After a deletion the refreshed list holds no selection.
-    remove(QStringLiteral("b.lot"), true);
-    click(form(), "Command3");
-    EXPECT_TRUE(dir.exists(QStringLiteral("a.lot")));
-    EXPECT_EQ(fakes.dialogs.log,
-              (QStringList{CloseAll, NothingSelected, NothingSelected, SelectionQuestion, NothingSelected}));
-    closeForm();
-}
-
-TEST_F(FileDeletionTest, AFailureShowsItsMessageAndKeepsTheFlag)
-{
-    startWith({"a.lot", "b.lot", "c.lot", "d.lot"});
-    fileMaintenance();
     QFile::remove(dir.file(QStringLiteral("a.lot")));
     remove(QStringLiteral("a.lot"), true);
     EXPECT_EQ(listed(), (QStringList{"a.lot", "b.lot", "c.lot", "d.lot"})); // not refreshed
     EXPECT_EQ(files()->selectedItems().size(), 1);
     remove(QStringLiteral("b.lot"), true); // asks again: the failed deletion set nothing
+    click(form(), "Command3"); // the refreshed list holds no selection
     QFile::remove(dir.file(QStringLiteral("c.lot")));
     remove(QStringLiteral("c.lot")); // fails without clearing the flag
     EXPECT_EQ(listed(), (QStringList{"c.lot", "d.lot"})); // not refreshed
     remove(QStringLiteral("d.lot"));
     EXPECT_FALSE(dir.exists(QStringLiteral("b.lot")) || dir.exists(QStringLiteral("d.lot")));
-    EXPECT_EQ(fakes.dialogs.log,
-              (QStringList{CloseAll, SelectionQuestion, CannotDelete, SelectionQuestion, CannotDelete}));
-    closeForm();
-}
-
-TEST_F(FileDeletionTest, ResultsFileBranchAsksItsOwnQuestionAndEmptiesTheBallCaptions)
-{
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
-    startWith({"old.exe.lot", "new.exe.res", "OLD.EXE.lot", "keep.exe.lot"});
-    QFile::setPermissions(dir.file(QStringLiteral("keep.exe.lot")), QFileDevice::ReadOwner);
-    chooseDraw(5, 6, 1999);
-    fileMaintenance();
-    remove(QStringLiteral("old.exe.lot"), false);
-    EXPECT_TRUE(dir.exists(QStringLiteral("old.exe.lot")));
-    EXPECT_EQ(caption(5), " 3");
-    remove(QStringLiteral("keep.exe.lot"), true); // read-only: nothing deleted, nothing emptied
-    EXPECT_TRUE(dir.exists(QStringLiteral("keep.exe.lot")));
-    EXPECT_EQ(caption(5), " 3");
-    remove(QStringLiteral("old.exe.lot"), true);
-    EXPECT_FALSE(dir.exists(QStringLiteral("old.exe.lot")));
-    expectCaptionsEmpty();
-    remove(QStringLiteral("new.exe.res")); // asked once for results files
-    EXPECT_FALSE(dir.exists(QStringLiteral("new.exe.res")));
-    // Which names are results files is the deletion logic's; the other kind asks its own question.
-    remove(QStringLiteral("OLD.EXE.lot"), true);
-    EXPECT_EQ(fakes.dialogs.log, (QStringList{CloseAll, ResultsQuestion, ResultsQuestion, CannotDelete,
-                                              ResultsQuestion, SelectionQuestion}));
-    EXPECT_TRUE(dir.exists(QStringLiteral("UK.exe")));
-    closeForm();
-    QFile::setPermissions(dir.file(QStringLiteral("keep.exe.lot")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(fakes.dialogs.log, (QStringList{CloseAll, NothingSelected, NothingSelected, SelectionQuestion,
+                                              CannotDelete, SelectionQuestion, NothingSelected, CannotDelete}));
 }

@@ -2,19 +2,20 @@
 #include "lotto/historyprint.h"
 #include "support/mainfixture.h"
 
+#include <QLabel>
+#include <QScrollBar>
+
 using namespace dstest;
 
 namespace {
 
 const QByteArray DrawA = drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9);
-const QByteArray DrawB = drawRecord("12061999", {1, 2, 13, 24, 35, 46}, 8);
 const QByteArray IrishFirst = drawRecord("05061999", {1, 9, 10, 22, 33, 42}, 17);
 const QByteArray IrishSecond = drawRecord("05061999", {4, 5, 6, 19, 28, 40}, 41);
 const QByteArray IrishLater = drawRecord("09061999", {2, 11, 20, 31, 38, 39}, 3);
 const QByteArray Blank = drawRecord("        ", {0, 0, 0, 0, 0, 0}, 0);
 
 const QString LineA = QStringLiteral("05-06-1999   03 07 12 21 30 45  Bonus 09");
-const QString LineB = QStringLiteral("12-06-1999   01 02 13 24 35 46  Bonus 08");
 const QStringList IrishLines = {QStringLiteral("05-06-1999   01 09 10 22 33 42  Bonus 17"),
                                 QStringLiteral("05-06-1999   04 05 06 19 28 40  Bonus 41"),
                                 QStringLiteral("09-06-1999   02 11 20 31 38 39  Bonus 03")};
@@ -72,17 +73,7 @@ TEST(HistoryPrint, WholeJobUnderTheHourglassAndTrimmedDates)
 
 class HistoryTest : public MainFixture {
 protected:
-    QWidget *form()
-    {
-        QWidget *found = nullptr;
-        for (QWidget *t : QApplication::topLevelWidgets()) {
-            if (t->objectName() == QLatin1String("Form24")) {
-                EXPECT_EQ(found, nullptr) << "two Draw History windows";
-                found = t;
-            }
-        }
-        return found;
-    }
+    QWidget *form() { return topLevel("Form24"); }
     QStringList listed() { return lines(child<QListWidget>(form(), "List1")); }
     void show() { trigger(&w(), "mnuShowHistory"); }
     void print() { trigger(&w(), "mnuDrawHistory"); }
@@ -95,45 +86,50 @@ protected:
         closeForm();
         return out;
     }
-    QStringList printedLastPage() { return fakes.printer.jobs.empty() ? QStringList() : fakes.printer.jobs.back().pages.back(); }
 };
 
-// The window and the printout of one draw; the close paths are walked by the
-// child-window test, the page layout by the printing test above.
-TEST_F(HistoryTest, OneDrawIsListedAndPrinted)
+// The window and the printout follow the country: its file, the caption and
+// the printed title; an Irish date lists its first draw first. The close paths
+// are walked by the child-window test, the page layout by the printing test.
+TEST_F(HistoryTest, EachCountrysDrawsAreListedAndPrinted)
 {
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
+    const struct {
+        const char *file;
+        QByteArray bytes;
+        const char *caption;
+        QString title;
+        QStringList lines;
+    } cases[] = {
+        {"UK.exe", historyFile({DrawA}), "UK 6/49 Draw History", UkTitle, {LineA}},
+        {"IR.exe", historyFile({IrishFirst, IrishSecond, IrishLater}), "Irish Draw History", IrishTitle, IrishLines},
+    };
     start();
+    for (const auto &c : cases) {
+        dir.write(QString::fromLatin1(c.file), c.bytes);
+        if (c.file[0] == 'I')
+            trigger(&w(), "mnuIreland");
+        show();
+        ASSERT_NE(form(), nullptr);
+        EXPECT_EQ(form()->windowTitle(), c.caption);
+        EXPECT_EQ(listed(), c.lines);
+        closeForm();
+        print();
+        ASSERT_FALSE(fakes.printer.jobs.empty());
+        EXPECT_EQ(fakes.printer.jobs.back().pages, std::vector<QStringList>{printedPage(c.title, c.lines)});
+    }
+    EXPECT_EQ(fakes.printer.jobs.size(), 2u);
+    EXPECT_EQ(fakes.dialogs.busyCount, 2);
+    // Opening again reads the file again, into the same window, on its newest draw.
+    QWidget *first = form();
+    dir.write(QStringLiteral("IR.exe"), syntheticHistory(30));
     show();
-    ASSERT_NE(form(), nullptr);
-    EXPECT_EQ(listed(), QStringList{LineA});
+    EXPECT_EQ(form(), first) << "a second Draw History window";
+    auto *list = child<QListWidget>(form(), "List1");
+    EXPECT_EQ(list->count(), 30);
+    EXPECT_EQ(list->currentRow(), 29);
+    EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    EXPECT_EQ(child<QLabel>(form(), "LabelCount")->text(), "30 draws");
     closeForm();
-    // Opening again reads the file again.
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA, DrawB}));
-    EXPECT_EQ(shown(), (QStringList{LineA, LineB}));
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
-
-    print();
-    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages, std::vector<QStringList>{printedPage(UkTitle, {LineA})});
-    EXPECT_EQ(fakes.dialogs.busyCount, 1);
-}
-
-TEST_F(HistoryTest, CaptionTitleAndFileFollowTheCountryAndAnIrishDateListsItsFirstDrawFirst)
-{
-    dir.write(QStringLiteral("IR.exe"), historyFile({IrishFirst, IrishSecond, IrishLater}));
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
-    start();
-    show();
-    EXPECT_EQ(form()->windowTitle(), "UK 6/49 Draw History");
-    closeForm();
-    trigger(&w(), "mnuIreland");
-    show();
-    EXPECT_EQ(form()->windowTitle(), "Irish Draw History");
-    EXPECT_EQ(listed(), IrishLines);
-    closeForm();
-    print();
-    EXPECT_EQ(printedLastPage(), printedPage(IrishTitle, IrishLines));
 }
 
 TEST_F(HistoryTest, EmptyHistoriesListTheirTextAndPrintNothing)
@@ -150,15 +146,4 @@ TEST_F(HistoryTest, EmptyHistoriesListTheirTextAndPrintNothing)
                                                    "There are no entries in the Ireland results file"}));
     EXPECT_TRUE(fakes.printer.jobs.empty());
     EXPECT_FALSE(dir.exists(QStringLiteral("IR.exe")));
-}
-
-TEST_F(HistoryTest, NoCountry)
-{
-    start();
-    state.countryCode.clear();
-    show();
-    print();
-    EXPECT_EQ(fakes.dialogs.messages,
-              (QStringList{"You must select a Country first", "You must select a Country first"}));
-    EXPECT_TRUE(form() == nullptr && fakes.printer.jobs.empty());
 }

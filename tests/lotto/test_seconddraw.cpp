@@ -1,4 +1,3 @@
-#include "lotto/seconddraw.h"
 #include "support/mainfixture.h"
 
 #include <QLabel>
@@ -18,17 +17,24 @@ protected:
     QString firstBall() { return child<QLabel>(&w(), "Label5")->text(); }
 };
 
-TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADate)
+TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADateAndDeletesTheOneShown)
 {
     dir.write("IR.exe", historyFile({First, Second, Later}));
     start("I");
     chooseDraw(5, 6, 1999);
+    // The label beside the date says which of the two is shown.
+    auto *which = child<QLabel>(&w(), "LabelDrawOfTwo");
     EXPECT_EQ(firstBall(), " 3");
+    EXPECT_EQ(which->text(), "Draw 1 of 2");
     click(&w(), "Command14");
     EXPECT_EQ(firstBall(), " 1");
+    EXPECT_EQ(which->text(), "Draw 2 of 2");
     click(&w(), "Command14");
     EXPECT_EQ(firstBall(), " 3");
     EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
+    chooseDraw(12, 6, 1999); // one draw only
+    EXPECT_TRUE(hidden(which));
+    chooseDraw(5, 6, 1999);
 
     // Delete, with the first draw on display, removes the second draw first.
     fakes.dialogs.answer(false);
@@ -39,6 +45,13 @@ TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADate)
     click(&w(), "Command6");
     EXPECT_EQ(dir.read("IR.exe"), countRecord(2) + First + Later + Later);
     EXPECT_TRUE(child<QLineEdit>(&w(), "Text1")->text().isEmpty() && hidden(child<QWidget>(&w(), "Shape1")));
+
+    // With no draw on display both buttons refuse.
+    click(&w(), "Command14");
+    click(&w(), "Command6");
+    EXPECT_EQ(fakes.dialogs.messages,
+              (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
+                           "There is no entry to delete!"}));
 }
 
 TEST_F(SecondDrawTest, EnteringASecondDraw)
@@ -48,14 +61,26 @@ TEST_F(SecondDrawTest, EnteringASecondDraw)
     chooseDraw(5, 6, 1999);
     fakes.dialogs.answer(false);
     click(&w(), "Command14");
-    EXPECT_EQ(fakes.dialogs.questions, QStringList{"There is no second draw recorded for this date do you want to enter one?"});
+    EXPECT_EQ(fakes.dialogs.questions,
+              QStringList{"There is no second draw recorded for this date do you want to enter one?"});
     EXPECT_FALSE(form5()->isVisible());
 
     // A selections date chosen meanwhile does not move the second draw.
     chooseSelections(20, 6, 1999);
     fakes.dialogs.answer(true);
     click(&w(), "Command14");
+    ASSERT_TRUE(form5()->isVisible());
+    type(form5(), "Text1", "43");
+    click(form5(), "Command1");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
     EXPECT_TRUE(form5()->isVisible());
+    click(form5(), "Command3");
+    EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Later}));
+
+    // The boxes keep what they held.
+    fakes.dialogs.answer(true);
+    click(&w(), "Command14");
+    EXPECT_EQ(child<QLineEdit>(form5(), "Text1")->text(), "43");
     const QStringList nums{"41", "35", "24", "13", "2", "1", "8"};
     for (int k = 0; k < 7; ++k)
         type(form5(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), nums[k]);
@@ -63,35 +88,6 @@ TEST_F(SecondDrawTest, EnteringASecondDraw)
     EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Second, Later}));
     EXPECT_EQ(firstBall(), " 1");
     EXPECT_EQ(state.displayedDrawNumber, 2);
-}
-
-TEST_F(SecondDrawTest, DialogValidatesAndCancels)
-{
-    dir.write("IR.exe", historyFile({First}));
-    start("I");
-    chooseDraw(5, 6, 1999);
-    fakes.dialogs.answer(true);
-    click(&w(), "Command14");
-    type(form5(), "Text1", "43");
-    click(form5(), "Command1");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
-    EXPECT_TRUE(form5()->isVisible());
-    click(form5(), "Command3");
-    EXPECT_EQ(dir.read("IR.exe"), historyFile({First}));
-    // The boxes keep what they held.
-    fakes.dialogs.answer(true);
-    click(&w(), "Command14");
-    EXPECT_EQ(child<QLineEdit>(form5(), "Text1")->text(), "43");
-    click(form5(), "Command3");
-}
-
-TEST_F(SecondDrawTest, NoDrawOnDisplay)
-{
-    start("I");
-    click(&w(), "Command14");
-    click(&w(), "Command6");
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
-                                                   "There is no entry to delete!"}));
 }
 
 TEST_F(SecondDrawTest, DeletingADateTheFileNoLongerHoldsEndsTheProgram)
