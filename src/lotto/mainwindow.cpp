@@ -331,7 +331,6 @@ void MainWindow::switchCountryResets()
     m_selections->leaveMaintainMode();
     m_maintainFrame->setBestSixEnabled(false);
     m_suggest->forgetConstraints();
-    emit countrySwitched();
 }
 
 void MainWindow::switchGame(Game game)

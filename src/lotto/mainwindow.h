@@ -49,10 +49,6 @@ public:
 
     QString helpFile() const { return m_helpFile; }
 
-signals:
-    // The game was switched between the UK and the Irish lotto.
-    void countrySwitched();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
