@@ -10,7 +10,7 @@
 using namespace ds;
 using namespace ds::tickets;
 
-TEST(TicketMarks, PositionsOnTheGrid)
+TEST(TicketMarks, PositionsOnTheGridAndNothingOffIt)
 {
     const struct {
         int board, position, number;
@@ -32,10 +32,6 @@ TEST(TicketMarks, PositionsOnTheGrid)
         ASSERT_TRUE(m.has_value()) << c.number;
         EXPECT_EQ(*m, (TicketMark{c.index, c.left, c.top})) << "board " << c.board << " number " << c.number;
     }
-}
-
-TEST(TicketMarks, NothingOffTheTicket)
-{
     const struct { int board, position, number; } off[] = {
         {1, 1, 0}, {1, 1, 50}, {1, 1, -3}, {1, 1, 32767}, {0, 1, 1}, {8, 1, 1}, {1, 0, 1}, {1, 7, 1}};
     for (const auto &c : off)
@@ -120,7 +116,7 @@ TEST(TicketGrouping, SevenBoardsATicket)
     EXPECT_EQ(tickets[1].marks[5], (TicketMark{6, 400, 1840}));
 }
 
-TEST(PrinterSettings, SaveThenRecall)
+TEST(PrinterSettings, SaveThenRecallAndValuesTheFileCannotHold)
 {
     const struct { const char *left, *top; QByteArray bytes; const char *shownLeft, *shownTop; } cases[] = {
         {"250", "-120", QByteArray::fromHex("fa0088ff"), " 250", "-120"},
@@ -140,16 +136,11 @@ TEST(PrinterSettings, SaveThenRecall)
         EXPECT_EQ(offsetText(r.offsets.left), QString::fromLatin1(c.shownLeft));
         EXPECT_EQ(offsetText(r.offsets.top), QString::fromLatin1(c.shownTop));
     }
-}
-
-TEST(PrinterSettings, ValuesTheFileCannotHoldAreRefused)
-{
-    const struct { const char *left, *top; OffsetBox box; } cases[] = {
+    const struct { const char *left, *top; OffsetBox box; } refused[] = {
         {"32768", "0", OffsetBox::Left}, {"0", "-32769", OffsetBox::Top}, {"99999", "99999", OffsetBox::Left}};
-    for (const auto &c : cases) {
+    for (const auto &c : refused) {
         const SavePlan plan = planSave(QString::fromLatin1(c.left), QString::fromLatin1(c.top));
-        EXPECT_EQ(plan.refusal, OffsetRangeMessage) << c.left;
-        EXPECT_EQ(plan.box, c.box) << c.left;
+        EXPECT_EQ(std::pair(plan.refusal, plan.box), std::pair(OffsetRangeMessage, c.box)) << c.left;
     }
 }
 

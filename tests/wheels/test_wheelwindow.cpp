@@ -67,17 +67,6 @@ TEST_F(WheelWindowTest, OpensWithTheSmallestGroupAndEmptyBoxes)
     }
 }
 
-TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxes)
-{
-    open(6);
-    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
-    selectSize(9);
-    EXPECT_EQ(entries(), QStringLiteral("84"));
-    EXPECT_TRUE(window->numberBox(9)->isEnabled());
-    EXPECT_FALSE(window->numberBox(10)->isEnabled());
-    EXPECT_EQ(window->numberBox(10)->text(), QStringLiteral("10")); // a disabled box keeps its text
-}
-
 TEST_F(WheelWindowTest, SaveWritesTheWheelAndTellsTheMainWindow)
 {
     dir.write(QStringLiteral("J6.dat"), J6);
@@ -122,27 +111,30 @@ TEST_F(WheelWindowTest, MissingTableKeepsTheOldWheel)
     EXPECT_EQ(saved->count(), 0);
 }
 
-TEST_F(WheelWindowTest, SuggestFillsTheGroup)
-{
-    dir.write(QStringLiteral("UK.exe"), syntheticHistory(300));
-    open(6);
-    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"});
-    selectSize(9);
-    click(window.get(), "Command3");
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
-    EXPECT_NE(window->numberBox(9)->text().toInt(), 0);
-    EXPECT_TRUE(window->numberBox(10)->text().isEmpty()); // every box emptied first
-}
-
-TEST_F(WheelWindowTest, SuggestRefusalKeepsTheBoxes)
+TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxesThenSuggestFillsTheGroup)
 {
     dir.write(QStringLiteral("UK.exe"), syntheticHistory(51));
     open(6);
-    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8"});
+    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"});
+    selectSize(9);
+    EXPECT_EQ(entries(), QStringLiteral("84"));
+    EXPECT_TRUE(window->numberBox(9)->isEnabled());
+    EXPECT_FALSE(window->numberBox(10)->isEnabled());
+    EXPECT_EQ(window->numberBox(10)->text(), QStringLiteral("10")); // a disabled box keeps its text
+    // Too short a history: refused, the boxes kept.
     click(window.get(), "Command3");
     EXPECT_EQ(fakes.dialogs.messages,
               QStringList{QStringLiteral("Insufficient entries in the results file! You should choose your own numbers.")});
     EXPECT_EQ(window->numberBox(8)->text(), QStringLiteral("8"));
+    fakes.dialogs.clear();
+    dir.write(QStringLiteral("UK.exe"), syntheticHistory(300));
+    click(window.get(), "Command3");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
+    QStringList group;
+    for (int i = 1; i <= 9; ++i)
+        group << window->numberBox(i)->text();
+    EXPECT_FALSE(group.contains(QString()) || group == (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    EXPECT_TRUE(window->numberBox(10)->text().isEmpty()); // every box emptied first
 }
 
 TEST_F(WheelWindowTest, SuggestTellsOfAShortfall)
