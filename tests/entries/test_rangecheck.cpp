@@ -67,8 +67,6 @@ TEST(RangeCheck, TiersOfBothGames)
         EXPECT_EQ(classify(c.main, c.bonus, false), c.uk) << c.main << (c.bonus ? "+b" : "");
         EXPECT_EQ(classify(c.main, c.bonus, true), c.irish) << c.main << (c.bonus ? "+b" : "");
     }
-    EXPECT_EQ(winLine({4, 11, 19, 27, 33, 45}, 5, true), QStringLiteral("04 11 19 27 33 45 : 5+ Bonus"));
-    EXPECT_EQ(winLine({4, 11, 19, 27, 33, 45}, 3, false), QStringLiteral("04 11 19 27 33 45 : 3"));
 }
 
 TEST(RangeCheck, OneMonthOfEachGame)
@@ -154,15 +152,10 @@ TEST(RangeCheck, OpeningTheFileChecked)
         if (*c.file)
             folder.write(QString::fromLatin1(c.file), c.bytes);
         const OpenedFile o = openCheckFile(folder.path(), QString::fromLatin1(c.country), checkSource(QString::fromLatin1(c.menu)), c.maxBall);
-        if (*c.refusal == '\0') {
-            EXPECT_TRUE(o.refusal.isEmpty()) << o.refusal.toStdString();
-        } else {
-            EXPECT_TRUE(o.refusal.contains(QString::fromLatin1(c.refusal))) << o.refusal.toStdString();
-        }
+        const QString want = QString::fromLatin1(c.refusal);
+        EXPECT_TRUE(want.isEmpty() ? o.refusal.isEmpty() : o.refusal.contains(want)) << o.refusal.toStdString();
         EXPECT_EQ(static_cast<int>(o.entries.size()), c.entries);
-        if (o.refusal.isEmpty()) {
-            EXPECT_TRUE(o.path.endsWith(QString::fromLatin1(c.file))) << o.path.toStdString();
-        }
+        EXPECT_TRUE(!want.isEmpty() || o.path.endsWith(QString::fromLatin1(c.file))) << o.path.toStdString();
     }
     EXPECT_EQ(QString::fromLatin1(checkSource(QStringLiteral("mnu3check")).noCountry), QStringLiteral("You must select the UK first"));
     EXPECT_EQ(QString::fromLatin1(checkSource(QStringLiteral("mnu5check")).noCountry), QStringLiteral("You must select a Country first"));

@@ -49,12 +49,20 @@ TEST_F(SelectionsTest, AddedEntriesAreSortedShownWrittenWithTheFilesDateAndPrint
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
     EXPECT_EQ(fakes.printer.jobs[0].pages[0].mid(3), (QStringList{QString(16, ' ') + "01 05 12 23 30 49 ( )",
                                                                    QString(16, ' ') + "02 06 13 24 31 48 ( )"}));
+    // The same entry again is added only when the answer is Yes.
+    fakes.dialogs.answer(false);
+    add({"30", "23", "12", "5", "1", "49"});
+    EXPECT_EQ(fakes.dialogs.questions,
+              QStringList{"You already have this entry in your list are you sure you want to add it again"});
+    fakes.dialogs.answer(true);
+    add({"30", "23", "12", "5", "1", "49"});
+    EXPECT_EQ(dir.read("UK05061999.lot").mid(40), entryRecord(Key, {1, 5, 12, 23, 30, 49}));
     click(&w(), "Command8");
     EXPECT_TRUE(child<QLineEdit>(&w(), "Text9")->text().isEmpty());
-    // Opening the date again finds both entries.
+    // Opening the date again finds all three entries.
     click(&w(), "Command7");
     chooseSelections(5, 6, 1999);
-    EXPECT_EQ(list2()->count(), 2);
+    EXPECT_EQ(list2()->count(), 3);
 }
 
 TEST_F(SelectionsTest, BoxesAreValidated)
@@ -70,20 +78,6 @@ TEST_F(SelectionsTest, BoxesAreValidated)
     add({"1", "2", "3", "4", "5.5", "41.7"});
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
     EXPECT_EQ(lines(list2()), QStringList{"01 02 03 04 06 42 ( )"});
-}
-
-TEST_F(SelectionsTest, DuplicateEntryAsksFirst)
-{
-    start();
-    chooseSelections(5, 6, 1999);
-    add({"1", "2", "3", "4", "5", "6"});
-    fakes.dialogs.answer(false);
-    add({"6", "5", "4", "3", "2", "1"});
-    EXPECT_EQ(fakes.dialogs.questions,
-              QStringList{"You already have this entry in your list are you sure you want to add it again"});
-    fakes.dialogs.answer(true);
-    add({"6", "5", "4", "3", "2", "1"});
-    EXPECT_EQ(dir.read("UK05061999.lot"), entryRecord(Key, {1, 2, 3, 4, 5, 6}) + entryRecord(Key, {1, 2, 3, 4, 5, 6}));
 }
 
 TEST_F(SelectionsTest, LimitOf2500Entries)

@@ -63,21 +63,12 @@ TEST_F(TicketsTest, NoEntriesNoWindow)
     EXPECT_TRUE(w().isVisible());
 }
 
-TEST_F(TicketsTest, OpensOverTheHiddenMainWindowAndGivesItBack)
-{
-    openTickets(3);
-    ASSERT_NE(form(), nullptr);
-    EXPECT_TRUE(form()->isVisible());
-    EXPECT_FALSE(w().isVisible());
-    EXPECT_EQ(form()->focusWidget(), box("Text1"));
-    click(form(), "Command4");
-    EXPECT_FALSE(form()->isVisible());
-    EXPECT_TRUE(w().isVisible());
-}
-
-TEST_F(TicketsTest, FifteenEntriesPrintThreeTickets)
+TEST_F(TicketsTest, OpensOverTheMainWindowPrintsThreeTicketsAndGivesItBack)
 {
     openTickets(15);
+    ASSERT_NE(form(), nullptr);
+    EXPECT_TRUE(form()->isVisible() && !w().isVisible());
+    EXPECT_EQ(form()->focusWidget(), box("Text1"));
     test("120", "-60"); // the refusals and limits are TicketTest.OffsetLimits's
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
     EXPECT_EQ(fakes.printer.jobs[0].marks, pageMarks(ds::tickets::testTicket({120, -60})));
@@ -96,6 +87,8 @@ TEST_F(TicketsTest, FifteenEntriesPrintThreeTickets)
         }
         EXPECT_EQ(job.marks, pageMarks(expected)) << "ticket " << t + 1;
     }
+    click(form(), "Command4");
+    EXPECT_TRUE(!form()->isVisible() && w().isVisible());
 }
 
 TEST_F(TicketsTest, RefusedTestPrintsNothingAndKeepsTheOffsets)

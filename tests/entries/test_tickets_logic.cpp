@@ -12,11 +12,7 @@ using namespace ds::tickets;
 
 TEST(TicketMarks, PositionsOnTheGridAndNothingOffIt)
 {
-    const struct {
-        int board, position, number;
-        TicketOffsets offsets;
-        int index, left, top;
-    } cases[] = {
+    const struct { int board, position, number; TicketOffsets offsets; int index, left, top; } cases[] = {
         {1, 6, 49, {0, 0}, 6, 400, 1840},
         {1, 1, 1, {0, 0}, 1, 3650, 1210},
         {1, 1, 1, {250, -100}, 1, 3900, 1110},
@@ -64,9 +60,7 @@ TEST(TicketTest, OffsetLimits)
     for (const auto &c : cases) {
         const TicketOffsets o{c.left, c.top};
         EXPECT_EQ(testRefusal(o), c.refusal) << c.left << "," << c.top;
-        if (!c.refusal.isEmpty()) {
-            EXPECT_EQ(refusedBox(o), c.box) << c.left << "," << c.top;
-        }
+        EXPECT_TRUE(c.refusal.isEmpty() || refusedBox(o) == c.box) << c.left << "," << c.top;
     }
 }
 
@@ -107,13 +101,6 @@ TEST(TicketGrouping, SevenBoardsATicket)
         }
         EXPECT_EQ(boards, c.boards) << c.entries << " entries";
     }
-    // The eighth entry is board 1 of the second ticket.
-    std::vector<Numbers6> entries(8, Numbers6{1, 2, 3, 4, 5, 6});
-    entries[7] = {1, 10, 20, 30, 40, 49};
-    const auto tickets = entryTickets(entries, {});
-    ASSERT_EQ(tickets.size(), 2u);
-    EXPECT_EQ(tickets[1].marks, boardMarks(1, entries[7], {}));
-    EXPECT_EQ(tickets[1].marks[5], (TicketMark{6, 400, 1840}));
 }
 
 TEST(PrinterSettings, SaveThenRecallAndValuesTheFileCannotHold)
@@ -176,11 +163,7 @@ TEST(PrinterSettings, DamagedAndMissingFiles)
 // that ends at a break starts no empty page.
 TEST(PagedLists, BreaksOnlyWhereTheListDoes)
 {
-    const struct {
-        const PagedListShape *shape;
-        int lines;
-        std::vector<int> pageSizes;
-    } cases[] = {
+    const struct { const PagedListShape *shape; int lines; std::vector<int> pageSizes; } cases[] = {
         {&WinningListShape, 1, {4}},
         {&WinningListShape, 72, {75}},
         {&WinningListShape, 73, {75, 4}},

@@ -74,8 +74,7 @@ TEST(WheelGroup, RefusalsAndSorting)
 {
     struct Case {
         std::vector<QString> texts;
-        int n;
-        int maxBall;
+        int n, maxBall;
         QString refusal;
         int faultBox;
         std::vector<qint16> group;
@@ -230,10 +229,6 @@ TEST(WheelOpen, TheCountrysWheelFile)
         const WheelFileOpen o = openWheelFile(f.path(), QString::fromLatin1(c.country), wheelKind(c.guarantee));
         EXPECT_EQ(o.refusal, QString::fromLatin1(c.refusal)) << c.country << c.guarantee;
         EXPECT_EQ(o.entries.size(), c.entries) << c.country << c.guarantee;
-        if (*c.file) {
-            EXPECT_TRUE(o.path.endsWith(QString::fromLatin1(c.file))) << o.path.toStdString();
-        } else {
-            EXPECT_TRUE(o.path.isEmpty());
-        }
+        EXPECT_TRUE(*c.file ? o.path.endsWith(QString::fromLatin1(c.file)) : o.path.isEmpty()) << o.path.toStdString();
     }
 }

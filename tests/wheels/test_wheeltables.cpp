@@ -16,14 +16,8 @@
 
 namespace {
 
-struct Expected {
-    const char *name;
-    int n;
-    int t;     // guarantee
-    int lines; // the count each window shows
-};
-
-// The wheel windows' counts per group size.
+// Group size n, guarantee t, and the count of lines each wheel window shows.
+struct Expected { const char *name; int n, t, lines; };
 const Expected Shipped[] = {
     {"J6.dat", 6, 6, 1},     {"J7.dat", 7, 6, 7},     {"J8.dat", 8, 6, 28},    {"J9.dat", 9, 6, 84},
     {"J10.dat", 10, 6, 210}, {"J11.dat", 11, 6, 462}, {"J12.dat", 12, 6, 924}, {"J13.dat", 13, 6, 1716},

@@ -67,34 +67,27 @@ TEST_F(WheelWindowTest, OpensWithTheSmallestGroupAndEmptyBoxes)
     }
 }
 
-TEST_F(WheelWindowTest, SaveWritesTheWheelAndTellsTheMainWindow)
+TEST_F(WheelWindowTest, SaveRefusesAtTheBoxAtFaultThenWritesTheWheelAndTellsTheMainWindow)
 {
     dir.write(QStringLiteral("J6.dat"), J6);
-    open(6);
-    typeGroup({"45", "7", "12", "3", "30", "22"});
+    open(6, QStringLiteral("IR"));
+    QApplication::setActiveWindow(window.get());
+    typeGroup({"1", "2", "43", "4", "5", "6"}); // the refusals are WheelGroup.RefusalsAndSorting's
+    click(window.get(), "Command1");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{QStringLiteral("One or more of your numbers are invalid")});
+    EXPECT_EQ(QApplication::focusWidget(), window->numberBox(3));
+    EXPECT_FALSE(dir.exists(QStringLiteral("IRwheel6.lot")));
+
+    typeGroup({"41", "7", "12", "3", "30", "22"});
     click(window.get(), "Command1");
     EXPECT_EQ(fakes.dialogs.news, QStringList{QStringLiteral("Wheel Saved")});
-    EXPECT_EQ(dir.read(QStringLiteral("UKwheel6.lot")),
-              entryRecord(QByteArray(8, '\0'), {3, 7, 12, 22, 30, 45}));
+    EXPECT_EQ(dir.read(QStringLiteral("IRwheel6.lot")), entryRecord(QByteArray(8, '\0'), {3, 7, 12, 22, 30, 41}));
     EXPECT_EQ(saved->count(), 1);
     // Enter in a number box saves too.
     typeGroup({"1", "2", "3", "4", "5", "6"});
     window->numberBox(6)->setFocus();
     QTest::keyClick(window->numberBox(6), Qt::Key_Return);
     EXPECT_EQ(saved->count(), 2);
-}
-
-// The refusals themselves are the group reading's (WheelGroup.RefusalsAndSorting).
-TEST_F(WheelWindowTest, RefusalFocusesTheBoxAtFault)
-{
-    dir.write(QStringLiteral("J6.dat"), J6);
-    open(6, QStringLiteral("IR"));
-    QApplication::setActiveWindow(window.get());
-    typeGroup({"1", "2", "43", "4", "5", "6"});
-    click(window.get(), "Command1");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{QStringLiteral("One or more of your numbers are invalid")});
-    EXPECT_EQ(QApplication::focusWidget(), window->numberBox(3));
-    EXPECT_FALSE(dir.exists(QStringLiteral("IRwheel6.lot")));
 }
 
 TEST_F(WheelWindowTest, MissingTableKeepsTheOldWheel)
