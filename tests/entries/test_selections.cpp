@@ -80,19 +80,6 @@ TEST_F(SelectionsTest, BoxesAreValidated)
     EXPECT_EQ(lines(list2()), QStringList{"01 02 03 04 06 42 ( )"});
 }
 
-TEST_F(SelectionsTest, LimitOf2500Entries)
-{
-    dir.write("UK05061999.lot", entries(2499));
-    start();
-    chooseSelections(5, 6, 1999);
-    click(&w(), "Command3");
-    add({"1", "2", "3", "4", "5", "7"});
-    EXPECT_EQ(total(), "2500");
-    add({"1", "2", "3", "4", "5", "8"});
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"2500 is the maximum number of entries"});
-    EXPECT_EQ(dir.read("UK05061999.lot").size(), 2500 * 20);
-}
-
 TEST_F(SelectionsTest, DeleteAtPositions)
 {
     const QByteArray five = entries(5);

@@ -51,10 +51,7 @@ std::vector<Draw> randomDraws(int count, unsigned seed)
 
 int shared(const Numbers6 &a, const Numbers6 &b)
 {
-    int s = 0;
-    for (qint16 x : a)
-        s += static_cast<int>(std::count(b.begin(), b.end(), x));
-    return s;
+    return int(std::count_if(a.begin(), a.end(), [&](qint16 x) { return std::find(b.begin(), b.end(), x) != b.end(); }));
 }
 
 int maxShared(const Numbers6 &n, const std::vector<Entry> &list)
