@@ -44,8 +44,7 @@ TEST(RangeCheck, RefusalsAndTheRangeOfDraws)
     for (const Case &c : cases) {
         EXPECT_TRUE(validateRange(c.sm, c.sy, c.em, c.ey).isEmpty()) << c.sm << "/" << c.sy;
         const DrawRange r = findDrawRange(History, c.sm, c.sy, c.em, c.ey);
-        EXPECT_EQ(r.first, c.first) << c.sm << "/" << c.sy;
-        EXPECT_EQ(r.last, c.last) << c.em << "/" << c.ey;
+        EXPECT_EQ(std::pair(r.first, r.last), std::pair(c.first, c.last)) << c.sm << "/" << c.sy;
     }
     EXPECT_TRUE(findDrawRange({}, 1, 1999, 1, 1999).empty());
 }
@@ -63,10 +62,9 @@ TEST(RangeCheck, TiersOfBothGames)
         {5, true, Win{Match5Bonus, true}, Win{Match5Bonus, true}},
         {6, false, Win{Jackpot, false}, Win{Jackpot, false}},
     };
-    for (const Case &c : cases) {
-        EXPECT_EQ(classify(c.main, c.bonus, false), c.uk) << c.main << (c.bonus ? "+b" : "");
-        EXPECT_EQ(classify(c.main, c.bonus, true), c.irish) << c.main << (c.bonus ? "+b" : "");
-    }
+    for (const Case &c : cases)
+        EXPECT_EQ(std::pair(classify(c.main, c.bonus, false), classify(c.main, c.bonus, true)),
+                  std::pair(c.uk, c.irish)) << c.main << (c.bonus ? "+b" : "");
 }
 
 TEST(RangeCheck, OneMonthOfEachGame)

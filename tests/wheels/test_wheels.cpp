@@ -99,9 +99,8 @@ TEST(WheelGroup, RefusalsAndSorting)
     };
     for (const Case &c : cases) {
         const GroupRead r = readGroup(c.texts, c.n, c.maxBall);
-        EXPECT_EQ(r.refusal, c.refusal) << c.texts[0].toStdString();
-        EXPECT_EQ(r.faultBox, c.faultBox) << c.texts[0].toStdString();
-        EXPECT_EQ(r.group, c.group) << c.texts[0].toStdString();
+        EXPECT_EQ(std::tuple(r.refusal, r.faultBox, r.group), std::tuple(c.refusal, c.faultBox, c.group))
+            << c.texts[0].toStdString();
     }
 }
 
@@ -130,8 +129,7 @@ TEST(WheelTableRead, DamagedTablesAreRefused)
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const WheelTable t = parseWheelTable(cases[i].bytes, cases[i].n);
-        EXPECT_EQ(t.status, cases[i].status) << "case " << i;
-        EXPECT_EQ(t.lines.size(), cases[i].lines) << "case " << i;
+        EXPECT_EQ(std::pair(t.status, t.lines.size()), std::pair(cases[i].status, cases[i].lines)) << "case " << i;
     }
 }
 
@@ -227,8 +225,8 @@ TEST(WheelOpen, TheCountrysWheelFile)
     };
     for (const Case &c : cases) {
         const WheelFileOpen o = openWheelFile(f.path(), QString::fromLatin1(c.country), wheelKind(c.guarantee));
-        EXPECT_EQ(o.refusal, QString::fromLatin1(c.refusal)) << c.country << c.guarantee;
-        EXPECT_EQ(o.entries.size(), c.entries) << c.country << c.guarantee;
+        EXPECT_EQ(std::pair(o.refusal, o.entries.size()), std::pair(QString::fromLatin1(c.refusal), c.entries))
+            << c.country << c.guarantee;
         EXPECT_TRUE(*c.file ? o.path.endsWith(QString::fromLatin1(c.file)) : o.path.isEmpty()) << o.path.toStdString();
     }
 }

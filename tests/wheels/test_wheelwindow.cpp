@@ -34,11 +34,6 @@ protected:
         for (int i = 0; i < numbers.size(); ++i)
             window->numberBox(i + 1)->setText(numbers[i]);
     }
-    void selectSize(int n)
-    {
-        auto *combo = child<QComboBox>(window.get(), "Combo1");
-        combo->setCurrentIndex(combo->findText(QStringLiteral(" %1").arg(n)));
-    }
     QString entries() { return child<QLineEdit>(window.get(), "Text1")->text(); }
 
     TestFolder dir;
@@ -105,7 +100,8 @@ TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxesThenSuggestFillsTheGroup)
     dir.write(QStringLiteral("UK.exe"), syntheticHistory(51));
     open(6);
     typeGroup({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"});
-    selectSize(9);
+    auto *size = child<QComboBox>(window.get(), "Combo1");
+    size->setCurrentIndex(size->findText(QStringLiteral(" 9")));
     EXPECT_EQ(entries(), QStringLiteral("84"));
     EXPECT_TRUE(window->numberBox(9)->isEnabled());
     EXPECT_FALSE(window->numberBox(10)->isEnabled());
