@@ -1,5 +1,4 @@
-// The "Entry Check Against Previous Draws" window on its own, driven through
-// its controls with the platform fakes.
+// The "Entry Check Against Previous Draws" window on its own, with the platform fakes.
 #include "entries/rangecheck.h"
 #include "entries/rangecheckwindow.h"
 #include "support/fakes.h"

@@ -7,14 +7,6 @@ namespace {
 const QByteArray Key("05061999");
 const QByteArray Empty = entryRecord(QByteArray(8, '\0'), {0, 0, 0, 0, 0, 0});
 
-QByteArray entries(int n)
-{
-    QByteArray b;
-    for (int i = 0; i < n; ++i)
-        b += entryRecord(Key, {1 + i % 40, 2 + i % 40, 3 + i % 40, 4 + i % 40, 5 + i % 40, 49});
-    return b;
-}
-
 } // namespace
 
 class SelectionsTest : public MainFixture {
@@ -82,7 +74,9 @@ TEST_F(SelectionsTest, BoxesAreValidated)
 
 TEST_F(SelectionsTest, DeleteAtPositions)
 {
-    const QByteArray five = entries(5);
+    QByteArray five;
+    for (int i = 0; i < 5; ++i)
+        five += entryRecord(Key, {1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 49});
     auto rec = [&](int i) { return five.mid((i - 1) * 20, 20); };
     dir.write("UK05061999.lot", five);
     start();

@@ -1,5 +1,4 @@
 #include "entries/suggest.h"
-#include "entries/suggestpanel.h"
 #include "support/mainfixture.h"
 
 #include <QRadioButton>

@@ -14,15 +14,6 @@ namespace {
 
 const QByteArray Key("05061999");
 
-// n entries: entry i (from 0) is 1 + i mod 7, 10, 20, 30, 40, 49.
-QByteArray entryFile(int n)
-{
-    QByteArray b;
-    for (int i = 0; i < n; ++i)
-        b += entryRecord(Key, {1 + i % 7, 10, 20, 30, 40, 49});
-    return b;
-}
-
 std::vector<ds::PageMark> pageMarks(const std::vector<ds::TicketMark> &marks)
 {
     std::vector<ds::PageMark> out;
@@ -37,7 +28,10 @@ class TicketsTest : public MainFixture {
 protected:
     void openTickets(int entries)
     {
-        dir.write("UK05061999.lot", entryFile(entries));
+        QByteArray file; // entry i (from 0) is 1 + i mod 7, 10, 20, 30, 40, 49
+        for (int i = 0; i < entries; ++i)
+            file += entryRecord(Key, {1 + i % 7, 10, 20, 30, 40, 49});
+        dir.write("UK05061999.lot", file);
         start();
         chooseSelections(5, 6, 1999);
         fakes.printer.jobs.clear();

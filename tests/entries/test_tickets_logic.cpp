@@ -140,8 +140,8 @@ TEST(PrinterSettings, DamagedAndMissingFiles)
         if (!c.bytes.isEmpty())
             dir.write(QStringLiteral("prnt.dat"), c.bytes);
         const OffsetsRead r = readPrinterOffsets(dir.file(QStringLiteral("prnt.dat")));
-        EXPECT_TRUE(r.ok);
-        EXPECT_EQ(r.offsets, (TicketOffsets{c.left, c.top})) << c.bytes.toHex().toStdString();
+        EXPECT_EQ(std::pair(r.ok, r.offsets), std::pair(true, TicketOffsets{c.left, c.top}))
+            << c.bytes.toHex().toStdString();
     }
     // Saving keeps what lies beyond record 1.
     dstest::TestFolder dir;

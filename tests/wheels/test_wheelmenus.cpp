@@ -10,14 +10,6 @@ namespace {
 
 const QByteArray Blank(8, '\0');
 
-QByteArray wheelFile(int entries)
-{
-    QByteArray b;
-    for (int i = 0; i < entries; ++i)
-        b += entryRecord(Blank, {1 + i % 40, 2 + i % 40, 3 + i % 40, 4 + i % 40, 5 + i % 40, 6 + i % 40});
-    return b;
-}
-
 // The J6 table: one line of positions 1..6, L = 1.
 const QByteArray J6 = QByteArray::fromHex("0100020003000400050006000100");
 
@@ -65,7 +57,10 @@ TEST_F(WheelMenuTest, NewLeavesMaintainModeStartsEmptyAndSavingEmptiesTheSelecti
 
 TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissing)
 {
-    dir.write("UKwheel6.lot", wheelFile(28));
+    QByteArray wheel;
+    for (int i = 0; i < 28; ++i)
+        wheel += entryRecord(Blank, {1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 6 + i});
+    dir.write("UKwheel6.lot", wheel);
     start();
     trigger(&w(), "mnuWheelfile");
     EXPECT_EQ(selections()->item(0)->text(), QStringLiteral("01 02 03 04 05 06 ( )"));

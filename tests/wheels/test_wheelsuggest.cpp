@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
+#include <set>
 
 using namespace ds;
 using namespace ds::wheels;
@@ -34,15 +34,6 @@ std::vector<Draw> hotAndCold()
     return d;
 }
 
-// Every ball of 1..42 drawn equally often: none is below the middle.
-std::vector<Draw> evenHistory(int draws)
-{
-    std::vector<Draw> d;
-    for (int i = 0; i < draws; ++i)
-        d.push_back(draw(i, run(1 + 6 * (i % 7))));
-    return d;
-}
-
 } // namespace
 
 TEST(WheelSuggest, Refusals)
@@ -60,8 +51,8 @@ TEST(WheelSuggest, Refusals)
     for (const Case &c : cases) {
         const WheelSuggestion s = suggestWheelNumbers(QString::fromLatin1(c.country), c.ukOnly,
                                                       std::span(history).first(static_cast<size_t>(c.draws)), 8, random);
-        EXPECT_EQ(s.refusal, QString::fromLatin1(c.refusal)) << c.country << " " << c.draws;
-        EXPECT_EQ(s.numbers.empty(), *c.refusal != '\0') << c.country << " " << c.draws;
+        EXPECT_EQ(std::pair(s.refusal, s.numbers.empty()), std::pair(QString(c.refusal), *c.refusal != '\0'))
+            << c.country << " " << c.draws;
     }
 }
 
@@ -77,9 +68,7 @@ TEST(WheelSuggest, HotFirstThenColdNeverUndrawnBallsAndTwoPressesDiffer)
         ASSERT_TRUE(s.refusal.isEmpty());
         EXPECT_TRUE(s.shortfall.isEmpty());
         ASSERT_EQ(static_cast<int>(s.numbers.size()), n);
-        std::vector<qint16> sorted = s.numbers;
-        std::sort(sorted.begin(), sorted.end());
-        EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << "repeated number";
+        EXPECT_EQ(std::set<qint16>(s.numbers.begin(), s.numbers.end()).size(), s.numbers.size()) << "repeated number";
         EXPECT_NE(s.numbers, std::exchange(last[n], s.numbers)) << "press " << press;
         for (int i = 0; i < n; ++i) {
             const qint16 b = s.numbers[static_cast<size_t>(i)];
@@ -95,8 +84,11 @@ TEST(WheelSuggest, StopsWhenAClassRunsOut)
 {
     // All counts equal: every ball is hot, no ball is cold. The hot numbers are
     // kept and the shortfall is told.
+    std::vector<Draw> even; // every ball of 1..42 drawn eight times: none is below the middle
+    for (int i = 0; i < 56; ++i)
+        even.push_back(draw(i, run(1 + 6 * (i % 7))));
     dstest::FakeRandom random;
-    WheelSuggestion s = suggestWheelNumbers(QStringLiteral("IR"), false, evenHistory(56), 8, random);
+    WheelSuggestion s = suggestWheelNumbers(QStringLiteral("IR"), false, even, 8, random);
     EXPECT_EQ(s.numbers.size(), 6u);
     EXPECT_EQ(s.shortfall, shortfallMessage(6, 8));
 

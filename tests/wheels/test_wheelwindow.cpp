@@ -1,5 +1,4 @@
-// The wheel windows on their own, driven through their controls with the
-// platform fakes.
+// The wheel windows on their own, with the platform fakes.
 #include "support/fakes.h"
 #include "support/testfolder.h"
 #include "support/widgets.h"
