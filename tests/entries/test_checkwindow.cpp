@@ -27,9 +27,12 @@ const QByteArray Entries = entryRecord(Key, {1, 2, 4, 5, 6, 8}) + entryRecord(Ke
     + entryRecord(Key, {3, 7, 9, 12, 21, 30});
 } // namespace
 
-TEST_F(CheckWindowTest, UkCheckListsAndMarksWinners)
+TEST_F(CheckWindowTest, UkCheckListsMarksPrintsAndClearsTheWinners)
 {
     openWith("U", History, Entries);
+    click(&w(), "Command15");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There is no list to print!"});
+    fakes.dialogs.clear();
     click(&w(), "Command4");
     EXPECT_EQ(lines(list("List1")), (QStringList{"03 07 09 12 43 44 (3 Match)", "03 07 12 42 43 44 (3 Match)",
                                                   "03 07 09 12 21 30 (5 + Bonus)"}));
@@ -42,6 +45,16 @@ TEST_F(CheckWindowTest, UkCheckListsAndMarksWinners)
     const QStringList marked = lines(list("List2"));
     click(&w(), "Command4");
     EXPECT_EQ(lines(list("List2")), marked);
+
+    click(&w(), "Command15");
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].pages[0].value(3), QString(12, ' ') + "03 07 09 12 43 44 (3 Match)");
+    click(&w(), "Command5");
+    EXPECT_EQ(list("List1")->count(), 0);
+    // Print List prints the marks of the check.
+    click(&w(), "Command13");
+    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
+    EXPECT_EQ(fakes.printer.jobs[1].pages[0].value(4), QString(16, ' ') + "03 07 09 12 43 44 (*)");
 }
 
 // The Irish game, with "All": small matches are listed, but they are no win.
@@ -59,21 +72,4 @@ TEST_F(CheckWindowTest, ChecksTheDrawOnDisplay)
     start();
     click(&w(), "Command4");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries to check against!"});
-}
-
-TEST_F(CheckWindowTest, PrintWinningListAndClear)
-{
-    openWith("U", History, Entries);
-    click(&w(), "Command15");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There is no list to print!"});
-    click(&w(), "Command4");
-    click(&w(), "Command15");
-    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages[0].value(3), QString(12, ' ') + "03 07 09 12 43 44 (3 Match)");
-    click(&w(), "Command5");
-    EXPECT_EQ(list("List1")->count(), 0);
-    // Print List prints the marks of the check.
-    click(&w(), "Command13");
-    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
-    EXPECT_EQ(fakes.printer.jobs[1].pages[0].value(4), QString(16, ' ') + "03 07 09 12 43 44 (*)");
 }

@@ -9,17 +9,8 @@ using dstest::TestFolder;
 
 namespace {
 
-Draw draw(const char *key, std::array<qint16, 6> main, qint16 bonus)
-{
-    return Draw::make(QString::fromLatin1(key), main, bonus);
-}
-
-Entry entry(Numbers6 n)
-{
-    Entry e;
-    e.n = n;
-    return e;
-}
+Draw draw(const char *key, std::array<qint16, 6> main, qint16 bonus) { return Draw::make(key, main, bonus); }
+Entry entry(Numbers6 n) { return {QByteArray(8, '\0'), n}; }
 
 // Jan 1999 two draws, Mar 1999 four, May 1999 two.
 const std::vector<Draw> History = {
@@ -38,31 +29,22 @@ const std::vector<Entry> Entries = {
 
 } // namespace
 
-TEST(RangeCheck, MonthAndYearRefusals)
+TEST(RangeCheck, RefusalsAndTheRangeOfDraws)
 {
-    struct Case { int sm, sy, em, ey; const char *refusal; };
-    const Case cases[] = {
-        {3, 1999, 2, 1999, MsgStartMonth}, {1, 1999, 12, 1998, MsgStartYear},
-        {2, 1999, 3, 1999, ""},            {12, 1998, 1, 1999, ""},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(validateRange(c.sm, c.sy, c.em, c.ey), QString::fromLatin1(c.refusal))
-            << c.sm << "/" << c.sy << " to " << c.em << "/" << c.ey;
-}
-
-TEST(RangeCheck, RangeOfDraws)
-{
+    EXPECT_EQ(validateRange(3, 1999, 2, 1999), QString::fromLatin1(MsgStartMonth));
+    EXPECT_EQ(validateRange(1, 1999, 12, 1998), QString::fromLatin1(MsgStartYear));
     struct Case { int sm, sy, em, ey, first, last; };
     const Case cases[] = {
         {3, 1999, 3, 1999, 2, 5},  // one month
         {2, 1999, 3, 1999, 0, 5},  // no draw in the start month: from the first draw
         {3, 1999, 4, 1999, 2, 7},  // none in the end month: to the last draw
         {1, 1998, 12, 2000, 0, 7}, // neither
+        {12, 1998, 1, 1999, 0, 1}, // across the turn of a year
     };
     for (const Case &c : cases) {
+        EXPECT_TRUE(validateRange(c.sm, c.sy, c.em, c.ey).isEmpty()) << c.sm << "/" << c.sy;
         const DrawRange r = findDrawRange(History, c.sm, c.sy, c.em, c.ey);
-        EXPECT_EQ(r.first, c.first) << c.sm << "/" << c.sy;
-        EXPECT_EQ(r.last, c.last) << c.em << "/" << c.ey;
+        EXPECT_EQ(std::pair(r.first, r.last), std::pair(c.first, c.last)) << c.sm << "/" << c.sy;
     }
     EXPECT_TRUE(findDrawRange({}, 1, 1999, 1, 1999).empty());
 }
@@ -80,20 +62,14 @@ TEST(RangeCheck, TiersOfBothGames)
         {5, true, Win{Match5Bonus, true}, Win{Match5Bonus, true}},
         {6, false, Win{Jackpot, false}, Win{Jackpot, false}},
     };
-    for (const Case &c : cases) {
-        EXPECT_EQ(classify(c.main, c.bonus, false), c.uk) << c.main << (c.bonus ? "+b" : "");
-        EXPECT_EQ(classify(c.main, c.bonus, true), c.irish) << c.main << (c.bonus ? "+b" : "");
-    }
-    EXPECT_EQ(winLine({4, 11, 19, 27, 33, 45}, 5, true), QStringLiteral("04 11 19 27 33 45 : 5+ Bonus"));
-    EXPECT_EQ(winLine({4, 11, 19, 27, 33, 45}, 3, false), QStringLiteral("04 11 19 27 33 45 : 3"));
+    for (const Case &c : cases)
+        EXPECT_EQ(std::pair(classify(c.main, c.bonus, false), classify(c.main, c.bonus, true)),
+                  std::pair(c.uk, c.irish)) << c.main << (c.bonus ? "+b" : "");
 }
 
-TEST(RangeCheck, OneMonthUkLotto)
+TEST(RangeCheck, OneMonthOfEachGame)
 {
-    std::vector<int> progress;
-    const Result r = checkRange(Entries, History, findDrawRange(History, 3, 1999, 3, 1999), false,
-                                [&](int done) { progress.push_back(done); });
-    const QStringList expected = {
+    const QStringList uk = {
         "Date: 06/03/1999",
         "03 07 12 21 30 45 : 6",
         "03 07 09 12 43 44 : 3", // three and the bonus: a plain 3 in the UK lotto
@@ -111,18 +87,7 @@ TEST(RangeCheck, OneMonthUkLotto)
         "03 07 12 22 23 24 : 3",
         "03 07 12 21 30 09 : 5",
     };
-    EXPECT_EQ(r.lines, expected);
-    EXPECT_EQ(r.totals, (Totals{7, 1, 1, 1, 2, 0, 0}));
-    EXPECT_EQ(r.startDate, QStringLiteral("06/03/1999"));
-    EXPECT_EQ(r.endDate, QStringLiteral("27/03/1999"));
-    EXPECT_EQ(r.drawsChecked, 4);
-    EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4}));
-}
-
-TEST(RangeCheck, OneMonthIrishLotto)
-{
-    const Result r = checkRange(Entries, History, findDrawRange(History, 3, 1999, 3, 1999), true);
-    const QStringList expected = {
+    const QStringList irish = {
         "Date: 06/03/1999",
         "03 07 12 21 30 45 : 6",
         "03 07 09 12 43 44 : 3+ Bonus",
@@ -136,15 +101,22 @@ TEST(RangeCheck, OneMonthIrishLotto)
         "03 07 09 12 43 44 : 4",
         "03 07 12 21 30 09 : 5",
     };
-    EXPECT_EQ(r.lines, expected);
-    EXPECT_EQ(r.totals, (Totals{0, 1, 1, 1, 2, 0, 3}));
-}
-
-TEST(RangeCheck, StartAndEndMonthsWithoutDraws)
-{
-    const Result r = checkRange(Entries, History, findDrawRange(History, 2, 1999, 4, 1999), false);
-    EXPECT_EQ(r.drawsChecked, 8);
-    EXPECT_EQ(r.lines.filter(QStringLiteral("Date: ")).size(), 8);
+    const std::tuple<bool, QStringList, Totals> cases[] = {
+        {false, uk, Totals{7, 1, 1, 1, 2, 0, 0}}, {true, irish, Totals{0, 1, 1, 1, 2, 0, 3}}};
+    for (const auto &[isIrish, expected, totals] : cases) {
+        std::vector<int> progress;
+        const Result r = checkRange(Entries, History, findDrawRange(History, 3, 1999, 3, 1999), isIrish,
+                                    [&](int done) { progress.push_back(done); });
+        EXPECT_EQ(r.lines, expected);
+        EXPECT_EQ(r.totals, totals);
+        EXPECT_EQ(r.startDate + r.endDate, QStringLiteral("06/03/199927/03/1999"));
+        EXPECT_EQ(r.drawsChecked, 4);
+        EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4}));
+    }
+    // Start and end months without draws check the whole history; no history, nothing.
+    const Result all = checkRange(Entries, History, findDrawRange(History, 2, 1999, 4, 1999), false);
+    EXPECT_EQ(all.drawsChecked, 8);
+    EXPECT_EQ(all.lines.filter(QStringLiteral("Date: ")).size(), 8);
     EXPECT_TRUE(checkRange(Entries, {}, findDrawRange({}, 1, 1999, 1, 1999), false).lines.isEmpty());
 }
 
@@ -178,15 +150,10 @@ TEST(RangeCheck, OpeningTheFileChecked)
         if (*c.file)
             folder.write(QString::fromLatin1(c.file), c.bytes);
         const OpenedFile o = openCheckFile(folder.path(), QString::fromLatin1(c.country), checkSource(QString::fromLatin1(c.menu)), c.maxBall);
-        if (*c.refusal == '\0') {
-            EXPECT_TRUE(o.refusal.isEmpty()) << o.refusal.toStdString();
-        } else {
-            EXPECT_TRUE(o.refusal.contains(QString::fromLatin1(c.refusal))) << o.refusal.toStdString();
-        }
+        const QString want = QString::fromLatin1(c.refusal);
+        EXPECT_TRUE(want.isEmpty() ? o.refusal.isEmpty() : o.refusal.contains(want)) << o.refusal.toStdString();
         EXPECT_EQ(static_cast<int>(o.entries.size()), c.entries);
-        if (o.refusal.isEmpty()) {
-            EXPECT_TRUE(o.path.endsWith(QString::fromLatin1(c.file))) << o.path.toStdString();
-        }
+        EXPECT_TRUE(!want.isEmpty() || o.path.endsWith(QString::fromLatin1(c.file))) << o.path.toStdString();
     }
     EXPECT_EQ(QString::fromLatin1(checkSource(QStringLiteral("mnu3check")).noCountry), QStringLiteral("You must select the UK first"));
     EXPECT_EQ(QString::fromLatin1(checkSource(QStringLiteral("mnu5check")).noCountry), QStringLiteral("You must select a Country first"));

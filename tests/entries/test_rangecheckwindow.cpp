@@ -1,5 +1,4 @@
-// The "Entry Check Against Previous Draws" window on its own, driven through
-// its controls with the platform fakes.
+// The "Entry Check Against Previous Draws" window on its own, with the platform fakes.
 #include "entries/rangecheck.h"
 #include "entries/rangecheckwindow.h"
 #include "support/fakes.h"
@@ -14,12 +13,7 @@ using namespace ds;
 
 namespace {
 
-Entry entry(Numbers6 n)
-{
-    Entry e;
-    e.n = n;
-    return e;
-}
+Entry entry(Numbers6 n) { return {QByteArray(8, '\0'), n}; }
 
 class RangeCheckWindowTest : public ::testing::Test {
 protected:
@@ -41,13 +35,6 @@ protected:
         combo("Combo3")->setCurrentText(QString::fromLatin1(endMonth));
         combo("Combo4")->setCurrentText(QString::fromLatin1(endYear));
     }
-    QStringList totals()
-    {
-        QStringList t;
-        for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"})
-            t << child<QLineEdit>(window.get(), name)->text();
-        return t;
-    }
 
     TestFolder dir;
     FakePlatform fakes;
@@ -66,7 +53,7 @@ const QByteArray History = historyFile({
 
 } // namespace
 
-TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndTheYearsOfTheHistory)
+TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndYearsRefusesARangeThenChecksOneMonth)
 {
     fakes.clock.date = QDate(2026, 8, 14);
     open(QStringLiteral("UK"), History);
@@ -76,15 +63,27 @@ TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndTheYearsOfTheHistory)
     EXPECT_EQ(combo("Combo2")->count(), 3);
     EXPECT_EQ(combo("Combo2")->currentText() + combo("Combo4")->currentText(), QStringLiteral("19982000"));
     EXPECT_EQ(combo("Combo3")->currentText(), QStringLiteral("Aug"));
-}
 
-TEST_F(RangeCheckWindowTest, ARangeRefusalChecksNothing)
-{
-    open(QStringLiteral("UK"), History);
-    range("Mar", "1999", "Feb", "1999");
+    range("Mar", "1999", "Feb", "1999"); // refused: checks nothing
     click(window.get(), "Command2");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(rangecheck::MsgStartMonth)});
     EXPECT_EQ(child<QListWidget>(window.get(), "List1")->count(), 0);
+    fakes.dialogs.clear();
+    range("Mar", "1999", "Mar", "1999");
+    click(window.get(), "Command2");
+    click(window.get(), "Command2"); // a repeated check starts from zero
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    // The lines themselves are the range check's; the window shows them all.
+    const QStringList shown = lines(child<QListWidget>(window.get(), "List1"));
+    EXPECT_EQ(shown.size(), 10);
+    EXPECT_EQ(shown.value(1), QStringLiteral("03 07 12 21 30 45 : 6"));
+    QStringList totals;
+    for (int k = 1; k <= 7; ++k)
+        totals << child<QLineEdit>(window.get(), QStringLiteral("Text%1").arg(k).toLatin1().constData())->text();
+    EXPECT_EQ(totals, (QStringList{"3", "1", "0", "1", "1", "0", "0"}));
+    EXPECT_EQ(child<QLineEdit>(window.get(), "Text8")->text() + child<QLineEdit>(window.get(), "Text9")->text(),
+              QStringLiteral("06/03/199927/03/1999"));
+    EXPECT_EQ(fakes.dialogs.busyCount, 2);
 }
 
 TEST_F(RangeCheckWindowTest, EmptyHistory)
@@ -94,21 +93,4 @@ TEST_F(RangeCheckWindowTest, EmptyHistory)
     click(window.get(), "Command2");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(rangecheck::MsgNoDraws)});
     EXPECT_EQ(fakes.dialogs.busyDepth, 0);
-}
-
-TEST_F(RangeCheckWindowTest, OneMonthOfTheUkLotto)
-{
-    open(QStringLiteral("UK"), History);
-    range("Mar", "1999", "Mar", "1999");
-    click(window.get(), "Command2");
-    click(window.get(), "Command2"); // a repeated check starts from zero
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-    // The lines themselves are the range check's; the window shows them all.
-    const QStringList shown = lines(child<QListWidget>(window.get(), "List1"));
-    EXPECT_EQ(shown.size(), 10);
-    EXPECT_EQ(shown.value(1), QStringLiteral("03 07 12 21 30 45 : 6"));
-    EXPECT_EQ(totals(), (QStringList{"3", "1", "0", "1", "1", "0", "0"}));
-    EXPECT_EQ(child<QLineEdit>(window.get(), "Text8")->text() + child<QLineEdit>(window.get(), "Text9")->text(),
-              QStringLiteral("06/03/199927/03/1999"));
-    EXPECT_EQ(fakes.dialogs.busyCount, 2);
 }

@@ -7,37 +7,29 @@ namespace {
 const QByteArray Key("05061999");
 const QByteArray Empty = entryRecord(QByteArray(8, '\0'), {0, 0, 0, 0, 0, 0});
 
-QByteArray entries(int n)
-{
-    QByteArray b;
-    for (int i = 0; i < n; ++i)
-        b += entryRecord(Key, {1 + i % 40, 2 + i % 40, 3 + i % 40, 4 + i % 40, 5 + i % 40, 49});
-    return b;
-}
-
 } // namespace
 
 class SelectionsTest : public MainFixture {
 protected:
-    void typeEntry(const QStringList &six)
-    {
-        const char *names[6] = {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
-        for (int i = 0; i < 6; ++i)
-            type(&w(), names[i], six.value(i));
-    }
     void add(const QStringList &six)
     {
-        typeEntry(six);
+        for (int i = 0; i < 6; ++i)
+            type(&w(), QStringLiteral("Text%1").arg(i + 4).toLatin1().constData(), six.value(i));
         click(&w(), "Command9");
     }
     QListWidget *list2() { return child<QListWidget>(&w(), "List2"); }
     QString total() { return child<QLineEdit>(&w(), "Text3")->text(); }
 };
 
-TEST_F(SelectionsTest, AddedEntriesAreSortedShownAndWritten)
+TEST_F(SelectionsTest, AddedEntriesAreSortedShownWrittenWithTheFilesDateAndPrinted)
 {
     start();
     chooseSelections(5, 6, 1999);
+    chooseDraw(12, 6, 1999); // a draw date chosen in between (no draw: cancel the entry)
+    click(dialog(), "Command3");
+    ASSERT_EQ(state.chosenDateKey, "12061999");
+    click(&w(), "Command13");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There is no list to print!"});
     add({"5", "49", "1", "23", "12", "30"});
     EXPECT_EQ(lines(list2()), QStringList{"01 05 12 23 30 49 ( )"});
     EXPECT_EQ(total(), "1");
@@ -45,40 +37,33 @@ TEST_F(SelectionsTest, AddedEntriesAreSortedShownAndWritten)
     add({"2", "6", "13", "24", "31", "48"});
     EXPECT_EQ(dir.read("UK05061999.lot"),
               entryRecord(Key, {1, 5, 12, 23, 30, 49}) + entryRecord(Key, {2, 6, 13, 24, 31, 48}));
+    click(&w(), "Command13");
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].pages[0].mid(3), (QStringList{QString(16, ' ') + "01 05 12 23 30 49 ( )",
+                                                                   QString(16, ' ') + "02 06 13 24 31 48 ( )"}));
+    // The same entry again is added only when the answer is Yes.
+    fakes.dialogs.answer(false);
+    add({"30", "23", "12", "5", "1", "49"});
+    EXPECT_EQ(fakes.dialogs.questions,
+              QStringList{"You already have this entry in your list are you sure you want to add it again"});
+    fakes.dialogs.answer(true);
+    add({"30", "23", "12", "5", "1", "49"});
+    EXPECT_EQ(dir.read("UK05061999.lot").mid(40), entryRecord(Key, {1, 5, 12, 23, 30, 49}));
     click(&w(), "Command8");
     EXPECT_TRUE(child<QLineEdit>(&w(), "Text9")->text().isEmpty());
-}
-
-TEST_F(SelectionsTest, FirstEntryCarriesItsFilesOwnDate)
-{
-    start();
-    chooseSelections(5, 6, 1999);
-    chooseDraw(12, 6, 1999); // a draw date chosen in between (no draw: cancel the entry)
-    click(dialog(), "Command3");
-    ASSERT_EQ(state.chosenDateKey, "12061999");
-    add({"1", "2", "3", "4", "5", "6"});
-    add({"7", "8", "9", "10", "11", "12"});
-    EXPECT_EQ(dir.read("UK05061999.lot"),
-              entryRecord(Key, {1, 2, 3, 4, 5, 6}) + entryRecord(Key, {7, 8, 9, 10, 11, 12}));
-    // Opening the date again finds both entries.
+    // Opening the date again finds all three entries.
     click(&w(), "Command7");
     chooseSelections(5, 6, 1999);
-    EXPECT_EQ(list2()->count(), 2);
+    EXPECT_EQ(list2()->count(), 3);
 }
 
 TEST_F(SelectionsTest, BoxesAreValidated)
 {
     start(QStringLiteral("I"));
     chooseSelections(5, 6, 1999);
-    const QString invalid = "One or more of your numbers are invalid", same = "One or more of your numbers are the same";
-    // Each refusal once; the reading rules of the boxes are the core's.
-    const struct { QStringList six; QString message; } cases[] = {
-        {{"43", "2", "3", "4", "5", "6"}, invalid}, {{"1", "2", "3", "4", "4.5", "6"}, same}};
-    for (const auto &c : cases) {
-        fakes.dialogs.clear();
-        add(c.six);
-        EXPECT_EQ(fakes.dialogs.messages, QStringList{c.message}) << c.six.join(',').toStdString();
-    }
+    // One refusal: the others are EntryPlans.ManualEntryRefusalsAndTheLimitOf2500's.
+    add({"43", "2", "3", "4", "5", "6"});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
     EXPECT_EQ(dir.read("IR05061999.lot"), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
     // A fraction that rounds to a distinct number is accepted, rounded half to even.
     fakes.dialogs.clear();
@@ -87,36 +72,11 @@ TEST_F(SelectionsTest, BoxesAreValidated)
     EXPECT_EQ(lines(list2()), QStringList{"01 02 03 04 06 42 ( )"});
 }
 
-TEST_F(SelectionsTest, DuplicateEntryAsksFirst)
-{
-    start();
-    chooseSelections(5, 6, 1999);
-    add({"1", "2", "3", "4", "5", "6"});
-    fakes.dialogs.answer(false);
-    add({"6", "5", "4", "3", "2", "1"});
-    EXPECT_EQ(fakes.dialogs.questions,
-              QStringList{"You already have this entry in your list are you sure you want to add it again"});
-    fakes.dialogs.answer(true);
-    add({"6", "5", "4", "3", "2", "1"});
-    EXPECT_EQ(dir.read("UK05061999.lot"), entryRecord(Key, {1, 2, 3, 4, 5, 6}) + entryRecord(Key, {1, 2, 3, 4, 5, 6}));
-}
-
-TEST_F(SelectionsTest, LimitOf2500Entries)
-{
-    dir.write("UK05061999.lot", entries(2499));
-    start();
-    chooseSelections(5, 6, 1999);
-    click(&w(), "Command3");
-    add({"1", "2", "3", "4", "5", "7"});
-    EXPECT_EQ(total(), "2500");
-    add({"1", "2", "3", "4", "5", "8"});
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"2500 is the maximum number of entries"});
-    EXPECT_EQ(dir.read("UK05061999.lot").size(), 2500 * 20);
-}
-
 TEST_F(SelectionsTest, DeleteAtPositions)
 {
-    const QByteArray five = entries(5);
+    QByteArray five;
+    for (int i = 0; i < 5; ++i)
+        five += entryRecord(Key, {1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 49});
     auto rec = [&](int i) { return five.mid((i - 1) * 20, 20); };
     dir.write("UK05061999.lot", five);
     start();
@@ -136,16 +96,4 @@ TEST_F(SelectionsTest, DeleteAtPositions)
     click(&w(), "Command11");
     EXPECT_EQ(dir.read("UK05061999.lot"), rec(2) + rec(4) + Empty + Empty + Empty + Empty);
     EXPECT_EQ(state.entryCount, 2);
-}
-
-TEST_F(SelectionsTest, PrintListOfTheScreen)
-{
-    start();
-    chooseSelections(5, 6, 1999);
-    click(&w(), "Command13");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There is no list to print!"});
-    add({"1", "2", "3", "4", "5", "6"});
-    click(&w(), "Command13");
-    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages[0], (QStringList{"", "", "", QString(16, ' ') + "01 02 03 04 05 06 ( )"}));
 }

@@ -1,23 +1,12 @@
 #include "entries/suggest.h"
-#include "entries/suggestpanel.h"
 #include "support/mainfixture.h"
 
 #include <QRadioButton>
 
 using namespace dstest;
 
-namespace {
-
-const QByteArray Key("05061999");
-
-} // namespace
-
 class SuggestPanelTest : public MainFixture {
 protected:
-    void openDate()
-    {
-        chooseSelections(5, 6, 1999); // new file: maintain mode
-    }
     void suggest(const QString &howMany, bool total = false)
     {
         child<QRadioButton>(&w(), total ? "Option2" : "Option1")->setChecked(true);
@@ -35,11 +24,11 @@ protected:
     QListWidget *list2() { return child<QListWidget>(&w(), "List2"); }
 };
 
-TEST_F(SuggestPanelTest, AdditionalEntriesAreWrittenAndListed)
+TEST_F(SuggestPanelTest, EntriesAreWrittenAndListedUpToTheLimitsAndUntilNoneIsFound)
 {
     dir.write("UK.exe", syntheticHistory(300));
     start();
-    openDate();
+    chooseSelections(5, 6, 1999); // new file: maintain mode
     suggest("20");
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join('|').toStdString();
     EXPECT_EQ(child<QLineEdit>(&w(), "Text3")->text(), "20");
@@ -47,18 +36,13 @@ TEST_F(SuggestPanelTest, AdditionalEntriesAreWrittenAndListed)
     ASSERT_EQ(bytes.size(), 20 * 20);
     // Every record carries the file's date (the rules of each entry are the suggestion logic's).
     for (int r = 0; r < 20; ++r)
-        EXPECT_EQ(bytes.mid(r * 20, 8), Key);
+        EXPECT_EQ(bytes.mid(r * 20, 8), "05061999");
     // Total 30 adds ten more; Total 10 refuses.
     suggest("30", true);
     suggest("10", true);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"You already have at least that number of entries!"});
     EXPECT_EQ(list2()->count(), 30);
-}
-
-TEST_F(SuggestPanelTest, LimitsAndTheLongRunQuestion)
-{
-    start();
-    openDate();
+    fakes.dialogs.clear();
     suggest("2501", true);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"2500 is the maximum number of entries"});
     fakes.dialogs.clear();
@@ -66,13 +50,19 @@ TEST_F(SuggestPanelTest, LimitsAndTheLongRunQuestion)
     suggest("1001");
     EXPECT_EQ(fakes.dialogs.questions,
               QStringList{"This could take several minutes to select the entries. Are you sure you want to continue?"});
-    EXPECT_EQ(list2()->count(), 0);
+    EXPECT_EQ(list2()->count(), 30);
+    // A source that always gives the same fraction picks the same ball six
+    // times: no attempt can ever succeed.
+    fakes.random.fixed = 0.5;
+    suggest("10");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{ds::suggest::noMoreEntriesMessage(0)});
+    EXPECT_EQ(dir.read("UK05061999.lot").size(), 30 * 20);
 }
 
 TEST_F(SuggestPanelTest, RequiredNumberInEveryEntry)
 {
     start();
-    openDate();
+    chooseSelections(5, 6, 1999); // new file: maintain mode
     constrain({"7", "", "", "1", "2", "", "", "", ""});
     EXPECT_TRUE(state.constraintsActive);
     fakes.dialogs.answer(true);
@@ -87,7 +77,7 @@ TEST_F(SuggestPanelTest, RequiredNumberInEveryEntry)
     EXPECT_EQ(list2()->count(), 40);
 }
 
-TEST_F(SuggestPanelTest, InvalidConstraintsKeepTheWindowOpen)
+TEST_F(SuggestPanelTest, InvalidConstraintsKeepTheWindowOpenACountrySwitchEmptiesIt)
 {
     start();
     const QString invalid = "One or more of your numbers is invalid - no numbers can be the same, they must be in range, and a number cannot be in both contraint types";
@@ -106,32 +96,14 @@ TEST_F(SuggestPanelTest, InvalidConstraintsKeepTheWindowOpen)
     EXPECT_EQ(state.constraints[0], 0);
     click(form15(), "Command10");
     EXPECT_FALSE(form15()->isVisible() || state.constraintsActive);
-}
-
-TEST_F(SuggestPanelTest, WhenNoEntryCanBeFoundAddStopsAndSaysSo)
-{
-    start();
-    openDate();
-    suggest("2");
-    ASSERT_EQ(list2()->count(), 2);
-    // A source that always gives the same fraction picks the same ball six
-    // times: no attempt can ever succeed.
-    fakes.random.fixed = 0.5;
-    suggest("10");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{ds::suggest::noMoreEntriesMessage(0)});
-    EXPECT_EQ(dir.read("UK05061999.lot").size(), 2 * 20);
-    EXPECT_EQ(fakes.dialogs.busyDepth, 0);
-}
-
-TEST_F(SuggestPanelTest, CountrySwitchEmptiesTheConstraintBoxes)
-{
-    start();
+    // A country switch empties the boxes and lifts the constraints; the table keeps its numbers.
     constrain({"7", "", "", "9", "", "", "", "", ""});
+    ASSERT_TRUE(state.constraintsActive);
     trigger(&w(), "mnuIreland");
     for (int k = 1; k <= 9; ++k)
         EXPECT_TRUE(child<QLineEdit>(form15(), QStringLiteral("Text%1").arg(k).toLatin1().constData())->text().isEmpty());
     EXPECT_FALSE(state.constraintsActive);
-    EXPECT_EQ(state.constraints[0], 7); // the table keeps its numbers
+    EXPECT_EQ(state.constraints[0], 7);
 }
 
 TEST_F(SuggestPanelTest, BestSixFillsTheBoxes)

@@ -10,13 +10,9 @@
 using namespace ds;
 using namespace ds::tickets;
 
-TEST(TicketMarks, PositionsOnTheGrid)
+TEST(TicketMarks, PositionsOnTheGridAndNothingOffIt)
 {
-    const struct {
-        int board, position, number;
-        TicketOffsets offsets;
-        int index, left, top;
-    } cases[] = {
+    const struct { int board, position, number; TicketOffsets offsets; int index, left, top; } cases[] = {
         {1, 6, 49, {0, 0}, 6, 400, 1840},
         {1, 1, 1, {0, 0}, 1, 3650, 1210},
         {1, 1, 1, {250, -100}, 1, 3900, 1110},
@@ -32,20 +28,13 @@ TEST(TicketMarks, PositionsOnTheGrid)
         ASSERT_TRUE(m.has_value()) << c.number;
         EXPECT_EQ(*m, (TicketMark{c.index, c.left, c.top})) << "board " << c.board << " number " << c.number;
     }
-}
-
-TEST(TicketMarks, NothingOffTheTicket)
-{
     const struct { int board, position, number; } off[] = {
         {1, 1, 0}, {1, 1, 50}, {1, 1, -3}, {1, 1, 32767}, {0, 1, 1}, {8, 1, 1}, {1, 0, 1}, {1, 7, 1}};
     for (const auto &c : off)
         EXPECT_FALSE(markOf(c.board, c.position, c.number, {}).has_value()) << c.board << c.position << c.number;
     // A damaged entry marks only the numbers on the grid.
-    const auto marks = boardMarks(3, {1, 0, 60, 20, -1, 49}, {});
-    ASSERT_EQ(marks.size(), 3u);
-    EXPECT_EQ(marks[0].index, 13);
-    EXPECT_EQ(marks[1].index, 16);
-    EXPECT_EQ(marks[2].index, 18);
+    EXPECT_EQ(boardMarks(3, {1, 0, 60, 20, -1, 49}, {}),
+              (std::vector<TicketMark>{*markOf(3, 1, 1, {}), *markOf(3, 4, 20, {}), *markOf(3, 6, 49, {})}));
     // An offset beyond any int keeps the position within one.
     EXPECT_EQ(markOf(1, 1, 1, {2147483647, 0})->left, 2147483647);
 }
@@ -68,9 +57,7 @@ TEST(TicketTest, OffsetLimits)
     for (const auto &c : cases) {
         const TicketOffsets o{c.left, c.top};
         EXPECT_EQ(testRefusal(o), c.refusal) << c.left << "," << c.top;
-        if (!c.refusal.isEmpty()) {
-            EXPECT_EQ(refusedBox(o), c.box) << c.left << "," << c.top;
-        }
+        EXPECT_TRUE(c.refusal.isEmpty() || refusedBox(o) == c.box) << c.left << "," << c.top;
     }
 }
 
@@ -111,16 +98,9 @@ TEST(TicketGrouping, SevenBoardsATicket)
         }
         EXPECT_EQ(boards, c.boards) << c.entries << " entries";
     }
-    // The eighth entry is board 1 of the second ticket.
-    std::vector<Numbers6> entries(8, Numbers6{1, 2, 3, 4, 5, 6});
-    entries[7] = {1, 10, 20, 30, 40, 49};
-    const auto tickets = entryTickets(entries, {});
-    ASSERT_EQ(tickets.size(), 2u);
-    EXPECT_EQ(tickets[1].marks, boardMarks(1, entries[7], {}));
-    EXPECT_EQ(tickets[1].marks[5], (TicketMark{6, 400, 1840}));
 }
 
-TEST(PrinterSettings, SaveThenRecall)
+TEST(PrinterSettings, SaveThenRecallAndValuesTheFileCannotHold)
 {
     const struct { const char *left, *top; QByteArray bytes; const char *shownLeft, *shownTop; } cases[] = {
         {"250", "-120", QByteArray::fromHex("fa0088ff"), " 250", "-120"},
@@ -137,19 +117,13 @@ TEST(PrinterSettings, SaveThenRecall)
         EXPECT_EQ(dir.read(QStringLiteral("prnt.dat")), c.bytes) << c.left;
         const OffsetsRead r = readPrinterOffsets(path);
         ASSERT_TRUE(r.ok);
-        EXPECT_EQ(offsetText(r.offsets.left), QString::fromLatin1(c.shownLeft));
-        EXPECT_EQ(offsetText(r.offsets.top), QString::fromLatin1(c.shownTop));
+        EXPECT_EQ(offsetText(r.offsets.left) + '|' + offsetText(r.offsets.top), QString(c.shownLeft) + '|' + c.shownTop);
     }
-}
-
-TEST(PrinterSettings, ValuesTheFileCannotHoldAreRefused)
-{
-    const struct { const char *left, *top; OffsetBox box; } cases[] = {
+    const struct { const char *left, *top; OffsetBox box; } refused[] = {
         {"32768", "0", OffsetBox::Left}, {"0", "-32769", OffsetBox::Top}, {"99999", "99999", OffsetBox::Left}};
-    for (const auto &c : cases) {
+    for (const auto &c : refused) {
         const SavePlan plan = planSave(QString::fromLatin1(c.left), QString::fromLatin1(c.top));
-        EXPECT_EQ(plan.refusal, OffsetRangeMessage) << c.left;
-        EXPECT_EQ(plan.box, c.box) << c.left;
+        EXPECT_EQ(std::pair(plan.refusal, plan.box), std::pair(OffsetRangeMessage, c.box)) << c.left;
     }
 }
 
@@ -166,8 +140,8 @@ TEST(PrinterSettings, DamagedAndMissingFiles)
         if (!c.bytes.isEmpty())
             dir.write(QStringLiteral("prnt.dat"), c.bytes);
         const OffsetsRead r = readPrinterOffsets(dir.file(QStringLiteral("prnt.dat")));
-        EXPECT_TRUE(r.ok);
-        EXPECT_EQ(r.offsets, (TicketOffsets{c.left, c.top})) << c.bytes.toHex().toStdString();
+        EXPECT_EQ(std::pair(r.ok, r.offsets), std::pair(true, TicketOffsets{c.left, c.top}))
+            << c.bytes.toHex().toStdString();
     }
     // Saving keeps what lies beyond record 1.
     dstest::TestFolder dir;
@@ -185,11 +159,7 @@ TEST(PrinterSettings, DamagedAndMissingFiles)
 // that ends at a break starts no empty page.
 TEST(PagedLists, BreaksOnlyWhereTheListDoes)
 {
-    const struct {
-        const PagedListShape *shape;
-        int lines;
-        std::vector<int> pageSizes;
-    } cases[] = {
+    const struct { const PagedListShape *shape; int lines; std::vector<int> pageSizes; } cases[] = {
         {&WinningListShape, 1, {4}},
         {&WinningListShape, 72, {75}},
         {&WinningListShape, 73, {75, 4}},

@@ -1,11 +1,8 @@
 // The Wheels menu and the checks against previous draws, from the main window.
 #include "entries/rangecheck.h"
 #include "support/mainfixture.h"
-#include "wheels/wheels.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QtEndian>
 
 using namespace dstest;
 
@@ -13,22 +10,8 @@ namespace {
 
 const QByteArray Blank(8, '\0');
 
-QByteArray wheelFile(int entries)
-{
-    QByteArray b;
-    for (int i = 0; i < entries; ++i)
-        b += entryRecord(Blank, {1 + i % 40, 2 + i % 40, 3 + i % 40, 4 + i % 40, 5 + i % 40, 6 + i % 40});
-    return b;
-}
-
-QByteArray j6()
-{
-    char rec[14] = {};
-    for (int i = 0; i < 6; ++i)
-        qToLittleEndian<qint16>(static_cast<qint16>(i + 1), rec + 2 * i);
-    qToLittleEndian<qint16>(1, rec + 12);
-    return QByteArray(rec, 14);
-}
+// The J6 table: one line of positions 1..6, L = 1.
+const QByteArray J6 = QByteArray::fromHex("0100020003000400050006000100");
 
 const QByteArray History = historyFile({
     drawRecord("06031999", {3, 7, 12, 21, 30, 45}, 9),
@@ -52,53 +35,41 @@ protected:
     }
 };
 
-TEST_F(WheelMenuTest, NewLeavesMaintainModeAndStartsEmpty)
+TEST_F(WheelMenuTest, NewLeavesMaintainModeStartsEmptyAndSavingEmptiesTheSelections)
 {
+    dir.write("J6.dat", J6);
     start();
     openSelections();
     trigger(&w(), "mnuWheel1");
-    QWidget *wheel = topLevel<QWidget>("Form10");
     EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
-    type(wheel, "Text2", "7");
-    click(wheel, "Command2");
+    type(topLevel("Form10"), "Text2", "7");
+    click(topLevel("Form10"), "Command2");
     trigger(&w(), "mnuWheel1");
-    EXPECT_TRUE(child<QLineEdit>(topLevel<QWidget>("Form10"), "Text2")->text().isEmpty());
-}
-
-TEST_F(WheelMenuTest, SavingEmptiesTheSelectionsList)
-{
-    dir.write("J6.dat", j6());
-    start();
-    openSelections();
-    trigger(&w(), "mnuWheel1");
-    QWidget *wheel = topLevel<QWidget>("Form10");
+    QWidget *wheel = topLevel("Form10");
+    EXPECT_TRUE(child<QLineEdit>(wheel, "Text2")->text().isEmpty());
     for (int i = 0; i < 6; ++i)
         type(wheel, QStringLiteral("Text%1").arg(i + 2).toLatin1().constData(), QString::number(i + 1));
+    ASSERT_EQ(selections()->count(), 1);
     click(wheel, "Command1"); // the bytes and the news are the wheel window's test
     EXPECT_EQ(selections()->count(), 0);
     EXPECT_TRUE(text("Text2").isEmpty() && state.currentEntryFile.isEmpty());
 }
 
-TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsList)
+TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissing)
 {
-    dir.write("UKwheel6.lot", wheelFile(28));
+    QByteArray wheel;
+    for (int i = 0; i < 28; ++i)
+        wheel += entryRecord(Blank, {1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 6 + i});
+    dir.write("UKwheel6.lot", wheel);
     start();
     trigger(&w(), "mnuWheelfile");
     EXPECT_EQ(selections()->item(0)->text(), QStringLiteral("01 02 03 04 05 06 ( )"));
     EXPECT_EQ(text("Text2") + text("Text3"), "Wheel628");
     EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
-}
-
-TEST_F(WheelMenuTest, OpenWheelingFileMissing)
-{
-    dir.write("UKwheel5.lot", wheelFile(3));
-    start();
-    trigger(&w(), "mnu5open");
-    const QString before = state.currentEntryFile;
     trigger(&w(), "mnu4open");
     EXPECT_EQ(fakes.dialogs.messages,
               QStringList{"You have not created a wheeling entry, use the 4 new command in the file manager."});
-    EXPECT_EQ(state.currentEntryFile, before);
+    EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
 }
 
 TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFirst)

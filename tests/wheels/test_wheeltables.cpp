@@ -10,20 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <functional>
 #include <set>
 #include <string>
 
 namespace {
 
-struct Expected {
-    const char *name;
-    int n;
-    int t;     // guarantee
-    int lines; // the count each window shows
-};
-
-// The wheel windows' counts per group size.
+// Group size n, guarantee t, and the count of lines each wheel window shows.
+struct Expected { const char *name; int n, t, lines; };
 const Expected Shipped[] = {
     {"J6.dat", 6, 6, 1},     {"J7.dat", 7, 6, 7},     {"J8.dat", 8, 6, 28},    {"J9.dat", 9, 6, 84},
     {"J10.dat", 10, 6, 210}, {"J11.dat", 11, 6, 462}, {"J12.dat", 12, 6, 924}, {"J13.dat", 13, 6, 1716},
@@ -94,6 +87,13 @@ QByteArray withoutLine(const QByteArray &bytes, int r)
     return b;
 }
 
+// The table with field `index` of record `record` (both 0-based) set to `value`.
+QByteArray withField(QByteArray b, int record, int index, int value)
+{
+    qToLittleEndian<qint16>(static_cast<qint16>(value), b.data() + record * 14 + index * 2);
+    return b;
+}
+
 } // namespace
 
 TEST(WheelTables, EveryShippedTableIsASoundCovering)
@@ -109,41 +109,27 @@ TEST(WheelTables, EveryShippedTableIsASoundCovering)
         EXPECT_EQ(ds::wheels::tableFileName(kind, e.n), QString::fromLatin1(e.name));
         // And the program reads the same lines.
         const ds::wheels::WheelTable read = ds::wheels::parseWheelTable(bytes, e.n);
-        EXPECT_EQ(read.status, ds::wheels::WheelTable::Status::Ok);
-        EXPECT_EQ(static_cast<int>(read.lines.size()), e.lines);
+        EXPECT_EQ(std::pair(read.status, static_cast<int>(read.lines.size())),
+                  std::pair(ds::wheels::WheelTable::Status::Ok, e.lines));
     }
 }
 
 TEST(WheelTables, ProofRefusesBrokenTables)
 {
-    struct Case {
-        const char *table;
-        int n, t, lines;
-        std::function<QByteArray(QByteArray)> damage;
-        const char *fault;
-    };
-    auto put = [](int record, int index, int value) {
-        return [=](QByteArray b) {
-            qToLittleEndian<qint16>(static_cast<qint16>(value), b.data() + record * 14 + index * 2);
-            return b;
-        };
-    };
+    const QByteArray t512 = shipped("512.dat"), t410 = shipped("410.dat"), j7 = shipped("J7.dat");
+    ASSERT_FALSE(t512.isEmpty() || t410.isEmpty() || j7.isEmpty());
+    struct Case { QByteArray bytes; int n, t, lines; const char *fault; };
     const Case cases[] = {
-        // A line missing from a covering leaves some subset uncovered.
-        {"512.dat", 12, 5, 131, [](QByteArray b) { return withoutLine(b, 40); }, "is in no line"},
-        {"410.dat", 10, 4, 20, [](QByteArray b) { return withoutLine(b, 5); }, "records"},
-        {"410.dat", 10, 4, 20, put(0, 6, 19), "L is 19"},
-        {"410.dat", 10, 4, 20, put(3, 2, 11), "position 11"},
-        {"J7.dat", 7, 6, 7, put(2, 1, 1), "repeats a position"},
-        {"J7.dat", 7, 6, 7, [](QByteArray b) { return b.left(14) + b.mid(14, 14) + b.mid(14, 14 * 5); },
-         "is repeated"},
-        {"58.dat", 8, 5, 12, [](QByteArray b) { return b + "x"; }, "whole"},
+        {withoutLine(t512, 40), 12, 5, 131, "is in no line"}, // a covering short of one of its lines
+        {withoutLine(t410, 5), 10, 4, 20, "records"},
+        {withField(t410, 0, 6, 19), 10, 4, 20, "L is 19"},
+        {withField(t410, 3, 2, 11), 10, 4, 20, "position 11"},
+        {withField(j7, 2, 1, 1), 7, 6, 7, "repeats a position"},
+        {j7.left(28) + j7.mid(14, 14 * 5), 7, 6, 7, "is repeated"},
+        {shipped("58.dat") + "x", 8, 5, 12, "whole"},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.table);
-        const QByteArray bytes = shipped(c.table);
-        ASSERT_FALSE(bytes.isEmpty());
-        const std::string fault = prove(c.damage(bytes), c.n, c.t, c.lines);
-        EXPECT_NE(fault.find(c.fault), std::string::npos) << fault;
+        const std::string fault = prove(c.bytes, c.n, c.t, c.lines);
+        EXPECT_NE(fault.find(c.fault), std::string::npos) << c.fault << ": " << fault;
     }
 }

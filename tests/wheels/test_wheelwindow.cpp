@@ -1,5 +1,4 @@
-// The wheel windows on their own, driven through their controls with the
-// platform fakes.
+// The wheel windows on their own, with the platform fakes.
 #include "support/fakes.h"
 #include "support/testfolder.h"
 #include "support/widgets.h"
@@ -8,28 +7,15 @@
 #include "wheels/wheelwindow.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QSignalSpy>
-#include <QtEndian>
 
 using namespace dstest;
 using namespace ds;
 
 namespace {
 
-QByteArray table(std::initializer_list<std::array<int, 6>> lines)
-{
-    QByteArray b;
-    for (const auto &line : lines) {
-        char rec[14] = {};
-        for (int i = 0; i < 6; ++i)
-            qToLittleEndian<qint16>(static_cast<qint16>(line[static_cast<size_t>(i)]), rec + 2 * i);
-        if (b.isEmpty())
-            qToLittleEndian<qint16>(static_cast<qint16>(lines.size()), rec + 12);
-        b.append(rec, 14);
-    }
-    return b;
-}
+// The J6 table: one line of positions 1..6, L = 1.
+const QByteArray J6 = QByteArray::fromHex("0100020003000400050006000100");
 
 class WheelWindowTest : public ::testing::Test {
 protected:
@@ -47,11 +33,6 @@ protected:
         for (int i = 0; i < numbers.size(); ++i)
             window->numberBox(i + 1)->setText(numbers[i]);
     }
-    void selectSize(int n)
-    {
-        auto *combo = child<QComboBox>(window.get(), "Combo1");
-        combo->setCurrentIndex(combo->findText(QStringLiteral(" %1").arg(n)));
-    }
     QString entries() { return child<QLineEdit>(window.get(), "Text1")->text(); }
 
     TestFolder dir;
@@ -63,70 +44,40 @@ protected:
 
 } // namespace
 
-TEST_F(WheelWindowTest, OpensWithTheSmallestGroupAndEmptyBoxes)
+TEST_F(WheelWindowTest, OpensWithTheSmallestGroup)
 {
-    struct Case { int guarantee; const char *form; int boxes; int firstOptional; const char *entries; };
-    const Case cases[] = {
-        {6, "Form10", 13, 7, "1"}, {5, "Form11", 12, 9, "12"}, {4, "Form12", 12, 8, "5"}, {3, "Form13", 13, 9, "4"},
-    };
+    struct Case { int guarantee; const char *form; int boxes; const char *entries; };
+    const Case cases[] = {{6, "Form10", 13, "1"}, {5, "Form11", 12, "12"}, {4, "Form12", 12, "5"}, {3, "Form13", 13, "4"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.form);
         open(c.guarantee);
         EXPECT_EQ(window->objectName(), QString::fromLatin1(c.form));
         EXPECT_EQ(entries(), QString::fromLatin1(c.entries));
-        EXPECT_TRUE(window->numberBox(c.firstOptional - 1)->isEnabled());
-        EXPECT_FALSE(window->numberBox(c.firstOptional)->isEnabled());
         EXPECT_EQ(window->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(c.boxes + 2)), nullptr);
     }
 }
 
-TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxes)
+TEST_F(WheelWindowTest, SaveRefusesAtTheBoxAtFaultThenWritesTheWheelAndTellsTheMainWindow)
 {
-    open(6);
-    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
-    selectSize(9);
-    EXPECT_EQ(entries(), QStringLiteral("84"));
-    EXPECT_TRUE(window->numberBox(9)->isEnabled());
-    EXPECT_FALSE(window->numberBox(10)->isEnabled());
-    EXPECT_EQ(window->numberBox(10)->text(), QStringLiteral("10")); // a disabled box keeps its text
-}
+    dir.write(QStringLiteral("J6.dat"), J6);
+    open(6, QStringLiteral("IR"));
+    QApplication::setActiveWindow(window.get());
+    typeGroup({"1", "2", "43", "4", "5", "6"}); // the refusals are WheelGroup.RefusalsAndSorting's
+    click(window.get(), "Command1");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{QStringLiteral("One or more of your numbers are invalid")});
+    EXPECT_EQ(QApplication::focusWidget(), window->numberBox(3));
+    EXPECT_FALSE(dir.exists(QStringLiteral("IRwheel6.lot")));
 
-TEST_F(WheelWindowTest, SaveWritesTheWheelAndTellsTheMainWindow)
-{
-    dir.write(QStringLiteral("J6.dat"), table({{1, 2, 3, 4, 5, 6}}));
-    open(6);
-    typeGroup({"45", "7", "12", "3", "30", "22"});
+    typeGroup({"41", "7", "12", "3", "30", "22"});
     click(window.get(), "Command1");
     EXPECT_EQ(fakes.dialogs.news, QStringList{QStringLiteral("Wheel Saved")});
-    EXPECT_EQ(dir.read(QStringLiteral("UKwheel6.lot")),
-              entryRecord(QByteArray(8, '\0'), {3, 7, 12, 22, 30, 45}));
+    EXPECT_EQ(dir.read(QStringLiteral("IRwheel6.lot")), entryRecord(QByteArray(8, '\0'), {3, 7, 12, 22, 30, 41}));
     EXPECT_EQ(saved->count(), 1);
     // Enter in a number box saves too.
     typeGroup({"1", "2", "3", "4", "5", "6"});
     window->numberBox(6)->setFocus();
     QTest::keyClick(window->numberBox(6), Qt::Key_Return);
     EXPECT_EQ(saved->count(), 2);
-}
-
-TEST_F(WheelWindowTest, RefusalsFocusTheBoxAtFault)
-{
-    struct Case { const char *country; QStringList numbers; const char *message; int box; };
-    const Case cases[] = {
-        {"IR", {"1", "2", "43", "4", "5", "6"}, "One or more of your numbers are invalid", 3},
-        {"UK", {"1", "2", "3", "4", "5", "2"}, "One or more of your numbers are the same", 6},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.message);
-        fakes.dialogs.clear();
-        dir.write(QStringLiteral("J6.dat"), table({{1, 2, 3, 4, 5, 6}}));
-        open(6, QString::fromLatin1(c.country));
-        QApplication::setActiveWindow(window.get());
-        typeGroup(c.numbers);
-        click(window.get(), "Command1");
-        EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(c.message)});
-        EXPECT_EQ(QApplication::focusWidget(), window->numberBox(c.box));
-        EXPECT_FALSE(dir.exists(QString::fromLatin1(c.country) + QStringLiteral("wheel6.lot")));
-    }
 }
 
 TEST_F(WheelWindowTest, MissingTableKeepsTheOldWheel)
@@ -143,27 +94,31 @@ TEST_F(WheelWindowTest, MissingTableKeepsTheOldWheel)
     EXPECT_EQ(saved->count(), 0);
 }
 
-TEST_F(WheelWindowTest, SuggestFillsTheGroup)
-{
-    dir.write(QStringLiteral("UK.exe"), syntheticHistory(300));
-    open(6);
-    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"});
-    selectSize(9);
-    click(window.get(), "Command3");
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
-    EXPECT_NE(window->numberBox(9)->text().toInt(), 0);
-    EXPECT_TRUE(window->numberBox(10)->text().isEmpty()); // every box emptied first
-}
-
-TEST_F(WheelWindowTest, SuggestRefusalKeepsTheBoxes)
+TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxesThenSuggestFillsTheGroup)
 {
     dir.write(QStringLiteral("UK.exe"), syntheticHistory(51));
     open(6);
-    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8"});
+    typeGroup({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"});
+    auto *size = child<QComboBox>(window.get(), "Combo1");
+    size->setCurrentIndex(size->findText(QStringLiteral(" 9")));
+    EXPECT_EQ(entries(), QStringLiteral("84"));
+    EXPECT_TRUE(window->numberBox(9)->isEnabled());
+    EXPECT_FALSE(window->numberBox(10)->isEnabled());
+    EXPECT_EQ(window->numberBox(10)->text(), QStringLiteral("10")); // a disabled box keeps its text
+    // Too short a history: refused, the boxes kept.
     click(window.get(), "Command3");
     EXPECT_EQ(fakes.dialogs.messages,
               QStringList{QStringLiteral("Insufficient entries in the results file! You should choose your own numbers.")});
     EXPECT_EQ(window->numberBox(8)->text(), QStringLiteral("8"));
+    fakes.dialogs.clear();
+    dir.write(QStringLiteral("UK.exe"), syntheticHistory(300));
+    click(window.get(), "Command3");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
+    QStringList group;
+    for (int i = 1; i <= 9; ++i)
+        group << window->numberBox(i)->text();
+    EXPECT_FALSE(group.contains(QString()) || group == (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    EXPECT_TRUE(window->numberBox(10)->text().isEmpty()); // every box emptied first
 }
 
 TEST_F(WheelWindowTest, SuggestTellsOfAShortfall)
