@@ -159,11 +159,10 @@ TEST(ResultsImport, EverySkipReasonWithItsLine)
 
 TEST(ResultsImport, EmptyHeaderOnlyUnknownAndOtherGamesFilesAreRefusedWhole)
 {
-    const QString headerOnly = "The file holds no results, only the names of its columns.";
     const std::tuple<QByteArray, Game, QString> refused[] = {
         {"", Game::UK, "The file is empty."},
         {"\xEF\xBB\xBF\r\n \r\n,,,\n", Game::UK, "The file is empty."},
-        {UkHeader, Game::UK, headerOnly},
+        {UkHeader, Game::UK, "The file holds no results, only the names of its columns."},
         {"1999-06-05,3,7,12,21,30,45,9\n", Game::UK, NotReadable + "bonus ball."},
         {QByteArray("\x00\x01\x02\xff", 4), Game::Thunderball, NotReadable + "Thunderball."},
         {"date,n1,n2,n3,n4,n5,bonus\n", Game::UK, NotReadable + "bonus ball."}, // no ball 6
@@ -250,8 +249,8 @@ TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)
 
 TEST(ResultsImport, FullOrDamagedHistoriesAndGarbageNeverBreakTheImport)
 {
-    QByteArray bytes = countRecord(32767) + QByteArray(32767 * 22, '\0');
-    const QByteArray full = bytes;
+    const QByteArray full = countRecord(32767) + QByteArray(32767 * 22, '\0');
+    QByteArray bytes = full;
     const ImportReport r = mergeLottoResults(UkHeader + "1999-06-05,3,7,12,21,30,45,9\n", Game::UK, bytes);
     EXPECT_EQ(r.firstSkips, QStringList{"Line 2: the draw history is full"});
     EXPECT_EQ(bytes, full);

@@ -137,16 +137,16 @@ TEST(ShippedHistories, ConverterRefusalsAndStrictMode)
 
     // A skipped line under --strict: nothing written.
     dir.write("bad.csv", "date,n1,n2,n3,n4,n5,n6,bonus\n1999-06-05,1,2,3,4,5,6,7\n1999-06-12,1,2,3,4,5,6,60\n");
-    r = convert({"--strict", "--game", "uk", dir.file("bad.csv"), dir.file("UK.exe")});
+    const QStringList merge{"--game", "uk", dir.file("bad.csv"), dir.file("UK.exe")};
+    r = convert(QStringList{"--strict"} + merge);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.output.contains("Line 3: bonus ball 60 is outside 1 to 49"));
     EXPECT_FALSE(dir.exists("UK.exe"));
 
     // Without it the good lines go in, and a second run merges.
-    r = convert({"--game", "uk", dir.file("bad.csv"), dir.file("UK.exe")});
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(convert(merge).exitCode, 0);
     EXPECT_EQ(dir.read("UK.exe"), dstest::countRecord(1) + dstest::drawRecord("05061999", {1, 2, 3, 4, 5, 6}, 7));
-    r = convert({"--game", "uk", dir.file("bad.csv"), dir.file("UK.exe")});
+    r = convert(merge);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.output.contains("0 draws added, 1 already in the history, 1 skipped."));
 
