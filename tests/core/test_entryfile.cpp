@@ -25,11 +25,14 @@ QByteArray five()
 
 } // namespace
 
-TEST(EntryFile, EntryLineIsTwentyOneCharacters)
+TEST(EntryFile, EntryLineOfTwentyOneCharactersAndDateKeyOfSelectionsFileName)
 {
     const QString line = entryLine({3, 11, 19, 27, 35, 44});
     EXPECT_EQ(line, "03 11 19 27 35 44 ( )");
-    EXPECT_EQ(markedLine(line, QStringLiteral(" (*)")), "03 11 19 27 35 44 (*)");
+    EXPECT_EQ(markedLine(line, " (*)"), "03 11 19 27 35 44 (*)");
+    EXPECT_EQ(selectionsFileDateKey("/x/UK05061999.lot"), "05061999");
+    EXPECT_EQ(selectionsFileDateKey("/x/ir31121999.LOT"), "31121999");
+    EXPECT_EQ(selectionsFileDateKey("/x/StandUK.lot"), "");
 }
 
 TEST(EntryFile, OpeningADateCreatesItsFileOrLoadsTheEntriesOfItsOwnDate)
@@ -142,11 +145,8 @@ TEST(EntryFile, DeleteMovesLaterRecordsUpAndRefusesPositionsOutsideTheList)
     EXPECT_FALSE(read);
 }
 
-TEST(EntryFile, SameEntryWholeFileCopiesAndWheelFiles)
+TEST(EntryFile, WholeFileCopiesAndWheelFiles)
 {
-    EXPECT_TRUE(sameEntry({1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}));
-    EXPECT_FALSE(sameEntry({1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}));
-
     dstest::TestFolder dir;
     dir.write("UK05061999.lot", five());
     dir.write("StandUK.lot", QByteArray(200, 'x'));
@@ -160,11 +160,4 @@ TEST(EntryFile, SameEntryWholeFileCopiesAndWheelFiles)
     ASSERT_TRUE(entryfile::writeWheel(dir.file("UKwheel3.lot"), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 1, 2, 3}}));
     EXPECT_EQ(dir.read("UKwheel3.lot"),
               entryRecord(Zero8, {1, 2, 3, 4, 5, 6}) + entryRecord(Zero8, {7, 8, 9, 1, 2, 3}));
-}
-
-TEST(EntryFile, DateKeyOfSelectionsFileName)
-{
-    EXPECT_EQ(selectionsFileDateKey("/x/UK05061999.lot"), "05061999");
-    EXPECT_EQ(selectionsFileDateKey("/x/ir31121999.LOT"), "31121999");
-    EXPECT_EQ(selectionsFileDateKey("/x/StandUK.lot"), "");
 }

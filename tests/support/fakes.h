@@ -27,8 +27,7 @@ public:
     void warning(const QString &title, const QString &text) override;
     bool ask(const QString &text) override;
     void setBusy(bool busy) override;
-    QString chooseOpenFile(const QString &caption, const QString &folder,
-                           const QString &filter) override;
+    QString chooseOpenFile(const QString &caption, const QString &folder, const QString &filter) override;
 
     void answer(bool yes) { answers.push_back(yes); }
     void answerFile(const QString &path) { files.push_back(path); }
