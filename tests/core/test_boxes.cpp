@@ -5,9 +5,7 @@
 
 using namespace ds;
 
-namespace {
-const QString Ok;
-} // namespace
+const QString Ok; // no refusal
 
 TEST(NumberBoxes, DrawOfSevenBoxes)
 {

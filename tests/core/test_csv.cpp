@@ -1,7 +1,7 @@
 #include "core/csv.h"
-#include "core/resultsimport.h"
 #include "support/printers.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace ds;
@@ -46,20 +46,4 @@ TEST(CsvReader, ControlCharactersAreShownEscaped)
 {
     EXPECT_EQ(escapedControls(QStringLiteral("a\tb\r\n") + QChar(0) + QChar(0x1b) + QChar(0x7f) + QStringLiteral("é")),
               QStringLiteral("a\\tb\\r\\n\\x00\\x1b\\x7fé"));
-}
-
-TEST(ResultsImport, ALineBreakInsideQuotesKeepsTheRowWholeAndItsLineNumbers)
-{
-    QByteArray bytes;
-    const ImportReport r = mergeLottoResults(
-        "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Machine\n"
-        "12-Jun-1999,6,5,4,3,2,1,7,\"Arthur,\nthe \"\"old\"\" one\"\n"
-        "05-Jun-1999,45,3,30,7,21,12,x\x01y\n"
-        "19-Jun-1999,1,2,3,4,5,\"6\n7\",8,x\n"
-        "26-Jun-1999,1,2,3,4,5,99,7\n",
-        Game::UK, bytes);
-    EXPECT_EQ(r.added, 1);
-    EXPECT_EQ(r.firstSkips, (QStringList{QStringLiteral("Line 4: \"x\\x01y\" is not a number"),
-                                          QStringLiteral("Line 5: \"6\\n7\" is not a number"),
-                                          QStringLiteral("Line 7: ball 99 is outside 1 to 49")}));
 }

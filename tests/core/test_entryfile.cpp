@@ -25,16 +25,20 @@ QByteArray five()
 
 } // namespace
 
-TEST(EntryFile, EntryLineIsTwentyOneCharacters)
+TEST(EntryFile, EntryLineOfTwentyOneCharactersAndDateKeyOfSelectionsFileName)
 {
     const QString line = entryLine({3, 11, 19, 27, 35, 44});
     EXPECT_EQ(line, "03 11 19 27 35 44 ( )");
-    EXPECT_EQ(markedLine(line, QStringLiteral(" (*)")), "03 11 19 27 35 44 (*)");
+    EXPECT_EQ(markedLine(line, " (*)"), "03 11 19 27 35 44 (*)");
+    EXPECT_EQ(selectionsFileDateKey("/x/UK05061999.lot"), "05061999");
+    EXPECT_EQ(selectionsFileDateKey("/x/ir31121999.LOT"), "31121999");
+    EXPECT_EQ(selectionsFileDateKey("/x/StandUK.lot"), "");
 }
 
 TEST(EntryFile, OpeningADateCreatesItsFileOrLoadsTheEntriesOfItsOwnDate)
 {
-    const QByteArray foreign = entryRecord("01011990", {1, 2, 3, 4, 5, 6}) + entryRecord("01011990", {7, 8, 9, 10, 11, 12});
+    const QByteArray foreign =
+        entryRecord("01011990", {1, 2, 3, 4, 5, 6}) + entryRecord("01011990", {7, 8, 9, 10, 11, 12});
     // Bytes before (none: no file), entries loaded, bytes after.
     const std::tuple<std::optional<QByteArray>, size_t, QByteArray> cases[] = {
         {std::nullopt, 0, entryRecord(Key, {0, 0, 0, 0, 0, 0})}, // a new file: one record, no entries
@@ -45,65 +49,54 @@ TEST(EntryFile, OpeningADateCreatesItsFileOrLoadsTheEntriesOfItsOwnDate)
     for (const auto &[before, count, after] : cases) {
         dstest::TestFolder dir;
         if (before)
-            dir.write(QStringLiteral("UK05061999.lot"), *before);
-        const auto res = entryfile::openForDate(dir.file(QStringLiteral("UK05061999.lot")), QStringLiteral("05061999"));
+            dir.write("UK05061999.lot", *before);
+        const auto res = entryfile::openForDate(dir.file("UK05061999.lot"), "05061999");
         ASSERT_TRUE(res.ok);
         ASSERT_EQ(res.entries.size(), count);
         if (count > 2) {
             EXPECT_EQ(res.entries[2].n, (Numbers6{3, 13, 23, 33, 43, 49}));
         }
-        EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), after);
+        EXPECT_EQ(dir.read("UK05061999.lot"), after);
     }
 }
 
 TEST(EntryFile, LoadStopsAtFirstEmptyRecordOrEnd)
 {
     dstest::TestFolder dir;
-    dir.write(QStringLiteral("a.lot"), entryRecord(Key, {1, 2, 3, 4, 5, 6}) + Empty
-                                           + entryRecord(Key, {7, 8, 9, 10, 11, 12}));
-    EXPECT_EQ(entryfile::load(dir.file(QStringLiteral("a.lot"))).size(), 1u);
+    dir.write("a.lot", entryRecord(Key, {1, 2, 3, 4, 5, 6}) + Empty + entryRecord(Key, {7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(entryfile::load(dir.file("a.lot")).size(), 1u);
     // A record cut short (a failed write) is no entry.
     for (const int cut : {1, 19}) {
-        dir.write(QStringLiteral("b.lot"), five().left(20 * 4 + cut));
-        EXPECT_EQ(entryfile::load(dir.file(QStringLiteral("b.lot"))).size(), 4u) << cut;
+        dir.write("b.lot", five().left(20 * 4 + cut));
+        EXPECT_EQ(entryfile::load(dir.file("b.lot")).size(), 4u) << cut;
     }
-    dir.write(QStringLiteral("b.lot"), five().left(20 * 4 + 10));
-    EXPECT_EQ(entryfile::openForDate(dir.file(QStringLiteral("b.lot")), QStringLiteral("05061999")).entries.size(), 4u);
-    EXPECT_TRUE(entryfile::load(dir.file(QStringLiteral("missing.lot"))).empty());
+    EXPECT_EQ(entryfile::openForDate(dir.file("b.lot"), "05061999").entries.size(), 4u);
+    EXPECT_TRUE(entryfile::load(dir.file("missing.lot")).empty());
 }
 
-TEST(EntryFile, AppendWritesInPlace)
+TEST(EntryFile, AppendWritesInPlaceAndAFailedWriteLeavesTheFileAsItWasOrNoFile)
 {
     dstest::TestFolder dir;
-    const QString path = dir.file(QStringLiteral("UK05061999.lot"));
-    entryfile::openForDate(path, QStringLiteral("05061999"));
+    // A new selections file on a full disk: nothing is left behind.
+    {
+        dstest::FileSizeLimit full(0);
+        EXPECT_FALSE(entryfile::openForDate(dir.file("UK12061999.lot"), "12061999").ok);
+    }
+    EXPECT_FALSE(dir.exists("UK12061999.lot"));
+
+    const QString path = dir.file("UK05061999.lot");
+    entryfile::openForDate(path, "05061999");
     Entry e;
     e.date = Key;
     e.n = {1, 5, 12, 23, 30, 49};
     ASSERT_TRUE(entryfile::writeAt(path, 1, e));
     e.n = {2, 6, 13, 24, 31, 48};
     ASSERT_TRUE(entryfile::writeAt(path, 2, e));
-    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")),
+    EXPECT_EQ(dir.read("UK05061999.lot"),
               entryRecord(Key, {1, 5, 12, 23, 30, 49}) + entryRecord(Key, {2, 6, 13, 24, 31, 48}));
-}
-
-TEST(EntryFile, AFailedWriteLeavesTheFileAsItWasOrNoFile)
-{
-    dstest::TestFolder dir;
-    // A new selections file on a full disk: nothing is left behind.
-    const QString fresh = dir.file(QStringLiteral("UK12061999.lot"));
-    {
-        dstest::FileSizeLimit full(0);
-        EXPECT_FALSE(entryfile::openForDate(fresh, QStringLiteral("12061999")).ok);
-    }
-    EXPECT_FALSE(dir.exists(QStringLiteral("UK12061999.lot")));
 
     // Appends and overwrites that fail part-way: the file keeps its bytes,
     // including a record cut short by an earlier failure.
-    const QString path = dir.file(QStringLiteral("UK05061999.lot"));
-    Entry e;
-    e.date = Key;
-    e.n = {2, 6, 13, 24, 31, 48};
     const std::tuple<QByteArray, int, qint64> cases[] = {
         {five().left(60), 4, 70},      // the new record would end at 80
         {five().left(60), 6, 90},      // a gap of zeros, then the record
@@ -111,12 +104,12 @@ TEST(EntryFile, AFailedWriteLeavesTheFileAsItWasOrNoFile)
         {five().left(60), 1, 10},      // an overwrite inside a file already past the limit
     };
     for (const auto &[before, record, limit] : cases) {
-        dir.write(QStringLiteral("UK05061999.lot"), before);
+        dir.write("UK05061999.lot", before);
         {
             dstest::FileSizeLimit full(limit);
             EXPECT_FALSE(entryfile::writeAt(path, record, e)) << record;
         }
-        EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), before) << record;
+        EXPECT_EQ(dir.read("UK05061999.lot"), before) << record;
     }
 }
 
@@ -133,64 +126,38 @@ TEST(EntryFile, DeleteMovesLaterRecordsUpAndRefusesPositionsOutsideTheList)
         {all, -1, 5, {}},
         // A record cut short after the list is no entry and does not become one.
         {rec(1) + rec(2) + rec(3).left(12), 0, 2, rec(2) + Empty + Empty},
+        {rec(1), 0, 1, Empty + Empty}, // the only entry
     };
+    dstest::TestFolder dir;
+    bool read = false;
     for (const auto &[before, p, count, after] : cases) {
-        dstest::TestFolder dir;
-        dir.write(QStringLiteral("x.lot"), before);
-        EXPECT_EQ(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), p, count), !after.isEmpty()) << p;
-        EXPECT_EQ(dir.read(QStringLiteral("x.lot")), after.isEmpty() ? before : after) << p;
+        dir.write("x.lot", before);
+        EXPECT_EQ(entryfile::deleteAt(dir.file("x.lot"), p, count, &read), !after.isEmpty()) << p;
+        EXPECT_TRUE(read) << "a refused position is no read failure";
+        EXPECT_EQ(dir.read("x.lot"), after.isEmpty() ? before : after) << p;
     }
-}
+    // Reopened, the emptied file gets its date again and lists nothing.
+    EXPECT_TRUE(entryfile::openForDate(dir.file("x.lot"), "05061999").entries.empty());
+    EXPECT_EQ(dir.read("x.lot"), entryRecord(Key, {0, 0, 0, 0, 0, 0}) + Empty);
 
-TEST(EntryFile, DeleteSaysWhenTheFileCannotBeRead)
-{
-    dstest::TestFolder dir;
-    QDir(dir.path()).mkdir(QStringLiteral("x.lot")); // exists, cannot be read
-    bool read = true;
-    EXPECT_FALSE(entryfile::deleteAt(dir.file(QStringLiteral("x.lot")), 0, 2, &read));
+    QDir(dir.path()).mkdir("y.lot"); // exists, cannot be read
+    EXPECT_FALSE(entryfile::deleteAt(dir.file("y.lot"), 0, 2, &read));
     EXPECT_FALSE(read);
-    dir.write(QStringLiteral("y.lot"), five());
-    EXPECT_FALSE(entryfile::deleteAt(dir.file(QStringLiteral("y.lot")), 5, 5, &read));
-    EXPECT_TRUE(read) << "a refused position is no read failure";
 }
 
-TEST(EntryFile, DeleteOnlyEntryThenReopen)
+TEST(EntryFile, WholeFileCopiesAndWheelFiles)
 {
     dstest::TestFolder dir;
-    const QString path = dir.file(QStringLiteral("UK05061999.lot"));
-    dir.write(QStringLiteral("UK05061999.lot"), entryRecord(Key, {1, 2, 3, 4, 5, 6}));
-    ASSERT_TRUE(entryfile::deleteAt(path, 0, 1));
-    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), Empty + Empty);
-    const auto res = entryfile::openForDate(path, QStringLiteral("05061999"));
-    EXPECT_TRUE(res.entries.empty());
-    EXPECT_EQ(dir.read(QStringLiteral("UK05061999.lot")), entryRecord(Key, {0, 0, 0, 0, 0, 0}) + Empty);
-}
+    dir.write("UK05061999.lot", five());
+    dir.write("StandUK.lot", QByteArray(200, 'x'));
+    ASSERT_TRUE(entryfile::copyWhole(dir.file("UK05061999.lot"), dir.file("StandUK.lot")));
+    EXPECT_EQ(dir.read("StandUK.lot"), five());
+    EXPECT_FALSE(entryfile::copyWhole(dir.file("none.lot"), dir.file("StandUK.lot")));
+    EXPECT_EQ(dir.read("StandUK.lot"), five());
 
-TEST(EntryFile, SameEntryAndWholeFileCopies)
-{
-    EXPECT_TRUE(sameEntry({1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}) && !sameEntry({1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}));
-
-    dstest::TestFolder dir;
-    dir.write(QStringLiteral("UK05061999.lot"), five());
-    dir.write(QStringLiteral("StandUK.lot"), QByteArray(200, 'x'));
-    ASSERT_TRUE(entryfile::copyWhole(dir.file(QStringLiteral("UK05061999.lot")), dir.file(QStringLiteral("StandUK.lot"))));
-    EXPECT_EQ(dir.read(QStringLiteral("StandUK.lot")), five());
-    EXPECT_FALSE(entryfile::copyWhole(dir.file(QStringLiteral("none.lot")), dir.file(QStringLiteral("StandUK.lot"))));
-    EXPECT_EQ(dir.read(QStringLiteral("StandUK.lot")), five());
-}
-
-TEST(EntryFile, WheelFileIsReplacedWithBlankDates)
-{
-    dstest::TestFolder dir;
-    dir.write(QStringLiteral("UKwheel3.lot"), QByteArray(100, 'x'));
-    ASSERT_TRUE(entryfile::writeWheel(dir.file(QStringLiteral("UKwheel3.lot")), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 1, 2, 3}}));
-    EXPECT_EQ(dir.read(QStringLiteral("UKwheel3.lot")),
+    // A wheel file is replaced whole, its date fields blank.
+    dir.write("UKwheel3.lot", QByteArray(100, 'x'));
+    ASSERT_TRUE(entryfile::writeWheel(dir.file("UKwheel3.lot"), {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 1, 2, 3}}));
+    EXPECT_EQ(dir.read("UKwheel3.lot"),
               entryRecord(Zero8, {1, 2, 3, 4, 5, 6}) + entryRecord(Zero8, {7, 8, 9, 1, 2, 3}));
-}
-
-TEST(EntryFile, DateKeyOfSelectionsFileName)
-{
-    EXPECT_EQ(selectionsFileDateKey(QStringLiteral("/x/UK05061999.lot")), "05061999");
-    EXPECT_EQ(selectionsFileDateKey(QStringLiteral("/x/ir31121999.LOT")), "31121999");
-    EXPECT_EQ(selectionsFileDateKey(QStringLiteral("/x/StandUK.lot")), "");
 }

@@ -39,10 +39,10 @@ TEST(ResultsImport, PlainAndPublishedFormsNewestFirstUnsortedAndAlreadyHeld)
     const QByteArray june19 = drawRecord("19061999", {10, 20, 30, 40, 41, 42}, 11);
     QByteArray bytes = countRecord(1, QByteArray("ABCDEFGH")) + june19;
     // The file's numbers for 19 June differ: the history's draw stays.
-    ImportReport r = mergeLottoResults(UkHeader + "1999-06-19,1,2,3,4,5,6,7\n1999-06-05,3,7,12,21,30,45,9\n",
-                                  Game::UK, bytes);
+    ImportReport r =
+        mergeLottoResults(UkHeader + "1999-06-19,1,2,3,4,5,6,7\n1999-06-05,3,7,12,21,30,45,9\n", Game::UK, bytes);
     EXPECT_EQ(bytes, countRecord(2, QByteArray("ABCDEFGH")) + June5 + june19);
-    EXPECT_EQ(r.text(), QStringLiteral("1 draw added, 1 already in the history, 0 skipped."));
+    EXPECT_EQ(r.text(), "1 draw added, 1 already in the history, 0 skipped.");
 
     // The published form has a DrawNumber column: that does not make it Irish.
     r = mergeLottoResults(PublishedHeader + "26-Jun-1999,49,48,47,46,45,44,43,Ball Set 3,Lancelot,,372\n"
@@ -52,17 +52,18 @@ TEST(ResultsImport, PlainAndPublishedFormsNewestFirstUnsortedAndAlreadyHeld)
                      Game::UK, bytes);
     EXPECT_EQ(bytes, countRecord(4, QByteArray("ABCDEFGH")) + June5 + June12 + june19
                          + drawRecord("26061999", {44, 45, 46, 47, 48, 49}, 43));
-    EXPECT_EQ(r.text(), QStringLiteral("2 draws added, 2 already in the history, 0 skipped."));
+    EXPECT_EQ(r.text(), "2 draws added, 2 already in the history, 0 skipped.");
 }
 
 TEST(ResultsImport, ColumnsFoundByNameAndOtherDateForms)
 {
     QByteArray bytes;
-    const ImportReport r = mergeLottoResults(" BONUS BALL ,ball 6,Ball_5,BALL4,ball 3,Ball 2, ball 1 ,Machine, Draw Date\n"
-                                        "9,45,30,21,12,7,3,Arthur,5 June 1999\n7,6,5,4,3,2,1,x,12/6/1999\n"
-                                        "7,6,5,4,3,2,1,x,19-sep-1999\n7,6,5,4,3,2,1,x,1999/06/26\n"
-                                        "7,6,5,4,3,2,1,x,26-Foo-1999\n",
-                                        Game::UK, bytes);
+    const ImportReport r =
+        mergeLottoResults(" BONUS BALL ,ball 6,Ball_5,BALL4,ball 3,Ball 2, ball 1 ,Machine, Draw Date\n"
+                          "9,45,30,21,12,7,3,Arthur,5 June 1999\n7,6,5,4,3,2,1,x,12/6/1999\n"
+                          "7,6,5,4,3,2,1,x,19-sep-1999\n7,6,5,4,3,2,1,x,1999/06/26\n"
+                          "7,6,5,4,3,2,1,x,26-Foo-1999\n",
+                          Game::UK, bytes);
     ASSERT_FALSE(r.refused) << r.refusal.toStdString();
     EXPECT_EQ(r.skipped, 2);
     EXPECT_EQ(bytes, countRecord(3) + June5 + June12 + drawRecord("19091999", {1, 2, 3, 4, 5, 6}, 7));
@@ -83,14 +84,15 @@ TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
                                          "2000-10-28,1,30,31,32,33,34,35,36\n"
                                          "2000-10-25,1,37,38,39,40,41,42,1\n";
     const QByteArray after = countRecord(6) + drawRecord("25102000", {37, 38, 39, 40, 41, 42}, 1)
-        + drawRecord("28102000", {30, 31, 32, 33, 34, 35}, 36) + drawRecord("28102000", {13, 14, 15, 16, 17, 18}, 19)
-        + first + drawRecord("01112000", {8, 9, 10, 11, 12, 42}, 41) + later;
+        + drawRecord("28102000", {30, 31, 32, 33, 34, 35}, 36)
+        + drawRecord("28102000", {13, 14, 15, 16, 17, 18}, 19) + first
+        + drawRecord("01112000", {8, 9, 10, 11, 12, 42}, 41) + later;
     const ImportReport r = mergeLottoResults(csv, Game::Irish, bytes);
     EXPECT_EQ(bytes, after);
-    EXPECT_EQ(r.text(), QStringLiteral("4 draws added, 2 already in the history, 3 skipped.\n"
-                                       "Line 2: the second draw of 8/11/2000 has no first draw\n"
-                                       "Line 5: draw \"3\" is not 1 or 2\n"
-                                       "Line 7: the second draw of 1/11/2000 is already listed on line 4"));
+    EXPECT_EQ(r.text(), "4 draws added, 2 already in the history, 3 skipped.\n"
+                        "Line 2: the second draw of 8/11/2000 has no first draw\n"
+                        "Line 5: draw \"3\" is not 1 or 2\n"
+                        "Line 7: the second draw of 1/11/2000 is already listed on line 4");
 
     const ImportReport again = mergeLottoResults(csv, Game::Irish, bytes);
     EXPECT_EQ(again.added, 0);
@@ -110,10 +112,11 @@ TEST(ResultsImport, IrishEraLimitsAndASecondDrawWhoseFirstIsSkipped)
                                  Game::Irish, bytes);
     EXPECT_EQ(r.added, 2);
     EXPECT_EQ(r.firstSkips,
-              (QStringList{QStringLiteral("Line 4: 4/11/2006 is a draw of the 6-from-45 (later 6-from-47) Irish Lotto, which this version does not keep"),
-                           QStringLiteral("Line 5: date 21/9/1994 is outside 24/9/1994 to 1/11/2006"),
-                           QStringLiteral("Line 6: bonus ball 43 is outside 1 to 42"),
-                           QStringLiteral("Line 7: the second draw of 28/10/2000 has no first draw")}));
+              (QStringList{"Line 4: 4/11/2006 is a draw of the 6-from-45 (later 6-from-47) Irish Lotto, "
+                           "which this version does not keep",
+                           "Line 5: date 21/9/1994 is outside 24/9/1994 to 1/11/2006",
+                           "Line 6: bonus ball 43 is outside 1 to 42",
+                           "Line 7: the second draw of 28/10/2000 has no first draw"}));
 }
 
 TEST(ResultsImport, EverySkipReasonWithItsLine)
@@ -125,7 +128,8 @@ TEST(ResultsImport, EverySkipReasonWithItsLine)
         {"1999-06-26,1,2,3,4,5,5,7", "number 5 appears twice"},
         {"1999-07-03,1,2,3,4,5,6,6", "number 6 appears twice"},
         {"1999-02-30,1,2,3,4,5,6,7", "\"1999-02-30\" is not a date"},
-        {"2015-10-10,1,2,3,4,5,6,7", "10/10/2015 is a draw of the 6-from-59 UK Lotto, which this version does not keep"},
+        {"2015-10-10,1,2,3,4,5,6,7", "10/10/2015 is a draw of the 6-from-59 UK Lotto, which this version does not "
+                                     "keep"},
         {"1994-11-12,1,2,3,4,5,6,7", "date 12/11/1994 is outside 19/11/1994 to 7/10/2015"},
         {"1999-07-10,1,2,x,4,5,6,7", "\"x\" is not a number"},
         {"1999-07-17,1,2,3,4,5", "a number is missing"},
@@ -136,39 +140,39 @@ TEST(ResultsImport, EverySkipReasonWithItsLine)
     QByteArray csv = UkHeader;
     QStringList reasons;
     for (const auto &[line, reason] : skips) {
-        EXPECT_EQ(skipOf(line + '\n'), QStringLiteral("Line 2: ") + reason);
+        EXPECT_EQ(skipOf(line + '\n'), "Line 2: " + reason);
         csv += line + '\n';
         reasons << QStringLiteral("Line %1: %2").arg(reasons.size() + 2).arg(reason);
     }
     EXPECT_EQ(skipOf("1999-07-31,1,2,3,4,5,6,7\n1999-07-31,1,2,3,4,5,6,8\n"),
-              QStringLiteral("Line 3: 31/7/1999 is already listed on line 2"));
+              "Line 3: 31/7/1999 is already listed on line 2");
 
     // Together, with the last day of the era: five reasons are listed.
     QByteArray bytes;
-    const ImportReport r = mergeLottoResults(csv + "2015-10-07,1,2,3,4,5,6,7\n1999-07-31,1,2,3,4,5,6,7\n", Game::UK, bytes);
+    const ImportReport r =
+        mergeLottoResults(csv + "2015-10-07,1,2,3,4,5,6,7\n1999-07-31,1,2,3,4,5,6,7\n", Game::UK, bytes);
     EXPECT_EQ(r.added, 2);
     EXPECT_EQ(r.firstSkips, reasons.mid(0, 5));
-    EXPECT_EQ(r.text(), QStringLiteral("2 draws added, 0 already in the history, 13 skipped.\n") + reasons.mid(0, 5).join('\n')
-                            + QStringLiteral("\n8 more lines skipped."));
+    EXPECT_EQ(r.text(), "2 draws added, 0 already in the history, 13 skipped.\n" + reasons.mid(0, 5).join('\n')
+                            + "\n8 more lines skipped.");
 }
 
 TEST(ResultsImport, EmptyHeaderOnlyUnknownAndOtherGamesFilesAreRefusedWhole)
 {
-    const QString headerOnly = QStringLiteral("The file holds no results, only the names of its columns.");
     const std::tuple<QByteArray, Game, QString> refused[] = {
-        {"", Game::UK, QStringLiteral("The file is empty.")},
-        {"\xEF\xBB\xBF\r\n \r\n,,,\n", Game::UK, QStringLiteral("The file is empty.")},
-        {UkHeader, Game::UK, headerOnly},
-        {"1999-06-05,3,7,12,21,30,45,9\n", Game::UK, NotReadable + QStringLiteral("bonus ball.")},
-        {QByteArray("\x00\x01\x02\xff", 4), Game::Thunderball, NotReadable + QStringLiteral("Thunderball.")},
-        {"date,n1,n2,n3,n4,n5,bonus\n", Game::UK, NotReadable + QStringLiteral("bonus ball.")}, // no ball 6
+        {"", Game::UK, "The file is empty."},
+        {"\xEF\xBB\xBF\r\n \r\n,,,\n", Game::UK, "The file is empty."},
+        {UkHeader, Game::UK, "The file holds no results, only the names of its columns."},
+        {"1999-06-05,3,7,12,21,30,45,9\n", Game::UK, NotReadable + "bonus ball."},
+        {QByteArray("\x00\x01\x02\xff", 4), Game::Thunderball, NotReadable + "Thunderball."},
+        {"date,n1,n2,n3,n4,n5,bonus\n", Game::UK, NotReadable + "bonus ball."}, // no ball 6
         {UkHeader + "1999-06-12,1,2,3,4,5,6,7\n", Game::Irish,
-         QStringLiteral("This file holds UK Lotto results, not Irish Lotto results.")},
+         "This file holds UK Lotto results, not Irish Lotto results."},
         {IrishHeader + "1999-06-12,1,1,2,3,4,5,6,7\n", Game::UK,
-         QStringLiteral("This file holds Irish Lotto results, not UK Lotto results.")},
+         "This file holds Irish Lotto results, not UK Lotto results."},
         {"date,n1,n2,n3,n4,n5,thunderball\n2001-01-06,1,2,3,4,5,6\n", Game::UK,
-         QStringLiteral("This file holds Thunderball results, not UK Lotto results.")},
-        {UkHeader, Game::Thunderball, QStringLiteral("This file holds UK Lotto results, not Thunderball results.")},
+         "This file holds Thunderball results, not UK Lotto results."},
+        {UkHeader, Game::Thunderball, "This file holds UK Lotto results, not Thunderball results."},
     };
     for (const auto &[csv, game, refusal] : refused) {
         const ImportReport r = readResultRows(csv, game).report;
@@ -181,43 +185,48 @@ TEST(ResultsImport, EmptyHeaderOnlyUnknownAndOtherGamesFilesAreRefusedWhole)
     EXPECT_EQ(bytes, history);
 }
 
-TEST(ResultsImport, CrLfBomBlankLinesAndQuotedFields)
+TEST(ResultsImport, CrLfBomBlankLinesAndQuotedFieldsKeepTheLineNumbers)
 {
     QByteArray bytes;
     const ImportReport r =
         mergeLottoResults("\xEF\xBB\xBF\"DrawDate\",\"Ball 1\",\"Ball 2\",\"Ball 3\",\"Ball 4\",\"Ball 5\",\"Ball 6\","
-              "\"Bonus Ball\",\"Machine\"\r\n"
-              "\r\n"
-              "\"12-Jun-1999\",\"6\",\"5\",\"4\",\"3\",\"2\",\"1\",\"7\",\"Arthur, the \"\"old\"\" one\"\r\n"
-              "   \r\n"
-              "\"05-JUN-1999\",45,3,30,7,21,12,9,Guinevere\r\n"
-              "05-Jun-1999,1,2,3,4,5,6,7,x\r"
-              "19-Jun-1999 ,52,2,3,4,5,6,7,x\r\n",
-              Game::UK, bytes);
+                          "\"Bonus Ball\",\"Machine\"\r\n"
+                          "\r\n"
+                          "\"12-Jun-1999\",\"6\",\"5\",\"4\",\"3\",\"2\",\"1\",\"7\","
+                          "\"Arthur,\r\nthe \"\"old\"\" one\"\r\n"
+                          "   \r\n"
+                          "\"05-JUN-1999\",45,3,30,7,21,12,9,Guinevere\r\n"
+                          "05-Jun-1999,1,2,3,4,5,6,7,x\r"
+                          "19-Jun-1999 ,52,2,3,4,5,6,7,x\r\n"
+                          "26-Jun-1999,45,3,30,7,21,12,x\x01y\n"
+                          "26-Jun-1999,1,2,3,4,5,\"6\n7\",8,x\n",
+                          Game::UK, bytes);
     ASSERT_FALSE(r.refused) << r.refusal.toStdString();
-    EXPECT_EQ(r.firstSkips, (QStringList{QStringLiteral("Line 6: 5/6/1999 is already listed on line 5"),
-                                          QStringLiteral("Line 7: ball 52 is outside 1 to 49")}));
+    EXPECT_EQ(r.firstSkips, (QStringList{"Line 7: 5/6/1999 is already listed on line 6",
+                                         "Line 8: ball 52 is outside 1 to 49",
+                                         "Line 9: \"x\\x01y\" is not a number",
+                                         "Line 10: \"6\\n7\" is not a number"}));
     EXPECT_EQ(bytes, countRecord(2) + June5 + June12);
 }
 
 TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)
 {
     dstest::TestFolder dir;
-    dir.write(QStringLiteral("results.csv"), UkHeader + "1999-06-05,3,7,12,21,30,45,9\n");
-    const QString csv = dir.file(QStringLiteral("results.csv"));
-    const QString history = dir.file(QStringLiteral("UK.exe"));
+    dir.write("results.csv", UkHeader + "1999-06-05,3,7,12,21,30,45,9\n");
+    const QString csv = dir.file("results.csv");
+    const QString history = dir.file("UK.exe");
     EXPECT_TRUE(importLottoResults("", Game::UK, history).refused);
-    EXPECT_FALSE(dir.exists(QStringLiteral("UK.exe")));
+    EXPECT_FALSE(dir.exists("UK.exe"));
     EXPECT_TRUE(importLottoResultsFile(csv, Game::UK, history).succeeded());
     const QByteArray old = countRecord(1) + June5;
-    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);
+    EXPECT_EQ(dir.read("UK.exe"), old);
 
     // Nothing new: the file is not rewritten.
     const QDateTime before = QFileInfo(history).lastModified();
     EXPECT_EQ(importLottoResultsFile(csv, Game::UK, history).present, 1);
     EXPECT_EQ(QFileInfo(history).lastModified(), before);
-    EXPECT_EQ(importLottoResultsFile(dir.file(QStringLiteral("missing.csv")), Game::UK, history).refusal,
-              QStringLiteral("The file missing.csv could not be opened."));
+    EXPECT_EQ(importLottoResultsFile(dir.file("missing.csv"), Game::UK, history).refusal,
+              "The file missing.csv could not be opened.");
 
     QByteArray more = UkHeader;
     for (int d = 1; d <= 28; ++d)
@@ -228,22 +237,22 @@ TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)
         r = importLottoResults(more, Game::UK, history);
     }
     EXPECT_TRUE(r.writeFailed && !r.succeeded());
-    EXPECT_EQ(r.text(), QStringLiteral("The draw history file could not be written, so no draws were added. "
-                                       "The file is as it was before."));
-    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);
+    EXPECT_EQ(r.text(), "The draw history file could not be written, so no draws were added. "
+                        "The file is as it was before.");
+    EXPECT_EQ(dir.read("UK.exe"), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"results.csv", "UK.exe"}));
 
     // A history that cannot be read is not replaced.
-    QDir(dir.path()).mkdir(QStringLiteral("IR.exe"));
-    EXPECT_TRUE(importLottoResultsFile(csv, Game::Irish, dir.file(QStringLiteral("IR.exe"))).refused);
+    QDir(dir.path()).mkdir("IR.exe");
+    EXPECT_TRUE(importLottoResultsFile(csv, Game::Irish, dir.file("IR.exe")).refused);
 }
 
 TEST(ResultsImport, FullOrDamagedHistoriesAndGarbageNeverBreakTheImport)
 {
-    QByteArray bytes = countRecord(32767) + QByteArray(32767 * 22, '\0');
-    const QByteArray full = bytes;
+    const QByteArray full = countRecord(32767) + QByteArray(32767 * 22, '\0');
+    QByteArray bytes = full;
     const ImportReport r = mergeLottoResults(UkHeader + "1999-06-05,3,7,12,21,30,45,9\n", Game::UK, bytes);
-    EXPECT_EQ(r.firstSkips, QStringList{QStringLiteral("Line 2: the draw history is full")});
+    EXPECT_EQ(r.firstSkips, QStringList{"Line 2: the draw history is full"});
     EXPECT_EQ(bytes, full);
 
     // Counts beyond the file, negative counts, odd lengths, garbage dates.
@@ -255,7 +264,7 @@ TEST(ResultsImport, FullOrDamagedHistoriesAndGarbageNeverBreakTheImport)
         EXPECT_EQ(d.added + d.present, 1);
         DrawHistory h;
         h.setBytes(bytes);
-        EXPECT_GE(h.findFirst(QStringLiteral("05061999")), 2);
+        EXPECT_GE(h.findFirst("05061999"), 2);
     }
 
     // Random bytes, commas, quotes and line ends after each kind of heading.

@@ -6,23 +6,19 @@
 
 using namespace ds;
 
-TEST(Paths, FindsFilesWhateverTheirLetterCase)
+TEST(Paths, FindsFilesWhateverTheirLetterCaseAndTheHistoryOfTheCountry)
 {
     dstest::TestFolder dir;
-    dir.write(QStringLiteral("UK.EXE"), "x");
-    dir.write(QStringLiteral("standuk.LOT"), "y");
-    EXPECT_EQ(resolveInFolder(dir.path(), QStringLiteral("UK.exe")), dir.file(QStringLiteral("UK.EXE")));
-    EXPECT_TRUE(existsInFolder(dir.path(), QStringLiteral("StandUK.lot")));
-    EXPECT_FALSE(existsInFolder(dir.path(), QStringLiteral("StandIR.lot")));
-    // A name that is not there comes back as given, ready to be created.
-    EXPECT_EQ(resolveInFolder(dir.path(), QStringLiteral("IR.exe")), dir.file(QStringLiteral("IR.exe")));
-}
-
-TEST(Paths, StateBuildsHistoryPathOfCountry)
-{
-    dstest::TestFolder dir;
+    dir.write("UK.EXE", "x");
+    dir.write("standuk.LOT", "y");
+    EXPECT_EQ(resolveInFolder(dir.path(), "UK.exe"), dir.file("UK.EXE"));
+    EXPECT_TRUE(existsInFolder(dir.path(), "StandUK.lot"));
+    EXPECT_FALSE(existsInFolder(dir.path(), "StandIR.lot"));
     AppState s;
     s.programFolder = dir.path();
-    s.countryCode = QStringLiteral("IR");
-    EXPECT_EQ(s.historyPath(), dir.file(QStringLiteral("IR.exe")));
+    s.countryCode = "UK";
+    EXPECT_EQ(s.historyPath(), dir.file("UK.EXE"));
+    // A name that is not there comes back as given, ready to be created.
+    s.countryCode = "IR";
+    EXPECT_EQ(s.historyPath(), dir.file("IR.exe"));
 }

@@ -12,18 +12,11 @@ using dstest::TestFolder;
 
 namespace {
 
-void put(const QString &path, const QByteArray &bytes)
+// Writes a file, creating the folders on its path.
+void put(const TestFolder &dir, const QString &name, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QByteArray get(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    QDir().mkpath(QFileInfo(dir.file(name)).absolutePath());
+    dir.write(name, bytes);
 }
 
 } // namespace
@@ -45,8 +38,8 @@ TEST(ProgramFolderRule, TheExecutablesFolderWhenItHoldsAnyDrawHistory)
         TestFolder exe;
         for (const QString &name : QString::fromLatin1(c.files).split(QLatin1Char(','), Qt::SkipEmptyParts))
             exe.write(name, "x");
-        const ds::ProgramFolderChoice choice = ds::chooseProgramFolder(exe.path(), QStringLiteral("/p/share/drawsmith"),
-                                                                       QStringLiteral("/home/pat/.local/share/D"));
+        const ds::ProgramFolderChoice choice =
+            ds::chooseProgramFolder(exe.path(), "/p/share/drawsmith", "/home/pat/.local/share/D");
         SCOPED_TRACE(c.files);
         EXPECT_EQ(choice.perUser, !c.own);
         if (c.own) {
@@ -60,29 +53,32 @@ TEST(ProgramFolderRule, TheExecutablesFolderWhenItHoldsAnyDrawHistory)
     }
 }
 
-TEST(ProgramFolderFill, CopiesWhatIsMissingAndNeverOverwrites)
+TEST(ProgramFolderFill, CopiesWhatIsMissingWritableAndNeverOverwrites)
 {
     TestFolder shipped;
     TestFolder user;
     shipped.write("UK.exe", "shipped UK");
     shipped.write("IR.exe", "shipped IR");
     shipped.write("thresult.exe", "shipped TH");
-    put(shipped.file("wheels/w6.dat"), "wheel six");
-    put(shipped.file("help/index.html"), "help");
+    put(shipped, "wheels/w6.dat", "wheel six");
+    put(shipped, "help/index.html", "help");
+    // Installed files may be read-only (a package's files belong to root).
+    QFile::setPermissions(shipped.file("IR.exe"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
 
     // The player's own files: a history with draws stored (under another
     // letter case), a changed wheel table, an entry file.
     user.write("uk.EXE", "player's UK");
-    put(user.file("WHEELS/W6.DAT"), "player's wheel");
+    put(user, "WHEELS/W6.DAT", "player's wheel");
     user.write("UK05061999.lot", "entries");
 
     const ds::FillResult r = ds::fillProgramFolder(shipped.path(), user.path());
     EXPECT_EQ(r.copied, (QStringList{"IR.exe", "help/index.html", "thresult.exe"}));
     EXPECT_TRUE(r.failed.isEmpty());
+    EXPECT_TRUE(QFileInfo(user.file("IR.exe")).permission(QFileDevice::WriteOwner));
     EXPECT_EQ(user.read("uk.EXE"), "player's UK");
-    EXPECT_EQ(get(user.file("WHEELS/W6.DAT")), "player's wheel");
+    EXPECT_EQ(user.read("WHEELS/W6.DAT"), "player's wheel");
     EXPECT_FALSE(QFileInfo::exists(user.file("wheels")));
-    EXPECT_EQ(get(user.file("help/index.html")), "help");
+    EXPECT_EQ(user.read("help/index.html"), "help");
     // No temporary copies left behind.
     EXPECT_EQ(QDir(user.path()).entryList(QDir::Files, QDir::Name),
               (QStringList{"IR.exe", "UK05061999.lot", "thresult.exe", "uk.EXE"}));
@@ -93,26 +89,15 @@ TEST(ProgramFolderFill, CopiesWhatIsMissingAndNeverOverwrites)
     EXPECT_EQ(ds::fillProgramFolder(shipped.path(), user.path()).copied, QStringList{"IR.exe"});
 }
 
-TEST(ProgramFolderFill, CopiesAreWritableByThePlayer)
-{
-    TestFolder shipped;
-    TestFolder user;
-    shipped.write("UK.exe", "shipped");
-    // Installed files may be read-only (a package's files belong to root).
-    QFile::setPermissions(shipped.file("UK.exe"), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    ASSERT_EQ(ds::fillProgramFolder(shipped.path(), user.path()).copied, QStringList{"UK.exe"});
-    EXPECT_TRUE(QFileInfo(user.file("UK.exe")).permission(QFileDevice::WriteOwner));
-}
-
 TEST(ProgramFolderFill, CreatesTheFolderAndReportsWhatItCouldNotCopy)
 {
     TestFolder shipped;
     TestFolder root;
     shipped.write("UK.exe", "shipped");
-    put(shipped.file("wheels/w6.dat"), "wheel");
-    const QString user = root.file("new/data");
-    EXPECT_EQ(ds::fillProgramFolder(shipped.path(), user).copied, (QStringList{"UK.exe", "wheels/w6.dat"}));
-    EXPECT_EQ(get(user + "/UK.exe"), "shipped");
+    put(shipped, "wheels/w6.dat", "wheel");
+    EXPECT_EQ(ds::fillProgramFolder(shipped.path(), root.file("new/data")).copied,
+              (QStringList{"UK.exe", "wheels/w6.dat"}));
+    EXPECT_EQ(root.read("new/data/UK.exe"), "shipped");
 
     // Where a file stands in place of the wheels folder nothing can go there;
     // the rest is still copied.

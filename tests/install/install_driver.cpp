@@ -3,7 +3,6 @@
 // DRAWSMITH_TEST_PREFIX and gives the run a private HOME).
 #include "app/startup.h"
 #include "core/drawhistory.h"
-#include "widgets/monthcalendar.h"
 #include "support/mainfixture.h"
 
 #include <QApplication>
@@ -26,7 +25,7 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-class Installed : public ::testing::Test {
+class Installed : public MainFixture {
 protected:
     void SetUp() override
     {
@@ -35,42 +34,33 @@ protected:
     }
     void TearDown() override
     {
+        MainFixture::TearDown();
         EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(" | ").toStdString();
-        EXPECT_TRUE(fakes.dialogs.unexpected.isEmpty()) << fakes.dialogs.unexpected.join(" | ").toStdString();
     }
     static QString prefix() { return qEnvironmentVariable("DRAWSMITH_TEST_PREFIX"); }
     static QString userFolder() { return QDir::home().filePath(QStringLiteral(".local/share/Drawsmith/Drawsmith")); }
     static QString shipped(const QString &name) { return prefix() + QStringLiteral("/share/drawsmith/") + name; }
 
     // What main() does, on the installed executable's folder.
-    void start()
+    void startInstalled()
     {
         choice = ds::settleProgramFolder(state, prefix() + QStringLiteral("/bin"));
         window = std::make_unique<ds::MainWindow>(state, fakes.platform());
         window->show();
-    }
-    void pickDraw(int d, int m, int y)
-    {
-        click(window.get(), "Command1");
-        child<ds::MonthCalendar>(topLevel("Form2"), "Calendar1")->setDate(d, m, y);
-        click(topLevel("Form2"), "Command2");
     }
     static int storedRecord(ds::DrawHistory &h)
     {
         return h.load(userFolder() + QStringLiteral("/UK.exe")) ? h.findFirst(StoredKey) : -1;
     }
 
-    FakePlatform fakes;
-    ds::AppState state;
     ds::ProgramFolderChoice choice;
-    std::unique_ptr<ds::MainWindow> window;
 };
 
 } // namespace
 
 TEST_F(Installed, FirstStartWorksInThePlayersFolderAndStoresADraw)
 {
-    start();
+    startInstalled();
     EXPECT_TRUE(choice.perUser);
     EXPECT_EQ(state.programFolder, userFolder());
     EXPECT_EQ(state.programFolderRule, choice.rule);
@@ -85,13 +75,10 @@ TEST_F(Installed, FirstStartWorksInThePlayersFolderAndStoresADraw)
     ds::DrawHistory h;
     ASSERT_EQ(storedRecord(h), 0) << "the shipped history already holds the draw";
 
-    pickDraw(10, 10, 2015);
-    ASSERT_TRUE(topLevel("Form2")->isVisible()) << "the numbers face should ask for the draw";
-    const QStringList seven{"4", "8", "15", "16", "23", "42", "7"};
-    for (int k = 0; k < 7; ++k)
-        type(topLevel("Form2"), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), seven[k]);
-    click(topLevel("Form2"), "Command1");
-    EXPECT_FALSE(topLevel("Form2")->isVisible());
+    chooseDraw(10, 10, 2015);
+    ASSERT_TRUE(dialog()->isVisible()) << "the numbers face should ask for the draw";
+    enterNumbers({"4", "8", "15", "16", "23", "42", "7"});
+    EXPECT_FALSE(dialog()->isVisible());
 
     EXPECT_EQ(readFile(userFolder() + QStringLiteral("/UK.exe")).size(), shippedUk.size() + ds::DrawRecordSize);
     const int r = storedRecord(h);
@@ -103,7 +90,7 @@ TEST_F(Installed, FirstStartWorksInThePlayersFolderAndStoresADraw)
 
 TEST_F(Installed, SecondStartKeepsTheStoredDraw)
 {
-    start();
+    startInstalled();
     EXPECT_EQ(state.programFolder, userFolder());
     ds::DrawHistory h;
     const int r = storedRecord(h);
@@ -111,8 +98,8 @@ TEST_F(Installed, SecondStartKeepsTheStoredDraw)
     EXPECT_EQ(h.record(r).main, StoredMain);
 
     // Shown straight from the history, without asking for the numbers.
-    pickDraw(10, 10, 2015);
-    EXPECT_FALSE(topLevel("Form2")->isVisible());
+    chooseDraw(10, 10, 2015);
+    EXPECT_FALSE(dialog()->isVisible());
     EXPECT_EQ(state.displayedDrawDate, StoredKey);
     EXPECT_EQ(state.displayedDraw[0], 4);
     EXPECT_EQ(state.displayedDraw[6], 7);

@@ -52,45 +52,40 @@ QString FakeDialogs::chooseOpenFile(const QString &, const QString &, const QStr
     return f;
 }
 
+void FakePrinter::begin()
+{
+    if (open)
+        return;
+    current = Job{};
+    current.font = font;
+    current.size = fontSize;
+    open = true;
+}
+
 void FakePrinter::setFont(const QString &name, int pointSize)
 {
     font = name;
     fontSize = pointSize;
-    if (!open) {
-        current = Job{};
-        open = true;
-    }
+    begin();
     current.font = name;
     current.size = pointSize;
 }
 
 void FakePrinter::setPageLines(int lines)
 {
-    if (!open) {
-        current = Job{};
-        current.font = font;
-        current.size = fontSize;
-        open = true;
-    }
+    begin();
     current.pageLines = lines;
 }
+
 void FakePrinter::printLine(const QString &text)
 {
-    if (!open) {
-        current = Job{};
-        current.font = font;
-        current.size = fontSize;
-        open = true;
-    }
+    begin();
     current.pages.back() << text;
 }
 
 void FakePrinter::newPage()
 {
-    if (!open) {
-        current = Job{};
-        open = true;
-    }
+    begin();
     current.pages.emplace_back();
 }
 
@@ -109,7 +104,6 @@ void FakePrinter::printWindow(QWidget *window, int, int)
 {
     endDocument();
     Job j;
-    j.windowImages = 1;
     j.windowName = window && windowNameOf ? windowNameOf(window) : QString();
     jobs.push_back(j);
 }

@@ -27,8 +27,7 @@ public:
     void warning(const QString &title, const QString &text) override;
     bool ask(const QString &text) override;
     void setBusy(bool busy) override;
-    QString chooseOpenFile(const QString &caption, const QString &folder,
-                           const QString &filter) override;
+    QString chooseOpenFile(const QString &caption, const QString &folder, const QString &filter) override;
 
     void answer(bool yes) { answers.push_back(yes); }
     void answerFile(const QString &path) { files.push_back(path); }
@@ -61,8 +60,7 @@ public:
         QString font;
         int size = 0;
         std::vector<QStringList> pages{QStringList{}};
-        int windowImages = 0;
-        QString windowName;
+        QString windowName;               // a window image: the window's name
         int pageLines = 0;                // what the job asked each page to hold
         std::vector<ds::PageMark> marks;  // a page of marks (a ticket)
         bool markPage = false;
@@ -84,6 +82,9 @@ public:
     bool open = false;
     QString font;
     int fontSize = 0;
+
+private:
+    void begin(); // opens a job in the last font unless one is open
 };
 
 class FakeSettings : public ds::SettingsStore {

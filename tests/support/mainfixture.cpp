@@ -4,11 +4,6 @@
 
 namespace dstest {
 
-QWidget *MainFixture::dialog()
-{
-    return topLevel("Form2");
-}
-
 void MainFixture::pickDate(int d, int m, int y)
 {
     child<ds::MonthCalendar>(dialog(), "Calendar1")->setDate(d, m, y);

@@ -30,7 +30,7 @@ public:
     }
 
     ds::MainWindow &w() { return *window; }
-    QWidget *dialog();      // the Date Selection dialog
+    QWidget *dialog() { return topLevel("Form2"); } // the Date Selection dialog
     // Picks a date on the Date Selection dialog's calendar and confirms it.
     void pickDate(int d, int m, int y);
     void chooseDraw(int d, int m, int y);        // draw "Change" + date + OK

@@ -3,31 +3,31 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <optional>
 
 namespace dstest {
 
 namespace {
 
-bool run(const QString &program, const QStringList &args, QByteArray *out = nullptr)
+// The standard output of a program run to a clean exit.
+std::optional<QByteArray> run(const QString &program, const QStringList &args)
 {
     QProcess p;
     p.start(program, args);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return false;
-    if (out)
-        *out = p.readAllStandardOutput();
-    return true;
+        return std::nullopt;
+    return p.readAllStandardOutput();
 }
 
 } // namespace
 
 int pdfPageCount(const QString &path)
 {
-    QByteArray out;
-    if (!run(QStringLiteral("pdfinfo"), {path}, &out))
+    const std::optional<QByteArray> out = run(QStringLiteral("pdfinfo"), {path});
+    if (!out)
         return -1;
     const auto m = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
-                       .match(QString::fromLatin1(out));
+                       .match(QString::fromLatin1(*out));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 

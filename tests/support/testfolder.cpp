@@ -7,14 +7,13 @@
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
+#include <numeric>
 #include <random>
 
 #include <csignal>
 #include <sys/resource.h>
 
 namespace dstest {
-
-TestFolder::TestFolder() = default;
 
 QString TestFolder::file(const QString &name) const
 {
@@ -24,9 +23,7 @@ QString TestFolder::file(const QString &name) const
 QByteArray TestFolder::read(const QString &name) const
 {
     QFile f(file(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void TestFolder::write(const QString &name, const QByteArray &bytes) const
@@ -55,9 +52,7 @@ FileSizeLimit::FileSizeLimit(qint64 bytes)
 
 FileSizeLimit::~FileSizeLimit()
 {
-    rlimit lim{};
-    lim.rlim_cur = static_cast<rlim_t>(m_oldSoft);
-    lim.rlim_max = static_cast<rlim_t>(m_oldHard);
+    const rlimit lim{static_cast<rlim_t>(m_oldSoft), static_cast<rlim_t>(m_oldHard)};
     setrlimit(RLIMIT_FSIZE, &lim);
 }
 
@@ -70,29 +65,25 @@ void put16(QByteArray &b, int v)
 }
 } // namespace
 
+QByteArray entryRecord(const QByteArray &dateField8, std::initializer_list<int> n6)
+{
+    QByteArray r = dateField8;
+    for (int v : n6)
+        put16(r, v);
+    return r;
+}
+
 QByteArray drawRecord(const char *dateField8, std::initializer_list<int> main6, int bonus)
 {
-    QByteArray r(dateField8, 8);
-    for (int v : main6)
-        put16(r, v);
+    QByteArray r = entryRecord(QByteArray(dateField8, 8), main6);
     put16(r, bonus);
     return r;
 }
 
 QByteArray countRecord(int n, const QByteArray &dateField8)
 {
-    QByteArray r = dateField8;
-    for (int i = 0; i < 6; ++i)
-        put16(r, 0);
+    QByteArray r = dateField8 + QByteArray(12, '\0');
     put16(r, n);
-    return r;
-}
-
-QByteArray entryRecord(const QByteArray &dateField8, std::initializer_list<int> n6)
-{
-    QByteArray r = dateField8;
-    for (int v : n6)
-        put16(r, v);
     return r;
 }
 
@@ -110,17 +101,15 @@ QByteArray syntheticHistory(int n, int ballLimit, unsigned seed)
     QByteArray b = countRecord(n);
     QDate date(1990, 1, 1);
     std::vector<int> balls(static_cast<size_t>(ballLimit));
-    for (int i = 0; i < ballLimit; ++i)
-        balls[static_cast<size_t>(i)] = i + 1;
+    std::iota(balls.begin(), balls.end(), 1);
     for (int i = 0; i < n; ++i) {
         std::shuffle(balls.begin(), balls.end(), gen);
         std::vector<int> main(balls.begin(), balls.begin() + 6);
         std::sort(main.begin(), main.end());
-        QByteArray r = ds::dateKey(date.day(), date.month(), date.year()).toLatin1();
+        b += ds::dateKey(date.day(), date.month(), date.year()).toLatin1();
         for (int v : main)
-            put16(r, v);
-        put16(r, balls[6]);
-        b += r;
+            put16(b, v);
+        put16(b, balls[6]);
         date = date.addDays(i % 2 ? 4 : 3);
     }
     return b;

@@ -14,7 +14,6 @@ namespace dstest {
 // A fresh, empty program folder for one test.
 class TestFolder {
 public:
-    TestFolder();
     QString path() const { return m_dir.path(); }
     QString file(const QString &name) const;
     QByteArray read(const QString &name) const;

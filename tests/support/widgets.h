@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
