@@ -107,10 +107,15 @@ TEST(CrashSafety, EveryFileIsBeforeOrAfterTheInterruptedAction)
         ASSERT_TRUE(act(replay.path(), started));
         const auto after = filesOf(replay);
 
-        // Either state is one the replay itself wrote, readable like any file the program writes.
         const auto now = filesOf(dir);
         EXPECT_TRUE(now == before || now == after)
             << "kill " << kill << " in action " << started << " left a file of neither state";
+        // And the readers still take both files.
+        bool read = false;
+        readHistoryDraws(dir.file(History), &read);
+        EXPECT_TRUE(read) << "kill " << kill;
+        entryfile::load(dir.file(Entries), &read);
+        EXPECT_TRUE(read) << "kill " << kill;
         // Beside them at most the new copy a replacement was writing when
         // the process died (named after the file it was to replace).
         for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))

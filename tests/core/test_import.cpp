@@ -55,18 +55,55 @@ TEST(ResultsImport, PlainAndPublishedFormsNewestFirstUnsortedAndAlreadyHeld)
     EXPECT_EQ(r.text(), "2 draws added, 2 already in the history, 0 skipped.");
 }
 
-TEST(ResultsImport, ColumnsFoundByNameAndOtherDateForms)
+TEST(ResultsImport, IntoAnEmptyHistoryWithTheLinesSkippedAndWhy)
 {
-    QByteArray bytes;
-    const ImportReport r =
-        mergeLottoResults(" BONUS BALL ,ball 6,Ball_5,BALL4,ball 3,Ball 2, ball 1 ,Machine, Draw Date\n"
-                          "9,45,30,21,12,7,3,Arthur,5 June 1999\n7,6,5,4,3,2,1,x,12/6/1999\n"
-                          "7,6,5,4,3,2,1,x,19-sep-1999\n7,6,5,4,3,2,1,x,1999/06/26\n"
-                          "7,6,5,4,3,2,1,x,26-Foo-1999\n",
-                          Game::UK, bytes);
-    ASSERT_FALSE(r.refused) << r.refusal.toStdString();
-    EXPECT_EQ(r.skipped, 2);
-    EXPECT_EQ(bytes, countRecord(3) + June5 + June12 + drawRecord("19091999", {1, 2, 3, 4, 5, 6}, 7));
+    // Columns found by name and other date forms; CR LF, a byte order mark,
+    // blank lines and quoted fields keeping the line numbers; the Irish era
+    // limits and a second draw whose first is skipped.
+    struct Case { QByteArray csv; Game game; QStringList skips; QByteArray after; };
+    const Case cases[] = {
+        {" BONUS BALL ,ball 6,Ball_5,BALL4,ball 3,Ball 2, ball 1 ,Machine, Draw Date\n"
+         "9,45,30,21,12,7,3,Arthur,5 June 1999\n7,6,5,4,3,2,1,x,12/6/1999\n"
+         "7,6,5,4,3,2,1,x,19-sep-1999\n7,6,5,4,3,2,1,x,1999/06/26\n"
+         "7,6,5,4,3,2,1,x,26-Foo-1999\n",
+         Game::UK,
+         {"Line 5: \"1999/06/26\" is not a date", "Line 6: \"26-Foo-1999\" is not a date"},
+         countRecord(3) + June5 + June12 + drawRecord("19091999", {1, 2, 3, 4, 5, 6}, 7)},
+        {"\xEF\xBB\xBF\"DrawDate\",\"Ball 1\",\"Ball 2\",\"Ball 3\",\"Ball 4\",\"Ball 5\",\"Ball 6\","
+         "\"Bonus Ball\",\"Machine\"\r\n"
+         "\r\n"
+         "\"12-Jun-1999\",\"6\",\"5\",\"4\",\"3\",\"2\",\"1\",\"7\","
+         "\"Arthur,\r\nthe \"\"old\"\" one\"\r\n"
+         "   \r\n"
+         "\"05-JUN-1999\",45,3,30,7,21,12,9,Guinevere\r\n"
+         "05-Jun-1999,1,2,3,4,5,6,7,x\r"
+         "19-Jun-1999 ,52,2,3,4,5,6,7,x\r\n"
+         "26-Jun-1999,45,3,30,7,21,12,x\x01y\n"
+         "26-Jun-1999,1,2,3,4,5,\"6\n7\",8,x\n",
+         Game::UK,
+         {"Line 7: 5/6/1999 is already listed on line 6", "Line 8: ball 52 is outside 1 to 49",
+          "Line 9: \"x\\x01y\" is not a number", "Line 10: \"6\\n7\" is not a number"},
+         countRecord(2) + June5 + June12},
+        {IrishHeader + "1994-09-24,1,1,2,3,4,5,6,7\n"
+                       "2006-11-01,1,1,2,3,4,5,6,7\n"
+                       "2006-11-04,1,1,2,3,4,5,6,7\n"
+                       "1994-09-21,1,1,2,3,4,5,6,7\n"
+                       "2000-10-28,1,30,31,32,33,34,35,43\n"
+                       "2000-10-28,2,8,9,10,11,12,42,41\n",
+         Game::Irish,
+         {"Line 4: 4/11/2006 is a draw of the 6-from-45 (later 6-from-47) Irish Lotto, "
+          "which this version does not keep",
+          "Line 5: date 21/9/1994 is outside 24/9/1994 to 1/11/2006", "Line 6: bonus ball 43 is outside 1 to 42",
+          "Line 7: the second draw of 28/10/2000 has no first draw"},
+         countRecord(2) + drawRecord("24091994", {1, 2, 3, 4, 5, 6}, 7)
+             + drawRecord("01112006", {1, 2, 3, 4, 5, 6}, 7)},
+    };
+    for (const Case &c : cases) {
+        QByteArray bytes;
+        const ImportReport r = mergeLottoResults(c.csv, c.game, bytes);
+        EXPECT_EQ(r.firstSkips, c.skips) << r.refusal.toStdString();
+        EXPECT_EQ(bytes, c.after);
+    }
 }
 
 TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
@@ -98,25 +135,6 @@ TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
     EXPECT_EQ(again.added, 0);
     EXPECT_EQ(again.present, 6);
     EXPECT_EQ(bytes, after);
-}
-
-TEST(ResultsImport, IrishEraLimitsAndASecondDrawWhoseFirstIsSkipped)
-{
-    QByteArray bytes;
-    const ImportReport r = mergeLottoResults(IrishHeader + "1994-09-24,1,1,2,3,4,5,6,7\n"
-                                               "2006-11-01,1,1,2,3,4,5,6,7\n"
-                                               "2006-11-04,1,1,2,3,4,5,6,7\n"
-                                               "1994-09-21,1,1,2,3,4,5,6,7\n"
-                                               "2000-10-28,1,30,31,32,33,34,35,43\n"
-                                               "2000-10-28,2,8,9,10,11,12,42,41\n",
-                                 Game::Irish, bytes);
-    EXPECT_EQ(r.added, 2);
-    EXPECT_EQ(r.firstSkips,
-              (QStringList{"Line 4: 4/11/2006 is a draw of the 6-from-45 (later 6-from-47) Irish Lotto, "
-                           "which this version does not keep",
-                           "Line 5: date 21/9/1994 is outside 24/9/1994 to 1/11/2006",
-                           "Line 6: bonus ball 43 is outside 1 to 42",
-                           "Line 7: the second draw of 28/10/2000 has no first draw"}));
 }
 
 TEST(ResultsImport, EverySkipReasonWithItsLine)
@@ -183,30 +201,6 @@ TEST(ResultsImport, EmptyHeaderOnlyUnknownAndOtherGamesFilesAreRefusedWhole)
     QByteArray bytes = history;
     EXPECT_TRUE(mergeLottoResults(UkHeader, Game::UK, bytes).refused);
     EXPECT_EQ(bytes, history);
-}
-
-TEST(ResultsImport, CrLfBomBlankLinesAndQuotedFieldsKeepTheLineNumbers)
-{
-    QByteArray bytes;
-    const ImportReport r =
-        mergeLottoResults("\xEF\xBB\xBF\"DrawDate\",\"Ball 1\",\"Ball 2\",\"Ball 3\",\"Ball 4\",\"Ball 5\",\"Ball 6\","
-                          "\"Bonus Ball\",\"Machine\"\r\n"
-                          "\r\n"
-                          "\"12-Jun-1999\",\"6\",\"5\",\"4\",\"3\",\"2\",\"1\",\"7\","
-                          "\"Arthur,\r\nthe \"\"old\"\" one\"\r\n"
-                          "   \r\n"
-                          "\"05-JUN-1999\",45,3,30,7,21,12,9,Guinevere\r\n"
-                          "05-Jun-1999,1,2,3,4,5,6,7,x\r"
-                          "19-Jun-1999 ,52,2,3,4,5,6,7,x\r\n"
-                          "26-Jun-1999,45,3,30,7,21,12,x\x01y\n"
-                          "26-Jun-1999,1,2,3,4,5,\"6\n7\",8,x\n",
-                          Game::UK, bytes);
-    ASSERT_FALSE(r.refused) << r.refusal.toStdString();
-    EXPECT_EQ(r.firstSkips, (QStringList{"Line 7: 5/6/1999 is already listed on line 6",
-                                         "Line 8: ball 52 is outside 1 to 49",
-                                         "Line 9: \"x\\x01y\" is not a number",
-                                         "Line 10: \"6\\n7\" is not a number"}));
-    EXPECT_EQ(bytes, countRecord(2) + June5 + June12);
 }
 
 TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)

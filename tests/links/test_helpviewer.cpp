@@ -2,7 +2,6 @@
 #include "support/testfolder.h"
 #include "support/widgets.h"
 
-#include <QDir>
 #include <QTextBrowser>
 
 using namespace ds;
@@ -35,13 +34,6 @@ TEST(QtHelpViewer, OpensTheTopicPageAndReportsAMissingOne)
     EXPECT_TRUE(help.view()->toPlainText().contains(QStringLiteral("nowhere.html")));
     dstest::click(help.window(), "helpClose");
     EXPECT_FALSE(help.window()->isVisible());
-}
-
-TEST(QtHelpViewer, TheShippedContentsPageOpens)
-{
-    QtHelpViewer help(QStringLiteral(DRAWSMITH_SOURCE_DATA "/help"));
-    ASSERT_TRUE(help.showHelp(QStringLiteral("index")));
-    EXPECT_EQ(help.view()->documentTitle(), QStringLiteral("Drawsmith Help"));
 }
 
 TEST(QtBrowser, RefusesWhatCannotBeOpenedWithoutTryingTheDesktop)

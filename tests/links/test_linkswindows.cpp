@@ -4,7 +4,6 @@
 #include "support/mainfixture.h"
 
 #include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
 
 using namespace ds;

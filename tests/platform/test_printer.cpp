@@ -34,11 +34,7 @@ TEST(QtPrinter, WithoutAPrinterEachJobIsAPdfInPrintoutsAndNothingPrintedMakesNoJ
     ASSERT_EQ(told.size(), 2);
     EXPECT_EQ(pdfs.size(), 2);
     EXPECT_GE(dstest::pdfPageCount(told[0]), 3);
-    for (const QString &p : told) {
-        QFile f(p);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << p.toStdString();
-        EXPECT_TRUE(f.read(5).startsWith("%PDF"));
-    }
+    EXPECT_EQ(dstest::pdfPageCount(told[1]), 1);
 }
 
 TEST(QtPrinter, WindowImageKeepsItsSizeOnEveryScreen)
