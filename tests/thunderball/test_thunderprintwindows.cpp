@@ -13,28 +13,6 @@
 using namespace ds;
 using namespace dstest;
 
-namespace {
-
-// An entry file: record 1 carries the count and the weeks.
-QByteArray entryFile(const std::vector<ThunderResult> &entries, int weeks)
-{
-    QByteArray b;
-    for (size_t i = 0; i < entries.size(); ++i)
-        b += i == 0 ? encodeThunderRecord(entries[i], qint16(entries.size()), qint16(weeks))
-                    : encodeThunderRecord(entries[i]);
-    return b;
-}
-
-std::vector<PageMark> pageMarks(const std::vector<TicketMark> &marks)
-{
-    std::vector<PageMark> out;
-    for (const auto &m : marks)
-        out.push_back({m.left, m.top, TicketMarkWidth, TicketMarkHeight});
-    return out;
-}
-
-} // namespace
-
 class ThunderPrintTest : public ::testing::Test {
 protected:
     TestFolder dir;
@@ -46,9 +24,12 @@ protected:
 TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
 {
     std::vector<ThunderResult> entries;
-    for (int i = 0; i < 7; ++i)
+    QByteArray file; // three weeks
+    for (int i = 0; i < 7; ++i) {
         entries.push_back(thResult(5, 12, 2026, {34, qint16(1 + i), 20, 10, 30}, 1 + i));
-    dir.write("TH05122026.lot", entryFile(entries, 3));
+        file += thRec(i == 0 ? 7 : 0, 3, 5, 12, 2026, {34, 1 + i, 20, 10, 30}, 1 + i);
+    }
+    dir.write("TH05122026.lot", file);
     dir.write("prnt.dat", QByteArray::fromHex("2800ecff")); // left 40, top -20
     print.printTickets({"a line"}, dir.file("TH05122026.lot"));
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
@@ -56,12 +37,12 @@ TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
     EXPECT_EQ(fakes.dialogs.busyCount, 1);
     const TicketOffsets offsets{40, -20};
     for (size_t t = 0; t < 2; ++t) {
-        std::vector<TicketMark> expected{{0, 2585, 900}}; // the weeks mark: three weeks, no offsets
-        for (size_t p = 0; p < (t == 0 ? 5u : 2u); ++p) {
-            const auto marks = thunder::panelMarks(int(p + 1), entries[t * 5 + p], offsets);
-            expected.insert(expected.end(), marks.begin(), marks.end());
-        }
-        EXPECT_EQ(fakes.printer.jobs[t].marks, pageMarks(expected)) << "ticket " << t + 1;
+        // The weeks mark first, without the offsets, then the panels.
+        std::vector<PageMark> expected{{2585, 900, TicketMarkWidth, TicketMarkHeight}};
+        for (size_t p = 0; p < (t == 0 ? 5u : 2u); ++p)
+            for (const TicketMark &m : thunder::panelMarks(int(p + 1), entries[t * 5 + p], offsets))
+                expected.push_back({m.left, m.top, TicketMarkWidth, TicketMarkHeight});
+        EXPECT_EQ(fakes.printer.jobs[t].marks, expected) << "ticket " << t + 1;
     }
     EXPECT_EQ(print.layout()->objectName(), "Form19");
 }

@@ -373,8 +373,7 @@ TEST_P(ThunderChildClose, GivesTheOpenerBack)
     if (QLatin1String(c.form) == QLatin1String("Form26"))
         topLevel<ds::ThunderStatistics>("Form23")->clickRow(5);
     QWidget *child = topLevel(c.form);
-    ASSERT_NE(child, nullptr) << c.form;
-    ASSERT_TRUE(child->isVisible()) << c.form;
+    ASSERT_TRUE(child && child->isVisible()) << c.form;
     QWidget *back = QLatin1String(c.opener) == QLatin1String("Form1") ? window.get() : topLevel(c.opener);
     ASSERT_NE(back, nullptr);
     EXPECT_TRUE(!back->isEnabled() || back->isMinimized()) << c.form << " left its opener usable";
