@@ -12,24 +12,11 @@
 using namespace ds;
 using namespace ds::thunder;
 using dstest::thRec;
+using dstest::thResult;
 
 namespace {
 
 const QDate Sat5(2026, 12, 5);
-
-// What the result entry window's "Save" does with six boxes and a date.
-ThunderAppendResult save(const QString &path, const QDate &date, const std::array<QString, 6> &boxes)
-{
-    const NumbersCheck check = readThunderNumbers(boxes);
-    if (!check.numbers)
-        return ThunderAppendResult::ReadFailed;
-    return appendThunderResult(path, resultOf(date, *check.numbers));
-}
-
-ThunderNumbers nums(std::array<qint16, 5> main, int ball)
-{
-    return ThunderNumbers{main, static_cast<qint16>(ball)};
-}
 
 } // namespace
 
@@ -37,11 +24,10 @@ TEST(ThunderResults, KeptInEntryOrderAndFoundByDate)
 {
     dstest::TestFolder dir;
     const QString path = resultsPath(dir.path());
-    // The first into a missing file: main numbers typed out of order, the
-    // Thunderball equal to a main number.
-    ASSERT_EQ(save(path, QDate(2026, 12, 19), {"5", "1", "3", "2", "4", "1"}), ThunderAppendResult::Appended);
-    ASSERT_EQ(save(path, QDate(2026, 12, 5), {"6", "7", "8", "9", "10", "2"}), ThunderAppendResult::Appended);
-    ASSERT_EQ(save(path, QDate(2026, 12, 12), {"11", "12", "13", "14", "15", "3"}), ThunderAppendResult::Appended);
+    // The first into a missing file, the Thunderball equal to a main number.
+    for (const auto &r : {thResult(19, 12, 2026, {1, 2, 3, 4, 5}, 1), thResult(5, 12, 2026, {6, 7, 8, 9, 10}, 2),
+                          thResult(12, 12, 2026, {11, 12, 13, 14, 15}, 3)})
+        ASSERT_EQ(appendThunderResult(path, r), ThunderAppendResult::Appended);
     EXPECT_EQ(dir.read(ThunderResultsFileName), thRec(3, 0, 19, 12, 2026, {1, 2, 3, 4, 5}, 1)
                                                     + thRec(0, 0, 5, 12, 2026, {6, 7, 8, 9, 10}, 2)
                                                     + thRec(0, 0, 12, 12, 2026, {11, 12, 13, 14, 15}, 3));
@@ -101,7 +87,7 @@ TEST(ThunderResults, FailedWritesLeaveTheFileAsItWas)
     DeleteOutcome deleted;
     {
         dstest::FileSizeLimit limit(30);
-        appended = save(resultsPath(dir.path()), QDate(2026, 12, 19), {"1", "2", "3", "4", "5", "6"});
+        appended = appendThunderResult(resultsPath(dir.path()), thResult(19, 12, 2026, {1, 2, 3, 4, 5}, 6));
         deleted = deleteResult(resultsPath(dir.path()), 12, 12, 2026);
     }
     EXPECT_EQ(appended, ThunderAppendResult::WriteFailed);
@@ -110,22 +96,15 @@ TEST(ThunderResults, FailedWritesLeaveTheFileAsItWas)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{ThunderResultsFileName});
 }
 
-TEST(ThunderEntries, FileNameAndLine)
-{
-    EXPECT_EQ(entryFileName(5, 12, 2026), QStringLiteral("TH05122026.lot"));
-    EXPECT_EQ(entryFileName(QDate(2027, 1, 23)), QStringLiteral("TH23012027.lot"));
-    EXPECT_EQ(entryLine(dstest::thResult(5, 12, 2026, {5, 12, 23, 30, 34}, 7)),
-              QStringLiteral("05 12 23 30 34 Thunderball 07"));
-}
-
 TEST(ThunderEntries, FirstEntryHasWeeksZeroTheLoadMakesItOneLaterEntriesCopyRecordOne)
 {
     dstest::TestFolder dir;
     const QString path = entriesPath(dir.path(), Sat5);
-    const AppendResult added = appendEntries(path, Sat5, {nums({3, 8, 14, 20, 31}, 8)});
+    const AppendResult added = appendEntries(path, Sat5, {ThunderNumbers{{3, 8, 14, 20, 31}, 8}});
     EXPECT_EQ(added.outcome, AppendResult::Added);
     EXPECT_EQ(added.count, 1);
     EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    EXPECT_EQ(entryFileName(QDate(2027, 1, 23)), QStringLiteral("TH23012027.lot"));
 
     const LoadedEntries loaded = loadEntries(path);
     EXPECT_TRUE(loaded.ok);
@@ -137,7 +116,8 @@ TEST(ThunderEntries, FirstEntryHasWeeksZeroTheLoadMakesItOneLaterEntriesCopyReco
 
     // Each new record carries record 1's count and weeks as they were when it
     // was written; duplicates are allowed.
-    EXPECT_EQ(appendEntries(path, Sat5, {nums({7, 8, 9, 10, 11}, 12), nums({3, 8, 14, 20, 31}, 8)}).count, 3);
+    const std::vector<ThunderNumbers> two = {{{7, 8, 9, 10, 11}, 12}, {{3, 8, 14, 20, 31}, 8}};
+    EXPECT_EQ(appendEntries(path, Sat5, two).count, 3);
     EXPECT_EQ(dir.read("TH05122026.lot"), thRec(3, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
                                               + thRec(2, 1, 5, 12, 2026, {7, 8, 9, 10, 11}, 12)
                                               + thRec(3, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
@@ -204,7 +184,7 @@ TEST(ThunderEntries, ACountBeyondTheRecordsReadsThosepresent)
     EXPECT_EQ(loaded.count, 2);
     EXPECT_EQ(loaded.lines.size(), 2);
     // An entry added now goes right after the two.
-    appendEntries(entriesPath(dir.path(), Sat5), Sat5, {nums({11, 12, 13, 14, 15}, 3)});
+    appendEntries(entriesPath(dir.path(), Sat5), Sat5, {ThunderNumbers{{11, 12, 13, 14, 15}, 3}});
     EXPECT_EQ(dir.read("TH05122026.lot").mid(44, 22), thRec(3, 2, 5, 12, 2026, {11, 12, 13, 14, 15}, 3));
     EXPECT_EQ(loadEntries(entriesPath(dir.path(), Sat5)).count, 3);
 }
@@ -215,11 +195,11 @@ TEST(ThunderEntries, FullFileAndFailedWritesChangeNothing)
     const QString path = entriesPath(dir.path(), Sat5);
     const QByteArray nearlyFull = thRec(32766, 1, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + QByteArray(32765 * 22, '\x01');
     dir.write("TH05122026.lot", nearlyFull);
-    const AppendResult two = appendEntries(path, Sat5, {nums({1, 2, 3, 4, 5}, 1), nums({1, 2, 3, 4, 5}, 1)});
+    const AppendResult two = appendEntries(path, Sat5, std::vector(2, ThunderNumbers{{1, 2, 3, 4, 5}, 1}));
     EXPECT_EQ(two.outcome, AppendResult::Full);
     EXPECT_EQ(two.room, 1);
     EXPECT_EQ(dir.read("TH05122026.lot"), nearlyFull);
-    EXPECT_EQ(appendEntries(path, Sat5, {nums({1, 2, 3, 4, 5}, 1)}).count, 32767);
+    EXPECT_EQ(appendEntries(path, Sat5, {ThunderNumbers{{1, 2, 3, 4, 5}, 1}}).count, 32767);
 
     const QByteArray old = thRec(2, 1, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + thRec(2, 1, 5, 12, 2026, {6, 7, 8, 9, 10}, 1);
     dir.write("TH05122026.lot", old);
@@ -227,7 +207,7 @@ TEST(ThunderEntries, FullFileAndFailedWritesChangeNothing)
     EntryDeletion deleted;
     {
         dstest::FileSizeLimit limit(30);
-        added = appendEntries(path, Sat5, {nums({11, 12, 13, 14, 15}, 3)});
+        added = appendEntries(path, Sat5, {ThunderNumbers{{11, 12, 13, 14, 15}, 3}});
         deleted = deleteEntry(path, 0);
     }
     EXPECT_EQ(added.outcome, AppendResult::Failed);

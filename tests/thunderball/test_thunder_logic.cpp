@@ -57,15 +57,9 @@ TEST(ThunderInput, SaturdayTestAndTheRefusalsOfTheButtons)
     EXPECT_EQ(refuseResultAdd(9, 12, 2026, true), saturday);
     EXPECT_EQ(refuseResultAdd(5, 12, 2026, true), QString(MsgResultExists));
     EXPECT_EQ(refuseResultAdd(5, 12, 2026, false), std::nullopt);
-
-    EXPECT_EQ(refuseResultDelete(false), QString(MsgNoEntryToDelete));
-    EXPECT_EQ(refuseResultDelete(true), std::nullopt);
-    EXPECT_EQ(refuseMaintain(4, 12, 2026), saturday);
-    EXPECT_EQ(refuseMaintain(5, 12, 2026), std::nullopt);
+    // The other buttons' refusals are checked through the window, one handler each.
     EXPECT_EQ(refuseWeeksChange(0), QString(MsgSelectDateFirst));
     EXPECT_EQ(refuseWeeksChange(5), std::nullopt);
-    EXPECT_EQ(refuseEntryDelete(-1), QString(MsgNoEntrySelected));
-    EXPECT_EQ(refuseEntryDelete(0), std::nullopt);
 }
 
 TEST(ThunderInput, AutoAddCounts)
@@ -111,19 +105,11 @@ TEST(ThunderPrizes, TableRowByRowMatchesAndTexts)
     for (const auto &r : rows) {
         const auto p = prizeFor(r.main, r.tb);
         ASSERT_TRUE(p) << r.main << r.tb;
-        const QString text = QString::fromUtf8(p->text);
-        EXPECT_EQ(text, r.text);
+        EXPECT_EQ(QString::fromUtf8(p->text), r.text);
         EXPECT_EQ(p->amount, r.amount);
     }
     for (auto [m, t] : {std::pair{0, true}, {0, false}, {1, false}, {2, false}, {6, true}, {25, false}})
         EXPECT_FALSE(prizeFor(m, t)) << m << t;
-
-    const ThunderResult result = thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8);
-    EXPECT_EQ(mainMatches(result, thResult(0, 0, 0, {3, 8, 14, 20, 31}, 8)), 5);
-    EXPECT_EQ(mainMatches(result, thResult(0, 0, 0, {1, 8, 15, 20, 33}, 8)), 2);
-    EXPECT_EQ(winLine(thResult(0, 0, 0, {5, 12, 23, 30, 34}, 7), *prizeFor(4, true)),
-              QStringLiteral("05 12 23 30 34 07 Match 4 + TB    £250"));
-    EXPECT_EQ(winTotalText(260), QStringLiteral("Win Total     £260"));
 }
 
 TEST(ThunderCheck, OneWeek)
@@ -141,7 +127,6 @@ TEST(ThunderCheck, OneWeek)
                                     QStringLiteral("03 08 14 20 31 08 Match 5 + TB £250000"),
                                     QStringLiteral("03 08 15 21 32 08 Match 2 + TB     £10")}));
     EXPECT_EQ(c.total, 250010);
-    EXPECT_EQ(c.weeksWalked, 1);
 
     // No entry wins.
     const WeeklyCheck none = checkWeeks(QDate(2026, 12, 5), 1, results, {entries[1], entries[2]});
@@ -171,14 +156,13 @@ TEST(ThunderCheck, ThreeWeeksWithTheMiddleOneMissing)
                                     RuleLine, "Results for draw date 19 12 2026",
                                     QStringLiteral("03 08 14 20 31 08 Match 1 + TB      £5")}));
     EXPECT_EQ(c.total, 105);
-    EXPECT_EQ(c.weeksWalked, 3);
 
     // Weeks 1, 0 or below: the start date alone. More than eight: eight.
     for (int weeks : {1, 0, -5})
-        EXPECT_EQ(checkWeeks(QDate(2026, 12, 5), weeks, results, entries).weeksWalked, 1) << weeks;
-    const WeeklyCheck many = checkWeeks(QDate(2026, 12, 5), 32000, results, entries);
-    EXPECT_EQ(many.weeksWalked, MaxWeeks);
-    EXPECT_EQ(many.lines.filter("Results for draw date").last(), QStringLiteral("Results for draw date 23 1 2027"));
+        EXPECT_EQ(checkWeeks(QDate(2026, 12, 5), weeks, results, entries).lines, c.lines.mid(0, 3)) << weeks;
+    const QStringList dates = checkWeeks(QDate(2026, 12, 5), 32000, results, entries).lines.filter("Results for");
+    EXPECT_EQ(dates.size(), MaxWeeks);
+    EXPECT_EQ(dates.last(), QStringLiteral("Results for draw date 23 1 2027"));
 }
 
 TEST(ThunderAutoAdd, NumbersAndPicksAreDrawnAgainWhenOutsideOrRepeated)

@@ -82,8 +82,6 @@ TEST(ThunderHistory, LinesWithLeadingZerosPrintedInFileOrder)
 {
     const std::vector<ThunderResult> results = {thResult(17, 1, 2027, {7, 10, 11, 33, 34}, 14),
                                                 thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8)};
-    EXPECT_EQ(historyLine(results[0]), QStringLiteral("17/01/2027   07 10 11 33 34  TB 14"));
-    EXPECT_EQ(historyLine(results[1]), QStringLiteral("05/12/2026   03 08 14 20 31  TB 08"));
     dstest::FakePrinter printer;
     printHistory(printer, results);
     ASSERT_EQ(printer.jobs.size(), 1u);

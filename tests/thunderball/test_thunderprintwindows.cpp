@@ -4,7 +4,6 @@
 #include "thunderball/resultsfile.h"
 #include "thunderball/thunderprinting.h"
 #include "thunderball/thunderprintwindows.h"
-#include "thunderball/thunderwindow.h"
 #include "widgets/listwindow.h"
 #include "widgets/marklayout.h"
 #include "thunderrecords.h"
@@ -13,28 +12,6 @@
 
 using namespace ds;
 using namespace dstest;
-
-namespace {
-
-// An entry file: record 1 carries the count and the weeks.
-QByteArray entryFile(const std::vector<ThunderResult> &entries, int weeks)
-{
-    QByteArray b;
-    for (size_t i = 0; i < entries.size(); ++i)
-        b += i == 0 ? encodeThunderRecord(entries[i], qint16(entries.size()), qint16(weeks))
-                    : encodeThunderRecord(entries[i]);
-    return b;
-}
-
-std::vector<PageMark> pageMarks(const std::vector<TicketMark> &marks)
-{
-    std::vector<PageMark> out;
-    for (const auto &m : marks)
-        out.push_back({m.left, m.top, TicketMarkWidth, TicketMarkHeight});
-    return out;
-}
-
-} // namespace
 
 class ThunderPrintTest : public ::testing::Test {
 protected:
@@ -47,9 +24,12 @@ protected:
 TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
 {
     std::vector<ThunderResult> entries;
-    for (int i = 0; i < 7; ++i)
+    QByteArray file; // three weeks
+    for (int i = 0; i < 7; ++i) {
         entries.push_back(thResult(5, 12, 2026, {34, qint16(1 + i), 20, 10, 30}, 1 + i));
-    dir.write("TH05122026.lot", entryFile(entries, 3));
+        file += thRec(i == 0 ? 7 : 0, 3, 5, 12, 2026, {34, 1 + i, 20, 10, 30}, 1 + i);
+    }
+    dir.write("TH05122026.lot", file);
     dir.write("prnt.dat", QByteArray::fromHex("2800ecff")); // left 40, top -20
     print.printTickets({"a line"}, dir.file("TH05122026.lot"));
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
@@ -57,12 +37,12 @@ TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
     EXPECT_EQ(fakes.dialogs.busyCount, 1);
     const TicketOffsets offsets{40, -20};
     for (size_t t = 0; t < 2; ++t) {
-        std::vector<TicketMark> expected{{0, 2585, 900}}; // the weeks mark: three weeks, no offsets
-        for (size_t p = 0; p < (t == 0 ? 5u : 2u); ++p) {
-            const auto marks = thunder::panelMarks(int(p + 1), entries[t * 5 + p], offsets);
-            expected.insert(expected.end(), marks.begin(), marks.end());
-        }
-        EXPECT_EQ(fakes.printer.jobs[t].marks, pageMarks(expected)) << "ticket " << t + 1;
+        // The weeks mark first, without the offsets, then the panels.
+        std::vector<PageMark> expected{{2585, 900, TicketMarkWidth, TicketMarkHeight}};
+        for (size_t p = 0; p < (t == 0 ? 5u : 2u); ++p)
+            for (const TicketMark &m : thunder::panelMarks(int(p + 1), entries[t * 5 + p], offsets))
+                expected.push_back({m.left, m.top, TicketMarkWidth, TicketMarkHeight});
+        EXPECT_EQ(fakes.printer.jobs[t].marks, expected) << "ticket " << t + 1;
     }
     EXPECT_EQ(print.layout()->objectName(), "Form19");
 }
@@ -96,54 +76,11 @@ TEST_F(ThunderPrintTest, DrawHistoryInEntryOrder)
     ListWindow *w = print.historyWindow();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->lines(), (QStringList{"12/12/2026   01 02 03 04 05  TB 06", "05/01/2026   07 08 14 20 31  TB 08"}));
-    EXPECT_FALSE(opener.isEnabled());
-    click(w, "Command9");
-    EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(opener.isEnabled());
+    click(w, "Command9"); // the opener given back: ThunderChildClose
 
     // An emptied file: the window says so.
     dir.write(ThunderResultsFileName, QByteArray());
     print.showDrawHistory(&opener);
     EXPECT_EQ(w->lines(), QStringList{"There are no entries in the results file"});
     w->closeWindow();
-}
-
-// Through the Thunderball window's menus, on the entries of its calendar date
-// (today: 5 December 2026).
-TEST_F(ThunderPrintTest, PrintMenuOfTheThunderballWindow)
-{
-    std::vector<ThunderResult> entries;
-    for (int i = 0; i < 7; ++i)
-        entries.push_back(thResult(5, 12, 2026, {qint16(1 + i), 10, 20, 30, 34}, 2 + i));
-    dir.write("TH05122026.lot", entryFile(entries, 2));
-    dir.write(ThunderResultsFileName, encodeThunderRecord(thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8), 1));
-    QWidget opener;
-    opener.show();
-    ThunderballWindow window(dir.path(), fakes.platform());
-    window.openFrom(&opener);
-    ASSERT_EQ(lines(child<QListWidget>(&window, "List1")).size(), 7);
-    fakes.printer.jobs.clear();
-
-    trigger(&window, "mnutickets");
-    ASSERT_EQ(fakes.printer.jobs.size(), 2u); // the marks of each are checked above
-    EXPECT_EQ(fakes.printer.jobs[1].marks[0], (PageMark{2950, 900, TicketMarkWidth, TicketMarkHeight})); // two weeks
-
-    const QString indent(16, ' ');
-    trigger(&window, "mnuselections");
-    ASSERT_EQ(fakes.printer.jobs.size(), 3u);
-    const QStringList page = fakes.printer.jobs[2].pages[0];
-    EXPECT_EQ(page.count(indent + QString(21, '-')), 1);
-    EXPECT_EQ(page[3 + 5], indent + QString(21, '-'));
-
-    trigger(&window, "mnuDraws");
-    ASSERT_EQ(fakes.printer.jobs.size(), 4u);
-    EXPECT_EQ(fakes.printer.jobs[3].pages[0].last(), "       05/12/2026  03 08 14 20 31  TB 08");
-
-    // The check of the date, as List2 shows it: two weeks, six lines.
-    trigger(&window, "mnuresults");
-    ASSERT_EQ(fakes.printer.jobs.size(), 5u);
-    ASSERT_EQ(fakes.printer.jobs[4].pages[0].size(), 3 + 6);
-    EXPECT_EQ(fakes.printer.jobs[4].pages[0][3 + 2], indent + "07 10 20 30 34 08 Match 1 + TB      £5");
-
-    window.closeWindow();
 }
