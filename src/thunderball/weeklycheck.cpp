@@ -68,7 +68,6 @@ WeeklyCheck checkWeeks(const QDate &start, int weeks, const std::vector<ThunderR
     int weeksLeft = std::min(weeks, MaxWeeks);
     QDate date = start;
     for (;;) {
-        ++out.weeksWalked;
         if (result) {
             bool won = false;
             for (const ThunderResult &e : entries) {

@@ -51,7 +51,6 @@ struct WeeklyCheck {
     bool ran = false;  // false: no result on the start date or no entries (nothing shown)
     QStringList lines; // the Thunderball results list
     qint64 total = 0;  // pounds won over the weeks checked
-    int weeksWalked = 0;
 };
 
 // The check routine. The entries of the start date cover `weeks` weekly draws
