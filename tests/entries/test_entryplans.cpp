@@ -21,11 +21,7 @@ TEST(EntryPlans, ManualEntryRefusalsAndTheLimitOf2500)
     for (const auto &[boxes, maxBall, count, refusal] : cases)
         EXPECT_EQ(readManualEntry(boxes, maxBall, count).refusal, refusal) << count;
     EXPECT_EQ(readManualEntry(good, 49, 0).numbers, (Numbers6{1, 5, 12, 23, 30, 49}));
-
-    const std::vector<Entry> list{{QByteArray("05061999"), {1, 2, 3, 4, 5, 6}}};
-    EXPECT_EQ(duplicateEntryQuestion(list, {1, 2, 3, 4, 5, 6}),
-              "You already have this entry in your list are you sure you want to add it again");
-    EXPECT_TRUE(duplicateEntryQuestion(list, {1, 2, 3, 4, 5, 7}).isEmpty());
+    // A repeated entry's question: SelectionsTest.AddedEntriesAreSortedShownWrittenWithTheFilesDateAndPrinted.
 }
 
 TEST(EntryPlans, CheckStandingAndDeleteRefusals)

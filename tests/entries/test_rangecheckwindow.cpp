@@ -13,8 +13,6 @@ using namespace ds;
 
 namespace {
 
-Entry entry(Numbers6 n) { return {QByteArray(8, '\0'), n}; }
-
 class RangeCheckWindowTest : public ::testing::Test {
 protected:
     void open(const QString &country, const QByteArray &history)
@@ -24,7 +22,8 @@ protected:
         state.countryCode = country;
         state.maxBall = ballLimitFor(country);
         window = std::make_unique<RangeCheckWindow>(state, fakes.platform());
-        window->load({entry({3, 7, 12, 21, 30, 45}), entry({3, 7, 9, 12, 43, 44})});
+        const QByteArray blank(8, '\0');
+        window->load({{blank, {3, 7, 12, 21, 30, 45}}, {blank, {3, 7, 9, 12, 43, 44}}});
         window->show();
     }
     QComboBox *combo(const char *name) { return child<QComboBox>(window.get(), name); }

@@ -346,8 +346,8 @@ TEST(AddSuggestedEntries, DateFieldsComeFromTheFileThenFromTheEntryBefore)
 
 TEST(PlanAdd, RefusalsQuestionsAndCounts)
 {
-    const QString have = MsgAlreadyHaveTotal, max = MsgMaximumEntries, fix = MsgConstraintsNeedCorrecting;
-    const QString inForce = MsgConstraintsInForce, longRun = MsgLongRun;
+    const QString have = MsgAlreadyHaveTotal, max = "2500 is the maximum number of entries";
+    const QString fix = MsgConstraintsNeedCorrecting, inForce = MsgConstraintsInForce, longRun = MsgLongRun;
     const ConstraintTable none{}, seven{7}, both5{5, 0, 0, 5}, ir43{43}, ir45{45};
     using M = AddMode;
     struct Row {

@@ -43,13 +43,13 @@ TEST(TicketTest, OffsetLimits)
 {
     const struct { qint32 left, top; QString refusal; OffsetBox box; } cases[] = {
         {8350, 0, {}, OffsetBox::Left},
-        {8351, 0, LeftTooHigh, OffsetBox::Left},
+        {8351, 0, "Your LEFT value is too high - reduce the value", OffsetBox::Left},
         {-400, 0, {}, OffsetBox::Left},
-        {-401, 0, LeftTooLow, OffsetBox::Left},
+        {-401, 0, "Your LEFT value is too low - reduce the negative value", OffsetBox::Left},
         {0, 440, {}, OffsetBox::Top},
-        {0, 441, TopTooHigh, OffsetBox::Top},
+        {0, 441, "Your TOP value is too high - reduce the value", OffsetBox::Top},
         {0, -1210, {}, OffsetBox::Top},
-        {0, -1211, TopTooLow, OffsetBox::Top},
+        {0, -1211, "Your TOP value is too low - reduce the negative value", OffsetBox::Top},
         {9000, 9000, LeftTooHigh, OffsetBox::Left}, // left is checked first
         {-401, -1211, LeftTooLow, OffsetBox::Left},
         {0, -32768, TopTooLow, OffsetBox::Top},

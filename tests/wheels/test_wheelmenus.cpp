@@ -10,9 +10,6 @@ namespace {
 
 const QByteArray Blank(8, '\0');
 
-// The J6 table: one line of positions 1..6, L = 1.
-const QByteArray J6 = QByteArray::fromHex("0100020003000400050006000100");
-
 const QByteArray History = historyFile({
     drawRecord("06031999", {3, 7, 12, 21, 30, 45}, 9),
     drawRecord("13031999", {3, 7, 12, 40, 41, 42}, 44),
@@ -29,15 +26,13 @@ protected:
     {
         dir.write("UK05061999.lot", entryRecord("05061999", {1, 2, 3, 4, 5, 6}));
         chooseSelections(5, 6, 1999);
-        trigger(&w(), "mnuOSE"); // no standing entry: only a message
-        fakes.dialogs.clear();
         click(&w(), "Command3"); // Maintain
     }
 };
 
 TEST_F(WheelMenuTest, NewLeavesMaintainModeStartsEmptyAndSavingEmptiesTheSelections)
 {
-    dir.write("J6.dat", J6);
+    dir.write("J6.dat", QByteArray::fromHex("0100020003000400050006000100")); // one line: positions 1..6
     start();
     openSelections();
     trigger(&w(), "mnuWheel1");
@@ -72,7 +67,7 @@ TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissing)
     EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
 }
 
-TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFirst)
+TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFirstNoCountryRefuses)
 {
     start();
     openSelections();
@@ -87,11 +82,8 @@ TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFi
     // The main window was emptied before the file was looked for.
     EXPECT_EQ(selections()->count(), 0);
     EXPECT_TRUE(state.currentEntryFile.isEmpty());
-}
-
-TEST_F(WheelMenuTest, CheckMenusWithoutACountry)
-{
-    start();
+    // Without a country the check menus refuse before they ask anything.
+    fakes.dialogs.clear();
     state.countryCode.clear();
     trigger(&w(), "mnu3check");
     trigger(&w(), "mnu4check");
