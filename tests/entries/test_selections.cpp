@@ -72,6 +72,19 @@ TEST_F(SelectionsTest, BoxesAreValidated)
     EXPECT_EQ(lines(list2()), QStringList{"01 02 03 04 06 42 ( )"});
 }
 
+TEST_F(SelectionsTest, AFullFileTakesNoMoreEntries)
+{
+    QByteArray full;
+    for (int i = 0; i < 2500; ++i)
+        full += entryRecord(Key, {1, 2, 3, 4, 5, qint16(6 + i % 40)});
+    dir.write("UK05061999.lot", full);
+    start();
+    chooseSelections(5, 6, 1999);
+    add({"7", "8", "9", "10", "11", "12"});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"2500 is the maximum number of entries"});
+    EXPECT_EQ(dir.read("UK05061999.lot"), full);
+}
+
 TEST_F(SelectionsTest, DeleteAtPositions)
 {
     QByteArray five;
