@@ -137,7 +137,12 @@ void MaintainEntriesWindow::autoAdd()
     }
     RandomSource &random = *m_platform.random;
     const Fraction fraction = [&random] { return random.next(); };
-    const AutoAddPool pool = buildAutoAddPool(readResults(resultsPath(m_folder)).results, fraction);
+    const ResultsRead results = readResults(resultsPath(m_folder));
+    if (!results.ok) {
+        m_platform.dialogs->message(QString::fromLatin1(MsgResultsUnreadable));
+        return;
+    }
+    const AutoAddPool pool = buildAutoAddPool(results.results, fraction);
     random.seed(static_cast<quint64>(m_platform.clock->timeOfDay().msecsSinceStartOfDay()));
     AppendResult r;
     {

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace ds {
 
@@ -81,12 +82,12 @@ ThunderStatistics::~ThunderStatistics() = default;
 
 std::optional<std::vector<ThunderResult>> ThunderStatistics::readResults()
 {
-    std::vector<ThunderResult> results = thunder::readResults(resultsPath(m_folder)).results;
-    if (results.empty()) {
-        m_platform.dialogs->message(QString::fromLatin1(MsgNoResultsForStats));
+    ResultsRead read = thunder::readResults(resultsPath(m_folder));
+    if (!read.ok || read.results.empty()) {
+        m_platform.dialogs->message(QString::fromLatin1(read.ok ? MsgNoResultsForStats : MsgResultsUnreadable));
         return std::nullopt;
     }
-    return results;
+    return std::move(read.results);
 }
 
 void ThunderStatistics::open(QWidget *opener)
@@ -114,8 +115,10 @@ void ThunderStatistics::showChart(StatsMode mode)
 
 void ThunderStatistics::clickRow(int n)
 {
-    const std::vector<ThunderResult> results = thunder::readResults(resultsPath(m_folder)).results;
-    const ThunderBallStats s = ballStats(results, n, m_mode);
+    const auto results = readResults();
+    if (!results)
+        return;
+    const ThunderBallStats s = ballStats(*results, n, m_mode);
     if (!s.valid)
         return;
     m_ball->setWindowTitle(s.caption);
