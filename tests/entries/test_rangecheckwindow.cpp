@@ -6,6 +6,7 @@
 #include "support/widgets.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 
 using namespace dstest;
@@ -85,11 +86,17 @@ TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndYearsRefusesARangeThenChecksO
     EXPECT_EQ(fakes.dialogs.busyCount, 2);
 }
 
-TEST_F(RangeCheckWindowTest, EmptyHistory)
+TEST_F(RangeCheckWindowTest, EmptyOrUnreadableHistory)
 {
     open(QStringLiteral("UK"), historyFile({}));
     EXPECT_EQ(combo("Combo2")->count(), 0);
     click(window.get(), "Command2");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(rangecheck::MsgNoDraws)});
     EXPECT_EQ(fakes.dialogs.busyDepth, 0);
+    // A history that cannot be read is said so, on checking and on opening.
+    fakes.dialogs.clear();
+    ASSERT_TRUE(QFile::remove(dir.file(QStringLiteral("UK.exe"))) && QDir(dir.path()).mkdir(QStringLiteral("UK.exe")));
+    click(window.get(), "Command2");
+    window->load({});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList(2, QStringLiteral("The draw history file could not be read.")));
 }

@@ -15,6 +15,7 @@
 #include "widgets/monthcalendar.h"
 
 #include <QCalendarWidget>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -119,6 +120,25 @@ TEST_F(ThunderWindowTest, RefusalsShowTheirMessageAndOpenNothing)
         EXPECT_TRUE(w().isEnabled()) << c.action; // nothing opened over it
     }
 }
+TEST_F(ThunderWindowTest, FilesThatCannotBeReadAreSaidSoNeverShownAsEmpty)
+{
+    for (const char *name : {"thresult.exe", "TH05122026.lot"})
+        QDir(dir.path()).mkdir(QString::fromLatin1(name));
+    open();
+    const QString results = QStringLiteral("The Thunderball results file could not be read.");
+    EXPECT_EQ(fakes.dialogs.messages,
+              (QStringList{results, QStringLiteral("The entries file for this date could not be read or written.")}));
+    EXPECT_TRUE(list("List1").isEmpty() && list("List2").isEmpty());
+    fakes.dialogs.clear();
+    trigger(&w(), "mnuStats");
+    QDir(dir.path()).rmdir(QStringLiteral("TH05122026.lot"));
+    click(&w(), "Command5"); // Auto Add weighs its numbers by the results
+    type(form22(), "Text1", "5");
+    click(form22(), "Command4");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList(2, results));
+    EXPECT_FALSE(dir.exists("TH05122026.lot"));
+}
+
 TEST_F(ThunderWindowTest, SavingAResult)
 {
     open(); // no results file

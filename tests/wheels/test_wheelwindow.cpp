@@ -7,6 +7,7 @@
 #include "wheels/wheelwindow.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QSignalSpy>
 
 using namespace dstest;
@@ -106,6 +107,12 @@ TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxesThenSuggestFillsTheGroup)
     EXPECT_EQ(fakes.dialogs.messages,
               QStringList{QStringLiteral("Insufficient entries in the results file! You should choose your own numbers.")});
     EXPECT_EQ(window->numberBox(8)->text(), QStringLiteral("8"));
+    // A history that cannot be read: said so, the boxes kept.
+    ASSERT_TRUE(QFile::remove(dir.file(QStringLiteral("UK.exe"))) && QDir(dir.path()).mkdir(QStringLiteral("UK.exe")));
+    click(window.get(), "Command3");
+    EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("The draw history file could not be read."));
+    EXPECT_EQ(window->numberBox(8)->text(), QStringLiteral("8"));
+    QDir(dir.path()).rmdir(QStringLiteral("UK.exe"));
     fakes.dialogs.clear();
     dir.write(QStringLiteral("UK.exe"), syntheticHistory(300));
     click(window.get(), "Command3");
