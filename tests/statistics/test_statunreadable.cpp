@@ -5,33 +5,15 @@
 #include "support/mainfixture.h"
 #include "widgets/barchart.h"
 
-#include <QDate>
 #include <QDir>
 
 using namespace dstest;
-
-namespace {
-
-// 30 weekly draws, enough for no note about too few draws.
-QByteArray history()
-{
-    std::vector<QByteArray> draws;
-    const QDate first(1999, 1, 2);
-    for (int i = 0; i < 30; ++i) {
-        const qint16 b = qint16(1 + i % 40);
-        draws.push_back(drawRecord(first.addDays(7 * i).toString(QStringLiteral("ddMMyyyy")).toLatin1(),
-                                   {b, qint16(b + 1), qint16(b + 3), qint16(b + 5), qint16(b + 7), qint16(b + 9)}, 49));
-    }
-    return historyFile(draws);
-}
-
-} // namespace
 
 class StatisticsOnABrokenHistory : public MainFixture {};
 
 TEST_F(StatisticsOnABrokenHistory, EveryButtonSaysSoAndTheFiguresStay)
 {
-    dir.write(QStringLiteral("UK.exe"), history());
+    dir.write(QStringLiteral("UK.exe"), syntheticHistory(30)); // no note about too few draws
     start();
     trigger(&w(), "mnuUKstats");
     QWidget *stats = topLevel("Form4");
