@@ -2,7 +2,7 @@
 // first and the plain form) into an empty history file on disk, and into
 // large histories of 30,000 draws (the import should stay well under 200 ms
 // whatever their date fields hold).
-#include "core/resultsimport.h"
+#include "thunderball/resultsimport.h"
 #include "support/testfolder.h"
 
 #include "core/dates.h"
@@ -69,7 +69,7 @@ void run(benchmark::State &state, const QByteArray &csv, const QByteArray &histo
         if (!history.isEmpty())
             dir.write(QStringLiteral("UK.exe"), history);
         state.ResumeTiming();
-        const ds::ImportReport r = ds::importLottoResults(csv, ds::Game::UK, path);
+        const ds::ImportReport r = ds::importResults(csv, ds::Game::UK, dir.path());
         if (r.added + r.present != 2065)
             state.SkipWithError("not every draw was added");
     }
@@ -145,7 +145,7 @@ void ImportA16MegabyteFilePeakMemory(benchmark::State &state)
         }
         const long before = statusKb("VmRSS:");
         state.ResumeTiming();
-        const ds::ImportReport r = ds::importLottoResultsFile(csvPath, ds::Game::UK, path);
+        const ds::ImportReport r = ds::importResultsFile(csvPath, ds::Game::UK, dir.path());
         state.PauseTiming();
         const long peak = statusKb("VmHWM:");
         worst = std::max(worst, double(peak - before) * 1024 / double(csv.size()));

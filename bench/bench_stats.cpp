@@ -73,7 +73,7 @@ BENCHMARK(MostFrequentPair30000)->Unit(benchmark::kMillisecond);
 void WinsUsingBestSix30000(benchmark::State &state)
 {
     overHistory(state, [](const std::vector<ds::Draw> &d) {
-        return ds::winsUsingBestSix(d, {3, 11, 19, 27, 35, 44}, 49);
+        return ds::winsUsingBestSix(d, {3, 11, 19, 27, 35, 44}, ds::firstEra(ds::Game::UK));
     });
 }
 BENCHMARK(WinsUsingBestSix30000)->Unit(benchmark::kMillisecond);

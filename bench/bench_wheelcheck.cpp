@@ -48,13 +48,13 @@ void WheelOf13AgainstAllUkDraws(benchmark::State &state)
     int draws = 0;
     for (auto _ : state) {
         const ds::rangecheck::OpenedFile opened =
-            ds::rangecheck::openCheckFile(dir.path(), QStringLiteral("UK"), source, 49);
+            ds::rangecheck::openCheckFile(dir.path(), ds::Game::UK, source);
         ds::DrawHistory history;
         history.load(dir.file(QStringLiteral("UK.exe")));
         const std::vector<ds::Draw> all = history.draws();
         draws = static_cast<int>(all.size());
         const ds::rangecheck::DrawRange range = ds::rangecheck::findDrawRange(all, 1, 1994, 12, 2015);
-        result = ds::rangecheck::checkRange(opened.entries, all, range, false);
+        result = ds::rangecheck::checkRange(opened.entries, all, range, ds::latestEra(ds::Game::UK));
         benchmark::DoNotOptimize(result.lines.size());
     }
     state.counters["draws"] = draws;
@@ -74,9 +74,8 @@ void WheelOf13ThroughTheCheckWindow(benchmark::State &state)
     ds::AppState appState;
     appState.programFolder = dir.path();
     appState.countryCode = QStringLiteral("UK");
-    appState.maxBall = 49;
     const ds::rangecheck::OpenedFile opened = ds::rangecheck::openCheckFile(
-        dir.path(), QStringLiteral("UK"), ds::rangecheck::checkSource(QStringLiteral("mnuWheelCheck")), 49);
+        dir.path(), ds::Game::UK, ds::rangecheck::checkSource(QStringLiteral("mnuWheelCheck")));
     ds::RangeCheckWindow w(appState, fakes.platform());
     w.load(opened.entries);
     w.findChild<QComboBox *>(QStringLiteral("Combo3"))->setCurrentIndex(11);

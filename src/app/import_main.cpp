@@ -4,10 +4,13 @@
 //
 //   drawsmith-import --game uk|irish|thunderball [--no-overwrite] [--strict] INPUT.csv OUTPUT
 //
-// The results are merged into OUTPUT as the program's import does (a missing
-// OUTPUT is created). --no-overwrite leaves an existing OUTPUT alone and does
+// OUTPUT is the history file of one era of the game (its name says which:
+// UK.exe, IR.exe, thresult.exe, ...). The results of that era are merged into
+// it as the program's import does (a missing OUTPUT is created); rows of the
+// game's other eras are skipped. --no-overwrite leaves an existing OUTPUT alone and does
 // nothing else; --strict refuses to write anything when a line is skipped.
 // Exit status: 0 done (or left alone), 1 refused or failed, 2 wrong usage.
+#include "core/filenames.h"
 #include "core/paths.h"
 #include "core/recordfile.h"
 #include "thunderball/resultsimport.h"
@@ -106,7 +109,15 @@ int main(int argc, char **argv)
         bytes = out.readAll();
     }
 
-    const ds::ImportReport report = ds::mergeResults(csv, *game, bytes);
+    const ds::Era *era = nullptr;
+    for (const ds::Era &e : ds::erasOf(*game))
+        if (QFileInfo(output).fileName().compare(ds::files::history(e), Qt::CaseInsensitive) == 0)
+            era = &e;
+    if (era == nullptr) {
+        say(stderr, QStringLiteral("%1: not the history file of an era of the game.").arg(output));
+        return 1;
+    }
+    const ds::ImportReport report = ds::mergeEraResults(csv, *era, bytes);
     if (report.refused) {
         say(stderr, QStringLiteral("%1: %2").arg(input, report.refusal));
         return 1;

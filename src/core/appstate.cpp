@@ -1,6 +1,7 @@
 #include "core/appstate.h"
 
-#include "core/games.h"
+#include "core/dates.h"
+#include "core/filenames.h"
 #include "core/paths.h"
 
 namespace ds {
@@ -9,11 +10,7 @@ void AppState::resetForStartup()
 {
     checked = false;
     constraintsActive = false;
-    selectionPool.fill(0);
-    for (int i = 1; i <= 42; ++i)
-        selectionPool[static_cast<size_t>(i)] = static_cast<qint16>(i);
     currentEntryFile.clear();
-    drawHistoryPath.clear();
     entryCount = 0;
 }
 
@@ -22,9 +19,20 @@ QString AppState::filePath(const QString &name) const
     return resolveInFolder(programFolder, name);
 }
 
-QString AppState::historyPath() const
+const Era &AppState::eraOf(const QString &dateKey) const
 {
-    return filePath(historyFileName(countryCode));
+    const qint64 order = dateOrderKey(dateKey);
+    return order > 0 && order < StillDrawn ? eraOn(game(), static_cast<Ymd>(order)) : latestEra(game());
+}
+
+const Era &AppState::entryEra() const
+{
+    return eraOf(files::selectionsDateKey(currentEntryFile));
+}
+
+QString AppState::historyPath(const Era &era) const
+{
+    return filePath(files::history(era));
 }
 
 } // namespace ds

@@ -10,21 +10,23 @@ namespace ds {
 
 // The values several windows share. One instance lives for the whole run,
 // owned by main() and handed to the windows that need it.
+// What the Date Selection dialog works for: choosing (or entering) a draw, or
+// choosing the date of the selections.
+enum class DateSelectionMode { ChangeDrawNumbers, ChangeSelections };
+
+// The values several windows share. One instance lives for the whole run,
+// owned by main() and handed to the windows that need it.
 struct AppState {
     QString programFolder;
     QString programFolderRule;    // how the program folder was chosen, for the About window
 
     QString countryCode;          // "UK", "IR", empty only before start-up finished
-    qint16 maxBall = 0;           // ball limit of the current country
 
     std::array<qint16, 7> displayedDraw{}; // positions 0..5 main, 6 bonus
-    QString currentDrawDate;      // date key the main window works with
     QString displayedDrawDate;    // date key of the draw last found or stored and shown
-    QString lastStoredDrawDate;   // date key of the draw last stored by the date dialog
     qint16 displayedDrawNumber = 0; // 1 first draw, 2 second draw, 0 after Change
-    QString dateSelectionMode;    // "ChangeDrawNumbers" or "ChangeSelections"
+    DateSelectionMode dateSelectionMode = DateSelectionMode::ChangeDrawNumbers;
     QString chosenDateKey;        // date last confirmed in the date dialog
-    QString drawHistoryPath;
 
     QString currentEntryFile;     // full path, empty when none is open
     int entryCount = 0;
@@ -32,8 +34,6 @@ struct AppState {
 
     std::array<qint16, 9> constraints{}; // 0..2 must contain, 3..8 must not contain
     bool constraintsActive = false;
-    std::array<qint16, 1301> selectionPool{};
-    int poolSize = 0;
 
     std::array<QString, 6> bestSix; // two-character texts saved by the statistics window
 
@@ -45,14 +45,17 @@ struct AppState {
 
     // Full path of a file in the program folder, matched without regard to case.
     QString filePath(const QString &name) const;
-    QString historyPath() const;
 
     // The lotto game of the country code (the UK Lotto until start-up set one).
     Game game() const { return gameOfCountry(countryCode).value_or(Game::UK); }
-    const GameRules &rules() const { return rulesOf(game()); }
+    const GameInfo &info() const { return gameInfo(game()); }
+    // The era of a date of the current game (a date key; the newest era for a
+    // key that is not a date) and the path of its history file.
+    const Era &eraOf(const QString &dateKey) const;
+    QString historyPath(const Era &era) const;
+    // The era of the open entry file: of its date for a selections file, the
+    // newest era for a file without one (standing entry, wheel).
+    const Era &entryEra() const;
 };
-
-inline constexpr char ModeChangeDrawNumbers[] = "ChangeDrawNumbers";
-inline constexpr char ModeChangeSelections[] = "ChangeSelections";
 
 } // namespace ds

@@ -55,14 +55,6 @@ QByteArray dateField(const QString &dateKey)
     return f;
 }
 
-QString selectionsFileDateKey(const QString &path)
-{
-    static const QRegularExpression re(QStringLiteral("^(UK|IR)(\\d{8})\\.lot$"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    const auto m = re.match(QFileInfo(path).fileName());
-    return m.hasMatch() ? m.captured(2) : QString();
-}
-
 namespace entryfile {
 
 namespace {

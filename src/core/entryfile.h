@@ -33,10 +33,6 @@ inline bool sameEntry(const Numbers6 &a, const Numbers6 &b) { return a == b; }
 // A date key as the 8-byte date field of an entry record.
 QByteArray dateField(const QString &dateKey);
 
-// The date key that names a selections file (the 8 characters after the
-// country code of "UK05061999.lot"), or empty for other entry files.
-QString selectionsFileDateKey(const QString &path);
-
 inline const QString EntriesUnreadableMessage = QStringLiteral("The selections file could not be read.");
 
 namespace entryfile {

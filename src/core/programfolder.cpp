@@ -1,6 +1,6 @@
 #include "core/programfolder.h"
 
-#include "core/games.h"
+#include "core/filenames.h"
 #include "core/paths.h"
 
 #include <QDir>
@@ -15,8 +15,8 @@ namespace {
 
 bool holdsDrawHistories(const QString &folder)
 {
-    for (const GameRules &r : GameTable) {
-        if (existsInFolder(folder, r.historyFileName()))
+    for (const Era &e : allEras()) {
+        if (existsInFolder(folder, files::history(e)))
             return true;
     }
     return false;

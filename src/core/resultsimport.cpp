@@ -4,6 +4,8 @@
 #include "core/dateparse.h"
 #include "core/dates.h"
 #include "core/drawhistory.h"
+#include "core/filenames.h"
+#include "core/paths.h"
 #include "core/recordfile.h"
 
 #include <QFile>
@@ -52,7 +54,7 @@ Columns findColumns(const std::vector<QByteArray> &header)
         const QString n = headingName(header[static_cast<size_t>(i)]);
         if (n == QLatin1String("date") || n == QLatin1String("drawdate"))
             take(c.date, i);
-        else if (n == QLatin1String("draw"))
+        else if (n == QLatin1String("draw") || n == QLatin1String("round"))
             take(c.draw, i);
         else if (n == QLatin1String("bonus") || n == QLatin1String("bonusball"))
             take(c.bonus, i);
@@ -68,23 +70,38 @@ Columns findColumns(const std::vector<QByteArray> &header)
     return c;
 }
 
-// The game whose columns the heading holds, if it is complete.
-std::optional<Game> gameOf(const Columns &c)
+// Whether the heading holds every column a game needs, and no column that
+// cannot be one of its files: a Thunderball column only in a Thunderball file,
+// a draw column only for a game whose dates may hold two draws (and always for
+// a game whose first era already had them).
+bool columnsFit(const Columns &c, Game game)
 {
-    Game game = Game::UK;
-    if (c.thunderball >= 0)
-        game = Game::Thunderball;
-    else if (c.draw >= 0)
-        game = Game::Irish;
-    if (c.date < 0)
-        return std::nullopt;
-    for (int k = 0; k < rulesOf(game).mainCount; ++k) {
+    const GameInfo &g = gameInfo(game);
+    const bool thunder = g.format == ResultsFormat::Thunder;
+    if (c.date < 0 || (c.thunderball >= 0) != thunder)
+        return false;
+    for (int k = 0; k < latestEra(game).mainCount; ++k) {
         if (c.main[static_cast<size_t>(k)] < 0)
-            return std::nullopt;
+            return false;
     }
-    if (game != Game::Thunderball && c.bonus < 0)
-        return std::nullopt;
-    return game;
+    if (!thunder && c.bonus < 0)
+        return false;
+    int mostDraws = 1;
+    for (const Era &e : erasOf(game))
+        mostDraws = std::max(mostDraws, e.mostDraws());
+    if (c.draw >= 0 && mostDraws < 2)
+        return false;
+    return c.draw >= 0 || firstEra(game).mostDraws() < 2;
+}
+
+// The game whose results the file holds when it is not the target: the first
+// game whose columns it fits.
+std::optional<Game> otherGameOf(const Columns &c, Game target)
+{
+    for (Game g : AllGames)
+        if (g != target && columnsFit(c, g))
+            return g;
+    return std::nullopt;
 }
 
 // ---- Rows ------------------------------------------------------------------
@@ -107,9 +124,34 @@ int orderKey(const QDate &d)
     return d.year() * 10000 + d.month() * 100 + d.day();
 }
 
+QString shown(Ymd d)
+{
+    return dateDisplayText(d % 100, d / 100 % 100, d / 10000);
+}
+
+// Why no era of the game takes a row of this date.
+QString outsideErasReason(Game game, Ymd order)
+{
+    const Era &first = firstEra(game);
+    const Era &last = latestEra(game);
+    if (order > last.last) {
+        // The game changed after its last era; its later draws are another game.
+        return QStringLiteral("%1 is a draw of %2, which this version does not keep")
+            .arg(shown(order), QLatin1String(last.successor));
+    }
+    if (order < first.first) {
+        if (last.stillDrawn())
+            return QStringLiteral("date %1 is before the first draw, on %2").arg(shown(order), shown(first.first));
+        return QStringLiteral("date %1 is outside %2 to %3").arg(shown(order), shown(first.first), shown(last.last));
+    }
+    const Era &before = eraOn(game, order);
+    return QStringLiteral("date %1 falls between the last draw of %2 and the first of %3")
+        .arg(shown(order), eraTitle(before), eraTitle(erasOf(game)[static_cast<size_t>(&before - erasOf(game).data() + 1)]));
+}
+
 // Reads one data row into `row`; false, with the reason counted in `skips`,
-// when it does not fit the game.
-bool readRow(const CsvRow &l, const Columns &c, const GameRules &rules, ResultRow &row, SkipList &skips)
+// when it does not fit the era of its date.
+bool readRow(const CsvRow &l, const Columns &c, Game game, ResultRow &row, SkipList &skips)
 {
     auto field = [&l](int col) -> const QByteArray & {
         static const QByteArray none;
@@ -119,7 +161,8 @@ bool readRow(const CsvRow &l, const Columns &c, const GameRules &rules, ResultRo
         skips.add(l.line, reason);
         return false;
     };
-    const bool thunder = rules.game == Game::Thunderball;
+    const GameInfo &info = gameInfo(game);
+    const bool thunder = info.format == ResultsFormat::Thunder;
 
     row.line = l.line;
     const QByteArray &dateText = field(c.date);
@@ -129,32 +172,29 @@ bool readRow(const CsvRow &l, const Columns &c, const GameRules &rules, ResultRo
     if (!date.isValid())
         return skip([&] { return QStringLiteral("%1 is not a date").arg(quoted(dateText)); });
     const int order = orderKey(date);
-    if (order > rules.eraLast) {
-        // The game changed after the era; its later draws are another game.
-        return skip([&] {
-            return QStringLiteral("%1 is a draw of %2, which this version does not keep")
-                .arg(shown(date), QLatin1String(rules.laterGame));
-        });
-    }
-    if (order < rules.eraFirst) {
-        return skip([&] {
-            return QStringLiteral("date %1 is outside %2 to %3")
-                .arg(shown(date), shown(rules.firstDrawOfEra()), shown(rules.lastDrawOfEra()));
-        });
-    }
+    const Era *era = eraCovering(game, order);
+    if (era == nullptr)
+        return skip([&] { return outsideErasReason(game, order); });
+    row.era = static_cast<quint8>(era - erasOf(game).data());
 
     int draw = 1;
-    if (rules.secondDraw) {
+    if (c.draw >= 0) {
         const QByteArray &drawText = field(c.draw);
         if (drawText.isEmpty())
             return skip([] { return QStringLiteral("the draw number is missing"); });
         draw = plainNumber(drawText);
         if (draw != 1 && draw != 2)
             return skip([&] { return QStringLiteral("draw %1 is not 1 or 2").arg(quoted(drawText)); });
+        if (draw > era->drawsOn(order).draws) {
+            return skip([&] {
+                return QStringLiteral("the %1 had one draw on %2, so there is no draw 2")
+                    .arg(info.displayName(), shown(order));
+            });
+        }
     }
     row.orderDraw = order * 10 + draw;
 
-    const int mains = rules.mainCount;
+    const int mains = era->mainCount;
     std::array<int, 7> values{};
     for (int k = 0; k <= mains; ++k) {
         const bool isExtra = k == mains;
@@ -164,19 +204,17 @@ bool readRow(const CsvRow &l, const Columns &c, const GameRules &rules, ResultRo
         const int v = plainNumber(text);
         if (v < 0)
             return skip([&] { return QStringLiteral("%1 is not a number").arg(quoted(text)); });
-        const int top = isExtra ? rules.extraLimit : rules.mainLimit;
+        const int top = isExtra ? era->extraLimit : era->mainLimit;
         if (v < 1 || v > top) {
             return skip([&] {
-                const QString what = !isExtra ? QStringLiteral("ball")
-                                     : thunder ? QStringLiteral("Thunderball")
-                                               : QStringLiteral("bonus ball");
+                const QString what = isExtra ? QString::fromLatin1(info.extraName) : QStringLiteral("ball");
                 return QStringLiteral("%1 %2 is outside 1 to %3").arg(what).arg(v).arg(top);
             });
         }
         values[static_cast<size_t>(k)] = v;
     }
-    // The Thunderball comes from a pool of its own and may equal a main number.
-    const int compared = thunder ? mains : mains + 1;
+    // An extra ball from a pool of its own may equal a main number.
+    const int compared = era->extraOwnPool ? mains : mains + 1;
     for (int a = 0; a < compared; ++a) {
         for (int b = a + 1; b < compared; ++b) {
             const int v = values[static_cast<size_t>(a)];
@@ -205,10 +243,15 @@ ImportReport refuse(Game game, const QString &why)
     return r;
 }
 
+bool thunderFormat(Game game)
+{
+    return gameInfo(game).format == ResultsFormat::Thunder;
+}
+
 QString unreadableHistory(Game game)
 {
-    return game == Game::Thunderball ? QStringLiteral("The Thunderball results file could not be read.")
-                                     : QStringLiteral("The draw history file could not be read.");
+    return thunderFormat(game) ? QStringLiteral("The Thunderball results file could not be read.")
+                               : QStringLiteral("The draw history file could not be read.");
 }
 
 QString plural(int n, const QString &one, const QString &many)
@@ -224,7 +267,7 @@ QString ImportReport::text() const
 {
     if (refused)
         return refusal;
-    const bool thunder = game == Game::Thunderball;
+    const bool thunder = thunderFormat(game);
     if (writeFailed) {
         return thunder ? QStringLiteral("The Thunderball results file could not be written, so no results "
                                         "were added. The file is as it was before.")
@@ -238,6 +281,15 @@ QString ImportReport::text() const
                  .arg(present)
                  .arg(thunder ? QStringLiteral("results file") : QStringLiteral("history"))
                  .arg(skipped);
+    if (eras.size() > 1) {
+        for (const EraImport &e : eras) {
+            lines << QStringLiteral("%1: %2 added, %3 already held.")
+                         .arg(eraTitle(*e.era),
+                              thunder ? plural(e.added, QStringLiteral("result"), QStringLiteral("results"))
+                                      : plural(e.added, QStringLiteral("draw"), QStringLiteral("draws")))
+                         .arg(e.present);
+        }
+    }
     lines << firstSkips;
     const int more = skipped - static_cast<int>(firstSkips.size());
     if (more > 0)
@@ -267,9 +319,9 @@ QString shownDate(const ResultRow &row)
     return dateDisplayText(row.day(), row.month(), row.year());
 }
 
-QString listedTwiceReason(const ResultRow &row, int firstLine, Game game)
+QString listedTwiceReason(const ResultRow &row, int firstLine)
 {
-    const QString what = game == Game::Irish && row.draw() == 2
+    const QString what = row.draw() == 2
         ? QStringLiteral("the second draw of %1").arg(shownDate(row))
         : shownDate(row);
     return QStringLiteral("%1 is already listed on line %2").arg(what).arg(firstLine);
@@ -277,7 +329,7 @@ QString listedTwiceReason(const ResultRow &row, int firstLine, Game game)
 
 QString fileFullReason(Game game)
 {
-    return game == Game::Thunderball ? QStringLiteral("the results file is full")
+    return thunderFormat(game) ? QStringLiteral("the results file is full")
                                      : QStringLiteral("the draw history is full");
 }
 
@@ -287,7 +339,7 @@ ResultRows readResultRows(const QByteArray &csv, Game target)
 {
     ResultRows out;
     out.report.game = target;
-    const GameRules &rules = rulesOf(target);
+    const GameInfo &info = gameInfo(target);
     if (csv.size() > MaxCsvBytes) {
         out.report = refuse(target, QStringLiteral("The file is too large to be a results file."));
         return out;
@@ -299,24 +351,23 @@ ResultRows readResultRows(const QByteArray &csv, Game target)
         return out;
     }
     const Columns columns = findColumns(line.fields);
-    const std::optional<Game> game = gameOf(columns);
-    if (!game) {
-        out.report = refuse(target, QStringLiteral("This is not a results file Drawsmith can read. Its first line "
-                                                   "must name the columns: the date, the balls and the %1.")
-                                        .arg(target == Game::Thunderball ? QStringLiteral("Thunderball")
-                                                                         : QStringLiteral("bonus ball")));
-        return out;
-    }
-    if (*game != target) {
-        out.report = refuse(target, QStringLiteral("This file holds %1 results, not %2 results.")
-                                        .arg(rulesOf(*game).displayName(), rules.displayName()));
+    if (!columnsFit(columns, target)) {
+        const std::optional<Game> other = otherGameOf(columns, target);
+        if (other) {
+            out.report = refuse(target, QStringLiteral("This file holds %1 results, not %2 results.")
+                                            .arg(gameInfo(*other).displayName(), info.displayName()));
+        } else {
+            out.report = refuse(target, QStringLiteral("This is not a results file Drawsmith can read. Its first "
+                                                       "line must name the columns: the date, the balls and the %1.")
+                                            .arg(QLatin1String(info.extraName)));
+        }
         return out;
     }
     bool anyRow = false;
     ResultRow row;
     while (reader.next(line)) {
         anyRow = true;
-        if (readRow(line, columns, rules, row, out.skips))
+        if (readRow(line, columns, target, row, out.skips))
             out.rows.push_back(row);
     }
     if (!anyRow) {
@@ -338,37 +389,140 @@ void finishReport(ResultRows &rows)
     rows.report.firstSkips = rows.skips.firstReasons();
 }
 
-ImportReport mergeResultsWith(const QByteArray &csv, Game target, QByteArray &bytes, ResultsMerge merge)
+namespace {
+
+// The rows of each era: the rows are in date order, so an era's rows are one
+// run of them.
+template <typename Each>
+void forEachEra(const std::vector<ResultRow> &rows, Each &&each)
 {
-    ResultRows rows = readResultRows(csv, target);
-    if (rows.report.refused)
-        return rows.report;
-    merge(rows, target, bytes);
+    size_t from = 0;
+    while (from < rows.size()) {
+        size_t to = from + 1;
+        while (to < rows.size() && rows[to].era == rows[from].era)
+            ++to;
+        each(rows[from].era, std::span<const ResultRow>(rows.data() + from, to - from));
+        from = to;
+    }
+}
+
+// Reads and merges; `bytesOf(era index)` gives the bytes of an era's file, or
+// nullptr (with the report refused) when it cannot be read.
+template <typename BytesOf>
+ImportReport mergeRows(ResultRows &rows, Game target, ResultsMerge merge, BytesOf &&bytesOf)
+{
+    const std::span<const Era> eras = erasOf(target);
+    bool unreadable = false;
+    forEachEra(rows.rows, [&](int index, std::span<const ResultRow> eraRows) {
+        if (unreadable)
+            return;
+        QByteArray *bytes = bytesOf(index);
+        if (bytes == nullptr) {
+            unreadable = true;
+            return;
+        }
+        EraImport counts;
+        counts.era = &eras[static_cast<size_t>(index)];
+        merge(eraRows, *counts.era, *bytes, counts, rows.skips);
+        rows.report.added += counts.added;
+        rows.report.present += counts.present;
+        rows.report.eras.push_back(counts);
+    });
+    if (unreadable)
+        return refuse(target, unreadableHistory(target));
     finishReport(rows);
     return rows.report;
 }
 
-ImportReport importResultsWith(const QByteArray &csv, Game target, const QString &historyPath, ResultsMerge merge)
+} // namespace
+
+ImportReport mergeResultsWith(const QByteArray &csv, Game target, EraFiles &files, ResultsMerge merge)
 {
-    QByteArray bytes;
-    QFile f(historyPath);
-    if (f.exists()) {
-        if (!f.open(QIODevice::ReadOnly))
-            return refuse(target, unreadableHistory(target));
-        bytes = f.readAll();
-        if (f.error() != QFileDevice::NoError)
-            return refuse(target, unreadableHistory(target));
-        f.close();
-    }
-    ImportReport report = mergeResultsWith(csv, target, bytes, merge);
-    if (report.refused || report.added == 0)
+    ResultRows rows = readResultRows(csv, target);
+    if (rows.report.refused)
+        return rows.report;
+    const size_t eraCount = erasOf(target).size();
+    if (files.size() < eraCount)
+        files.resize(eraCount);
+    return mergeRows(rows, target, merge, [&](int index) { return &files[static_cast<size_t>(index)]; });
+}
+
+ImportReport mergeEraResultsWith(const QByteArray &csv, const Era &era, QByteArray &bytes, ResultsMerge merge)
+{
+    ResultRows rows = readResultRows(csv, era.game);
+    if (rows.report.refused)
+        return rows.report;
+    const int index = static_cast<int>(&era - erasOf(era.game).data());
+    std::erase_if(rows.rows, [&](const ResultRow &row) {
+        if (row.era == index)
+            return false;
+        rows.skips.add(row.line, [&] {
+            return QStringLiteral("%1 is a draw of %2, not of %3")
+                .arg(shownDate(row), eraTitle(erasOf(era.game)[row.era]), eraTitle(era));
+        });
+        return true;
+    });
+    return mergeRows(rows, era.game, merge, [&](int) { return &bytes; });
+}
+
+ImportReport importResultsWith(const QByteArray &csv, Game target, const QString &programFolder,
+                               ResultsMerge merge)
+{
+    ResultRows rows = readResultRows(csv, target);
+    if (rows.report.refused)
+        return rows.report;
+
+    struct File {
+        QString path;
+        bool existed = false;
+        QByteArray before;
+        QByteArray bytes;
+    };
+    const std::span<const Era> eras = erasOf(target);
+    std::vector<File> touched(eras.size());
+    ImportReport report = mergeRows(rows, target, merge, [&](int index) -> QByteArray * {
+        File &f = touched[static_cast<size_t>(index)];
+        f.path = resolveInFolder(programFolder, files::history(eras[static_cast<size_t>(index)]));
+        QFile file(f.path);
+        if (file.exists()) {
+            if (!file.open(QIODevice::ReadOnly))
+                return nullptr;
+            f.bytes = file.readAll();
+            if (file.error() != QFileDevice::NoError)
+                return nullptr;
+            f.existed = true;
+            f.before = f.bytes;
+        }
+        return &f.bytes;
+    });
+    if (report.refused)
         return report;
-    if (!saveFileAtomically(historyPath, bytes))
-        report.writeFailed = true;
+
+    // Every changed file is replaced whole; if one fails, those already
+    // written are put back as they were.
+    std::vector<const File *> written;
+    for (const EraImport &e : report.eras) {
+        if (e.added == 0)
+            continue;
+        const File &f = touched[static_cast<size_t>(e.era - eras.data())];
+        if (!saveFileAtomically(f.path, f.bytes)) {
+            report.writeFailed = true;
+            break;
+        }
+        written.push_back(&f);
+    }
+    if (report.writeFailed) {
+        for (const File *f : written) {
+            if (f->existed)
+                saveFileAtomically(f->path, f->before);
+            else
+                QFile::remove(f->path);
+        }
+    }
     return report;
 }
 
-ImportReport importResultsFileWith(const QString &csvPath, Game target, const QString &historyPath,
+ImportReport importResultsFileWith(const QString &csvPath, Game target, const QString &programFolder,
                                    ResultsMerge merge)
 {
     QFile f(csvPath);
@@ -381,14 +535,14 @@ ImportReport importResultsFileWith(const QString &csvPath, Game target, const QS
     if (f.error() != QFileDevice::NoError)
         return refuse(target, QStringLiteral("The file %1 could not be read.").arg(name));
     f.close();
-    return importResultsWith(csv, target, historyPath, merge);
+    return importResultsWith(csv, target, programFolder, merge);
 }
 
 // ---- The lotto merge -------------------------------------------------------
 
-void mergeLottoRows(ResultRows &rows, Game game, QByteArray &bytes)
+void mergeLottoRows(std::span<const ResultRow> rows, const Era &era, QByteArray &bytes, EraImport &counts,
+                    SkipList &skips)
 {
-    ImportReport &report = rows.report;
     DrawHistory history;
     history.setBytes(bytes);
     // Draws held per date key, as a look-up by date sees them.
@@ -402,11 +556,11 @@ void mergeLottoRows(ResultRows &rows, Game game, QByteArray &bytes)
     const int room = MaxRecordCount - n;
     std::vector<Draw> accepted;
     QHash<qint32, int> listedOn; // order and draw -> first line
-    for (const ResultRow &row : rows.rows) {
+    for (const ResultRow &row : rows) {
         const auto seen = listedOn.constFind(row.orderDraw);
         if (seen != listedOn.cend()) {
             const int first = *seen;
-            rows.skips.add(row.line, [&] { return listedTwiceReason(row, first, game); });
+            skips.add(row.line, [&] { return listedTwiceReason(row, first); });
             continue;
         }
         listedOn.insert(row.orderDraw, row.line);
@@ -414,43 +568,28 @@ void mergeLottoRows(ResultRows &rows, Game game, QByteArray &bytes)
         const QString key = dateKey(row.day(), row.month(), row.year());
         int &count = held[key];
         if (count >= row.draw()) {
-            ++report.present;
+            ++counts.present;
             continue;
         }
         if (row.draw() == 2 && count == 0) {
-            rows.skips.add(row.line, [&] {
+            skips.add(row.line, [&] {
                 return QStringLiteral("the second draw of %1 has no first draw").arg(shownDate(row));
             });
             continue;
         }
-        if (report.added >= room) {
-            rows.skips.add(row.line, [game] { return fileFullReason(game); });
+        if (counts.added >= room) {
+            skips.add(row.line, [&era] { return fileFullReason(era.game); });
             continue;
         }
         accepted.push_back(Draw::make(
             key, {row.main[0], row.main[1], row.main[2], row.main[3], row.main[4], row.main[5]}, row.extra));
         ++count;
-        ++report.added;
+        ++counts.added;
     }
-    if (report.added > 0) {
+    if (counts.added > 0) {
         history.insertSorted(accepted);
         bytes = history.bytes();
     }
-}
-
-ImportReport mergeLottoResults(const QByteArray &csv, Game target, QByteArray &historyBytes)
-{
-    return mergeResultsWith(csv, target, historyBytes, &mergeLottoRows);
-}
-
-ImportReport importLottoResults(const QByteArray &csv, Game target, const QString &historyPath)
-{
-    return importResultsWith(csv, target, historyPath, &mergeLottoRows);
-}
-
-ImportReport importLottoResultsFile(const QString &csvPath, Game target, const QString &historyPath)
-{
-    return importResultsFileWith(csvPath, target, historyPath, &mergeLottoRows);
 }
 
 } // namespace ds

@@ -7,27 +7,38 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <span>
 #include <vector>
 
 namespace ds {
 
-// Importing past results from a comma-separated file into a game's history.
-// This part is common to the games and does the lotto merge (UK.exe, IR.exe);
-// the Thunderball merge (thresult.exe) lives with the Thunderball results
-// file and uses the same rows and report.
+// Importing past results from a comma-separated file into a game's history
+// files. This part is common to the games and does the lotto merge; the
+// Thunderball merge lives with the Thunderball results file and uses the same
+// rows and report. Each row belongs to the era of its date and goes into that
+// era's file; a row of a date no era of the game covers is skipped.
 //
 // Two layouts are read, the columns found by their heading, whatever the
 // letter case and spacing:
 // - the draw-history download of the National Lottery: DrawDate, Ball 1 to
 //   Ball 6, Bonus Ball (Thunderball: Ball 1 to Ball 5, Thunder Ball), other
 //   columns ignored, dates like 12-Jun-2024, newest first;
-// - the plain form: date, n1 to n6, bonus (Irish Lotto with a draw column,
-//   1 or 2; Thunderball date, n1 to n5, thunderball), ISO dates.
-// The columns tell the game: a draw column is the Irish Lotto, a Thunderball
-// column Thunderball, otherwise the UK Lotto.
+// - the plain form: date, n1 to n6, bonus, with a draw (or round) column, 1
+//   or 2, for a game whose dates may hold two draws (Thunderball: date, n1 to
+//   n5, thunderball), ISO dates.
+// The file has to hold the columns of the game the player chose: a
+// Thunderball column is a Thunderball file, a draw column a file of a game
+// with two draws a date.
 
 // How many skipped lines the report names one by one.
 inline constexpr int ReportedSkips = 5;
+
+// What an import did in one era's file.
+struct EraImport {
+    const Era *era = nullptr;
+    int added = 0;
+    int present = 0;
+};
 
 struct ImportReport {
     Game game = Game::UK;
@@ -41,13 +52,15 @@ struct ImportReport {
     // "Line 7: ball 52 is outside 1 to 49", for the first few skipped lines in
     // file order.
     QStringList firstSkips;
-    // The new history could not be written; the old file is as it was.
+    // The eras rows went to, oldest first (added or present).
+    std::vector<EraImport> eras;
+    // A new history could not be written; every file is as it was.
     bool writeFailed = false;
 
     bool succeeded() const { return !refused && !writeFailed; }
     // The text to show the player: the refusal, the write failure, or
-    // "12 draws added, 3 already in the history, 2 skipped." followed by one
-    // line per reported skip.
+    // "12 draws added, 3 already in the history, 2 skipped.", a line per era
+    // when rows went to more than one, and a line per reported skip.
     QString text() const;
 };
 
@@ -55,9 +68,10 @@ struct ImportReport {
 // 600,000 of them.
 struct ResultRow {
     qint32 line = 0;   // line of the file
-    qint32 orderDraw = 0; // YYYYMMDD * 10 + draw (Irish: 1 main draw, 2 second draw; others 1)
+    qint32 orderDraw = 0; // YYYYMMDD * 10 + draw (1 the first draw of the date, 2 the second)
     std::array<quint8, 6> main{}; // ascending; Thunderball uses five
     quint8 extra = 0;  // bonus ball or Thunderball
+    quint8 era = 0;    // index of the row's era in erasOf(game)
 
     int order() const { return orderDraw / 10; } // YYYYMMDD
     int draw() const { return orderDraw % 10; }
@@ -103,44 +117,52 @@ struct ResultRows {
 
 // Reads the rows of `csv` for the target game: the refusals of a file that is
 // empty, too large, of another game or without the columns; each row checked
-// against the game's rules (dates inside the era, balls inside the limits,
-// no number twice).
+// against the era of its date (a date some era covers, balls inside its
+// limits, no number twice, a second draw only where the era has one).
 ResultRows readResultRows(const QByteArray &csv, Game target);
+
+// The history files of a game's eras as bytes, one per era of erasOf(game),
+// oldest first; empty bytes are a file not made yet.
+using EraFiles = std::vector<QByteArray>;
 
 // Moves the skip count and first reasons into the report.
 void finishReport(ResultRows &rows);
 
 // Texts shared by the merges.
 QString shownDate(const ResultRow &row); // "5/6/1999"
-QString listedTwiceReason(const ResultRow &row, int firstLine, Game game);
+QString listedTwiceReason(const ResultRow &row, int firstLine);
 QString fileFullReason(Game game);
 
-// A merge of the rows into the bytes of the game's file; it fills in added,
-// present and skips.
-using ResultsMerge = void (*)(ResultRows &rows, Game game, QByteArray &bytes);
+// A merge of the rows of one era into the bytes of its file; it counts what it
+// adds and finds present in `counts` and the skipped rows in `skips`.
+using ResultsMerge = void (*)(std::span<const ResultRow> rows, const Era &era, QByteArray &bytes,
+                              EraImport &counts, SkipList &skips);
 
-// Reads the rows and merges them into the bytes of the target game's file
-// (empty bytes: a new file). On refusal the bytes are left unchanged.
-ImportReport mergeResultsWith(const QByteArray &csv, Game target, QByteArray &bytes, ResultsMerge merge);
+// Reads the rows and merges each era's rows into its bytes (files has one
+// entry per era of the game; missing entries are added empty). On refusal
+// nothing is changed.
+ImportReport mergeResultsWith(const QByteArray &csv, Game target, EraFiles &files, ResultsMerge merge);
 
-// The same into the file at historyPath (missing: created when something is
-// added) with one crash-safe replacement of the whole file; a failure leaves
-// the old file byte for byte. Nothing is written when nothing is added.
-ImportReport importResultsWith(const QByteArray &csv, Game target, const QString &historyPath,
+// The same for one era's file alone: rows of the game's other eras are
+// skipped.
+ImportReport mergeEraResultsWith(const QByteArray &csv, const Era &era, QByteArray &bytes, ResultsMerge merge);
+
+// The same into the eras' files in the program folder (a missing file is
+// created when something is added to it), each replaced crash-safely as a
+// whole; when one cannot be written, those already written are put back, so
+// a failure leaves every file byte for byte as it was. Nothing is written to
+// a file nothing is added to.
+ImportReport importResultsWith(const QByteArray &csv, Game target, const QString &programFolder,
                                ResultsMerge merge);
 
 // The same, reading the comma-separated file at csvPath.
-ImportReport importResultsFileWith(const QString &csvPath, Game target, const QString &historyPath,
+ImportReport importResultsFileWith(const QString &csvPath, Game target, const QString &programFolder,
                                    ResultsMerge merge);
 
-// The lotto merge: draws whose date (and draw, for the Irish second draw) the
-// history does not hold are stored in date order exactly as result entry
-// stores them. Every record's order key is computed once for the whole merge.
-void mergeLottoRows(ResultRows &rows, Game game, QByteArray &historyBytes);
-
-// The lotto games (UK, Irish) through the lotto merge.
-ImportReport mergeLottoResults(const QByteArray &csv, Game target, QByteArray &historyBytes);
-ImportReport importLottoResults(const QByteArray &csv, Game target, const QString &historyPath);
-ImportReport importLottoResultsFile(const QString &csvPath, Game target, const QString &historyPath);
+// The lotto merge: draws whose date (and draw, for a second draw) the history
+// does not hold are stored in date order exactly as result entry stores them.
+// Every record's order key is computed once for the whole merge.
+void mergeLottoRows(std::span<const ResultRow> rows, const Era &era, QByteArray &historyBytes,
+                    EraImport &counts, SkipList &skips);
 
 } // namespace ds

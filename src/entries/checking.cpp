@@ -14,37 +14,23 @@ Match matchEntry(const Numbers6 &entry, const DrawNumbers &draw)
         if (std::find(draw.begin(), draw.begin() + 6, n) != draw.begin() + 6)
             ++m.main;
         if (n == draw[6])
-            m.bonus = true;
+            m.extra = true;
     }
     return m;
 }
 
-QString tierText(const Match &m, Game game, bool all)
+QString tierText(const Match &m, const TierList &tiers, bool all)
 {
-    const GameRules &rules = rulesOf(game);
-    const QString n = QString::number(m.main);
-    if (m.main >= 3) {
-        if (m.main == 3 && rules.threeNeedsBonus)
-            return m.bonus ? QStringLiteral("(3 + Bonus)") : QString();
-        if (m.main == 4 && rules.fourBonusTier && m.bonus)
-            return QStringLiteral("(4 + Bonus)");
-        if (m.main == 5 && m.bonus)
-            return QStringLiteral("(5 + Bonus)");
-        return QStringLiteral("(") + n + QStringLiteral(" Match)");
+    if (const Tier *t = tierFor(tiers, m)) {
+        const QString prize = prizeText(t->prize, tiers.currency);
+        return QString::fromUtf8(t->label) + (prize.isEmpty() ? QString() : QStringLiteral("  ") + prize);
     }
-    if (all && m.main >= 1)
-        return m.bonus ? QStringLiteral("(") + n + QStringLiteral(" +Bonus)")
+    if (all && m.main >= 1 && m.main <= 2) {
+        const QString n = QString::number(m.main);
+        return m.extra ? QStringLiteral("(") + n + QStringLiteral(" +Bonus)")
                        : QStringLiteral("(") + n + QStringLiteral(")");
+    }
     return QString();
-}
-
-bool isWin(const Match &m, Game game)
-{
-    if (m.main >= 4)
-        return true;
-    if (m.main == 3)
-        return !rulesOf(game).threeNeedsBonus || m.bonus;
-    return false;
 }
 
 QString numbersText(const Numbers6 &n)
@@ -55,16 +41,20 @@ QString numbersText(const Numbers6 &n)
     return s;
 }
 
-CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, Game game, bool all)
+CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, const TierList &tiers,
+                         bool all)
 {
     CheckResult r;
     for (size_t i = 0; i < entries.size(); ++i) {
         const Match m = matchEntry(entries[i].n, draw);
-        const QString tier = tierText(m, game, all);
+        const QString tier = tierText(m, tiers, all);
         if (tier.isEmpty())
             continue;
-        if (isWin(m, game))
+        if (const Tier *t = tierFor(tiers, m)) {
             ++r.wins;
+            r.cash += cashOf(t->prize);
+            r.prizeRows.push_back(static_cast<int>(r.winningLines.size()));
+        }
         r.winningLines << numbersText(entries[i].n) + tier;
         r.marked.push_back(static_cast<int>(i));
     }

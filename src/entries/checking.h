@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/entryfile.h"
-#include "core/games.h"
+#include "core/tiers.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,35 +10,33 @@
 
 namespace ds {
 
-// How an entry matched a draw: main numbers matched, and whether one of its
-// numbers is the bonus.
-struct Match {
-    int main = 0;
-    bool bonus = false;
-};
-
 using DrawNumbers = std::array<qint16, 7>; // six main numbers, then the bonus
 
+// How an entry matched a draw: main numbers matched, and whether one of its
+// numbers is the bonus.
 Match matchEntry(const Numbers6 &entry, const DrawNumbers &draw);
 
-// The tier text of an entry that is listed ("(4 Match)", "(3 + Bonus)", "(2)",
-// ...); empty when the entry is not listed.
-QString tierText(const Match &m, Game game, bool all);
-
-// Whether the match reaches a prize tier of the game.
-bool isWin(const Match &m, Game game);
+// The tier text of an entry that is listed: the tier's own text ("(4 Match)",
+// "(3 + Bonus)") followed by two spaces and its prize where the tier shows one
+// ("(3 Match)  £30"); with `all`, a match of one or two numbers that wins
+// nothing is listed as "(2)" or "(1 +Bonus)". Empty when the entry is not
+// listed.
+QString tierText(const Match &m, const TierList &tiers, bool all);
 
 // The numbers of an entry as in an entry line, each followed by a space.
 QString numbersText(const Numbers6 &n);
 
 struct CheckResult {
     QStringList winningLines;
-    std::vector<int> marked; // list positions (0-based) of the listed entries
+    std::vector<int> marked;    // list positions (0-based) of the listed entries
+    std::vector<int> prizeRows; // the rows of winningLines that win a prize
     int wins = 0;
+    qint64 cash = 0;            // the fixed cash prizes of the winning lines
 };
 
-// Checks the entries against the draw: the winning selections list, the
-// entries to mark, and the number of prize wins.
-CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, Game game, bool all);
+// Checks the entries against the draw with the tiers of its date and draw: the
+// winning selections list, the entries to mark, and the number of prize wins.
+CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, const TierList &tiers,
+                         bool all);
 
 } // namespace ds

@@ -1,6 +1,7 @@
 #include "entries/rangecheck.h"
 
 #include "core/dates.h"
+#include "core/filenames.h"
 #include "core/numbers.h"
 #include "core/paths.h"
 
@@ -52,11 +53,6 @@ QStringList monthNames()
             QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
 }
 
-std::span<const CheckSource> checkSources()
-{
-    return Sources;
-}
-
 const CheckSource &checkSource(const QString &menu)
 {
     for (const CheckSource &s : Sources)
@@ -65,11 +61,9 @@ const CheckSource &checkSource(const QString &menu)
     return Sources[0];
 }
 
-QString checkFileName(const CheckSource &source, const QString &countryCode)
+QString checkFileName(const CheckSource &source, Game game)
 {
-    if (source.wheel == 0)
-        return QStringLiteral("Stand") + countryCode + QStringLiteral(".lot");
-    return countryCode + QStringLiteral("wheel") + QString::number(source.wheel) + QStringLiteral(".lot");
+    return source.wheel == 0 ? files::standing(game) : files::wheel(game, source.wheel);
 }
 
 int firstDamagedEntry(std::span<const Entry> entries, int maxBall)
@@ -94,11 +88,11 @@ QString damagedFileMessage(const QString &fileName, int entryNumber, int maxBall
         .arg(maxBall);
 }
 
-OpenedFile openCheckFile(const QString &programFolder, const QString &countryCode, const CheckSource &source,
-                         int maxBall)
+OpenedFile openCheckFile(const QString &programFolder, Game game, const CheckSource &source)
 {
     OpenedFile r;
-    const QString name = checkFileName(source, countryCode);
+    const int maxBall = largestBall(game);
+    const QString name = checkFileName(source, game);
     r.path = resolveInFolder(programFolder, name);
     if (!QFile::exists(r.path)) {
         r.refusal = QString::fromLatin1(source.missing);
@@ -163,26 +157,12 @@ DrawRange findDrawRange(std::span<const Draw> draws, int startMonth, int startYe
     return r;
 }
 
-std::optional<Win> classify(int main, bool bonus, bool irish)
+std::optional<Win> classify(const TierList &tiers, int main, bool bonus)
 {
-    switch (main) {
-    case 3:
-        if (!irish)
-            return Win{Match3, false};
-        if (bonus)
-            return Win{Match3Bonus, true};
+    const Tier *t = tierFor(tiers, Match{main, bonus});
+    if (t == nullptr || t->box < 1 || t->box > MaxTotals)
         return std::nullopt;
-    case 4:
-        if (irish && bonus)
-            return Win{Match4Bonus, true};
-        return Win{Match4, false};
-    case 5:
-        return bonus ? Win{Match5Bonus, true} : Win{Match5, false};
-    case 6:
-        return Win{Jackpot, false};
-    default:
-        return std::nullopt;
-    }
+    return Win{t->box - 1, t->extra == Extra::Required};
 }
 
 QString winLine(const Numbers6 &n, int main, bool plusBonus)
@@ -196,7 +176,7 @@ QString winLine(const Numbers6 &n, int main, bool plusBonus)
     return s;
 }
 
-Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, DrawRange range, bool irish,
+Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, DrawRange range, const Era &era,
                   const Progress &progress)
 {
     Result r;
@@ -227,12 +207,18 @@ Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, D
         for (qint16 v : d.main)
             mainMask |= bit(v);
         const quint64 bonusMask = bit(d.bonus);
+        const qint64 order = dateOrderKey(d.date);
+        const bool second = k > 0 && dateOrderKey(draws[static_cast<size_t>(k - 1)].date) == order;
+        const TierList &tiers = era.tiersOn(static_cast<Ymd>(std::clamp<qint64>(order, 0, StillDrawn)), second ? 2 : 1);
+        int least = 7; // the fewest main numbers any tier pays
+        for (const Tier &t : tiers.tiers)
+            least = std::min(least, t.main);
         r.lines << QStringLiteral("Date: ") + slashDate(d.date);
         for (size_t i = 0; i < masks.size(); ++i) {
             const int main = std::popcount(masks[i] & mainMask);
-            if (main < 3)
+            if (main < least)
                 continue;
-            const std::optional<Win> w = classify(main, (masks[i] & bonusMask) != 0, irish);
+            const std::optional<Win> w = classify(tiers, main, (masks[i] & bonusMask) != 0);
             if (!w)
                 continue;
             ++r.totals[w->total];

@@ -17,6 +17,7 @@
 
 #include "core/drawhistory.h"
 #include "core/entryfile.h"
+#include "core/tiers.h"
 
 #include <QString>
 #include <QStringList>
@@ -48,22 +49,21 @@ struct CheckSource {
     const char *noCountry;   // shown when no country is selected
     const char *missing;     // shown when the file does not exist
 };
-std::span<const CheckSource> checkSources();
 // The source of a menu name; the standing entry for an unknown name.
 const CheckSource &checkSource(const QString &menu);
 
 // "StandUK.lot", "IRwheel5.lot".
-QString checkFileName(const CheckSource &source, const QString &countryCode);
+QString checkFileName(const CheckSource &source, Game game);
 
 struct OpenedFile {
     QString refusal;          // shown with OK; the check window does not open
     QString path;             // the file checked
     std::vector<Entry> entries;
 };
-// Reads the entries of the source's file once. Missing: the source's message.
-// A number outside 1..maxBall or twice in one entry: the file is damaged.
-OpenedFile openCheckFile(const QString &programFolder, const QString &countryCode, const CheckSource &source,
-                         int maxBall);
+// Reads the entries of the source's file of the game once. Missing: the
+// source's message. A number outside 1 to the largest ball of the game's eras,
+// or twice in one entry: the file is damaged.
+OpenedFile openCheckFile(const QString &programFolder, Game game, const CheckSource &source);
 
 // Index (0-based) of the first entry that is not six distinct numbers in
 // 1..maxBall; -1 when all are sound.
@@ -88,18 +88,20 @@ struct DrawRange {
 };
 DrawRange findDrawRange(std::span<const Draw> draws, int startMonth, int startYear, int endMonth, int endYear);
 
-// The seven totals, in the order of their boxes (Text1..Text7).
+// The totals, in the order of their boxes (Text1, Text2, ...): a tier counts
+// into the box its tier list gives. The older eras' seven boxes:
 enum Total { Match3, Match4, Match5, Jackpot, Match5Bonus, Match4Bonus, Match3Bonus, TotalCount };
-using Totals = std::array<int, TotalCount>;
+inline constexpr int MaxTotals = 10;
+using Totals = std::array<int, MaxTotals>;
 
 // How a match of `main` numbers (bonus: the entry holds the bonus number) is
-// listed and counted; nothing when it is not.
+// listed and counted under a tier list; nothing when it wins nothing.
 struct Win {
-    Total total;
+    int total;      // box, 0 for Text1
     bool plusBonus; // the line ends with "+ Bonus"
     friend bool operator==(const Win &, const Win &) = default;
 };
-std::optional<Win> classify(int main, bool bonus, bool irish);
+std::optional<Win> classify(const TierList &tiers, int main, bool bonus);
 
 // "04 11 19 27 33 45 : 5+ Bonus".
 QString winLine(const Numbers6 &n, int main, bool plusBonus);
@@ -115,9 +117,10 @@ struct Result {
 // Called after each draw with the number of draws done so far.
 using Progress = std::function<void(int done)>;
 
-// Checks every entry against every draw of the range. Entries are read from
-// memory, not once per draw.
-Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, DrawRange range, bool irish,
+// Checks every entry against every draw of the range, each draw with the
+// tiers of its date and draw (a draw right after one of the same date is its
+// second draw). Entries are read from memory, not once per draw.
+Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, DrawRange range, const Era &era,
                   const Progress &progress = {});
 
 } // namespace rangecheck

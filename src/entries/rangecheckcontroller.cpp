@@ -34,7 +34,7 @@ void RangeCheckController::start(const QString &menu)
     emit drawDisplayCleared();
 
     const rangecheck::OpenedFile opened =
-        rangecheck::openCheckFile(m_state.programFolder, m_state.countryCode, source, m_state.maxBall);
+        rangecheck::openCheckFile(m_state.programFolder, m_state.game(), source);
     if (!opened.refusal.isEmpty()) {
         m_platform.dialogs->message(opened.refusal);
         return;

@@ -137,7 +137,7 @@ void RangeCheckWindow::load(const std::vector<Entry> &entries)
     m_count->setText(QString::number(entries.size()) + QStringLiteral(" Selections"));
 
     bool read = true;
-    const QStringList years = rangecheck::historyYears(readHistoryDraws(m_state.historyPath(), &read));
+    const QStringList years = rangecheck::historyYears(readHistoryDraws(m_state.historyPath(latestEra(m_state.game())), &read));
     if (!read)
         m_platform.dialogs->message(HistoryUnreadableMessage);
     for (int i : {1, 3}) {
@@ -170,7 +170,8 @@ void RangeCheckWindow::check()
 
     BusyScope busy(*m_platform.dialogs);
     bool ok = true;
-    const std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(), &ok);
+    const Era &era = latestEra(m_state.game());
+    const std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(era), &ok);
     if (!ok) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
@@ -186,7 +187,7 @@ void RangeCheckWindow::check()
     QElapsedTimer sinceRepaint;
     sinceRepaint.start();
     const rangecheck::Result r = rangecheck::checkRange(
-        m_entries, draws, range, m_state.countryCode != CountryUK, [&](int done) {
+        m_entries, draws, range, era, [&](int done) {
             if (sinceRepaint.elapsed() < RepaintMs)
                 return;
             m_progress->setValue(done);

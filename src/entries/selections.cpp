@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/dates.h"
+#include "core/filenames.h"
 #include "core/games.h"
 #include "entries/entryframes.h"
 #include "entries/entryplans.h"
@@ -62,7 +63,7 @@ void SelectionsController::openDate(int d, int m, int y)
     m_state.currentEntryFile.clear();
     m_state.chosenDateKey = dateKey(d, m, y);
 
-    const QString path = m_state.filePath(m_state.countryCode + m_state.chosenDateKey + QStringLiteral(".lot"));
+    const QString path = m_state.filePath(files::selections(m_state.game(), m_state.chosenDateKey));
     const entryfile::OpenResult opened = entryfile::openForDate(path, m_state.chosenDateKey);
     if (!opened.ok) {
         // Nothing is open: the date goes with the rest.
@@ -134,13 +135,13 @@ QByteArray SelectionsController::dateFieldForRecord(const std::vector<Entry> &en
         return entries[static_cast<size_t>(recordNumber - 2)].date;
     // The first entry of a selections file carries the file's own date key;
     // other entry files take the date last chosen.
-    const QString own = selectionsFileDateKey(m_state.currentEntryFile);
+    const QString own = files::selectionsDateKey(m_state.currentEntryFile);
     return dateField(own.isEmpty() ? m_state.chosenDateKey : own);
 }
 
 void SelectionsController::addEntry()
 {
-    const ManualEntry entryRead = readManualEntry(m_maintain.addBoxTexts(), m_state.maxBall, m_state.entryCount);
+    const ManualEntry entryRead = readManualEntry(m_maintain.addBoxTexts(), m_state.entryEra().mainLimit, m_state.entryCount);
     if (!entryRead.ok()) {
         m_platform.dialogs->message(entryRead.refusal);
         if (entryRead.faultBox >= 0)

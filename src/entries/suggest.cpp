@@ -1,5 +1,6 @@
 #include "entries/suggest.h"
 
+#include "core/filenames.h"
 #include "core/appstate.h"
 #include "core/games.h"
 #include "core/numbers.h"
@@ -57,7 +58,7 @@ ConstraintsRead readConstraints(const std::array<QString, 9> &boxTexts, int maxB
 
 SelectionPool buildSelectionPool(std::span<const Draw> draws, int maxBall)
 {
-    const int m = maxBall == UkBallLimit ? UkBallLimit : IrishBallLimit;
+    const int m = std::clamp(maxBall, 0, MaxBall);
     SelectionPool pool;
     for (int b = 1; b <= m; ++b)
         pool.balls[static_cast<size_t>(b)] = static_cast<qint16>(b);
@@ -82,17 +83,13 @@ SelectionPool buildSelectionPool(std::span<const Draw> draws, int maxBall)
 
 SuggestRules SuggestRules::fromState(const AppState &state)
 {
+    const Era &era = state.entryEra();
     SuggestRules r;
-    r.maxBall = state.maxBall;
-    r.lowLimit = lowNumberLimit(state.countryCode);
+    r.maxBall = era.mainLimit;
+    r.lowLimit = era.lowNumberLimit;
     r.constraintsActive = state.constraintsActive;
     r.constraints = state.constraints;
     return r;
-}
-
-int lowNumberLimit(const QString &countryCode)
-{
-    return countryCode == CountryUK ? 26 : 19;
 }
 
 int overlapLimit(int entryCount, bool constraintsActive)
@@ -247,7 +244,7 @@ AddResult addSuggestedEntries(const SelectionPool &pool, const SuggestRules &rul
 
 QByteArray firstEntryDateField(const QString &path)
 {
-    const QString key = selectionsFileDateKey(path);
+    const QString key = files::selectionsDateKey(path);
     if (!key.isEmpty())
         return dateField(key);
     RecordFile f(EntryRecordSize);

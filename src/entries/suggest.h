@@ -91,8 +91,8 @@ struct SelectionPool {
     int size = 0;
 };
 
-// M = 49 when maxBall is 49, else 42. A draw whose main numbers are not all
-// in 1..M is left out, so every ball of the pool is a valid ball.
+// M = maxBall, the main limit of the era. A draw whose main numbers are not
+// all in 1..M is left out, so every ball of the pool is a valid ball.
 SelectionPool buildSelectionPool(std::span<const Draw> draws, int maxBall);
 
 // The rules a suggested entry has to meet.
@@ -102,11 +102,9 @@ struct SuggestRules {
     bool constraintsActive = false;
     ConstraintTable constraints{};
 
+    // The rules of the era of the open entry file, with the constraints in force.
     static SuggestRules fromState(const AppState &state);
 };
-
-// 26 for the UK lotto, 19 otherwise.
-int lowNumberLimit(const QString &countryCode);
 
 // How many numbers a new entry may share with any entry already in a list of
 // `entryCount` entries: 2 below 58, 3 up to 1032, 4 from 1033, 5 whenever the

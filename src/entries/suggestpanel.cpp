@@ -87,7 +87,7 @@ void ConstraintsWindow::done()
     std::array<QString, 9> texts;
     for (size_t k = 0; k < 9; ++k)
         texts[k] = m_boxes[k]->text();
-    const ConstraintsRead read = readConstraints(texts, m_state.maxBall);
+    const ConstraintsRead read = readConstraints(texts, m_state.entryEra().mainLimit);
     m_state.constraints = read.table;
     m_state.constraintsActive = read.active;
     if (!read.valid) {
@@ -133,7 +133,8 @@ void SuggestController::bestSix()
 void SuggestController::add()
 {
     const AddPlan plan = planAdd(m_maintain.suggestMode(), readBoxNumber(m_maintain.suggestCountText()),
-                                 m_state.entryCount, m_state.constraints, m_state.constraintsActive, m_state.maxBall);
+                                 m_state.entryCount, m_state.constraints, m_state.constraintsActive,
+                                 m_state.entryEra().mainLimit);
     for (const QString &question : plan.questions)
         if (!m_platform.dialogs->ask(question))
             return;
@@ -153,7 +154,8 @@ void SuggestController::add()
         m_platform.dialogs->message(EntriesUnreadableMessage);
         return;
     }
-    const std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(), &historyRead);
+    const Era &era = m_state.entryEra();
+    const std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(era), &historyRead);
     if (!historyRead) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
@@ -165,9 +167,7 @@ void SuggestController::add()
     AddResult result;
     {
         BusyScope busy(*m_platform.dialogs);
-        const SelectionPool pool = buildSelectionPool(draws, m_state.maxBall);
-        std::copy(pool.balls.begin(), pool.balls.end(), m_state.selectionPool.begin());
-        m_state.poolSize = pool.size;
+        const SelectionPool pool = buildSelectionPool(draws, era.mainLimit);
         m_platform.random->seed(static_cast<quint64>(m_platform.clock->timeOfDay().msecsSinceStartOfDay()));
 
         const QString path = m_state.currentEntryFile;

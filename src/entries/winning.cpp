@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/games.h"
+#include "core/dates.h"
 #include "core/numbers.h"
 #include "entries/checking.h"
 #include "entries/entryframes.h"
@@ -51,15 +52,11 @@ void WinningController::check()
     const qint64 n = std::clamp<qint64>(readBoxNumber(total), 0, MaxRecordCount);
     if (entries.size() > static_cast<size_t>(n))
         entries.resize(static_cast<size_t>(n));
-    const CheckResult r = checkEntries(entries, m_state.displayedDraw, m_state.game(), m_frame.allTiers());
+    const Ymd drawDate = static_cast<Ymd>(dateOrderKey(m_state.displayedDrawDate));
+    const TierList &tiers = m_state.eraOf(m_state.displayedDrawDate).tiersOn(drawDate, m_state.displayedDrawNumber);
+    const CheckResult r = checkEntries(entries, m_state.displayedDraw, tiers, m_frame.allTiers());
 
-    QList<int> prizeRows;
-    for (int row = 0; row < r.winningLines.size(); ++row) {
-        const Match m = matchEntry(entries[static_cast<size_t>(r.marked[static_cast<size_t>(row)])].n,
-                                   m_state.displayedDraw);
-        if (isWin(m, m_state.game()))
-            prizeRows << row;
-    }
+    const QList<int> prizeRows(r.prizeRows.begin(), r.prizeRows.end());
     m_frame.setLines(r.winningLines, prizeRows);
     list.setListUpdates(false);
     for (size_t k = 0; k < r.marked.size(); ++k) {

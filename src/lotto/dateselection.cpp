@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/dates.h"
 #include "core/drawhistory.h"
+#include "core/filenames.h"
 #include "core/games.h"
 #include "entries/entryframes.h"
 #include "entries/selections.h"
@@ -99,14 +100,22 @@ void DateSelectionDialog::showNumbersFace()
 
 void DateSelectionDialog::markDays()
 {
-    const QString game = m_state.rules().displayName();
-    if (m_state.dateSelectionMode == QLatin1String(ModeChangeDrawNumbers)) {
+    const QString game = m_state.info().displayName();
+    if (m_state.dateSelectionMode == DateSelectionMode::ChangeDrawNumbers) {
         m_heading->setText(QStringLiteral("%1: choose a draw date").arg(game));
-        DrawHistory history;
-        if (!history.load(m_state.historyPath()))
-            history.setBytes({});
-        m_calendar->setMarkedDates(storedDrawDates(history));
-        const QDate latest = latestDrawDate(history);
+        // The stored draws of every era of the game.
+        QList<QDate> stored;
+        QDate latest;
+        for (const Era &era : erasOf(m_state.game())) {
+            DrawHistory history;
+            if (!history.load(m_state.historyPath(era)))
+                continue;
+            stored << storedDrawDates(history);
+            const QDate newest = latestDrawDate(history);
+            if (newest.isValid() && (!latest.isValid() || newest > latest))
+                latest = newest;
+        }
+        m_calendar->setMarkedDates(stored);
         m_latest->setText(latest.isValid()
                               ? QStringLiteral("Latest stored draw: %1")
                                     .arg(dateDisplayText(latest.day(), latest.month(), latest.year()))
@@ -116,7 +125,7 @@ void DateSelectionDialog::markDays()
     }
     m_heading->setText(QStringLiteral("%1: choose the date of your entries").arg(game));
     QList<QDate> dates;
-    const QString prefix = m_state.countryCode;
+    const QString prefix = files::selectionsPrefix(m_state.game());
     const QStringList files = QDir(m_state.programFolder).entryList({prefix + QStringLiteral("*.lot")}, QDir::Files);
     for (const QString &name : files) {
         if (name.size() != prefix.size() + 12 || name.left(prefix.size()).compare(prefix, Qt::CaseInsensitive) != 0)
@@ -156,9 +165,9 @@ void DateSelectionDialog::onCalendarOk()
         m_platform.dialogs->message(QStringLiteral("You must select a date from the calendar"));
         return;
     }
-    if (m_state.dateSelectionMode == QLatin1String(ModeChangeDrawNumbers)) {
+    if (m_state.dateSelectionMode == DateSelectionMode::ChangeDrawNumbers) {
         changeDrawNumbers(d, m, y);
-    } else if (m_state.dateSelectionMode == QLatin1String(ModeChangeSelections)) {
+    } else if (m_state.dateSelectionMode == DateSelectionMode::ChangeSelections) {
         giveBack();
         m_selections.openDate(d, m, y);
     } else {
@@ -168,9 +177,8 @@ void DateSelectionDialog::onCalendarOk()
 
 void DateSelectionDialog::changeDrawNumbers(int d, int m, int y)
 {
-    m_state.drawHistoryPath.clear();
     m_state.displayedDrawNumber = 1;
-    const QString path = m_state.historyPath();
+    const QString path = m_state.historyPath(eraOn(m_state.game(), ymd(y, m, d)));
     DrawHistory history;
     if (!history.load(path)) {
         // A history that cannot be read is not one without this draw.
@@ -179,33 +187,32 @@ void DateSelectionDialog::changeDrawNumbers(int d, int m, int y)
     }
     int found = 0;
     if (history.count() > 0) {
-        m_state.drawHistoryPath = path;
         found = history.findFirst(m_state.chosenDateKey);
         if (found)
             m_draw.showDraw(history.record(found));
     }
     if (found) {
         m_draw.setDateText(dateDisplayText(d, m, y));
-        m_draw.setDrawOfTwo(drawsOnDate(history, m_state.chosenDateKey) > 1 ? 1 : 0);
-        m_state.currentDrawDate = m_state.chosenDateKey;
+        if (drawsOnDate(history, m_state.chosenDateKey) > 1)
+            m_draw.setDrawOfTwo(1, eraOn(m_state.game(), ymd(y, m, d)).drawsOn(ymd(y, m, d)));
+        else
+            m_draw.hideDrawOfTwo();
         m_state.displayedDrawDate = m_state.chosenDateKey;
         giveBack();
         return;
     }
     showNumbersFace();
-    m_state.currentDrawDate = m_state.chosenDateKey;
 }
 
 void DateSelectionDialog::onNumbersOk()
 {
-    const DrawEntry entry = readDrawEntry(m_frame1->texts(), m_state.maxBall);
+    const Era &era = m_state.eraOf(m_state.chosenDateKey);
+    const DrawEntry entry = readDrawEntry(m_frame1->texts(), era.mainLimit);
     if (!entry.ok()) {
         m_platform.dialogs->message(entry.refusal);
         return;
     }
-    m_state.currentDrawDate = m_state.chosenDateKey;
-    m_state.lastStoredDrawDate = m_state.chosenDateKey;
-    const QString path = m_state.historyPath();
+    const QString path = m_state.historyPath(era);
     const Draw draw = Draw::make(m_state.chosenDateKey, entry.main, entry.bonus);
     const StoreResult stored = storeDraw(path, draw);
     if (stored == StoreResult::ReadFailed) {
@@ -220,10 +227,9 @@ void DateSelectionDialog::onNumbersOk()
         return;
     }
     m_draw.showDraw(draw);
-    m_draw.setDrawOfTwo(0);
+    m_draw.hideDrawOfTwo();
     m_state.displayedDrawDate = m_state.chosenDateKey;
     m_frame1->emptyBoxes();
-    m_state.drawHistoryPath = path;
     m_draw.setDateText(dateDisplayText(m_calendar->day(), m_calendar->month(), m_calendar->year()));
     m_winning.clearLines();
     showCalendarFace();
@@ -233,7 +239,6 @@ void DateSelectionDialog::onNumbersOk()
 void DateSelectionDialog::onNumbersCancel()
 {
     m_frame1->emptyBoxes();
-    m_state.currentDrawDate = m_state.lastStoredDrawDate;
     showCalendarFace();
     giveBack();
 }

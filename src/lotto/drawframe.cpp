@@ -99,25 +99,33 @@ void DrawFrame::clearDraw()
     m_date->clear();
     m_balls->hideBalls();
     m_balls->hideNumbers();
-    setDrawOfTwo(0);
+    hideDrawOfTwo();
 }
 
 void DrawFrame::setSecondDrawOffered(bool offered)
 {
     m_second->setVisible(offered);
     if (!offered)
-        setDrawOfTwo(0);
+        hideDrawOfTwo();
 }
 
-void DrawFrame::setDrawOfTwo(int drawNumber)
+void DrawFrame::setDrawOfTwo(int drawNumber, const DrawsPerDate &rule)
 {
-    if (drawNumber == 1 || drawNumber == 2) {
-        m_drawOfTwo->setText(QStringLiteral("Draw %1 of 2").arg(drawNumber));
-        m_drawOfTwo->show();
-    } else {
-        m_drawOfTwo->clear();
-        m_drawOfTwo->hide();
+    const char *label = drawNumber == 1 ? rule.firstLabel : drawNumber == 2 ? rule.secondLabel : nullptr;
+    if (rule.secondButton != nullptr)
+        m_second->setText(QString::fromLatin1(rule.secondButton));
+    if (label == nullptr || rule.draws < 2) {
+        hideDrawOfTwo();
+        return;
     }
+    m_drawOfTwo->setText(QString::fromLatin1(label));
+    m_drawOfTwo->show();
+}
+
+void DrawFrame::hideDrawOfTwo()
+{
+    m_drawOfTwo->clear();
+    m_drawOfTwo->hide();
 }
 
 } // namespace ds

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/games.h"
+
 #include <QGroupBox>
 
 class QLabel;
@@ -35,8 +37,11 @@ public:
 
     // Second Draw is offered for the Irish lotto only.
     void setSecondDrawOffered(bool offered);
-    // "Draw 1 of 2" or "Draw 2 of 2" beside the date; empty hides it.
-    void setDrawOfTwo(int drawNumber);
+    // Which of a date's two draws is on display, named as the rule of its date
+    // names them ("Draw 1 of 2", "Draw 2 of 2"); any other number hides it.
+    // The second-draw button takes the rule's caption.
+    void setDrawOfTwo(int drawNumber, const DrawsPerDate &rule);
+    void hideDrawOfTwo();
 
 signals:
     void changeClicked();

@@ -27,13 +27,13 @@ DrawHistoryController::DrawHistoryController(AppState &state, const Platform &pl
 
 DrawHistoryController::~DrawHistoryController() = default;
 
-bool DrawHistoryController::loadHistory(DrawHistory &history)
+bool DrawHistoryController::loadHistory(const Era &era, DrawHistory &history)
 {
     if (!lottoCountry(m_state.countryCode)) {
         m_platform.dialogs->message(NoCountry);
         return false;
     }
-    if (!history.load(m_state.historyPath())) {
+    if (!history.load(m_state.historyPath(era))) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return false;
     }
@@ -42,13 +42,13 @@ bool DrawHistoryController::loadHistory(DrawHistory &history)
 
 void DrawHistoryController::showHistory()
 {
-    const QString country = m_state.countryCode;
+    const Era &era = latestEra(m_state.game());
     DrawHistory history;
-    if (!loadHistory(history))
+    if (!loadHistory(era, history))
         return;
     if (!m_history)
         m_history = std::make_unique<ListWindow>("Form24", "List1", "Command9");
-    m_history->setWindowTitle(historyWindowCaption(country));
+    m_history->setWindowTitle(QString::fromLatin1(era.historyCaption));
     if (history.count() == 0)
         m_history->setLines({QStringLiteral("There are no results in the file")}, {});
     else
@@ -60,11 +60,11 @@ void DrawHistoryController::showHistory()
 
 void DrawHistoryController::printHistoryFile()
 {
-    const QString country = m_state.countryCode;
+    const Era &era = latestEra(m_state.game());
     DrawHistory history;
-    if (!loadHistory(history))
+    if (!loadHistory(era, history))
         return;
-    printHistory(country, history, *m_platform.printer, *m_platform.dialogs);
+    printHistory(era, history, *m_platform.printer, *m_platform.dialogs);
 }
 
 } // namespace ds

@@ -10,6 +10,7 @@ namespace ds {
 class DrawHistory;
 class ListWindow;
 struct AppState;
+struct Era;
 
 // "Show Draw History File" (the Draw History window, one history line per
 // draw of the current game) and "Print Draw History File".
@@ -23,9 +24,9 @@ public:
     void printHistoryFile();
 
 private:
-    // The history of the chosen country; false once the player has been told
-    // there is no country or the file cannot be read.
-    bool loadHistory(DrawHistory &history);
+    // The history of an era of the chosen country; false once the player has
+    // been told there is no country or the file cannot be read.
+    bool loadHistory(const Era &era, DrawHistory &history);
 
     AppState &m_state;
     Platform m_platform;

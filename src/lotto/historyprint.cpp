@@ -36,33 +36,15 @@ QStringList historyLines(const DrawHistory &history)
     return out;
 }
 
-QString historyWindowCaption(const QString &countryCode)
+QString emptyHistoryPrintMessage(const Era &era)
 {
-    return countryCode == CountryUK ? QStringLiteral("UK 6/49 Draw History")
-                                    : QStringLiteral("Irish Draw History");
+    return QStringLiteral("There are no entries in the ") + QString::fromLatin1(gameInfo(era.game).resultsName);
 }
 
-QString historyPrintTitle(const QString &countryCode)
-{
-    return countryCode == CountryUK ? QStringLiteral("UK Lottery Results Currently Held in Draw File:")
-                                    : QStringLiteral("Irish Lottery Results Currently Held in Draw File:");
-}
-
-QString emptyHistoryPrintMessage(const QString &countryCode)
-{
-    QString text = QStringLiteral("There are no entries in the ");
-    if (countryCode == CountryUK)
-        text += countryCode + QStringLiteral(" results file");
-    else
-        text += QStringLiteral("Ireland results file");
-    return text;
-}
-
-bool printHistory(const QString &countryCode, const DrawHistory &history, Printer &printer,
-                  Dialogs &dialogs)
+bool printHistory(const Era &era, const DrawHistory &history, Printer &printer, Dialogs &dialogs)
 {
     if (history.count() == 0) {
-        dialogs.message(emptyHistoryPrintMessage(countryCode));
+        dialogs.message(emptyHistoryPrintMessage(era));
         return false;
     }
     {
@@ -70,7 +52,7 @@ bool printHistory(const QString &countryCode, const DrawHistory &history, Printe
         printer.setFont(QStringLiteral("Courier"), 10);
         for (int i = 0; i < 3; ++i)
             printer.printLine(QString());
-        printer.printLine(historyPrintTitle(countryCode));
+        printer.printLine(QString::fromLatin1(era.historyHeading));
         printer.printLine(QString());
         for (const QString &line : historyLines(history))
             printer.printLine(PrintIndent + line);

@@ -1,7 +1,6 @@
 #include "lotto/mainwindow.h"
 
 #include "core/games.h"
-#include "core/resultsimport.h"
 #include "entries/entryframes.h"
 #include "entries/rangecheckcontroller.h"
 #include "entries/selections.h"
@@ -16,6 +15,7 @@
 #include "lotto/filedeletion.h"
 #include "lotto/seconddraw.h"
 #include "statistics/statisticscontroller.h"
+#include "thunderball/resultsimport.h"
 #include "wheels/wheelscontroller.h"
 #include "thunderball/thunderballcontroller.h"
 #include "widgets/controls.h"
@@ -291,11 +291,13 @@ void MainWindow::startUp()
         m_maintainFrame->hide();
         m_selectionsFrame->setDeleteShown(false);
 
+        // The lotto game chosen last; the first of the table when none was.
         const QString remembered = m_platform.settings->value(QString::fromLatin1(RememberedCountryKey));
-        if (remembered == QLatin1String("I"))
-            setUpGame(Game::Irish);
-        if (remembered == QLatin1String("U") || m_state.countryCode.isEmpty())
-            setUpGame(Game::UK);
+        Game game = AllGames.front();
+        for (Game g : AllGames)
+            if (gameInfo(g).code[0] != '\0' && remembered == QLatin1String(gameInfo(g).remembered))
+                game = g;
+        setUpGame(game);
         m_links->loadMenu();
         m_drawFrame->findChild<QWidget *>(QStringLiteral("Command1"))->setFocus();
     } catch (const std::exception &) {
@@ -312,13 +314,15 @@ void MainWindow::setPicture(int index)
 
 void MainWindow::setUpGame(Game game)
 {
-    const GameRules &rules = rulesOf(game);
-    setPicture(game == Game::Irish ? 2 : 1);
-    m_state.countryCode = rules.code();
-    m_state.maxBall = rules.mainLimit;
-    m_menus->mnu3wheel->menuAction()->setEnabled(rules.wheel3);
-    m_menus->mnuPT->setEnabled(rules.printTickets);
-    m_drawFrame->setSecondDrawOffered(rules.secondDraw);
+    const GameInfo &info = gameInfo(game);
+    setPicture(info.picture);
+    m_state.countryCode = info.codeText();
+    m_menus->mnu3wheel->menuAction()->setEnabled(info.wheel3);
+    m_menus->mnuPT->setEnabled(info.tickets);
+    bool secondDraws = false;
+    for (const Era &e : erasOf(game))
+        secondDraws = secondDraws || e.mostDraws() > 1;
+    m_drawFrame->setSecondDrawOffered(secondDraws);
 }
 
 void MainWindow::switchCountryResets()
@@ -335,10 +339,10 @@ void MainWindow::switchCountryResets()
 
 void MainWindow::switchGame(Game game)
 {
-    const GameRules &rules = rulesOf(game);
-    if (m_state.countryCode != rules.code()) {
+    const GameInfo &info = gameInfo(game);
+    if (m_state.countryCode != info.codeText()) {
         m_platform.settings->setValue(QString::fromLatin1(RememberedCountryKey),
-                                      game == Game::Irish ? QStringLiteral("I") : QStringLiteral("U"));
+                                      QString::fromLatin1(info.remembered));
         switchCountryResets();
     }
     setUpGame(game);
@@ -346,8 +350,10 @@ void MainWindow::switchGame(Game game)
 
 void MainWindow::onThunderball()
 {
-    if (m_state.countryCode == CountryIR || m_state.countryCode.isEmpty())
-        m_platform.settings->setValue(QString::fromLatin1(RememberedCountryKey), QStringLiteral("U"));
+    // Thunderball sits in the menu of a lotto game, which it leaves remembered.
+    const QString menuGame = QString::fromLatin1(gameInfo(Game::Thunderball).remembered);
+    if (m_state.countryCode.isEmpty() || QLatin1String(m_state.info().remembered) != menuGame)
+        m_platform.settings->setValue(QString::fromLatin1(RememberedCountryKey), menuGame);
     m_thunderball->open();
 }
 
@@ -359,7 +365,7 @@ void MainWindow::onChangeDraw()
     }
     m_state.displayedDrawNumber = 0;
     m_winningFrame->clearLines();
-    m_state.dateSelectionMode = QString::fromLatin1(ModeChangeDrawNumbers);
+    m_state.dateSelectionMode = DateSelectionMode::ChangeDrawNumbers;
     m_dateDialog->openCalendarFace(this);
 }
 
@@ -369,7 +375,7 @@ void MainWindow::onChangeSelections()
         m_platform.dialogs->message(QStringLiteral("You need to select a Country"));
         return;
     }
-    m_state.dateSelectionMode = QString::fromLatin1(ModeChangeSelections);
+    m_state.dateSelectionMode = DateSelectionMode::ChangeSelections;
     m_winningFrame->clearLines();
     m_dateDialog->openCalendarFace(this);
 }
@@ -394,7 +400,7 @@ void MainWindow::onImport()
     ImportReport report;
     {
         BusyScope busy(*m_platform.dialogs);
-        report = importLottoResultsFile(csv, m_state.game(), m_state.historyPath());
+        report = importResultsFile(csv, m_state.game(), m_state.programFolder);
     }
     if (report.succeeded())
         m_platform.dialogs->inform(report.text());

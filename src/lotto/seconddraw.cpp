@@ -1,6 +1,7 @@
 #include "lotto/seconddraw.h"
 
 #include "core/appstate.h"
+#include "core/dates.h"
 #include "core/drawhistory.h"
 #include "entries/entryframes.h"
 #include "core/drawentry.h"
@@ -18,7 +19,6 @@ SecondDrawDialog::SecondDrawDialog(AppState &state, const Platform &platform, Dr
     : m_state(state), m_platform(platform), m_draw(draw), m_winning(winning)
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Irish Lottery Second Draw Numbers"));
     m_frame = new DrawNumbersFrame;
     m_frame->okButton()->setDefault(true);
     auto *lay = new QVBoxLayout(this);
@@ -35,25 +35,24 @@ void SecondDrawDialog::closeWindow()
 
 void SecondDrawDialog::onOk()
 {
-    const DrawEntry entry = readDrawEntry(m_frame->texts(), m_state.maxBall);
+    // The second draw belongs to the draw on display, whatever date was
+    // chosen since.
+    const QString date = m_state.displayedDrawDate;
+    const Era &era = m_state.eraOf(date);
+    const DrawEntry entry = readDrawEntry(m_frame->texts(), era.mainLimit);
     if (!entry.ok()) {
         m_platform.dialogs->message(entry.refusal);
         return;
     }
-    // The second draw belongs to the draw on display, whatever date was
-    // chosen since.
-    const QString date = m_state.displayedDrawDate;
-    const QString path = m_state.historyPath();
+    const QString path = m_state.historyPath(era);
     const Draw draw = Draw::make(date, entry.main, entry.bonus);
     if (storeDraw(path, draw) != StoreResult::Stored) {
         m_platform.dialogs->message(QStringLiteral("The second draw could not be stored. Your result file has not been changed."));
         return;
     }
-    m_state.currentDrawDate = date;
     m_draw.showDraw(draw);
-    m_draw.setDrawOfTwo(2);
+    m_draw.setDrawOfTwo(2, era.drawsOn(static_cast<Ymd>(dateOrderKey(date))));
     m_frame->emptyBoxes();
-    m_state.drawHistoryPath = path;
     m_winning.clearLines();
     m_state.displayedDrawNumber = 2;
     giveBack();
@@ -81,8 +80,9 @@ void SecondDrawController::secondDraw()
         m_platform.dialogs->message(QStringLiteral("There is no current draw date, first use Change below to select or enter the first draw"));
         return;
     }
+    const Era &era = m_state.eraOf(m_state.displayedDrawDate);
     DrawHistory history;
-    if (!history.load(m_state.historyPath())) {
+    if (!history.load(m_state.historyPath(era))) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }
@@ -90,11 +90,14 @@ void SecondDrawController::secondDraw()
     if (flip.found) {
         m_draw.showDraw(history.record(flip.record));
         m_state.displayedDrawNumber = static_cast<qint16>(flip.drawNumber);
-        m_draw.setDrawOfTwo(flip.drawNumber);
+        m_draw.setDrawOfTwo(flip.drawNumber, era.drawsOn(static_cast<Ymd>(dateOrderKey(m_state.displayedDrawDate))));
         return;
     }
-    if (m_platform.dialogs->ask(QStringLiteral("There is no second draw recorded for this date do you want to enter one?")))
+    if (m_platform.dialogs->ask(QStringLiteral("There is no second draw recorded for this date do you want to enter one?"))) {
+        const Ymd date = static_cast<Ymd>(dateOrderKey(m_state.displayedDrawDate));
+        m_dialog->setWindowTitle(QString::fromLatin1(era.drawsOn(date).secondDialog));
         m_dialog->openOver(m_window, OpenerMode::Disable);
+    }
 }
 
 void SecondDrawController::deleteDraw()
@@ -107,7 +110,7 @@ void SecondDrawController::deleteDraw()
             "Are you sure you want to delete this entry? You should only delete an entry if you have made an error in either the date or the draw numbers. If you just want to select another draw and date use the Change button")))
         return;
     m_winning.clearLines();
-    const QString path = m_state.historyPath();
+    const QString path = m_state.historyPath(m_state.eraOf(m_state.displayedDrawDate));
     DrawHistory history;
     if (!history.load(path)) {
         m_platform.dialogs->message(HistoryUnreadableMessage);

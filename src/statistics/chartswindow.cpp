@@ -27,7 +27,7 @@ QStringList rowLabels(int last)
     return out;
 }
 
-QList<qreal> rowValues(const std::array<int, BallTableSize> &table, int last)
+QList<qreal> rowValues(const BallTable &table, int last)
 {
     QList<qreal> out;
     for (int n = 1; n <= last; ++n)
@@ -95,7 +95,7 @@ void ChartsWindow::reset()
 
 void ChartsWindow::setCaption()
 {
-    setWindowTitle(m_ctl.isUK() ? QStringLiteral("UK Charts") : QStringLiteral("Irish Charts"));
+    setWindowTitle(QString::fromLatin1(gameInfo(m_ctl.game()).chartsTitle));
 }
 
 bool ChartsWindow::showBallChart(BallChartKind kind)

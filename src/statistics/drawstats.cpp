@@ -1,5 +1,7 @@
 #include "statistics/drawstats.h"
 
+#include "core/tiers.h"
+
 #include "core/dates.h"
 #include "core/numbers.h"
 
@@ -37,7 +39,7 @@ std::array<QString, 6> bestSixTexts(const std::array<QString, 6> &hotBalls)
 
 int statsBallLimit(int limit)
 {
-    return std::clamp(limit, 1, BallTableSize - 1);
+    return std::clamp(limit, 1, MaxBall);
 }
 
 BallCounts mainBallCounts(std::span<const Draw> draws, int limit)
@@ -103,7 +105,7 @@ std::array<BallCount, 6> hotSix(std::span<const Draw> draws, int limit)
 std::array<BallCount, 3> coolThree(const BallCounts &counts, int limit)
 {
     limit = statsBallLimit(limit);
-    std::array<bool, BallTableSize> taken{};
+    std::array<bool, MaxBall + 1> taken{};
     std::array<BallCount, 3> places{};
     for (BallCount &place : places) {
         // Strictly less: the lowest ball wins a tie. A ball already placed is
@@ -160,9 +162,9 @@ PairCount mostFrequentPair(std::span<const Draw> draws, int limit)
     return mostFrequentPair(consecutivePairCounts(draws, limit), limit);
 }
 
-BestSixWins winsUsingBestSix(std::span<const Draw> draws, const std::array<int, 6> &six, int limit)
+BestSixWins winsUsingBestSix(std::span<const Draw> draws, const std::array<int, 6> &six, const Era &era)
 {
-    limit = statsBallLimit(limit);
+    const int limit = statsBallLimit(era.mainLimit);
     BestSixWins result;
     for (const Draw &d : draws) {
         int matches = 0;
@@ -173,7 +175,10 @@ BestSixWins winsUsingBestSix(std::span<const Draw> draws, const std::array<int, 
                 if (m == h)
                     ++matches;
         }
-        if (matches >= 3) {
+        // The bonus is not looked at: a win is a match of main numbers that
+        // some tier of the draw's date pays.
+        const Ymd date = static_cast<Ymd>(std::clamp<qint64>(dateOrderKey(d.date), 0, StillDrawn));
+        if (matches > 0 && reachesTier(era.tiersOn(date, 1).tiers, matches)) {
             ++result.wins;
             result.highestMatch = std::max(result.highestMatch, matches);
         }

@@ -5,14 +5,15 @@
 //
 // Every function works on the draws as read from the file and trusts none of
 // their numbers: a ball outside 1 to the statistics ball limit (zero, negative,
-// above the limit) is simply not counted. The statistics ball limit is 49 for
-// the UK lotto and 42 for the Irish lotto; any other value is held to 1..49.
+// above the limit) is simply not counted. The statistics ball limit is the main
+// limit of the era shown; any other value is held to 1..MaxBall.
 //
 // Counters are plain int. The draw counts of a file go up to 32767, so a
 // 16-bit counter could already overflow in sums such as highest + lowest of
 // the chart thresholds with a 30,000-draw history.
 
 #include "core/drawhistory.h"
+#include "core/games.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,10 +24,10 @@
 namespace ds {
 
 // Tables indexed by ball number (or by the lower number n of the consecutive
-// pair n-(n+1)); index 0 and indexes above the statistics ball limit stay 0.
-inline constexpr int BallTableSize = 50;
-using BallCounts = std::array<int, BallTableSize>;
-using PairCounts = std::array<int, BallTableSize>;
+// pair n-(n+1)), sized for the largest ball of any era; index 0 and indexes
+// above the statistics ball limit stay 0.
+using BallCounts = BallTable;
+using PairCounts = BallTable;
 
 // Draws of the last 104 that the appearances chart covers.
 inline constexpr int AppearanceDraws = 104;
@@ -36,7 +37,7 @@ inline constexpr int AppearanceDraws = 104;
 // to two characters, padded with spaces.
 std::array<QString, 6> bestSixTexts(const std::array<QString, 6> &hotBalls);
 
-// The statistics ball limit actually searched: limit held to 1..49.
+// The statistics ball limit actually searched: limit held to 1..MaxBall.
 int statsBallLimit(int limit);
 
 // Main-number counts per ball (the bonus is never counted).
@@ -88,7 +89,7 @@ struct BestSixWins {
 // How often the six numbers (as read from the hot-six boxes) would have won:
 // for each draw, every main number in 1..limit is compared with every one of
 // the six and equal pairs are counted.
-BestSixWins winsUsingBestSix(std::span<const Draw> draws, const std::array<int, 6> &six, int limit);
+BestSixWins winsUsingBestSix(std::span<const Draw> draws, const std::array<int, 6> &six, const Era &era);
 
 // Rating thresholds of the main-ball chart.
 struct ChartThresholds {

@@ -58,7 +58,7 @@ void PairsWindow::showCount(int index)
 {
     // Entry i holds the pair whose lower number is i + 1.
     const int n = index + 1;
-    if (index < 0 || n >= BallTableSize || n > m_ctl.ballLimit() - 1)
+    if (index < 0 || n > MaxBall || n > m_ctl.ballLimit() - 1)
         return;
     m_count->setText(QString::number(m_ctl.pairCounts()[static_cast<size_t>(n)]));
 }

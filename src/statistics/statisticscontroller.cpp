@@ -47,7 +47,7 @@ void StatisticsController::ensureWindows()
 std::optional<std::vector<Draw>> StatisticsController::readDraws() const
 {
     bool ok = true;
-    std::vector<Draw> draws = readHistoryDraws(m_state.filePath(rulesOf(m_game).historyFileName()), &ok);
+    std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(*m_era), &ok);
     if (!ok) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return std::nullopt;
@@ -57,14 +57,15 @@ std::optional<std::vector<Draw>> StatisticsController::readDraws() const
 
 void StatisticsController::countPairs(const std::vector<Draw> &draws)
 {
-    m_pairCounts = consecutivePairCounts(draws, m_ballLimit);
+    m_pairCounts = consecutivePairCounts(draws, ballLimit());
 }
 
 void StatisticsController::openStatistics(Game game)
 {
     const Platform &p = m_platform;
+    const Era &era = latestEra(game);
     DrawHistory history;
-    if (!history.load(m_state.filePath(rulesOf(game).historyFileName()))) {
+    if (!history.load(m_state.historyPath(era))) {
         p.dialogs->message(HistoryUnreadableMessage);
         return;
     }
@@ -78,8 +79,7 @@ void StatisticsController::openStatistics(Game game)
 
     ensureWindows();
     hideAll();
-    m_game = game;
-    m_ballLimit = rulesOf(game).mainLimit;
+    m_era = &era;
     m_thresholds = {};
     m_pairCounts = {};
     m_pairsChart = false;
@@ -103,14 +103,8 @@ void StatisticsController::hideAll()
     }
 }
 
-void StatisticsController::restoreMaxBall()
-{
-    m_state.maxBall = ballLimitFor(m_state.countryCode);
-}
-
 void StatisticsController::closeStatistics()
 {
-    restoreMaxBall();
     hideAll();
     m_pairsChart = false;
     bringToFront(m_statistics->opener());
@@ -126,7 +120,6 @@ void StatisticsController::openCharts()
 void StatisticsController::closeCharts()
 {
     m_pairsChart = false;
-    restoreMaxBall();
     // Whatever the Charts window opened goes with it.
     m_ballStats->clearPairings();
     m_ballStats->hide();
@@ -140,13 +133,12 @@ void StatisticsController::closeCharts()
 
 void StatisticsController::openBallStatistics(int ball)
 {
-    if (ball < 1 || ball > m_ballLimit)
+    if (ball < 1 || ball > ballLimit())
         return;
-    m_state.maxBall = static_cast<qint16>(m_ballLimit);
     const auto draws = readDraws();
     if (!draws)
         return;
-    m_ballStats->showBall(ballStatistics(*draws, ball, m_ballLimit, m_thresholds));
+    m_ballStats->showBall(ballStatistics(*draws, ball, ballLimit(), m_thresholds));
     m_ballStats->openOver(m_charts.get(), OpenerMode::Disable);
 }
 
@@ -158,7 +150,7 @@ void StatisticsController::closeBallStatistics()
 
 void StatisticsController::openPairs(int row, bool fromStatistics)
 {
-    if (row < 1 || row > m_ballLimit - 1)
+    if (row < 1 || row > ballLimit() - 1)
         return;
     const auto draws = readDraws();
     if (!draws)
@@ -181,7 +173,7 @@ void StatisticsController::saveBestSix(const std::array<QString, 6> &hotBalls)
 {
     m_state.bestSix = bestSixTexts(hotBalls);
     // The hot six of the other game is saved but cannot be used.
-    emit bestSixSaved(m_state.game() == m_game);
+    emit bestSixSaved(m_state.game() == game());
 }
 
 void StatisticsController::printWindow(QWidget *window)

@@ -43,11 +43,12 @@ public:
     PairsWindow *pairsWindow() const { return m_pairs.get(); }
 
     const Platform &platform() const { return m_platform; }
-    Game game() const { return m_game; }
-    bool isUK() const { return m_game == Game::UK; }
-    // The statistics ball limit: 49 for the UK lotto, 42 for the Irish lotto.
-    int ballLimit() const { return m_ballLimit; }
-    // The game's draw history, read afresh from its file; nothing, once the
+    Game game() const { return m_era->game; }
+    // The era the windows show (the newest era of the game at opening).
+    const Era &era() const { return *m_era; }
+    // The statistics ball limit: the main limit of the era.
+    int ballLimit() const { return m_era->mainLimit; }
+    // The era's draw history, read afresh from its file; nothing, once the
     // player has been told, when the file went bad since the window opened.
     std::optional<std::vector<Draw>> readDraws() const;
 
@@ -74,9 +75,6 @@ public:
 
     void printWindow(QWidget *window);
 
-    // Resets the maximum ball number from the main window's country code.
-    void restoreMaxBall();
-
     // "Save" of the Statistics window: the hot six become the best six.
     void saveBestSix(const std::array<QString, 6> &hotBalls);
 
@@ -91,8 +89,7 @@ private:
     AppState &m_state;
     Platform m_platform;
     QWidget *m_window;
-    Game m_game = Game::UK;
-    int m_ballLimit = 49;
+    const Era *m_era = &latestEra(Game::UK);
     ChartThresholds m_thresholds;
     PairCounts m_pairCounts{};
     bool m_pairsChart = false;

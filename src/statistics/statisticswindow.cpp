@@ -177,8 +177,8 @@ StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
 
 void StatisticsWindow::reset()
 {
-    const bool uk = m_ctl.isUK();
-    setWindowTitle(uk ? QStringLiteral("UK Statistics") : QStringLiteral("Irish Statistics"));
+    const GameInfo &game = gameInfo(m_ctl.game());
+    setWindowTitle(QString::fromLatin1(game.statsTitle));
     for (auto *boxes : {&m_hotBall, &m_hotCount})
         for (QLineEdit *e : *boxes)
             e->clear();
@@ -189,7 +189,7 @@ void StatisticsWindow::reset()
         e->clear();
     m_save->setText(QStringLiteral("Save"));
     m_save->setEnabled(false);
-    m_winsFrame->setVisible(uk);
+    m_winsFrame->setVisible(game.bestSixWins);
 }
 
 void StatisticsWindow::showHotSix()
@@ -243,7 +243,7 @@ void StatisticsWindow::showWins()
     const auto draws = m_ctl.readDraws();
     if (!draws)
         return;
-    const BestSixWins w = winsUsingBestSix(*draws, six, m_ctl.ballLimit());
+    const BestSixWins w = winsUsingBestSix(*draws, six, m_ctl.era());
     m_wins->setText(QString::number(w.wins));
     m_highest->setText(QString::number(w.highestMatch));
 }

@@ -13,7 +13,9 @@ namespace ds {
 inline constexpr int ThunderRecordSize = 22;
 
 // File name of the Thunderball results file in the program folder.
-inline const QString ThunderResultsFileName = rulesOf(Game::Thunderball).historyFileName();
+inline const QString ThunderResultsFileName = QStringLiteral("thresult.exe");
+inline constexpr qint16 ThunderMainLimit = 34;
+inline constexpr qint16 ThunderballLimit = 14;
 
 // One Thunderball result: the draw date, five main numbers (ascending) and the
 // Thunderball.

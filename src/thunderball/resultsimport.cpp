@@ -6,23 +6,23 @@
 
 namespace ds {
 
-void mergeThunderballRows(ResultRows &rows, Game game, QByteArray &bytes)
+void mergeThunderballRows(std::span<const ResultRow> rows, const Era &era, QByteArray &bytes, EraImport &counts,
+                          SkipList &skips)
 {
-    ImportReport &report = rows.report;
     ThunderResultsFile file;
     file.setBytes(bytes);
     QHash<qint32, int> held; // date order key -> 0 (in the file) or the line listing it
     for (const ThunderResult &r : file.results())
         held.insert(qint32(r.year) * 10000 + r.month * 100 + r.day, 0);
 
-    for (const ResultRow &row : rows.rows) {
+    for (const ResultRow &row : rows) {
         const auto it = held.constFind(row.order());
         if (it != held.cend()) {
             const int first = *it;
             if (first == 0)
-                ++report.present;
+                ++counts.present;
             else
-                rows.skips.add(row.line, [&] { return listedTwiceReason(row, first, game); });
+                skips.add(row.line, [&] { return listedTwiceReason(row, first); });
             continue;
         }
         ThunderResult r;
@@ -33,48 +33,43 @@ void mergeThunderballRows(ResultRows &rows, Game game, QByteArray &bytes)
             r.main[k] = row.main[k];
         r.thunderball = row.extra;
         if (!file.append(r)) {
-            rows.skips.add(row.line, [game] { return fileFullReason(game); });
+            skips.add(row.line, [&era] { return fileFullReason(era.game); });
             continue;
         }
         held.insert(row.order(), row.line);
-        ++report.added;
+        ++counts.added;
     }
-    if (report.added > 0)
+    if (counts.added > 0)
         bytes = file.bytes();
-}
-
-ImportReport mergeThunderballResults(const QByteArray &csv, QByteArray &resultsBytes)
-{
-    return mergeResultsWith(csv, Game::Thunderball, resultsBytes, &mergeThunderballRows);
-}
-
-ImportReport importThunderballResults(const QByteArray &csv, const QString &resultsPath)
-{
-    return importResultsWith(csv, Game::Thunderball, resultsPath, &mergeThunderballRows);
-}
-
-ImportReport importThunderballResultsFile(const QString &csvPath, const QString &resultsPath)
-{
-    return importResultsFileWith(csvPath, Game::Thunderball, resultsPath, &mergeThunderballRows);
 }
 
 namespace {
 
 ResultsMerge mergeOf(Game game)
 {
-    return game == Game::Thunderball ? &mergeThunderballRows : &mergeLottoRows;
+    return gameInfo(game).format == ResultsFormat::Thunder ? &mergeThunderballRows : &mergeLottoRows;
 }
 
 } // namespace
 
-ImportReport mergeResults(const QByteArray &csv, Game target, QByteArray &bytes)
+ImportReport mergeResults(const QByteArray &csv, Game target, EraFiles &files)
 {
-    return mergeResultsWith(csv, target, bytes, mergeOf(target));
+    return mergeResultsWith(csv, target, files, mergeOf(target));
 }
 
-ImportReport importResultsFile(const QString &csvPath, Game target, const QString &path)
+ImportReport mergeEraResults(const QByteArray &csv, const Era &era, QByteArray &bytes)
 {
-    return importResultsFileWith(csvPath, target, path, mergeOf(target));
+    return mergeEraResultsWith(csv, era, bytes, mergeOf(era.game));
+}
+
+ImportReport importResults(const QByteArray &csv, Game target, const QString &programFolder)
+{
+    return importResultsWith(csv, target, programFolder, mergeOf(target));
+}
+
+ImportReport importResultsFile(const QString &csvPath, Game target, const QString &programFolder)
+{
+    return importResultsFileWith(csvPath, target, programFolder, mergeOf(target));
 }
 
 } // namespace ds

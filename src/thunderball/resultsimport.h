@@ -4,18 +4,16 @@
 
 namespace ds {
 
-// Importing Thunderball results from a comma-separated file into the
-// Thunderball results file: new results go after those held, in date order;
-// a date the file holds counts as present.
-void mergeThunderballRows(ResultRows &rows, Game game, QByteArray &resultsBytes);
+// The Thunderball merge: new results go after those held, in date order; a
+// date the file holds counts as present.
+void mergeThunderballRows(std::span<const ResultRow> rows, const Era &era, QByteArray &resultsBytes,
+                          EraImport &counts, SkipList &skips);
 
-ImportReport mergeThunderballResults(const QByteArray &csv, QByteArray &resultsBytes);
-ImportReport importThunderballResults(const QByteArray &csv, const QString &resultsPath);
-ImportReport importThunderballResultsFile(const QString &csvPath, const QString &resultsPath);
-
-// The import of any game, choosing the merge by the game: for callers that
-// serve every game (the command-line converter).
-ImportReport mergeResults(const QByteArray &csv, Game target, QByteArray &bytes);
-ImportReport importResultsFile(const QString &csvPath, Game target, const QString &path);
+// The import of any game, with the merge of its results format: what the
+// windows and the command-line converter call.
+ImportReport mergeResults(const QByteArray &csv, Game target, EraFiles &files);
+ImportReport mergeEraResults(const QByteArray &csv, const Era &era, QByteArray &bytes);
+ImportReport importResults(const QByteArray &csv, Game target, const QString &programFolder);
+ImportReport importResultsFile(const QString &csvPath, Game target, const QString &programFolder);
 
 } // namespace ds

@@ -359,7 +359,7 @@ void ThunderballWindow::importResults()
     ImportReport report;
     {
         BusyScope busy(*m_platform.dialogs);
-        report = importThunderballResultsFile(csv, resultsPath(m_folder));
+        report = importResultsFile(csv, Game::Thunderball, m_folder);
     }
     if (report.succeeded())
         m_platform.dialogs->inform(report.text());

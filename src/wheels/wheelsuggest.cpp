@@ -16,10 +16,10 @@ HotCold hotColdSplit(int n)
     return Split[n - 6];
 }
 
-BallCounts ballCounts(std::span<const Draw> draws, int maxBall)
+BallTable ballCounts(std::span<const Draw> draws, int maxBall)
 {
-    BallCounts counts{};
-    const int limit = std::clamp(maxBall, 0, 49);
+    BallTable counts{};
+    const int limit = std::clamp(maxBall, 0, MaxBall);
     for (const Draw &d : draws)
         for (qint16 b : d.main)
             if (b >= 1 && b <= limit)
@@ -40,12 +40,11 @@ QString shortfallMessage(int found, int wanted)
         .arg(wanted);
 }
 
-WheelSuggestion suggestWheelNumbers(const QString &country, bool ukOnly, std::span<const Draw> draws,
-                                    int n, RandomSource &random)
+WheelSuggestion suggestWheelNumbers(std::optional<Game> game, bool wheel3, std::span<const Draw> draws, int n,
+                                    RandomSource &random)
 {
     WheelSuggestion s;
-    const std::optional<Game> game = gameOfCountry(country);
-    if (!game || (ukOnly && *game != Game::UK)) {
+    if (!game || (wheel3 && !gameInfo(*game).wheel3)) {
         s.refusal = QString::fromLatin1(MsgNoCountry);
         return s;
     }
@@ -53,8 +52,8 @@ WheelSuggestion suggestWheelNumbers(const QString &country, bool ukOnly, std::sp
         s.refusal = QString::fromLatin1(MsgInsufficientDraws);
         return s;
     }
-    const int maxBall = rulesOf(*game).mainLimit;
-    const BallCounts counts = ballCounts(draws, maxBall);
+    const int maxBall = latestEra(*game).mainLimit;
+    const BallTable counts = ballCounts(draws, maxBall);
     const auto first = counts.begin() + 1, last = counts.begin() + maxBall + 1;
     const int middle = middleCount(*std::max_element(first, last), *std::min_element(first, last));
 

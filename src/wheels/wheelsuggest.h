@@ -6,6 +6,7 @@
 // each picked at random within its class.
 
 #include "core/drawhistory.h"
+#include "core/games.h"
 #include "platform/random.h"
 
 #include <QString>
@@ -36,8 +37,7 @@ HotCold hotColdSplit(int n);
 
 // Main-number counts of balls 1..maxBall (index 0 unused). Numbers outside the
 // range in a damaged history are not counted.
-using BallCounts = std::array<int, 50>;
-BallCounts ballCounts(std::span<const Draw> draws, int maxBall);
+BallTable ballCounts(std::span<const Draw> draws, int maxBall);
 
 // (highest + lowest) / 2 to the nearest whole number, halves to even.
 int middleCount(int highest, int lowest);
@@ -48,10 +48,12 @@ struct WheelSuggestion {
     QString shortfall;            // shown with OK when fewer than n could be found
 };
 
-// `country` the country code; `ukOnly` for the "Wheel 3" window, which
-// suggests for the UK lotto only. `random` is used as it is; seed it before.
-WheelSuggestion suggestWheelNumbers(const QString &country, bool ukOnly, std::span<const Draw> draws,
-                                    int n, RandomSource &random);
+// Suggests from the draws of the game's newest era (the numbers run to its
+// limit). `game` is the current game, nothing when none is chosen; `wheel3`
+// for the "Wheel 3" window, which only games offering that wheel have.
+// `random` is used as it is; seed it before.
+WheelSuggestion suggestWheelNumbers(std::optional<Game> game, bool wheel3, std::span<const Draw> draws, int n,
+                                    RandomSource &random);
 
 QString shortfallMessage(int found, int wanted);
 

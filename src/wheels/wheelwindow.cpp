@@ -123,7 +123,7 @@ void WheelWindow::onSave()
 {
     const std::vector<QString> texts = boxTexts();
     const wheels::SaveResult r = wheels::saveWheel(m_state.programFolder, m_state.countryCode, m_kind,
-                                                   groupSize(), texts, m_state.maxBall);
+                                                   groupSize(), texts, latestEra(m_state.game()).mainLimit);
     if (r.saved()) {
         m_platform.dialogs->inform(r.message);
         emit wheelSaved();
@@ -143,16 +143,17 @@ void WheelWindow::onSuggest()
     const int n = groupSize();
     m_platform.random->seed(static_cast<quint64>(m_platform.clock->timeOfDay().msecsSinceStartOfDay()));
     std::vector<Draw> draws;
-    if (gameOfCountry(m_state.countryCode)) {
+    const std::optional<Game> game = gameOfCountry(m_state.countryCode);
+    if (game) {
         bool ok = true;
-        draws = readHistoryDraws(m_state.historyPath(), &ok);
+        draws = readHistoryDraws(m_state.historyPath(latestEra(*game)), &ok);
         if (!ok) {
             message(HistoryUnreadableMessage);
             return;
         }
     }
     const wheels::WheelSuggestion s =
-        wheels::suggestWheelNumbers(m_state.countryCode, m_kind.ukOnly, draws, n, *m_platform.random);
+        wheels::suggestWheelNumbers(game, m_kind.ukOnly, draws, n, *m_platform.random);
     if (!s.refusal.isEmpty()) {
         message(s.refusal);
         return;

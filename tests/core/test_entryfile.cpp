@@ -1,4 +1,5 @@
 #include "core/entryfile.h"
+#include "core/filenames.h"
 #include "support/testfolder.h"
 
 #include <QDir>
@@ -30,9 +31,9 @@ TEST(EntryFile, EntryLineOfTwentyOneCharactersAndDateKeyOfSelectionsFileName)
     const QString line = entryLine({3, 11, 19, 27, 35, 44});
     EXPECT_EQ(line, "03 11 19 27 35 44 ( )");
     EXPECT_EQ(markedLine(line, " (*)"), "03 11 19 27 35 44 (*)");
-    EXPECT_EQ(selectionsFileDateKey("/x/UK05061999.lot"), "05061999");
-    EXPECT_EQ(selectionsFileDateKey("/x/ir31121999.LOT"), "31121999");
-    EXPECT_EQ(selectionsFileDateKey("/x/StandUK.lot"), "");
+    EXPECT_EQ(files::selectionsDateKey("/x/UK05061999.lot"), "05061999");
+    EXPECT_EQ(files::selectionsDateKey("/x/ir31121999.LOT"), "31121999");
+    EXPECT_EQ(files::selectionsDateKey("/x/StandUK.lot"), "");
 }
 
 TEST(EntryFile, OpeningADateCreatesItsFileOrLoadsTheEntriesOfItsOwnDateUpToAnEmptyRecordOrTheEnd)

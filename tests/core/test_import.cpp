@@ -1,5 +1,5 @@
 #include "core/drawhistory.h"
-#include "core/resultsimport.h"
+#include "thunderball/resultsimport.h"
 #include "support/testfolder.h"
 
 #include <QDir>
@@ -27,7 +27,7 @@ const QString NotReadable = QStringLiteral("This is not a results file Drawsmith
 QString skipOf(const QByteArray &lines)
 {
     QByteArray b;
-    const ImportReport r = mergeLottoResults(UkHeader + lines, Game::UK, b);
+    const ImportReport r = mergeEraResults(UkHeader + lines, latestEra(Game::UK), b);
     EXPECT_EQ(r.skipped, 1) << lines.constData();
     return r.firstSkips.value(0);
 }
@@ -40,16 +40,16 @@ TEST(ResultsImport, PlainAndPublishedFormsNewestFirstUnsortedAndAlreadyHeld)
     QByteArray bytes = countRecord(1, QByteArray("ABCDEFGH")) + june19;
     // The file's numbers for 19 June differ: the history's draw stays.
     ImportReport r =
-        mergeLottoResults(UkHeader + "1999-06-19,1,2,3,4,5,6,7\n1999-06-05,3,7,12,21,30,45,9\n", Game::UK, bytes);
+        mergeEraResults(UkHeader + "1999-06-19,1,2,3,4,5,6,7\n1999-06-05,3,7,12,21,30,45,9\n", latestEra(Game::UK), bytes);
     EXPECT_EQ(bytes, countRecord(2, QByteArray("ABCDEFGH")) + June5 + june19);
     EXPECT_EQ(r.text(), "1 draw added, 1 already in the history, 0 skipped.");
 
     // The published form has a DrawNumber column: that does not make it Irish.
-    r = mergeLottoResults(PublishedHeader + "26-Jun-1999,49,48,47,46,45,44,43,Ball Set 3,Lancelot,,372\n"
+    r = mergeEraResults(PublishedHeader + "26-Jun-1999,49,48,47,46,45,44,43,Ball Set 3,Lancelot,,372\n"
                                        "19-Jun-1999,42,41,40,30,20,10,11,Ball Set 3,Lancelot,,370\n"
                                        "12-Jun-1999,6,5,4,3,2,1,7,Ball Set 2,Arthur,,368\n"
                                        "05-Jun-1999,45,3,30,7,21,12,9,Ball Set 1,Guinevere,,366\n",
-                     Game::UK, bytes);
+                     latestEra(Game::UK), bytes);
     EXPECT_EQ(bytes, countRecord(4, QByteArray("ABCDEFGH")) + June5 + June12 + june19
                          + drawRecord("26061999", {44, 45, 46, 47, 48, 49}, 43));
     EXPECT_EQ(r.text(), "2 draws added, 2 already in the history, 0 skipped.");
@@ -100,7 +100,7 @@ TEST(ResultsImport, IntoAnEmptyHistoryWithTheLinesSkippedAndWhy)
     };
     for (const Case &c : cases) {
         QByteArray bytes;
-        const ImportReport r = mergeLottoResults(c.csv, c.game, bytes);
+        const ImportReport r = mergeEraResults(c.csv, latestEra(c.game), bytes);
         EXPECT_EQ(r.firstSkips, c.skips) << r.refusal.toStdString();
         EXPECT_EQ(bytes, c.after);
     }
@@ -124,14 +124,14 @@ TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
         + drawRecord("28102000", {30, 31, 32, 33, 34, 35}, 36)
         + drawRecord("28102000", {13, 14, 15, 16, 17, 18}, 19) + first
         + drawRecord("01112000", {8, 9, 10, 11, 12, 42}, 41) + later;
-    const ImportReport r = mergeLottoResults(csv, Game::Irish, bytes);
+    const ImportReport r = mergeEraResults(csv, latestEra(Game::Irish), bytes);
     EXPECT_EQ(bytes, after);
     EXPECT_EQ(r.text(), "4 draws added, 2 already in the history, 3 skipped.\n"
                         "Line 2: the second draw of 8/11/2000 has no first draw\n"
                         "Line 5: draw \"3\" is not 1 or 2\n"
                         "Line 7: the second draw of 1/11/2000 is already listed on line 4");
 
-    const ImportReport again = mergeLottoResults(csv, Game::Irish, bytes);
+    const ImportReport again = mergeEraResults(csv, latestEra(Game::Irish), bytes);
     EXPECT_EQ(again.added, 0);
     EXPECT_EQ(again.present, 6);
     EXPECT_EQ(bytes, after);
@@ -168,7 +168,7 @@ TEST(ResultsImport, EverySkipReasonWithItsLine)
     // Together, with the last day of the era: five reasons are listed.
     QByteArray bytes;
     const ImportReport r =
-        mergeLottoResults(csv + "2015-10-07,1,2,3,4,5,6,7\n1999-07-31,1,2,3,4,5,6,7\n", Game::UK, bytes);
+        mergeEraResults(csv + "2015-10-07,1,2,3,4,5,6,7\n1999-07-31,1,2,3,4,5,6,7\n", latestEra(Game::UK), bytes);
     EXPECT_EQ(r.added, 2);
     EXPECT_EQ(r.firstSkips, reasons.mid(0, 5));
     EXPECT_EQ(r.text(), "2 draws added, 0 already in the history, 13 skipped.\n" + reasons.mid(0, 5).join('\n')
@@ -199,7 +199,7 @@ TEST(ResultsImport, EmptyHeaderOnlyUnknownAndOtherGamesFilesAreRefusedWhole)
     }
     const QByteArray history = countRecord(1) + June5;
     QByteArray bytes = history;
-    EXPECT_TRUE(mergeLottoResults(UkHeader, Game::UK, bytes).refused);
+    EXPECT_TRUE(mergeEraResults(UkHeader, latestEra(Game::UK), bytes).refused);
     EXPECT_EQ(bytes, history);
 }
 
@@ -209,17 +209,17 @@ TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)
     dir.write("results.csv", UkHeader + "1999-06-05,3,7,12,21,30,45,9\n");
     const QString csv = dir.file("results.csv");
     const QString history = dir.file("UK.exe");
-    EXPECT_TRUE(importLottoResults("", Game::UK, history).refused);
+    EXPECT_TRUE(importResults("", Game::UK, dir.path()).refused);
     EXPECT_FALSE(dir.exists("UK.exe"));
-    EXPECT_TRUE(importLottoResultsFile(csv, Game::UK, history).succeeded());
+    EXPECT_TRUE(importResultsFile(csv, Game::UK, dir.path()).succeeded());
     const QByteArray old = countRecord(1) + June5;
     EXPECT_EQ(dir.read("UK.exe"), old);
 
     // Nothing new: the file is not rewritten.
     const QDateTime before = QFileInfo(history).lastModified();
-    EXPECT_EQ(importLottoResultsFile(csv, Game::UK, history).present, 1);
+    EXPECT_EQ(importResultsFile(csv, Game::UK, dir.path()).present, 1);
     EXPECT_EQ(QFileInfo(history).lastModified(), before);
-    EXPECT_EQ(importLottoResultsFile(dir.file("missing.csv"), Game::UK, history).refusal,
+    EXPECT_EQ(importResultsFile(dir.file("missing.csv"), Game::UK, dir.path()).refusal,
               "The file missing.csv could not be opened.");
 
     QByteArray more = UkHeader;
@@ -228,7 +228,7 @@ TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)
     ImportReport r;
     {
         dstest::FileSizeLimit limit(100); // writes beyond 100 bytes fail, whoever runs the test
-        r = importLottoResults(more, Game::UK, history);
+        r = importResults(more, Game::UK, dir.path());
     }
     EXPECT_TRUE(r.writeFailed && !r.succeeded());
     EXPECT_EQ(r.text(), "The draw history file could not be written, so no draws were added. "
@@ -238,14 +238,14 @@ TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)
 
     // A history that cannot be read is not replaced.
     QDir(dir.path()).mkdir("IR.exe");
-    EXPECT_TRUE(importLottoResultsFile(csv, Game::Irish, dir.file("IR.exe")).refused);
+    EXPECT_TRUE(importResultsFile(csv, Game::Irish, dir.path()).refused);
 }
 
 TEST(ResultsImport, FullOrDamagedHistoriesAndGarbageNeverBreakTheImport)
 {
     const QByteArray full = countRecord(32767) + QByteArray(32767 * 22, '\0');
     QByteArray bytes = full;
-    const ImportReport r = mergeLottoResults(UkHeader + "1999-06-05,3,7,12,21,30,45,9\n", Game::UK, bytes);
+    const ImportReport r = mergeEraResults(UkHeader + "1999-06-05,3,7,12,21,30,45,9\n", latestEra(Game::UK), bytes);
     EXPECT_EQ(r.firstSkips, QStringList{"Line 2: the draw history is full"});
     EXPECT_EQ(bytes, full);
 
@@ -254,7 +254,7 @@ TEST(ResultsImport, FullOrDamagedHistoriesAndGarbageNeverBreakTheImport)
                                       countRecord(-3) + QByteArray(100, '\x9c'), QByteArray(7, 'z'),
                                       countRecord(2) + QByteArray(30, '9')}) {
         bytes = damaged;
-        const ImportReport d = mergeLottoResults(UkHeader + "1999-06-05,3,7,12,21,30,45,9\n", Game::UK, bytes);
+        const ImportReport d = mergeEraResults(UkHeader + "1999-06-05,3,7,12,21,30,45,9\n", latestEra(Game::UK), bytes);
         EXPECT_EQ(d.added + d.present, 1);
         DrawHistory h;
         h.setBytes(bytes);
@@ -272,7 +272,7 @@ TEST(ResultsImport, FullOrDamagedHistoriesAndGarbageNeverBreakTheImport)
             csv += alphabet[gen() % (sizeof alphabet - 1)];
         for (Game game : {Game::UK, Game::Irish}) {
             bytes = round % 2 ? QByteArray() : dstest::syntheticHistory(5);
-            const ImportReport g = mergeLottoResults(csv, game, bytes);
+            const ImportReport g = mergeEraResults(csv, latestEra(game), bytes);
             EXPECT_LE(g.firstSkips.size(), ReportedSkips);
             EXPECT_FALSE(g.text().isEmpty());
         }

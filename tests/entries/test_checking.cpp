@@ -8,6 +8,21 @@
 using namespace ds;
 using dstest::FakePrinter;
 
+namespace {
+
+// The tiers of a 1999 draw of each lotto game.
+const TierList &tiersOf(Game game)
+{
+    return eraOn(game, ymd(1999, 6, 5)).tiersOn(ymd(1999, 6, 5), 1);
+}
+
+bool isWin(const Match &m, Game game)
+{
+    return tierFor(tiersOf(game), m) != nullptr;
+}
+
+} // namespace
+
 TEST(Tiers, EachTierOfBothGames)
 {
     const DrawNumbers theDraw{3, 7, 12, 21, 30, 45, 9};
@@ -26,13 +41,13 @@ TEST(Tiers, EachTierOfBothGames)
     };
     for (const Case &c : cases) {
         const Match m = matchEntry(c.entry, theDraw);
-        EXPECT_EQ(tierText(m, Game::UK, true), QString::fromLatin1(c.uk)) << numbersText(c.entry).toStdString();
-        EXPECT_EQ(tierText(m, Game::Irish, true), QString::fromLatin1(c.irish)) << numbersText(c.entry).toStdString();
+        EXPECT_EQ(tierText(m, tiersOf(Game::UK), true), QString::fromLatin1(c.uk)) << numbersText(c.entry).toStdString();
+        EXPECT_EQ(tierText(m, tiersOf(Game::Irish), true), QString::fromLatin1(c.irish)) << numbersText(c.entry).toStdString();
         EXPECT_EQ(isWin(m, Game::UK), c.ukWin);
         EXPECT_EQ(isWin(m, Game::Irish), c.irishWin);
         // The "wins" option lists a tier only when it is a win.
-        EXPECT_EQ(tierText(m, Game::UK, false), QString::fromLatin1(c.ukWin ? c.uk : ""));
-        EXPECT_EQ(tierText(m, Game::Irish, false), QString::fromLatin1(c.irishWin ? c.irish : ""));
+        EXPECT_EQ(tierText(m, tiersOf(Game::UK), false), QString::fromLatin1(c.ukWin ? c.uk : ""));
+        EXPECT_EQ(tierText(m, tiersOf(Game::Irish), false), QString::fromLatin1(c.irishWin ? c.irish : ""));
     }
 }
 
@@ -41,7 +56,7 @@ TEST(Tiers, WinningLineAndDamagedEntries)
     const DrawNumbers d{2, 9, 17, 30, 1, 5, 44};
     const std::vector<Entry> entries{{QByteArray(8, '\0'), {2, 9, 17, 30, 41, 48}},
                                      {QByteArray(8, '\0'), {2, 2, 2, 2, 2, 2}}}; // damaged: repeats
-    const CheckResult r = checkEntries(entries, d, Game::UK, false);
+    const CheckResult r = checkEntries(entries, d, tiersOf(Game::UK), false);
     EXPECT_EQ(r.winningLines, (QStringList{"02 09 17 30 41 48 (4 Match)", "02 02 02 02 02 02 (6 Match)"}));
     EXPECT_EQ(r.marked, (std::vector<int>{0, 1}));
     EXPECT_EQ(r.wins, 2);

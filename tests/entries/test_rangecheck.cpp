@@ -49,6 +49,15 @@ TEST(RangeCheck, RefusalsAndTheRangeOfDraws)
     EXPECT_TRUE(findDrawRange({}, 1, 1999, 1, 1999).empty());
 }
 
+namespace {
+
+const TierList &tiersOf(Game game)
+{
+    return firstEra(game).tiersOn(ymd(1999, 3, 6), 1);
+}
+
+} // namespace
+
 TEST(RangeCheck, TiersOfBothGames)
 {
     struct Case { int main; bool bonus; std::optional<Win> uk, irish; };
@@ -63,7 +72,7 @@ TEST(RangeCheck, TiersOfBothGames)
         {6, false, Win{Jackpot, false}, Win{Jackpot, false}},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(std::pair(classify(c.main, c.bonus, false), classify(c.main, c.bonus, true)),
+        EXPECT_EQ(std::pair(classify(tiersOf(Game::UK), c.main, c.bonus), classify(tiersOf(Game::Irish), c.main, c.bonus)),
                   std::pair(c.uk, c.irish)) << c.main << (c.bonus ? "+b" : "");
 }
 
@@ -105,7 +114,8 @@ TEST(RangeCheck, OneMonthOfEachGame)
         {false, uk, Totals{7, 1, 1, 1, 2, 0, 0}}, {true, irish, Totals{0, 1, 1, 1, 2, 0, 3}}};
     for (const auto &[isIrish, expected, totals] : cases) {
         std::vector<int> progress;
-        const Result r = checkRange(Entries, History, findDrawRange(History, 3, 1999, 3, 1999), isIrish,
+        const Result r = checkRange(Entries, History, findDrawRange(History, 3, 1999, 3, 1999),
+                                    firstEra(isIrish ? Game::Irish : Game::UK),
                                     [&](int done) { progress.push_back(done); });
         EXPECT_EQ(r.lines, expected);
         EXPECT_EQ(r.totals, totals);
@@ -114,10 +124,10 @@ TEST(RangeCheck, OneMonthOfEachGame)
         EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4}));
     }
     // Start and end months without draws check the whole history; no history, nothing.
-    const Result all = checkRange(Entries, History, findDrawRange(History, 2, 1999, 4, 1999), false);
+    const Result all = checkRange(Entries, History, findDrawRange(History, 2, 1999, 4, 1999), firstEra(Game::UK));
     EXPECT_EQ(all.drawsChecked, 8);
     EXPECT_EQ(all.lines.filter(QStringLiteral("Date: ")).size(), 8);
-    EXPECT_TRUE(checkRange(Entries, {}, findDrawRange({}, 1, 1999, 1, 1999), false).lines.isEmpty());
+    EXPECT_TRUE(checkRange(Entries, {}, findDrawRange({}, 1, 1999, 1, 1999), firstEra(Game::UK)).lines.isEmpty());
 }
 
 TEST(RangeCheck, YearsOfTheHistory)
@@ -133,23 +143,23 @@ TEST(RangeCheck, YearsOfTheHistory)
 TEST(RangeCheck, OpeningTheFileChecked)
 {
     const QByteArray blank(8, '\0');
-    struct Case { const char *menu; const char *country; const char *file; QByteArray bytes; int maxBall; const char *refusal; int entries; };
+    struct Case { const char *menu; Game game; const char *file; QByteArray bytes; const char *refusal; int entries; };
     const QByteArray two = dstest::entryRecord(blank, {1, 2, 3, 4, 5, 6}) + dstest::entryRecord(blank, {43, 44, 45, 46, 47, 49});
     const Case cases[] = {
-        {"mnucheck", "UK", "standuk.lot", two, 49, "", 2},     // found whatever the letter case
-        {"mnuWheelCheck", "UK", "UKwheel6.lot", two, 49, "", 2},
-        {"mnu5check", "IR", "IRwheel5.lot", two, 42, "damaged: entry 2 ", 0},
-        {"mnu4check", "UK", "UKwheel4.lot", dstest::entryRecord(blank, {1, 2, 3, 4, 5, 50}), 49, "damaged: entry 1 ", 0},
-        {"mnu3check", "UK", "UKwheel3.lot", dstest::entryRecord(blank, {1, 2, 3, 3, 5, 6}), 49, "damaged", 0},
-        {"mnu3check", "IR", "", {}, 42, MsgNoWheel, 0},
-        {"mnucheck", "IR", "", {}, 42, "You have not created a standing entry", 0},
+        {"mnucheck", Game::UK, "standuk.lot", two, "", 2},     // found whatever the letter case
+        {"mnuWheelCheck", Game::UK, "UKwheel6.lot", two, "", 2},
+        {"mnu5check", Game::Irish, "IRwheel5.lot", two, "damaged: entry 2 ", 0},
+        {"mnu4check", Game::UK, "UKwheel4.lot", dstest::entryRecord(blank, {1, 2, 3, 4, 5, 50}), "damaged: entry 1 ", 0},
+        {"mnu3check", Game::UK, "UKwheel3.lot", dstest::entryRecord(blank, {1, 2, 3, 3, 5, 6}), "damaged", 0},
+        {"mnu3check", Game::Irish, "", {}, MsgNoWheel, 0},
+        {"mnucheck", Game::Irish, "", {}, "You have not created a standing entry", 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.menu);
         TestFolder folder;
         if (*c.file)
             folder.write(QString::fromLatin1(c.file), c.bytes);
-        const OpenedFile o = openCheckFile(folder.path(), QString::fromLatin1(c.country), checkSource(QString::fromLatin1(c.menu)), c.maxBall);
+        const OpenedFile o = openCheckFile(folder.path(), c.game, checkSource(QString::fromLatin1(c.menu)));
         const QString want = QString::fromLatin1(c.refusal);
         EXPECT_TRUE(want.isEmpty() ? o.refusal.isEmpty() : o.refusal.contains(want)) << o.refusal.toStdString();
         EXPECT_EQ(static_cast<int>(o.entries.size()), c.entries);

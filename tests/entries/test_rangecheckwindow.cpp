@@ -21,7 +21,6 @@ protected:
         dir.write(country + QStringLiteral(".exe"), history);
         state.programFolder = dir.path();
         state.countryCode = country;
-        state.maxBall = ballLimitFor(country);
         window = std::make_unique<RangeCheckWindow>(state, fakes.platform());
         const QByteArray blank(8, '\0');
         window->load({{blank, {3, 7, 12, 21, 30, 45}}, {blank, {3, 7, 9, 12, 43, 44}}});

@@ -384,7 +384,6 @@ TEST(SuggestRules, FromStateFollowsTheCountry)
 {
     AppState st;
     st.countryCode = QStringLiteral("IR");
-    st.maxBall = 42;
     st.constraints = {1, 0, 0, 0, 0, 0, 0, 0, 2};
     st.constraintsActive = true;
     const SuggestRules r = SuggestRules::fromState(st);

@@ -73,7 +73,7 @@ TEST(BonusNumber, KeptOutOfMainCountsAndCountedOnlyByTheBonusCharts)
     // 49 is never drawn as a main number: it is a cool-three candidate.
     EXPECT_EQ(coolThree(draws, 49), (std::array<BallCount, 3>{{{13, 0}, {14, 0}, {15, 0}}}));
     EXPECT_EQ(consecutivePairCounts(draws, 49)[48], 0); // 48-49 would need the bonus
-    EXPECT_EQ(winsUsingBestSix(draws, {10, 20, 49, 41, 42, 43}, 49), (BestSixWins{0, 0}));
+    EXPECT_EQ(winsUsingBestSix(draws, {10, 20, 49, 41, 42, 43}, firstEra(Game::UK)), (BestSixWins{0, 0}));
 
     const BallCounts bonus = bonusBallCounts(draws, 49);
     const BallCounts both = mainAndBonusCounts(draws, 49);
@@ -89,8 +89,8 @@ TEST(WinsUsingBestSix, CountsDrawsWithThreeOrMoreMatchesAndTheHighestMatch)
         draw({1, 2, 3, 30, 31, 32}),  // 3 matches
         draw({40, 41, 42, 43, 44, 45}),
     };
-    EXPECT_EQ(winsUsingBestSix(draws, {1, 2, 3, 4, 5, 6}, 49), (BestSixWins{2, 4}));
-    EXPECT_EQ(winsUsingBestSix(draws, {7, 8, 9, 10, 11, 12}, 49), (BestSixWins{0, 0}));
+    EXPECT_EQ(winsUsingBestSix(draws, {1, 2, 3, 4, 5, 6}, firstEra(Game::UK)), (BestSixWins{2, 4}));
+    EXPECT_EQ(winsUsingBestSix(draws, {7, 8, 9, 10, 11, 12}, firstEra(Game::UK)), (BestSixWins{0, 0}));
 }
 
 TEST(IrishStatistics, NoBallAbove42AndPairsStopAt41And42)
@@ -208,7 +208,7 @@ TEST(DamagedHistory, BallsOutsideTheLimitAreIgnoredWithoutCrashing)
     EXPECT_EQ(std::accumulate(main.begin(), main.end(), 0), 6 + 1 + 1 + 4);
     EXPECT_EQ(mainAndBonusCounts(draws, 49)[7], 1);
     EXPECT_EQ(hotSix(draws, 49)[0], (BallCount{49, 3}));
-    EXPECT_EQ(winsUsingBestSix(draws, {0, 50, -1, 49, 48, 2}, 49), (BestSixWins{1, 3}));
+    EXPECT_EQ(winsUsingBestSix(draws, {0, 50, -1, 49, 48, 2}, firstEra(Game::UK)), (BestSixWins{1, 3}));
     const BallStatistics s = ballStatistics(draws, 49, 49, chartThresholds(main, 49));
     EXPECT_EQ(s.mainCount, 3);
     EXPECT_EQ(s.lastDrawnKey, QStringLiteral("22011999"));
@@ -221,12 +221,13 @@ TEST(DamagedHistory, BallsOutsideTheLimitAreIgnoredWithoutCrashing)
     EXPECT_EQ(hotSix(std::vector<Draw>{draw({5, 5, 5, 60, -2, 0})}, 49),
               (std::array<BallCount, 6>{{{5, 3}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}}));
 
-    // A statistics limit outside the tables is held to 1..49.
-    const std::vector<Draw> wide = {draw({1, 2, 3, 60, 61, 62}, 63)};
-    EXPECT_EQ((std::array{statsBallLimit(1000), statsBallLimit(-4)}), (std::array{49, 1}));
+    // A statistics limit outside the tables is held to 1..63, the largest ball
+    // the tables hold.
+    const std::vector<Draw> wide = {draw({1, 2, 3, 64, 65, 66}, 67)};
+    EXPECT_EQ((std::array{statsBallLimit(1000), statsBallLimit(-4)}), (std::array{63, 1}));
     EXPECT_EQ(mainBallCounts(wide, 1000)[1], 1);
     EXPECT_EQ(hotSix(wide, 1000)[3], (BallCount{0, 0}));
     EXPECT_EQ(consecutivePairCounts(wide, 1000)[1], 1);
-    EXPECT_FALSE(ballStatistics(wide, 60, 1000, {}).valid);
+    EXPECT_FALSE(ballStatistics(wide, 64, 1000, {}).valid);
     EXPECT_EQ(mostFrequentPair(wide, 0), (PairCount{0, 0}));
 }

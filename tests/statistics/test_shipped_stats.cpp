@@ -1,6 +1,6 @@
 // The statistics windows over the real UK history the program ships, built by
 // the program's own import from the shipped results file.
-#include "core/resultsimport.h"
+#include "thunderball/resultsimport.h"
 #include "statistics/chartswindow.h"
 #include "support/mainfixture.h"
 
@@ -10,8 +10,8 @@ class ShippedStatsTest : public MainFixture {};
 
 TEST_F(ShippedStatsTest, NumberTwentyThreeWasDrawn282TimesAsAMainNumber)
 {
-    const ds::ImportReport report = ds::importLottoResultsFile(
-        QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/uk_lotto_649.csv"), ds::Game::UK, dir.file("UK.exe"));
+    const ds::ImportReport report = ds::importResultsFile(
+        QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/uk_lotto_649.csv"), ds::Game::UK, dir.path());
     ASSERT_TRUE(report.succeeded()) << report.text().toStdString();
     ASSERT_EQ(report.added, 2065);
     start();

@@ -79,11 +79,10 @@ TEST(ThunderballImport, NewResultsGoAfterThoseHeldInDateOrder)
     // The file holds the 10th then the 3rd (the order entered).
     QByteArray bytes = thRec(2, 0, 10, 7, 1999, {1, 2, 3, 4, 5}, 1) + thRec(0, 0, 3, 7, 1999, {6, 7, 8, 9, 10}, 2);
     // Newest first, one date already held, a Thunderball equal to a main number.
-    const ImportReport r = mergeThunderballResults(ThunderHeader + "1999-07-24,31,5,20,8,14,8\n"
+    const ImportReport r = mergeEraResults(ThunderHeader + "1999-07-24,31,5,20,8,14,8\n"
                                                         "1999-07-10,1,2,3,4,6,9\n"
                                                         "1999-07-17,11,12,13,14,15,3\n"
-                                                        "1999-06-26,21,22,23,24,25,4\n",
-                                        bytes);
+                                                        "1999-06-26,21,22,23,24,25,4\n", firstEra(Game::Thunderball), bytes);
     EXPECT_EQ(bytes, thRec(5, 0, 10, 7, 1999, {1, 2, 3, 4, 5}, 1) + thRec(0, 0, 3, 7, 1999, {6, 7, 8, 9, 10}, 2)
                          + thRec(0, 0, 26, 6, 1999, {21, 22, 23, 24, 25}, 4)
                          + thRec(0, 0, 17, 7, 1999, {11, 12, 13, 14, 15}, 3)
@@ -96,9 +95,8 @@ TEST(ThunderballImport, ANegativeCountTakesTheResultsPresentAndOverwritesNone)
     const QByteArray three = thRec(-1, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + thRec(0, 0, 10, 7, 1999, {6, 7, 8, 9, 10}, 2)
         + thRec(0, 0, 17, 7, 1999, {11, 12, 13, 14, 15}, 3);
     QByteArray bytes = three;
-    const ImportReport r = mergeThunderballResults(ThunderHeader + "1999-07-10,6,7,8,9,10,2\n"
-                                                                   "1999-07-24,21,22,23,24,25,4\n",
-                                                   bytes);
+    const ImportReport r = mergeEraResults(ThunderHeader + "1999-07-10,6,7,8,9,10,2\n"
+                                                                   "1999-07-24,21,22,23,24,25,4\n", firstEra(Game::Thunderball), bytes);
     EXPECT_EQ(r.text(), QStringLiteral("1 result added, 1 already in the results file, 0 skipped."));
     EXPECT_EQ(bytes, thRec(4, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + three.mid(22) + thRec(0, 0, 24, 7, 1999, {21, 22, 23, 24, 25}, 4));
 }
@@ -106,7 +104,7 @@ TEST(ThunderballImport, ANegativeCountTakesTheResultsPresentAndOverwritesNone)
 TEST(ThunderballImport, PublishedFormAndSkips)
 {
     QByteArray bytes;
-    const ImportReport r = mergeThunderballResults(
+    const ImportReport r = mergeEraResults(
         "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunder Ball,Ball Set,Machine,DrawNumber\r\n"
         "08-May-2010,34,1,2,3,4,14,1,Excalibur,999\r\n"
         "15-May-2010,1,2,3,4,5,6,1,Excalibur,1000\r\n"
@@ -114,8 +112,7 @@ TEST(ThunderballImport, PublishedFormAndSkips)
         "24-Apr-2010,1,1,2,3,4,14,1,Excalibur,997\r\n"
         "17-Apr-2010,1,2,3,4,5,15,1,Excalibur,996\r\n"
         "10-Apr-2010,1,2,3,4,5,0,1,Excalibur,995\r\n"
-        "05-Jun-1999,1,2,3,4,5,6,1,Excalibur,1\r\n",
-        bytes);
+        "05-Jun-1999,1,2,3,4,5,6,1,Excalibur,1\r\n", firstEra(Game::Thunderball), bytes);
     EXPECT_EQ(r.text(), QStringLiteral("1 result added, 0 already in the results file, 6 skipped.\n"
                                        "Line 3: 15/5/2010 is a draw of the 5-from-39 Thunderball, which this version "
                                        "does not keep\n"
@@ -135,8 +132,7 @@ TEST(ThunderballImport, WriteFailureKeepsTheOldFile)
     ImportReport r;
     {
         dstest::FileSizeLimit limit(30);
-        r = importThunderballResults(ThunderHeader + "1999-07-17,11,12,13,14,15,3\n",
-                          dir.file(ThunderResultsFileName));
+        r = importResults(ThunderHeader + "1999-07-17,11,12,13,14,15,3\n", Game::Thunderball, dir.path());
     }
     EXPECT_TRUE(r.writeFailed);
     EXPECT_EQ(r.text(), QStringLiteral("The Thunderball results file could not be written, so no results were "

@@ -49,7 +49,7 @@ TEST(WheelSuggest, Refusals)
         {"UK", true, 52, ""},
     };
     for (const Case &c : cases) {
-        const WheelSuggestion s = suggestWheelNumbers(QString::fromLatin1(c.country), c.ukOnly,
+        const WheelSuggestion s = suggestWheelNumbers(gameOfCountry(QString::fromLatin1(c.country)), c.ukOnly,
                                                       std::span(history).first(static_cast<size_t>(c.draws)), 8, random);
         EXPECT_EQ(std::pair(s.refusal, s.numbers.empty()), std::pair(QString(c.refusal), *c.refusal != '\0'))
             << c.country << " " << c.draws;
@@ -64,7 +64,7 @@ TEST(WheelSuggest, HotFirstThenColdNeverUndrawnBallsAndTwoPressesDiffer)
     for (int press = 1; press <= 40; ++press) {
         const int n = 9 + press % 5; // 9..13
         const HotCold split = hotColdSplit(n);
-        const WheelSuggestion s = suggestWheelNumbers(QStringLiteral("IR"), false, history, n, random);
+        const WheelSuggestion s = suggestWheelNumbers(Game::Irish, false, history, n, random);
         ASSERT_TRUE(s.refusal.isEmpty());
         EXPECT_TRUE(s.shortfall.isEmpty());
         ASSERT_EQ(static_cast<int>(s.numbers.size()), n);
@@ -88,13 +88,13 @@ TEST(WheelSuggest, StopsWhenAClassRunsOut)
     for (int i = 0; i < 56; ++i)
         even.push_back(draw(i, run(1 + 6 * (i % 7))));
     dstest::FakeRandom random;
-    WheelSuggestion s = suggestWheelNumbers(QStringLiteral("IR"), false, even, 8, random);
+    WheelSuggestion s = suggestWheelNumbers(Game::Irish, false, even, 8, random);
     EXPECT_EQ(s.numbers.size(), 6u);
     EXPECT_EQ(s.shortfall, shortfallMessage(6, 8));
 
     // A generator that only ever gives 0 (ball 0, never valid) still ends.
     random.fixed = 0.0;
-    s = suggestWheelNumbers(QStringLiteral("IR"), false, hotAndCold(), 8, random);
+    s = suggestWheelNumbers(Game::Irish, false, hotAndCold(), 8, random);
     EXPECT_TRUE(s.numbers.empty());
     EXPECT_EQ(s.shortfall, shortfallMessage(0, 8));
 }
@@ -103,7 +103,7 @@ TEST(WheelSuggest, CountsAndMiddle)
 {
     const std::vector<Draw> history{draw(0, {1, 2, 3, 4, 5, 45}, 6), draw(1, {1, 2, 3, 4, 5, 50}, 7),
                                     draw(2, {1, 0, -3, 4, 5, 6}, 8)};
-    const BallCounts uk = ballCounts(history, 49);
+    const BallTable uk = ballCounts(history, 49);
     EXPECT_EQ(uk[1], 3);
     EXPECT_EQ(uk[6] + uk[7], 1); // as a main number only; never as the bonus
     EXPECT_EQ(uk[45], 1);

@@ -21,7 +21,6 @@ protected:
     {
         state.programFolder = dir.path();
         state.countryCode = country;
-        state.maxBall = ballLimitFor(country);
         window = std::make_unique<WheelWindow>(wheels::wheelKind(guarantee), state, fakes.platform());
         window->show();
         saved = std::make_unique<QSignalSpy>(window.get(), &WheelWindow::wheelSaved);
