@@ -83,7 +83,7 @@ ThunderStatistics::~ThunderStatistics() = default;
 std::optional<std::vector<ThunderResult>> ThunderStatistics::readResults()
 {
     ResultsRead read = thunder::readResults(resultsPath(m_folder));
-    if (!read.ok || read.results.empty()) {
+    if (!read.ok || soundResults(read.results).empty()) {
         m_platform.dialogs->message(QString::fromLatin1(read.ok ? MsgNoResultsForStats : MsgResultsUnreadable));
         return std::nullopt;
     }

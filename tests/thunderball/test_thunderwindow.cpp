@@ -185,6 +185,51 @@ TEST_F(ThunderWindowTest, DeletingTheDisplayedResult)
     EXPECT_EQ(list("List1").size(), 1);
 }
 
+// The second result is damaged (a first number of 35): deleting the first
+// leaves it at the front, and the results after it are still read, counted
+// and added after.
+TEST_F(ThunderWindowTest, ADamagedResultHidesNoneAfterIt)
+{
+    const QByteArray damaged = thRec(0, 0, 12, 12, 2026, {35, 2, 3, 4, 5}, 6);
+    const QByteArray r19 = thRec(0, 0, 19, 12, 2026, {1, 2, 3, 4, 6}, 7);
+    dir.write("thresult.exe", thRec(3, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8) + damaged + r19);
+    dir.write("TH12122026.lot", thRec(1, 1, 12, 12, 2026, {2, 3, 4, 5, 6}, 6));
+    open();
+    fakes.dialogs.answer(true);
+    click(&w(), "Command4");
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(2, 0, 12, 12, 2026, {35, 2, 3, 4, 5}, 6) + r19 + r19);
+
+    pick(19, 12, 2026);
+    EXPECT_EQ(resultLabels(), (QStringList{" 1", " 2", " 3", " 4", " 6", " 7"}));
+    pick(26, 12, 2026);
+    click(&w(), "Command2");
+    enterSix(form21(), 1, "Command1", {"9", "10", "11", "12", "13", "1"});
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(3, 0, 12, 12, 2026, {35, 2, 3, 4, 5}, 6) + r19
+                                            + thRec(0, 0, 26, 12, 2026, {9, 10, 11, 12, 13}, 1));
+
+    // Shown as damaged, and not checked.
+    pick(12, 12, 2026);
+    EXPECT_EQ(list("List2"), (QStringList{QString(32, '-'), "Results for draw date 12 12 2026",
+                                          "The result of this draw date is damaged and was not checked."}));
+    trigger(&w(), "mnuDispResults");
+    EXPECT_EQ(lines(child<QListWidget>(topLevel("Form25"), "List1")),
+              (QStringList{"12/12/2026   35 02 03 04 05  TB 06  damaged", "19/12/2026   01 02 03 04 06  TB 07",
+                           "26/12/2026   09 10 11 12 13  TB 01"}));
+}
+
+// A negative count reads the entries present rather than none, which would
+// delete them.
+TEST_F(ThunderWindowTest, AnEntryFileWithANegativeCountKeepsItsEntries)
+{
+    const QByteArray file = thRec(-3, 2, 13, 2, 2010, {1, 2, 3, 4, 5}, 6) + thRec(-3, 2, 13, 2, 2010, {7, 8, 9, 10, 11}, 12);
+    dir.write("TH13022010.lot", file);
+    open();
+    pick(13, 2, 2010);
+    EXPECT_EQ(list("List1"), (QStringList{"01 02 03 04 05 Thunderball 06", "07 08 09 10 11 Thunderball 12"}));
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 2"));
+    EXPECT_EQ(dir.read("TH13022010.lot"), file);
+}
+
 TEST_F(ThunderWindowTest, DeletingASelectedEntry)
 {
     dir.write("TH05122026.lot", thRec(3, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1)
