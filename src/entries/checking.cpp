@@ -55,18 +55,43 @@ QString numbersText(const Numbers6 &n)
     return s;
 }
 
+bool soundEntry(const Numbers6 &n, Game game)
+{
+    const int limit = rulesOf(game).mainLimit;
+    quint64 seen = 0;
+    for (qint16 v : n) {
+        if (v < 1 || v > limit || (seen & (quint64(1) << v)))
+            return false;
+        seen |= quint64(1) << v;
+    }
+    return true;
+}
+
+QString damagedEntryLine(int entryNumber)
+{
+    return QStringLiteral("Entry %1 is damaged and was not checked.").arg(entryNumber);
+}
+
 CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, Game game, bool all)
 {
     CheckResult r;
     for (size_t i = 0; i < entries.size(); ++i) {
+        const int position = static_cast<int>(i);
+        if (!soundEntry(entries[i].n, game)) {
+            r.winningLines << damagedEntryLine(position + 1);
+            continue;
+        }
         const Match m = matchEntry(entries[i].n, draw);
         const QString tier = tierText(m, game, all);
         if (tier.isEmpty())
             continue;
-        if (isWin(m, game))
+        if (isWin(m, game)) {
             ++r.wins;
+            r.prizeLines << static_cast<int>(r.winningLines.size());
+            r.prizeMarked.push_back(position);
+        }
         r.winningLines << numbersText(entries[i].n) + tier;
-        r.marked.push_back(static_cast<int>(i));
+        r.marked.push_back(position);
     }
     return r;
 }

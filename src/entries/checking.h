@@ -31,14 +31,25 @@ bool isWin(const Match &m, Game game);
 // The numbers of an entry as in an entry line, each followed by a space.
 QString numbersText(const Numbers6 &n);
 
+// Whether an entry holds six different numbers from 1 to the game's limit.
+// A record from a damaged or hand-made file may hold anything else.
+bool soundEntry(const Numbers6 &n, Game game);
+
+// "Entry 3 is damaged and was not checked." (entries numbered from 1).
+QString damagedEntryLine(int entryNumber);
+
 struct CheckResult {
     QStringList winningLines;
-    std::vector<int> marked; // list positions (0-based) of the listed entries
+    QList<int> prizeLines;      // rows of winningLines that reach a prize tier
+    std::vector<int> marked;    // list positions (0-based) of the listed entries
+    std::vector<int> prizeMarked; // those of them that reach a prize tier
     int wins = 0;
 };
 
 // Checks the entries against the draw: the winning selections list, the
-// entries to mark, and the number of prize wins.
+// entries to mark, and the number of prize wins. An entry that is not sound
+// wins nothing: it is not marked and its damagedEntryLine takes its place in
+// the list.
 CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, Game game, bool all);
 
 } // namespace ds

@@ -53,22 +53,14 @@ void WinningController::check()
         entries.resize(static_cast<size_t>(n));
     const CheckResult r = checkEntries(entries, m_state.displayedDraw, m_state.game(), m_frame.allTiers());
 
-    QList<int> prizeRows;
-    for (int row = 0; row < r.winningLines.size(); ++row) {
-        const Match m = matchEntry(entries[static_cast<size_t>(r.marked[static_cast<size_t>(row)])].n,
-                                   m_state.displayedDraw);
-        if (isWin(m, m_state.game()))
-            prizeRows << row;
-    }
-    m_frame.setLines(r.winningLines, prizeRows);
+    m_frame.setLines(r.winningLines, r.prizeLines);
     list.setListUpdates(false);
-    for (size_t k = 0; k < r.marked.size(); ++k) {
-        const int pos = r.marked[k];
+    for (const int pos : r.marked) {
         if (pos < list.lineCount())
             list.setLine(pos, markedLine(list.line(pos), QStringLiteral(" (*)")));
         else
             list.addLine(markedLine(entryLine(entries[static_cast<size_t>(pos)].n), QStringLiteral(" (*)")));
-        if (prizeRows.contains(static_cast<int>(k)))
+        if (std::binary_search(r.prizeMarked.begin(), r.prizeMarked.end(), pos)) // in list order
             list.setLineHighlighted(pos, true);
     }
     list.setListUpdates(true);
