@@ -63,6 +63,11 @@ QString selectionsFileDateKey(const QString &path)
     return m.hasMatch() ? m.captured(2) : QString();
 }
 
+QString unreadableFileMessage(const QString &fileName)
+{
+    return QStringLiteral("The file %1 cannot be read.").arg(fileName);
+}
+
 namespace entryfile {
 
 namespace {

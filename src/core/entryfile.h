@@ -38,6 +38,9 @@ QByteArray dateField(const QString &dateKey);
 QString selectionsFileDateKey(const QString &path);
 
 inline const QString EntriesUnreadableMessage = QStringLiteral("The selections file could not be read.");
+// "The file UKwheel6.lot cannot be read.": an entry file that is there but
+// cannot be read, named as it is spelled on disk.
+QString unreadableFileMessage(const QString &fileName);
 
 namespace entryfile {
 

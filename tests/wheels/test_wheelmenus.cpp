@@ -2,6 +2,7 @@
 #include "entries/rangecheck.h"
 #include "support/mainfixture.h"
 
+#include <QDir>
 #include <QLabel>
 
 using namespace dstest;
@@ -64,6 +65,12 @@ TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissing)
     trigger(&w(), "mnu4open");
     EXPECT_EQ(fakes.dialogs.messages,
               QStringList{"You have not created a wheeling entry, use the 4 new command in the file manager."});
+    EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
+    // A wheel file that is there but cannot be read is not one never made.
+    QDir(dir.path()).mkdir("UKwheel5.lot");
+    fakes.dialogs.clear();
+    trigger(&w(), "mnu5open");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file UKwheel5.lot cannot be read."});
     EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
 }
 
