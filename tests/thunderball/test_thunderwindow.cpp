@@ -21,6 +21,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 
 using namespace dstest;
 
@@ -214,6 +215,70 @@ TEST_F(ThunderWindowTest, TheWeeksSlider)
     slider->setValue(5);
     EXPECT_FALSE(dir.exists("TH12122026.lot"));
     EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 0"));
+}
+
+// The label and the slider show the same weeks: those the check covers (a
+// stored value above 8 is kept in the file), and the stored ones after a
+// change that could not be saved.
+TEST_F(ThunderWindowTest, TheWeeksLabelAndTheSliderAgree)
+{
+    const QByteArray entries = thRec(1, 10, 5, 12, 2026, {3, 8, 14, 20, 31}, 8);
+    dir.write("TH05122026.lot", entries);
+    open();
+    auto *slider = child<QSlider>(&w(), "Slider1");
+    EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 8"));
+    EXPECT_EQ(slider->value(), 8);
+    {
+        FileSizeLimit limit(10);
+        slider->setValue(3);
+    }
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"The entries could not be saved. Your entries file has not been changed."});
+    EXPECT_EQ(dir.read("TH05122026.lot"), entries);
+    EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 8"));
+    EXPECT_EQ(slider->value(), 8);
+}
+
+// At the opening size the results list shows its lines whole; the winning
+// lines are bold.
+TEST_F(ThunderWindowTest, TheResultsListShowsWholeLinesWithTheWinsInBold)
+{
+    dir.write("thresult.exe", thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    dir.write("TH05122026.lot", thRec(3, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                    + thRec(3, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 1)
+                                    + thRec(3, 2, 5, 12, 2026, {3, 8, 14, 22, 33}, 8));
+    open();
+    QApplication::processEvents();
+    auto *list = child<QListWidget>(&w(), "List2");
+    const QString rule(32, '-');
+    EXPECT_EQ(lines(list), (QStringList{rule, "Results for draw date 5 12 2026",
+                                        QStringLiteral("03 08 14 20 31 08 Match 5 + TB £250000"),
+                                        QStringLiteral("03 08 14 22 33 08 Match 3 + TB     £20"), rule,
+                                        "Results for draw date 12 12 2026", "No results recorded for this draw date"}));
+    const int room = list->viewport()->width()
+                     - 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    for (int row = 0; row < list->count(); ++row) {
+        const QListWidgetItem *item = list->item(row);
+        EXPECT_EQ(item->font().bold(), row == 2 || row == 3) << row;
+        EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), room) << row;
+    }
+}
+
+// The entry windows name the date they store; after "Added" the first box
+// takes the next entry.
+TEST_F(ThunderWindowTest, TheEntryWindowsNameTheirDateAndAddedReadiesTheNextEntry)
+{
+    open();
+    click(&w(), "Command2");
+    EXPECT_EQ(child<QLabel>(form21(), "LabelDate")->text(), QStringLiteral("Result of Saturday 5 December 2026"));
+    click(form21(), "Command2");
+    click(&w(), "Command5");
+    EXPECT_EQ(child<QLabel>(form22(), "LabelDate")->text(), QStringLiteral("Entries for Saturday 5 December 2026"));
+    enterSix(form22(), 2, "Command2", {"31", "8", "14", "20", "3", "8"});
+    ASSERT_EQ(fakes.dialogs.news, QStringList{"Added"});
+    auto *first = child<QLineEdit>(form22(), "Text2");
+    EXPECT_EQ(form22()->focusWidget(), first);
+    EXPECT_EQ(first->selectedText(), QStringLiteral("31"));
 }
 
 TEST_F(ThunderWindowTest, ManualAddClearAndAutoAdd)
