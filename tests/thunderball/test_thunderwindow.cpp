@@ -2,6 +2,7 @@
 // through their controls with the platform fakes.
 #include "core/printersettings.h"
 #include "statistics/ballstatswindow.h"
+#include "support/charts.h"
 #include "support/fakes.h"
 #include "support/mainfixture.h"
 #include "support/testfolder.h"
@@ -370,6 +371,48 @@ TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
     click(ball, "Command1");
     click(stats, "Command2");
     EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-34"));
+}
+
+// Both charts read as the lotto charts do: axis titles, whole labels on the
+// value axis (each a different count) from the first opening, the bar under
+// the pointer on a hover line.
+TEST_F(ThunderWindowTest, StatisticsChartsCarryAxisTitlesWholeValueLabelsAndAHoverLine)
+{
+    dir.write("thresult.exe", thRec(3, 0, 5, 12, 2026, {4, 5, 6, 20, 21}, 7)
+                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 7, 8, 34}, 7)
+                                  + thRec(0, 0, 12, 12, 2026, {6, 7, 10, 11, 12}, 3));
+    open();
+    QApplication::processEvents();
+    trigger(&w(), "mnuStats");
+    auto *stats = w().statistics();
+    ds::BarChart *c = stats->chart();
+    auto readable = [](ds::BarChart *chart, const QStringList &titles, const QStringList &values) {
+        QApplication::processEvents();
+        const QStringList texts = drawnTexts(chart);
+        for (const QString &title : titles)
+            EXPECT_TRUE(texts.contains(title)) << title.toStdString();
+        for (const QString &t : texts)
+            EXPECT_FALSE(t.contains(QStringLiteral("..."))) << t.toStdString();
+        EXPECT_EQ(valueLabels(chart), values);
+    };
+    auto hovered = [](ds::BarChart *chart, int row) {
+        pointAt(chart, row);
+        return child<QLabel>(chart->window(), "LabelHover")->text();
+    };
+    readable(c, {"Ball", "Times drawn"}, {"0", "1", "2"});
+    EXPECT_EQ(hovered(c, 7), QStringLiteral("Ball 7: drawn 2 times"));
+    click(stats, "Command3");
+    readable(c, {"Thunderball", "Times drawn"}, {"0", "1", "2"});
+    EXPECT_EQ(hovered(c, 3), QStringLiteral("Thunderball 3: drawn once"));
+
+    // The ball's own chart: expected 3 / 14 = 0, drawn twice.
+    QTest::mouseClick(c->viewport(), Qt::LeftButton, {}, rowPoint(c, 7, -2));
+    QWidget *ball = stats->ballWindow();
+    ASSERT_TRUE(ball->isVisible());
+    auto *drawn = child<ds::BarChart>(ball, "MSChart1");
+    readable(drawn, {"Expected", "Drawn", "Times"}, {"0", "1", "2"});
+    EXPECT_EQ(hovered(drawn, 1), QStringLiteral("Expected: 0 times"));
+    EXPECT_EQ(hovered(drawn, 2), QStringLiteral("Drawn: 2 times"));
 }
 
 // The Print menu, on the entries of the calendar date.
