@@ -90,6 +90,7 @@ WeeklyCheck checkWeeks(const QDate &start, int weeks, const std::vector<ThunderR
                 if (const std::optional<Prize> p = prizeFor(m, t)) {
                     out.total += p->amount;
                     won = true;
+                    out.winRows << static_cast<int>(out.lines.size());
                     out.lines << winLine(e, *p);
                 }
             }

@@ -53,6 +53,7 @@ QString winTotalText(qint64 total);
 struct WeeklyCheck {
     bool ran = false;  // false: no result on the start date or no entries (nothing shown)
     QStringList lines; // the Thunderball results list
+    QList<int> winRows; // the rows of `lines` that are winning lines
     qint64 total = 0;  // pounds won over the weeks checked
 };
 
