@@ -94,6 +94,17 @@ for name, data in [("five", tb), ("damaged_count", struct.pack("<h", -2) + tb[2:
     write("thunder_results", name, bytes(22) + data)
     write("thunder_results", name + "_added", thunder_file(1, skip=300) + data)
 
+# Deleting a result: pick (odd: the date of result pick >> 1), a record
+# naming the date asked otherwise, then the results file.
+tb6 = thunder_file(6, skip=40)
+second_damaged = tb6[:22] + tb6[22:32] + struct.pack("<h", 35) + tb6[34:]  # 2nd result's first number 35
+for name, data in [("six", tb6), ("second_damaged", second_damaged), ("one", thunder_file(1, skip=90)),
+                   ("negative_count", struct.pack("<h", -1) + tb6[2:]), ("stale", struct.pack("<h", 3) + tb6[2:]),
+                   ("cut", tb6[:50]), ("empty", b"")]:
+    for pick in (0x01, 0x03, 0x0b):
+        write("thunder_delete", f"{name}_{pick:02x}", bytes([pick]) + bytes(22) + data)
+    write("thunder_delete", f"{name}_other_date", b"\x00" + thunder_file(1, skip=500) + data)
+
 with open(os.path.join(root, "data", "weblinks.dat"), "rb") as f:
     links = f.read()
 typed = b"Results\nhttps://example.org/results\n\n\nMy page\nwww.example.com\n"

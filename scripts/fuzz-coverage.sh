@@ -19,6 +19,7 @@ sources_of() {
     history_*) echo src/core/drawhistory.cpp src/core/recordfile.cpp ;;
     entry_*) echo src/core/entryfile.cpp src/core/recordfile.cpp ;;
     thunder_results) echo src/thunderball/resultsfile.cpp ;;
+    thunder_delete) echo src/thunderball/resultsedit.cpp src/thunderball/resultsfile.cpp ;;
     thunder_entries) echo src/thunderball/thunderentries.cpp ;;
     wheel_table) echo src/wheels/wheels.cpp ;;
     printer_settings) echo src/core/printersettings.cpp ;;

@@ -2,6 +2,8 @@
 
 #include "core/numbers.h"
 
+#include <QLocale>
+
 namespace ds {
 
 namespace {
@@ -73,6 +75,11 @@ QString slashDate(const QByteArray &dateField)
 {
     const QString t = trimmedField(dateField);
     return mid(t, 1, 2) + QLatin1Char('/') + mid(t, 3, 2) + QLatin1Char('/') + mid(t, 5, 4);
+}
+
+QString longDateText(const QDate &date)
+{
+    return QLocale(QLocale::English).toString(date, QStringLiteral("dddd d MMMM yyyy"));
 }
 
 } // namespace ds

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 
 namespace ds {
@@ -22,6 +23,9 @@ QString historyDate(const QByteArray &dateField);
 
 // DD/MM/YYYY of a stored date field (trimmed).
 QString slashDate(const QByteArray &dateField);
+
+// A date as the windows name it to the player: "Saturday 5 December 2026".
+QString longDateText(const QDate &date);
 
 // The date field as text with leading and trailing spaces removed.
 QString trimmedField(const QByteArray &dateField);

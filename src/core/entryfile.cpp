@@ -55,6 +55,11 @@ QByteArray dateField(const QString &dateKey)
     return f;
 }
 
+QString unreadableFileMessage(const QString &fileName)
+{
+    return QStringLiteral("The file %1 cannot be read.").arg(fileName);
+}
+
 namespace entryfile {
 
 namespace {

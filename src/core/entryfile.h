@@ -34,6 +34,9 @@ inline bool sameEntry(const Numbers6 &a, const Numbers6 &b) { return a == b; }
 QByteArray dateField(const QString &dateKey);
 
 inline const QString EntriesUnreadableMessage = QStringLiteral("The selections file could not be read.");
+// "The file UKwheel6.lot cannot be read.": an entry file that is there but
+// cannot be read, named as it is spelled on disk.
+QString unreadableFileMessage(const QString &fileName);
 
 namespace entryfile {
 

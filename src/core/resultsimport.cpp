@@ -106,11 +106,6 @@ std::optional<Game> otherGameOf(const Columns &c, Game target)
 
 // ---- Rows ------------------------------------------------------------------
 
-QString shown(const QDate &d)
-{
-    return dateDisplayText(d.day(), d.month(), d.year());
-}
-
 QString quoted(const QByteArray &field)
 {
     QString s = QString::fromUtf8(field);

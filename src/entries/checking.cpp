@@ -41,11 +41,33 @@ QString numbersText(const Numbers6 &n)
     return s;
 }
 
+bool soundEntry(const Numbers6 &n, int maxBall)
+{
+    const int limit = std::clamp(maxBall, 0, MaxBall);
+    quint64 seen = 0;
+    for (qint16 v : n) {
+        if (v < 1 || v > limit || (seen & (quint64(1) << v)))
+            return false;
+        seen |= quint64(1) << v;
+    }
+    return true;
+}
+
+QString damagedEntryLine(int entryNumber)
+{
+    return QStringLiteral("Entry %1 is damaged and was not checked.").arg(entryNumber);
+}
+
 CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, const TierList &tiers,
-                         bool all)
+                         int maxBall, bool all)
 {
     CheckResult r;
     for (size_t i = 0; i < entries.size(); ++i) {
+        const int position = static_cast<int>(i);
+        if (!soundEntry(entries[i].n, maxBall)) {
+            r.winningLines << damagedEntryLine(position + 1);
+            continue;
+        }
         const Match m = matchEntry(entries[i].n, draw);
         const QString tier = tierText(m, tiers, all);
         if (tier.isEmpty())
@@ -53,10 +75,11 @@ CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &d
         if (const Tier *t = tierFor(tiers, m)) {
             ++r.wins;
             r.cash += cashOf(t->prize);
-            r.prizeRows.push_back(static_cast<int>(r.winningLines.size()));
+            r.prizeLines << static_cast<int>(r.winningLines.size());
+            r.prizeMarked.push_back(position);
         }
         r.winningLines << numbersText(entries[i].n) + tier;
-        r.marked.push_back(static_cast<int>(i));
+        r.marked.push_back(position);
     }
     return r;
 }

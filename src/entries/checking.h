@@ -26,17 +26,28 @@ QString tierText(const Match &m, const TierList &tiers, bool all);
 // The numbers of an entry as in an entry line, each followed by a space.
 QString numbersText(const Numbers6 &n);
 
+// Whether an entry holds six different numbers from 1 to maxBall.
+// A record from a damaged or hand-made file may hold anything else.
+bool soundEntry(const Numbers6 &n, int maxBall);
+
+// "Entry 3 is damaged and was not checked." (entries numbered from 1).
+QString damagedEntryLine(int entryNumber);
+
 struct CheckResult {
     QStringList winningLines;
+    QList<int> prizeLines;      // rows of winningLines that reach a prize tier
     std::vector<int> marked;    // list positions (0-based) of the listed entries
-    std::vector<int> prizeRows; // the rows of winningLines that win a prize
+    std::vector<int> prizeMarked; // those of them that reach a prize tier
     int wins = 0;
     qint64 cash = 0;            // the fixed cash prizes of the winning lines
 };
 
 // Checks the entries against the draw with the tiers of its date and draw: the
 // winning selections list, the entries to mark, and the number of prize wins.
+// An entry that is not sound (six different numbers from 1 to maxBall) wins
+// nothing: it is not marked and its damagedEntryLine takes its place in the
+// list.
 CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, const TierList &tiers,
-                         bool all);
+                         int maxBall, bool all);
 
 } // namespace ds

@@ -294,6 +294,8 @@ MaintainFrame::MaintainFrame(QWidget *parent) : QGroupBox(QStringLiteral("Mainta
     connect(clear, &QPushButton::clicked, this, &MaintainFrame::clearClicked);
     connect(m_bestSix, &QPushButton::clicked, this, &MaintainFrame::bestSixClicked);
     connect(suggest, &QPushButton::clicked, this, &MaintainFrame::suggestClicked);
+    // Enter in the count box suggests the entries.
+    connect(m_count, &QLineEdit::returnPressed, this, &MaintainFrame::suggestClicked);
     connect(constrain, &QPushButton::clicked, this, &MaintainFrame::constrainClicked);
     connect(finished, &QPushButton::clicked, this, &MaintainFrame::finishedClicked);
 }

@@ -101,7 +101,7 @@ OpenedFile openCheckFile(const QString &programFolder, Game game, const CheckSou
     bool ok = true;
     r.entries = entryfile::load(r.path, &ok);
     if (!ok) {
-        r.refusal = QStringLiteral("The file %1 cannot be read. It cannot be checked.").arg(name);
+        r.refusal = unreadableFileMessage(name) + QStringLiteral(" It cannot be checked.");
         r.entries.clear();
         return r;
     }

@@ -48,12 +48,16 @@ void StandingEntryController::open()
         return;
     }
     const QString path = m_state.filePath(QStringLiteral("stand") + m_state.countryCode + QStringLiteral(".lot"));
-    bool ok = QFileInfo::exists(path);
-    std::vector<Entry> entries;
-    if (ok)
-        entries = entryfile::load(path, &ok);
-    if (!ok) {
+    if (!QFileInfo::exists(path)) {
         m_platform.dialogs->message(NoStandingEntryMessage);
+        return;
+    }
+    bool ok = true;
+    const std::vector<Entry> entries = entryfile::load(path, &ok);
+    if (!ok) {
+        // There is a standing entry: saying it was never made would invite
+        // the player to make it again over the one that cannot be read.
+        m_platform.dialogs->message(unreadableFileMessage(QFileInfo(path).fileName()));
         return;
     }
     m_selections.showFile(path, entries, QStringLiteral("Standing"));

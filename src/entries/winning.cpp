@@ -53,19 +53,18 @@ void WinningController::check()
     if (entries.size() > static_cast<size_t>(n))
         entries.resize(static_cast<size_t>(n));
     const Ymd drawDate = static_cast<Ymd>(dateOrderKey(m_state.displayedDrawDate));
-    const TierList &tiers = m_state.eraOf(m_state.displayedDrawDate).tiersOn(drawDate, m_state.displayedDrawNumber);
-    const CheckResult r = checkEntries(entries, m_state.displayedDraw, tiers, m_frame.allTiers());
+    const Era &era = m_state.eraOf(m_state.displayedDrawDate);
+    const TierList &tiers = era.tiersOn(drawDate, m_state.displayedDrawNumber);
+    const CheckResult r = checkEntries(entries, m_state.displayedDraw, tiers, era.mainLimit, m_frame.allTiers());
 
-    const QList<int> prizeRows(r.prizeRows.begin(), r.prizeRows.end());
-    m_frame.setLines(r.winningLines, prizeRows);
+    m_frame.setLines(r.winningLines, r.prizeLines);
     list.setListUpdates(false);
-    for (size_t k = 0; k < r.marked.size(); ++k) {
-        const int pos = r.marked[k];
+    for (const int pos : r.marked) {
         if (pos < list.lineCount())
             list.setLine(pos, markedLine(list.line(pos), QStringLiteral(" (*)")));
         else
             list.addLine(markedLine(entryLine(entries[static_cast<size_t>(pos)].n), QStringLiteral(" (*)")));
-        if (prizeRows.contains(static_cast<int>(k)))
+        if (std::binary_search(r.prizeMarked.begin(), r.prizeMarked.end(), pos)) // in list order
             list.setLineHighlighted(pos, true);
     }
     list.setListUpdates(true);

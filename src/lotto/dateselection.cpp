@@ -18,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QVBoxLayout>
 
 namespace ds {
@@ -91,7 +90,7 @@ void DateSelectionDialog::showNumbersFace()
     m_command4->hide();
     m_command2->setDefault(false);
     const QDate date = m_calendar->date();
-    m_entering->setText(QStringLiteral("Draw of %1").arg(QLocale(QLocale::English).toString(date, QStringLiteral("dddd d MMMM yyyy"))));
+    m_entering->setText(QStringLiteral("Draw of %1").arg(longDateText(date)));
     m_entering->show();
     m_frame1->show();
     m_frame1->okButton()->setDefault(true);

@@ -31,6 +31,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <exception>
+#include <utility>
 
 namespace ds {
 
@@ -164,6 +165,13 @@ void MainWindow::buildMenus()
     menuItem(m.mnu3wheel, "mnu3new", QStringLiteral("New"));
     menuItem(m.mnu3wheel, "mnu3open", QStringLiteral("Open Wheeling File"));
     menuItem(m.mnu3wheel, "mnu3check", QStringLiteral("Check Wheeling File Against Previous Draw"));
+    // Each submenu keeps its number; its status tip says what the number is.
+    for (const auto &[menu, n] : {std::pair{w6, 6}, std::pair{w5, 5}, std::pair{w4, 4}, std::pair{m.mnu3wheel, 3}})
+        menu->menuAction()->setStatusTip(
+            QStringLiteral("Wheels that guarantee a %1-number match: if any %1 of your chosen numbers are drawn, "
+                           "at least one line matches %1%2.")
+                .arg(n)
+                .arg(n == 6 ? QStringLiteral(" (the jackpot)") : QString()));
     m.mnuImport = menuItem(files, "mnuImport", QStringLiteral("Import Results..."));
 
     QMenu *links = topMenu("mnuWebLinks", QStringLiteral("Web Links"));
@@ -178,10 +186,12 @@ void MainWindow::buildMenus()
 
     QMenu *help = topMenu("mnuHelp", QStringLiteral("Help"));
     m.mnuContents = menuItem(help, "mnuContents", QStringLiteral("Contents"));
+    m.mnuContents->setShortcut(QKeySequence(Qt::Key_F1));
     m.mnuAbout = menuItem(help, "mnuAbout", QStringLiteral("About"));
 
     m.mnuExit = bar->addAction(QStringLiteral("Exit"));
     m.mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    m.mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addMnemonics(bar);
 
     connect(m.mnu649, &QAction::triggered, this, [this] { switchGame(Game::UK); });

@@ -90,7 +90,18 @@ BallStatsWindow::BallStatsWindow(Printer &printer, const char *objectName, const
     m_drawnChart->setToolTip(
         QStringLiteral("Chart of expected against actual. The greener the more often the ball has been drawn."));
     m_drawnChart->setTitle(QStringLiteral("Drawn vs Expected"));
+    m_drawnChart->setAxisTitles(QString(), QStringLiteral("Times"));
     m_drawnChart->setMinimumSize(260, 240);
+    // The bar under the pointer and its value.
+    auto *drawnHover = named(new ChartHoverLine(
+                                 m_drawnChart,
+                                 [](int row, int times) {
+                                     const QString what = row == 1 ? QStringLiteral("Expected") : QStringLiteral("Drawn");
+                                     return times == 1 ? QStringLiteral("%1: once").arg(what)
+                                                       : QStringLiteral("%1: %2 times").arg(what).arg(times);
+                                 },
+                                 QStringLiteral("Expected: 32767 times")),
+                             "LabelHover");
 
     auto *heading = m_heading = label("Label6", QStringLiteral(
                                         "Ball Appearances Over Last 104 Draws. Groups On Right Show Recent Appearances."));
@@ -131,7 +142,10 @@ BallStatsWindow::BallStatsWindow(Printer &printer, const char *objectName, const
     figures->addWidget(frame2);
     figures->addStretch();
     top->addLayout(figures);
-    top->addWidget(m_drawnChart, 1);
+    auto *drawn = new QVBoxLayout;
+    drawn->addWidget(m_drawnChart, 1);
+    drawn->addWidget(drawnHover);
+    top->addLayout(drawn, 1);
     auto *dates = new QHBoxLayout;
     dates->addWidget(m_first);
     dates->addStretch();

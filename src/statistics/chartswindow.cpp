@@ -47,9 +47,15 @@ ChartsWindow::ChartsWindow(StatisticsController &ctl) : m_ctl(ctl)
     auto *hint = new QLabel(QStringLiteral("Click on Red Bar to show more information about a particular ball"));
     hint->setObjectName(QStringLiteral("Label1"));
     // The row under the pointer, its label and value.
-    m_hover = named(new QLabel, "LabelHover");
-    m_hover->setMinimumWidth(m_hover->fontMetrics().horizontalAdvance(QStringLiteral("Pair 48-49: drawn 32767 times")));
-    m_hover->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_hover = named(new ChartHoverLine(
+                        m_chart,
+                        [this](int row, int times) {
+                            return drawnTimesText(m_ctl.pairsChart() ? QStringLiteral("Pair %1-%2").arg(row).arg(row + 1)
+                                                                     : QStringLiteral("Ball %1").arg(row),
+                                                  times);
+                        },
+                        QStringLiteral("Pair 48-49: drawn 32767 times")),
+                    "LabelHover");
 
     auto *main = button("Command4", QStringLiteral("Main"), QStringLiteral("Displays the chart of main balls."));
     auto *bonus = button("Command2", QStringLiteral("Bonus"), QStringLiteral("Displays the chart of bonus balls."));
@@ -67,7 +73,6 @@ ChartsWindow::ChartsWindow(StatisticsController &ctl) : m_ctl(ctl)
     connect(print, &QPushButton::clicked, this, [this] { m_ctl.printWindow(this); });
     connect(close, &QPushButton::clicked, this, &ChartsWindow::closeWindow);
     connect(m_chart, &BarChart::rowClicked, this, &ChartsWindow::clickRow);
-    connect(m_chart, &BarChart::rowHovered, this, &ChartsWindow::showHovered);
 
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {main, bonus, both, pairs})
@@ -144,20 +149,6 @@ void ChartsWindow::showPairsChart()
     const int last = m_ctl.ballLimit() - 1;
     m_chart->setAxisTitles(PairAxis, TimesAxis);
     m_chart->setRows(rowLabels(last), rowValues(m_ctl.pairCounts(), last), BarRed);
-}
-
-void ChartsWindow::showHovered(int row)
-{
-    const QList<qreal> values = m_chart->rowValues();
-    if (row < 1 || row > values.size()) {
-        m_hover->clear();
-        return;
-    }
-    const int times = static_cast<int>(values[row - 1]);
-    const QString what = m_ctl.pairsChart() ? QStringLiteral("Pair %1-%2").arg(row).arg(row + 1)
-                                            : QStringLiteral("Ball %1").arg(row);
-    m_hover->setText(times == 1 ? QStringLiteral("%1: drawn once").arg(what)
-                                : QStringLiteral("%1: drawn %2 times").arg(what).arg(times));
 }
 
 void ChartsWindow::clickRow(int row)

@@ -35,7 +35,6 @@ public:
 
 private:
     void setCaption();
-    void showHovered(int row);
 
     StatisticsController &m_ctl;
     BarChart *m_chart = nullptr;

@@ -37,8 +37,9 @@ int randomFromOne(int n, const Fraction &fraction)
     }
 }
 
-AutoAddPool buildAutoAddPool(const std::vector<ThunderResult> &results, const Fraction &fraction)
+AutoAddPool buildAutoAddPool(const std::vector<ThunderResult> &allResults, const Fraction &fraction)
 {
+    const std::vector<ThunderResult> results = soundResults(allResults);
     AutoAddPool pool;
     pool.main.reserve(MainPoolSize);
     pool.thunderball.reserve(BallPoolSize);

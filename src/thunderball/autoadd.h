@@ -40,8 +40,8 @@ int randomFromOne(int n, const Fraction &fraction);
 // The pool of c results (results in file order): the thirty most recently
 // entered when c is over 30, all thirty when c is 30, else all c followed by
 // 30 - c random draws (five main numbers, which need not differ, and a
-// Thunderball). A number outside its range in a damaged record is left out of
-// the pool rather than offered as an entry.
+// Thunderball). Damaged results (isSoundResult) are left out whole, as if
+// the file did not hold them.
 AutoAddPool buildAutoAddPool(const std::vector<ThunderResult> &results, const Fraction &fraction);
 
 // n entries picked from the pool: five main numbers at random pool positions

@@ -1,5 +1,6 @@
 #include "thunderball/maintainwindow.h"
 
+#include "core/dates.h"
 #include "core/numbers.h"
 #include "platform/platform.h"
 #include "thunderball/autoadd.h"
@@ -30,6 +31,7 @@ MaintainEntriesWindow::MaintainEntriesWindow(const QString &programFolder, const
     setObjectName(QStringLiteral("Form22"));
     setWindowTitle(QStringLiteral("Maintain Thunderball Entries"));
 
+    m_dateLabel = named(new QLabel, "LabelDate");
     auto *manual = named(new QGroupBox(QStringLiteral("Manual Adding")), "Frame1");
     {
         static const char *names[6] = {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7"};
@@ -78,6 +80,7 @@ MaintainEntriesWindow::MaintainEntriesWindow(const QString &programFolder, const
     buttons->addStretch();
     buttons->addWidget(close);
     auto *lay = new QVBoxLayout(this);
+    lay->addWidget(m_dateLabel);
     lay->addWidget(manual);
     lay->addWidget(automatic);
     lay->addStretch();
@@ -92,6 +95,7 @@ QString MaintainEntriesWindow::entriesFile() const
 void MaintainEntriesWindow::openFor(QWidget *opener, const QDate &date)
 {
     m_date = date;
+    m_dateLabel->setText(QStringLiteral("Entries for %1").arg(longDateText(date)));
     openOver(opener, OpenerMode::Disable);
     m_boxes[0]->setFocus();
 }
@@ -112,6 +116,9 @@ void MaintainEntriesWindow::addManual()
     }
     emit entriesChanged(r.count);
     m_platform.dialogs->inform(QString::fromLatin1(MsgAdded));
+    // Ready for the next entry: typing replaces the numbers, box by box.
+    m_boxes[0]->setFocus();
+    m_boxes[0]->selectAll();
 }
 
 void MaintainEntriesWindow::clearBoxes()

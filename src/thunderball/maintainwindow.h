@@ -6,6 +6,7 @@
 #include <QDate>
 #include <array>
 
+class QLabel;
 class QLineEdit;
 
 namespace ds {
@@ -39,6 +40,7 @@ private:
     QString m_folder;
     Platform m_platform;
     QDate m_date;
+    QLabel *m_dateLabel = nullptr;        // the date the entries are for
     std::array<QLineEdit *, 6> m_boxes{}; // Text2 to Text6, then Text7
     QLineEdit *m_count = nullptr;         // Text1
 };

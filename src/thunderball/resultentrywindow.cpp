@@ -1,5 +1,6 @@
 #include "thunderball/resultentrywindow.h"
 
+#include "core/dates.h"
 #include "platform/platform.h"
 #include "thunderball/thunderinput.h"
 #include "thunderball/thunderview.h"
@@ -24,6 +25,7 @@ ResultEntryWindow::ResultEntryWindow(const QString &programFolder, const Platfor
     setObjectName(QStringLiteral("Form21"));
     setWindowTitle(QStringLiteral("Thunderball Result Entry"));
 
+    m_dateLabel = named(new QLabel, "LabelDate");
     auto *frame = named(new QGroupBox(QStringLiteral("Enter the Numbers Draw")), "Frame1");
     auto *grid = new QGridLayout(frame);
     static const char *names[6] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
@@ -46,6 +48,7 @@ ResultEntryWindow::ResultEntryWindow(const QString &programFolder, const Platfor
     buttons->addWidget(saveButton);
     buttons->addWidget(quit);
     auto *lay = new QVBoxLayout(this);
+    lay->addWidget(m_dateLabel);
     lay->addWidget(frame);
     lay->addLayout(buttons);
 }
@@ -68,6 +71,7 @@ std::optional<ThunderNumbers> readNumberBoxes(const std::array<QLineEdit *, 6> &
 void ResultEntryWindow::openFor(QWidget *opener, const QDate &date)
 {
     m_date = date;
+    m_dateLabel->setText(QStringLiteral("Result of %1").arg(longDateText(date)));
     for (QLineEdit *b : m_boxes)
         b->clear();
     openOver(opener, OpenerMode::Disable);

@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 
+class QLabel;
 class QLineEdit;
 
 namespace ds {
@@ -39,6 +40,7 @@ private:
     QString m_folder;
     Platform m_platform;
     QDate m_date;
+    QLabel *m_dateLabel = nullptr; // the date the result is stored for
     std::array<QLineEdit *, 6> m_boxes{};
 };
 

@@ -2,6 +2,10 @@
 
 #include "core/games.h"
 
+#include <QDate>
+#include <algorithm>
+#include <iterator>
+
 namespace ds {
 
 namespace {
@@ -34,10 +38,28 @@ ThunderResult decodeThunderRecord(const QByteArray &record)
     return r;
 }
 
-bool ThunderResultsFile::holdsResults() const
+bool soundNumbers(const ThunderResult &r)
 {
-    const qint16 first = getI16(m_file.record(1), Main1);
-    return first >= 1 && first <= ThunderMainLimit;
+    quint64 seen = 0;
+    for (qint16 n : r.main) {
+        if (n < 1 || n > ThunderMainLimit || (seen & (quint64(1) << n)))
+            return false;
+        seen |= quint64(1) << n;
+    }
+    return r.thunderball >= 1 && r.thunderball <= ThunderballLimit;
+}
+
+bool isSoundResult(const ThunderResult &r)
+{
+    return soundNumbers(r) && QDate::isValid(r.year, r.month, r.day);
+}
+
+std::vector<ThunderResult> soundResults(const std::vector<ThunderResult> &results)
+{
+    std::vector<ThunderResult> out;
+    out.reserve(results.size());
+    std::copy_if(results.begin(), results.end(), std::back_inserter(out), isSoundResult);
+    return out;
 }
 
 int ThunderResultsFile::storedCount() const
@@ -47,13 +69,11 @@ int ThunderResultsFile::storedCount() const
 
 int ThunderResultsFile::count() const
 {
-    if (!holdsResults())
-        return 0;
     const int stored = storedCount();
     const qsizetype present = qMin<qsizetype>(m_file.fullRecords(), MaxRecordCount);
-    // Record 1 holds a result, so the count is at least 1: a count below that
-    // cannot be right and reads as the whole records present, so that the next
-    // result never lands on one of them.
+    // A file whose last result is deleted goes altogether, so a count below 1
+    // beside whole records cannot be right: it reads as the records present,
+    // so that the next result never lands on one of them.
     if (stored <= 0)
         return static_cast<int>(present);
     return static_cast<int>(qMin<qsizetype>(stored, present));

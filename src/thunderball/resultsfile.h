@@ -29,6 +29,16 @@ struct ThunderResult {
     bool sameDate(int d, int m, int y) const { return day == d && month == m && year == y; }
 };
 
+// Numbers a result or an entry can hold: five different main numbers from 1
+// to 34 and a Thunderball from 1 to 14. A record from a damaged or hand-made
+// file may hold anything else.
+bool soundNumbers(const ThunderResult &r);
+// A result that can be used: sound numbers and a real date. A damaged result
+// stays in its file and is listed as damaged, but nothing is counted or
+// checked against it.
+bool isSoundResult(const ThunderResult &r);
+std::vector<ThunderResult> soundResults(const std::vector<ThunderResult> &results);
+
 // The 22-byte Thunderball record: count, spare, day, month, year, main 1 to 5,
 // Thunderball, each a little-endian signed 16-bit integer.
 QByteArray encodeThunderRecord(const ThunderResult &r, qint16 count = 0, qint16 spare = 0);
@@ -49,12 +59,11 @@ public:
     // Crash-safe replacement of the whole file.
     bool save(const QString &path) const { return m_file.save(path); }
 
-    // True when the first main number of record 1 lies in 1 to 34.
-    bool holdsResults() const;
-
-    // Number of results. Never trusted beyond the file: no results when record
-    // 1 holds none; a count larger than the whole records present, or below 1
-    // although record 1 holds a result, reads as the records present.
+    // Number of results: the whole records the count and the file's length
+    // give. A count larger than the whole records present, or below 1 (which
+    // cannot be right: a file without results is removed), reads as the
+    // records present. What a record holds plays no part: a damaged result
+    // never hides those after it.
     int count() const;
     int storedCount() const;
 
@@ -68,8 +77,9 @@ public:
     // with results held, record 1's count goes up by one and the result is
     // written as record (new count); otherwise it becomes record 1 with count 1.
     // The count is taken as count() above, so a damaged count never leaves a
-    // gap or a record before the file start. False, with nothing changed, when
-    // the file already holds 32767 results.
+    // gap or a record before the file start, and a damaged result is never
+    // written over. False, with nothing changed, when the file already holds
+    // 32767 results.
     bool append(const ThunderResult &r);
 
 private:

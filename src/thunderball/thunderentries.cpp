@@ -62,9 +62,14 @@ int EntryFile::storedCount() const
 int EntryFile::count() const
 {
     const int stored = storedCount();
-    if (stored <= 0)
+    if (stored == 0)
         return 0;
-    return static_cast<int>(qMin<qsizetype>(stored, m_file.fullRecords()));
+    const qsizetype present = qMin<qsizetype>(m_file.fullRecords(), MaxRecordCount);
+    // A negative count cannot be right: it reads as the whole records present
+    // rather than as no entries, which would delete them at the next load.
+    if (stored < 0)
+        return static_cast<int>(present);
+    return static_cast<int>(qMin<qsizetype>(stored, present));
 }
 
 qint16 EntryFile::weeks() const
@@ -113,10 +118,15 @@ bool EntryFile::removeAt(int k)
     const int n = count();
     if (k < 0 || k >= n)
         return false;
+    // The weeks covered belong to the file, not to the entry in record 1: a
+    // record moving to the front brings a stale copy of them, which is not
+    // taken.
+    const qint16 weeksCovered = weeks();
     for (int j = k; j <= n; ++j)
         m_file.setRecord(j + 1, m_file.record(j + 2));
     QByteArray first = m_file.record(1);
     putI16(first, Count, static_cast<qint16>(n - 1));
+    putI16(first, Weeks, weeksCovered);
     m_file.setRecord(1, first);
     return true;
 }

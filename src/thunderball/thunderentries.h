@@ -36,7 +36,7 @@ public:
     bool save(const QString &path) const;
 
     // The entry count of record 1, held to the whole records present (a
-    // negative count is 0).
+    // negative count reads as all of them; 0 is no entries).
     int count() const;
     int storedCount() const;
     qint16 weeks() const;
@@ -52,7 +52,8 @@ public:
 
     // Deletes the entry at list position k (0 for the first): for j from k to
     // the count, record j + 2 is written at position j + 1 (records beyond
-    // the file's end read as zero bytes), then record 1's count drops by one.
+    // the file's end read as zero bytes), then record 1's count drops by one
+    // and its weeks field is the one it had before.
     // False, with nothing changed, when k is not an entry's position.
     bool removeAt(int k);
 

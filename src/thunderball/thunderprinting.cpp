@@ -106,11 +106,17 @@ QString datePart(const ThunderResult &r)
         + QStringLiteral("%1").arg(r.year, 4, 10, QLatin1Char('0'));
 }
 
+// A damaged result is listed with what it holds and says so; nothing counts it.
+QString damageMark(const ThunderResult &r)
+{
+    return isSoundResult(r) ? QString() : QStringLiteral("  damaged");
+}
+
 } // namespace
 
 QString historyLine(const ThunderResult &r)
 {
-    return datePart(r) + QStringLiteral("   ") + numbersPart(r);
+    return datePart(r) + QStringLiteral("   ") + numbersPart(r) + damageMark(r);
 }
 
 QStringList historyLines(const std::vector<ThunderResult> &results)
@@ -124,7 +130,7 @@ QStringList historyLines(const std::vector<ThunderResult> &results)
 
 QString historyPrintLine(const ThunderResult &r)
 {
-    return QStringLiteral("       ") + datePart(r) + QStringLiteral("  ") + numbersPart(r);
+    return QStringLiteral("       ") + datePart(r) + QStringLiteral("  ") + numbersPart(r) + damageMark(r);
 }
 
 void printHistory(Printer &printer, const std::vector<ThunderResult> &results)

@@ -50,7 +50,8 @@ std::vector<Ticket> entryTickets(const std::vector<ThunderResult> &entries, int 
 extern const PagedListShape ResultsListShape;
 extern const PagedListShape SelectionsListShape;
 
-// A line of the Thunderball Draw History window: "05/12/2026   03 08 14 20 31  TB 08".
+// A line of the Thunderball Draw History window: "05/12/2026   03 08 14 20 31  TB 08";
+// a damaged result's line ends in "  damaged".
 QString historyLine(const ThunderResult &r);
 QStringList historyLines(const std::vector<ThunderResult> &results);
 // A printed line of the draw history: seven spaces, the date, two spaces and

@@ -60,8 +60,9 @@ ThunderCounts pairCounts(const std::vector<ThunderResult> &results)
     return c;
 }
 
-FrequencyChart frequencyChart(const std::vector<ThunderResult> &results, StatsMode mode)
+FrequencyChart frequencyChart(const std::vector<ThunderResult> &allResults, StatsMode mode)
 {
+    const std::vector<ThunderResult> results = soundResults(allResults);
     FrequencyChart chart;
     chart.title = mode == StatsMode::Main ? QStringLiteral("Balls 1-34") : QStringLiteral("Thunderball");
     const ThunderCounts counts = mode == StatsMode::Main ? mainCounts(results) : thunderballCounts(results);
@@ -97,8 +98,9 @@ int expectedThunderball(int resultCount)
     return roundedRatio(resultCount, ThunderballLimit);
 }
 
-ThunderBallStats ballStats(const std::vector<ThunderResult> &results, int number, StatsMode mode)
+ThunderBallStats ballStats(const std::vector<ThunderResult> &allResults, int number, StatsMode mode)
 {
+    const std::vector<ThunderResult> results = soundResults(allResults);
     ThunderBallStats s;
     s.mode = mode;
     s.number = number;

@@ -2,8 +2,9 @@
 
 // Frequency statistics of the Thunderball results: the chart of the
 // "Thunderball Statistics" window and the figures of its ball statistics
-// window. Computed afresh from the results each time. A number outside its
-// range in a damaged record is not counted.
+// window. Computed afresh from the results each time. The chart and the
+// figures leave damaged results out (isSoundResult), and the counts below
+// never count a number outside its range.
 
 #include "core/games.h"
 #include "thunderball/resultsfile.h"

@@ -54,6 +54,16 @@ ThunderStatistics::ThunderStatistics(const QString &programFolder, const Platfor
     m_chart->setMinimumSize(640, 360);
     m_chart->setBackgroundBrush(QColor(255, 255, 230));
     auto *hint = named(new QLabel(QStringLiteral("For more information about a ball, click on its bar.")), "Label1");
+    // The row under the pointer, its number and count.
+    auto *hover = named(new ChartHoverLine(
+                            m_chart,
+                            [this](int row, int times) {
+                                const QString what = m_mode == StatsMode::Main ? QStringLiteral("Ball %1")
+                                                                               : QStringLiteral("Thunderball %1");
+                                return drawnTimesText(what.arg(row), times);
+                            },
+                            QStringLiteral("Thunderball 14: drawn 32767 times")),
+                        "LabelHover");
     auto *mains = button("Command2", QStringLiteral("1-34"), QStringLiteral("Click to show balls 1 to 34"));
     auto *balls = button("Command3", QStringLiteral("Thunderball"),
                          QStringLiteral("Click to display the chart for the Thunderballs"));
@@ -71,7 +81,11 @@ ThunderStatistics::ThunderStatistics(const QString &programFolder, const Platfor
     buttons->addWidget(close);
     auto *lay = new QVBoxLayout(this);
     lay->addWidget(m_chart, 1);
-    lay->addWidget(hint);
+    auto *hints = new QHBoxLayout;
+    hints->addWidget(hint);
+    hints->addStretch();
+    hints->addWidget(hover);
+    lay->addLayout(hints);
     lay->addLayout(buttons);
 
     m_ball = std::make_unique<BallStatsWindow>(*m_platform.printer, "Form26", QStringLiteral("Thunderball"));
@@ -83,7 +97,7 @@ ThunderStatistics::~ThunderStatistics() = default;
 std::optional<std::vector<ThunderResult>> ThunderStatistics::readResults()
 {
     ResultsRead read = thunder::readResults(resultsPath(m_folder));
-    if (!read.ok || read.results.empty()) {
+    if (!read.ok || soundResults(read.results).empty()) {
         m_platform.dialogs->message(QString::fromLatin1(read.ok ? MsgNoResultsForStats : MsgResultsUnreadable));
         return std::nullopt;
     }
@@ -95,10 +109,7 @@ void ThunderStatistics::open(QWidget *opener)
     const auto results = readResults();
     if (!results)
         return;
-    m_mode = StatsMode::Main;
-    const FrequencyChart chart = frequencyChart(*results, m_mode);
-    m_chart->setRows(chart.labels, chart.values, BarRed);
-    m_chart->setTitle(chart.title);
+    setChart(*results, StatsMode::Main);
     openOver(opener, OpenerMode::Disable);
 }
 
@@ -107,8 +118,15 @@ void ThunderStatistics::showChart(StatsMode mode)
     const auto results = readResults();
     if (!results)
         return;
+    setChart(*results, mode);
+}
+
+void ThunderStatistics::setChart(const std::vector<ThunderResult> &results, StatsMode mode)
+{
     m_mode = mode;
-    const FrequencyChart chart = frequencyChart(*results, mode);
+    const FrequencyChart chart = frequencyChart(results, mode);
+    m_chart->setAxisTitles(mode == StatsMode::Main ? QStringLiteral("Ball") : QStringLiteral("Thunderball"),
+                           QStringLiteral("Times drawn"));
     m_chart->setRows(chart.labels, chart.values, BarRed);
     m_chart->setTitle(chart.title);
 }

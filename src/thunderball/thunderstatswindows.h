@@ -41,6 +41,8 @@ public:
 private:
     // The results, or nothing (the player told) when there are none.
     std::optional<std::vector<ThunderResult>> readResults();
+    // The chart of the mode over the results.
+    void setChart(const std::vector<ThunderResult> &results, thunder::StatsMode mode);
 
     QString m_folder;
     Platform m_platform;

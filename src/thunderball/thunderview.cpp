@@ -5,6 +5,8 @@
 #include "thunderball/thunderentries.h"
 #include "thunderball/thunderinput.h"
 
+#include <algorithm>
+
 namespace ds::thunder {
 
 QString resultsPath(const QString &programFolder)
@@ -31,9 +33,11 @@ ThunderView refreshView(const QString &programFolder, const QDate &date)
     const LoadedEntries entries = loadEntries(entriesPath(programFolder, date));
     v.entriesOk = entries.ok;
     v.selections = entries.lines;
-    v.weeksLabel = weeksLabel(entries.weeks);
+    // The label, the slider and the check all go by the weeks checked.
+    const int weeks = std::min<int>(entries.weeks, MaxWeeks);
+    v.weeksLabel = weeksLabel(weeks);
     v.entriesLabel = entriesLabel(entries.count);
-    v.sliderValue = entries.weeks;
+    v.sliderValue = weeks;
 
     v.check = checkWeeks(date, entries.weeks, results.results, entries.entries);
     if (v.check.ran)

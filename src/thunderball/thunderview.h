@@ -20,9 +20,9 @@ struct ThunderView {
     std::optional<ThunderResult> result; // of the date, for the result display
     std::array<QString, 6> resultLabels;  // all empty without a result
     QStringList selections;              // the selections list
-    QString weeksLabel;                  // "Weeks: 2"
+    QString weeksLabel;                  // "Weeks: 2", the weeks the check covers
     QString entriesLabel;                // "Entries: 5"; "Entries: 0" without entries
-    int sliderValue = 0;
+    int sliderValue = 0;                 // the same weeks as the label
     WeeklyCheck check;                   // the results list and total
     QString winTotal;                    // "Win Total     £260"; empty when the check did not run
     QList<QDate> resultDates;            // every date with a result, for the calendar
@@ -31,7 +31,9 @@ struct ThunderView {
 };
 
 // The refresh routine for the date: show-result, load-entries (which rewrites
-// weeks 0 as 1 and removes an entry file without entries) and check.
+// weeks 0 as 1 and removes an entry file without entries) and check. A
+// stored weeks value above MaxWeeks is shown as MaxWeeks, the weeks checked;
+// the file keeps its value.
 ThunderView refreshView(const QString &programFolder, const QDate &date);
 
 // Full paths in the program folder.

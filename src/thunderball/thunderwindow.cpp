@@ -23,7 +23,9 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ds {
 
@@ -37,6 +39,25 @@ QStringList lines(const QListWidget *list)
     for (int i = 0; i < list->count(); ++i)
         out << list->item(i)->text();
     return out;
+}
+
+// The widest line the results list shows (a winning line is bold), whole,
+// beside a vertical scroll bar.
+int resultsListWidth(const QListWidget *list)
+{
+    QFont bold = list->font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    ThunderResult widest;
+    widest.main = {30, 30, 30, 30, 30};
+    widest.thunderball = 10;
+    int text = 0;
+    for (const QString &line : {winLine(widest, PrizeTable[0]), NoResultLine})
+        text = std::max(text, fm.horizontalAdvance(line));
+    const QStyle *style = list->style();
+    const int textMargins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const int scrollBar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    return text + textMargins + scrollBar + 2 * list->frameWidth() + fm.averageCharWidth();
 }
 
 } // namespace
@@ -150,6 +171,7 @@ ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platfor
     {
         m_results = named(new QListWidget, "List2");
         m_results->setFont(fixedPitchFont());
+        m_results->setMinimumWidth(resultsListWidth(m_results));
         m_winTotal = named(new QLabel, "Label8");
         auto *lay = new QVBoxLayout(results);
         lay->addWidget(m_results, 1);
@@ -242,6 +264,8 @@ void ThunderballWindow::refresh()
     const QDate d = calendarDate();
     if (!d.isValid()) {
         showResult();
+        m_weeksShown = 0;
+        setSlider(0);
         return;
     }
     const ThunderView v = refreshView(m_folder, d);
@@ -254,10 +278,29 @@ void ThunderballWindow::refresh()
     m_selections->addItems(v.selections);
     m_weeks->setText(v.weeksLabel);
     m_entries->setText(v.entriesLabel);
+    m_weeksShown = v.sliderValue;
+    setSlider(m_weeksShown);
+    showCheck(v);
+}
+
+void ThunderballWindow::setSlider(int weeks)
+{
     m_sliderGuard = false;
-    m_slider->setValue(v.sliderValue);
+    m_slider->setValue(weeks);
     m_sliderGuard = true;
+}
+
+void ThunderballWindow::showCheck(const ThunderView &v)
+{
     m_results->addItems(v.check.lines);
+    // Winning lines stand out, as in the lotto lists.
+    for (int row : v.check.winRows) {
+        if (QListWidgetItem *item = m_results->item(row)) {
+            QFont f = item->font();
+            f.setBold(true);
+            item->setFont(f);
+        }
+    }
     if (v.check.ran)
         m_winTotal->setText(v.winTotal);
 }
@@ -298,9 +341,7 @@ void ThunderballWindow::deleteResult()
     m_calendar->setMarkedDates(v.resultDates);
     if (resultShown() && m_selections->count() > 0) {
         // The date still has a result (another one of the same date): check it.
-        m_results->addItems(v.check.lines);
-        if (v.check.ran)
-            m_winTotal->setText(v.winTotal);
+        showCheck(v);
     }
 }
 
@@ -332,11 +373,14 @@ void ThunderballWindow::weeksChanged(int weeks)
 {
     if (!m_sliderGuard)
         return;
+    // Refused or not saved, the slider goes back to the weeks stored.
     if (const Refusal r = refuseWeeksChange(m_calendar->day())) {
+        setSlider(m_weeksShown);
         m_platform.dialogs->message(*r);
         return;
     }
     if (!setWeeks(entriesPath(m_folder, calendarDate()), weeks)) {
+        setSlider(m_weeksShown);
         m_platform.dialogs->message(QString::fromLatin1(MsgEntryNotSaved));
         return;
     }

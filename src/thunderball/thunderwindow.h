@@ -16,6 +16,9 @@ class QAction;
 
 namespace ds {
 
+namespace thunder {
+struct ThunderView;
+}
 
 class BallRow;
 class MonthCalendar;
@@ -63,6 +66,10 @@ private:
     void showResult();
     void showResult(const std::optional<ThunderResult> &result);
     void dateChanged();
+    // Sets the slider without taking it for the player's change.
+    void setSlider(int weeks);
+    // The check of the view into the results list and the win total.
+    void showCheck(const thunder::ThunderView &v);
 
     QString m_folder;
     Platform m_platform;
@@ -76,6 +83,7 @@ private:
     QLabel *m_winTotal = nullptr;        // Label8
     bool m_calendarGuard = true;
     bool m_sliderGuard = true;
+    int m_weeksShown = 0; // the weeks of the label, as last loaded
     std::unique_ptr<ResultEntryWindow> m_resultEntry;
     std::unique_ptr<MaintainEntriesWindow> m_maintain;
     std::unique_ptr<ThunderStatistics> m_stats;

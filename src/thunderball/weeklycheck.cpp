@@ -55,6 +55,11 @@ QString winTotalText(qint64 total)
     return QStringLiteral("Win Total     \u00a3") + QString::number(total);
 }
 
+QString damagedEntryLine(int entryNumber)
+{
+    return QStringLiteral("Entry %1 is damaged and was not checked.").arg(entryNumber);
+}
+
 WeeklyCheck checkWeeks(const QDate &start, int weeks, const std::vector<ThunderResult> &results,
                        const std::vector<ThunderResult> &entries)
 {
@@ -68,9 +73,16 @@ WeeklyCheck checkWeeks(const QDate &start, int weeks, const std::vector<ThunderR
     int weeksLeft = std::min(weeks, MaxWeeks);
     QDate date = start;
     for (;;) {
-        if (result) {
+        if (result && !isSoundResult(*result)) {
+            out.lines << DamagedResultLine;
+        } else if (result) {
             bool won = false;
-            for (const ThunderResult &e : entries) {
+            for (size_t i = 0; i < entries.size(); ++i) {
+                const ThunderResult &e = entries[i];
+                if (!soundNumbers(e)) {
+                    out.lines << damagedEntryLine(static_cast<int>(i) + 1);
+                    continue;
+                }
                 const int m = mainMatches(*result, e);
                 const bool t = e.thunderball == result->thunderball;
                 if (m == 0 && !t)
@@ -78,6 +90,7 @@ WeeklyCheck checkWeeks(const QDate &start, int weeks, const std::vector<ThunderR
                 if (const std::optional<Prize> p = prizeFor(m, t)) {
                     out.total += p->amount;
                     won = true;
+                    out.winRows << static_cast<int>(out.lines.size());
                     out.lines << winLine(e, *p);
                 }
             }

@@ -42,6 +42,9 @@ QString winLine(const ThunderResult &entry, const Prize &prize);
 inline const QString RuleLine = QStringLiteral("--------------------------------");
 inline const QString NoWinsLine = QStringLiteral("No wins this week");
 inline const QString NoResultLine = QStringLiteral("No results recorded for this draw date");
+inline const QString DamagedResultLine = QStringLiteral("The result of this draw date is damaged and was not checked.");
+// "Entry 3 is damaged and was not checked." (entries numbered from 1).
+QString damagedEntryLine(int entryNumber);
 // "Results for draw date 5 12 2026".
 QString weekHeading(const QDate &date);
 // "Win Total     £260".
@@ -50,6 +53,7 @@ QString winTotalText(qint64 total);
 struct WeeklyCheck {
     bool ran = false;  // false: no result on the start date or no entries (nothing shown)
     QStringList lines; // the Thunderball results list
+    QList<int> winRows; // the rows of `lines` that are winning lines
     qint64 total = 0;  // pounds won over the weeks checked
 };
 
@@ -57,8 +61,10 @@ struct WeeklyCheck {
 // from and including the start date (fewer than 2: the start date alone; more
 // than MaxWeeks: MaxWeeks, the most the slider sets). Each week is checked
 // against the first result of its date in `results` (file order); a week
-// without a result gets NoResultLine. Nothing runs when the start date has no
-// result or there are no entries.
+// without a result gets NoResultLine, a week whose result is damaged
+// DamagedResultLine. An entry whose numbers are not sound wins nothing and
+// gets its damagedEntryLine every week. Nothing runs when the start date has
+// no result or there are no entries.
 WeeklyCheck checkWeeks(const QDate &start, int weeks, const std::vector<ThunderResult> &results,
                        const std::vector<ThunderResult> &entries);
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace ds {
@@ -134,7 +135,9 @@ WheelTable parseWheelTable(const QByteArray &bytes, int n)
         TableLine line{};
         for (int i = 0; i < 6; ++i) {
             const qint16 p = getI16(bytes, static_cast<qsizetype>(r) * TableRecordSize + 2 * i);
-            if (p < 1 || p > n) {
+            const auto before = line.begin() + i;
+            // A position used twice would put one number twice into an entry.
+            if (p < 1 || p > n || std::find(line.begin(), before, p) != before) {
                 t.status = WheelTable::Status::Damaged;
                 t.lines.clear();
                 return t;
@@ -242,12 +245,15 @@ WheelFileOpen openWheelFile(const QString &programFolder, const QString &country
         return r;
     }
     const QString path = resolveInFolder(programFolder, wheelFileName(kind, countryCode));
-    bool ok = QFile::exists(path);
-    if (ok)
-        r.entries = entryfile::load(path, &ok);
+    if (!QFile::exists(path)) {
+        r.refusal = QString::fromLatin1(kind.missingFile);
+        return r;
+    }
+    bool ok = true;
+    r.entries = entryfile::load(path, &ok);
     if (!ok) {
         r.entries.clear();
-        r.refusal = QString::fromLatin1(kind.missingFile);
+        r.refusal = unreadableFileMessage(QFileInfo(path).fileName());
         return r;
     }
     r.path = path;

@@ -81,7 +81,8 @@ struct WheelTable {
 
 // Reads the bytes of a table for a group of n: record 1's seventh field is L,
 // records 1..L are the lines. Damaged when L is not 1..32767, the file holds
-// fewer than L whole records, or a position lies outside 1..n.
+// fewer than L whole records, a position lies outside 1..n, or a line names
+// a position twice.
 WheelTable parseWheelTable(const QByteArray &bytes, int n);
 WheelTable loadWheelTable(const QString &path, int n);
 
@@ -103,8 +104,8 @@ SaveResult saveWheel(const QString &programFolder, const QString &countryCode, c
                      int n, std::span<const QString> boxTexts, int maxBall);
 
 // "Open Wheeling File": the wheel file of the country and its entries, or the
-// refusal (no country; the kind's message when the file is missing or cannot
-// be read).
+// refusal (no country; the kind's message when the file is missing;
+// unreadableFileMessage when it is there but cannot be read).
 inline constexpr char MsgSelectCountry[] = "You must select a Country first";
 struct WheelFileOpen {
     QString refusal;

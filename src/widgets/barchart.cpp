@@ -19,8 +19,22 @@ namespace {
 // row axis title.
 constexpr qreal TickSpace = 6;
 constexpr qreal LabelGap = 6; // least room between two drawn labels
+constexpr int MostValueSteps = 5;
 
 } // namespace
+
+ValueScale valueScale(qreal largest)
+{
+    const qreal needed = std::max<qreal>(1, std::ceil(largest));
+    for (qint64 power = 1;; power *= 10) {
+        for (const qint64 m : {1, 2, 5}) {
+            const qint64 step = m * power;
+            const auto steps = static_cast<qint64>(std::ceil(needed / static_cast<qreal>(step)));
+            if (steps <= MostValueSteps)
+                return {static_cast<qreal>(steps * step), static_cast<int>(steps) + 1};
+        }
+    }
+}
 
 BarChart::BarChart(QWidget *parent) : QChartView(new QChart, parent)
 {
@@ -45,6 +59,8 @@ BarChart::BarChart(QWidget *parent) : QChartView(new QChart, parent)
     m_series->attachAxis(m_xAxis);
     m_yAxis = new QValueAxis;
     m_yAxis->setLabelFormat(QStringLiteral("%d"));
+    // A count is read whole or not at all: never cut to "...".
+    m_yAxis->setTruncateLabels(false);
     c->addAxis(m_yAxis, Qt::AlignLeft);
     m_series->attachAxis(m_yAxis);
 
@@ -98,13 +114,10 @@ void BarChart::setRows(const QStringList &labels, const QList<qreal> &values, co
     qreal top = 1;
     for (qreal v : values)
         top = std::max(top, v);
-    m_yAxis->setRange(0, top);
-    if (top > 1) {
-        m_yAxis->setTickCount(5);
-        m_yAxis->applyNiceNumbers();
-    } else {
-        m_yAxis->setTickCount(2);
-    }
+    // Whole-number ticks, each label a different count.
+    const ValueScale scale = valueScale(top);
+    m_yAxis->setRange(0, scale.top);
+    m_yAxis->setTickCount(scale.ticks);
 
     auto *set = new QBarSet(QString());
     set->append(values);
@@ -251,6 +264,27 @@ void BarChart::hover(int row)
         return;
     m_hoveredRow = row;
     emit rowHovered(row);
+}
+
+ChartHoverLine::ChartHoverLine(BarChart *chart, Describe describe, const QString &widest, QWidget *parent)
+    : QLabel(parent)
+{
+    setMinimumWidth(fontMetrics().horizontalAdvance(widest));
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(chart, &BarChart::rowHovered, this, [this, chart, describe = std::move(describe)](int row) {
+        const QList<qreal> values = chart->rowValues();
+        if (row < 1 || row > values.size()) {
+            clear();
+            return;
+        }
+        setText(describe(row, static_cast<int>(values[row - 1])));
+    });
+}
+
+QString drawnTimesText(const QString &what, int times)
+{
+    return times == 1 ? QStringLiteral("%1: drawn once").arg(what)
+                      : QStringLiteral("%1: drawn %2 times").arg(what).arg(times);
 }
 
 } // namespace ds

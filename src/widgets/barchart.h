@@ -2,8 +2,10 @@
 
 #include <QChartView>
 #include <QColor>
+#include <QLabel>
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 class QBarCategoryAxis;
 class QBarSeries;
@@ -12,6 +14,15 @@ class QGraphicsSimpleTextItem;
 class QValueAxis;
 
 namespace ds {
+
+// The value axis of a chart whose largest value is `largest`: from 0 to
+// `top` in `ticks` ticks, a whole step of 1, 2 or 5 times a power of ten
+// apart, at most five steps.
+struct ValueScale {
+    qreal top;
+    int ticks;
+};
+ValueScale valueScale(qreal largest);
 
 // The bar chart of the statistics windows: rows of a label and a value, a
 // title, one colour, and a click that reports the clicked row.
@@ -74,5 +85,19 @@ private:
     int m_pressedRow = 0;
     int m_hoveredRow = 0;
 };
+
+// The line beside a chart naming the row under the pointer and its value, as
+// `describe` words them ("Ball 7: drawn 3 times"); empty while the pointer is
+// off the rows. It is as wide as `widest` from the start, so nothing moves
+// as the pointer does.
+class ChartHoverLine : public QLabel {
+    Q_OBJECT
+public:
+    using Describe = std::function<QString(int row, int value)>;
+    ChartHoverLine(BarChart *chart, Describe describe, const QString &widest, QWidget *parent = nullptr);
+};
+
+// "Ball 7: drawn 3 times"; "Ball 7: drawn once".
+QString drawnTimesText(const QString &what, int times);
 
 } // namespace ds

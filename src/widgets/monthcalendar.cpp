@@ -1,6 +1,7 @@
 #include "widgets/monthcalendar.h"
 
 #include <QCalendarWidget>
+#include <QKeyEvent>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -78,6 +79,17 @@ void MonthCalendar::setDate(const QDate &date)
     }
     m_cal->setSelectedDate(date); // raises dateChanged through selectionChanged
     m_cal->setCurrentPage(date.year(), date.month());
+}
+
+void MonthCalendar::keyPressEvent(QKeyEvent *event)
+{
+    // Only the navigation bar lets Enter through: the day grid takes its own.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        m_cal->setFocus();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MonthCalendar::moveForwardOneWeek()

@@ -41,6 +41,12 @@ signals:
     // A day was double-clicked, or Enter was pressed on it: it is confirmed.
     void activated();
 
+protected:
+    // Enter in the month or year field turns the page only (the field keeps
+    // its own commit); it goes no further, so it confirms no day, and the
+    // days take the focus for the next key.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QCalendarWidget *m_cal;
     bool m_none = false;

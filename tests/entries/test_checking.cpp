@@ -54,12 +54,21 @@ TEST(Tiers, EachTierOfBothGames)
 TEST(Tiers, WinningLineAndDamagedEntries)
 {
     const DrawNumbers d{2, 9, 17, 30, 1, 5, 44};
-    const std::vector<Entry> entries{{QByteArray(8, '\0'), {2, 9, 17, 30, 41, 48}},
-                                     {QByteArray(8, '\0'), {2, 2, 2, 2, 2, 2}}}; // damaged: repeats
-    const CheckResult r = checkEntries(entries, d, tiersOf(Game::UK), false);
-    EXPECT_EQ(r.winningLines, (QStringList{"02 09 17 30 41 48 (4 Match)", "02 02 02 02 02 02 (6 Match)"}));
-    EXPECT_EQ(r.marked, (std::vector<int>{0, 1}));
+    const QByteArray blank(8, '\0');
+    // Entries that are not six different numbers of the game win nothing and say so.
+    const std::vector<Entry> entries{{blank, {2, 2, 2, 2, 2, 2}},   {blank, {2, 9, 17, 30, 41, 48}},
+                                     {blank, {2, 9, 17, 30, 1, 50}}, {blank, {0, 2, 9, 17, 30, 1}},
+                                     {blank, {2, 9, 40, 41, 42, 43}}, {blank, {2, 9, 17, 30, 1, 5}}};
+    const CheckResult r = checkEntries(entries, d, tiersOf(Game::UK), 49, false);
+    EXPECT_EQ(r.winningLines, (QStringList{"Entry 1 is damaged and was not checked.", "02 09 17 30 41 48 (4 Match)",
+                                           "Entry 3 is damaged and was not checked.",
+                                           "Entry 4 is damaged and was not checked.", "02 09 17 30 01 05 (6 Match)"}));
+    EXPECT_EQ(r.marked, (std::vector<int>{1, 5}));
+    EXPECT_EQ(r.prizeLines, (QList<int>{1, 4}));
     EXPECT_EQ(r.wins, 2);
+    // 43 is outside the Irish game.
+    EXPECT_EQ(checkEntries({entries[4]}, d, tiersOf(Game::Irish), 42, true).winningLines,
+              QStringList{"Entry 1 is damaged and was not checked."});
 }
 
 // The page breaks of both lists are PagedLists.BreaksOnlyWhereTheListDoes's; these are the

@@ -60,11 +60,21 @@ TEST_F(CheckWindowTest, UkCheckListsMarksPrintsAndClearsTheWinners)
 // The Irish game, with "All": small matches are listed, but they are no win.
 TEST_F(CheckWindowTest, OnlySmallMatchesUnderAllIsNoWin)
 {
-    openWith("I", History, entryRecord(Key, {3, 7, 9, 42, 43, 44}) + entryRecord(Key, {3, 40, 41, 42, 43, 44}));
+    openWith("I", History, entryRecord(Key, {3, 7, 9, 40, 41, 42}) + entryRecord(Key, {3, 38, 39, 40, 41, 42}));
     child<QRadioButton>(&w(), "Option3")->setChecked(true);
     click(&w(), "Command4");
-    EXPECT_EQ(lines(list("List1")), (QStringList{"03 07 09 42 43 44 (2 +Bonus)", "03 40 41 42 43 44 (1)"}));
+    EXPECT_EQ(lines(list("List1")), (QStringList{"03 07 09 40 41 42 (2 +Bonus)", "03 38 39 40 41 42 (1)"}));
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"No wins this time!"});
+}
+
+// A damaged entry takes its place in the list; the marks stay on their entries.
+TEST_F(CheckWindowTest, ADamagedEntryIsSaidSoAndTheOthersAreChecked)
+{
+    openWith("U", History, entryRecord(Key, {5, 5, 5, 5, 5, 5}) + entryRecord(Key, {3, 7, 9, 12, 21, 30}));
+    click(&w(), "Command4");
+    EXPECT_EQ(lines(list("List1")),
+              (QStringList{"Entry 1 is damaged and was not checked.", "03 07 09 12 21 30 (5 + Bonus)"}));
+    EXPECT_EQ(lines(list("List2")), (QStringList{"05 05 05 05 05 05 ( )", "03 07 09 12 21 30 (*)"}));
 }
 
 TEST_F(CheckWindowTest, ChecksTheDrawOnDisplay)

@@ -1,5 +1,8 @@
 #include "support/mainfixture.h"
 
+#include <QDir>
+#include <QFile>
+
 using namespace dstest;
 
 namespace {
@@ -69,4 +72,9 @@ TEST_F(StandingTest, OpenWithoutAStandingEntryAndSaveWithoutSelections)
     trigger(&w(), "mnuOSE"); // exists but empty: an empty list
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
     EXPECT_EQ(text("Text3"), "0");
+    // There but unreadable (a folder under the name it is probed by): not "never created".
+    QFile::remove(dir.file("StandUK.lot"));
+    QDir(dir.path()).mkdir("standUK.lot");
+    trigger(&w(), "mnuOSE");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file standUK.lot cannot be read."});
 }

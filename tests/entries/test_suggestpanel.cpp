@@ -66,9 +66,11 @@ TEST_F(SuggestPanelTest, RequiredNumberInEveryEntry)
     ASSERT_EQ(list2()->count(), 40);
     for (const QString &line : lines(list2())) // the table reaches the suggestion logic
         EXPECT_TRUE(line.left(17).split(' ').contains("07")) << line.toStdString();
-    // No to the question adds nothing.
+    // Enter in the count box suggests as Add does; No to the question adds nothing.
     fakes.dialogs.answer(false);
-    suggest("5");
+    type(&w(), "Text10", "5");
+    QTest::keyClick(child<QLineEdit>(&w(), "Text10"), Qt::Key_Return);
+    EXPECT_EQ(fakes.dialogs.questions.size(), 2);
     EXPECT_EQ(list2()->count(), 40);
 }
 

@@ -1,8 +1,11 @@
 #include "widgets/monthcalendar.h"
 #include "support/mainfixture.h"
 
+#include <QCalendarWidget>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSpinBox>
+#include <QToolButton>
 
 using namespace dstest;
 
@@ -105,6 +108,40 @@ TEST_F(DateSelectionTest, FoundDrawIsShownAndCancelOnNumbersKeepsItAndRestoresTh
     EXPECT_EQ(dir.read(QStringLiteral("uk.EXE")), historyFile({DrawA, DrawB})); // nothing was stored
     EXPECT_EQ(mainText("Text1"), "5/6/1999");
     EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
+}
+
+// Enter in the calendar's year or month field turns its page; only Enter on
+// the days (or OK, or a double-click) confirms a date, in both modes.
+TEST_F(DateSelectionTest, EnterInTheYearOrMonthFieldTurnsThePageAndEnterOnTheDaysConfirms)
+{
+    start();
+    auto yearThenMonth = [this] {
+        QCalendarWidget *cal = calendar()->widget();
+        click(cal, "qt_calendar_yearbutton");
+        auto *year = child<QSpinBox>(cal, "qt_calendar_yearedit");
+        ASSERT_EQ(dialog()->focusWidget(), year);
+        QTest::keyClicks(year, "2015");
+        QTest::keyClick(year, Qt::Key_Return);
+        QTest::keyClick(child<QToolButton>(cal, "qt_calendar_monthbutton"), Qt::Key_Enter);
+        EXPECT_TRUE(dialog()->isVisible() && hidden(numbers()));
+        EXPECT_EQ(calendar()->date(), QDate(2015, 12, 5));
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        QWidget *days = dialog()->focusWidget(); // the days have the focus
+        ASSERT_TRUE(days && cal->isAncestorOf(days) && days != year);
+        QTest::keyClick(days, Qt::Key_Return);
+    };
+    click(&w(), "Command1");
+    yearThenMonth();
+    EXPECT_FALSE(hidden(numbers()));
+    EXPECT_EQ(label("LabelEntering"), "Draw of Saturday 5 December 2015");
+    click(dialog(), "Command3");
+
+    click(&w(), "Command2");
+    calendar()->setDate(fakes.clock.date);
+    yearThenMonth();
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(dir.read("UK05122015.lot"), entryRecord("05122015", {0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(mainText("Text2"), "5/12/2015");
 }
 
 TEST_F(DateSelectionTest, StoreFailureTellsThePlayerAndEndsWithTheOldFileIntact)

@@ -118,6 +118,16 @@ TEST_F(MainWindowTest, ADrawShownInColourThenSwitchingCountryResetsTheDisplayAnd
     EXPECT_EQ(state.countryCode, "IR");
 }
 
+TEST_F(MainWindowTest, F1OpensTheHelpAndCtrlQExits)
+{
+    start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    QTest::keyClick(&w(), Qt::Key_F1);
+    EXPECT_EQ(fakes.help.topics, QStringList{"index"});
+    QTest::keyClick(&w(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(fakes.program.exited, fakes.program.ended), std::pair(1, 0));
+}
+
 TEST_F(MainWindowTest, ExitAndClosingEndTheProgram)
 {
     start();

@@ -3,6 +3,7 @@
 // here each handler is checked to read the right boxes and show what the
 // logic gives, and the windows to hand over to one another.
 #include "statistics/chartswindow.h"
+#include "support/charts.h"
 #include "support/mainfixture.h"
 #include "widgets/barchart.h"
 
@@ -54,30 +55,6 @@ QByteArray irishWithHighBalls()
         return i % 13 < 8 ? drawRecord(d.constData(), {5, 10, 43, 44, 45, 46}, 47)
                             : drawRecord(d.constData(), {1, 2, 3, 20, 41, 42}, 47);
     });
-}
-
-// The viewport point of a chart row's column, dy scene pixels below the
-// bottom of the plot area (negative: above it, over the bars).
-QPoint rowPoint(ds::BarChart *c, int row, qreal dy)
-{
-    const QRectF plot = c->chart()->plotArea();
-    const qreal x = plot.left() + (row - 0.5) * plot.width() / c->rowCount();
-    return c->mapFromScene(c->chart()->mapToScene(QPointF(x, plot.bottom() + dy)));
-}
-
-// The row labels drawn under the plot area of a chart, left to right.
-std::vector<QGraphicsSimpleTextItem *> drawnRowLabels(ds::BarChart *c)
-{
-    const qreal plotBottom = c->chart()->mapToScene(c->chart()->plotArea().bottomLeft()).y();
-    std::vector<QGraphicsSimpleTextItem *> out;
-    for (QGraphicsItem *item : c->scene()->items()) {
-        auto *t = dynamic_cast<QGraphicsSimpleTextItem *>(item);
-        bool number = false;
-        if (t && t->isVisible() && (t->text().toInt(&number), number) && t->sceneBoundingRect().top() >= plotBottom)
-            out.push_back(t);
-    }
-    std::sort(out.begin(), out.end(), [](auto *a, auto *b) { return a->scenePos().x() < b->scenePos().x(); });
-    return out;
 }
 
 } // namespace

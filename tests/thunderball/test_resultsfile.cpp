@@ -21,19 +21,20 @@ TEST(ThunderResultsFile, ReaderIsBoundedByTheFile)
     ThunderResultsFile f;
     EXPECT_EQ(f.count(), 0); // empty
     f.setBytes(thRec(3, 0, 5, 6, 1999, {1, 2, 3, 4, 5}, 6) + thRec(0, 0, 12, 6, 1999, {1, 2, 3, 4, 5}, 6));
-    EXPECT_TRUE(f.holdsResults());
     EXPECT_EQ(f.count(), 2); // count 3, two records present
     EXPECT_EQ(f.find(12, 6, 1999), 2);
     EXPECT_EQ(f.find(19, 6, 1999), 0);
 
-    f.setBytes(thRec(-4, 0, 5, 6, 1999, {1, 2, 3, 4, 5}, 6));
-    EXPECT_EQ(f.count(), 1); // record 1 holds a result: a count below 1 cannot be right
-    f.setBytes(thRec(1, 0, 5, 6, 1999, {35, 2, 3, 4, 5}, 6)); // first main number outside 1 to 34
-    EXPECT_FALSE(f.holdsResults());
-    EXPECT_EQ(f.count(), 0);
-    EXPECT_TRUE(f.results().empty());
-    f.setBytes(thRec(1, 0, 5, 6, 1999, {0, 2, 3, 4, 5}, 6));
-    EXPECT_EQ(f.count(), 0);
+    // A count below 1 cannot be right: the whole records present.
+    for (int stored : {-4, 0}) {
+        f.setBytes(thRec(stored, 0, 5, 6, 1999, {1, 2, 3, 4, 5}, 6) + thRec(0, 0, 12, 6, 1999, {1, 2, 3, 4, 5}, 6));
+        EXPECT_EQ(f.count(), 2) << stored;
+    }
+    // A damaged first result is a result like the others and hides none after it.
+    f.setBytes(thRec(2, 0, 5, 6, 1999, {35, 2, 3, 4, 5}, 6) + thRec(0, 0, 12, 6, 1999, {1, 2, 3, 4, 5}, 6));
+    EXPECT_EQ(f.count(), 2);
+    EXPECT_EQ(f.find(12, 6, 1999), 2);
+    EXPECT_EQ(f.result(0).main[0], 35);
     f.setBytes(thRec(1, 0, 5, 6, 1999, {1, 2, 3, 4, 5}, 6).left(21)); // cut short
     EXPECT_EQ(f.count(), 0);
     EXPECT_EQ(f.result(0).day, 0);
@@ -58,8 +59,11 @@ TEST(ThunderResultsFile, AppendGoesAfterTheWholeResultsPresentWhateverTheCountUn
         // over stale records, record 1 keeping its other bytes
         {thRec(1, 99, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + stale + stale,
          thRec(2, 99, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + added + stale},
-        // record 1 holds no result: the file starts afresh
-        {thRec(5, 0, 3, 7, 1999, {0, 2, 3, 4, 5}, 1) + stale, thRec(1, 0, 1, 7, 1999, {6, 7, 8, 9, 10}, 2) + stale},
+        // after a damaged result, which stays
+        {thRec(5, 0, 3, 7, 1999, {0, 2, 3, 4, 5}, 1) + stale,
+         thRec(3, 0, 3, 7, 1999, {0, 2, 3, 4, 5}, 1) + stale + added},
+        // no whole record: the file starts afresh
+        {QByteArray(21, '\x07'), thRec(1, 0, 1, 7, 1999, {6, 7, 8, 9, 10}, 2)},
         // a count beyond the records present, or below 1 beside a result
         {thRec(40, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1), thRec(2, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + added},
         {thRec(0, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1), thRec(2, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + added},

@@ -65,9 +65,9 @@ TEST(ThunderResults, DeletingMovesWholeRecordsUpAndKeepsTheLength)
         // A count of 300 with two records present: nothing is read or written beyond them.
         {thRec(300, 0, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + r2, 5, DeleteOutcome::Deleted,
          thRec(1, 0, 12, 12, 2026, {6, 7, 8, 9, 10}, 2) + r2},
-        // A file whose first result is not valid holds no results.
-        {thRec(2, 0, 5, 12, 2026, {0, 2, 3, 4, 5}, 1) + r2, 12, DeleteOutcome::NotFound,
-         thRec(2, 0, 5, 12, 2026, {0, 2, 3, 4, 5}, 1) + r2},
+        // A damaged first result hides none after it.
+        {thRec(2, 0, 5, 12, 2026, {0, 2, 3, 4, 5}, 1) + r2 + r3, 12, DeleteOutcome::Deleted,
+         thRec(1, 0, 5, 12, 2026, {0, 2, 3, 4, 5}, 1) + r2 + r3},
     };
     for (const auto &c : cases) {
         dstest::TestFolder dir;
@@ -125,9 +125,10 @@ TEST(ThunderEntries, FirstEntryHasWeeksZeroTheLoadMakesItOneLaterEntriesCopyReco
 
 TEST(ThunderEntries, DeletingTheFirstOrLastOfThree)
 {
-    const QByteArray e1 = thRec(3, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1);
-    const QByteArray e2 = thRec(2, 2, 5, 12, 2026, {6, 7, 8, 9, 10}, 2);
-    const QByteArray e3 = thRec(3, 2, 5, 12, 2026, {11, 12, 13, 14, 15}, 3);
+    // Record 2 carries the weeks of record 1 as they were when it was added.
+    const QByteArray e1 = thRec(3, 8, 5, 12, 2026, {1, 2, 3, 4, 5}, 1);
+    const QByteArray e2 = thRec(2, 0, 5, 12, 2026, {6, 7, 8, 9, 10}, 2);
+    const QByteArray e3 = thRec(3, 1, 5, 12, 2026, {11, 12, 13, 14, 15}, 3);
     const QByteArray zero(22, '\0');
     const struct {
         int k;
@@ -135,9 +136,9 @@ TEST(ThunderEntries, DeletingTheFirstOrLastOfThree)
     } cases[] = {
         // Records k + 2 onwards move up; the reads beyond the end write empty
         // records beyond the new count. The first: record 2 moves to the front
-        // whole, its weeks copy with it.
-        {0, thRec(2, 2, 5, 12, 2026, {6, 7, 8, 9, 10}, 2) + e3 + zero + zero},
-        {2, thRec(2, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + e2 + zero + zero},
+        // but the file keeps its weeks, not record 2's stale copy.
+        {0, thRec(2, 8, 5, 12, 2026, {6, 7, 8, 9, 10}, 2) + e3 + zero + zero},
+        {2, thRec(2, 8, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + e2 + zero + zero},
     };
     for (const auto &c : cases) {
         dstest::TestFolder dir;
@@ -160,8 +161,8 @@ TEST(ThunderEntries, WithoutEntriesTheLoadLeavesNoFile)
     } cases[] = {
         {"missing", {}, false},
         {"count 0 after deleting the last", thRec(0, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1), true},
-        {"negative count", thRec(-3, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1), true},
         {"shorter than a record", QByteArray("\x01\x00\x01", 3), true},
+        {"negative count and no whole record", QByteArray("\xfd\xff\x02\x00\x05", 5), true},
     };
     for (const auto &c : cases) {
         dstest::TestFolder dir;

@@ -207,11 +207,6 @@ TEST(ThunderAutoAdd, PoolOfTheLastThirtyResults)
     EXPECT_EQ((std::array{few.main[34], few.main[39], few.main[44], few.main.back(), few.thunderball.back()}),
               (std::array<qint16, 5>{2, 3, 18, 18, 8}));
 
-    // Damaged numbers are left out of the pool.
-    const AutoAddPool damaged =
-        buildAutoAddPool({thResult(1, 1, 2000, {0, 2, 3, 99, 5}, 15)}, dstest::fractions({0.5}));
-    EXPECT_EQ((std::pair{damaged.main.size(), damaged.thunderball.size()}),
-              (std::pair<size_t, size_t>{MainPoolSize - 2, BallPoolSize - 1}));
 }
 
 TEST(ThunderAutoAdd, PicksOnAnEmptyResultsFile)
@@ -300,13 +295,16 @@ TEST(ThunderStats, ThunderballMode)
 
 TEST(ThunderStats, PairCounts)
 {
-    const std::vector<ThunderResult> results = {
+    std::vector<ThunderResult> results = {
         thResult(1, 1, 2000, {4, 5, 6, 20, 21}, 1),
         thResult(8, 1, 2000, {1, 2, 33, 34, 35}, 1), // 34-35 from a damaged record still counts at 34
         thResult(15, 1, 2000, {5, 6, 0, 1, -1}, 1),
     };
     const ThunderCounts p = pairCounts(results);
     EXPECT_EQ((std::array{p[0], p[1], p[4], p[5], p[6], p[20], p[33], p[34]}), (std::array{0, 1, 1, 2, 0, 1, 1, 1}));
+    // The figures of a ball leave damaged results out.
+    results[1].main[4] = 3;
+    results[2] = thResult(15, 1, 2000, {5, 6, 7, 9, 11}, 1);
 
     // Ball 1 has no pair below it; ball 5 shows 4-5 and 5-6; 34 has no box for 34-35.
     auto pairings = [&results](int ball) {
@@ -317,5 +315,52 @@ TEST(ThunderStats, PairCounts)
     };
     EXPECT_EQ(pairings(1), QStringList{"1-2:1"});
     EXPECT_EQ(pairings(5), (QStringList{"4-5:1", "5-6:2"}));
-    EXPECT_EQ(pairings(34), (QStringList{"33-34:1", "34-35:1 (no box)"}));
+    EXPECT_EQ(pairings(34), (QStringList{"33-34:1", "34-35:0 (no box)"}));
+}
+
+TEST(ThunderDamage, SoundNumbersAndDates)
+{
+    const struct {
+        ThunderResult r;
+        bool numbers;
+        bool result;
+    } cases[] = {
+        {thResult(5, 12, 2026, {5, 6, 7, 8, 10}, 5), true, true}, // the Thunderball may equal a main number
+        {thResult(5, 12, 2026, {10, 8, 7, 6, 5}, 14), true, true}, // in any order
+        {thResult(5, 12, 2026, {5, 5, 7, 8, 10}, 13), false, false},
+        {thResult(5, 12, 2026, {0, 6, 7, 8, 10}, 13), false, false},
+        {thResult(5, 12, 2026, {5, 6, 7, 8, 35}, 13), false, false},
+        {thResult(5, 12, 2026, {5, 6, 7, 8, 10}, 0), false, false},
+        {thResult(5, 12, 2026, {5, 6, 7, 8, 10}, 15), false, false},
+        {thResult(31, 2, 2026, {5, 6, 7, 8, 10}, 13), true, false},
+        {thResult(0, 0, 0, {5, 6, 7, 8, 10}, 13), true, false},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(soundNumbers(c.r), c.numbers) << c.r.main[0] << " " << c.r.thunderball;
+        EXPECT_EQ(isSoundResult(c.r), c.result) << c.r.day;
+    }
+}
+
+TEST(ThunderDamage, DamagedEntriesAndResultsAreNeitherCheckedNorCounted)
+{
+    const ThunderResult sound = thResult(5, 12, 2026, {5, 6, 7, 8, 10}, 13);
+    const ThunderResult damaged = thResult(12, 12, 2026, {5, 5, 5, 5, 5}, 13);
+
+    // An entry with a number repeated wins nothing; the others are checked.
+    const std::vector<ThunderResult> entries = {damaged, sound};
+    const WeeklyCheck c = checkWeeks(QDate(2026, 12, 5), 2, {sound, damaged}, entries);
+    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
+                                    "Entry 1 is damaged and was not checked.",
+                                    QStringLiteral("05 06 07 08 10 13 Match 5 + TB £250000"),
+                                    RuleLine, "Results for draw date 12 12 2026",
+                                    "The result of this draw date is damaged and was not checked."}));
+    EXPECT_EQ(c.total, 250000);
+
+    // Statistics and the Auto Add pool go as if the damaged result were not there.
+    EXPECT_EQ(frequencyChart({sound, damaged}, StatsMode::Main).values, frequencyChart({sound}, StatsMode::Main).values);
+    const ThunderBallStats five = ballStats({damaged, sound}, 5, StatsMode::Main);
+    EXPECT_EQ(std::tuple(five.mainCount, five.thunderballCount, five.lastDrawn), std::tuple(1, 0, QString("5/12/2026")));
+    const AutoAddPool pool = buildAutoAddPool({damaged}, dstest::fractions({0.5}));
+    const AutoAddPool none = buildAutoAddPool({}, dstest::fractions({0.5}));
+    EXPECT_EQ(std::pair(pool.main, pool.thunderball), std::pair(none.main, none.thunderball));
 }

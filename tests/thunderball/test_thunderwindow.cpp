@@ -2,6 +2,7 @@
 // through their controls with the platform fakes.
 #include "core/printersettings.h"
 #include "statistics/ballstatswindow.h"
+#include "support/charts.h"
 #include "support/fakes.h"
 #include "support/mainfixture.h"
 #include "support/testfolder.h"
@@ -21,6 +22,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 
 using namespace dstest;
 
@@ -185,6 +187,51 @@ TEST_F(ThunderWindowTest, DeletingTheDisplayedResult)
     EXPECT_EQ(list("List1").size(), 1);
 }
 
+// The second result is damaged (a first number of 35): deleting the first
+// leaves it at the front, and the results after it are still read, counted
+// and added after.
+TEST_F(ThunderWindowTest, ADamagedResultHidesNoneAfterIt)
+{
+    const QByteArray damaged = thRec(0, 0, 12, 12, 2026, {35, 2, 3, 4, 5}, 6);
+    const QByteArray r19 = thRec(0, 0, 19, 12, 2026, {1, 2, 3, 4, 6}, 7);
+    dir.write("thresult.exe", thRec(3, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8) + damaged + r19);
+    dir.write("TH12122026.lot", thRec(1, 1, 12, 12, 2026, {2, 3, 4, 5, 6}, 6));
+    open();
+    fakes.dialogs.answer(true);
+    click(&w(), "Command4");
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(2, 0, 12, 12, 2026, {35, 2, 3, 4, 5}, 6) + r19 + r19);
+
+    pick(19, 12, 2026);
+    EXPECT_EQ(resultLabels(), (QStringList{" 1", " 2", " 3", " 4", " 6", " 7"}));
+    pick(26, 12, 2026);
+    click(&w(), "Command2");
+    enterSix(form21(), 1, "Command1", {"9", "10", "11", "12", "13", "1"});
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(3, 0, 12, 12, 2026, {35, 2, 3, 4, 5}, 6) + r19
+                                            + thRec(0, 0, 26, 12, 2026, {9, 10, 11, 12, 13}, 1));
+
+    // Shown as damaged, and not checked.
+    pick(12, 12, 2026);
+    EXPECT_EQ(list("List2"), (QStringList{QString(32, '-'), "Results for draw date 12 12 2026",
+                                          "The result of this draw date is damaged and was not checked."}));
+    trigger(&w(), "mnuDispResults");
+    EXPECT_EQ(lines(child<QListWidget>(topLevel("Form25"), "List1")),
+              (QStringList{"12/12/2026   35 02 03 04 05  TB 06  damaged", "19/12/2026   01 02 03 04 06  TB 07",
+                           "26/12/2026   09 10 11 12 13  TB 01"}));
+}
+
+// A negative count reads the entries present rather than none, which would
+// delete them.
+TEST_F(ThunderWindowTest, AnEntryFileWithANegativeCountKeepsItsEntries)
+{
+    const QByteArray file = thRec(-3, 2, 13, 2, 2010, {1, 2, 3, 4, 5}, 6) + thRec(-3, 2, 13, 2, 2010, {7, 8, 9, 10, 11}, 12);
+    dir.write("TH13022010.lot", file);
+    open();
+    pick(13, 2, 2010);
+    EXPECT_EQ(list("List1"), (QStringList{"01 02 03 04 05 Thunderball 06", "07 08 09 10 11 Thunderball 12"}));
+    EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 2"));
+    EXPECT_EQ(dir.read("TH13022010.lot"), file);
+}
+
 TEST_F(ThunderWindowTest, DeletingASelectedEntry)
 {
     dir.write("TH05122026.lot", thRec(3, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1)
@@ -214,6 +261,70 @@ TEST_F(ThunderWindowTest, TheWeeksSlider)
     slider->setValue(5);
     EXPECT_FALSE(dir.exists("TH12122026.lot"));
     EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 0"));
+}
+
+// The label and the slider show the same weeks: those the check covers (a
+// stored value above 8 is kept in the file), and the stored ones after a
+// change that could not be saved.
+TEST_F(ThunderWindowTest, TheWeeksLabelAndTheSliderAgree)
+{
+    const QByteArray entries = thRec(1, 10, 5, 12, 2026, {3, 8, 14, 20, 31}, 8);
+    dir.write("TH05122026.lot", entries);
+    open();
+    auto *slider = child<QSlider>(&w(), "Slider1");
+    EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 8"));
+    EXPECT_EQ(slider->value(), 8);
+    {
+        FileSizeLimit limit(10);
+        slider->setValue(3);
+    }
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"The entries could not be saved. Your entries file has not been changed."});
+    EXPECT_EQ(dir.read("TH05122026.lot"), entries);
+    EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 8"));
+    EXPECT_EQ(slider->value(), 8);
+}
+
+// At the opening size the results list shows its lines whole; the winning
+// lines are bold.
+TEST_F(ThunderWindowTest, TheResultsListShowsWholeLinesWithTheWinsInBold)
+{
+    dir.write("thresult.exe", thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    dir.write("TH05122026.lot", thRec(3, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                    + thRec(3, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 1)
+                                    + thRec(3, 2, 5, 12, 2026, {3, 8, 14, 22, 33}, 8));
+    open();
+    QApplication::processEvents();
+    auto *list = child<QListWidget>(&w(), "List2");
+    const QString rule(32, '-');
+    EXPECT_EQ(lines(list), (QStringList{rule, "Results for draw date 5 12 2026",
+                                        QStringLiteral("03 08 14 20 31 08 Match 5 + TB £250000"),
+                                        QStringLiteral("03 08 14 22 33 08 Match 3 + TB     £20"), rule,
+                                        "Results for draw date 12 12 2026", "No results recorded for this draw date"}));
+    const int room = list->viewport()->width()
+                     - 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    for (int row = 0; row < list->count(); ++row) {
+        const QListWidgetItem *item = list->item(row);
+        EXPECT_EQ(item->font().bold(), row == 2 || row == 3) << row;
+        EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), room) << row;
+    }
+}
+
+// The entry windows name the date they store; after "Added" the first box
+// takes the next entry.
+TEST_F(ThunderWindowTest, TheEntryWindowsNameTheirDateAndAddedReadiesTheNextEntry)
+{
+    open();
+    click(&w(), "Command2");
+    EXPECT_EQ(child<QLabel>(form21(), "LabelDate")->text(), QStringLiteral("Result of Saturday 5 December 2026"));
+    click(form21(), "Command2");
+    click(&w(), "Command5");
+    EXPECT_EQ(child<QLabel>(form22(), "LabelDate")->text(), QStringLiteral("Entries for Saturday 5 December 2026"));
+    enterSix(form22(), 2, "Command2", {"31", "8", "14", "20", "3", "8"});
+    ASSERT_EQ(fakes.dialogs.news, QStringList{"Added"});
+    auto *first = child<QLineEdit>(form22(), "Text2");
+    EXPECT_EQ(form22()->focusWidget(), first);
+    EXPECT_EQ(first->selectedText(), QStringLiteral("31"));
 }
 
 TEST_F(ThunderWindowTest, ManualAddClearAndAutoAdd)
@@ -305,6 +416,48 @@ TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
     click(ball, "Command1");
     click(stats, "Command2");
     EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-34"));
+}
+
+// Both charts read as the lotto charts do: axis titles, whole labels on the
+// value axis (each a different count) from the first opening, the bar under
+// the pointer on a hover line.
+TEST_F(ThunderWindowTest, StatisticsChartsCarryAxisTitlesWholeValueLabelsAndAHoverLine)
+{
+    dir.write("thresult.exe", thRec(3, 0, 5, 12, 2026, {4, 5, 6, 20, 21}, 7)
+                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 7, 8, 34}, 7)
+                                  + thRec(0, 0, 12, 12, 2026, {6, 7, 10, 11, 12}, 3));
+    open();
+    QApplication::processEvents();
+    trigger(&w(), "mnuStats");
+    auto *stats = w().statistics();
+    ds::BarChart *c = stats->chart();
+    auto readable = [](ds::BarChart *chart, const QStringList &titles, const QStringList &values) {
+        QApplication::processEvents();
+        const QStringList texts = drawnTexts(chart);
+        for (const QString &title : titles)
+            EXPECT_TRUE(texts.contains(title)) << title.toStdString();
+        for (const QString &t : texts)
+            EXPECT_FALSE(t.contains(QStringLiteral("..."))) << t.toStdString();
+        EXPECT_EQ(valueLabels(chart), values);
+    };
+    auto hovered = [](ds::BarChart *chart, int row) {
+        pointAt(chart, row);
+        return child<QLabel>(chart->window(), "LabelHover")->text();
+    };
+    readable(c, {"Ball", "Times drawn"}, {"0", "1", "2"});
+    EXPECT_EQ(hovered(c, 7), QStringLiteral("Ball 7: drawn 2 times"));
+    click(stats, "Command3");
+    readable(c, {"Thunderball", "Times drawn"}, {"0", "1", "2"});
+    EXPECT_EQ(hovered(c, 3), QStringLiteral("Thunderball 3: drawn once"));
+
+    // The ball's own chart: expected 3 / 14 = 0, drawn twice.
+    QTest::mouseClick(c->viewport(), Qt::LeftButton, {}, rowPoint(c, 7, -2));
+    QWidget *ball = stats->ballWindow();
+    ASSERT_TRUE(ball->isVisible());
+    auto *drawn = child<ds::BarChart>(ball, "MSChart1");
+    readable(drawn, {"Expected", "Drawn", "Times"}, {"0", "1", "2"});
+    EXPECT_EQ(hovered(drawn, 1), QStringLiteral("Expected: 0 times"));
+    EXPECT_EQ(hovered(drawn, 2), QStringLiteral("Drawn: 2 times"));
 }
 
 // The Print menu, on the entries of the calendar date.

@@ -1,8 +1,14 @@
 // The Wheels menu and the checks against previous draws, from the main window.
 #include "entries/rangecheck.h"
+#include "widgets/controls.h"
 #include "support/mainfixture.h"
 
+#include <QDir>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
 
 using namespace dstest;
 
@@ -65,6 +71,12 @@ TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissing)
     EXPECT_EQ(fakes.dialogs.messages,
               QStringList{"You have not created a wheeling entry, use the 4 new command in the file manager."});
     EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
+    // A wheel file that is there but cannot be read is not one never made.
+    QDir(dir.path()).mkdir("UKwheel5.lot");
+    fakes.dialogs.clear();
+    trigger(&w(), "mnu5open");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file UKwheel5.lot cannot be read."});
+    EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
 }
 
 TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFirstNoCountryRefuses)
@@ -114,4 +126,30 @@ TEST_F(WheelMenuTest, DamagedFileIsNotChecked)
     trigger(&w(), "mnu4check");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{ds::rangecheck::damagedFileMessage("IRwheel4.lot", 1, 42)});
     EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
+}
+
+// The submenus keep their numbers; pointing at one says what the number is.
+TEST_F(WheelMenuTest, EachSubmenuSaysOnTheStatusLineWhatItsNumberGuarantees)
+{
+    start();
+    const struct {
+        const char *menu;
+        const char *caption;
+        const char *tip;
+    } menus[] = {
+        {"mnu6", "6", "Wheels that guarantee a 6-number match: if any 6 of your chosen numbers are drawn, at least "
+                      "one line matches 6 (the jackpot)."},
+        {"mnu5", "5", "Wheels that guarantee a 5-number match: if any 5 of your chosen numbers are drawn, at least "
+                      "one line matches 5."},
+        {"mnu4", "4", "Wheels that guarantee a 4-number match: if any 4 of your chosen numbers are drawn, at least "
+                      "one line matches 4."},
+        {"mnu3wheel", "3", "Wheels that guarantee a 3-number match: if any 3 of your chosen numbers are drawn, at "
+                           "least one line matches 3."},
+    };
+    for (const auto &m : menus) {
+        QAction *entry = child<QMenu>(&w(), m.menu)->menuAction();
+        EXPECT_EQ(ds::visibleText(entry->text()), m.caption);
+        entry->showStatusText(w().menuBar()); // as a menu opened from the bar does when it is pointed at
+        EXPECT_EQ(w().statusBar()->currentMessage(), m.tip);
+    }
 }

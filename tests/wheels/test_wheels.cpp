@@ -124,6 +124,7 @@ TEST(WheelTableRead, DamagedTablesAreRefused)
         {lNegative, 7, S::Damaged, 0},
         {posBig, 7, S::Damaged, 0},
         {posZero, 7, S::Damaged, 0},
+        {table({{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 7, 3}}), 7, S::Damaged, 0}, // position 3 twice
         {good.left(20), 7, S::Damaged, 0},
         {QByteArray(), 7, S::Damaged, 0},
     };
@@ -172,7 +173,7 @@ TEST(WheelSave, FailuresLeaveTheOldWheelFile)
     TestFolder f;
     const QByteArray old = wheelBytes({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}});
     f.write(QStringLiteral("UKwheel3.lot"), old);
-    f.write(QStringLiteral("309.dat"), table({{1, 2, 3, 4, 5, 10}})); // position 10 in a group of 9
+    f.write(QStringLiteral("309.dat"), table({{1, 2, 3, 4, 5, 9}, {1, 2, 3, 4, 9, 9}})); // position 9 twice
     const WheelKind &w3 = wheelKind(3);
     const auto nine = boxes({"1", "2", "3", "4", "5", "6", "7", "8", "9"});
 
@@ -182,7 +183,9 @@ TEST(WheelSave, FailuresLeaveTheOldWheelFile)
 
     r = saveWheel(f.path(), QStringLiteral("UK"), w3, 9, nine, 49);
     EXPECT_EQ(r.outcome, SaveResult::Outcome::TableDamaged);
-    EXPECT_TRUE(r.message.contains(QStringLiteral("309.dat")));
+    EXPECT_EQ(r.message, QStringLiteral("The wheel table 309.dat in the program folder cannot be read, so the wheel "
+                                        "cannot be made. Your existing wheel file has not been changed."));
+    EXPECT_EQ(f.read(QStringLiteral("UKwheel3.lot")), old);
 
     r = saveWheel(f.path(), QStringLiteral("UK"), w3, 9, boxes({"1", "1"}), 49);
     EXPECT_EQ(r.outcome, SaveResult::Outcome::Refused);
