@@ -1,6 +1,9 @@
 #include "app/startup.h"
 
 #include "core/appstate.h"
+#include "core/games.h"
+#include "core/printersettings.h"
+#include "links/weblinks.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,18 +28,28 @@ QString shippedFolderFor(const QString &executableFolder)
     return QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral(DRAWSMITH_SHIPPED_FROM_BIN)));
 }
 
+QStringList ownFileNames()
+{
+    QStringList names;
+    for (const GameRules &r : GameTable)
+        names << r.historyFileName();
+    names << QString::fromLatin1(PrinterSettingsFile) << QString::fromLatin1(links::FileName)
+          << QStringLiteral("*.lot");
+    return names;
+}
+
 ProgramFolderChoice settleProgramFolder(AppState &state, const QString &executableFolder)
 {
-    const ProgramFolderChoice choice = chooseProgramFolder(
+    const ProgramFolderStart start = startProgramFolder(
         executableFolder, shippedFolderFor(executableFolder),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    if (choice.perUser) {
-        const FillResult filled = fillProgramFolder(choice.shippedFolder, choice.folder);
-        for (const QString &name : filled.failed)
-            qWarning("Drawsmith: could not copy %s into %s", qPrintable(name), qPrintable(choice.folder));
-    }
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), ownFileNames(),
+        QDateTime::currentDateTime());
+    const ProgramFolderChoice &choice = start.choice;
+    for (const QString &name : start.filled.failed)
+        qWarning("Drawsmith: could not copy %s into %s", qPrintable(name), qPrintable(choice.folder));
     state.programFolder = choice.folder;
     state.programFolderRule = choice.rule;
+    state.programFolderProblem = start.problem;
     return choice;
 }
 

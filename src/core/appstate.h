@@ -13,6 +13,7 @@ namespace ds {
 struct AppState {
     QString programFolder;
     QString programFolderRule;    // how the program folder was chosen, for the About window
+    QString programFolderProblem; // told at start-up: the folder cannot be created or written
 
     QString countryCode;          // "UK", "IR", empty only before start-up finished
     qint16 maxBall = 0;           // ball limit of the current country

@@ -120,18 +120,49 @@ void TicketController::test()
     // The offsets are current whether or not the test ticket prints.
     m_state.ticketLeftOffset = offsets.left;
     m_state.ticketTopOffset = offsets.top;
+    m_tested = true;
     const QString refusal = tickets::testRefusal(offsets);
     if (!refusal.isEmpty()) {
-        m_platform.dialogs->message(refusal);
-        QLineEdit *box = tickets::refusedBox(offsets) == tickets::OffsetBox::Left ? m_form->leftBox()
-                                                                                   : m_form->topBox();
-        box->setFocus();
-        box->selectAll();
+        refuseOffsets(offsets, refusal);
         return;
     }
     m_layout->hideAll();
     m_layout->place(tickets::testTicket(offsets));
     printLayout();
+}
+
+void TicketController::refuseOffsets(const TicketOffsets &offsets, const QString &refusal)
+{
+    m_platform.dialogs->message(refusal);
+    QLineEdit *box = tickets::refusedBox(offsets) == tickets::OffsetBox::Left ? m_form->leftBox() : m_form->topBox();
+    box->setFocus();
+    box->selectAll();
+}
+
+// The offsets the entries print with: those of the last test ticket or, until
+// one is printed in this run, the saved setting, so that a setting saved once
+// serves every later run. A saved setting the test ticket would refuse is
+// shown in the boxes and refused the same way.
+bool TicketController::printingOffsets(TicketOffsets &offsets)
+{
+    if (m_tested) {
+        offsets = {m_state.ticketLeftOffset, m_state.ticketTopOffset};
+        return true;
+    }
+    const OffsetsRead saved = readPrinterOffsets(settingsPath());
+    if (!saved.ok) {
+        m_platform.dialogs->message(tickets::SettingsNotRead);
+        return false;
+    }
+    const QString refusal = tickets::testRefusal(saved.offsets);
+    if (!refusal.isEmpty()) {
+        m_form->leftBox()->setText(offsetText(saved.offsets.left));
+        m_form->topBox()->setText(offsetText(saved.offsets.top));
+        refuseOffsets(saved.offsets, refusal);
+        return false;
+    }
+    offsets = saved.offsets;
+    return true;
 }
 
 void TicketController::saveSetting()
@@ -173,10 +204,12 @@ void TicketController::printEntries()
         m_platform.dialogs->message(tickets::NoEntriesMessage);
         return;
     }
+    TicketOffsets offsets;
+    if (!printingOffsets(offsets))
+        return;
     std::vector<Numbers6> numbers;
     for (size_t i = 0; i < count; ++i)
         numbers.push_back(entries[i].n);
-    const TicketOffsets offsets{m_state.ticketLeftOffset, m_state.ticketTopOffset};
     BusyScope busy(*m_platform.dialogs);
     for (const tickets::Ticket &t : tickets::entryTickets(numbers, offsets)) {
         m_layout->hideAll();

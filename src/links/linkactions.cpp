@@ -36,9 +36,32 @@ QString linksFilePath(const QString &programFolder)
 }
 
 OpenResult openAddress(const QString &address, const QString &programFolder, Dialogs &dialogs,
-                       Browser &browser)
+                       Browser &browser, HelpViewer &help)
 {
-    return openAndReport(resolveAddress(address, programFolder), dialogs, browser);
+    const QUrl url = resolveAddress(address, programFolder);
+    const OpenTarget target = openTarget(url, programFolder);
+    switch (target.kind) {
+    case OpenTarget::HelpTopic:
+        // A missing help page is reported by the help window itself.
+        help.showHelp(target.topicOrPath);
+        return OpenResult::Opened;
+    case OpenTarget::LocalPage:
+        if (help.showPage(target.topicOrPath))
+            return OpenResult::Opened;
+        {
+            const OpenFailure failure = openFailure(OpenResult::NotOpened);
+            dialogs.warning(failure.title, failure.text);
+        }
+        return OpenResult::NotOpened;
+    case OpenTarget::Browser:
+        break;
+    }
+    return openAndReport(url, dialogs, browser);
+}
+
+OpenResult openFolder(const QString &folder, Dialogs &dialogs, Browser &browser)
+{
+    return openAndReport(folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder), dialogs, browser);
 }
 
 OpenResult downloadResults(Game game, const QString &programFolder, Dialogs &dialogs, Browser &browser)

@@ -202,8 +202,6 @@ void DateSelectionDialog::onNumbersOk()
         m_platform.dialogs->message(entry.refusal);
         return;
     }
-    m_state.currentDrawDate = m_state.chosenDateKey;
-    m_state.lastStoredDrawDate = m_state.chosenDateKey;
     const QString path = m_state.historyPath();
     const Draw draw = Draw::make(m_state.chosenDateKey, entry.main, entry.bonus);
     const StoreResult stored = storeDraw(path, draw);
@@ -211,6 +209,15 @@ void DateSelectionDialog::onNumbersOk()
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }
+    if (stored == StoreResult::WriteFailed) {
+        // The file is as it was and the numbers stay in their boxes, to be
+        // stored again once the folder takes files.
+        m_platform.dialogs->message(HistoryNotWrittenMessage);
+        m_frame1->box(0)->setFocus();
+        return;
+    }
+    m_state.currentDrawDate = m_state.chosenDateKey;
+    m_state.lastStoredDrawDate = m_state.chosenDateKey;
     if (stored != StoreResult::Stored) {
         m_platform.dialogs->message(
             QStringLiteral("stored date =")

@@ -306,6 +306,10 @@ void MainWindow::startUp()
             setUpGame(Game::Irish);
         if (remembered == QLatin1String("U") || m_state.countryCode.isEmpty())
             setUpGame(Game::UK);
+        // The program keeps running without a usable folder; saving then fails
+        // with its own message.
+        if (!m_state.programFolderProblem.isEmpty())
+            m_platform.dialogs->message(m_state.programFolderProblem);
         m_links->loadMenu();
         m_drawFrame->findChild<QWidget *>(QStringLiteral("Command1"))->setFocus();
     } catch (const std::exception &) {

@@ -130,6 +130,34 @@ TEST_F(TicketsTest, SaveThenRecallAndMissingOrDamagedSettings)
                                                    ds::tickets::SettingsNotSaved}));
 }
 
+// A setting saved in an earlier run serves Print Entries until a test ticket
+// of this run sets the offsets; one the test ticket would refuse is shown and
+// refused the same way.
+TEST_F(TicketsTest, SavedOffsetsPrintTheEntriesUntilATestTicket)
+{
+    dir.write("prnt.dat", QByteArray::fromHex("fa0088ff")); // left 250, top -120
+    openTickets(1);
+    click(form(), "Command5");
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].marks, pageMarks(ds::tickets::boardMarks(1, {1, 10, 20, 30, 40, 49}, {250, -120})));
+    test("0", "0");
+    click(form(), "Command5");
+    ASSERT_EQ(fakes.printer.jobs.size(), 3u);
+    EXPECT_EQ(fakes.printer.jobs[2].marks, pageMarks(ds::tickets::boardMarks(1, {1, 10, 20, 30, 40, 49}, {0, 0})));
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+}
+
+TEST_F(TicketsTest, ASavedSettingTheTestWouldRefuseIsShownAndPrintsNothing)
+{
+    dir.write("prnt.dat", QByteArray::fromHex("9f200000")); // left 8351, one past the limit; top 0
+    openTickets(1);
+    click(form(), "Command5");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"Your LEFT value is too high - reduce the value"});
+    EXPECT_TRUE(fakes.printer.jobs.empty());
+    EXPECT_EQ(box("Text1")->text() + "|" + box("Text2")->text(), " 8351| 0");
+    EXPECT_EQ(form()->focusWidget(), box("Text1"));
+}
+
 // A test ticket printed to a PDF page places each mark where the layout says,
 // measured on the rendered page from the paper's corner.
 TEST(TicketPdf, TestTicketMarksLandAtTheirTwips)

@@ -145,7 +145,8 @@ public:
     QStringList *log = nullptr;
 };
 
-// Records the help topics asked for; `found` says whether the page is there.
+// Records the help topics and the local pages asked for; `found` says
+// whether the page is there.
 class FakeHelp : public ds::HelpViewer {
 public:
     bool showHelp(const QString &topic) override
@@ -153,7 +154,13 @@ public:
         topics << topic;
         return found;
     }
+    bool showPage(const QString &filePath) override
+    {
+        pages << filePath;
+        return found;
+    }
     QStringList topics;
+    QStringList pages;
     bool found = true;
 };
 
