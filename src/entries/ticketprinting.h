@@ -53,7 +53,6 @@ private:
     void saveSetting();
     void recallSetting();
     void printEntries();
-    void printLayout();
     QString settingsPath() const;
 
     AppState &m_state;

@@ -127,7 +127,7 @@ QString historyPrintLine(const ThunderResult &r)
     return QStringLiteral("       ") + datePart(r) + QStringLiteral("  ") + numbersPart(r);
 }
 
-void printHistory(Printer &printer, const std::vector<ThunderResult> &results)
+PrintOutcome printHistory(Printer &printer, const std::vector<ThunderResult> &results)
 {
     printer.setFont(QStringLiteral("Courier"), 10);
     for (int i = 0; i < 3; ++i)
@@ -135,7 +135,7 @@ void printHistory(Printer &printer, const std::vector<ThunderResult> &results)
     printer.printLine(HistoryTitle);
     for (const ThunderResult &r : results)
         printer.printLine(historyPrintLine(r));
-    printer.endDocument();
+    return printer.endDocument();
 }
 
 } // namespace ds::thunder

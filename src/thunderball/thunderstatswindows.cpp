@@ -74,7 +74,7 @@ ThunderStatistics::ThunderStatistics(const QString &programFolder, const Platfor
     lay->addWidget(hint);
     lay->addLayout(buttons);
 
-    m_ball = std::make_unique<BallStatsWindow>(*m_platform.printer, "Form26", QStringLiteral("Thunderball"));
+    m_ball = std::make_unique<BallStatsWindow>(m_platform, "Form26", QStringLiteral("Thunderball"));
     connect(m_ball.get(), &BallStatsWindow::closeRequested, m_ball.get(), &BallStatsWindow::giveBack);
 }
 
