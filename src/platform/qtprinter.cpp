@@ -73,7 +73,19 @@ bool QtPrinter::begin(QSize pageTwips)
         m_printer->setOutputFileName(m_pdfPath);
     }
     m_printer->setDocName(QStringLiteral("Drawsmith"));
-    m_printer->setFullPage(pageTwips.isValid());
+    if (pageTwips.isValid()) {
+        // A page of its own size, drawn from the paper's corner.
+        m_printer->setFullPage(true);
+        const QPageSize size(QSizeF(pageTwips) / 1440.0, QPageSize::Inch, QString(), QPageSize::ExactMatch);
+        m_printer->setPageOrientation(QPageLayout::Portrait);
+        if (!m_printer->setPageSize(size)) {
+            fail(QStringLiteral("The printer \"%1\" cannot print on a page of %2 by %3 inches.")
+                     .arg(m_printerName)
+                     .arg(pageTwips.width() / 1440.0, 0, 'f', 2)
+                     .arg(pageTwips.height() / 1440.0, 0, 'f', 2));
+            return false;
+        }
+    }
     fitPageLines();
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(m_printer.get())) {

@@ -133,12 +133,13 @@ TEST_F(TicketsTest, SaveThenRecallAndMissingOrDamagedSettings)
 }
 
 // A test ticket printed to a PDF page places each mark where the layout says,
-// measured on the rendered page from the paper's corner.
+// measured on the rendered page from the paper's corner, at every offset the
+// test accepts: the page holds the whole layout, its far edges included.
 TEST(TicketPdf, TestTicketMarksLandAtTheirTwips)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this desktop has a printer";
-    const ds::TicketOffsets cases[] = {{250, -100}, {-400, -1210}};
+    const ds::TicketOffsets cases[] = {{250, -100}, {8057, 0}, {8350, 440}, {-400, -1210}};
     for (const ds::TicketOffsets &offsets : cases) {
         SCOPED_TRACE(testing::Message() << "left " << offsets.left << " top " << offsets.top);
         TestFolder dir;
@@ -170,8 +171,10 @@ TEST(TicketPdf, TestTicketMarksLandAtTheirTwips)
             const int x = xTwips * Dpi / 1440, y = yTwips * Dpi / 1440;
             return page.valid(x, y) && qGray(page.pixel(x, y)) < 128;
         };
+        const QSizeF pageTwips = pdfPageSize(pdf) * 20;
         for (const auto &m : ds::tickets::testTicket(offsets)) {
             const int w = ds::TicketMarkWidth, h = ds::TicketMarkHeight;
+            EXPECT_TRUE(m.left + w <= pageTwips.width() && m.top + h <= pageTwips.height()) << "mark " << m.index;
             EXPECT_TRUE(dark(m.left + 20, m.top + 20)) << "mark " << m.index;
             EXPECT_TRUE(dark(m.left + w - 20, m.top + h - 20)) << "mark " << m.index;
             EXPECT_FALSE(dark(m.left - 40, m.top + h / 2)) << "left of mark " << m.index;
@@ -189,8 +192,8 @@ TEST(TicketPdf, TestTicketMarksLandAtTheirTwips)
     }
 }
 
-// All the tickets of one Print Entries are one PDF, a page a ticket, and the
-// window names it once.
+// All the tickets of one Print Entries are one PDF, a page a ticket, on the
+// page the test ticket uses, and the window names it once.
 TEST(TicketPdf, PrintEntriesMakesOnePdfOfAllTheTickets)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
@@ -218,4 +221,5 @@ TEST(TicketPdf, PrintEntriesMakesOnePdfOfAllTheTickets)
     const QString pdf = dir.file("printouts/" + pdfs[0]);
     EXPECT_EQ(fakes.dialogs.news, QStringList{"No printer was found; the printout was saved as " + pdf});
     EXPECT_EQ(pdfPageCount(pdf), 3);
+    EXPECT_EQ(pdfPageSize(pdf), QSizeF(610, 556)); // 12,200 by 11,120 twips
 }
