@@ -4,6 +4,7 @@
 #include "core/entryfile.h"
 #include "core/printersettings.h"
 #include "entries/tickets.h"
+#include "platform/printreport.h"
 #include "widgets/controls.h"
 #include "widgets/marklayout.h"
 
@@ -17,7 +18,8 @@ namespace ds {
 
 namespace {
 
-// The lotto ticket page, in twips: the marks the offset limits allow stay on it.
+// The lotto ticket layout, in twips: the offset limits keep every mark's corner
+// on it, and its printed page reaches a mark beyond (MarkLayout::emptyJob).
 constexpr int LottoPageWidth = 12000;
 constexpr int LottoPageHeight = 11000;
 
@@ -109,11 +111,6 @@ void TicketController::printTickets()
     m_form->leftBox()->setFocus();
 }
 
-void TicketController::printLayout()
-{
-    m_platform.printer->printMarks(m_layout->visibleMarks());
-}
-
 void TicketController::test()
 {
     const TicketOffsets offsets = tickets::boxOffsets(m_form->leftBox()->text(), m_form->topBox()->text());
@@ -128,7 +125,9 @@ void TicketController::test()
     }
     m_layout->hideAll();
     m_layout->place(tickets::testTicket(offsets));
-    printLayout();
+    MarkPages job = m_layout->emptyJob();
+    job.pages.push_back(m_layout->visibleMarks());
+    reportPrintout(m_platform, m_platform.printer->printMarks(job));
 }
 
 void TicketController::refuseOffsets(const TicketOffsets &offsets, const QString &refusal)
@@ -210,14 +209,21 @@ void TicketController::printEntries()
     std::vector<Numbers6> numbers;
     for (size_t i = 0; i < count; ++i)
         numbers.push_back(entries[i].n);
-    BusyScope busy(*m_platform.dialogs);
-    for (const tickets::Ticket &t : tickets::entryTickets(numbers, offsets)) {
-        m_layout->hideAll();
-        m_layout->place(t.marks);
-        printLayout();
-        if (t.boards == tickets::BoardsPerTicket)
+    PrintOutcome outcome;
+    {
+        BusyScope busy(*m_platform.dialogs);
+        // All the tickets of the entries are one job.
+        MarkPages job = m_layout->emptyJob();
+        for (const tickets::Ticket &t : tickets::entryTickets(numbers, offsets)) {
             m_layout->hideAll();
+            m_layout->place(t.marks);
+            job.pages.push_back(m_layout->visibleMarks());
+            if (t.boards == tickets::BoardsPerTicket)
+                m_layout->hideAll();
+        }
+        outcome = m_platform.printer->printMarks(job);
     }
+    reportPrintout(m_platform, outcome);
 }
 
 } // namespace ds

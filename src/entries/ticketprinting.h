@@ -54,7 +54,6 @@ private:
     void saveSetting();
     void recallSetting();
     void printEntries();
-    void printLayout();
     void refuseOffsets(const TicketOffsets &offsets, const QString &refusal);
     bool printingOffsets(TicketOffsets &offsets);
     QString settingsPath() const;

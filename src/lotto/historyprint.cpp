@@ -58,12 +58,12 @@ QString emptyHistoryPrintMessage(const QString &countryCode)
     return text;
 }
 
-bool printHistory(const QString &countryCode, const DrawHistory &history, Printer &printer,
-                  Dialogs &dialogs)
+PrintOutcome printHistory(const QString &countryCode, const DrawHistory &history, Printer &printer,
+                          Dialogs &dialogs)
 {
     if (history.count() == 0) {
         dialogs.message(emptyHistoryPrintMessage(countryCode));
-        return false;
+        return {};
     }
     {
         BusyScope busy(dialogs);
@@ -75,8 +75,7 @@ bool printHistory(const QString &countryCode, const DrawHistory &history, Printe
         for (const QString &line : historyLines(history))
             printer.printLine(PrintIndent + line);
     }
-    printer.endDocument();
-    return true;
+    return printer.endDocument();
 }
 
 } // namespace ds
