@@ -163,4 +163,118 @@ for name, data, boxes in [("saved", struct.pack("<hh", 250, -120), b" 300\n-45")
                           ("large", struct.pack("<hh", -32768, 32767) + b"more", b"99999\n-99999")]:
     write("printer_settings", name, b"\0\0" + struct.pack("<H", len(data)) + data + boxes)
     write("printer_settings", name + "_full", b"\x02\x03" + struct.pack("<H", len(data)) + data + boxes)
+# Damaged records for the code that uses the numbers: out of range, repeated.
+def patched(data, size, fixes):
+    out = bytearray(data)
+    for rec, field, value in fixes:
+        struct.pack_into("<h", out, rec * size + field, value)
+    return bytes(out)
+
+
+uk_damaged = patched(uk, 22, [(1, 8, 0), (2, 10, 50), (3, 20, -1), (4, 8, 7), (4, 10, 7), (4, 12, 7), (5, 18, 32767)])
+tb_damaged = patched(tb, 22, [(1, 10, 35), (2, 12, 0), (3, 14, 8), (3, 16, 8), (4, 20, 15)])
+# Grow flags of the harnesses that build full-size files from a seed: the
+# records repeated up to 32,767 (after a count record for the lotto
+# histories), with a count that says so.
+FULL_LOTTO = 0xC1    # grown to 32,768 records, count 32,767
+FULL_THUNDER = 0xC1  # grown to 32,767 records, count 32,767
+FULL_ENTRIES = 0x34  # a Thunderball entry file grown to 32,767 records, count 32,767
+
+# Lotto statistics: pick, grow, [limit], ball, the six, the history.
+six = bytes([3, 5, 14, 22, 30, 44])
+for name, pick, grow, extra, ball, data in [("uk", 0, 0, b"", 7, uk), ("irish", 1, 0, b"", 42, ir),
+                                            ("damaged", 0, 0, b"", 7, uk_damaged),
+                                            ("any_limit", 2, 0, bytes([0x80]), 0xff, uk_damaged),
+                                            ("full", 0, FULL_LOTTO, b"", 49, uk), ("full_damaged", 1, FULL_LOTTO, b"", 1, uk_damaged),
+                                            ("empty", 0, 0, b"", 1, b"")]:
+    write("draw_stats", name, bytes([pick, grow]) + extra + bytes([ball]) + six + data)
+
+
+def thunder_entries_of(day, month, year, sets, weeks=1, count=None):
+    out = b""
+    for i, s in enumerate(sets):
+        c = (len(sets) if count is None else count) if i == 0 else 0
+        out += struct.pack("<11h", c, weeks if i == 0 else 0, day, month, year, *s)
+    return out
+
+
+# The first results are weekly from 12/6/1999: entries of that date, one
+# matching 3 + TB in week 1, one damaged (a number five times).
+tb_entries = thunder_entries_of(12, 6, 1999, [(8, 26, 28, 1, 2, 6), (3, 4, 8, 20, 33, 7), (5, 5, 5, 5, 5, 13),
+                                             (40, 0, -3, 26, 28, 20)], weeks=3)
+fractions = bytes(range(0, 96, 2))
+# Thunderball statistics and Auto Add: grow, pick, number, count asked, split,
+# 48 bytes of fractions, the results, the entry file.
+for name, grow, pick, number, asked, results, ents in [
+        ("five", 0, 0, 8, 3, tb, b""), ("ball", 0, 1, 7, 1, tb, tb_entries),
+        ("damaged", 0, 0, 35, 5, tb_damaged, tb_entries), ("full", FULL_THUNDER, 0, 26, 2, tb, tb_entries),
+        ("full_entries", FULL_ENTRIES, 4, 1, 3, tb, tb_entries),
+        ("entries_one_short", 0x30, 4, 1, 1, tb, tb_entries), ("empty", 0, 2, 1, 1, b"", b"")]:
+    write("thunder_stats", name, bytes([grow, pick, number]) + struct.pack("<HH", asked, len(results)) + fractions + results + ents)
+
+# The Thunderball refresh: flags, grow, result index, a date, weeks, split,
+# the results, the entry file.
+for name, flags, grow, weeks, results, ents in [
+        ("held_date", 1, 0, 3, tb, tb_entries), ("weeks_8", 5, 0, 8, tb, tb_entries),
+        ("damaged", 1, 0, 3, tb_damaged, tb_entries), ("no_entries", 1, 0, 1, tb, b""),
+        ("full", 1, FULL_THUNDER, 2, tb, tb_entries),
+        ("other_date", 0, 0, 1, tb, thunder_entries_of(12, 6, 1999, [(1, 2, 3, 4, 5, 6)]))]:
+    write("thunder_check", name, bytes([flags, grow]) + struct.pack("<H", 0) + bytes([11, 5, 0]) +
+          struct.pack("<HH", weeks, len(results)) + results + ents)
+
+# Tickets: pick (odd: Thunderball), grow, entry count, the settings file, the entry file.
+lot_damaged = entries(b"19111994", [(1, 2, 3, 4, 5, 6), (50, 0, -7, 49, 49, 3), (7, 9, 11, 13, 15, 17)] * 3)
+for name, pick, grow, count, settings, data in [
+        ("lotto", 2, 0, 3, struct.pack("<hh", 250, -120), lot), ("lotto_damaged", 6, 0, 8, b"", lot_damaged),
+        ("lotto_full", 2, 0x80, 0, struct.pack("<hh", -400, 440), lot),
+        ("thunder", 3, 0, 0, struct.pack("<hh", 100, 100), tb_entries),
+        ("thunder_full", 1, 0xC0, 0, b"", tb_entries)]:
+    write("tickets", name, bytes([pick, grow]) + struct.pack("<h", count) + bytes([len(settings)]) + settings + data)
+
+# The range check: pick (source, Irish, letter case, missing), grow, months,
+# years, split, the entry file, the history. Years with the top bit are taken
+# as they are; others pick from the history's years.
+stand = entries(b"Standing", [(3, 5, 14, 22, 30, 44), (6, 12, 15, 16, 31, 37), (1, 2, 3, 4, 5, 6)])
+for name, pick, grow, months, years, ents, data in [
+        ("standing", 0, 0, (10, 11), (0x8000 | 1994, 0x8000 | 1994), stand, uk),
+        ("wheel_irish", 4 | 8, 0, (0, 11), (0, 0), stand, ir), ("lower_case", 0x11, 0, (0, 0), (0, 0), stand, uk),
+        ("damaged_entry", 0, 0, (0, 0), (0, 0), stand + entries(b"", [(1, 1, 2, 3, 4, 5)]), uk),
+        ("damaged_draws", 0, 0, (0, 11), (0x8000 | 1994, 0x8000 | 1995), stand, uk_damaged),
+        ("missing", 0x20, 0, (0, 0), (0, 0), b"", uk), ("full", 0, FULL_LOTTO, (0, 11), (0, 1), stand, uk)]:
+    write("range_check", name, bytes([pick, grow]) + bytes(months) + struct.pack("<HHH", *years, len(ents)) + ents + data)
+
+# The standing entry: pick (country, an old standing entry and its spelling,
+# itself on display, a full disk), grow, room, split, the entry file, the old one.
+for name, pick, grow, room, current, old in [
+        ("new", 0, 0, 0, lot, b""), ("replace", 2, 0, 0, lot, lot_damaged), ("lower_case", 2 | 4, 0, 0, lot, lot[:20]),
+        ("itself", 2 | 0x10, 0, 0, lot, lot), ("full_disk", 2 | 0x20, 0, 1, lot * 4, lot),
+        ("full_size", 1, 0x80, 0, lot, b""), ("no_entries", 0, 0, 0, b"\0" * 20 + lot, b"")]:
+    write("standing_copy", name, bytes([pick, grow, room]) + struct.pack("<H", len(current)) + current + old)
+
+
+# The program folder fill: flags (no program folder, a full disk), room, then
+# files and folders: kind (0, 1 shipped file, 2 program file, 3 program
+# folder; depth in bits 2-3), names (length, letters from "aAbB.1"), content.
+def node(kind, depth, names, content=b""):
+    out = bytes([kind | ((depth - 1) << 2)])
+    for n in names:
+        out += bytes([len(n) - 1]) + bytes("aAbB.1".index(c) for c in n)
+    return out + bytes([len(content)]) + content
+
+
+tree = (node(0, 1, ["a"], b"UK history") + node(0, 2, ["b", "a1"], b"wheel table") +
+        node(0, 2, ["b", "B1"], b"another") + node(0, 1, [".a"], b"hidden"))
+for name, flags, room, data in [
+        ("fresh", 1, 0, tree), ("present_other_case", 0, 0, tree + node(2, 1, ["A"], b"player's own") + node(3, 1, ["B"])),
+        ("file_in_the_way", 0, 0, tree + node(2, 1, ["b"], b"a file")),
+        ("folder_in_the_way", 0, 0, tree + node(3, 1, ["a"])), ("full_disk", 2, 4, tree)]:
+    write("program_fill", name, bytes([flags, room]) + data)
+
+# Importing from a file: game, flags, room, split, the game's file, the results file.
+for name, game, csv in csvs:
+    h = hist_for[game]
+    grown = 0xD0  # grown to full size (bits 0-3 are the other flags)
+    for suffix, flags, data in [("", 0, h), ("_generic", 8, h), ("_new_file", 2, b""), ("_no_csv", 1, h),
+                                ("_full_disk", 4, h), ("_full", grown, h)]:
+        write("import_file", name + suffix, bytes([game, flags, 0]) + struct.pack("<H", len(data)) + data + csv)
 sys.exit(0)

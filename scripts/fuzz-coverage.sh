@@ -25,6 +25,13 @@ sources_of() {
     printer_settings) echo src/core/printersettings.cpp ;;
     weblinks) echo src/links/weblinks.cpp ;;
     import_*) echo src/core/resultsimport.cpp src/core/csv.cpp src/thunderball/resultsimport.cpp ;;
+    standing_copy) echo src/core/entryfile.cpp src/entries/entryplans.cpp src/core/recordfile.cpp ;;
+    program_fill) echo src/core/programfolder.cpp src/core/paths.cpp ;;
+    draw_stats) echo src/statistics/drawstats.cpp ;;
+    thunder_check) echo src/thunderball/thunderview.cpp src/thunderball/weeklycheck.cpp src/thunderball/thunderentries.cpp ;;
+    thunder_stats) echo src/thunderball/thunderstats.cpp src/thunderball/autoadd.cpp src/thunderball/thunderinput.cpp ;;
+    tickets) echo src/entries/tickets.cpp src/thunderball/thunderprinting.cpp ;;
+    range_check) echo src/entries/rangecheck.cpp ;;
     numbers) echo src/core/numbers.cpp src/core/drawentry.cpp ;;
     dates) echo src/core/dateparse.cpp src/core/dates.cpp ;;
     *) echo src ;;

@@ -31,7 +31,6 @@ int main(int argc, char *argv[])
     ds::Platform platform{&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo};
 
     ds::MainWindow window(state, platform);
-    printer.setNotifier([&window](const QString &path) { window.showPrintoutSaved(path); });
     if (program.ended())
         return EXIT_FAILURE;
     window.show();

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "core/appstate.h"
+#include "core/filenames.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,16 +28,16 @@ QString shippedFolderFor(const QString &executableFolder)
 
 ProgramFolderChoice settleProgramFolder(AppState &state, const QString &executableFolder)
 {
-    const ProgramFolderChoice choice = chooseProgramFolder(
+    const ProgramFolderStart start = startProgramFolder(
         executableFolder, shippedFolderFor(executableFolder),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    if (choice.perUser) {
-        const FillResult filled = fillProgramFolder(choice.shippedFolder, choice.folder);
-        for (const QString &name : filled.failed)
-            qWarning("Drawsmith: could not copy %s into %s", qPrintable(name), qPrintable(choice.folder));
-    }
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), files::ownFiles(),
+        QDateTime::currentDateTime());
+    const ProgramFolderChoice &choice = start.choice;
+    for (const QString &name : start.filled.failed)
+        qWarning("Drawsmith: could not copy %s into %s", qPrintable(name), qPrintable(choice.folder));
     state.programFolder = choice.folder;
     state.programFolderRule = choice.rule;
+    state.programFolderProblem = start.problem;
     return choice;
 }
 

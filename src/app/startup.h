@@ -21,9 +21,14 @@ void identifyApplication();
 // (PREFIX/share/drawsmith beside PREFIX/bin).
 QString shippedFolderFor(const QString &executableFolder);
 
+// The names of the files the program writes in its folder (wildcards for the
+// entry files), whose interrupted saves start-up clears away.
+QStringList ownFileNames();
+
 // Decides the program folder for this run from the executable's folder,
-// fills it from the shipped files where it is the per-user folder, and
-// records the folder and the rule in the state.
+// creates it when missing, removes the leftovers of interrupted saves, fills
+// it from the shipped files where it is the per-user folder, and records the
+// folder, the rule and any problem with the folder in the state.
 ProgramFolderChoice settleProgramFolder(AppState &state, const QString &executableFolder);
 
 } // namespace ds

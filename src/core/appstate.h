@@ -19,6 +19,7 @@ enum class DateSelectionMode { ChangeDrawNumbers, ChangeSelections };
 struct AppState {
     QString programFolder;
     QString programFolderRule;    // how the program folder was chosen, for the About window
+    QString programFolderProblem; // told at start-up: the folder cannot be created or written
 
     QString countryCode;          // "UK", "IR", empty only before start-up finished
 

@@ -90,6 +90,8 @@ struct DateLookup {
 DateLookup lookUpDate(const QString &path, const QString &dateKey);
 
 inline const QString HistoryUnreadableMessage = QStringLiteral("The draw history file could not be read.");
+inline const QString HistoryNotWrittenMessage =
+    QStringLiteral("The draw could not be written to the draw history file.");
 
 // Stores one draw into the history file at path with a crash-safe replace.
 enum class StoreResult { Stored, Full, ReadFailed, WriteFailed };

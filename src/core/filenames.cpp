@@ -55,4 +55,14 @@ QString wheelTable(const char *prefix, int groupSize, bool twoDigitSize)
     return QString::fromLatin1(prefix) + size + QStringLiteral(".dat");
 }
 
+QStringList ownFiles()
+{
+    QStringList names;
+    for (const Era &e : allEras())
+        if (!names.contains(history(e)))
+            names << history(e);
+    names << PrinterSettings << WebLinks << QStringLiteral("*.lot");
+    return names;
+}
+
 } // namespace ds::files

@@ -7,6 +7,7 @@
 #include "core/games.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace ds::files {
 
@@ -35,5 +36,9 @@ QString wheelTable(const char *prefix, int groupSize, bool twoDigitSize);
 
 inline const QString PrinterSettings = QStringLiteral("prnt.dat");
 inline const QString WebLinks = QStringLiteral("weblinks.dat");
+
+// The program's own files in its folder, as names and name patterns: the
+// histories of every era, the settings, the links and the entry files.
+QStringList ownFiles();
 
 } // namespace ds::files

@@ -8,7 +8,6 @@ namespace ds {
 // The printer settings file: 4-byte records, record 1 holding the left and
 // the top ticket offsets in twips (1/1440 inch) as signed 16-bit
 // little-endian values.
-inline constexpr char PrinterSettingsFile[] = "prnt.dat";
 inline constexpr int PrinterSettingsRecordSize = 4;
 
 struct TicketOffsets {

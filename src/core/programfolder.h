@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -36,5 +37,48 @@ struct FillResult {
 // holds. A file already there is never touched. Copies are complete or absent
 // (written under a temporary name, then renamed) and writable by the player.
 FillResult fillProgramFolder(const QString &shippedFolder, const QString &programFolder);
+
+// Every file under `folder` (subfolders included) as a path relative to it,
+// sorted; none when the folder is missing.
+QStringList filesUnder(const QString &folder);
+
+// Whether the program folder can be used: it is created when missing, and a
+// file is written in it (and removed again).
+enum class FolderState { Ready, NotCreated, NotWritable };
+FolderState prepareProgramFolder(const QString &folder);
+// What the player is told at start-up about the folder; empty when Ready.
+QString folderStateMessage(FolderState state, const QString &folder);
+
+// A save writes the new file under a temporary name beside it (the file's
+// name, a dot and six random letters) and renames it into place; a save cut
+// off in between leaves that copy behind. A leftover is removed once it is
+// older than this, so that a save another copy of the program is making at
+// the moment keeps its copy.
+inline constexpr qint64 LeftoverMinimumAgeSeconds = 15 * 60;
+
+// Removes the leftovers of interrupted saves of the program's own files.
+// `ownNames` are the names of those files relative to `folder`, matched
+// without regard to case, with "*" for any text ("*.lot", "UK.exe",
+// "wheels/J6.dat"). Only "<own name>.XXXXXX" is taken, XXXXXX being six
+// letters of both cases as the temporary names have (a suffix of one case,
+// such as ".backup", is more likely the player's own), and only when last
+// written at least LeftoverMinimumAgeSeconds before `now`. Returns the
+// relative paths removed.
+QStringList removeSaveLeftovers(const QString &folder, const QStringList &ownNames, const QDateTime &now);
+
+// All the start-up work on the program folder: chooses it, creates it when
+// missing and checks that it takes files; where it does, removes what
+// interrupted saves left and, for the per-user folder, fills it from the
+// shipped files.
+struct ProgramFolderStart {
+    ProgramFolderChoice choice;
+    FolderState state = FolderState::Ready;
+    QString problem;               // folderStateMessage() of state
+    QStringList leftoversRemoved;
+    FillResult filled;
+};
+ProgramFolderStart startProgramFolder(const QString &executableFolder, const QString &shippedFolder,
+                                      const QString &perUserFolder, const QStringList &ownNames,
+                                      const QDateTime &now);
 
 } // namespace ds

@@ -7,6 +7,7 @@
 #include "entries/entryframes.h"
 #include "entries/entryplans.h"
 #include "entries/listprint.h"
+#include "platform/printreport.h"
 
 namespace ds {
 
@@ -205,8 +206,12 @@ void SelectionsController::printList()
         m_platform.dialogs->message(QStringLiteral("There is no list to print!"));
         return;
     }
-    BusyScope busy(*m_platform.dialogs);
-    printSelectionsList(*m_platform.printer, m_frame.lines());
+    PrintOutcome outcome;
+    {
+        BusyScope busy(*m_platform.dialogs);
+        outcome = printSelectionsList(*m_platform.printer, m_frame.lines());
+    }
+    reportPrintout(m_platform, outcome);
 }
 
 } // namespace ds

@@ -1,9 +1,11 @@
 #include "entries/ticketprinting.h"
 
+#include "core/filenames.h"
 #include "core/appstate.h"
 #include "core/entryfile.h"
 #include "core/printersettings.h"
 #include "entries/tickets.h"
+#include "platform/printreport.h"
 #include "widgets/controls.h"
 #include "widgets/marklayout.h"
 
@@ -17,7 +19,8 @@ namespace ds {
 
 namespace {
 
-// The lotto ticket page, in twips: the marks the offset limits allow stay on it.
+// The lotto ticket layout, in twips: the offset limits keep every mark's corner
+// on it, and its printed page reaches a mark beyond (MarkLayout::emptyJob).
 constexpr int LottoPageWidth = 12000;
 constexpr int LottoPageHeight = 11000;
 
@@ -83,7 +86,7 @@ TicketController::~TicketController() = default;
 
 QString TicketController::settingsPath() const
 {
-    return m_state.filePath(QString::fromLatin1(PrinterSettingsFile));
+    return m_state.filePath(files::PrinterSettings);
 }
 
 void TicketController::printTickets()
@@ -109,29 +112,57 @@ void TicketController::printTickets()
     m_form->leftBox()->setFocus();
 }
 
-void TicketController::printLayout()
-{
-    m_platform.printer->printMarks(m_layout->visibleMarks());
-}
-
 void TicketController::test()
 {
     const TicketOffsets offsets = tickets::boxOffsets(m_form->leftBox()->text(), m_form->topBox()->text());
     // The offsets are current whether or not the test ticket prints.
     m_state.ticketLeftOffset = offsets.left;
     m_state.ticketTopOffset = offsets.top;
+    m_tested = true;
     const QString refusal = tickets::testRefusal(offsets);
     if (!refusal.isEmpty()) {
-        m_platform.dialogs->message(refusal);
-        QLineEdit *box = tickets::refusedBox(offsets) == tickets::OffsetBox::Left ? m_form->leftBox()
-                                                                                   : m_form->topBox();
-        box->setFocus();
-        box->selectAll();
+        refuseOffsets(offsets, refusal);
         return;
     }
     m_layout->hideAll();
     m_layout->place(tickets::testTicket(offsets));
-    printLayout();
+    MarkPages job = m_layout->emptyJob();
+    job.pages.push_back(m_layout->visibleMarks());
+    reportPrintout(m_platform, m_platform.printer->printMarks(job));
+}
+
+void TicketController::refuseOffsets(const TicketOffsets &offsets, const QString &refusal)
+{
+    m_platform.dialogs->message(refusal);
+    QLineEdit *box = tickets::refusedBox(offsets) == tickets::OffsetBox::Left ? m_form->leftBox() : m_form->topBox();
+    box->setFocus();
+    box->selectAll();
+}
+
+// The offsets the entries print with: those of the last test ticket or, until
+// one is printed in this run, the saved setting, so that a setting saved once
+// serves every later run. A saved setting the test ticket would refuse is
+// shown in the boxes and refused the same way.
+bool TicketController::printingOffsets(TicketOffsets &offsets)
+{
+    if (m_tested) {
+        offsets = {m_state.ticketLeftOffset, m_state.ticketTopOffset};
+        return true;
+    }
+    const OffsetsRead saved = readPrinterOffsets(settingsPath());
+    if (!saved.ok) {
+        m_platform.dialogs->message(tickets::SettingsNotRead);
+        return false;
+    }
+    const QString refusal = tickets::testRefusal(saved.offsets);
+    if (!refusal.isEmpty()) {
+        m_form->leftBox()->setText(offsetText(saved.offsets.left));
+        m_form->topBox()->setText(offsetText(saved.offsets.top));
+        refuseOffsets(saved.offsets, refusal);
+        return false;
+    }
+    offsets = saved.offsets;
+    return true;
 }
 
 void TicketController::saveSetting()
@@ -173,18 +204,27 @@ void TicketController::printEntries()
         m_platform.dialogs->message(tickets::NoEntriesMessage);
         return;
     }
+    TicketOffsets offsets;
+    if (!printingOffsets(offsets))
+        return;
     std::vector<Numbers6> numbers;
     for (size_t i = 0; i < count; ++i)
         numbers.push_back(entries[i].n);
-    const TicketOffsets offsets{m_state.ticketLeftOffset, m_state.ticketTopOffset};
-    BusyScope busy(*m_platform.dialogs);
-    for (const tickets::Ticket &t : tickets::entryTickets(numbers, offsets)) {
-        m_layout->hideAll();
-        m_layout->place(t.marks);
-        printLayout();
-        if (t.boards == tickets::BoardsPerTicket)
+    PrintOutcome outcome;
+    {
+        BusyScope busy(*m_platform.dialogs);
+        // All the tickets of the entries are one job.
+        MarkPages job = m_layout->emptyJob();
+        for (const tickets::Ticket &t : tickets::entryTickets(numbers, offsets)) {
             m_layout->hideAll();
+            m_layout->place(t.marks);
+            job.pages.push_back(m_layout->visibleMarks());
+            if (t.boards == tickets::BoardsPerTicket)
+                m_layout->hideAll();
+        }
+        outcome = m_platform.printer->printMarks(job);
     }
+    reportPrintout(m_platform, outcome);
 }
 
 } // namespace ds

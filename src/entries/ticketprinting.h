@@ -12,6 +12,7 @@ namespace ds {
 
 class MarkLayout;
 struct AppState;
+struct TicketOffsets;
 
 // The "Ticket Printing" window (Form18): the printer offsets, a test ticket,
 // the saved setting and the printing of the entries onto tickets.
@@ -53,7 +54,8 @@ private:
     void saveSetting();
     void recallSetting();
     void printEntries();
-    void printLayout();
+    void refuseOffsets(const TicketOffsets &offsets, const QString &refusal);
+    bool printingOffsets(TicketOffsets &offsets);
     QString settingsPath() const;
 
     AppState &m_state;
@@ -61,6 +63,7 @@ private:
     QWidget *m_window;
     std::unique_ptr<TicketPrintingWindow> m_form;
     std::unique_ptr<MarkLayout> m_layout;
+    bool m_tested = false; // a test ticket set the current offsets in this run
 };
 
 } // namespace ds

@@ -9,6 +9,7 @@
 #include "entries/entryplans.h"
 #include "entries/listprint.h"
 #include "entries/selections.h"
+#include "platform/printreport.h"
 
 #include <algorithm>
 
@@ -89,8 +90,12 @@ void WinningController::print()
         m_platform.dialogs->message(QStringLiteral("There is no list to print!"));
         return;
     }
-    BusyScope busy(*m_platform.dialogs);
-    printWinningList(*m_platform.printer, lines);
+    PrintOutcome outcome;
+    {
+        BusyScope busy(*m_platform.dialogs);
+        outcome = printWinningList(*m_platform.printer, lines);
+    }
+    reportPrintout(m_platform, outcome);
 }
 
 } // namespace ds

@@ -1,5 +1,6 @@
 #include "links/linkactions.h"
 
+#include "core/filenames.h"
 #include "core/paths.h"
 #include "links/about.h"
 
@@ -32,13 +33,36 @@ QString helpFolder(const QString &programFolder, const QString &shippedFolder)
 
 QString linksFilePath(const QString &programFolder)
 {
-    return resolveInFolder(programFolder, QString::fromLatin1(FileName));
+    return resolveInFolder(programFolder, files::WebLinks);
 }
 
 OpenResult openAddress(const QString &address, const QString &programFolder, Dialogs &dialogs,
-                       Browser &browser)
+                       Browser &browser, HelpViewer &help)
 {
-    return openAndReport(resolveAddress(address, programFolder), dialogs, browser);
+    const QUrl url = resolveAddress(address, programFolder);
+    const OpenTarget target = openTarget(url, programFolder);
+    switch (target.kind) {
+    case OpenTarget::HelpTopic:
+        // A missing help page is reported by the help window itself.
+        help.showHelp(target.topicOrPath);
+        return OpenResult::Opened;
+    case OpenTarget::LocalPage:
+        if (help.showPage(target.topicOrPath))
+            return OpenResult::Opened;
+        {
+            const OpenFailure failure = openFailure(OpenResult::NotOpened);
+            dialogs.warning(failure.title, failure.text);
+        }
+        return OpenResult::NotOpened;
+    case OpenTarget::Browser:
+        break;
+    }
+    return openAndReport(url, dialogs, browser);
+}
+
+OpenResult openFolder(const QString &folder, Dialogs &dialogs, Browser &browser)
+{
+    return openAndReport(folder.isEmpty() ? QUrl() : QUrl::fromLocalFile(folder), dialogs, browser);
 }
 
 OpenResult downloadResults(Game game, const QString &programFolder, Dialogs &dialogs, Browser &browser)

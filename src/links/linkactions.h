@@ -16,10 +16,15 @@
 namespace ds::links {
 
 // Opens an address of the links file (a web address or a local file, which
-// may be relative to the program folder) in the browser; a failure is told
-// with its message. An empty address is a page that cannot be opened.
+// may be relative to the program folder): local pages in the help window,
+// the rest in the browser (openTarget()); a failure is told with its message.
+// An empty address is a page that cannot be opened.
 OpenResult openAddress(const QString &address, const QString &programFolder, Dialogs &dialogs,
-                       Browser &browser);
+                       Browser &browser, HelpViewer &help);
+
+// Shows a folder on the desktop (the About window's "Open Program Folder");
+// a failure is told as for a page.
+OpenResult openFolder(const QString &folder, Dialogs &dialogs, Browser &browser);
 
 // "Download Results File" (main window, the current lotto game) and
 // "Download Results" (Thunderball window): tells the player to save the file

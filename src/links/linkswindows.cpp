@@ -1,5 +1,6 @@
 #include "links/linkswindows.h"
 
+#include "core/filenames.h"
 #include "links/about.h"
 #include "links/linkactions.h"
 #include "widgets/controls.h"
@@ -132,8 +133,11 @@ AboutWindow::AboutWindow(const QString &folderRule)
     auto *ok = button("cmdOK", QStringLiteral("OK"));
     ok->setDefault(true);
     auto *sysInfo = button("cmdSysInfo", QStringLiteral("&System Info..."));
+    auto *openFolder = button("cmdFolder", QStringLiteral("Open Program &Folder"),
+                              QStringLiteral("Shows the folder that holds your draws and entries."));
     connect(ok, &QPushButton::clicked, this, &AboutWindow::closeWindow);
     connect(sysInfo, &QPushButton::clicked, this, &AboutWindow::systemInfoRequested);
+    connect(openFolder, &QPushButton::clicked, this, &AboutWindow::folderRequested);
 
     auto *head = new QHBoxLayout;
     head->addWidget(icon, 0, Qt::AlignTop);
@@ -141,6 +145,7 @@ AboutWindow::AboutWindow(const QString &folderRule)
     texts->addWidget(title);
     texts->addWidget(version);
     texts->addWidget(folder);
+    texts->addWidget(openFolder, 0, Qt::AlignLeft);
     head->addLayout(texts, 1);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(ok);
@@ -166,8 +171,13 @@ LinksController::~LinksController() = default;
 
 void LinksController::loadMenu()
 {
-    m_links = links::loadLinks(links::linksFilePath(m_state.programFolder)).links;
+    const links::LoadedLinks loaded = links::loadLinks(links::linksFilePath(m_state.programFolder));
+    // An unreadable file gives no links: the first two entries keep the
+    // program's own captions and pages.
+    m_links = loaded.links;
     emit menuChanged(links::menuEntries(m_links));
+    if (loaded.readFailed)
+        m_platform.dialogs->message(QString::fromLatin1(links::MsgLinksUnreadable));
 }
 
 void LinksController::downloadResults(Game game)
@@ -182,7 +192,7 @@ void LinksController::openEntry(int k)
         return;
     }
     links::openAddress(links::entryAddress(m_links, k), m_state.programFolder, *m_platform.dialogs,
-                       *m_platform.browser);
+                       *m_platform.browser, *m_platform.help);
 }
 
 void LinksController::maintainLinks()
@@ -213,7 +223,7 @@ void LinksController::storeLinks()
             QStringLiteral("Maintain Links"),
             QStringLiteral("The links could not be saved in %1. The Web Links menu offers them until Drawsmith "
                            "is closed.")
-                .arg(QString::fromLatin1(links::FileName)));
+                .arg(files::WebLinks));
     }
 }
 
@@ -228,6 +238,8 @@ void LinksController::showAbout()
         m_about = std::make_unique<AboutWindow>(m_state.programFolderRule);
         connect(m_about.get(), &AboutWindow::systemInfoRequested, this,
                 [this] { links::showSystemInfo(*m_platform.systemInfo, *m_platform.dialogs); });
+        connect(m_about.get(), &AboutWindow::folderRequested, this,
+                [this] { links::openFolder(m_state.programFolder, *m_platform.dialogs, *m_platform.browser); });
     }
     m_about->openOver(m_window, OpenerMode::Hide);
 }

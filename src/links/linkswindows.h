@@ -39,7 +39,8 @@ private:
 };
 
 // The About window: title, version, disclaimer, "OK" and "&System Info...".
-// `folderRule` says which program folder this run uses.
+// `folderRule` says which program folder this run uses; "Open Program
+// Folder" asks for it to be shown on the desktop.
 class AboutWindow : public ChildWindow {
     Q_OBJECT
 public:
@@ -47,6 +48,7 @@ public:
 
 signals:
     void systemInfoRequested();
+    void folderRequested();
 };
 
 // The "Web Links" menu, "Contents" and "About" of the window that offers
@@ -60,7 +62,8 @@ public:
     LinksController(AppState &state, const Platform &platform, QWidget *window, QObject *parent = nullptr);
     ~LinksController() override;
 
-    // Reads the links file and gives the five menu entries (start-up).
+    // Reads the links file and gives the five menu entries (start-up); a file
+    // that cannot be read is said so.
     void loadMenu();
     // Entry k (1 to 5) of the "Web Links" menu: 1 downloads the results of
     // the current lotto game, 2 to 5 open their link.

@@ -146,6 +146,24 @@ QUrl resolveAddress(const QString &address, const QString &programFolder)
     return QUrl::fromUserInput(a);
 }
 
+OpenTarget openTarget(const QUrl &address, const QString &programFolder)
+{
+    if (!address.isLocalFile())
+        return {};
+    const QFileInfo page(address.toLocalFile());
+    const QString suffix = page.suffix().toLower();
+    const bool html = suffix == QLatin1String("html") || suffix == QLatin1String("htm");
+    if (!html && suffix != QLatin1String("txt"))
+        return {};
+    // "help/index.html": the help pages' folder and its front page's name.
+    const QString home = QString::fromLatin1(HomePageAddress);
+    const QString helpFolder = QDir::cleanPath(QDir(programFolder).absoluteFilePath(home.section(QLatin1Char('/'), 0, 0)));
+    // The help window's topics are the ".html" pages of the help folder.
+    if (suffix == QLatin1String("html") && !programFolder.isEmpty() && QDir::cleanPath(page.absolutePath()) == helpFolder)
+        return {OpenTarget::HelpTopic, page.completeBaseName()};
+    return {OpenTarget::LocalPage, page.absoluteFilePath()};
+}
+
 OpenFailure openFailure(OpenResult result)
 {
     switch (result) {

@@ -28,8 +28,6 @@ inline constexpr int LinkCount = 5;
 inline constexpr int FirstOwnLink = 3;
 inline constexpr int OwnLinkCount = 3;
 
-inline constexpr char FileName[] = "weblinks.dat";
-
 // Captions the first two entries carry when the file gives none.
 inline constexpr char DownloadCaption[] = "Download Results File";
 inline constexpr char HomePageCaption[] = "Drawsmith Web Page";
@@ -47,6 +45,8 @@ inline constexpr char MsgBrowserNotFound[] = "Could not find associated Browser"
 inline constexpr char TitleBrowserNotFound[] = "Browser Not Found";
 inline constexpr char MsgUrlFailed[] = "Web Page not Opened";
 inline constexpr char TitleUrlFailed[] = "URL Failed";
+// Told once at start-up when the links file is there but cannot be read.
+inline constexpr char MsgLinksUnreadable[] = "The web links file could not be read.";
 
 struct WebLink {
     QString caption;
@@ -107,6 +107,17 @@ QString entryAddress(const WebLinks &links, int k);
 // address ("www.example.com"). An empty address gives an empty (invalid)
 // address.
 QUrl resolveAddress(const QString &address, const QString &programFolder);
+
+// Where an address resolved by resolveAddress() opens: a help page of the
+// program folder ("help/wheels.html") in the help window at its topic
+// ("wheels"), so that it reads the same pages as "Contents"; another local
+// page (HTML or plain text) in the help window too; anything else (web
+// addresses, other local files) in the browser.
+struct OpenTarget {
+    enum Kind { HelpTopic, LocalPage, Browser } kind = Browser;
+    QString topicOrPath; // the topic, or the page's path
+};
+OpenTarget openTarget(const QUrl &address, const QString &programFolder);
 
 // The message for an open that failed; empty for Opened.
 struct OpenFailure {

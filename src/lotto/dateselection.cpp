@@ -218,6 +218,13 @@ void DateSelectionDialog::onNumbersOk()
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }
+    if (stored == StoreResult::WriteFailed) {
+        // The file is as it was and the numbers stay in their boxes, to be
+        // stored again once the folder takes files.
+        m_platform.dialogs->message(HistoryNotWrittenMessage);
+        m_frame1->box(0)->setFocus();
+        return;
+    }
     if (stored != StoreResult::Stored) {
         m_platform.dialogs->message(
             QStringLiteral("stored date =")

@@ -4,6 +4,7 @@
 #include "core/drawhistory.h"
 #include "core/games.h"
 #include "lotto/historyprint.h"
+#include "platform/printreport.h"
 #include "widgets/listwindow.h"
 
 namespace ds {
@@ -64,7 +65,7 @@ void DrawHistoryController::printHistoryFile()
     DrawHistory history;
     if (!loadHistory(era, history))
         return;
-    printHistory(era, history, *m_platform.printer, *m_platform.dialogs);
+    reportPrintout(m_platform, printHistory(era, history, *m_platform.printer, *m_platform.dialogs));
 }
 
 } // namespace ds

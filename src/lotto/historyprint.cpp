@@ -41,11 +41,11 @@ QString emptyHistoryPrintMessage(const Era &era)
     return QStringLiteral("There are no entries in the ") + QString::fromLatin1(gameInfo(era.game).resultsName);
 }
 
-bool printHistory(const Era &era, const DrawHistory &history, Printer &printer, Dialogs &dialogs)
+PrintOutcome printHistory(const Era &era, const DrawHistory &history, Printer &printer, Dialogs &dialogs)
 {
     if (history.count() == 0) {
         dialogs.message(emptyHistoryPrintMessage(era));
-        return false;
+        return {};
     }
     {
         BusyScope busy(dialogs);
@@ -57,8 +57,7 @@ bool printHistory(const Era &era, const DrawHistory &history, Printer &printer, 
         for (const QString &line : historyLines(history))
             printer.printLine(PrintIndent + line);
     }
-    printer.endDocument();
-    return true;
+    return printer.endDocument();
 }
 
 } // namespace ds

@@ -22,7 +22,6 @@
 
 #include <QCloseEvent>
 #include <QLayout>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
@@ -114,8 +113,8 @@ void MainWindow::buildUi()
     top->setRowStretch(1, 1);
     setCentralWidget(central);
 
-    m_printout = named(new QLabel, "LabelPrintout");
-    statusBar()->addWidget(m_printout, 1);
+    // The status line shows the menus' tips.
+    statusBar();
 
     connect(m_drawFrame, &DrawFrame::changeClicked, this, &MainWindow::onChangeDraw);
     connect(m_selectionsFrame, &SelectionsFrame::changeClicked, this, &MainWindow::onChangeSelections);
@@ -308,6 +307,10 @@ void MainWindow::startUp()
             if (gameInfo(g).code[0] != '\0' && remembered == QLatin1String(gameInfo(g).remembered))
                 game = g;
         setUpGame(game);
+        // The program keeps running without a usable folder; saving then fails
+        // with its own message.
+        if (!m_state.programFolderProblem.isEmpty())
+            m_platform.dialogs->message(m_state.programFolderProblem);
         m_links->loadMenu();
         m_drawFrame->findChild<QWidget *>(QStringLiteral("Command1"))->setFocus();
     } catch (const std::exception &) {
@@ -439,15 +442,6 @@ void MainWindow::restoreSizeBeforeMaintain()
     centralWidget()->updateGeometry();
     layout()->activate();
     resize(before.expandedTo(minimumSizeHint()));
-}
-
-void MainWindow::showPrintoutSaved(const QString &path)
-{
-    // The file's name on the line, its whole path on hover; the line keeps its
-    // place in the layout whatever the length of the path.
-    m_printout->setText(QStringLiteral("No printer was found; the printout was saved as %1")
-                            .arg(QFileInfo(path).fileName()));
-    m_printout->setToolTip(path);
 }
 
 } // namespace ds

@@ -44,9 +44,6 @@ public:
     MainWindow(AppState &state, const Platform &platform, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Tells the player where a printout without a printer went.
-    void showPrintoutSaved(const QString &path);
-
     QString helpFile() const { return m_helpFile; }
 
 protected:
@@ -81,7 +78,6 @@ private:
     WinningFrame *m_winningFrame = nullptr;
     MaintainFrame *m_maintainFrame = nullptr;
     QLabel *m_picture = nullptr; // Image8
-    QLabel *m_printout = nullptr; // where the last printout without a printer went
     QSize m_sizeBeforeMaintain;   // the window's size before the maintain area opened
 
     struct Menus;

@@ -13,6 +13,9 @@ public:
     virtual void message(const QString &text) = 0;
     // News with an OK button: a result, a note, a job done (the information icon).
     virtual void inform(const QString &text) = 0;
+    // News with an OK button and a second button captioned `action` (the
+    // information icon); true when the player pressed the second one.
+    virtual bool informOffering(const QString &text, const QString &action) = 0;
     // A refusal or failure with an OK button and the warning icon, under its
     // own title.
     virtual void warning(const QString &title, const QString &text) = 0;

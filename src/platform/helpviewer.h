@@ -11,6 +11,10 @@ public:
     virtual ~HelpViewer() = default;
     // False when the topic's page could not be found.
     virtual bool showHelp(const QString &topic) = 0;
+    // A local page (HTML or plain text) in the same help window: the links of
+    // the links file that name a file. False, with nothing shown, when the
+    // file cannot be read.
+    virtual bool showPage(const QString &filePath) = 0;
 };
 
 } // namespace ds

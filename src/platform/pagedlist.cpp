@@ -22,7 +22,7 @@ int pageLines(const PagedListShape &shape)
     return TopLines + shape.groupsPerPage * perGroup;
 }
 
-void printPagedList(Printer &printer, const QStringList &lines, const PagedListShape &shape)
+PrintOutcome printPagedList(Printer &printer, const QStringList &lines, const PagedListShape &shape)
 {
     const QString indent(qMax(0, shape.indent), QLatin1Char(' '));
     const int groupLines = qMax(1, shape.groupLines);
@@ -42,7 +42,7 @@ void printPagedList(Printer &printer, const QStringList &lines, const PagedListS
             topLines(printer);
         }
     }
-    printer.endDocument();
+    return printer.endDocument();
 }
 
 } // namespace ds

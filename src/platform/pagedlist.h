@@ -6,6 +6,7 @@
 namespace ds {
 
 class Printer;
+struct PrintOutcome;
 
 // How a printed list is laid out: each line after an indent, in groups of
 // `groupLines` lines (each followed by `separator` when there is one), and a
@@ -23,7 +24,7 @@ int pageLines(const PagedListShape &shape);
 
 // Prints the list in Courier 10 as one job, its pages sized to hold their
 // lines, so that the list's own breaks are the only ones. A list that ends
-// with a full page starts no empty page after it.
-void printPagedList(Printer &printer, const QStringList &lines, const PagedListShape &shape);
+// with a full page starts no empty page after it. Returns how the job went.
+PrintOutcome printPagedList(Printer &printer, const QStringList &lines, const PagedListShape &shape);
 
 } // namespace ds

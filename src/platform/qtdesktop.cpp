@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QProcess>
@@ -120,10 +121,28 @@ bool QtHelpViewer::showHelp(const QString &topic)
                             .arg((topic + QStringLiteral(".html")).toHtmlEscaped(),
                                  QDir::toNativeSeparators(m_folder).toHtmlEscaped()));
     }
+    present();
+    return found;
+}
+
+bool QtHelpViewer::showPage(const QString &filePath)
+{
+    QFile page(filePath);
+    if (!QFileInfo(filePath).isFile() || !page.open(QIODevice::ReadOnly))
+        return false;
+    page.close();
+    if (!m_window)
+        build();
+    m_view->setSource(QUrl::fromLocalFile(filePath));
+    present();
+    return true;
+}
+
+void QtHelpViewer::present()
+{
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
-    return found;
 }
 
 // ---- System information -----------------------------------------------------

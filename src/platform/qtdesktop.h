@@ -25,12 +25,14 @@ public:
     explicit QtHelpViewer(QString helpFolder);
     ~QtHelpViewer() override;
     bool showHelp(const QString &topic) override;
+    bool showPage(const QString &filePath) override;
 
     QWidget *window() const;
     QTextBrowser *view() const { return m_view; }
 
 private:
     void build();
+    void present();
 
     QString m_folder;
     QPointer<QWidget> m_window;

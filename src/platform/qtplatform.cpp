@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QWidget>
 #include <cstdlib>
@@ -44,6 +45,21 @@ void QtDialogs::message(const QString &text)
 void QtDialogs::inform(const QString &text)
 {
     show(QMessageBox::Information, text);
+}
+
+bool QtDialogs::informOffering(const QString &text, const QString &action)
+{
+    const bool wasBusy = m_busy > 0;
+    if (wasBusy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    QMessageBox box(QMessageBox::Information, title(), text, QMessageBox::Ok, activeWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    QPushButton *second = box.addButton(action, QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    if (wasBusy)
+        QApplication::restoreOverrideCursor();
+    return box.clickedButton() == second;
 }
 
 void QtDialogs::warning(const QString &title, const QString &text)

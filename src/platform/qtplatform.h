@@ -14,6 +14,7 @@ class QtDialogs : public Dialogs {
 public:
     void message(const QString &text) override;
     void inform(const QString &text) override;
+    bool informOffering(const QString &text, const QString &action) override;
     void warning(const QString &title, const QString &text) override;
     bool ask(const QString &text) override;
     void setBusy(bool busy) override;

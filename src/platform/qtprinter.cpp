@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -10,6 +11,20 @@
 #include <QWidget>
 
 namespace ds {
+
+namespace {
+
+// Whether a PDF file was written to its end (a full disk cuts it short).
+bool pdfComplete(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() == 0)
+        return false;
+    f.seek(qMax<qint64>(0, f.size() - 64));
+    return f.read(64).contains("%%EOF");
+}
+
+} // namespace
 
 QtPrinter::QtPrinter(QString programFolder) : m_folder(std::move(programFolder))
 {
@@ -30,39 +45,66 @@ void QtPrinter::setFont(const QString &name, int pointSize)
         m_painter->setFont(m_font);
 }
 
-bool QtPrinter::begin(bool fullPage)
+bool QtPrinter::begin(QSize pageTwips)
 {
     if (m_painter)
         return true;
+    if (m_failure)
+        return false;
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) {
         m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        m_printerName = info.printerName();
         m_pdfPath.clear();
     } else {
+        const QString folder = QDir(m_folder).filePath(QStringLiteral("printouts"));
+        if (!QDir().mkpath(folder)) {
+            fail(QStringLiteral("No printer was found, and the folder \"%1\" for saved printouts could not be made.")
+                     .arg(QDir::toNativeSeparators(folder)));
+            return false;
+        }
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        QDir dir(m_folder);
-        dir.mkpath(QStringLiteral("printouts"));
         const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
         int n = 1;
         do {
-            m_pdfPath = dir.filePath(QStringLiteral("printouts/printout-%1-%2.pdf").arg(stamp).arg(n++));
+            m_pdfPath = QDir(folder).filePath(QStringLiteral("printout-%1-%2.pdf").arg(stamp).arg(n++));
         } while (QFileInfo::exists(m_pdfPath));
         m_printer->setOutputFileName(m_pdfPath);
     }
     m_printer->setDocName(QStringLiteral("Drawsmith"));
-    m_printer->setFullPage(fullPage);
+    if (pageTwips.isValid()) {
+        // A page of its own size, drawn from the paper's corner.
+        m_printer->setFullPage(true);
+        const QPageSize size(QSizeF(pageTwips) / 1440.0, QPageSize::Inch, QString(), QPageSize::ExactMatch);
+        m_printer->setPageOrientation(QPageLayout::Portrait);
+        if (!m_printer->setPageSize(size)) {
+            fail(QStringLiteral("The printer \"%1\" cannot print on a page of %2 by %3 inches.")
+                     .arg(m_printerName)
+                     .arg(pageTwips.width() / 1440.0, 0, 'f', 2)
+                     .arg(pageTwips.height() / 1440.0, 0, 'f', 2));
+            return false;
+        }
+    }
     fitPageLines();
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(m_printer.get())) {
-        m_painter.reset();
-        m_printer.reset();
+        fail(m_pdfPath.isEmpty() ? QStringLiteral("The printer \"%1\" did not accept the job.").arg(m_printerName)
+                                 : QStringLiteral("No printer was found, and the file \"%1\" could not be written.")
+                                       .arg(QDir::toNativeSeparators(m_pdfPath)));
         return false;
     }
     m_painter->setFont(m_font);
     m_y = 0;
     m_pagePending = false;
     return true;
+}
+
+void QtPrinter::fail(const QString &reason)
+{
+    m_failure = reason;
+    m_painter.reset();
+    m_printer.reset();
 }
 
 void QtPrinter::setPageLines(int lines)
@@ -131,18 +173,36 @@ void QtPrinter::newPage()
     m_y = 0;
 }
 
-void QtPrinter::endDocument()
+PrintOutcome QtPrinter::endDocument()
 {
     m_pageLines = 0;
     m_pagePending = false;
-    if (!m_painter)
-        return;
-    m_painter->end();
-    m_painter.reset();
-    m_printer.reset();
-    if (!m_pdfPath.isEmpty() && m_notify)
-        m_notify(m_pdfPath);
+    PrintOutcome out;
+    if (m_failure) {
+        out.made = false;
+        out.reason = *m_failure;
+        m_failure.reset();
+    } else if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+        const bool refused =
+            m_printer->printerState() == QPrinter::Error || m_printer->printerState() == QPrinter::Aborted;
+        if (!m_pdfPath.isEmpty()) {
+            if (refused || !pdfComplete(m_pdfPath)) {
+                out.made = false;
+                out.reason = QStringLiteral("No printer was found, and the file \"%1\" could not be written.")
+                                 .arg(QDir::toNativeSeparators(m_pdfPath));
+            } else {
+                out.savedFile = m_pdfPath;
+            }
+        } else if (refused) {
+            out.made = false;
+            out.reason = QStringLiteral("The printer \"%1\" did not accept the job.").arg(m_printerName);
+        }
+        m_printer.reset();
+    }
     m_pdfPath.clear();
+    return out;
 }
 
 QRectF windowImageRect(const QSize &grabPixels, qreal devicePixelRatio, qreal printerDpi, int leftTwips,
@@ -154,18 +214,18 @@ QRectF windowImageRect(const QSize &grabPixels, qreal devicePixelRatio, qreal pr
     return QRectF(origin, QSizeF(grabPixels.width() * scale, grabPixels.height() * scale));
 }
 
-void QtPrinter::printWindow(QWidget *window, int leftTwips, int topTwips)
+PrintOutcome QtPrinter::printWindow(QWidget *window, int leftTwips, int topTwips)
 {
-    if (!window)
-        return;
     endDocument(); // a window image is a job of its own
-    if (!begin())
-        return;
-    const QPixmap image = window->grab();
-    m_painter->drawPixmap(windowImageRect(image.size(), image.devicePixelRatio(), m_printer->resolution(),
-                                          leftTwips, topTwips),
-                          image, QRectF(image.rect()));
-    endDocument();
+    if (!window)
+        return {};
+    if (begin()) {
+        const QPixmap image = window->grab();
+        m_painter->drawPixmap(windowImageRect(image.size(), image.devicePixelRatio(), m_printer->resolution(),
+                                              leftTwips, topTwips),
+                              image, QRectF(image.rect()));
+    }
+    return endDocument();
 }
 
 QRectF markRect(const PageMark &mark, qreal printerDpi)
@@ -174,15 +234,21 @@ QRectF markRect(const PageMark &mark, qreal printerDpi)
     return QRectF(mark.left * k, mark.top * k, mark.width * k, mark.height * k);
 }
 
-void QtPrinter::printMarks(const std::vector<PageMark> &marks)
+PrintOutcome QtPrinter::printMarks(const MarkPages &job)
 {
-    endDocument(); // a ticket is a job of its own
-    if (!begin(true))
-        return;
-    const qreal dpi = m_printer->resolution();
-    for (const PageMark &m : marks)
-        m_painter->fillRect(markRect(m, dpi), Qt::black);
-    endDocument();
+    endDocument(); // tickets are a job of their own
+    if (job.pages.empty())
+        return {};
+    if (begin(QSize(job.widthTwips, job.heightTwips))) {
+        const qreal dpi = m_printer->resolution();
+        for (size_t i = 0; i < job.pages.size(); ++i) {
+            if (i > 0)
+                m_printer->newPage();
+            for (const PageMark &m : job.pages[i])
+                m_painter->fillRect(markRect(m, dpi), Qt::black);
+        }
+    }
+    return endDocument();
 }
 
 } // namespace ds

@@ -6,8 +6,8 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
-#include <functional>
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -25,8 +25,8 @@ QRectF windowImageRect(const QSize &grabPixels, qreal devicePixelRatio, qreal pr
 QRectF markRect(const PageMark &mark, qreal printerDpi);
 
 // Prints on the default printer. Where the desktop has none, each job is saved
-// as a PDF file in "printouts" under the program folder, and the notifier is
-// told the file's path.
+// as a PDF file in "printouts" under the program folder; where that cannot be
+// done the job fails (it goes nowhere else).
 class QtPrinter : public Printer {
 public:
     explicit QtPrinter(QString programFolder);
@@ -36,14 +36,16 @@ public:
     void setPageLines(int lines) override;
     void printLine(const QString &text) override;
     void newPage() override;
-    void endDocument() override;
-    void printWindow(QWidget *window, int leftTwips, int topTwips) override;
-    void printMarks(const std::vector<PageMark> &marks) override;
-
-    void setNotifier(std::function<void(const QString &)> notify) { m_notify = std::move(notify); }
+    PrintOutcome endDocument() override;
+    PrintOutcome printWindow(QWidget *window, int leftTwips, int topTwips) override;
+    PrintOutcome printMarks(const MarkPages &job) override;
 
 private:
-    bool begin(bool fullPage = false);
+    // Opens a job unless one is open: on the printer's own page, or on a page
+    // of the given size in twips with its origin at the paper's corner. False
+    // when the job could not be opened (the job has failed).
+    bool begin(QSize pageTwips = QSize());
+    void fail(const QString &reason);
     void fitPageLines();
     qreal pageHeight() const;
     qreal lineHeight() const;
@@ -53,12 +55,14 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
     QString m_pdfPath;
+    QString m_printerName;
+    // Why the current job failed; it takes nothing more until it ends.
+    std::optional<QString> m_failure;
     qreal m_y = 0;
     int m_pageLines = 0;
     // A new page is started only when something is drawn on it, so a list
     // that ends at a page break leaves no empty page.
     bool m_pagePending = false;
-    std::function<void(const QString &)> m_notify;
 };
 
 } // namespace ds

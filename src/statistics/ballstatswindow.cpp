@@ -2,7 +2,7 @@
 
 #include "widgets/controls.h"
 #include "widgets/barchart.h"
-#include "platform/printer.h"
+#include "platform/printreport.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -54,8 +54,8 @@ QString pairText(int lower)
 
 } // namespace
 
-BallStatsWindow::BallStatsWindow(Printer &printer, const char *objectName, const QString &caption)
-    : m_printer(printer)
+BallStatsWindow::BallStatsWindow(const Platform &platform, const char *objectName, const QString &caption)
+    : m_platform(platform)
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
@@ -133,7 +133,8 @@ BallStatsWindow::BallStatsWindow(Printer &printer, const char *objectName, const
 
     auto *print = button("Command2", QStringLiteral("Print"), QStringLiteral("Prints the form."));
     auto *close = button("Command1", QStringLiteral("Close"), QStringLiteral("Closes this form."));
-    connect(print, &QPushButton::clicked, this, [this] { m_printer.printWindow(this); });
+    connect(print, &QPushButton::clicked, this,
+            [this] { reportPrintout(m_platform, m_platform.printer->printWindow(this)); });
     connect(close, &QPushButton::clicked, this, &BallStatsWindow::closeWindow);
 
     auto *top = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/platform.h"
 #include "statistics/drawstats.h"
 #include "widgets/childwindow.h"
 
@@ -10,7 +11,6 @@ class QLineEdit;
 namespace ds {
 
 class BarChart;
-class Printer;
 
 // Figures of a ball worded by the caller (the Thunderball statistics): every
 // text is shown as given; the main-count row and the pairings are shown only
@@ -42,7 +42,7 @@ struct BallFigures {
 class BallStatsWindow : public ChildWindow {
     Q_OBJECT
 public:
-    BallStatsWindow(Printer &printer, const char *objectName, const QString &caption);
+    BallStatsWindow(const Platform &platform, const char *objectName, const QString &caption);
 
     void showBall(const BallStatistics &s);
     void showFigures(const BallFigures &f);
@@ -56,7 +56,7 @@ signals:
     void closeRequested();
 
 private:
-    Printer &m_printer;
+    Platform m_platform;
     QGroupBox *m_frame1 = nullptr;
     QLineEdit *m_main = nullptr, *m_bonus = nullptr, *m_expected = nullptr, *m_rating = nullptr, *m_date = nullptr;
     BarChart *m_drawnChart = nullptr;

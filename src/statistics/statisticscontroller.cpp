@@ -4,6 +4,7 @@
 #include "widgets/childwindow.h"
 #include "core/drawhistory.h"
 #include "core/games.h"
+#include "platform/printreport.h"
 #include "statistics/ballstatswindow.h"
 #include "statistics/chartswindow.h"
 #include "statistics/pairswindow.h"
@@ -38,7 +39,7 @@ void StatisticsController::ensureWindows()
     if (!m_statistics) {
         m_statistics = std::make_unique<StatisticsWindow>(*this);
         m_charts = std::make_unique<ChartsWindow>(*this);
-        m_ballStats = std::make_unique<BallStatsWindow>(*m_platform.printer, "Form6", QStringLiteral("Ball Statistics"));
+        m_ballStats = std::make_unique<BallStatsWindow>(m_platform, "Form6", QStringLiteral("Ball Statistics"));
         connect(m_ballStats.get(), &BallStatsWindow::closeRequested, this, &StatisticsController::closeBallStatistics);
         m_pairs = std::make_unique<PairsWindow>(*this);
     }
@@ -178,7 +179,7 @@ void StatisticsController::saveBestSix(const std::array<QString, 6> &hotBalls)
 
 void StatisticsController::printWindow(QWidget *window)
 {
-    m_platform.printer->printWindow(window);
+    reportPrintout(m_platform, m_platform.printer->printWindow(window));
 }
 
 } // namespace ds

@@ -133,7 +133,7 @@ QString historyPrintLine(const ThunderResult &r)
     return QStringLiteral("       ") + datePart(r) + QStringLiteral("  ") + numbersPart(r) + damageMark(r);
 }
 
-void printHistory(Printer &printer, const std::vector<ThunderResult> &results)
+PrintOutcome printHistory(Printer &printer, const std::vector<ThunderResult> &results)
 {
     printer.setFont(QStringLiteral("Courier"), 10);
     for (int i = 0; i < 3; ++i)
@@ -141,7 +141,7 @@ void printHistory(Printer &printer, const std::vector<ThunderResult> &results)
     printer.printLine(HistoryTitle);
     for (const ThunderResult &r : results)
         printer.printLine(historyPrintLine(r));
-    printer.endDocument();
+    return printer.endDocument();
 }
 
 } // namespace ds::thunder

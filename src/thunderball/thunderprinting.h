@@ -12,6 +12,7 @@
 namespace ds {
 
 class Printer;
+struct PrintOutcome;
 
 namespace thunder {
 
@@ -59,8 +60,8 @@ QStringList historyLines(const std::vector<ThunderResult> &results);
 QString historyPrintLine(const ThunderResult &r);
 
 // Prints the draw history in file order: three empty lines, the title, the
-// lines (one job).
-void printHistory(Printer &printer, const std::vector<ThunderResult> &results);
+// lines (one job). Returns how the job went.
+PrintOutcome printHistory(Printer &printer, const std::vector<ThunderResult> &results);
 
 inline const QString HistoryCaption = QStringLiteral("Thunderball Draw History");
 inline const QString HistoryTitle = QStringLiteral("Thunderball Lottery Results Currently Held in Draw File:");

@@ -1,8 +1,10 @@
 #include "thunderball/thunderprintwindows.h"
 
+#include "core/filenames.h"
 #include "core/paths.h"
 #include "core/printersettings.h"
 #include "platform/pagedlist.h"
+#include "platform/printreport.h"
 #include "thunderball/resultsfile.h"
 #include "thunderball/thunderentries.h"
 #include "thunderball/thunderprinting.h"
@@ -15,7 +17,7 @@ using namespace thunder;
 
 namespace {
 
-// The Thunderball slip page, in twips.
+// The Thunderball slip layout, in twips; its printed page reaches a mark beyond.
 constexpr int SlipWidth = 12000;
 constexpr int SlipHeight = 11000;
 
@@ -39,8 +41,12 @@ void ThunderPrintController::printResults(const QStringList &lines)
         m_platform.dialogs->message(NoListMessage);
         return;
     }
-    BusyScope busy(*m_platform.dialogs);
-    printPagedList(*m_platform.printer, lines, ResultsListShape);
+    PrintOutcome outcome;
+    {
+        BusyScope busy(*m_platform.dialogs);
+        outcome = printPagedList(*m_platform.printer, lines, ResultsListShape);
+    }
+    reportPrintout(m_platform, outcome);
 }
 
 void ThunderPrintController::printSelections(const QStringList &lines)
@@ -49,8 +55,12 @@ void ThunderPrintController::printSelections(const QStringList &lines)
         m_platform.dialogs->message(NoListMessage);
         return;
     }
-    BusyScope busy(*m_platform.dialogs);
-    printPagedList(*m_platform.printer, lines, SelectionsListShape);
+    PrintOutcome outcome;
+    {
+        BusyScope busy(*m_platform.dialogs);
+        outcome = printPagedList(*m_platform.printer, lines, SelectionsListShape);
+    }
+    reportPrintout(m_platform, outcome);
 }
 
 void ThunderPrintController::printTickets(const QStringList &selections, const QString &entryFilePath)
@@ -59,7 +69,7 @@ void ThunderPrintController::printTickets(const QStringList &selections, const Q
         m_platform.dialogs->message(NoEntriesMessage);
         return;
     }
-    const OffsetsRead offsets = readPrinterOffsets(path(QString::fromLatin1(PrinterSettingsFile)));
+    const OffsetsRead offsets = readPrinterOffsets(path(files::PrinterSettings));
     if (!offsets.ok) {
         m_platform.dialogs->message(QStringLiteral("The printer settings file could not be read."));
         return;
@@ -72,14 +82,21 @@ void ThunderPrintController::printTickets(const QStringList &selections, const Q
     if (!m_layout)
         m_layout = std::make_unique<MarkLayout>("Form19", WeeksMarkIndex, LastMarkIndex, SlipWidth, SlipHeight);
     m_layout->hideAll();
-    BusyScope busy(*m_platform.dialogs);
-    for (const Ticket &t : entryTickets(slip.entries(), slip.weeks(), offsets.offsets)) {
-        m_layout->hideAll();
-        m_layout->place(t.marks);
-        m_platform.printer->printMarks(m_layout->visibleMarks());
-        if (t.panels == PanelsPerTicket)
+    PrintOutcome outcome;
+    {
+        BusyScope busy(*m_platform.dialogs);
+        // All the tickets of the file are one job.
+        MarkPages job = m_layout->emptyJob();
+        for (const Ticket &t : entryTickets(slip.entries(), slip.weeks(), offsets.offsets)) {
             m_layout->hideAll();
+            m_layout->place(t.marks);
+            job.pages.push_back(m_layout->visibleMarks());
+            if (t.panels == PanelsPerTicket)
+                m_layout->hideAll();
+        }
+        outcome = m_platform.printer->printMarks(job);
     }
+    reportPrintout(m_platform, outcome);
 }
 
 void ThunderPrintController::printDrawHistory()
@@ -93,8 +110,12 @@ void ThunderPrintController::printDrawHistory()
         m_platform.dialogs->message(NoResultsMessage);
         return;
     }
-    BusyScope busy(*m_platform.dialogs);
-    printHistory(*m_platform.printer, file.results());
+    PrintOutcome outcome;
+    {
+        BusyScope busy(*m_platform.dialogs);
+        outcome = printHistory(*m_platform.printer, file.results());
+    }
+    reportPrintout(m_platform, outcome);
 }
 
 void ThunderPrintController::showDrawHistory(QWidget *opener)

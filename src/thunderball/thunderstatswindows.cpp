@@ -88,7 +88,7 @@ ThunderStatistics::ThunderStatistics(const QString &programFolder, const Platfor
     lay->addLayout(hints);
     lay->addLayout(buttons);
 
-    m_ball = std::make_unique<BallStatsWindow>(*m_platform.printer, "Form26", QStringLiteral("Thunderball"));
+    m_ball = std::make_unique<BallStatsWindow>(m_platform, "Form26", QStringLiteral("Thunderball"));
     connect(m_ball.get(), &BallStatsWindow::closeRequested, m_ball.get(), &BallStatsWindow::giveBack);
 }
 

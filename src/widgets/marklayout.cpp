@@ -11,7 +11,7 @@ constexpr int TwipsPerPixel = 15;
 } // namespace
 
 MarkLayout::MarkLayout(const char *objectName, int firstIndex, int lastIndex, int widthTwips, int heightTwips)
-    : m_first(firstIndex)
+    : m_first(firstIndex), m_widthTwips(widthTwips), m_heightTwips(heightTwips)
 {
     setObjectName(QString::fromLatin1(objectName));
     setFixedSize(widthTwips / TwipsPerPixel, heightTwips / TwipsPerPixel);
@@ -74,6 +74,14 @@ std::vector<PageMark> MarkLayout::visibleMarks() const
     for (const TicketMark &m : placedMarks())
         out.push_back({m.left, m.top, TicketMarkWidth, TicketMarkHeight});
     return out;
+}
+
+MarkPages MarkLayout::emptyJob() const
+{
+    MarkPages job;
+    job.widthTwips = m_widthTwips + TicketMarkWidth;
+    job.heightTwips = m_heightTwips + TicketMarkHeight;
+    return job;
 }
 
 QFrame *MarkLayout::mark(int index) const

@@ -29,6 +29,10 @@ public:
 
     // The visible marks, in index order, as they print.
     std::vector<PageMark> visibleMarks() const;
+    // A job of tickets on this layout's page, with no page yet. The page
+    // reaches one mark beyond the layout's right and bottom edges, since the
+    // largest offsets put a mark's corner on the edge itself.
+    MarkPages emptyJob() const;
     std::vector<TicketMark> placedMarks() const;
 
     QFrame *mark(int index) const;
@@ -39,6 +43,8 @@ private:
         TicketMark mark;
     };
     int m_first;
+    int m_widthTwips;
+    int m_heightTwips;
     std::vector<Slot> m_slots;
 };
 

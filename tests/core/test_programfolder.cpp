@@ -3,6 +3,7 @@
 #include "core/programfolder.h"
 #include "support/testfolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,4 +113,84 @@ TEST(ProgramFolderFill, CreatesTheFolderAndReportsWhatItCouldNotCopy)
     TestFolder empty;
     EXPECT_TRUE(ds::fillProgramFolder(root.file("absent"), empty.path()).copied.isEmpty());
     EXPECT_TRUE(QDir(empty.path()).isEmpty());
+}
+
+TEST(ProgramFolderStart, ABareCopyMakesItsFolderAndSaysWhenTheFolderCannotBeMadeOrWritten)
+{
+    // The executable alone: no histories beside it, no shipped files.
+    TestFolder exe;
+    TestFolder root;
+    const QString perUser = root.file(QStringLiteral("home/.local/share/Drawsmith/Drawsmith"));
+    const QDateTime now = QDateTime::currentDateTime();
+    ds::ProgramFolderStart s = ds::startProgramFolder(exe.path(), root.file("no-share"), perUser, {}, now);
+    EXPECT_TRUE(s.choice.perUser);
+    EXPECT_EQ(s.state, ds::FolderState::Ready);
+    EXPECT_TRUE(s.problem.isEmpty());
+    EXPECT_TRUE(QFileInfo(perUser).isDir());
+    EXPECT_TRUE(QDir(perUser).isEmpty()); // nothing of the check is left behind
+    // The next start clears away what an interrupted save left there.
+    QFile leftover(QDir(perUser).filePath(QStringLiteral("UK.exe.AbCdEf")));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(leftover.setFileTime(now.addSecs(-3600), QFileDevice::FileModificationTime));
+    leftover.close();
+    s = ds::startProgramFolder(exe.path(), QString(), perUser, {QStringLiteral("UK.exe")}, now);
+    EXPECT_EQ(s.leftoversRemoved, QStringList{"UK.exe.AbCdEf"});
+
+    // A file where a folder of the path should be.
+    root.write(QStringLiteral("blocked"), "x");
+    const QString blocked = root.file(QStringLiteral("blocked/Drawsmith"));
+    s = ds::startProgramFolder(exe.path(), QString(), blocked, {}, now);
+    EXPECT_EQ(s.state, ds::FolderState::NotCreated);
+    EXPECT_EQ(s.problem, QStringLiteral("The program folder %1 could not be created. Draws, entries and settings "
+                                        "cannot be saved until it can be.")
+                             .arg(QDir::toNativeSeparators(blocked)));
+    EXPECT_EQ(root.read(QStringLiteral("blocked")), "x");
+
+    // A folder that takes no file (a full disk; a read-only folder alike).
+    {
+        dstest::FileSizeLimit full(0);
+        s = ds::startProgramFolder(exe.path(), QString(), perUser, {}, now);
+    }
+    EXPECT_EQ(s.state, ds::FolderState::NotWritable);
+    EXPECT_EQ(s.problem, QStringLiteral("The program folder %1 cannot be written to. Draws, entries and settings "
+                                        "cannot be saved until it can be.")
+                             .arg(QDir::toNativeSeparators(perUser)));
+}
+
+TEST(SaveLeftovers, OnlyOldTemporaryCopiesOfTheProgramsOwnFilesAreRemoved)
+{
+    TestFolder dir;
+    QDir(dir.path()).mkdir(QStringLiteral("Wheels"));
+    const QDateTime now = QDateTime::currentDateTime();
+    struct Case {
+        const char *name;
+        int ageSeconds;
+        bool removed;
+    } cases[] = {
+        {"UK.exe.AbCdEf", 3600, true},
+        {"uk05061999.LOT.qWeRtY", 900, true},   // an entry file, whatever its case; just old enough
+        {"prnt.dat.XyzXyz", 899, false},        // a second copy of the program may be saving it now
+        {"wheels/J6.dat.KlMnOp", 3600, true},   // a copy of a shipped file, its folder found whatever its case
+        {"UK.exe.backup", 3600, false},         // one case only: the player's own name
+        {"UK.exe.BACKUP", 3600, false},
+        {"UK.exe.Ab1dEf", 3600, false},         // letters only
+        {"UK.exe.AbCdEfG", 3600, false},        // six of them
+        {"UK.exe", 3600, false},
+        {"notes.txt.AbCdEf", 3600, false},      // not one of the program's files
+        {"J6.dat.AbCdEf", 3600, false},         // J6.dat is the wheels folder's
+    };
+    for (const Case &c : cases) {
+        const QString name = QString::fromLatin1(c.name).replace(QStringLiteral("wheels/"), QStringLiteral("Wheels/"));
+        dir.write(name, "copy");
+        QFile f(dir.file(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(now.addSecs(-c.ageSeconds), QFileDevice::FileModificationTime));
+    }
+    const QStringList removed = ds::removeSaveLeftovers(
+        dir.path(), {"UK.exe", "prnt.dat", "*.lot", "wheels/J6.dat"}, now);
+    EXPECT_EQ(removed, (QStringList{"UK.exe.AbCdEf", "Wheels/J6.dat.KlMnOp", "uk05061999.LOT.qWeRtY"}));
+    for (const Case &c : cases) {
+        const QString name = QString::fromLatin1(c.name).replace(QStringLiteral("wheels/"), QStringLiteral("Wheels/"));
+        EXPECT_EQ(dir.exists(name), !c.removed) << c.name;
+    }
 }

@@ -65,21 +65,22 @@ TEST_F(TicketsTest, OpensOverTheMainWindowAndPrintsThreeTickets)
     EXPECT_EQ(form()->focusWidget(), box("Text1"));
     test("120", "-60");
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].marks, pageMarks(ds::tickets::testTicket({120, -60})));
+    ASSERT_EQ(fakes.printer.jobs[0].tickets.pages.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].tickets.pages[0], pageMarks(ds::tickets::testTicket({120, -60})));
     fakes.printer.jobs.clear();
-    click(form(), "Command5");
-    ASSERT_EQ(fakes.printer.jobs.size(), 3u);
+    click(form(), "Command5"); // one job of three tickets
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    const ds::MarkPages &job = fakes.printer.jobs[0].tickets;
+    ASSERT_EQ(job.pages.size(), 3u);
     EXPECT_EQ(fakes.dialogs.busyCount, 1);
     const int boards[] = {7, 7, 1};
     for (size_t t = 0; t < 3; ++t) {
-        const auto &job = fakes.printer.jobs[t];
-        EXPECT_TRUE(job.markPage);
         std::vector<ds::TicketMark> expected;
         for (int b = 1; b <= boards[t]; ++b) { // board b holds entry 7t + b: b, 10, 20, 30, 40, 49
             const auto marks = ds::tickets::boardMarks(b, {qint16(b), 10, 20, 30, 40, 49}, {120, -60});
             expected.insert(expected.end(), marks.begin(), marks.end());
         }
-        EXPECT_EQ(job.marks, pageMarks(expected)) << "ticket " << t + 1;
+        EXPECT_EQ(job.pages[t], pageMarks(expected)) << "ticket " << t + 1;
     }
 }
 
@@ -94,7 +95,8 @@ TEST_F(TicketsTest, RefusedTestPrintsNothingAndKeepsTheOffsets)
     // Entries print with the refused offsets all the same.
     click(form(), "Command5");
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(std::pair(fakes.printer.jobs[0].marks[0].left, fakes.printer.jobs[0].marks[0].top),
+    const ds::PageMark first = fakes.printer.jobs[0].tickets.pages.at(0).at(0);
+    EXPECT_EQ(std::pair(first.left, first.top),
               std::pair(3650 - 401, 1210 - 1211));
 }
 
@@ -115,7 +117,7 @@ TEST_F(TicketsTest, SaveThenRecallAndMissingOrDamagedSettings)
     // Recalled values take effect with the next test only.
     state.ticketLeftOffset = 0;
     click(form(), "Command5");
-    EXPECT_EQ(fakes.printer.jobs.back().marks[0].left, 3650);
+    EXPECT_EQ(fakes.printer.jobs.back().tickets.pages.at(0).at(0).left, 3650);
     // A value the file cannot hold is refused and the file kept.
     type(form(), "Text2", "40000");
     click(form(), "Command3");
@@ -130,53 +132,122 @@ TEST_F(TicketsTest, SaveThenRecallAndMissingOrDamagedSettings)
                                                    ds::tickets::SettingsNotSaved}));
 }
 
+// A setting saved in an earlier run serves Print Entries until a test ticket
+// of this run sets the offsets; one the test ticket would refuse is shown and
+// refused the same way.
+TEST_F(TicketsTest, SavedOffsetsPrintTheEntriesUntilATestTicket)
+{
+    dir.write("prnt.dat", QByteArray::fromHex("fa0088ff")); // left 250, top -120
+    openTickets(1);
+    click(form(), "Command5");
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].tickets.pages.at(0), pageMarks(ds::tickets::boardMarks(1, {1, 10, 20, 30, 40, 49}, {250, -120})));
+    test("0", "0");
+    click(form(), "Command5");
+    ASSERT_EQ(fakes.printer.jobs.size(), 3u);
+    EXPECT_EQ(fakes.printer.jobs[2].tickets.pages.at(0), pageMarks(ds::tickets::boardMarks(1, {1, 10, 20, 30, 40, 49}, {0, 0})));
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+}
+
+TEST_F(TicketsTest, ASavedSettingTheTestWouldRefuseIsShownAndPrintsNothing)
+{
+    dir.write("prnt.dat", QByteArray::fromHex("9f200000")); // left 8351, one past the limit; top 0
+    openTickets(1);
+    click(form(), "Command5");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"Your LEFT value is too high - reduce the value"});
+    EXPECT_TRUE(fakes.printer.jobs.empty());
+    EXPECT_EQ(box("Text1")->text() + "|" + box("Text2")->text(), " 8351| 0");
+    EXPECT_EQ(form()->focusWidget(), box("Text1"));
+}
+
 // A test ticket printed to a PDF page places each mark where the layout says,
-// measured on the rendered page from the paper's corner.
+// measured on the rendered page from the paper's corner, at every offset the
+// test accepts: the page holds the whole layout, its far edges included.
 TEST(TicketPdf, TestTicketMarksLandAtTheirTwips)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this desktop has a printer";
+    const ds::TicketOffsets cases[] = {{250, -100}, {8057, 0}, {8350, 440}, {-400, -1210}};
+    for (const ds::TicketOffsets &offsets : cases) {
+        SCOPED_TRACE(testing::Message() << "left " << offsets.left << " top " << offsets.top);
+        TestFolder dir;
+        FakePlatform fakes;
+        ds::QtPrinter printer(dir.path());
+        ds::Platform platform = fakes.platform();
+        platform.printer = &printer;
+        ds::AppState state;
+        state.programFolder = dir.path();
+        state.entryCount = 1;
+        ds::TicketController tickets(state, platform, nullptr);
+        tickets.printTickets();
+        ASSERT_NE(tickets.window(), nullptr);
+        type(tickets.window(), "Text1", QString::number(offsets.left));
+        type(tickets.window(), "Text2", QString::number(offsets.top));
+        click(tickets.window(), "Command1");
+        tickets.window()->closeWindow();
+        // The window that printed names the file.
+        const QStringList pdfs = QDir(dir.file("printouts")).entryList({"*.pdf"});
+        ASSERT_EQ(pdfs.size(), 1);
+        const QString pdf = dir.file("printouts/" + pdfs[0]);
+        EXPECT_EQ(fakes.dialogs.news, QStringList{"No printer was found; the printout was saved as " + pdf});
+        EXPECT_EQ(pdfPageCount(pdf), 1);
+
+        constexpr int Dpi = 144; // a tenth of a pixel per twip
+        const QImage page = renderPdfPage(pdf, 1, Dpi);
+        ASSERT_FALSE(page.isNull()) << "pdftoppm could not render " << pdf.toStdString();
+        auto dark = [&](int xTwips, int yTwips) {
+            const int x = xTwips * Dpi / 1440, y = yTwips * Dpi / 1440;
+            return page.valid(x, y) && qGray(page.pixel(x, y)) < 128;
+        };
+        const QSizeF pageTwips = pdfPageSize(pdf) * 20;
+        for (const auto &m : ds::tickets::testTicket(offsets)) {
+            const int w = ds::TicketMarkWidth, h = ds::TicketMarkHeight;
+            EXPECT_TRUE(m.left + w <= pageTwips.width() && m.top + h <= pageTwips.height()) << "mark " << m.index;
+            EXPECT_TRUE(dark(m.left + 20, m.top + 20)) << "mark " << m.index;
+            EXPECT_TRUE(dark(m.left + w - 20, m.top + h - 20)) << "mark " << m.index;
+            EXPECT_FALSE(dark(m.left - 40, m.top + h / 2)) << "left of mark " << m.index;
+            EXPECT_FALSE(dark(m.left + w + 40, m.top + h / 2)) << "right of mark " << m.index;
+            EXPECT_FALSE(dark(m.left + w / 2, m.top - 40)) << "above mark " << m.index;
+            EXPECT_FALSE(dark(m.left + w / 2, m.top + h + 40)) << "below mark " << m.index;
+        }
+        // Nothing else is printed: the dark area is the 42 marks'.
+        qint64 darkPixels = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                darkPixels += qGray(page.pixel(x, y)) < 128;
+        const qint64 markPixels = 42LL * (ds::TicketMarkWidth * Dpi / 1440) * (ds::TicketMarkHeight * Dpi / 1440);
+        EXPECT_NEAR(double(darkPixels), double(markPixels), markPixels * 0.05);
+    }
+}
+
+// All the tickets of one Print Entries are one PDF, a page a ticket, on the
+// page the test ticket uses, and the window names it once.
+TEST(TicketPdf, PrintEntriesMakesOnePdfOfAllTheTickets)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this desktop has a printer";
     TestFolder dir;
     FakePlatform fakes;
     ds::QtPrinter printer(dir.path());
-    QStringList pdfs;
-    printer.setNotifier([&](const QString &p) { pdfs << p; });
     ds::Platform platform = fakes.platform();
     platform.printer = &printer;
+    QByteArray entries;
+    for (int i = 0; i < 15; ++i)
+        entries += entryRecord(Key, {1 + i % 7, 10, 20, 30, 40, 49});
+    dir.write("UK05061999.lot", entries);
     ds::AppState state;
     state.programFolder = dir.path();
-    state.entryCount = 1;
+    state.currentEntryFile = dir.file("UK05061999.lot");
+    state.entryCount = 15;
     ds::TicketController tickets(state, platform, nullptr);
     tickets.printTickets();
     ASSERT_NE(tickets.window(), nullptr);
-    type(tickets.window(), "Text1", "250");
-    type(tickets.window(), "Text2", "-100");
-    click(tickets.window(), "Command1");
-    ASSERT_EQ(pdfs.size(), 1);
-    EXPECT_EQ(pdfPageCount(pdfs[0]), 1);
-
-    constexpr int Dpi = 144; // a tenth of a pixel per twip
-    const QImage page = renderPdfPage(pdfs[0], 1, Dpi);
-    ASSERT_FALSE(page.isNull()) << "pdftoppm could not render " << pdfs[0].toStdString();
-    auto dark = [&](int xTwips, int yTwips) {
-        const int x = xTwips * Dpi / 1440, y = yTwips * Dpi / 1440;
-        return page.valid(x, y) && qGray(page.pixel(x, y)) < 128;
-    };
-    for (const auto &m : ds::tickets::testTicket({250, -100})) {
-        const int w = ds::TicketMarkWidth, h = ds::TicketMarkHeight;
-        EXPECT_TRUE(dark(m.left + 20, m.top + 20)) << "mark " << m.index;
-        EXPECT_TRUE(dark(m.left + w - 20, m.top + h - 20)) << "mark " << m.index;
-        EXPECT_FALSE(dark(m.left - 40, m.top + h / 2)) << "left of mark " << m.index;
-        EXPECT_FALSE(dark(m.left + w + 40, m.top + h / 2)) << "right of mark " << m.index;
-        EXPECT_FALSE(dark(m.left + w / 2, m.top - 40)) << "above mark " << m.index;
-        EXPECT_FALSE(dark(m.left + w / 2, m.top + h + 40)) << "below mark " << m.index;
-    }
-    // Nothing else is printed: the dark area is the 42 marks'.
-    qint64 darkPixels = 0;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            darkPixels += qGray(page.pixel(x, y)) < 128;
-    const qint64 markPixels = 42LL * (ds::TicketMarkWidth * Dpi / 1440) * (ds::TicketMarkHeight * Dpi / 1440);
-    EXPECT_NEAR(double(darkPixels), double(markPixels), markPixels * 0.05);
+    click(tickets.window(), "Command5");
     tickets.window()->closeWindow();
+    const QStringList pdfs = QDir(dir.file("printouts")).entryList({"*.pdf"});
+    ASSERT_EQ(pdfs.size(), 1);
+    const QString pdf = dir.file("printouts/" + pdfs[0]);
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"No printer was found; the printout was saved as " + pdf});
+    EXPECT_EQ(pdfPageCount(pdf), 3);
+    EXPECT_EQ(pdfPageSize(pdf), QSizeF(610, 556)); // 12,200 by 11,120 twips
 }

@@ -11,14 +11,26 @@ set -euo pipefail
 build=$1
 driver=$2
 work=$(mktemp -d)
+prefix=$work/prefix
 pid=""
+
+# The processes running a program of the test's prefix, as "pid path".
+programs_of_prefix() {
+  local exe p
+  for exe in /proc/[0-9]*/exe; do
+    p=$(readlink "$exe" 2>/dev/null) || continue
+    case "$p" in "$prefix"/*) echo "${exe//[^0-9]/} $p" ;; esac
+  done
+}
 cleanup() {
-  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
+  # Whatever a failed run left, so that nothing outlives the test.
+  local p
+  for p in $(programs_of_prefix | cut -d' ' -f1); do kill -9 "$p" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-prefix=$work/prefix
 home=$work/home
 user=$home/.local/share/Drawsmith/Drawsmith
 mkdir -p "$home"
@@ -45,10 +57,12 @@ before=$(snapshot)
 isolated "$driver" --gtest_filter='BuildFolder.*'
 
 # Starts the installed program, lets it run until `ready` holds (at most 30
-# seconds), checks it is still running, and ends it.
+# seconds), checks it is still running, ends it and waits for it. The program
+# is started straight from here (env replaces itself with it), so that $! is
+# the program itself and not a shell around it.
 run_program() {
   local ready=$1
-  isolated "$prefix/bin/drawsmith" >"$work/program.log" 2>&1 &
+  env -i PATH="$PATH" HOME="$home" QT_QPA_PLATFORM=offscreen "$prefix/bin/drawsmith" >"$work/program.log" 2>&1 &
   pid=$!
   for _ in $(seq 1 300); do
     if $ready; then break; fi
@@ -60,6 +74,9 @@ run_program() {
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   pid=""
+  local left
+  left=$(programs_of_prefix)
+  [ -z "$left" ] || fail "the program still runs after it was ended: $left"
 }
 all_copied() {
   local f
@@ -84,4 +101,6 @@ run_program started
 isolated DRAWSMITH_TEST_PREFIX="$prefix" "$driver" --gtest_filter='Installed.SecondStart*'
 
 [ "$(snapshot)" = "$before" ] || { diff <(echo "$before") <(snapshot) >&2 || true; fail "the prefix changed"; }
+left=$(programs_of_prefix)
+[ -z "$left" ] || fail "a program of the prefix is still running: $left"
 echo "install test passed"

@@ -27,6 +27,30 @@ for f in ./usr/bin/drawsmith ./usr/share/drawsmith/UK.exe ./usr/share/drawsmith/
          ./usr/share/icons/hicolor/256x256/apps/org.drawsmith.Drawsmith.png; do
   grep -qx -- "$f" <<<"$contents" || fail "package lacks $f"
 done
+# Debian Policy: the copyright file, uncompressed and no link, and the
+# changelog of a native package, compressed, its first entry this version.
+version=$(dpkg-deb -f "$deb" Version)
+dpkg-deb -x "$deb" "$work/root"
+doc=$work/root/usr/share/doc/drawsmith
+[ -f "$doc/copyright" ] && [ ! -L "$doc/copyright" ] || fail "no copyright file"
+head -n 1 "$doc/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  || fail "the copyright file is not in the machine-readable format"
+[ -f "$doc/changelog.gz" ] || fail "no changelog.gz"
+gzip -dc "$doc/changelog.gz" >"$work/changelog" || fail "changelog.gz is no gzip file"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] \
+  || fail "the changelog's first entry is not version $version"
+for f in "$doc/copyright" "$doc/changelog.gz"; do
+  [ "$(stat -c %a "$f")" = 644 ] || fail "$f is not mode 644"
+done
+
+# The control fields: the description within 80 columns, the section and the
+# desktop entry's category agreeing.
+long=$(dpkg-deb -f "$deb" Description | awk 'NR == 1 { $0 = "Description: " $0 } length > 80')
+[ -z "$long" ] || fail "description lines past 80 columns: $long"
+[ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "Section is $(dpkg-deb -f "$deb" Section)"
+grep -qx 'Categories=Utility;' "$work/root/usr/share/applications/org.drawsmith.Drawsmith.desktop" \
+  || fail "the desktop entry's category is not Utility"
+
 # Build tools and tests stay out.
 if grep -E 'drawsmith-import|/tests/|install_driver' <<<"$contents"; then fail "package holds build files"; fi
 echo "package test passed"

@@ -36,6 +36,20 @@ TEST(QtHelpViewer, OpensTheTopicPageAndReportsAMissingOne)
     EXPECT_FALSE(help.window()->isVisible());
 }
 
+TEST(QtHelpViewer, ShowsALocalPageOfTheLinksAndRefusesOneItCannotRead)
+{
+    dstest::TestFolder help, elsewhere;
+    elsewhere.write(QStringLiteral("notes.html"), "<html><body><p>Club <b>notes</b></p></body></html>");
+    QtHelpViewer viewer(help.path());
+    EXPECT_FALSE(viewer.showPage(elsewhere.file(QStringLiteral("missing.html"))));
+    EXPECT_FALSE(viewer.showPage(elsewhere.path())); // a folder is no page
+    EXPECT_EQ(viewer.window(), nullptr);             // nothing was shown
+    EXPECT_TRUE(viewer.showPage(elsewhere.file(QStringLiteral("notes.html"))));
+    ASSERT_NE(viewer.window(), nullptr);
+    EXPECT_TRUE(viewer.window()->isVisible());
+    EXPECT_EQ(viewer.view()->toPlainText(), QStringLiteral("Club notes"));
+}
+
 TEST(QtBrowser, RefusesWhatCannotBeOpenedWithoutTryingTheDesktop)
 {
     dstest::TestFolder dir;

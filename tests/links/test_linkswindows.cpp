@@ -46,20 +46,32 @@ protected:
 
 TEST_F(LinksTest, StartUpLoadsTheMenuAndEachEntryOpensItsAddressTheHelpOrTheGamesDownload)
 {
-    writeLinks(rec("Club", "www.club.example") + rec("", "") + rec("", "notes.html"));
+    writeLinks(rec("Club", "www.club.example") + rec("Card", "card.pdf") + rec("", "notes.html"));
     QDir(dir.path()).mkdir(QStringLiteral("help"));
     dir.write(QStringLiteral("help/index.html"), "<html></html>");
+    dir.write(QStringLiteral("notes.html"), "<html></html>");
+    dir.write(QStringLiteral("card.pdf"), "%PDF");
     start();
-    EXPECT_EQ(captions(),
-              (QStringList{"Download Results File", "Drawsmith Web Page", "Club", "(hidden)", "notes.html"}));
+    EXPECT_EQ(captions(), (QStringList{"Download Results File", "Drawsmith Web Page", "Club", "Card", "notes.html"}));
     trigger(window.get(), "mnufree2");
     trigger(window.get(), "mnufree3");
     trigger(window.get(), "mnuContents");
-    // The home page lies beside the program; Contents goes to the help's own front page.
+    trigger(window.get(), "mnufree5");
+    trigger(window.get(), "mnufree4");
+    // The home page is the help's front page, shown by the program's help
+    // window as Contents shows it; a page of the player's opens there too; a
+    // web address and a local file of another kind go to the browser.
+    EXPECT_EQ(fakes.help.topics, (QStringList{"index", "index"}));
+    EXPECT_EQ(fakes.help.pages, QStringList{dir.file("notes.html")});
     EXPECT_EQ(fakes.browser.opened,
-              (QStringList{QUrl::fromLocalFile(dir.file("help/index.html")).toString(), "http://www.club.example"}));
-    EXPECT_EQ(fakes.help.topics, QStringList{QStringLiteral("index")});
+              (QStringList{"http://www.club.example", QUrl::fromLocalFile(dir.file("card.pdf")).toString()}));
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    // A page the help window cannot read is told as a page not opened.
+    fakes.help.found = false;
+    trigger(window.get(), "mnufree5");
+    EXPECT_EQ(fakes.dialogs.warnings, QStringList{"URL Failed: Web Page not Opened"});
+    fakes.help.found = true;
+    fakes.dialogs.clear();
 
     // Download tells what to do, then opens the game's official download.
     fakes.dialogs.clear();
@@ -124,7 +136,22 @@ TEST_F(LinksTest, ALinksFileThatCannotBeWrittenIsReported)
     EXPECT_TRUE(w().isEnabled());
 }
 
-TEST_F(LinksTest, AboutShowsTheVersionAndTheFolderRuleAndStartsSystemInfoOrSaysThereIsNone)
+TEST_F(LinksTest, AnUnreadableLinksFileIsSaidOnceAndTheProgramsOwnEntriesStay)
+{
+    QDir(dir.path()).mkdir(QStringLiteral("weblinks.dat")); // a folder in its place
+    start();
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The web links file could not be read."});
+    EXPECT_EQ(captions(), (QStringList{"Download Results File", "Drawsmith Web Page", "(hidden)", "(hidden)",
+                                       "(hidden)"}));
+    fakes.dialogs.clear();
+    trigger(window.get(), "mnufree2");
+    trigger(window.get(), "mnufree1");
+    EXPECT_EQ(fakes.help.topics, QStringList{"index"});
+    EXPECT_EQ(fakes.browser.opened, QStringList{UkCsv});
+    EXPECT_EQ(fakes.dialogs.messages.count(QStringLiteral("The web links file could not be read.")), 0);
+}
+
+TEST_F(LinksTest, AboutShowsTheVersionAndTheFolderRuleOpensTheFolderAndStartsSystemInfoOrSaysThereIsNone)
 {
     state.programFolderRule = QStringLiteral("Drawsmith keeps its files in the folder it was started from.");
     start();
@@ -145,4 +172,13 @@ TEST_F(LinksTest, AboutShowsTheVersionAndTheFolderRuleAndStartsSystemInfoOrSaysT
     click(about(), "cmdSysInfo");
     EXPECT_EQ(fakes.dialogs.warnings,
               QStringList{QStringLiteral("System Information: System Information Is Unavailable At This Time")});
+
+    // The program folder, opened on the desktop.
+    fakes.dialogs.clear();
+    click(about(), "cmdFolder");
+    EXPECT_EQ(fakes.browser.opened, QStringList{QUrl::fromLocalFile(dir.path()).toString()});
+    fakes.browser.result = OpenResult::NoBrowser;
+    click(about(), "cmdFolder");
+    EXPECT_EQ(fakes.dialogs.warnings, QStringList{"Browser Not Found: Could not find associated Browser"});
+    EXPECT_TRUE(about()->isVisible());
 }

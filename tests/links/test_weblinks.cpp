@@ -143,6 +143,34 @@ TEST(WebLinksAddress, AddressesBecomeWhatTheBrowserIsGivenAndFailuresAreTold)
     EXPECT_EQ(failed.title + u'|' + failed.text, QStringLiteral("URL Failed|Web Page not Opened"));
 }
 
+TEST(WebLinksAddress, LocalPagesOpenInTheHelpWindowTheHelpsOwnAtTheirTopic)
+{
+    const QString folder = QStringLiteral("/home/pat/Drawsmith");
+    struct Case {
+        const char *url;
+        OpenTarget::Kind kind;
+        const char *topicOrPath;
+    };
+    const Case cases[] = {
+        {"file:///home/pat/Drawsmith/help/index.html", OpenTarget::HelpTopic, "index"},
+        {"file:///home/pat/Drawsmith/help/wheels.html", OpenTarget::HelpTopic, "wheels"},
+        {"file:///home/pat/Drawsmith/help/club.htm", OpenTarget::LocalPage, "/home/pat/Drawsmith/help/club.htm"},
+        {"file:///home/pat/Drawsmith/help/notes.txt", OpenTarget::LocalPage, "/home/pat/Drawsmith/help/notes.txt"},
+        {"file:///home/pat/Drawsmith/club/help/index.html", OpenTarget::LocalPage,
+         "/home/pat/Drawsmith/club/help/index.html"},
+        {"file:///srv/pages/A.HTML", OpenTarget::LocalPage, "/srv/pages/A.HTML"},
+        {"file:///srv/pages/card.pdf", OpenTarget::Browser, ""},
+        {"file:///srv/pages", OpenTarget::Browser, ""},
+        {"https://www.example.com/index.html", OpenTarget::Browser, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.url);
+        const OpenTarget t = openTarget(QUrl(QString::fromLatin1(c.url)), folder);
+        EXPECT_EQ(t.kind, c.kind);
+        EXPECT_EQ(t.topicOrPath, QString::fromLatin1(c.topicOrPath));
+    }
+}
+
 TEST(Download, EachGameOpensItsOfficialDownloadAndIsToldWhereTheFileIsBroughtIn)
 {
     const char *uk = "https://www.national-lottery.co.uk/results/lotto/draw-history/csv";
@@ -211,4 +239,60 @@ TEST(HelpFolder, TheShippedCopyIsReadWhereThereIsOne)
     QDir(shipped.path()).mkdir(QStringLiteral("help"));
     shipped.write(QStringLiteral("help/index.html"), "<html></html>");
     EXPECT_EQ(helpFolder(program.path(), shipped.path()), shipped.file(QStringLiteral("help")));
+}
+
+namespace {
+
+// A help page's words as the reader sees them: no tags, entities read,
+// white space as single spaces.
+QString helpText(const char *page)
+{
+    QFile f(QStringLiteral(DRAWSMITH_SOURCE_DATA "/help/") + QString::fromLatin1(page));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(f.readAll());
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    text.replace(QStringLiteral("&gt;"), QStringLiteral(">")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return text.simplified();
+}
+
+} // namespace
+
+TEST(ShippedData, TheHelpSaysWhatTheProgramDoes)
+{
+    struct Case {
+        const char *page;
+        const char *sentence;
+        bool said;
+    };
+    const Case cases[] = {
+        // Where the files are, for a copy in its own folder and an installed one.
+        {"index.html", "the folder Drawsmith is started from", false},
+        {"index.html", "A copy run from a folder of its own (the build folder, or a folder it was unpacked into) "
+                       "keeps its files in that folder, beside the program.", true},
+        {"index.html", "so it keeps its files in your own data folder: ~/.local/share/Drawsmith/Drawsmith on Linux",
+         true},
+        {"index.html", "Help > About names the folder this copy uses, and its Open Program Folder button opens it "
+                       "on your desktop.", true},
+        {"index.html", "copying the program folder that the About window names is enough.", true},
+        // The weeks are set in the Thunderball window.
+        {"thunderball.html", "and sets for how many weekly draws", false},
+        {"thunderball.html", "How many weekly draws from that date the entries are played is set with the Weeks "
+                             "Cover slider in the Selections frame of the Thunderball window", true},
+        // Saved ticket offsets after a restart.
+        {"printing.html", "Save the offsets and they are used from then on", false},
+        {"printing.html", "after a restart, Print Entries uses the saved offsets until you print a test ticket",
+         true},
+        // Local pages in the help window.
+        {"links.html", "Drawsmith Web Page: these help pages, in Drawsmith's help window;", true},
+        {"links.html", "A link to a page on your computer (an HTML or text file) opens in Drawsmith's help window",
+         true},
+        {"links.html", "Drawsmith says \"The web links file could not be read.\" when it starts", true},
+        // What File Maintenance lists, and how the other windows open.
+        {"entries.html", "lists the entry files and results files", false},
+        {"statistics.html", "Indepth Analysis opens the Charts window", true},
+        {"suggesting.html", "Constrain in the Suggest Entries frame opens the Contraints window", true},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(helpText(c.page).contains(QString::fromLatin1(c.sentence)), c.said) << c.page << ": " << c.sentence;
 }

@@ -1,3 +1,4 @@
+#include "core/programfolder.h"
 #include "widgets/monthcalendar.h"
 #include "support/mainfixture.h"
 
@@ -144,20 +145,43 @@ TEST_F(DateSelectionTest, EnterInTheYearOrMonthFieldTurnsThePageAndEnterOnTheDay
     EXPECT_EQ(mainText("Text2"), "5/12/2015");
 }
 
-TEST_F(DateSelectionTest, StoreFailureTellsThePlayerAndEndsWithTheOldFileIntact)
+// A folder that takes no file: the start-up says so and the program runs on;
+// a draw that cannot be written is said so, its numbers stay in their boxes
+// and it is stored once the folder takes files again.
+TEST_F(DateSelectionTest, AFolderThatCannotBeWrittenIsSaidAtStartAndAStoreThatFailsKeepsTheNumbers)
 {
     const QByteArray old = historyFile({DrawB});
     dir.write(QStringLiteral("UK.exe"), old);
+    {
+        FileSizeLimit full(0);
+        state.programFolderProblem =
+            ds::startProgramFolder(dir.path(), QString(), QString(), {}, QDateTime::currentDateTime()).problem;
+    }
     start();
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.messages[0].endsWith(QStringLiteral(" cannot be written to. Draws, entries and settings "
+                                                                  "cannot be saved until it can be.")));
+    EXPECT_TRUE(w().isVisible());
+    fakes.dialogs.clear();
+
     chooseDraw(5, 6, 1999);
+    const QStringList typed{"3", "7", "12", "21", "30", "45", "9"};
     {
         FileSizeLimit limit(50);
-        enterNumbers({"3", "7", "12", "21", "30", "45", "9"});
+        enterNumbers(typed);
     }
-    EXPECT_EQ(fakes.dialogs.messages,
-              QStringList{"stored date =The program will close - Your result file may have been corrupted download a new one from the web"});
-    EXPECT_EQ(fakes.program.ended, 1);
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The draw could not be written to the draw history file."});
+    EXPECT_EQ(fakes.program.ended, 0);
     EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);
+    ASSERT_TRUE(dialog()->isVisible() && !hidden(numbers()));
+    QStringList boxes;
+    for (int k = 1; k <= 7; ++k)
+        boxes << child<QLineEdit>(dialog(), QStringLiteral("Text%1").arg(k).toLatin1().constData())->text();
+    EXPECT_EQ(boxes, typed);
+
+    click(numbers(), "Command1");
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), historyFile({DrawA, DrawB}));
 }
 
 TEST_F(DateSelectionTest, ChangeAndTheHistoryMenusWithoutCountryAreRefused)

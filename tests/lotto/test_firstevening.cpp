@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
@@ -212,15 +213,6 @@ TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndTheMaintainAreaGivesItBac
     EXPECT_EQ(w().size(), before);
 }
 
-TEST_F(FirstEvening, PrintoutWithoutAPrinterNamesTheFileOnTheStatusLine)
-{
-    start();
-    w().showPrintoutSaved(QStringLiteral("/tmp/x/printouts/job 3.pdf"));
-    auto *line = child<QLabel>(&w(), "LabelPrintout");
-    EXPECT_EQ(line->text(), "No printer was found; the printout was saved as job 3.pdf");
-    EXPECT_EQ(line->toolTip(), "/tmp/x/printouts/job 3.pdf");
-}
-
 TEST(MessageIcons, RefusalsWarnQuestionsAskNewsInforms)
 {
     ds::QtDialogs dialogs;
@@ -240,4 +232,25 @@ TEST(MessageIcons, RefusalsWarnQuestionsAskNewsInforms)
     answerNextBox();
     dialogs.inform(QStringLiteral("No wins this time!"));
     EXPECT_EQ(icons, (QList<QMessageBox::Icon>{QMessageBox::Warning, QMessageBox::Question, QMessageBox::Information}));
+}
+
+// News with a second button: OK is the default; the second answers true.
+TEST(MessageIcons, NewsWithAnActionButton)
+{
+    ds::QtDialogs dialogs;
+    for (const bool action : {true, false}) {
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->icon(), QMessageBox::Information);
+            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Ok));
+            QAbstractButton *open = nullptr;
+            for (QAbstractButton *b : box->buttons())
+                if (b->text() == QLatin1String("Open Folder"))
+                    open = b;
+            ASSERT_NE(open, nullptr);
+            (action ? open : box->button(QMessageBox::Ok))->click();
+        });
+        EXPECT_EQ(dialogs.informOffering(QStringLiteral("Saved"), QStringLiteral("Open Folder")), action);
+    }
 }

@@ -42,10 +42,10 @@ public:
         busyPerLine.push_back(dialogs.busyDepth);
         FakePrinter::printLine(text);
     }
-    void endDocument() override
+    ds::PrintOutcome endDocument() override
     {
         busyAtEnd = dialogs.busyDepth;
-        FakePrinter::endDocument();
+        return FakePrinter::endDocument();
     }
     const FakeDialogs &dialogs;
     std::vector<int> busyPerLine;
@@ -60,7 +60,7 @@ TEST(HistoryPrint, WholeJobUnderTheHourglassAndTrimmedDates)
     BusyWatchingPrinter printer(dialogs);
     ds::DrawHistory h;
     h.setBytes(countRecord(2) + DrawA + drawRecord(" 1012000", {10, 11, 19, 20, 40, 49}, 48) + Blank);
-    EXPECT_TRUE(ds::printHistory(ds::firstEra(ds::Game::UK), h, printer, dialogs));
+    ds::printHistory(ds::firstEra(ds::Game::UK), h, printer, dialogs);
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(printer.jobs[0].font + QString::number(printer.jobs[0].size), "Courier10");
     ASSERT_EQ(printer.jobs[0].pages.size(), 1u); // no page breaks of its own

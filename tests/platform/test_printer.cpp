@@ -4,6 +4,8 @@
 #include "support/testfolder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <gtest/gtest.h>
@@ -14,10 +16,8 @@ TEST(QtPrinter, WithoutAPrinterEachJobIsAPdfInPrintoutsAndNothingPrintedMakesNoJ
         GTEST_SKIP() << "this desktop has a printer";
     dstest::TestFolder dir;
     ds::QtPrinter printer(dir.path());
-    QStringList told;
-    printer.setNotifier([&](const QString &p) { told << p; });
-    printer.endDocument();
-    EXPECT_TRUE(told.isEmpty());
+    const ds::PrintOutcome nothing = printer.endDocument();
+    EXPECT_TRUE(nothing.made && nothing.savedFile.isEmpty());
     EXPECT_FALSE(dir.exists(QStringLiteral("printouts")));
 
     printer.setFont(QStringLiteral("Courier"), 10);
@@ -25,16 +25,68 @@ TEST(QtPrinter, WithoutAPrinterEachJobIsAPdfInPrintoutsAndNothingPrintedMakesNoJ
         printer.printLine(QStringLiteral("line %1").arg(i));
     printer.newPage();
     printer.printLine(QString());
-    printer.endDocument();
+    const ds::PrintOutcome text = printer.endDocument();
     QLabel window(QStringLiteral("chart"));
     window.resize(200, 100);
-    printer.printWindow(&window, 0, 0);
+    const ds::PrintOutcome image = printer.printWindow(&window, 0, 0);
 
     const QStringList pdfs = QDir(dir.file(QStringLiteral("printouts"))).entryList({QStringLiteral("*.pdf")});
-    ASSERT_EQ(told.size(), 2);
     EXPECT_EQ(pdfs.size(), 2);
-    EXPECT_GE(dstest::pdfPageCount(told[0]), 3);
-    EXPECT_EQ(dstest::pdfPageCount(told[1]), 1);
+    for (const ds::PrintOutcome &o : {text, image}) {
+        EXPECT_TRUE(o.made) << o.reason.toStdString();
+        EXPECT_EQ(QFileInfo(o.savedFile).absolutePath(), dir.file(QStringLiteral("printouts")));
+    }
+    EXPECT_GE(dstest::pdfPageCount(text.savedFile), 3);
+    EXPECT_EQ(dstest::pdfPageCount(image.savedFile), 1);
+}
+
+// Without a printer and without a folder to save it in, every kind of job
+// fails with the reason, leaves no file anywhere in the program folder, and
+// the next job tries afresh.
+TEST(QtPrinter, WithoutAPrinterAJobThatCannotBeSavedFails)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this desktop has a printer";
+    const struct {
+        const char *what;
+        QString programFolder; // under the test folder
+    } cases[] = {
+        {"a file named printouts", QString()},
+        {"a program folder that cannot be made", QStringLiteral("/blocker/drawsmith")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        dstest::TestFolder dir;
+        const QString blocker = c.programFolder.isEmpty() ? QStringLiteral("printouts") : QStringLiteral("blocker");
+        dir.write(blocker, "not a folder");
+        const QString folder = dir.path() + c.programFolder;
+        const QString reason = QStringLiteral("No printer was found, and the folder \"%1\" for saved printouts "
+                                              "could not be made.")
+                                   .arg(QDir::toNativeSeparators(folder + QStringLiteral("/printouts")));
+        ds::QtPrinter printer(folder);
+        printer.printLine(QStringLiteral("a line"));
+        printer.newPage();
+        printer.printLine(QStringLiteral("another"));
+        QLabel window(QStringLiteral("chart"));
+        window.resize(200, 100);
+        const ds::PrintOutcome outcomes[] = {
+            printer.endDocument(),
+            printer.printWindow(&window, 0, 0),
+            printer.printMarks({12200, 11120, {{{400, 1210, 200, 120}}}}),
+        };
+        for (const ds::PrintOutcome &o : outcomes) {
+            EXPECT_FALSE(o.made);
+            EXPECT_EQ(o.reason, reason);
+            EXPECT_TRUE(o.savedFile.isEmpty());
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{blocker});
+
+        QFile::remove(dir.file(blocker));
+        printer.printLine(QStringLiteral("a line"));
+        const ds::PrintOutcome next = printer.endDocument();
+        EXPECT_TRUE(next.made);
+        EXPECT_TRUE(QFileInfo(next.savedFile).isFile());
+    }
 }
 
 TEST(QtPrinter, WindowImageKeepsItsSizeOnEveryScreen)
@@ -60,15 +112,11 @@ TEST(QtPrinter, ListPagesHoldTheirOwnLines)
     for (const auto &c : cases) {
         dstest::TestFolder dir;
         ds::QtPrinter printer(dir.path());
-        QString pdf;
-        printer.setNotifier([&](const QString &p) { pdf = p; });
         QStringList lines;
         for (int i = 0; i < c.lines; ++i)
             lines << QStringLiteral("%1 07 12 21 30 45 (3 Match)").arg(i % 100, 2, 10, QLatin1Char('0'));
-        if (c.winning)
-            ds::printWinningList(printer, lines);
-        else
-            ds::printSelectionsList(printer, lines);
-        EXPECT_EQ(dstest::pdfPageCount(pdf), c.pages) << (c.winning ? "winning " : "selections ") << c.lines;
+        const ds::PrintOutcome o =
+            c.winning ? ds::printWinningList(printer, lines) : ds::printSelectionsList(printer, lines);
+        EXPECT_EQ(dstest::pdfPageCount(o.savedFile), c.pages) << (c.winning ? "winning " : "selections ") << c.lines;
     }
 }

@@ -8,6 +8,13 @@ void FakeDialogs::inform(const QString &text)
     news << text;
 }
 
+bool FakeDialogs::informOffering(const QString &text, const QString &action)
+{
+    inform(text);
+    offered << action;
+    return takeOffers;
+}
+
 void FakeDialogs::message(const QString &text)
 {
     messages << text;
@@ -89,32 +96,36 @@ void FakePrinter::newPage()
     current.pages.emplace_back();
 }
 
-void FakePrinter::endDocument()
+ds::PrintOutcome FakePrinter::endDocument()
 {
     if (!open)
-        return;
+        return {};
     jobs.push_back(current);
     current = Job{};
     open = false;
+    return outcome;
 }
 
 std::function<QString(QWidget *)> FakePrinter::windowNameOf;
 
-void FakePrinter::printWindow(QWidget *window, int, int)
+ds::PrintOutcome FakePrinter::printWindow(QWidget *window, int, int)
 {
     endDocument();
     Job j;
     j.windowName = window && windowNameOf ? windowNameOf(window) : QString();
     jobs.push_back(j);
+    return outcome;
 }
 
-void FakePrinter::printMarks(const std::vector<ds::PageMark> &marks)
+ds::PrintOutcome FakePrinter::printMarks(const ds::MarkPages &job)
 {
     endDocument();
+    if (job.pages.empty())
+        return {};
     Job j;
-    j.markPage = true;
-    j.marks = marks;
+    j.tickets = job;
     jobs.push_back(j);
+    return outcome;
 }
 
 } // namespace dstest

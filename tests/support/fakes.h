@@ -23,6 +23,8 @@ class FakeDialogs : public ds::Dialogs {
 public:
     void message(const QString &text) override;
     void inform(const QString &text) override;
+    // Recorded as news; the second button is pressed when `takeOffers` says so.
+    bool informOffering(const QString &text, const QString &action) override;
     // Recorded as a message too; `warnings` holds "title: text".
     void warning(const QString &title, const QString &text) override;
     bool ask(const QString &text) override;
@@ -39,6 +41,7 @@ public:
         questions.clear();
         log.clear();
         unexpected.clear();
+        offered.clear();
     }
 
     QStringList messages;       // OK messages in order, refusals, warnings and news alike
@@ -49,11 +52,14 @@ public:
     QStringList unexpected;     // questions asked with no scripted answer
     std::deque<bool> answers;
     std::deque<QString> files;
+    QStringList offered;        // the second buttons of news, in order
+    bool takeOffers = false;    // whether the player presses them
     int busyDepth = 0;
     int busyCount = 0;          // how many times the hourglass was shown
 };
 
-// Records printed jobs: pages of lines, and window images.
+// Records printed jobs: pages of lines, window images and pages of marks.
+// Every job ends with `outcome`.
 class FakePrinter : public ds::Printer {
 public:
     struct Job {
@@ -62,22 +68,22 @@ public:
         std::vector<QStringList> pages{QStringList{}};
         QString windowName;               // a window image: the window's name
         int pageLines = 0;                // what the job asked each page to hold
-        std::vector<ds::PageMark> marks;  // a page of marks (a ticket)
-        bool markPage = false;
+        ds::MarkPages tickets;            // pages of marks
     };
     void setFont(const QString &name, int pointSize) override;
     void setPageLines(int lines) override;
     void printLine(const QString &text) override;
     void newPage() override;
-    void endDocument() override;
-    void printWindow(QWidget *window, int leftTwips, int topTwips) override;
-    void printMarks(const std::vector<ds::PageMark> &marks) override;
+    ds::PrintOutcome endDocument() override;
+    ds::PrintOutcome printWindow(QWidget *window, int leftTwips, int topTwips) override;
+    ds::PrintOutcome printMarks(const ds::MarkPages &job) override;
 
     // The name a printed window is recorded under. The window support sets it
     // (the fakes themselves know nothing of widgets).
     static std::function<QString(QWidget *)> windowNameOf;
 
     std::vector<Job> jobs; // ended jobs
+    ds::PrintOutcome outcome;
     Job current;
     bool open = false;
     QString font;
@@ -145,7 +151,8 @@ public:
     QStringList *log = nullptr;
 };
 
-// Records the help topics asked for; `found` says whether the page is there.
+// Records the help topics and the local pages asked for; `found` says
+// whether the page is there.
 class FakeHelp : public ds::HelpViewer {
 public:
     bool showHelp(const QString &topic) override
@@ -153,7 +160,13 @@ public:
         topics << topic;
         return found;
     }
+    bool showPage(const QString &filePath) override
+    {
+        pages << filePath;
+        return found;
+    }
     QStringList topics;
+    QStringList pages;
     bool found = true;
 };
 

@@ -31,6 +31,17 @@ int pdfPageCount(const QString &path)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+QSizeF pdfPageSize(const QString &path)
+{
+    const std::optional<QByteArray> out = run(QStringLiteral("pdfinfo"), {path});
+    if (!out)
+        return {};
+    const auto m = QRegularExpression(QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"),
+                                      QRegularExpression::MultilineOption)
+                       .match(QString::fromLatin1(*out));
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
 QImage renderPdfPage(const QString &path, int page, int dpi)
 {
     QTemporaryDir dir;

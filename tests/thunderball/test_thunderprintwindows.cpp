@@ -33,7 +33,10 @@ TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
     dir.write("prnt.dat", QByteArray::fromHex("2800ecff")); // left 40, top -20
     print.printTickets({"a line"}, dir.file("TH05122026.lot"));
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
+    // One job of two tickets, each on a page that holds the whole slip.
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    const MarkPages &job = fakes.printer.jobs[0].tickets;
+    ASSERT_EQ(job.pages.size(), 2u);
     EXPECT_EQ(fakes.dialogs.busyCount, 1);
     const TicketOffsets offsets{40, -20};
     for (size_t t = 0; t < 2; ++t) {
@@ -42,9 +45,32 @@ TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
         for (size_t p = 0; p < (t == 0 ? 5u : 2u); ++p)
             for (const TicketMark &m : thunder::panelMarks(int(p + 1), entries[t * 5 + p], offsets))
                 expected.push_back({m.left, m.top, TicketMarkWidth, TicketMarkHeight});
-        EXPECT_EQ(fakes.printer.jobs[t].marks, expected) << "ticket " << t + 1;
+        EXPECT_EQ(job.pages[t], expected) << "ticket " << t + 1;
     }
     EXPECT_EQ(print.layout()->objectName(), "Form19");
+}
+
+// At the largest and the smallest offsets the test ticket accepts, every mark
+// of every ticket lies on the page of the job.
+TEST_F(ThunderPrintTest, TicketPagesHoldEveryMarkAtTheOffsetLimits)
+{
+    QByteArray file; // eight weeks; the panels' corners: numbers 1, 7, 29, 34, Thunderballs 7 and 8
+    for (int i = 0; i < 5; ++i)
+        file += thRec(i == 0 ? 5 : 0, 8, 5, 12, 2026, {1, 7, 8, 29, 34}, 7 + i % 2);
+    dir.write("TH05122026.lot", file);
+    for (const char *offsets : {"9e20b801", "70fe46fb"}) { // left 8350 top 440; left -400 top -1210
+        dir.write("prnt.dat", QByteArray::fromHex(offsets));
+        fakes.printer.jobs.clear();
+        print.printTickets({"a line"}, dir.file("TH05122026.lot"));
+        ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+        const MarkPages &job = fakes.printer.jobs[0].tickets;
+        ASSERT_EQ(job.pages.size(), 1u);
+        EXPECT_EQ(job.pages[0].size(), 31u);
+        for (const PageMark &m : job.pages[0])
+            EXPECT_TRUE(m.left >= 0 && m.top >= 0 && m.left + m.width <= job.widthTwips
+                        && m.top + m.height <= job.heightTwips)
+                << offsets << ": mark at " << m.left << ", " << m.top;
+    }
 }
 
 TEST_F(ThunderPrintTest, RefusalsPrintNothing)

@@ -471,23 +471,25 @@ TEST_F(ThunderWindowTest, PrintMenuPrintsTheTicketsListsHistoryAndCheckOfTheDate
     open();
 
     trigger(&w(), "mnutickets"); // each ticket opens with the weeks mark, here two weeks
-    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
-    EXPECT_EQ(fakes.printer.jobs[1].marks[0], (ds::PageMark{2950, 900, ds::TicketMarkWidth, ds::TicketMarkHeight}));
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    ASSERT_EQ(fakes.printer.jobs[0].tickets.pages.size(), 2u);
+    EXPECT_EQ(fakes.printer.jobs[0].tickets.pages[1][0],
+              (ds::PageMark{2950, 900, ds::TicketMarkWidth, ds::TicketMarkHeight}));
 
     const QString indent(16, ' ');
     trigger(&w(), "mnuselections");
-    ASSERT_EQ(fakes.printer.jobs.size(), 3u);
-    EXPECT_EQ(fakes.printer.jobs[2].pages[0][3 + 5], indent + QString(21, '-'));
+    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
+    EXPECT_EQ(fakes.printer.jobs[1].pages[0][3 + 5], indent + QString(21, '-'));
 
     trigger(&w(), "mnuDraws");
-    ASSERT_EQ(fakes.printer.jobs.size(), 4u);
-    EXPECT_EQ(fakes.printer.jobs[3].pages[0].last(), "       05/12/2026  03 08 14 20 31  TB 08");
+    ASSERT_EQ(fakes.printer.jobs.size(), 3u);
+    EXPECT_EQ(fakes.printer.jobs[2].pages[0].last(), "       05/12/2026  03 08 14 20 31  TB 08");
 
     // The check of the date, as List2 shows it: two weeks, six lines.
     trigger(&w(), "mnuresults");
-    ASSERT_EQ(fakes.printer.jobs.size(), 5u);
-    ASSERT_EQ(fakes.printer.jobs[4].pages[0].size(), 3 + 6);
-    EXPECT_EQ(fakes.printer.jobs[4].pages[0][3 + 2], indent + "07 10 20 30 34 08 Match 1 + TB      £5");
+    ASSERT_EQ(fakes.printer.jobs.size(), 4u);
+    ASSERT_EQ(fakes.printer.jobs[3].pages[0].size(), 3 + 6);
+    EXPECT_EQ(fakes.printer.jobs[3].pages[0][3 + 2], indent + "07 10 20 30 34 08 Match 1 + TB      £5");
 }
 
 class ThunderMenuTest : public MainFixture {};
