@@ -17,7 +17,7 @@ using namespace ds;
 namespace {
 
 // Every file under root (hidden ones too) by relative path, with its bytes.
-QMap<QString, QByteArray> filesUnder(const QString &root)
+QMap<QString, QByteArray> contentsUnder(const QString &root)
 {
     QMap<QString, QByteArray> out;
     QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
@@ -130,8 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
     }
-    const QMap<QString, QByteArray> ships = filesUnder(shipped);
-    const QMap<QString, QByteArray> held = filesUnder(program);
+    const QMap<QString, QByteArray> ships = contentsUnder(shipped);
+    const QMap<QString, QByteArray> held = contentsUnder(program);
 
     FillResult filled;
     {
@@ -140,12 +140,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             full.emplace(room % 64);
         filled = fillProgramFolder(shipped, program);
     }
-    FUZZ_CHECK(filesUnder(shipped) == ships);
+    FUZZ_CHECK(contentsUnder(shipped) == ships);
     // Nothing written outside the program folder (made when a file is copied).
     const QStringList beside = QDir(top.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     FUZZ_CHECK(beside == (QStringList{QStringLiteral("program"), QStringLiteral("shipped")}) ||
                (beside == QStringList{QStringLiteral("shipped")} && filled.copied.isEmpty()));
-    const QMap<QString, QByteArray> now = filesUnder(program);
+    const QMap<QString, QByteArray> now = contentsUnder(program);
 
     // The program folder's own files, untouched.
     for (auto it = held.begin(); it != held.end(); ++it)

@@ -1,5 +1,7 @@
 #include "core/recordfile.h"
 
+#include "core/fileread.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -25,14 +27,9 @@ void putI16(QByteArray &bytes, qsizetype offset, qint16 value)
 
 bool RecordFile::load(const QString &path)
 {
-    m_bytes.clear();
-    QFile f(path);
-    if (!f.exists())
-        return true;
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    m_bytes = f.readAll();
-    return f.error() == QFile::NoError;
+    FileRead<QByteArray> read = readFileBytes(path);
+    m_bytes = std::move(read.value);
+    return read.usable();
 }
 
 QByteArray RecordFile::record(qsizetype n) const

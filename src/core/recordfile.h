@@ -19,7 +19,8 @@ public:
     explicit RecordFile(int recordSize) : m_size(recordSize) {}
 
     // Reads the whole file. A missing file reads as empty and succeeds; a file
-    // that exists but cannot be read fails.
+    // that exists but cannot be read, or is too large to be one of the
+    // program's files, fails.
     bool load(const QString &path);
 
     int recordSize() const { return m_size; }
