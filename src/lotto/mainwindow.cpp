@@ -311,6 +311,8 @@ void MainWindow::startUp()
         // with its own message.
         if (!m_state.programFolderProblem.isEmpty())
             m_platform.dialogs->message(m_state.programFolderProblem);
+        if (!m_state.startupNews.isEmpty())
+            m_platform.dialogs->inform(m_state.startupNews);
         m_links->loadMenu();
         m_drawFrame->findChild<QWidget *>(QStringLiteral("Command1"))->setFocus();
     } catch (const std::exception &) {
