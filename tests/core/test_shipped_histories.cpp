@@ -91,7 +91,7 @@ TEST(ShippedHistories, ThunderballInDateOrder)
 {
     dstest::TestFolder dir;
     ds::ThunderResultsFile f;
-    ASSERT_TRUE(f.load(build(dir, "thunderball", "thunderball_534.csv", ds::ThunderResultsFileName)));
+    ASSERT_EQ(f.load(build(dir, "thunderball", "thunderball_534.csv", "thresult.exe")), ds::ReadStatus::Ok);
     ASSERT_EQ(f.count(), 964);
     EXPECT_EQ(f.bytes().size(), 964 * 22);
     const auto results = f.results();
@@ -114,7 +114,7 @@ TEST(ShippedHistories, ConverterNeverOverwritesAnExistingHistory)
     const std::tuple<QString, QByteArray, const char *, const char *, QString> cases[] = {
         {"UK.exe", players, "uk", "uk_lotto_649.csv", "UK.exe"},
         {"ir.EXE", "x", "irish", "irish_lotto_642.csv", "IR.exe"},
-        {ds::ThunderResultsFileName, QByteArray(), "thunderball", "thunderball_534.csv", ds::ThunderResultsFileName},
+        {"thresult.exe", QByteArray(), "thunderball", "thunderball_534.csv", "thresult.exe"},
     };
     for (const auto &[existing, bytes, game, csv, target] : cases) {
         dstest::TestFolder dir;
