@@ -82,6 +82,7 @@ TEST_F(UpdateMenuTest, FetchesTheGamesFileWithItsProgressAndImportsIt)
 {
     dir.write("UK.exe", held);
     start();
+    EXPECT_TRUE(fakes.transfer.started.isEmpty()); // nothing is fetched unasked
     trigger(&w(), "mnuUpdate");
     EXPECT_EQ(fakes.transfer.started,
               QStringList{"https://www.national-lottery.co.uk/results/lotto/draw-history/csv"});
