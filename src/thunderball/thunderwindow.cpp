@@ -74,6 +74,8 @@ ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platfor
     auto *bar = new QMenuBar;
     QMenu *file = named(bar->addMenu(QStringLiteral("File")), "mnuFile");
     QAction *import = menuItem(file, "mnuImport", QStringLiteral("Import Results..."));
+    QAction *update = menuItem(file, "mnuUpdateTB", QStringLiteral("Update Results"));
+    QAction *exportResults = menuItem(file, "mnuExportTB", QStringLiteral("Export Results..."));
     file->addSeparator();
     QAction *exit = menuItem(file, "mnuExit", QStringLiteral("Exit"));
     QMenu *printMenu = named(bar->addMenu(QStringLiteral("Print")), "mnuprint");
@@ -89,6 +91,8 @@ ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platfor
     stats->setObjectName(QStringLiteral("mnuStats"));
     connect(download, &QAction::triggered, this, &ThunderballWindow::downloadRequested);
     connect(import, &QAction::triggered, this, &ThunderballWindow::importResults);
+    connect(update, &QAction::triggered, this, &ThunderballWindow::updateRequested);
+    connect(exportResults, &QAction::triggered, this, &ThunderballWindow::exportRequested);
     connect(exit, &QAction::triggered, this, &ThunderballWindow::closeWindow);
     connect(stats, &QAction::triggered, this, &ThunderballWindow::openStatistics);
     m_print = std::make_unique<ThunderPrintController>(m_folder, m_platform);

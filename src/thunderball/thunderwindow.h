@@ -58,6 +58,10 @@ public:
 signals:
     // "Download Results": the official Thunderball results download.
     void downloadRequested();
+    // "Update Results": the official results file fetched and imported.
+    void updateRequested();
+    // "Export Results...": the results written to a file of the player's.
+    void exportRequested();
 
 private:
     QDate calendarDate() const;
