@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/eramove.h"
 #include "core/filenames.h"
+#include "thunderball/resultsedit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,9 +43,8 @@ ProgramFolderChoice settleProgramFolder(AppState &state, const QString &executab
     // Draws an earlier version stored under the wrong era go to their own.
     QStringList moved;
     for (Game game : AllGames) {
-        const DrawsMove move = gameInfo(game).format == ResultsFormat::Draws ? &moveLottoDraws : nullptr;
-        if (move == nullptr)
-            continue;
+        const DrawsMove move =
+            gameInfo(game).format == ResultsFormat::Draws ? &moveLottoDraws : &thunder::moveThunderResults;
         const EraMoveResult r = moveMisplacedDraws(choice.folder, erasOf(game), move);
         if (!r.message().isEmpty())
             moved << r.message();

@@ -16,8 +16,11 @@ QString EraMoveResult::message() const
 {
     QStringList sentences;
     for (const EraMove &m : moves) {
+        // A Thunderball file holds results, a lotto history draws.
+        const QString what = gameInfo(m.from->game).format == ResultsFormat::Thunder ? QStringLiteral("result")
+                                                                                      : QStringLiteral("draw");
         sentences << QStringLiteral("%1 stored in %2 %3 of the %4 era and %5 moved to %6.")
-                         .arg(m.moved == 1 ? QStringLiteral("1 draw") : QStringLiteral("%1 draws").arg(m.moved),
+                         .arg(m.moved == 1 ? QStringLiteral("1 ") + what : QStringLiteral("%1 %2s").arg(m.moved).arg(what),
                               files::history(*m.from), m.moved == 1 ? QStringLiteral("is") : QStringLiteral("are"),
                               m.to->displayName(), m.moved == 1 ? QStringLiteral("was") : QStringLiteral("were"),
                               files::history(*m.to));

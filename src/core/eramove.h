@@ -32,7 +32,8 @@ struct EraMoveResult {
     std::vector<EraMove> moves;   // one per pair of files with draws moved
     QStringList failed;           // files that could not be read or written
     // "3 draws stored in UK.exe are of the 6 from 59 era and were moved to
-    // UK59.exe.", one sentence per move; empty when nothing moved.
+    // UK59.exe." ("results" for Thunderball files), one sentence per move;
+    // empty when nothing moved.
     QString message() const;
 };
 

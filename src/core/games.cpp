@@ -65,15 +65,30 @@ constexpr Tier Thunder534Tiers[] = {
     {1, Extra::Required, "1 + TB      \u00a35", cash(5), 0},
 };
 
+constexpr Tier Thunder539Tiers[] = {
+    {5, Extra::Required, "5 + TB \u00a3500000", cash(500000), 0},
+    {5, Extra::Excluded, "5        \u00a35000", cash(5000), 0},
+    {4, Extra::Required, "4 + TB    \u00a3250", cash(250), 0},
+    {4, Extra::Excluded, "4         \u00a3100", cash(100), 0},
+    {3, Extra::Required, "3 + TB     \u00a320", cash(20), 0},
+    {3, Extra::Excluded, "3          \u00a310", cash(10), 0},
+    {2, Extra::Required, "2 + TB     \u00a310", cash(10), 0},
+    {1, Extra::Required, "1 + TB      \u00a35", cash(5), 0},
+    {0, Extra::Required, "0 + TB      \u00a33", cash(3), 0},
+};
+
 constexpr TierList Uk649TierLists[] = {{ymd(1994, 11, 19), 0, Currency::Pound, Uk649Tiers}};
 constexpr TierList Irish642TierLists[] = {{ymd(1994, 9, 24), 0, Currency::Euro, Irish642Tiers}};
 constexpr TierList Thunder534TierLists[] = {{ymd(1999, 6, 12), 0, Currency::Pound, Thunder534Tiers}};
+constexpr TierList Thunder539TierLists[] = {{ymd(2010, 5, 12), 0, Currency::Pound, Thunder539Tiers}};
 
 // ---- Draw days and draws per date --------------------------------------------
 
 constexpr DrawDays Uk649Days[] = {{ymd(1994, 11, 19), Sat}, {ymd(1997, 2, 5), Wed | Sat}};
 constexpr DrawDays Irish642Days[] = {{ymd(1994, 9, 24), Wed | Sat}};
 constexpr DrawDays Thunder534Days[] = {{ymd(1999, 6, 12), Sat}, {ymd(2002, 10, 23), Wed | Sat}};
+constexpr DrawDays Thunder539Days[] = {
+    {ymd(2010, 5, 12), Wed | Sat}, {ymd(2010, 5, 14), Wed | Fri | Sat}, {ymd(2018, 1, 30), Tue | Wed | Fri | Sat}};
 
 constexpr DrawsPerDate OneDraw[] = {{ymd(1994, 9, 24), 1, nullptr, nullptr, nullptr, nullptr}};
 constexpr DrawsPerDate Irish642Draws[] = {{ymd(1994, 9, 24), 2, "Second Draw", "Draw 1 of 2", "Draw 2 of 2",
@@ -102,7 +117,12 @@ constexpr Era Eras[] = {
      .lowNumberLimit = 0, .tickets = true, .successor = "the 5-from-39 Thunderball", .historyCaption = "",
      .historyHeading = "", .drawDays = Thunder534Days, .drawsPerDate = OneDraw,
      .tierLists = Thunder534TierLists, .resultDayRule = true, .resultDays = Sat,
-     .resultDayRefusal = "You must select a Saturday date on the calendar"},
+     .resultDayRefusal = "You must select a Saturday date on the calendar", .ratingDivisor = 7},
+    {.game = Game::Thunderball, .first = ymd(2010, 5, 12), .last = StillDrawn, .name = "5 from 39",
+     .mainCount = 5, .mainLimit = 39, .extraLimit = 14, .extraOwnPool = true, .historyFile = "thresult39.exe",
+     .lowNumberLimit = 0, .tickets = false, .successor = "", .historyCaption = "", .historyHeading = "",
+     .drawDays = Thunder539Days, .drawsPerDate = OneDraw, .tierLists = Thunder539TierLists,
+     .resultDayRule = true, .resultDays = 0, .resultDayRefusal = nullptr},
 };
 
 // ---- Checks of the tables ------------------------------------------------------

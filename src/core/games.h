@@ -171,6 +171,9 @@ struct Era {
     bool resultDayRule;
     quint8 resultDays;
     const char *resultDayRefusal;
+    // Thunderball statistics: a main number's count is rated against the
+    // results over this divisor; 0 rates it against its expected count.
+    int ratingDivisor = 0;
 
     QString displayName() const { return QString::fromLatin1(name); }
     QString historyFileName() const { return QString::fromLatin1(historyFile); }

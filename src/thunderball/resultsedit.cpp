@@ -4,6 +4,7 @@
 #include "core/recordfile.h"
 
 #include <QFile>
+#include <vector>
 
 namespace ds::thunder {
 
@@ -56,6 +57,44 @@ DeleteOutcome deleteResult(const QString &path, int day, int month, int year)
         break;
     }
     return saveFileAtomically(path, bytes) ? DeleteOutcome::Deleted : DeleteOutcome::Failed;
+}
+
+int moveThunderResults(QByteArray &bytes, const Era &from, QByteArray &toBytes, const Era &to)
+{
+    ThunderResultsFile source;
+    source.setBytes(bytes);
+    ThunderResultsFile target;
+    target.setBytes(toBytes);
+    const int n = source.count();
+    std::vector<bool> leaves(static_cast<size_t>(n), false);
+    int moved = 0;
+    for (int i = 0; i < n; ++i) {
+        const ThunderResult r = source.result(i);
+        const Ymd date = ymdOf(r.date()); // 0 for a record without a real date
+        if (date <= from.last || !to.covers(date) || !soundNumbers(r, to))
+            continue;
+        if (const int at = target.find(r.day, r.month, r.year); at > 0) {
+            const ThunderResult held = target.result(at - 1);
+            if (held.main != r.main || held.thunderball != r.thunderball)
+                continue; // another result of the date: both are kept, each in its file
+        } else if (!target.append(r)) {
+            continue; // the later file is full
+        }
+        leaves[static_cast<size_t>(i)] = true;
+        ++moved;
+    }
+    if (moved == 0)
+        return 0;
+
+    QByteArray out;
+    for (int i = 0; i < n; ++i)
+        if (!leaves[static_cast<size_t>(i)])
+            out += bytes.mid(qsizetype(i) * ThunderRecordSize, ThunderRecordSize);
+    if (!out.isEmpty())
+        putI16(out, CountOffset, static_cast<qint16>(n - moved));
+    bytes = out;
+    toBytes = target.bytes();
+    return moved;
 }
 
 } // namespace ds::thunder

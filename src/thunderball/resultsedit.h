@@ -1,7 +1,7 @@
 #pragma once
 
-// Finding and deleting Thunderball results in a results file. Reading and
-// adding them is readThunderResults and appendThunderResult (resultsfile.h).
+// Finding, deleting and moving Thunderball results in a results file. Reading
+// and adding them is readThunderResults and appendThunderResult (resultsfile.h).
 
 #include "thunderball/resultsfile.h"
 
@@ -31,5 +31,16 @@ ResultDeletion deleteResultBytes(QByteArray &bytes, int day, int month, int year
 // as a whole. Failed leaves the file as it was.
 enum class DeleteOutcome { Deleted, NotFound, Failed };
 DeleteOutcome deleteResult(const QString &path, int day, int month, int year);
+
+// Results an earlier version stored in the file of an older era (it took
+// every date as 5 from 34): those of `bytes` dated after `from`'s last draw
+// and covered by `to` move into `toBytes`, in the order they were entered,
+// after the results held there. A result `toBytes` already holds for the date
+// with the same numbers leaves the old file and is kept once; one whose date
+// holds other numbers there, or whose numbers do not fit `to`, stays. The old
+// file keeps the records that stay byte for byte, record 1's count field
+// aside, and none of the stale records beyond its count. Returns how many
+// left it. The shape of DrawsMove (core/eramove.h).
+int moveThunderResults(QByteArray &bytes, const Era &from, QByteArray &toBytes, const Era &to);
 
 } // namespace ds::thunder

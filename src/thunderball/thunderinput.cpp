@@ -75,7 +75,11 @@ QString resultDayRefusal(const Era &era, const QDate &date)
     for (int d = Qt::Monday; d <= Qt::Sunday; ++d)
         if (mask & (1 << d))
             days << QLocale::c().standaloneDayName(d);
-    return QStringLiteral("You must select a draw day on the calendar: ") + days.join(QStringLiteral(", "));
+    // "Tuesday, Wednesday, Friday or Saturday"
+    QString named = days.join(QStringLiteral(", "));
+    if (days.size() > 1)
+        named = days.mid(0, days.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") + days.last();
+    return QStringLiteral("You must select a draw day on the calendar: ") + named;
 }
 
 namespace {

@@ -77,7 +77,8 @@ bool isResultDay(const Era &era, const QDate &date);
 // calendar gives them; day 0 when no date is selected).
 bool isResultDay(int day, int month, int year);
 // What the player is told on a date that is not a result day: the era's own
-// refusal, or "You must select a draw day on the calendar: " and the days.
+// refusal, or "You must select a draw day on the calendar: " and the days of
+// the date, the last joined by " or " ("Wednesday, Friday or Saturday").
 QString resultDayRefusal(const Era &era, const QDate &date);
 
 // A refusal to show, or nothing when the action goes ahead.

@@ -9,8 +9,12 @@
 #include "thunderball/thunderentries.h"
 #include "thunderball/thunderprinting.h"
 #include "thunderball/thunderview.h"
+#include "widgets/controls.h"
 #include "widgets/listwindow.h"
 #include "widgets/marklayout.h"
+
+#include <QBoxLayout>
+#include <QLabel>
 
 namespace ds {
 
@@ -67,8 +71,10 @@ void ThunderPrintController::printSelections(const QStringList &lines)
 void ThunderPrintController::printTickets(const QStringList &selections, const QString &entryFilePath,
                                           const Era &era)
 {
-    if (!era.tickets)
+    if (!era.tickets) {
+        m_platform.dialogs->message(noTicketLayoutMessage(era));
         return;
+    }
     if (selections.isEmpty()) {
         m_platform.dialogs->message(NoEntriesMessage);
         return;
@@ -127,7 +133,12 @@ void ThunderPrintController::showDrawHistory(QWidget *opener, const Era &era)
     if (!m_history) {
         m_history = std::make_unique<ListWindow>("Form25", "List1", "Command9");
         m_history->setWindowTitle(HistoryCaption);
+        // Above the list: the era whose results it holds.
+        m_era = named(new QLabel, "LabelEra");
+        if (auto *lay = qobject_cast<QBoxLayout *>(m_history->layout()))
+            lay->insertWidget(0, m_era);
     }
+    m_era->setText(eraTitle(era));
     const FileRead<std::vector<ThunderResult>> read = readThunderResults(resultsPath(m_folder, era));
     const std::vector<ThunderResult> &results = read.value;
     if (!read.usable())

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <memory>
 
+class QLabel;
 class QWidget;
 
 namespace ds {
@@ -27,7 +28,8 @@ public:
     void printSelections(const QStringList &lines);
     // The entries of the entry file at path, onto the tickets of their era
     // through the layout (Form19), with the offsets saved in the printer
-    // settings file. Nothing for an era without a ticket layout.
+    // settings file. An era without a ticket layout is refused, before
+    // anything else is looked at.
     void printTickets(const QStringList &selections, const QString &entryFilePath, const Era &era);
     // The results of the era's file, printed or listed in the "Thunderball
     // Draw History" window over `opener`, which stays disabled while it is
@@ -45,6 +47,7 @@ private:
     Platform m_platform;
     std::unique_ptr<MarkLayout> m_layout;
     std::unique_ptr<ListWindow> m_history;
+    QLabel *m_era = nullptr; // LabelEra of the history window
 };
 
 } // namespace ds

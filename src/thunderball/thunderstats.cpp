@@ -93,9 +93,9 @@ int expectedMain(int resultCount, const Era &era)
     return roundedRatio(qint64(era.mainCount) * resultCount, era.mainLimit);
 }
 
-int mainThreshold(int resultCount)
+int mainThreshold(int resultCount, const Era &era)
 {
-    return roundedRatio(resultCount, 7);
+    return era.ratingDivisor > 0 ? roundedRatio(resultCount, era.ratingDivisor) : expectedMain(resultCount, era);
 }
 
 int expectedThunderball(int resultCount, const Era &era)
@@ -134,7 +134,7 @@ ThunderBallStats ballStats(const std::vector<ThunderResult> &allResults, int num
     const int c = static_cast<int>(results.size());
     if (main) {
         s.expected = expectedMain(c, era);
-        s.rating = ratingOf(s.mainCount, mainThreshold(c));
+        s.rating = ratingOf(s.mainCount, mainThreshold(c, era));
         s.chartValue = s.mainCount;
         const BallTable pairs = pairCounts(results, era);
         auto pairing = [&pairs, &era](int lower) {

@@ -47,11 +47,12 @@ BallTable pairCounts(const std::vector<ThunderResult> &results, const Era &era);
 QString ratingOf(int count, int threshold);
 
 // Expected main count after c results: 5 x c / 34 (the main numbers drawn
-// over the era's main limit); the rating threshold of main numbers is c / 7;
-// the Thunderball's expected count and threshold are c / 14 (its limit).
-// Halves round to even.
+// over the era's main limit); the rating threshold of main numbers is c over
+// the era's rating divisor (c / 7 for 5 from 34), or the expected count in an
+// era without one; the Thunderball's expected count and threshold are c / 14
+// (its limit). Halves round to even.
 int expectedMain(int resultCount, const Era &era);
-int mainThreshold(int resultCount);
+int mainThreshold(int resultCount, const Era &era);
 int expectedThunderball(int resultCount, const Era &era);
 
 struct Pairing {

@@ -10,7 +10,9 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QComboBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -74,13 +76,23 @@ ThunderStatistics::ThunderStatistics(const QString &programFolder, const Platfor
     connect(balls, &QPushButton::clicked, this, [this] { showChart(StatsMode::Thunderball); });
     connect(close, &QPushButton::clicked, this, &ThunderStatistics::closeWindow);
     connect(m_chart, &BarChart::rowClicked, this, &ThunderStatistics::clickRow);
+    m_eras = named(new QComboBox, "ComboEra");
+    const std::span<const Era> eras = erasOf(Game::Thunderball);
+    for (auto e = eras.rbegin(); e != eras.rend(); ++e)
+        m_eras->addItem(eraTitle(*e));
+    connect(m_eras, &QComboBox::activated, this, &ThunderStatistics::chooseEra);
 
+    auto *top = new QHBoxLayout;
+    top->addWidget(named(new QLabel(QStringLiteral("Era")), "LabelEraCaption"));
+    top->addWidget(m_eras);
+    top->addStretch();
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_mains);
     buttons->addWidget(balls);
     buttons->addStretch();
     buttons->addWidget(close);
     auto *lay = new QVBoxLayout(this);
+    lay->addLayout(top);
     lay->addWidget(m_chart, 1);
     auto *hints = new QHBoxLayout;
     hints->addWidget(hint);
@@ -97,16 +109,21 @@ ThunderStatistics::ThunderStatistics(const QString &programFolder, const Platfor
 void ThunderStatistics::showEra(const Era &era)
 {
     m_era = &era;
+    {
+        const QSignalBlocker quiet(m_eras);
+        const std::span<const Era> eras = erasOf(Game::Thunderball);
+        m_eras->setCurrentIndex(static_cast<int>(eras.size()) - 1 - static_cast<int>(&era - eras.data()));
+    }
     m_mains->setText(QStringLiteral("1-%1").arg(era.mainLimit));
     m_mains->setToolTip(QStringLiteral("Click to show balls 1 to %1").arg(era.mainLimit));
 }
 
 ThunderStatistics::~ThunderStatistics() = default;
 
-std::optional<std::vector<ThunderResult>> ThunderStatistics::readResults()
+std::optional<std::vector<ThunderResult>> ThunderStatistics::readResults(const Era &era)
 {
-    FileRead<std::vector<ThunderResult>> read = readThunderResults(resultsPath(m_folder, *m_era));
-    if (!read.usable() || soundResults(read.value, *m_era).empty()) {
+    FileRead<std::vector<ThunderResult>> read = readThunderResults(resultsPath(m_folder, era));
+    if (!read.usable() || soundResults(read.value, era).empty()) {
         m_platform.dialogs->message(QString::fromLatin1(read.usable() ? MsgNoResultsForStats : MsgResultsUnreadable));
         return std::nullopt;
     }
@@ -115,12 +132,39 @@ std::optional<std::vector<ThunderResult>> ThunderStatistics::readResults()
 
 void ThunderStatistics::open(QWidget *opener)
 {
-    showEra(latestEra(Game::Thunderball));
-    const auto results = readResults();
+    // The newest era whose file holds results; the player is told when none does.
+    const std::span<const Era> eras = erasOf(Game::Thunderball);
+    const Era *era = &eras.back();
+    for (auto e = eras.rbegin(); e != eras.rend(); ++e) {
+        const FileRead<std::vector<ThunderResult>> read = readThunderResults(resultsPath(m_folder, *e));
+        if (!read.usable())
+            break; // said so below
+        if (!soundResults(read.value, *e).empty()) {
+            era = &*e;
+            break;
+        }
+    }
+    const auto results = readResults(*era);
     if (!results)
         return;
+    showEra(*era);
     setChart(*results, StatsMode::Main);
     openOver(opener, OpenerMode::Disable);
+}
+
+void ThunderStatistics::chooseEra(int index)
+{
+    const std::span<const Era> eras = erasOf(Game::Thunderball);
+    if (index < 0 || index >= static_cast<int>(eras.size()))
+        return;
+    const Era &era = eras[eras.size() - 1 - static_cast<size_t>(index)];
+    const auto results = readResults(era);
+    if (!results) {
+        showEra(*m_era); // the box goes back to the era on show
+        return;
+    }
+    showEra(era);
+    setChart(*results, m_mode);
 }
 
 void ThunderStatistics::showChart(StatsMode mode)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 
+class QComboBox;
 class QPushButton;
 
 namespace ds {
@@ -15,9 +16,9 @@ class BarChart;
 class BallStatsWindow;
 
 // "Thunderball Statistics": how often each main number or each Thunderball
-// of an era has been drawn in the results of its file (the newest era); a
-// click on a bar opens the figures of that number in the ball statistics
-// window ("Thunderball", Form26).
+// of an era has been drawn in the results of its file (the era chosen in
+// ComboEra, newest first); a click on a bar opens the figures of that number
+// in that era in the ball statistics window ("Thunderball", Form26).
 class ThunderStatistics : public ChildWindow {
     Q_OBJECT
 public:
@@ -25,9 +26,12 @@ public:
     ~ThunderStatistics() override;
 
     // "Statistics" of the Thunderball window: the main-number chart of the
-    // newest era over the opener (disabled meanwhile); refused when there are
-    // no results.
+    // newest era holding results over the opener (disabled meanwhile);
+    // refused when no era holds any.
     void open(QWidget *opener);
+    // ComboEra: the chart of the era in the same mode. An era without results
+    // is refused, and the chart and the box stay on the era shown.
+    void chooseEra(int index);
 
     // "1-34" and "Thunderball": the chart of that mode. With no results the
     // player is told so and the chart stays as it was.
@@ -36,6 +40,7 @@ public:
     void clickRow(int n);
 
     thunder::StatsMode mode() const { return m_mode; }
+    const Era &era() const { return *m_era; }
     BarChart *chart() const { return m_chart; }
     BallStatsWindow *ballWindow() const { return m_ball.get(); }
 
@@ -44,7 +49,8 @@ public:
 private:
     // The results of the era's file, or nothing (the player told) when there
     // are none.
-    std::optional<std::vector<ThunderResult>> readResults();
+    std::optional<std::vector<ThunderResult>> readResults(const Era &era);
+    std::optional<std::vector<ThunderResult>> readResults() { return readResults(*m_era); }
     // The "1-34" button and its tooltip for the era's main limit.
     void showEra(const Era &era);
     // The chart of the mode over the results.
@@ -56,6 +62,7 @@ private:
     thunder::StatsMode m_mode = thunder::StatsMode::Main;
     const Era *m_era = nullptr;
     QPushButton *m_mains = nullptr; // Command2
+    QComboBox *m_eras = nullptr;    // ComboEra: the game's eras, newest first
     std::unique_ptr<BallStatsWindow> m_ball;
 };
 

@@ -1,5 +1,6 @@
 #include "thunderball/thunderview.h"
 
+#include "core/dates.h"
 #include "core/filenames.h"
 #include "core/paths.h"
 #include "thunderball/resultsedit.h"
@@ -37,6 +38,14 @@ FileRead<std::vector<EraResults>> readEraResults(const QString &programFolder)
     return out;
 }
 
+QString latestResultText(const QList<QDate> &resultDates)
+{
+    const auto latest = std::max_element(resultDates.begin(), resultDates.end());
+    if (latest == resultDates.end())
+        return QStringLiteral("No results are stored yet");
+    return QStringLiteral("Latest stored result: ") + dateDisplayText(latest->day(), latest->month(), latest->year());
+}
+
 ThunderView refreshView(const QString &programFolder, const QDate &date)
 {
     ThunderView v;
@@ -46,10 +55,10 @@ ThunderView refreshView(const QString &programFolder, const QDate &date)
         for (const ThunderResult &r : held.results)
             if (const QDate day = r.date(); day.isValid())
                 v.resultDates << day;
+    v.latestLabel = latestResultText(v.resultDates);
     const WeekLookup weekOf = weeksOf(eras.value);
     v.result = findResult(weekOf(date).results, date.day(), date.month(), date.year());
     v.resultLabels = resultLabels(v.result);
-    v.tickets = thunderEra(date).tickets;
 
     const FileRead<LoadedEntries> read = loadEntries(entriesPath(programFolder, date));
     const LoadedEntries &entries = read.value;

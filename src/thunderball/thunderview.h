@@ -27,9 +27,9 @@ struct ThunderView {
     WeeklyCheck check;                   // the results list and total
     QString winTotal;                    // "Win Total     £260"; empty when the check did not run
     QList<QDate> resultDates;            // every date with a result in any era's file, for the calendar
+    QString latestLabel;                 // "Latest stored result: 30/9/2026", the newest of any era
     bool resultsOk = true;               // false when a results file could not be read
     bool entriesOk = true;               // false when the entry file could not be read or written
-    bool tickets = true;                 // the era of the date has a ticket layout
 };
 
 // The refresh routine for the date: show-result (from the results file of
@@ -41,6 +41,10 @@ ThunderView refreshView(const QString &programFolder, const QDate &date);
 // The results files of every Thunderball era, oldest era first; the status of
 // the first that could not be read, if any (its results are then empty).
 FileRead<std::vector<EraResults>> readEraResults(const QString &programFolder);
+
+// "Latest stored result: 30/9/2026" for the newest of the dates; "No results
+// are stored yet" without one.
+QString latestResultText(const QList<QDate> &resultDates);
 
 // The Thunderball era of a date.
 const Era &thunderEra(const QDate &date);

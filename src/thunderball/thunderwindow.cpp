@@ -98,7 +98,6 @@ ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platfor
     m_print = std::make_unique<ThunderPrintController>(m_folder, m_platform);
     connect(printResults, &QAction::triggered, this, [this] { m_print->printResults(lines(m_results)); });
     connect(printSelections, &QAction::triggered, this, [this] { m_print->printSelections(lines(m_selections)); });
-    m_printTickets = printTickets;
     connect(printTickets, &QAction::triggered, this, [this] {
         m_print->printTickets(lines(m_selections), entriesPath(m_folder, calendarDate()), thunderEra(calendarDate()));
     });
@@ -109,7 +108,12 @@ ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platfor
 
     auto *frame1 = named(new QGroupBox, "Frame1");
     m_calendar = named(new MonthCalendar, "Calendar1");
-    (new QVBoxLayout(frame1))->addWidget(m_calendar);
+    m_latest = named(new QLabel, "LabelLatest");
+    {
+        auto *lay = new QVBoxLayout(frame1);
+        lay->addWidget(m_calendar);
+        lay->addWidget(m_latest);
+    }
     // The player's date change: the program's own moves are made quietly.
     connect(m_calendar, &MonthCalendar::dateChanged, this, &ThunderballWindow::refresh);
 
@@ -288,8 +292,8 @@ void ThunderballWindow::refresh()
     if (!v.entriesOk)
         m_platform.dialogs->message(QString::fromLatin1(MsgEntriesUnreadable));
     m_calendar->setMarkedDates(v.resultDates);
+    m_latest->setText(v.latestLabel);
     showResult(v.result);
-    m_printTickets->setEnabled(v.tickets);
     m_selections->addItems(v.selections);
     m_weeks->setText(v.weeksLabel);
     m_entries->setText(v.entriesLabel);
@@ -348,6 +352,7 @@ void ThunderballWindow::deleteResult()
     m_winTotal->clear();
     const ThunderView v = refreshView(m_folder, d);
     m_calendar->setMarkedDates(v.resultDates);
+    m_latest->setText(v.latestLabel);
     if (resultShown() && m_selections->count() > 0) {
         // The date still has a result (another one of the same date): check it.
         showCheck(v);

@@ -84,7 +84,7 @@ private:
     QLabel *m_weeks = nullptr;           // Label11
     QLabel *m_entries = nullptr;         // Label9
     QLabel *m_winTotal = nullptr;        // Label8
-    QAction *m_printTickets = nullptr;   // mnutickets: eras with a ticket layout
+    QLabel *m_latest = nullptr;          // LabelLatest: the newest result stored
     int m_weeksShown = 0; // the weeks of the label, as last loaded
     std::unique_ptr<ResultEntryWindow> m_resultEntry;
     std::unique_ptr<MaintainEntriesWindow> m_maintain;

@@ -1,4 +1,5 @@
 // Thunderball results and entry files: the bytes each operation leaves.
+#include "core/eramove.h"
 #include "support/testfolder.h"
 #include "thunderball/resultsedit.h"
 #include "thunderball/thunderentries.h"
@@ -96,6 +97,40 @@ TEST(ThunderResults, FailedWritesLeaveTheFileAsItWas)
     EXPECT_EQ(deleted, DeleteOutcome::Failed);
     EXPECT_EQ(dir.read(ResultsFile), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{ResultsFile});
+}
+
+// Results an earlier version stored in thresult.exe after the 5 from 34 era
+// ended move once, at start-up, to the 5 from 39 file.
+TEST(ThunderResults, MisplacedResultsMoveOnceToTheFiveFromThirtyNineFile)
+{
+    dstest::TestFolder dir;
+    const QByteArray r1 = thRec(5, 7, 1, 5, 2010, {1, 2, 3, 4, 5}, 6);
+    const QByteArray typed = thRec(0, 0, 12, 12, 2026, {1, 2, 3, 4, 34}, 6); // not in the later file
+    const QByteArray held = thRec(0, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8); // in it already
+    const QByteArray other = thRec(0, 0, 9, 12, 2026, {2, 3, 4, 5, 6}, 7);  // its date holds other numbers there
+    const QByteArray r5 = thRec(0, 0, 8, 5, 2010, {9, 10, 11, 12, 13}, 14);
+    const QByteArray stale = thRec(0, 0, 15, 5, 2010, {9, 10, 11, 12, 13}, 14); // beyond the count
+    const QByteArray later = thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8) + thRec(0, 0, 9, 12, 2026, {1, 9, 19, 29, 39}, 5);
+    dir.write(ResultsFile, r1 + typed + held + other + r5 + stale);
+    dir.write("thresult39.exe", later);
+
+    const EraMoveResult r = moveMisplacedDraws(dir.path(), erasOf(Game::Thunderball), &moveThunderResults);
+    EXPECT_TRUE(r.failed.isEmpty());
+    EXPECT_EQ(r.message(),
+              "2 results stored in thresult.exe are of the 5 from 39 era and were moved to thresult39.exe.");
+    EXPECT_EQ(dir.read(ResultsFile), thRec(3, 7, 1, 5, 2010, {1, 2, 3, 4, 5}, 6) + other + r5);
+    EXPECT_EQ(dir.read("thresult39.exe"), thRec(3, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8) + later.mid(22) + typed);
+    // Once: nothing is left to move.
+    EXPECT_TRUE(moveMisplacedDraws(dir.path(), erasOf(Game::Thunderball), &moveThunderResults).moves.empty());
+
+    // Record 1 itself moves: the next record stays whole but for the count,
+    // and the later file is made.
+    dstest::TestFolder first;
+    first.write(ResultsFile, thRec(2, 3, 12, 5, 2010, {1, 2, 3, 4, 5}, 6) + thRec(0, 0, 8, 5, 2010, {9, 10, 11, 12, 13}, 14));
+    EXPECT_EQ(moveMisplacedDraws(first.path(), erasOf(Game::Thunderball), &moveThunderResults).message(),
+              "1 result stored in thresult.exe is of the 5 from 39 era and was moved to thresult39.exe.");
+    EXPECT_EQ(first.read(ResultsFile), thRec(1, 0, 8, 5, 2010, {9, 10, 11, 12, 13}, 14));
+    EXPECT_EQ(first.read("thresult39.exe"), thRec(1, 0, 12, 5, 2010, {1, 2, 3, 4, 5}, 6));
 }
 
 TEST(ThunderEntries, FirstEntryHasWeeksZeroTheLoadMakesItOneLaterEntriesCopyRecordOne)
@@ -221,28 +256,41 @@ TEST(ThunderEntries, FullFileAndFailedWritesChangeNothing)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"TH05122026.lot"});
 }
 
+// The refresh of a 5 from 39 date: its result comes from the era's own file,
+// the calendar marks the results of every era, the win total of the 5 from
+// 39 table has no comma.
 TEST(ThunderView, RefreshShowsTheResultEntriesAndCheckOfTheDate)
 {
     dstest::TestFolder dir;
-    dir.write(ResultsFile, thRec(2, 0, 12, 12, 2026, {3, 8, 14, 20, 30}, 1)
-                                          + thRec(0, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
-    dir.write("TH05122026.lot", thRec(2, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
-                                    + thRec(2, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 9));
+    // An older result in the older file; one of the 5th there is not the 5 from 39 result.
+    dir.write(ResultsFile, thRec(2, 0, 8, 5, 2010, {1, 2, 3, 4, 5}, 6) + thRec(0, 0, 5, 12, 2026, {1, 2, 3, 4, 5}, 6));
+    dir.write("thresult39.exe", thRec(2, 0, 12, 12, 2026, {3, 8, 14, 20, 30}, 1)
+                                    + thRec(0, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    dir.write("TH05122026.lot", thRec(3, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                    + thRec(3, 2, 5, 12, 2026, {3, 8, 14, 20, 35}, 8)
+                                    + thRec(3, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 8));
     const ThunderView v = refreshView(dir.path(), Sat5);
     EXPECT_TRUE(v.resultsOk);
     EXPECT_TRUE(v.entriesOk);
-    EXPECT_EQ(v.resultDates, (QList<QDate>{QDate(2026, 12, 12), QDate(2026, 12, 5)}));
+    EXPECT_EQ(v.resultDates, (QList<QDate>{QDate(2010, 5, 8), QDate(2026, 12, 5), QDate(2026, 12, 12), Sat5}));
+    EXPECT_EQ(v.latestLabel, QStringLiteral("Latest stored result: 12/12/2026"));
     EXPECT_EQ(v.resultLabels, (std::array<QString, 6>{" 3", " 8", "14", "20", "31", " 8"}));
-    EXPECT_EQ(v.selections, (QStringList{"03 08 14 20 31 Thunderball 08", "01 02 04 05 06 Thunderball 09"}));
+    EXPECT_EQ(v.selections, (QStringList{"03 08 14 20 31 Thunderball 08", "03 08 14 20 35 Thunderball 08",
+                                         "01 02 04 05 06 Thunderball 08"}));
     EXPECT_EQ(v.weeksLabel, QStringLiteral("Weeks: 2"));
-    EXPECT_EQ(v.entriesLabel, QStringLiteral("Entries: 2"));
+    EXPECT_EQ(v.entriesLabel, QStringLiteral("Entries: 3"));
     EXPECT_EQ(v.sliderValue, 2);
-    EXPECT_EQ(v.check.lines.size(), 6);
-    EXPECT_EQ(v.winTotal, QStringLiteral("Win Total     £250100")); // 5 + TB, then 4 a week later
+    // 5 + TB, 4 + TB and the Thunderball alone; a week later 4 twice without it.
+    EXPECT_EQ(v.check.lines.mid(2, 3), (QStringList{QStringLiteral("03 08 14 20 31 08 Match 5 + TB £500000"),
+                                                    QStringLiteral("03 08 14 20 35 08 Match 4 + TB    £250"),
+                                                    QStringLiteral("01 02 04 05 06 08 Match 0 + TB      £3")}));
+    EXPECT_EQ(v.winTotal, QStringLiteral("Win Total     £500453"));
 
     // A date with no result: nothing checked, no total.
     const ThunderView other = refreshView(dir.path(), QDate(2026, 12, 19));
     EXPECT_EQ(other.resultLabels, (std::array<QString, 6>{}));
     EXPECT_FALSE(other.check.ran);
     EXPECT_TRUE(other.winTotal.isEmpty());
+    const dstest::TestFolder empty;
+    EXPECT_EQ(refreshView(empty.path(), Sat5).latestLabel, QStringLiteral("No results are stored yet"));
 }

@@ -1,11 +1,13 @@
 // Thunderball decisions: number boxes, refusals, the prize table, the weekly
 // check, Auto Add and the statistics.
 #include "thunderball/autoadd.h"
+#include "thunderball/resultsimport.h"
 #include "thunderball/thunderinput.h"
 #include "thunderball/thunderstats.h"
 #include "thunderball/weeklycheck.h"
 #include "thunderrecords.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
@@ -17,6 +19,7 @@ using dstest::thResult;
 namespace {
 
 const Era &Tb534 = firstEra(Game::Thunderball);
+const Era &Tb539 = latestEra(Game::Thunderball);
 
 // The check of one era's results file.
 WeeklyCheck check(const QDate &start, int weeks, const std::vector<ThunderResult> &results,
@@ -58,19 +61,45 @@ TEST(ThunderInput, NumbersAreSortedOrRefusedAtTheFirstBadBox)
     }
 }
 
-TEST(ThunderInput, SaturdayTestAndTheRefusalsOfTheButtons)
+// Results and entries are stored on the result days of the date's era: the
+// Saturdays of 5 from 34, the draw days of 5 from 39 as they changed.
+TEST(ThunderInput, ResultDaysOfEachEraAndTheRefusalsOfTheButtons)
 {
-    EXPECT_TRUE(isResultDay(5, 12, 2026));
-    EXPECT_FALSE(isResultDay(4, 12, 2026)); // Friday
-    EXPECT_FALSE(isResultDay(9, 12, 2026)); // Wednesday
+    const QString saturday = QStringLiteral("You must select a Saturday date on the calendar");
+    const QString drawDay = QStringLiteral("You must select a draw day on the calendar: ");
+    const struct {
+        QDate date;
+        QString refusal; // empty: a result day
+    } cases[] = {
+        {{2009, 12, 5}, {}},
+        {{2009, 12, 4}, saturday}, // Friday
+        {{2009, 12, 9}, saturday}, // Wednesday: its results show, but are not typed in
+        {{2010, 5, 7}, saturday},  // Friday of the last 5 from 34 week
+        {{2010, 5, 8}, {}},
+        {{2010, 5, 12}, {}},       // the first 5 from 39 draw, a Wednesday
+        {{2010, 5, 13}, drawDay + "Wednesday or Saturday"},
+        {{2010, 5, 14}, {}},       // the first Friday draw
+        {{2010, 5, 18}, drawDay + "Wednesday, Friday or Saturday"},
+        {{2018, 1, 23}, drawDay + "Wednesday, Friday or Saturday"},
+        {{2018, 1, 30}, {}},       // the first Tuesday draw
+        {{2026, 12, 1}, {}},
+        {{2026, 12, 3}, drawDay + "Tuesday, Wednesday, Friday or Saturday"},
+        {{2026, 12, 6}, drawDay + "Tuesday, Wednesday, Friday or Saturday"},
+    };
+    for (const auto &c : cases) {
+        const QDate &d = c.date;
+        EXPECT_EQ(isResultDay(d.day(), d.month(), d.year()), c.refusal.isEmpty()) << d.toString().toStdString();
+        EXPECT_EQ(refuseResultAdd(d.day(), d.month(), d.year(), false).value_or(QString()), c.refusal)
+            << d.toString().toStdString();
+        EXPECT_EQ(refuseMaintain(d.day(), d.month(), d.year()).value_or(QString()), c.refusal)
+            << d.toString().toStdString();
+    }
     EXPECT_FALSE(isResultDay(0, 12, 2026)); // no date
     EXPECT_FALSE(isResultDay(31, 2, 2026));
 
-    const QString saturday = QStringLiteral("You must select a Saturday date on the calendar");
-    EXPECT_EQ(refuseResultAdd(4, 12, 2026, false), saturday);
-    EXPECT_EQ(refuseResultAdd(9, 12, 2026, true), saturday);
-    EXPECT_EQ(refuseResultAdd(5, 12, 2026, true), QString(MsgResultExists));
-    EXPECT_EQ(refuseResultAdd(5, 12, 2026, false), std::nullopt);
+    EXPECT_EQ(refuseResultAdd(9, 12, 2009, true), saturday);
+    EXPECT_EQ(refuseResultAdd(5, 12, 2009, true), QString(MsgResultExists));
+    EXPECT_EQ(refuseResultAdd(4, 12, 2026, true), QString(MsgResultExists));
     // The other buttons' refusals are checked through the window, one handler each.
     EXPECT_EQ(refuseWeeksChange(0), QString(MsgSelectDateFirst));
     EXPECT_EQ(refuseWeeksChange(5), std::nullopt);
@@ -84,13 +113,13 @@ TEST(ThunderInput, ResultDaysOfOtherEras)
     drawDays.resultDayRefusal = nullptr;
     Era anyDay = Tb534;
     anyDay.resultDayRule = false;
-    const QDate wednesday(2026, 12, 9), friday(2026, 12, 4);
+    const QDate wednesday(2009, 12, 9), friday(2009, 12, 4);
     EXPECT_FALSE(isResultDay(Tb534, wednesday));
     EXPECT_TRUE(isResultDay(drawDays, wednesday));
     EXPECT_FALSE(isResultDay(drawDays, friday));
     EXPECT_FALSE(isResultDay(drawDays, QDate(2002, 10, 16))); // before the Wednesday draws
     EXPECT_EQ(resultDayRefusal(drawDays, friday),
-              QStringLiteral("You must select a draw day on the calendar: Wednesday, Saturday"));
+              QStringLiteral("You must select a draw day on the calendar: Wednesday or Saturday"));
     EXPECT_EQ(resultDayRefusal(drawDays, QDate(2002, 10, 18)),
               QStringLiteral("You must select a draw day on the calendar: Saturday"));
     EXPECT_TRUE(isResultDay(anyDay, friday));
@@ -124,7 +153,7 @@ TEST(ThunderInput, AutoAddCounts)
     }
 }
 
-TEST(ThunderPrizes, TableRowByRowMatchesAndTexts)
+TEST(ThunderPrizes, FiveFromThirtyFourTableRowByRowMatchesAndTexts)
 {
     const struct {
         int main;
@@ -137,7 +166,7 @@ TEST(ThunderPrizes, TableRowByRowMatchesAndTexts)
         {3, true, "3 + TB     £20", 20},     {3, false, "3          £10", 10},
         {2, true, "2 + TB     £10", 10},     {1, true, "1 + TB      £5", 5},
     };
-    const TierList &tiers = Tb534.tiersOn(ymd(2026, 12, 5), 1);
+    const TierList &tiers = Tb534.tiersOn(ymd(2009, 12, 5), 1);
     for (const auto &r : rows) {
         const Tier *p = tierFor(tiers, Match{r.main, r.tb});
         ASSERT_TRUE(p) << r.main << r.tb;
@@ -148,82 +177,110 @@ TEST(ThunderPrizes, TableRowByRowMatchesAndTexts)
         EXPECT_FALSE(tierFor(tiers, Match{m, t})) << m << t;
 }
 
+TEST(ThunderPrizes, FiveFromThirtyNineTableRowByRowMatchesAndTexts)
+{
+    const struct {
+        int main;
+        bool tb;
+        QString text;
+        int amount;
+    } rows[] = {
+        {5, true, "5 + TB £500000", 500000}, {5, false, "5        £5000", 5000},
+        {4, true, "4 + TB    £250", 250},    {4, false, "4         £100", 100},
+        {3, true, "3 + TB     £20", 20},     {3, false, "3          £10", 10},
+        {2, true, "2 + TB     £10", 10},     {1, true, "1 + TB      £5", 5},
+        {0, true, "0 + TB      £3", 3},
+    };
+    // The same table from the first draw of the era to today.
+    for (Ymd date : {ymd(2010, 5, 12), ymd(2018, 1, 30), ymd(2026, 9, 30)}) {
+        const TierList &tiers = eraOn(Game::Thunderball, date).tiersOn(date, 1);
+        EXPECT_EQ(tiers.tiers.size(), std::size(rows)) << date;
+        for (const auto &r : rows) {
+            const Tier *p = tierFor(tiers, Match{r.main, r.tb});
+            ASSERT_TRUE(p) << r.main << r.tb;
+            EXPECT_EQ(QString::fromUtf8(p->label), r.text);
+            EXPECT_EQ(p->prize.amount, r.amount);
+        }
+        for (auto [m, t] : {std::pair{0, false}, {1, false}, {2, false}})
+            EXPECT_FALSE(tierFor(tiers, Match{m, t})) << m << t;
+    }
+}
+
 TEST(ThunderCheck, OneWeek)
 {
-    const std::vector<ThunderResult> results = {thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8)};
+    const std::vector<ThunderResult> results = {thResult(5, 12, 2009, {3, 8, 14, 20, 31}, 8)};
     const std::vector<ThunderResult> entries = {
-        thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8),  // 5 + TB
-        thResult(5, 12, 2026, {1, 2, 4, 5, 6}, 8),     // the Thunderball alone: nothing
-        thResult(5, 12, 2026, {3, 8, 15, 21, 32}, 9),  // 2 without the Thunderball: nothing
-        thResult(5, 12, 2026, {3, 8, 15, 21, 32}, 8),  // 2 + TB
+        thResult(5, 12, 2009, {3, 8, 14, 20, 31}, 8),  // 5 + TB
+        thResult(5, 12, 2009, {1, 2, 4, 5, 6}, 8),     // the Thunderball alone: nothing
+        thResult(5, 12, 2009, {3, 8, 15, 21, 32}, 9),  // 2 without the Thunderball: nothing
+        thResult(5, 12, 2009, {3, 8, 15, 21, 32}, 8),  // 2 + TB
     };
-    const WeeklyCheck c = check(QDate(2026, 12, 5), 1, results, entries);
+    const WeeklyCheck c = check(QDate(2009, 12, 5), 1, results, entries);
     ASSERT_TRUE(c.ran);
-    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
+    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2009",
                                     QStringLiteral("03 08 14 20 31 08 Match 5 + TB £250000"),
                                     QStringLiteral("03 08 15 21 32 08 Match 2 + TB     £10")}));
     EXPECT_EQ(c.total, 250010);
 
     // No entry wins.
-    const WeeklyCheck none = check(QDate(2026, 12, 5), 1, results, {entries[1], entries[2]});
+    const WeeklyCheck none = check(QDate(2009, 12, 5), 1, results, {entries[1], entries[2]});
     EXPECT_EQ(none.lines.last(), NoWinsLine);
     EXPECT_EQ(none.total, 0);
 
     // Nothing at all without a result on the start date or without entries.
-    EXPECT_FALSE(check(QDate(2026, 12, 12), 3, results, entries).ran);
-    EXPECT_FALSE(check(QDate(2026, 12, 5), 3, results, {}).ran);
+    EXPECT_FALSE(check(QDate(2009, 12, 12), 3, results, entries).ran);
+    EXPECT_FALSE(check(QDate(2009, 12, 5), 3, results, {}).ran);
 
     // The most entries a file holds, all winning the top prize: the total does not overflow.
-    EXPECT_EQ(check(QDate(2026, 12, 5), 1, results, std::vector(32767, entries[0])).total, 32767LL * 250000);
+    EXPECT_EQ(check(QDate(2009, 12, 5), 1, results, std::vector(32767, entries[0])).total, 32767LL * 250000);
 }
 
 TEST(ThunderCheck, ThreeWeeksWithTheMiddleOneMissing)
 {
     const std::vector<ThunderResult> results = {
-        thResult(19, 12, 2026, {1, 2, 3, 4, 5}, 8),
-        thResult(9, 12, 2026, {3, 8, 14, 20, 31}, 8), // a Wednesday: not one of the weeks
-        thResult(5, 12, 2026, {3, 8, 14, 20, 30}, 7),
+        thResult(19, 12, 2009, {1, 2, 3, 4, 5}, 8),
+        thResult(9, 12, 2009, {3, 8, 14, 20, 31}, 8), // a Wednesday: not one of the weeks
+        thResult(5, 12, 2009, {3, 8, 14, 20, 30}, 7),
     };
-    const std::vector<ThunderResult> entries = {thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8)};
-    const WeeklyCheck c = check(QDate(2026, 12, 5), 3, results, entries);
-    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
+    const std::vector<ThunderResult> entries = {thResult(5, 12, 2009, {3, 8, 14, 20, 31}, 8)};
+    const WeeklyCheck c = check(QDate(2009, 12, 5), 3, results, entries);
+    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2009",
                                     QStringLiteral("03 08 14 20 31 08 Match 4         £100"),
-                                    RuleLine, "Results for draw date 12 12 2026", NoResultLine,
-                                    RuleLine, "Results for draw date 19 12 2026",
+                                    RuleLine, "Results for draw date 12 12 2009", NoResultLine,
+                                    RuleLine, "Results for draw date 19 12 2009",
                                     QStringLiteral("03 08 14 20 31 08 Match 1 + TB      £5")}));
     EXPECT_EQ(c.total, 105);
 
     // Weeks 1, 0 or below: the start date alone. More than eight: eight.
     for (int weeks : {1, 0, -5})
-        EXPECT_EQ(check(QDate(2026, 12, 5), weeks, results, entries).lines, c.lines.mid(0, 3)) << weeks;
-    const QStringList dates = check(QDate(2026, 12, 5), 32000, results, entries).lines.filter("Results for");
+        EXPECT_EQ(check(QDate(2009, 12, 5), weeks, results, entries).lines, c.lines.mid(0, 3)) << weeks;
+    const QStringList dates = check(QDate(2009, 12, 5), 32000, results, entries).lines.filter("Results for");
     EXPECT_EQ(dates.size(), 8);
-    EXPECT_EQ(dates.last(), QStringLiteral("Results for draw date 23 1 2027"));
+    EXPECT_EQ(dates.last(), QStringLiteral("Results for draw date 23 1 2010"));
 }
 
-// Each week of the walk is judged by the rules of its own era: its limits,
-// its tiers and the results of its file.
-TEST(ThunderCheck, EachWeekGoesByItsEra)
+// A walk from the last 5 from 34 weeks into the first 5 from 39 week: each
+// week is judged by the rules of its own era, its tiers and the results of
+// its own file.
+TEST(ThunderCheck, AWalkIntoTheFiveFromThirtyNineEraJudgesEachWeekByItsEra)
 {
-    const Tier laterTiers[] = {{2, Extra::Excluded, "2 (later era)", {PrizeKind::Cash, 3, nullptr}, 0}};
-    const TierList laterLists[] = {{ymd(2026, 12, 12), 0, Currency::Pound, laterTiers}};
-    Era later = Tb534;
-    later.mainLimit = 39;
-    later.tierLists = laterLists;
-    // The earlier file holds a result of the 12th too: not the one of its era.
-    const std::vector<ThunderResult> earlier = {thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8),
-                                                thResult(12, 12, 2026, {3, 8, 14, 20, 31}, 8)};
-    const std::vector<ThunderResult> laterFile = {thResult(12, 12, 2026, {3, 8, 36, 37, 39}, 1)};
-    const WeekLookup weekOf = [&](const QDate &d) {
-        const Era &era = d < QDate(2026, 12, 12) ? Tb534 : later;
-        return Week{&era, era.tiersOn(ymdOf(d), 1).tiers, &era == &later ? laterFile : earlier};
-    };
-    const WeeklyCheck c =
-        checkWeeks(QDate(2026, 12, 5), 2, weekOf, {thResult(5, 12, 2026, {3, 8, 15, 21, 32}, 8)});
-    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
-                                    QStringLiteral("03 08 15 21 32 08 Match 2 + TB     £10"), RuleLine,
-                                    "Results for draw date 12 12 2026", "03 08 15 21 32 08 Match 2 (later era)"}));
-    EXPECT_EQ(c.total, 13);
+    // The older file holds a (misplaced) result of the 15th too: not the one of its era.
+    const std::vector<ThunderResult> file534 = {thResult(1, 5, 2010, {3, 8, 14, 20, 31}, 8),
+                                                thResult(8, 5, 2010, {10, 11, 12, 13, 14}, 9),
+                                                thResult(15, 5, 2010, {3, 8, 15, 21, 32}, 8)};
+    const std::vector<ThunderResult> file539 = {thResult(15, 5, 2010, {8, 21, 35, 36, 39}, 8)};
+    const std::vector<EraResults> eras{{&Tb534, file534}, {&Tb539, file539}};
+    const std::vector<ThunderResult> entries = {thResult(1, 5, 2010, {3, 8, 15, 21, 32}, 8),
+                                                thResult(1, 5, 2010, {1, 2, 4, 5, 6}, 8)};
+    const WeeklyCheck c = checkWeeks(QDate(2010, 5, 1), 3, weeksOf(eras), entries);
+    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 1 5 2010",
+                                    QStringLiteral("03 08 15 21 32 08 Match 2 + TB     £10"), // the Thunderball alone: nothing
+                                    RuleLine, "Results for draw date 8 5 2010", NoWinsLine,
+                                    RuleLine, "Results for draw date 15 5 2010",
+                                    QStringLiteral("03 08 15 21 32 08 Match 2 + TB     £10"),
+                                    QStringLiteral("01 02 04 05 06 08 Match 0 + TB      £3")}));
+    EXPECT_EQ(c.total, 23);
+    EXPECT_EQ(winTotalText(c.total), QStringLiteral("Win Total     £23"));
 }
 
 TEST(ThunderAutoAdd, NumbersAndPicksAreDrawnAgainWhenOutsideOrRepeated)
@@ -290,6 +347,25 @@ TEST(ThunderAutoAdd, PicksOnAnEmptyResultsFile)
     EXPECT_TRUE(pickAutoEntries(pool, -3, fraction).empty());
 }
 
+// 5 from 39: the pool holds 1 to 39 and the numbers of the era's thirty
+// newest results, and a pick reaches 39.
+TEST(ThunderAutoAdd, FiveFromThirtyNinePoolAndPicksReachThirtyNine)
+{
+    std::vector<ThunderResult> results;
+    for (int i = 1; i <= 31; ++i)
+        results.push_back(thResult(1, 1, 2020, {1, 2, 3, 4, static_cast<qint16>(i == 1 ? 5 : 39)}, 14));
+    const AutoAddPool pool = buildAutoAddPool(results, Tb539, dstest::fractions({0.5}));
+    ASSERT_EQ((std::pair{pool.main.size(), pool.thunderball.size()}), (std::pair<size_t, size_t>{39 + 150, 14 + 30}));
+    EXPECT_EQ(pool.main[38], 39);
+    EXPECT_EQ(std::count(pool.main.begin(), pool.main.end(), 39), 31); // once, and in the thirty newest
+    EXPECT_EQ(std::count(pool.main.begin(), pool.main.end(), 5), 1);   // the oldest result is left out
+    const double size = 189;
+    const std::vector<ThunderNumbers> picks =
+        pickAutoEntries(pool, 1, dstest::fractions({38 / size, 0.0, 1 / size, 2 / size, 3 / size, 0.0}));
+    ASSERT_EQ(picks.size(), 1u);
+    EXPECT_EQ(picks[0], (ThunderNumbers{{1, 2, 3, 4, 39}, 1}));
+}
+
 TEST(ThunderStats, ExpectedCountsAndRatingsOf70Results)
 {
     // 70 results: ball 1 drawn 12 times, ball 2 nine times, ball 3 eight times.
@@ -325,6 +401,63 @@ TEST(ThunderStats, ExpectedCountsAndRatingsOf70Results)
     EXPECT_EQ(chart.labels[6], QStringLiteral("7 "));
     EXPECT_EQ((std::array{chart.values[0], chart.values[13]}), (std::array<qreal, 2>{12, 70}));
     EXPECT_EQ(frequencyChart(results, StatsMode::Thunderball, Tb534).values, QList<qreal>(14, 5));
+}
+
+// The statistics of the 5 from 39 results shipped with the program, against
+// figures counted from thunderball_539.csv on their own: 3,019 results, so a
+// main number is expected 5 x 3019 / 39 = 387.05 times and a Thunderball
+// 3019 / 14 = 215.6 times; a count is rated against that expected count.
+TEST(ThunderStats, TheFiveFromThirtyNineHistory)
+{
+    QFile csv(QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/thunderball_539.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    QByteArray bytes;
+    ASSERT_EQ(mergeEraResults(csv.readAll(), Tb539, bytes).added, 3019);
+    ThunderResultsFile file;
+    file.setBytes(bytes);
+    const std::vector<ThunderResult> results = file.results();
+
+    const FrequencyChart mains = frequencyChart(results, StatsMode::Main, Tb539);
+    EXPECT_EQ(mains.title, QStringLiteral("Balls 1-39"));
+    ASSERT_EQ(mains.values.size(), 39);
+    EXPECT_EQ((std::array{mains.values[0], mains.values[13], mains.values[29], mains.values[38]}),
+              (std::array<qreal, 4>{384, 354, 418, 375})); // 14 the least drawn, 30 the most
+    EXPECT_EQ(mains.labels.last(), QStringLiteral("39 "));
+    EXPECT_EQ(frequencyChart(results, StatsMode::Thunderball, Tb539).values,
+              (QList<qreal>{212, 199, 249, 208, 218, 201, 227, 220, 185, 203, 215, 218, 241, 223}));
+
+    const struct {
+        int ball;
+        StatsMode mode;
+        int count;
+        const char *lastDrawn;
+        int expected;
+        const char *rating;
+        QStringList pairings;
+    } cases[] = {
+        {1, StatsMode::Main, 384, "29/9/2026", 387, "Poor", {"1-2:39"}},
+        {7, StatsMode::Main, 399, "26/9/2026", 387, "Good", {"6-7:38", "7-8:35"}},
+        {13, StatsMode::Main, 390, "4/9/2026", 387, "Good", {"12-13:35", "13-14:39"}},
+        {23, StatsMode::Main, 386, "8/9/2026", 387, "Average", {"22-23:40", "23-24:37"}},
+        {39, StatsMode::Main, 375, "15/9/2026", 387, "Poor", {"38-39:44", "39-40:0 (no box)"}},
+        {13, StatsMode::Thunderball, 241, "25/8/2026", 216, "Good", {}},
+        {9, StatsMode::Thunderball, 185, "29/9/2026", 216, "Poor", {}},
+        {11, StatsMode::Thunderball, 215, "26/9/2026", 216, "Average", {}},
+    };
+    for (const auto &c : cases) {
+        const ThunderBallStats s = ballStats(results, c.ball, c.mode, Tb539);
+        ASSERT_TRUE(s.valid) << c.ball;
+        EXPECT_EQ(s.chartValue, c.count) << c.ball;
+        EXPECT_EQ(s.lastDrawn, QString::fromLatin1(c.lastDrawn)) << c.ball;
+        EXPECT_EQ(s.expected, c.expected) << c.ball;
+        EXPECT_EQ(s.rating, QString::fromLatin1(c.rating)) << c.ball;
+        QStringList pairings;
+        for (const Pairing &p : s.pairings)
+            pairings << p.label + ':' + QString::number(p.count) + (p.boxShown ? "" : " (no box)");
+        EXPECT_EQ(pairings, c.pairings) << c.ball;
+    }
+    EXPECT_EQ(ballStats(results, 39, StatsMode::Main, Tb539).caption, QStringLiteral("Thunderball Balls 1-39"));
+    EXPECT_FALSE(ballStats(results, 40, StatsMode::Main, Tb539).valid);
 }
 
 TEST(ThunderStats, ThunderballMode)
@@ -386,14 +519,14 @@ TEST(ThunderDamage, SoundNumbersAndDates)
         bool numbers;
         bool result;
     } cases[] = {
-        {thResult(5, 12, 2026, {5, 6, 7, 8, 10}, 5), true, true}, // the Thunderball may equal a main number
-        {thResult(5, 12, 2026, {10, 8, 7, 6, 5}, 14), true, true}, // in any order
-        {thResult(5, 12, 2026, {5, 5, 7, 8, 10}, 13), false, false},
-        {thResult(5, 12, 2026, {0, 6, 7, 8, 10}, 13), false, false},
-        {thResult(5, 12, 2026, {5, 6, 7, 8, 35}, 13), false, false},
-        {thResult(5, 12, 2026, {5, 6, 7, 8, 10}, 0), false, false},
-        {thResult(5, 12, 2026, {5, 6, 7, 8, 10}, 15), false, false},
-        {thResult(31, 2, 2026, {5, 6, 7, 8, 10}, 13), true, false},
+        {thResult(5, 12, 2009, {5, 6, 7, 8, 10}, 5), true, true}, // the Thunderball may equal a main number
+        {thResult(5, 12, 2009, {10, 8, 7, 6, 5}, 14), true, true}, // in any order
+        {thResult(5, 12, 2009, {5, 5, 7, 8, 10}, 13), false, false},
+        {thResult(5, 12, 2009, {0, 6, 7, 8, 10}, 13), false, false},
+        {thResult(5, 12, 2009, {5, 6, 7, 8, 35}, 13), false, false},
+        {thResult(5, 12, 2009, {5, 6, 7, 8, 10}, 0), false, false},
+        {thResult(5, 12, 2009, {5, 6, 7, 8, 10}, 15), false, false},
+        {thResult(31, 2, 2009, {5, 6, 7, 8, 10}, 13), true, false},
         {thResult(0, 0, 0, {5, 6, 7, 8, 10}, 13), true, false},
     };
     for (const auto &c : cases) {
@@ -404,23 +537,23 @@ TEST(ThunderDamage, SoundNumbersAndDates)
 
 TEST(ThunderDamage, DamagedEntriesAndResultsAreNeitherCheckedNorCounted)
 {
-    const ThunderResult sound = thResult(5, 12, 2026, {5, 6, 7, 8, 10}, 13);
-    const ThunderResult damaged = thResult(12, 12, 2026, {5, 5, 5, 5, 5}, 13);
+    const ThunderResult sound = thResult(5, 12, 2009, {5, 6, 7, 8, 10}, 13);
+    const ThunderResult damaged = thResult(12, 12, 2009, {5, 5, 5, 5, 5}, 13);
 
     // An entry with a number repeated wins nothing; the others are checked.
     const std::vector<ThunderResult> entries = {damaged, sound};
-    const WeeklyCheck c = check(QDate(2026, 12, 5), 2, {sound, damaged}, entries);
-    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
+    const WeeklyCheck c = check(QDate(2009, 12, 5), 2, {sound, damaged}, entries);
+    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2009",
                                     "Entry 1 is damaged and was not checked.",
                                     QStringLiteral("05 06 07 08 10 13 Match 5 + TB £250000"),
-                                    RuleLine, "Results for draw date 12 12 2026",
+                                    RuleLine, "Results for draw date 12 12 2009",
                                     "The result of this draw date is damaged and was not checked."}));
     EXPECT_EQ(c.total, 250000);
 
     // Statistics and the Auto Add pool go as if the damaged result were not there.
     EXPECT_EQ(frequencyChart({sound, damaged}, StatsMode::Main, Tb534).values, frequencyChart({sound}, StatsMode::Main, Tb534).values);
     const ThunderBallStats five = ballStats({damaged, sound}, 5, StatsMode::Main, Tb534);
-    EXPECT_EQ(std::tuple(five.mainCount, five.thunderballCount, five.lastDrawn), std::tuple(1, 0, QString("5/12/2026")));
+    EXPECT_EQ(std::tuple(five.mainCount, five.thunderballCount, five.lastDrawn), std::tuple(1, 0, QString("5/12/2009")));
     const AutoAddPool pool = buildAutoAddPool({damaged}, Tb534, dstest::fractions({0.5}));
     const AutoAddPool none = buildAutoAddPool({}, Tb534, dstest::fractions({0.5}));
     EXPECT_EQ(std::pair(pool.main, pool.thunderball), std::pair(none.main, none.thunderball));

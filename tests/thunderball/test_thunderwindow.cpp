@@ -76,8 +76,8 @@ protected:
 
 TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowShowsPickedDatesAndExitGivesItBack)
 {
-    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
-                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 3, 4, 5}, 6));
+    dir.write("thresult39.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                    + thRec(0, 0, 9, 12, 2026, {1, 2, 3, 4, 5}, 6));
     dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
     open();
     EXPECT_TRUE(opener.isMinimized());
@@ -85,8 +85,8 @@ TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowShowsPickedDates
     EXPECT_EQ(w().calendar()->date(), QDate(2026, 12, 5));
     EXPECT_EQ(resultLabels(), (QStringList{" 3", " 8", "14", "20", "31", " 8"}));
     EXPECT_EQ(list("List1"), QStringList{"03 08 14 20 31 Thunderball 08"});
-    EXPECT_EQ(list("List2").last(), QStringLiteral("03 08 14 20 31 08 Match 5 + TB £250000"));
-    EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £250000"));
+    EXPECT_EQ(list("List2").last(), QStringLiteral("03 08 14 20 31 08 Match 5 + TB £500000"));
+    EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £500000"));
 
     // A picked date shows its result, Wednesdays included, under the hourglass.
     pick(9, 12, 2026);
@@ -103,28 +103,35 @@ TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowShowsPickedDates
 TEST_F(ThunderWindowTest, RefusalsShowTheirMessageAndOpenNothing)
 {
     open(); // no files
+    const QString drawDay =
+        QStringLiteral("You must select a draw day on the calendar: Tuesday, Wednesday, Friday or Saturday");
     const struct {
-        int day;
+        QDate date;
         const char *action;
-        const char *message;
+        QString message;
     } cases[] = {
-        {4, "Command2", "You must select a Saturday date on the calendar"}, // Add on a Friday
-        {4, "Command5", "You must select a Saturday date on the calendar"}, // Maintain on a Friday
-        {5, "Command4", "There is no entry to delete"},
-        {5, "Command3", "You have not selected an entry in the above list to delete"},
-        {5, "mnuStats", "There are no entries in the results file! - statistics cannot be displayed"},
+        {{2009, 12, 4}, "Command2", "You must select a Saturday date on the calendar"}, // Add on a 5 from 34 Friday
+        {{2009, 12, 4}, "Command5", "You must select a Saturday date on the calendar"}, // Maintain on it
+        {{2026, 12, 3}, "Command2", drawDay}, // Add on a 5 from 39 Thursday
+        {{2026, 12, 3}, "Command5", drawDay}, // Maintain on it
+        {{2026, 12, 5}, "Command4", "There is no entry to delete"},
+        {{2026, 12, 5}, "Command3", "You have not selected an entry in the above list to delete"},
+        {{2026, 12, 5}, "mnuStats", "There are no entries in the results file! - statistics cannot be displayed"},
+        {{2026, 12, 5}, "mnutickets",
+         "There is no ticket layout for the 5 from 39 Thunderball; tickets can be printed for draws up to 8 May 2010."},
     };
     for (const auto &c : cases) {
-        pick(c.day, 12, 2026);
+        pick(c.date.day(), c.date.month(), c.date.year());
         fakes.dialogs.clear();
         c.action[0] == 'm' ? trigger(&w(), c.action) : click(&w(), c.action);
         EXPECT_EQ(fakes.dialogs.messages, QStringList{c.message}) << c.action;
         EXPECT_TRUE(w().isEnabled()) << c.action; // nothing opened over it
     }
+    EXPECT_TRUE(fakes.printer.jobs.empty());
 }
 TEST_F(ThunderWindowTest, FilesThatCannotBeReadAreSaidSoNeverShownAsEmpty)
 {
-    for (const char *name : {"thresult.exe", "TH05122026.lot"})
+    for (const char *name : {"thresult.exe", "thresult39.exe", "TH05122026.lot"})
         QDir(dir.path()).mkdir(QString::fromLatin1(name));
     open();
     const QString results = QStringLiteral("The Thunderball results file could not be read.");
@@ -147,30 +154,42 @@ TEST_F(ThunderWindowTest, SavingAResult)
     click(&w(), "Command2");
     ASSERT_TRUE(form21()->isVisible());
 
-    enterSix(form21(), 1, "Command1", {"31", "5", "20", "5", "14", "8"}); // 5 twice
+    enterSix(form21(), 1, "Command1", {"31", "5", "20", "40", "14", "8"}); // 40 is beyond 5 from 39
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
     EXPECT_TRUE(form21()->isVisible());
     EXPECT_EQ(form21()->focusWidget(), child<QLineEdit>(form21(), "Text4"));
-    EXPECT_FALSE(dir.exists("thresult.exe"));
+    EXPECT_FALSE(dir.exists("thresult39.exe"));
 
-    enterSix(form21(), 1, "Command1", {"31", "5", "20", "8", "14", "8"});
-    EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 5, 12, 2026, {5, 8, 14, 20, 31}, 8));
+    // A 2026 result goes into the 5 from 39 file; thresult.exe is not made.
+    enterSix(form21(), 1, "Command1", {"31", "5", "20", "39", "14", "8"});
+    EXPECT_EQ(dir.read("thresult39.exe"), thRec(1, 0, 5, 12, 2026, {5, 14, 20, 31, 39}, 8));
+    EXPECT_FALSE(dir.exists("thresult.exe"));
     EXPECT_FALSE(form21()->isVisible());
     EXPECT_TRUE(w().isEnabled());
-    EXPECT_EQ(resultLabels(), (QStringList{" 5", " 8", "14", "20", "31", " 8"}));
+    EXPECT_EQ(resultLabels(), (QStringList{" 5", "14", "20", "31", "39", " 8"}));
+    EXPECT_EQ(label("LabelLatest"), QStringLiteral("Latest stored result: 5/12/2026"));
+
+    // A 5 from 34 date keeps its limit and its file.
+    pick(5, 12, 2009);
+    click(&w(), "Command2");
+    enterSix(form21(), 1, "Command1", {"31", "5", "20", "35", "14", "8"});
+    EXPECT_EQ(fakes.dialogs.messages.size(), 2);
+    enterSix(form21(), 1, "Command1", {"31", "5", "20", "34", "14", "8"});
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 5, 12, 2009, {5, 14, 20, 31, 34}, 8));
+    EXPECT_EQ(label("LabelLatest"), QStringLiteral("Latest stored result: 5/12/2026"));
 }
 
 TEST_F(ThunderWindowTest, DeletingTheDisplayedResult)
 {
     const QByteArray r12 = thRec(0, 0, 12, 12, 2026, {1, 2, 3, 4, 5}, 6);
-    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8) + r12);
+    dir.write("thresult39.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8) + r12);
     dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
     open();
     fakes.dialogs.answer(false);
     click(&w(), "Command4");
     ASSERT_EQ(fakes.dialogs.questions.size(), 1);
     EXPECT_TRUE(fakes.dialogs.questions[0].startsWith("Are you sure you want to delete this entry?"));
-    EXPECT_EQ(dir.read("thresult.exe").left(22), thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    EXPECT_EQ(dir.read("thresult39.exe").left(22), thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
 
     // Days with a result are marked on the calendar.
     auto *calendar = child<ds::MonthCalendar>(&w(), "Calendar1");
@@ -178,7 +197,7 @@ TEST_F(ThunderWindowTest, DeletingTheDisplayedResult)
 
     fakes.dialogs.answer(true);
     click(&w(), "Command4");
-    EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 12, 12, 2026, {1, 2, 3, 4, 5}, 6) + r12);
+    EXPECT_EQ(dir.read("thresult39.exe"), thRec(1, 0, 12, 12, 2026, {1, 2, 3, 4, 5}, 6) + r12);
     EXPECT_EQ(resultLabels(), (QStringList{"", "", "", "", "", ""}));
     // Nothing of the deleted result stays on show.
     EXPECT_TRUE(label("Label8").isEmpty());
@@ -187,27 +206,27 @@ TEST_F(ThunderWindowTest, DeletingTheDisplayedResult)
     EXPECT_EQ(list("List1").size(), 1);
 }
 
-// The second result is damaged (a first number of 35): deleting the first
+// The second result is damaged (a first number of 40): deleting the first
 // leaves it at the front, and the results after it are still read, counted
 // and added after.
 TEST_F(ThunderWindowTest, ADamagedResultHidesNoneAfterIt)
 {
-    const QByteArray damaged = thRec(0, 0, 12, 12, 2026, {35, 2, 3, 4, 5}, 6);
+    const QByteArray damaged = thRec(0, 0, 12, 12, 2026, {40, 2, 3, 4, 5}, 6);
     const QByteArray r19 = thRec(0, 0, 19, 12, 2026, {1, 2, 3, 4, 6}, 7);
-    dir.write("thresult.exe", thRec(3, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8) + damaged + r19);
+    dir.write("thresult39.exe", thRec(3, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8) + damaged + r19);
     dir.write("TH12122026.lot", thRec(1, 1, 12, 12, 2026, {2, 3, 4, 5, 6}, 6));
     open();
     fakes.dialogs.answer(true);
     click(&w(), "Command4");
-    EXPECT_EQ(dir.read("thresult.exe"), thRec(2, 0, 12, 12, 2026, {35, 2, 3, 4, 5}, 6) + r19 + r19);
+    EXPECT_EQ(dir.read("thresult39.exe"), thRec(2, 0, 12, 12, 2026, {40, 2, 3, 4, 5}, 6) + r19 + r19);
 
     pick(19, 12, 2026);
     EXPECT_EQ(resultLabels(), (QStringList{" 1", " 2", " 3", " 4", " 6", " 7"}));
     pick(26, 12, 2026);
     click(&w(), "Command2");
     enterSix(form21(), 1, "Command1", {"9", "10", "11", "12", "13", "1"});
-    EXPECT_EQ(dir.read("thresult.exe"), thRec(3, 0, 12, 12, 2026, {35, 2, 3, 4, 5}, 6) + r19
-                                            + thRec(0, 0, 26, 12, 2026, {9, 10, 11, 12, 13}, 1));
+    EXPECT_EQ(dir.read("thresult39.exe"), thRec(3, 0, 12, 12, 2026, {40, 2, 3, 4, 5}, 6) + r19
+                                              + thRec(0, 0, 26, 12, 2026, {9, 10, 11, 12, 13}, 1));
 
     // Shown as damaged, and not checked.
     pick(12, 12, 2026);
@@ -215,7 +234,7 @@ TEST_F(ThunderWindowTest, ADamagedResultHidesNoneAfterIt)
                                           "The result of this draw date is damaged and was not checked."}));
     trigger(&w(), "mnuDispResults");
     EXPECT_EQ(lines(child<QListWidget>(topLevel("Form25"), "List1")),
-              (QStringList{"12/12/2026   35 02 03 04 05  TB 06  damaged", "19/12/2026   01 02 03 04 06  TB 07",
+              (QStringList{"12/12/2026   40 02 03 04 05  TB 06  damaged", "19/12/2026   01 02 03 04 06  TB 07",
                            "26/12/2026   09 10 11 12 13  TB 01"}));
 }
 
@@ -246,15 +265,15 @@ TEST_F(ThunderWindowTest, DeletingASelectedEntry)
 
 TEST_F(ThunderWindowTest, TheWeeksSlider)
 {
-    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
-                                  + thRec(0, 0, 19, 12, 2026, {3, 8, 14, 20, 30}, 1));
+    dir.write("thresult39.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                    + thRec(0, 0, 19, 12, 2026, {3, 8, 14, 20, 30}, 1));
     dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
     open();
     auto *slider = child<QSlider>(&w(), "Slider1");
     slider->setValue(3);
     EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 3, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
     EXPECT_EQ(label("Label11"), QStringLiteral("Weeks: 3"));
-    EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £250100"));
+    EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £500100"));
 
     // A date without entries keeps no file.
     pick(12, 12, 2026);
@@ -289,7 +308,7 @@ TEST_F(ThunderWindowTest, TheWeeksLabelAndTheSliderAgree)
 // lines are bold.
 TEST_F(ThunderWindowTest, TheResultsListShowsWholeLinesWithTheWinsInBold)
 {
-    dir.write("thresult.exe", thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    dir.write("thresult39.exe", thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
     dir.write("TH05122026.lot", thRec(3, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
                                     + thRec(3, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 1)
                                     + thRec(3, 2, 5, 12, 2026, {3, 8, 14, 22, 33}, 8));
@@ -298,7 +317,7 @@ TEST_F(ThunderWindowTest, TheResultsListShowsWholeLinesWithTheWinsInBold)
     auto *list = child<QListWidget>(&w(), "List2");
     const QString rule(32, '-');
     EXPECT_EQ(lines(list), (QStringList{rule, "Results for draw date 5 12 2026",
-                                        QStringLiteral("03 08 14 20 31 08 Match 5 + TB £250000"),
+                                        QStringLiteral("03 08 14 20 31 08 Match 5 + TB £500000"),
                                         QStringLiteral("03 08 14 22 33 08 Match 3 + TB     £20"), rule,
                                         "Results for draw date 12 12 2026", "No results recorded for this draw date"}));
     const int room = list->viewport()->width()
@@ -331,7 +350,7 @@ TEST_F(ThunderWindowTest, ManualAddClearAndAutoAdd)
 {
     open(); // no results: the Auto Add pool is weighted by thirty random draws
     click(&w(), "Command5");
-    enterSix(form22(), 2, "Command2", {"3", "8", "14", "20", "35", "8"});
+    enterSix(form22(), 2, "Command2", {"3", "8", "14", "20", "40", "8"});
     EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("One or more of your numbers are invalid"));
     EXPECT_EQ(form22()->focusWidget(), child<QLineEdit>(form22(), "Text6"));
     EXPECT_FALSE(dir.exists("TH05122026.lot"));
@@ -379,15 +398,15 @@ TEST_F(ThunderWindowTest, ImportResultsIntoTheResultsFile)
 
 TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
 {
-    dir.write("thresult.exe", thRec(3, 0, 5, 12, 2026, {4, 5, 6, 20, 21}, 7)
-                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 7, 8, 34}, 7)
-                                  + thRec(0, 0, 12, 12, 2026, {6, 7, 10, 11, 12}, 3));
+    dir.write("thresult39.exe", thRec(3, 0, 5, 12, 2026, {4, 5, 6, 20, 21}, 7)
+                                    + thRec(0, 0, 9, 12, 2026, {1, 2, 7, 8, 39}, 7)
+                                    + thRec(0, 0, 12, 12, 2026, {6, 7, 10, 11, 12}, 3));
     open();
     trigger(&w(), "mnuStats");
     auto *stats = w().statistics();
     ASSERT_TRUE(stats->isVisible());
-    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-34"));
-    ASSERT_EQ(stats->chart()->rowCount(), 34);
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-39"));
+    ASSERT_EQ(stats->chart()->rowCount(), 39);
     EXPECT_EQ(stats->chart()->rowValues()[6], 2);
 
     // Ball 7 as a main number: counts, the date it was last drawn, its rating and pairs.
@@ -402,7 +421,8 @@ TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
     EXPECT_EQ(fakes.printer.jobs[0].windowName, QStringLiteral("Form26"));
     click(ball, "Command1");
-    emit stats->chart()->rowClicked(34); // the pair 34-35 has no box
+    emit stats->chart()->rowClicked(39); // the pair 39-40 has no box
+    EXPECT_EQ(ball->windowTitle(), QStringLiteral("Thunderball Balls 1-39"));
     EXPECT_TRUE(hidden(child<QLineEdit>(ball, "Text7")));
     click(ball, "Command1");
 
@@ -415,7 +435,7 @@ TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
     EXPECT_TRUE(hidden(child<QGroupBox>(ball, "Frame2")));
     click(ball, "Command1");
     click(stats, "Command2");
-    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-34"));
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-39"));
 }
 
 // Both charts read as the lotto charts do: axis titles, whole labels on the
@@ -423,9 +443,9 @@ TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
 // the pointer on a hover line.
 TEST_F(ThunderWindowTest, StatisticsChartsCarryAxisTitlesWholeValueLabelsAndAHoverLine)
 {
-    dir.write("thresult.exe", thRec(3, 0, 5, 12, 2026, {4, 5, 6, 20, 21}, 7)
-                                  + thRec(0, 0, 9, 12, 2026, {1, 2, 7, 8, 34}, 7)
-                                  + thRec(0, 0, 12, 12, 2026, {6, 7, 10, 11, 12}, 3));
+    dir.write("thresult39.exe", thRec(3, 0, 5, 12, 2026, {4, 5, 6, 20, 21}, 7)
+                                    + thRec(0, 0, 9, 12, 2026, {1, 2, 7, 8, 39}, 7)
+                                    + thRec(0, 0, 12, 12, 2026, {6, 7, 10, 11, 12}, 3));
     open();
     QApplication::processEvents();
     trigger(&w(), "mnuStats");
@@ -460,14 +480,17 @@ TEST_F(ThunderWindowTest, StatisticsChartsCarryAxisTitlesWholeValueLabelsAndAHov
     EXPECT_EQ(hovered(drawn, 2), QStringLiteral("Drawn: 2 times"));
 }
 
-// The Print menu, on the entries of the calendar date.
+// The Print menu, on the entries of the calendar date (a 5 from 34 date:
+// the tickets have the layout of that era's slip).
 TEST_F(ThunderWindowTest, PrintMenuPrintsTheTicketsListsHistoryAndCheckOfTheDate)
 {
     QByteArray entries;
     for (int i = 0; i < 7; ++i)
-        entries += thRec(i == 0 ? 7 : 0, 2, 5, 12, 2026, {1 + i, 10, 20, 30, 34}, 2 + i);
-    dir.write("TH05122026.lot", entries);
-    dir.write("thresult.exe", thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+        entries += thRec(i == 0 ? 7 : 0, 2, 5, 12, 2009, {1 + i, 10, 20, 30, 34}, 2 + i);
+    dir.write("TH05122009.lot", entries);
+    dir.write("thresult.exe", thRec(1, 0, 5, 12, 2009, {3, 8, 14, 20, 31}, 8));
+    dir.write("thresult39.exe", thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 39}, 8));
+    fakes.clock.date = QDate(2009, 12, 5);
     open();
 
     trigger(&w(), "mnutickets"); // each ticket opens with the weeks mark, here two weeks
@@ -483,13 +506,20 @@ TEST_F(ThunderWindowTest, PrintMenuPrintsTheTicketsListsHistoryAndCheckOfTheDate
 
     trigger(&w(), "mnuDraws");
     ASSERT_EQ(fakes.printer.jobs.size(), 3u);
-    EXPECT_EQ(fakes.printer.jobs[2].pages[0].last(), "       05/12/2026  03 08 14 20 31  TB 08");
+    EXPECT_EQ(fakes.printer.jobs[2].pages[0].last(), "       05/12/2009  03 08 14 20 31  TB 08");
 
     // The check of the date, as List2 shows it: two weeks, six lines.
     trigger(&w(), "mnuresults");
     ASSERT_EQ(fakes.printer.jobs.size(), 4u);
     ASSERT_EQ(fakes.printer.jobs[3].pages[0].size(), 3 + 6);
     EXPECT_EQ(fakes.printer.jobs[3].pages[0][3 + 2], indent + "07 10 20 30 34 08 Match 1 + TB      £5");
+
+    // The draw history of a 5 from 39 date is that of its era, its title as before.
+    pick(5, 12, 2026);
+    trigger(&w(), "mnuDraws");
+    ASSERT_EQ(fakes.printer.jobs.size(), 5u);
+    EXPECT_EQ(fakes.printer.jobs[4].pages[0].mid(3), (QStringList{"Thunderball Lottery Results Currently Held in Draw File:",
+                                                                 "       05/12/2026  03 08 14 20 39  TB 08"}));
 }
 
 class ThunderMenuTest : public MainFixture {};
@@ -580,7 +610,7 @@ class ThunderChildClose : public ThunderMenuTest, public ::testing::WithParamInt
 TEST_P(ThunderChildClose, GivesTheOpenerBack)
 {
     const ThunderChild &c = Children[std::get<0>(GetParam())];
-    dir.write("thresult.exe", thRec(1, 0, 12, 12, 2026, {4, 5, 6, 20, 21}, 7));
+    dir.write("thresult39.exe", thRec(1, 0, 12, 12, 2026, {4, 5, 6, 20, 21}, 7));
     start();
     trigger(window.get(), "mnuthunder");
     if (c.action[0] == 'm')
