@@ -388,6 +388,14 @@ TEST(SuggestRules, FromStateFollowsTheCountry)
     st.constraintsActive = true;
     const SuggestRules r = SuggestRules::fromState(st);
     EXPECT_TRUE(r.maxBall == 42 && r.lowLimit == 19 && r.constraintsActive && r.constraints == st.constraints);
+    // The UK Lotto: the era of the open selections file's date; the newest
+    // era for a file without a date.
     st.countryCode = QStringLiteral("UK");
-    EXPECT_EQ(SuggestRules::fromState(st).lowLimit, 26);
+    const std::tuple<const char *, int, int> files[] = {
+        {"/p/UK07102015.lot", 49, 26}, {"/p/UK10102015.lot", 59, 31}, {"/p/StandUK.lot", 59, 31}, {"", 59, 31}};
+    for (const auto &[file, maxBall, lowLimit] : files) {
+        st.currentEntryFile = QString::fromLatin1(file);
+        EXPECT_EQ(SuggestRules::fromState(st).maxBall, maxBall) << file;
+        EXPECT_EQ(SuggestRules::fromState(st).lowLimit, lowLimit) << file;
+    }
 }

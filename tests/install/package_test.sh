@@ -19,7 +19,7 @@ for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libqt6printsuppor
 done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-for f in ./usr/bin/drawsmith ./usr/share/drawsmith/UK.exe ./usr/share/drawsmith/IR.exe \
+for f in ./usr/bin/drawsmith ./usr/share/drawsmith/UK.exe ./usr/share/drawsmith/UK59.exe ./usr/share/drawsmith/IR.exe \
          ./usr/share/drawsmith/thresult.exe \
          ./usr/share/applications/org.drawsmith.Drawsmith.desktop \
          ./usr/share/metainfo/org.drawsmith.Drawsmith.metainfo.xml \
