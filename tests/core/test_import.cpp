@@ -137,6 +137,42 @@ TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
     EXPECT_EQ(bytes, after);
 }
 
+// Two-round dates: a round (or draw) column decides the round; without one
+// the first line of a date is round 1 and the next round 2, whatever the
+// order of the dates, and the report says how many dates were read so.
+TEST(ResultsImport, TheRoundsOfATwoRoundDateByColumnOrByOrder)
+{
+    const Era &era = latestEra(Game::UK);
+    const QByteArray a10 = drawRecord("10062026", {1, 12, 25, 29, 40, 41}, 16);
+    const QByteArray b10 = drawRecord("10062026", {2, 5, 12, 42, 47, 54}, 51);
+    const QByteArray a13 = drawRecord("13062026", {12, 15, 31, 32, 48, 58}, 44);
+    const QByteArray b13 = drawRecord("13062026", {15, 17, 37, 54, 55, 56}, 6);
+    const QByteArray june6 = drawRecord("06062026", {8, 10, 26, 30, 35, 42}, 50);
+    QByteArray bytes;
+    ImportReport r = mergeEraResults(UkHeader + "2026-06-13,12,15,31,32,48,58,44\n"
+                                                "2026-06-10,1,12,25,29,40,41,16\n"
+                                                "2026-06-06,8,10,26,30,35,42,50\n"
+                                                "2026-06-13,15,17,37,54,55,56,6\n"
+                                                "2026-06-10,2,5,12,42,47,54,51\n"
+                                                "2026-06-10,3,5,12,42,47,54,51\n",
+                                     era, bytes);
+    EXPECT_EQ(bytes, countRecord(5) + june6 + a10 + b10 + a13 + b13);
+    EXPECT_EQ(r.text(), "5 draws added, 0 already in the history, 1 skipped.\n"
+                        "2 two-round dates read by the order of their lines: the first line of a date is round 1, "
+                        "the next round 2.\n"
+                        "Line 7: the second draw of 10/6/2026 is already listed on line 6");
+
+    bytes.clear();
+    r = mergeEraResults("date,round,n1,n2,n3,n4,n5,n6,bonus\n"
+                        "2026-06-10,2,2,5,12,42,47,54,51\n"
+                        "2026-06-10,1,1,12,25,29,40,41,16\n"
+                        "2026-06-06,2,8,10,26,30,35,42,50\n",
+                        era, bytes);
+    EXPECT_EQ(bytes, countRecord(2) + a10 + b10);
+    EXPECT_EQ(r.text(), "2 draws added, 0 already in the history, 1 skipped.\n"
+                        "Line 4: the UK Lotto had one draw on 6/6/2026, so there is no draw 2");
+}
+
 TEST(ResultsImport, EverySkipReasonWithItsLine)
 {
     const std::pair<QByteArray, QString> skips[] = {
