@@ -107,9 +107,10 @@ void DrawFrame::clearDraw()
     m_second->setVisible(m_secondAlways);
 }
 
-void DrawFrame::setSecondDrawOffered(bool always)
+void DrawFrame::setSecondDrawOffered(bool always, const QString &caption)
 {
     m_secondAlways = always;
+    m_second->setText(caption);
     m_second->setVisible(always);
     if (!always)
         hideDrawOfTwo();

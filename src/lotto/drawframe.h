@@ -35,10 +35,11 @@ public:
     // Empties the date and hides the balls and their numbers.
     void clearDraw();
 
-    // The second-draw button shows whatever the date for a game every date of
-    // which may hold two draws (the Irish lotto); for another game it shows
-    // only beside a date whose rule has two draws (a two-round UK date).
-    void setSecondDrawOffered(bool always);
+    // The second-draw button, under the game's caption for it ("Second Draw",
+    // "Round 2"), shows whatever the date for a game every date of which may
+    // hold two draws (the Irish lotto); for another game it shows only beside
+    // a date whose rule has two draws (a two-round UK date).
+    void setSecondDrawOffered(bool always, const QString &caption);
     // The rule of the date on display: the second-draw button shows for a
     // date of two draws, under the rule's caption ("Second Draw", "Round 2").
     void setDateRule(const DrawsPerDate &rule);

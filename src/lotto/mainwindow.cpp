@@ -355,10 +355,15 @@ void MainWindow::setUpGame(Game game)
     // A game whose every date may hold a second draw offers it whatever the
     // date; another game only beside a date of two draws.
     bool alwaysTwo = true;
-    for (const Era &e : erasOf(game))
-        for (const DrawsPerDate &rule : e.drawsPerDate)
+    QString caption = QStringLiteral("Second Draw");
+    for (const Era &e : erasOf(game)) {
+        for (const DrawsPerDate &rule : e.drawsPerDate) {
             alwaysTwo = alwaysTwo && rule.draws > 1;
-    m_drawFrame->setSecondDrawOffered(alwaysTwo);
+            if (rule.secondButton != nullptr)
+                caption = QString::fromLatin1(rule.secondButton);
+        }
+    }
+    m_drawFrame->setSecondDrawOffered(alwaysTwo, caption);
 }
 
 void MainWindow::switchCountryResets()

@@ -106,6 +106,11 @@ TEST_F(SecondDrawTest, TheTwoRoundsOfAUkDate)
     EXPECT_FALSE(dir.exists("UK.exe"));
     EXPECT_EQ(which->text(), "Round 2 of 2");
     EXPECT_EQ(firstBall(), "15");
+
+    // The Irish lotto's button keeps its own caption.
+    trigger(&w(), "mnuIreland");
+    EXPECT_FALSE(hidden(button));
+    EXPECT_EQ(button->text(), "Second Draw");
 }
 
 TEST_F(SecondDrawTest, EnteringASecondDraw)
