@@ -31,7 +31,7 @@ constexpr GameInfo Games[] = {
 // ---- Tier lists --------------------------------------------------------------
 // Lotto total boxes of the check against previous draws: 1 three, 2 four,
 // 3 five, 4 jackpot, 5 five and the bonus, 6 four and the bonus, 7 three and
-// the bonus.
+// the bonus, 10 two (8 and 9 are that window's dates).
 
 constexpr Tier Uk649Tiers[] = {
     {6, Extra::Either, "(6 Match)", {}, 4},
@@ -164,7 +164,7 @@ constexpr bool tiersFit(std::span<const TierList> lists, const Era &era)
         if (i > 0 && lists[i].from < lists[i - 1].from)
             return false;
         for (const Tier &t : lists[i].tiers)
-            if (t.main < 0 || t.main > era.mainCount)
+            if (t.main < 0 || t.main > era.mainCount || t.box < 0 || t.box == 8 || t.box == 9 || t.box > 10)
                 return false;
     }
     return true;
