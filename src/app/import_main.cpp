@@ -5,9 +5,10 @@
 //   drawsmith-import --game uk|irish|thunderball [--no-overwrite] [--strict] INPUT.csv OUTPUT
 //
 // OUTPUT is the history file of one era of the game (its name says which:
-// UK.exe, IR.exe, thresult.exe, ...). The results of that era are merged into
-// it as the program's import does (a missing OUTPUT is created); rows of the
-// game's other eras are skipped. --no-overwrite leaves an existing OUTPUT alone and does
+// UK.exe, UK59.exe, IR.exe, thresult.exe, ...). The results of that era are
+// merged into it as the program's import does (a missing OUTPUT is created);
+// rows of the game's other eras are skipped. An era whose results come in
+// several files gets them by one run per file into the same OUTPUT. --no-overwrite leaves an existing OUTPUT alone and does
 // nothing else; --strict refuses to write anything when a line is skipped.
 // Exit status: 0 done (or left alone), 1 refused or failed, 2 wrong usage.
 #include "core/filenames.h"

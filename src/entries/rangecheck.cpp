@@ -113,6 +113,53 @@ OpenedFile openCheckFile(const QString &programFolder, Game game, const CheckSou
     return r;
 }
 
+std::vector<Draw> readGameDraws(const QString &programFolder, Game game, bool *ok)
+{
+    std::vector<Draw> all;
+    bool read = true;
+    for (const Era &era : erasOf(game)) {
+        bool eraRead = true;
+        const std::vector<Draw> draws = readHistoryDraws(resolveInFolder(programFolder, files::history(era)), &eraRead);
+        read = read && eraRead;
+        all.insert(all.end(), draws.begin(), draws.end());
+    }
+    if (ok)
+        *ok = read;
+    return all;
+}
+
+std::vector<int> totalBoxes(const Era &era)
+{
+    std::vector<int> boxes;
+    bool classic = true;
+    for (const TierList &l : era.tierLists) {
+        for (const Tier &t : l.tiers) {
+            if (t.box < 1 || t.box > MaxTotals)
+                continue;
+            classic = classic && t.box <= TotalCount;
+            if (std::find(boxes.begin(), boxes.end(), t.box - 1) == boxes.end())
+                boxes.push_back(t.box - 1);
+        }
+    }
+    if (classic) {
+        boxes.clear();
+        for (int b = 0; b < TotalCount; ++b)
+            boxes.push_back(b);
+    }
+    std::sort(boxes.begin(), boxes.end());
+    return boxes;
+}
+
+std::vector<int> Result::boxes() const
+{
+    std::vector<int> shown = lastEra ? totalBoxes(*lastEra) : std::vector<int>{};
+    for (int b = 0; b < MaxTotals; ++b)
+        if (totals[static_cast<size_t>(b)] > 0 && std::find(shown.begin(), shown.end(), b) == shown.end())
+            shown.push_back(b);
+    std::sort(shown.begin(), shown.end());
+    return shown;
+}
+
 QStringList historyYears(std::span<const Draw> draws)
 {
     QStringList years;
@@ -176,7 +223,7 @@ QString winLine(const Numbers6 &n, int main, bool plusBonus)
     return s;
 }
 
-Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, DrawRange range, const Era &era,
+Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, DrawRange range, Game game,
                   const Progress &progress)
 {
     Result r;
@@ -209,7 +256,12 @@ Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, D
         const quint64 bonusMask = bit(d.bonus);
         const qint64 order = dateOrderKey(d.date);
         const bool second = k > 0 && dateOrderKey(draws[static_cast<size_t>(k - 1)].date) == order;
-        const TierList &tiers = era.tiersOn(static_cast<Ymd>(std::clamp<qint64>(order, 0, StillDrawn)), second ? 2 : 1);
+        const Ymd date = static_cast<Ymd>(std::clamp<qint64>(order, 0, StillDrawn));
+        const Era &era = eraOn(game, date);
+        if (r.lastEra != nullptr && r.lastEra != &era)
+            r.crossesEras = true;
+        r.lastEra = &era;
+        const TierList &tiers = era.tiersOn(date, second ? 2 : 1);
         int least = 7; // the fewest main numbers any tier pays
         for (const Tier &t : tiers.tiers)
             least = std::min(least, t.main);

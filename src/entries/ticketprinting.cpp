@@ -95,6 +95,15 @@ void TicketController::printTickets()
         m_platform.dialogs->message(tickets::NoEntriesMessage);
         return;
     }
+    // The slip is the 6 from 49 one: entries of a later era cannot go on it.
+    const bool dated = !files::selectionsDateKey(m_state.currentEntryFile).isEmpty();
+    bool read = true;
+    const std::vector<Entry> entries = dated ? std::vector<Entry>{} : entryfile::load(m_state.currentEntryFile, &read);
+    const QString refusal = tickets::layoutRefusal(m_state.entryEra(), dated, entries);
+    if (!refusal.isEmpty()) {
+        m_platform.dialogs->message(refusal);
+        return;
+    }
     if (!m_form) {
         m_form = std::make_unique<TicketPrintingWindow>();
         connect(m_form.get(), &TicketPrintingWindow::testClicked, this, &TicketController::test);

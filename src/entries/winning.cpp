@@ -3,6 +3,7 @@
 #include "core/appstate.h"
 #include "core/games.h"
 #include "core/dates.h"
+#include "core/drawhistory.h"
 #include "core/numbers.h"
 #include "entries/checking.h"
 #include "entries/entryframes.h"
@@ -55,8 +56,29 @@ void WinningController::check()
         entries.resize(static_cast<size_t>(n));
     const Ymd drawDate = static_cast<Ymd>(dateOrderKey(m_state.displayedDrawDate));
     const Era &era = m_state.eraOf(m_state.displayedDrawDate);
-    const TierList &tiers = era.tiersOn(drawDate, m_state.displayedDrawNumber);
-    const CheckResult r = checkEntries(entries, m_state.displayedDraw, tiers, era.mainLimit, m_frame.allTiers());
+    const DrawsPerDate &rule = era.drawsOn(drawDate);
+    // Where one line plays every draw of the date, they are all checked,
+    // as the history holds them; otherwise the draw on display.
+    std::vector<PlayedDraw> played;
+    if (rule.roundName != nullptr && rule.draws > 1) {
+        DrawHistory history;
+        if (!history.load(m_state.historyPath(era))) {
+            m_platform.dialogs->message(HistoryUnreadableMessage);
+            return;
+        }
+        const int first = history.findFirst(m_state.displayedDrawDate);
+        const int last = first > 0 ? std::min(history.findLast(m_state.displayedDrawDate), first + rule.draws - 1) : 0;
+        for (int k = first; first > 0 && k <= last; ++k) {
+            const Draw d = history.record(k);
+            const int number = k - first + 1;
+            played.push_back({{d.main[0], d.main[1], d.main[2], d.main[3], d.main[4], d.main[5], d.bonus},
+                              &era.tiersOn(drawDate, number),
+                              QStringLiteral("%1 %2 ").arg(QLatin1String(rule.roundName)).arg(number)});
+        }
+    }
+    if (played.empty())
+        played.push_back({m_state.displayedDraw, &era.tiersOn(drawDate, m_state.displayedDrawNumber), QString()});
+    const CheckResult r = checkPlayedDraws(entries, played, era.mainLimit, m_frame.allTiers());
 
     m_frame.setLines(r.winningLines, r.prizeLines);
     list.setListUpdates(false);
@@ -71,8 +93,7 @@ void WinningController::check()
     list.setListUpdates(true);
     if (!r.marked.empty())
         list.scrollToRow(r.marked.front());
-    m_frame.setCountText(r.wins == 1 ? QStringLiteral("1 winning entry")
-                                     : QStringLiteral("%1 winning entries").arg(r.wins));
+    m_frame.setCountText(winCountText(r.wins, r.cash, played.front().tiers->currency));
     m_state.checked = true;
     if (r.wins == 0)
         m_platform.dialogs->inform(QStringLiteral("No wins this time!"));

@@ -39,9 +39,9 @@ void SecondDrawDialog::onOk()
     // chosen since.
     const QString date = m_state.displayedDrawDate;
     const Era &era = m_state.eraOf(date);
-    const DrawEntry entry = readDrawEntry(m_frame->texts(), era.mainLimit);
+    const DrawEntry entry = readDrawEntry(m_frame->texts(), era);
     if (!entry.ok()) {
-        m_platform.dialogs->message(entry.refusal);
+        refuseDrawEntry(*m_platform.dialogs, entry);
         return;
     }
     const QString path = m_state.historyPath(era);

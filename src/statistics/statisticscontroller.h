@@ -32,9 +32,13 @@ public:
     StatisticsController(AppState &state, const Platform &platform, QWidget *window, QObject *parent = nullptr);
     ~StatisticsController() override;
 
-    // The menu entries: refuse an empty history, warn about a short one, and
-    // open the Statistics window in place of the main window.
+    // The menu entries: open the Statistics window in place of the main
+    // window on the newest era of the game that holds draws; refuse when none
+    // does, and warn about a short history.
     void openStatistics(Game game);
+    // The era the windows show from now on (the Statistics window's era
+    // picker): every figure, chart and ball window starts afresh on it.
+    void chooseEra(const Era &era);
 
     // The windows; null until statistics were first opened.
     StatisticsWindow *statisticsWindow() const { return m_statistics.get(); }
@@ -44,7 +48,7 @@ public:
 
     const Platform &platform() const { return m_platform; }
     Game game() const { return m_era->game; }
-    // The era the windows show (the newest era of the game at opening).
+    // The era the windows show.
     const Era &era() const { return *m_era; }
     // The statistics ball limit: the main limit of the era.
     int ballLimit() const { return m_era->mainLimit; }
@@ -84,6 +88,7 @@ signals:
 
 private:
     void ensureWindows();
+    void startEra(const Era &era);
     void hideAll();
 
     AppState &m_state;

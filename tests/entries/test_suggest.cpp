@@ -177,6 +177,23 @@ TEST(SuggestedEntry, WithoutConstraintsAtMostThreeNumbersBelowTheLowLimit)
     }
 }
 
+// A 6 from 59 list: its pool runs to 59 and at most three numbers are below 31.
+TEST(SuggestedEntry, TheSixFromFiftyNineReaches59WithAtMostThreeBelow31)
+{
+    const SuggestRules rules = SuggestRules{59, 31, false, {}};
+    const auto got = accepted(rules, {}, 3000, 5, {});
+    ASSERT_GT(got.size(), 500u);
+    int with59 = 0, above49 = 0;
+    for (const Numbers6 &n : got) {
+        ASSERT_TRUE(validEntry(n, 59));
+        ASSERT_LE(below(n, 31), 3);
+        with59 += n[5] == 59;
+        above49 += n[5] > 49;
+    }
+    EXPECT_GT(with59, 20);
+    EXPECT_GT(above49, static_cast<int>(got.size()) / 2);
+}
+
 TEST(SuggestedEntry, RequiredNumbersInEveryEntryExcludedInNoneAndOverlapUpToFive)
 {
     const auto got = accepted(withConstraints(Uk, {30, 0, 0, 1, 2, 3, 4, 5, 6}), {}, 3000, 3);
@@ -388,6 +405,14 @@ TEST(SuggestRules, FromStateFollowsTheCountry)
     st.constraintsActive = true;
     const SuggestRules r = SuggestRules::fromState(st);
     EXPECT_TRUE(r.maxBall == 42 && r.lowLimit == 19 && r.constraintsActive && r.constraints == st.constraints);
+    // The UK Lotto: the era of the open selections file's date; the newest
+    // era for a file without a date.
     st.countryCode = QStringLiteral("UK");
-    EXPECT_EQ(SuggestRules::fromState(st).lowLimit, 26);
+    const std::tuple<const char *, int, int> files[] = {
+        {"/p/UK07102015.lot", 49, 26}, {"/p/UK10102015.lot", 59, 31}, {"/p/StandUK.lot", 59, 31}, {"", 59, 31}};
+    for (const auto &[file, maxBall, lowLimit] : files) {
+        st.currentEntryFile = QString::fromLatin1(file);
+        EXPECT_EQ(SuggestRules::fromState(st).maxBall, maxBall) << file;
+        EXPECT_EQ(SuggestRules::fromState(st).lowLimit, lowLimit) << file;
+    }
 }

@@ -57,6 +57,29 @@ TEST_F(TicketsTest, NoEntriesNoWindow)
     EXPECT_TRUE(w().isVisible());
 }
 
+// The slip is the 6 from 49's: a file of a later date, or a file without a
+// date holding a number the slip lacks, is refused before any window opens.
+TEST_F(TicketsTest, TheSixFromFiftyNineHasNoTicket)
+{
+    const QString refusal = "There is no ticket layout for the 6 from 59 UK Lotto; tickets can be printed for draws "
+                            "up to 7 October 2015.";
+    dir.write("UK10102015.lot", entryRecord("10102015", {1, 10, 20, 30, 40, 49}));
+    dir.write("UK07102015.lot", entryRecord("07102015", {1, 10, 20, 30, 40, 49}));
+    dir.write("StandUK.lot", entryRecord("10102015", {1, 10, 20, 30, 40, 59}));
+    start();
+    chooseSelections(10, 10, 2015);
+    trigger(&w(), "mnuPT");
+    trigger(&w(), "mnuOSE");
+    trigger(&w(), "mnuPT");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{refusal, refusal}));
+    EXPECT_EQ(form(), nullptr);
+    EXPECT_TRUE(fakes.printer.jobs.empty());
+    chooseSelections(7, 10, 2015);
+    trigger(&w(), "mnuPT");
+    ASSERT_NE(form(), nullptr);
+    EXPECT_TRUE(form()->isVisible());
+}
+
 TEST_F(TicketsTest, OpensOverTheMainWindowAndPrintsThreeTickets)
 {
     openTickets(15);

@@ -181,6 +181,32 @@ TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinAndMarksPrizes)
     EXPECT_GT(list("List2")->verticalScrollBar()->value(), 0);
 }
 
+// A two-round date is checked against both rounds whichever is on display;
+// the count adds the fixed prizes of both.
+TEST_F(FirstEvening, CheckOnATwoRoundDateChecksBothRoundsAndAddsTheirPrizes)
+{
+    dir.write("UK59.exe", historyFile({drawRecord("10062026", {1, 12, 25, 29, 40, 41}, 16),
+                                       drawRecord("10062026", {2, 5, 12, 42, 47, 54}, 51)}));
+    dir.write("UK10062026.lot", entryRecord("10062026", {1, 12, 25, 40, 50, 51})   // 4 in round 1
+                                    + entryRecord("10062026", {3, 4, 6, 7, 8, 9})
+                                    + entryRecord("10062026", {16, 33, 34, 42, 47, 54})); // 3 in round 2
+    start();
+    chooseDraw(10, 6, 2026);
+    chooseSelections(10, 6, 2026);
+    const QStringList wins{"01 12 25 40 50 51 Round 1 (4 Match)  \u00a350",
+                            "16 33 34 42 47 54 Round 2 (3 Match)  \u00a310"};
+    for (bool flip : {false, true}) {
+        if (flip)
+            click(&w(), "Command14"); // round 2 on display
+        click(&w(), "Command4");
+        EXPECT_EQ(child<QLabel>(&w(), "LabelWinCount")->text(), "2 winning entries, \u00a360 in fixed prizes");
+        EXPECT_EQ(lines(list("List1")), wins);
+        EXPECT_EQ(lines(list("List2")),
+                  (QStringList{"01 12 25 40 50 51 (*)", "03 04 06 07 08 09 ( )", "16 33 34 42 47 54 (*)"}));
+    }
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+}
+
 TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndTheMaintainAreaGivesItBack)
 {
     dir.write("UK05061999.lot", entries(2));
