@@ -41,7 +41,7 @@ void overHistory(benchmark::State &state, F statistic)
 {
     const QString path = history().path;
     for (auto _ : state) {
-        const std::vector<ds::Draw> draws = ds::readHistoryDraws(path);
+        const std::vector<ds::Draw> draws = ds::readHistoryDraws(path).value;
         benchmark::DoNotOptimize(statistic(draws));
     }
 }
@@ -125,9 +125,9 @@ void Suggest2500With2000Draws(benchmark::State &state)
         dir.write(QStringLiteral("UK05061999.lot"), emptyFile);
         state.ResumeTiming();
 
-        std::vector<ds::Entry> entries = ds::entryfile::load(entryPath);
+        std::vector<ds::Entry> entries = ds::entryfile::load(entryPath).value;
         const ds::suggest::SelectionPool pool =
-            ds::suggest::buildSelectionPool(ds::readHistoryDraws(historyPath), 49);
+            ds::suggest::buildSelectionPool(ds::readHistoryDraws(historyPath).value, 49);
         random.seed(seed++);
         const ds::suggest::SuggestRules rules{49, 26, false, {}};
         const auto result = ds::suggest::addSuggestedEntries(
@@ -146,7 +146,7 @@ void Suggest2500InMemory(benchmark::State &state)
     dstest::TestFolder dir;
     dir.write(QStringLiteral("UK.exe"), dstest::syntheticHistory(2000));
     const ds::suggest::SelectionPool pool =
-        ds::suggest::buildSelectionPool(ds::readHistoryDraws(dir.file(QStringLiteral("UK.exe"))), 49);
+        ds::suggest::buildSelectionPool(ds::readHistoryDraws(dir.file(QStringLiteral("UK.exe"))).value, 49);
     Random random;
     quint64 seed = 1;
     for (auto _ : state) {

@@ -94,17 +94,16 @@ OpenedFile openCheckFile(const QString &programFolder, Game game, const CheckSou
     const int maxBall = largestBall(game);
     const QString name = checkFileName(source, game);
     r.path = resolveInFolder(programFolder, name);
-    if (!QFile::exists(r.path)) {
+    FileRead<std::vector<Entry>> read = entryfile::load(r.path);
+    if (read.missing()) {
         r.refusal = QString::fromLatin1(source.missing);
         return r;
     }
-    bool ok = true;
-    r.entries = entryfile::load(r.path, &ok);
-    if (!ok) {
+    if (!read.usable()) {
         r.refusal = unreadableFileMessage(name) + QStringLiteral(" It cannot be checked.");
-        r.entries.clear();
         return r;
     }
+    r.entries = std::move(read.value);
     const int damaged = firstDamagedEntry(r.entries, maxBall);
     if (damaged >= 0) {
         r.refusal = damagedFileMessage(name, damaged + 1, maxBall);

@@ -136,10 +136,10 @@ void RangeCheckWindow::load(const std::vector<Entry> &entries)
     m_entryList->addItems(lines);
     m_count->setText(QString::number(entries.size()) + QStringLiteral(" Selections"));
 
-    bool read = true;
-    const QStringList years = rangecheck::historyYears(readHistoryDraws(m_state.historyPath(latestEra(m_state.game())), &read));
-    if (!read)
+    const FileRead<std::vector<Draw>> read = readHistoryDraws(m_state.historyPath(latestEra(m_state.game())));
+    if (!read.usable())
         m_platform.dialogs->message(HistoryUnreadableMessage);
+    const QStringList years = rangecheck::historyYears(read.value);
     for (int i : {1, 3}) {
         m_pickers[static_cast<size_t>(i)]->clear();
         m_pickers[static_cast<size_t>(i)]->addItems(years);
@@ -169,13 +169,13 @@ void RangeCheckWindow::check()
     }
 
     BusyScope busy(*m_platform.dialogs);
-    bool ok = true;
     const Era &era = latestEra(m_state.game());
-    const std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(era), &ok);
-    if (!ok) {
+    const FileRead<std::vector<Draw>> read = readHistoryDraws(m_state.historyPath(era));
+    if (!read.usable()) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }
+    const std::vector<Draw> &draws = read.value;
     if (draws.empty()) {
         m_platform.dialogs->message(QString::fromLatin1(rangecheck::MsgNoDraws));
         return;

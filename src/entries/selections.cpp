@@ -151,12 +151,12 @@ void SelectionsController::addEntry()
     }
     std::vector<Entry> existing;
     if (m_state.entryCount > 0) {
-        bool read = true;
-        existing = entryfile::load(m_state.currentEntryFile, &read);
-        if (!read) {
+        FileRead<std::vector<Entry>> read = entryfile::load(m_state.currentEntryFile);
+        if (!read.usable()) {
             m_platform.dialogs->message(EntriesUnreadableMessage);
             return;
         }
+        existing = std::move(read.value);
         if (existing.size() > static_cast<size_t>(m_state.entryCount))
             existing.resize(static_cast<size_t>(m_state.entryCount));
         const QString question = duplicateEntryQuestion(existing, entryRead.numbers);
@@ -187,10 +187,11 @@ void SelectionsController::deleteSelected()
         m_platform.dialogs->message(refusal);
         return;
     }
-    bool read = true;
-    if (!entryfile::deleteAt(m_state.currentEntryFile, p, m_state.entryCount, &read)) {
-        m_platform.dialogs->message(read ? QStringLiteral("The entry could not be deleted from the selections file.")
-                                         : EntriesUnreadableMessage);
+    const FileRead<bool> deleted = entryfile::deleteAt(m_state.currentEntryFile, p, m_state.entryCount);
+    if (!deleted.value) {
+        m_platform.dialogs->message(deleted.usable()
+                                        ? QStringLiteral("The entry could not be deleted from the selections file.")
+                                        : EntriesUnreadableMessage);
         return;
     }
     m_frame.removeLine(p);

@@ -48,19 +48,18 @@ void StandingEntryController::open()
         return;
     }
     const QString path = m_state.filePath(QStringLiteral("stand") + m_state.countryCode + QStringLiteral(".lot"));
-    if (!QFileInfo::exists(path)) {
+    const FileRead<std::vector<Entry>> read = entryfile::load(path);
+    if (read.missing()) {
         m_platform.dialogs->message(NoStandingEntryMessage);
         return;
     }
-    bool ok = true;
-    const std::vector<Entry> entries = entryfile::load(path, &ok);
-    if (!ok) {
+    if (!read.usable()) {
         // There is a standing entry: saying it was never made would invite
         // the player to make it again over the one that cannot be read.
         m_platform.dialogs->message(unreadableFileMessage(QFileInfo(path).fileName()));
         return;
     }
-    m_selections.showFile(path, entries, QStringLiteral("Standing"));
+    m_selections.showFile(path, read.value, QStringLiteral("Standing"));
     m_selections.leaveMaintainMode();
 }
 

@@ -148,18 +148,19 @@ void SuggestController::add()
     // One read of the list and of the history for the whole action; entries
     // are written one by one at the end of the file. A file that cannot be
     // read stops the action before anything is written.
-    bool entriesRead = true, historyRead = true;
-    std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile, &entriesRead);
-    if (!entriesRead) {
+    FileRead<std::vector<Entry>> entriesRead = entryfile::load(m_state.currentEntryFile);
+    if (!entriesRead.usable()) {
         m_platform.dialogs->message(EntriesUnreadableMessage);
         return;
     }
+    std::vector<Entry> &entries = entriesRead.value;
     const Era &era = m_state.entryEra();
-    const std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(era), &historyRead);
-    if (!historyRead) {
+    const FileRead<std::vector<Draw>> historyRead = readHistoryDraws(m_state.historyPath(era));
+    if (!historyRead.usable()) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }
+    const std::vector<Draw> &draws = historyRead.value;
     if (entries.size() > static_cast<size_t>(m_state.entryCount))
         entries.resize(static_cast<size_t>(m_state.entryCount));
 

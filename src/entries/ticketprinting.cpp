@@ -192,12 +192,12 @@ void TicketController::recallSetting()
 
 void TicketController::printEntries()
 {
-    bool ok = true;
-    const std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile, &ok);
-    if (!ok) {
+    const FileRead<std::vector<Entry>> read = entryfile::load(m_state.currentEntryFile);
+    if (!read.usable()) {
         m_platform.dialogs->message(tickets::EntriesNotRead);
         return;
     }
+    const std::vector<Entry> &entries = read.value;
     // The entry count, or fewer where the file holds fewer.
     const size_t count = std::min(entries.size(), static_cast<size_t>(std::max(0, m_state.entryCount)));
     if (count == 0) {

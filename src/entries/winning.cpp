@@ -36,12 +36,12 @@ void WinningController::check()
         return;
     }
     // One read of the file serves the reload and the check.
-    bool read = true;
-    std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile, &read);
-    if (!read) {
+    FileRead<std::vector<Entry>> read = entryfile::load(m_state.currentEntryFile);
+    if (!read.usable()) {
         m_platform.dialogs->message(EntriesUnreadableMessage);
         return;
     }
+    std::vector<Entry> &entries = read.value;
     m_frame.clearLines();
     if (m_state.checked) {
         // The list carries the marks of the last check: start again from the file.

@@ -47,13 +47,12 @@ void StatisticsController::ensureWindows()
 
 std::optional<std::vector<Draw>> StatisticsController::readDraws() const
 {
-    bool ok = true;
-    std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(*m_era), &ok);
-    if (!ok) {
+    FileRead<std::vector<Draw>> read = readHistoryDraws(m_state.historyPath(*m_era));
+    if (!read.usable()) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return std::nullopt;
     }
-    return draws;
+    return std::move(read.value);
 }
 
 void StatisticsController::countPairs(const std::vector<Draw> &draws)
@@ -66,7 +65,7 @@ void StatisticsController::openStatistics(Game game)
     const Platform &p = m_platform;
     const Era &era = latestEra(game);
     DrawHistory history;
-    if (!history.load(m_state.historyPath(era))) {
+    if (!usable(history.load(m_state.historyPath(era)))) {
         p.dialogs->message(HistoryUnreadableMessage);
         return;
     }

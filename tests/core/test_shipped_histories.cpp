@@ -59,7 +59,7 @@ TEST(ShippedHistories, LottoInDateOrderWithAnIrishSecondDrawRightAfterItsFirst)
     for (const Case &c : cases) {
         dstest::TestFolder dir;
         ds::DrawHistory h;
-        ASSERT_TRUE(h.load(build(dir, c.game, c.csv, c.file)));
+        ASSERT_EQ(h.load(build(dir, c.game, c.csv, c.file)), ds::ReadStatus::Ok);
         ASSERT_EQ(h.count(), c.count);
         EXPECT_EQ(h.bytes().size(), (c.count + 1) * 22);
         const auto draws = h.draws();

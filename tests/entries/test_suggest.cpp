@@ -317,7 +317,7 @@ TEST(AddSuggestedEntries, DateFieldsComeFromTheFileThenFromTheEntryBefore)
     dstest::TestFolder dir;
     const QString path = dir.file(QStringLiteral("UK05061999.lot"));
     dir.write(QStringLiteral("UK05061999.lot"), dstest::entryRecord(QByteArray(8, ' '), {0, 0, 0, 0, 0, 0}));
-    std::vector<Entry> entries = entryfile::load(path); // every entry deleted: record 1 blank
+    std::vector<Entry> entries = entryfile::load(path).value; // every entry deleted: record 1 blank
     ASSERT_TRUE(entries.empty());
     dstest::FakeRandom random;
     const AddResult r = add(Uk, entries, 3, random, [&](const Entry &e, int recordNumber) {
@@ -326,7 +326,7 @@ TEST(AddSuggestedEntries, DateFieldsComeFromTheFileThenFromTheEntryBefore)
     ASSERT_EQ(r.added, 3);
     const QByteArray bytes = dir.read(QStringLiteral("UK05061999.lot"));
     ASSERT_EQ(bytes.size(), 60);
-    const std::vector<Entry> reread = entryfile::load(path);
+    const std::vector<Entry> reread = entryfile::load(path).value;
     ASSERT_EQ(reread.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(bytes.mid(static_cast<int>(i) * 20, 8), QByteArray("05061999")) << i;

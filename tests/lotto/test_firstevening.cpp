@@ -135,7 +135,7 @@ TEST_F(FirstEvening, MaintainWorksAgainAfterFileMaintenanceAndDeletingLeavesNoth
     click(&w(), "Command11");
     EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You need to select a date for the entries, use Change",
                                                    "You have not selected an entry to delete"}));
-    EXPECT_EQ(ds::entryfile::load(dir.file("UK12061999.lot")).size(), 1u);
+    EXPECT_EQ(ds::entryfile::load(dir.file("UK12061999.lot")).value.size(), 1u);
     EXPECT_EQ(box("Text3")->text(), "1");
 }
 

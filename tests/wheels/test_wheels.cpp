@@ -106,7 +106,7 @@ TEST(WheelGroup, RefusalsAndSorting)
 
 TEST(WheelTableRead, DamagedTablesAreRefused)
 {
-    using S = WheelTable::Status;
+    using S = ReadStatus;
     const QByteArray good = table({{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 7}});
     QByteArray lBig = good, lZero = good, lNegative = good, posBig = good, posZero = good;
     qToLittleEndian<qint16>(3, lBig.data() + 12);
@@ -130,8 +130,13 @@ TEST(WheelTableRead, DamagedTablesAreRefused)
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const WheelTable t = parseWheelTable(cases[i].bytes, cases[i].n);
-        EXPECT_EQ(std::pair(t.status, t.lines.size()), std::pair(cases[i].status, cases[i].lines)) << "case " << i;
+        EXPECT_EQ(t.status, cases[i].status) << "case " << i;
+        EXPECT_EQ(t.value.size(), cases[i].lines) << "case " << i;
     }
+    TestFolder f;
+    f.writeSized(QStringLiteral("309.dat"), MaxFileBytes + 1);
+    EXPECT_EQ(loadWheelTable(f.file(QStringLiteral("309.dat")), 9).status, S::TooLarge);
+    EXPECT_EQ(loadWheelTable(f.file(QStringLiteral("308.dat")), 8).status, S::Missing);
 }
 
 TEST(WheelGenerate, GroupNumbersAtTheLinePositions)
