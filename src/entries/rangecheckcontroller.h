@@ -29,7 +29,6 @@ public:
     // "mnu5check" or "mnuWheelCheck".
     void start(const QString &menu);
 
-    RangeCheckWindow *window() const { return m_check.get(); }
 
 signals:
     // The main window empties its draw display.

@@ -44,7 +44,6 @@ public:
     MainWindow(AppState &state, const Platform &platform, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    QString helpFile() const { return m_helpFile; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -70,7 +69,6 @@ private:
     AppState &m_state;
     Platform m_platform;
     std::array<QPixmap, 2> m_imageList; // ImageList1: 1 UK lotto, 2 Irish lotto
-    QString m_helpFile;
     bool m_exiting = false;
 
     DrawFrame *m_drawFrame = nullptr;
