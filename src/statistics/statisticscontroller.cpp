@@ -107,7 +107,7 @@ void StatisticsController::closeStatistics()
 {
     hideAll();
     m_pairsChart = false;
-    bringToFront(m_statistics->opener());
+    m_statistics->giveBack();
 }
 
 void StatisticsController::openCharts()
