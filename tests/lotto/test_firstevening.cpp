@@ -148,7 +148,8 @@ TEST_F(FirstEvening, ADateWhoseFileCannotBeReadIsNotTakenAsEmpty)
     chooseSelections(12, 6, 1999);
     chooseSelections(5, 6, 1999);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The selections file for this date could not be opened."});
-    EXPECT_TRUE(box("Text2")->text().isEmpty() && state.currentEntryFile.isEmpty());
+    EXPECT_TRUE(box("Text2")->text().isEmpty());
+    EXPECT_TRUE(state.currentEntryFile.isEmpty());
     fakes.dialogs.clear();
     chooseDraw(5, 6, 1999);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The draw history file could not be read."});
