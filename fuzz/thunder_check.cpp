@@ -1,10 +1,13 @@
 // The Thunderball window's refresh for a date on any results and entry files
-// (the results file up to full size): the result shown is the first of its
-// date, the entries are those of the file, and the weekly check covers the
-// weeks the file asks for (1 to 8), each week checked against the first
-// result of its date. Where the week's result and the entries are sound, the
-// win lines and total equal a check made here; with damaged records every
-// line still names a prize of the table and the total is the sum of the lines.
+// (the results file of the date's era up to full size): the result shown is
+// the first of its date, the entries are those of the file, and the weekly
+// check covers the weeks the file asks for (1 to 8), each week checked
+// against the first result of its date in its era's file by the tiers of its
+// era. Where the week's result and the entries are sound, the win lines and
+// total equal a check made here; with damaged records every line still names
+// a tier of the week and the total is the sum of the lines.
+#include "core/filenames.h"
+#include "core/tiers.h"
 #include "fuzzsupport.h"
 #include "thunderball/resultsedit.h"
 #include "thunderball/thunderentries.h"
@@ -20,25 +23,32 @@ using namespace ds::thunder;
 
 namespace {
 
-// Five different main numbers in 1..34 and a Thunderball in 1..14.
-bool sound(const ThunderResult &r)
+// Five different main numbers within the era's main limit and a
+// Thunderball within its Thunderball limit.
+bool sound(const ThunderResult &r, const Era &era)
 {
     for (size_t k = 0; k < 5; ++k) {
-        if (r.main[k] < 1 || r.main[k] > ThunderMainLimit)
+        if (r.main[k] < 1 || r.main[k] > era.mainLimit)
             return false;
         if (std::count(r.main.begin(), r.main.end(), r.main[k]) != 1)
             return false;
     }
-    return r.thunderball >= 1 && r.thunderball <= ThunderballLimit;
+    return r.thunderball >= 1 && r.thunderball <= era.extraLimit;
 }
 
-// The prize a win line names; nothing for any other line.
-std::optional<Prize> prizeOfLine(const QString &line)
+// The tiers of the week of a date.
+std::span<const Tier> tiersOf(const QDate &day)
 {
-    for (const Prize &p : PrizeTable)
-        if (line.endsWith(QStringLiteral("Match ") + QString::fromUtf8(p.text)))
-            return p;
-    return std::nullopt;
+    return eraOn(Game::Thunderball, day).tiersOn(ymdOf(day), 1).tiers;
+}
+
+// The tier a win line names; nothing for any other line.
+const Tier *tierOfLine(const QString &line, std::span<const Tier> tiers)
+{
+    for (const Tier &t : tiers)
+        if (line.endsWith(QStringLiteral("Match ") + QString::fromUtf8(t.label)))
+            return &t;
+    return nullptr;
 }
 
 QString folder()
@@ -84,8 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &name : QDir(dir).entryList(QDir::Files))
         QFile::remove(QDir(dir).filePath(name));
     const QString entriesPath = QDir(dir).filePath(entryFileName(date));
+    const Era &era = eraOn(Game::Thunderball, date);
     if (!(flags & 2) || !results.isEmpty())
-        dsfuzz::writeFile(QDir(dir).filePath(ThunderResultsFileName), results);
+        dsfuzz::writeFile(QDir(dir).filePath(files::history(era)), results);
     const bool entriesExist = !(flags & 8) || !entries.isEmpty();
     if (entriesExist)
         dsfuzz::writeFile(entriesPath, entries);
@@ -96,8 +107,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ThunderView v = refreshView(dir, date);
     FUZZ_CHECK(v.resultsOk && v.entriesOk);
 
-    // The result shown: the first of the date in file order.
-    const auto firstOf = [&held](const QDate &d) -> std::optional<ThunderResult> {
+    // The result shown: the first of the date in file order (the file of the
+    // date's era; the other eras' files are missing).
+    const auto firstOf = [&held, &era](const QDate &d) -> std::optional<ThunderResult> {
+        if (&eraOn(Game::Thunderball, d) != &era)
+            return std::nullopt;
         for (const ThunderResult &r : held)
             if (r.day == d.day() && r.month == d.month() && r.year == d.year())
                 return r;
@@ -116,8 +130,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (size_t i = 0; i < listed.size(); ++i)
         FUZZ_CHECK(v.selections[qsizetype(i)] == entryLine(listed[i]));
     FUZZ_CHECK(QFileInfo::exists(entriesPath) == !listed.empty());
+    // The weeks the file holds (1 at least with entries), shown as the weeks
+    // checked: no more than the slider reaches.
     const int weeks = listed.empty() ? entryFile.weeks() : std::max<int>(entryFile.weeks(), 1);
-    FUZZ_CHECK(v.sliderValue == weeks && v.weeksLabel == QStringLiteral("Weeks: ") + QString::number(weeks));
+    const int weeksShown = std::min(weeks, MaxWeeks);
+    FUZZ_CHECK(v.sliderValue == weeksShown && v.weeksLabel == QStringLiteral("Weeks: ") + QString::number(weeksShown));
 
     // The weekly check.
     const WeeklyCheck &check = v.check;
@@ -127,7 +144,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     FUZZ_CHECK(v.winTotal == winTotalText(check.total));
-    const bool entriesSound = std::all_of(listed.begin(), listed.end(), sound);
     const int covered = std::clamp(weeks, 1, MaxWeeks);
     qint64 total = 0;
     qsizetype i = 0;
@@ -145,27 +161,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(week == QStringList{NoResultLine});
             continue;
         }
+        const Era &weekEra = eraOn(Game::Thunderball, day);
+        const std::span<const Tier> tiers = tiersOf(day);
+        const bool entriesSound =
+            std::all_of(listed.begin(), listed.end(), [&weekEra](const ThunderResult &e) { return sound(e, weekEra); });
+        // A damaged result: that alone, and nothing checked.
+        if (!sound(*result, weekEra)) {
+            FUZZ_CHECK(week == QStringList{DamagedResultLine});
+            continue;
+        }
         FUZZ_CHECK(!week.isEmpty());
         for (const QString &line : week) {
-            if (const auto p = prizeOfLine(line))
-                total += p->amount;
+            if (const Tier *t = tierOfLine(line, tiers))
+                total += cashOf(t->prize);
             else
-                FUZZ_CHECK(line == NoWinsLine || (!entriesSound && line.contains(QLatin1String("damaged"))));
+                FUZZ_CHECK(line == NoWinsLine
+                           || (!entriesSound && line.endsWith(QLatin1String(" is damaged and was not checked."))));
         }
-        if (!sound(*result))
-            continue;
         // A sound result: the sound entries' win lines of a check made here,
         // in entry order, among the week's lines (all of them when every
         // entry is sound).
         QStringList expected;
         for (const ThunderResult &e : listed) {
-            if (!sound(e))
+            if (!sound(e, weekEra))
                 continue;
             int m = 0;
             for (qint16 n : e.main)
                 m += std::count(result->main.begin(), result->main.end(), n) > 0;
-            if (const auto p = prizeFor(m, e.thunderball == result->thunderball))
-                expected << winLine(e, *p);
+            if (const Tier *t = tierFor(tiers, Match{m, e.thunderball == result->thunderball}))
+                expected << winLine(e, *t);
         }
         if (entriesSound) {
             FUZZ_CHECK(week == (expected.isEmpty() ? QStringList{NoWinsLine} : expected));

@@ -14,10 +14,15 @@ using namespace ds::thunder;
 
 namespace {
 
+// The entries a file holds: its count, held to the whole records present; a
+// negative count (which cannot be right) reads as all of them.
 int countOf(const QByteArray &bytes)
 {
     const int stored = getI16(bytes, 0);
-    return stored <= 0 ? 0 : int(qMin<qsizetype>(stored, bytes.size() / ThunderRecordSize));
+    const qsizetype whole = qMin<qsizetype>(bytes.size() / ThunderRecordSize, MaxRecordCount);
+    if (stored == 0)
+        return 0;
+    return int(stored < 0 ? whole : qMin<qsizetype>(stored, whole));
 }
 
 bool sameEntry(const ThunderResult &a, const ThunderResult &b)
@@ -34,18 +39,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const quint8 op = in.byte();
     const quint8 room = in.byte();
     const quint16 arg = in.u16();
+    const QDate date(2026, 12, 5);
+    const Era &era = eraOn(Game::Thunderball, date);
     ThunderNumbers typed;
     for (qint16 &m : typed.main)
-        m = qint16(1 + in.byte() % 34);
-    typed.thunderball = qint16(1 + in.byte() % 14);
+        m = qint16(1 + in.byte() % era.mainLimit);
+    typed.thunderball = qint16(1 + in.byte() % era.extraLimit);
     const QByteArray bytes = in.rest();
     const QString path = dsfuzz::scratchFile("TH05122026.lot");
     const int count = countOf(bytes);
 
     // The load-entries routine.
     dsfuzz::writeFile(path, bytes);
-    const LoadedEntries loaded = loadEntries(path);
-    FUZZ_CHECK(loaded.ok && loaded.count == count);
+    const FileRead<LoadedEntries> read = loadEntries(path);
+    const LoadedEntries &loaded = read.value;
+    FUZZ_CHECK(read.status == ReadStatus::Ok && !loaded.writeFailed && loaded.count == count);
     if (count == 0) {
         FUZZ_CHECK(loaded.removed && !QFileInfo::exists(path));
     } else {
@@ -65,7 +73,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     EntryFile file;
     file.setBytes(bytes);
     const std::vector<ThunderResult> before = file.entries();
-    const QDate date(2026, 12, 5);
     bool changed = false;
     bool refused = false;
     {

@@ -19,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     dsfuzz::Input in(data, size);
     ThunderResult added = decodeThunderRecord(in.take(ThunderRecordSize));
-    // What the result entry window lets through: a first ball in 1 to 34.
-    added.main[0] = qint16(1 + quint16(added.main[0]) % ThunderMainLimit);
+    // What the result entry window lets through: a first ball in the range of
+    // the date's era.
+    added.main[0] = qint16(1 + quint16(added.main[0]) % eraOn(Game::Thunderball, ymd(added.year, added.month, added.day)).mainLimit);
     const QByteArray bytes = in.rest();
     ThunderResultsFile f;
     f.setBytes(bytes);
@@ -42,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString path = dsfuzz::scratchFile("thunder.dat");
     dsfuzz::writeFile(path, bytes);
-    FUZZ_CHECK(readThunderResults(path).size() == before.size());
+    const FileRead<std::vector<ThunderResult>> read = readThunderResults(path);
+    FUZZ_CHECK(read.status == ReadStatus::Ok && read.value.size() == before.size());
 
     if (!f.append(added)) {
         FUZZ_CHECK(n == MaxRecordCount && f.bytes() == bytes);

@@ -1,8 +1,10 @@
-// Thunderball statistics and Auto Add on any results file, up to a full
-// 32,767-result file: the chart and a ball's figures equal counts made here,
-// numbers outside their range are never counted nor offered; Auto Add's pool
-// holds exactly what the last thirty results give, its entries are sound and
-// land after the entries held, every one of them kept, up to a full entry file.
+// Thunderball statistics and Auto Add on any results file of an era, up to a
+// full 32,767-result file: the counts equal counts made here, numbers outside
+// the era's range are never counted nor offered; the chart and a ball's
+// figures count the sound results only (five different numbers in range, a
+// real date); Auto Add's pool holds exactly what the last thirty sound
+// results give, its entries are sound and land after the entries held, every
+// one of them kept, up to a full entry file.
 #include "core/numbers.h"
 #include "fuzzsupport.h"
 #include "thunderball/autoadd.h"
@@ -48,6 +50,38 @@ bool inRange(int n, int limit)
     return n >= 1 && n <= limit;
 }
 
+// Every field value of the results as stored.
+struct Seen {
+    dsfuzz::ValueCounts main, ball, pair;
+    dsfuzz::ValueCounts with; // results holding the number among the main numbers
+};
+
+Seen countsOf(const std::vector<ThunderResult> &results)
+{
+    Seen seen;
+    for (const ThunderResult &r : results) {
+        for (size_t k = 0; k < 5; ++k) {
+            seen.main.add(r.main[k]);
+            if (k + 1 < 5 && r.main[k + 1] == r.main[k] + 1)
+                seen.pair.add(r.main[k]);
+            if (std::find(r.main.begin(), r.main.begin() + k, r.main[k]) == r.main.begin() + k)
+                seen.with.add(r.main[k]);
+        }
+        seen.ball.add(r.thunderball);
+    }
+    return seen;
+}
+
+// Five different main numbers and a Thunderball within the era's limits, on a
+// real date.
+bool sound(const ThunderResult &r, const Era &era)
+{
+    for (size_t k = 0; k < 5; ++k)
+        if (!inRange(r.main[k], era.mainLimit) || std::count(r.main.begin(), r.main.end(), r.main[k]) != 1)
+            return false;
+    return inRange(r.thunderball, era.extraLimit) && QDate::isValid(r.year, r.month, r.day);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -71,53 +105,50 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if ((grow & 0x10) && entries.size() >= ThunderRecordSize)
         putI16(entries, 0, qint16(std::min<qsizetype>(entries.size() / ThunderRecordSize, MaxRecordCount)));
 
+    // The era of the entries' date below, and its results file.
+    const QDate date(2010, 5, 8);
+    const Era &era = eraOn(Game::Thunderball, date);
     const QString resultsPath = dsfuzz::scratchFile("thresult.exe");
     dsfuzz::writeFile(resultsPath, results);
-    const ResultsRead read = readResults(resultsPath);
-    FUZZ_CHECK(read.ok && read.results.size() <= size_t(MaxRecordCount));
-    const std::vector<ThunderResult> &held = read.results;
-    const int c = int(held.size());
+    const FileRead<std::vector<ThunderResult>> read = readThunderResults(resultsPath);
+    FUZZ_CHECK(read.status == ReadStatus::Ok && read.value.size() <= size_t(MaxRecordCount));
+    const std::vector<ThunderResult> &held = read.value;
+    std::vector<ThunderResult> usable;
+    std::copy_if(held.begin(), held.end(), std::back_inserter(usable),
+                 [&era](const ThunderResult &r) { return sound(r, era); });
+    const int c = int(usable.size());
 
-    // Every field value as stored, counted here.
-    dsfuzz::ValueCounts mainSeen, ballSeen, pairSeen;
-    dsfuzz::ValueCounts resultsWith; // results holding the number among the main numbers
-    for (const ThunderResult &r : held) {
-        for (size_t k = 0; k < 5; ++k) {
-            mainSeen.add(r.main[k]);
-            if (k + 1 < 5 && r.main[k + 1] == r.main[k] + 1)
-                pairSeen.add(r.main[k]);
-            if (std::find(r.main.begin(), r.main.begin() + k, r.main[k]) == r.main.begin() + k)
-                resultsWith.add(r.main[k]);
-        }
-        ballSeen.add(r.thunderball);
-    }
-
-    // The counts and the chart: numbers in range only.
-    const ThunderCounts mains = mainCounts(held), balls = thunderballCounts(held), pairs = pairCounts(held);
+    // The counts: numbers in range only.
+    const Seen seenAll = countsOf(held);
+    const BallTable mains = mainCounts(held, era), balls = thunderballCounts(held, era),
+                    pairs = pairCounts(held, era);
     for (int n = 0; n < int(mains.size()); ++n) {
-        FUZZ_CHECK(mains[size_t(n)] == (inRange(n, ThunderMainLimit) ? mainSeen[n] : 0));
-        FUZZ_CHECK(balls[size_t(n)] == (inRange(n, ThunderballLimit) ? ballSeen[n] : 0));
-        FUZZ_CHECK(pairs[size_t(n)] == (inRange(n, ThunderMainLimit) ? pairSeen[n] : 0));
+        FUZZ_CHECK(mains[size_t(n)] == (inRange(n, era.mainLimit) ? seenAll.main[n] : 0));
+        FUZZ_CHECK(balls[size_t(n)] == (inRange(n, era.extraLimit) ? seenAll.ball[n] : 0));
+        FUZZ_CHECK(pairs[size_t(n)] == (inRange(n, era.mainLimit) ? seenAll.pair[n] : 0));
     }
+
+    // The chart and the figures: the sound results.
+    const Seen seenSound = countsOf(usable);
     for (const StatsMode mode : {StatsMode::Main, StatsMode::Thunderball}) {
-        const FrequencyChart chart = frequencyChart(held, mode);
-        const int limit = modeLimit(mode);
+        const FrequencyChart chart = frequencyChart(held, mode, era);
+        const int limit = modeLimit(mode, era);
         FUZZ_CHECK(chart.labels.size() == limit && chart.values.size() == limit);
         for (int n = 1; n <= limit; ++n) {
             FUZZ_CHECK(chart.labels[n - 1] == QString::number(n) + QLatin1Char(' '));
-            FUZZ_CHECK(chart.values[n - 1] == (mode == StatsMode::Main ? mainSeen[n] : ballSeen[n]));
+            FUZZ_CHECK(chart.values[n - 1] == (mode == StatsMode::Main ? seenSound.main[n] : seenSound.ball[n]));
         }
     }
 
     // One number's figures.
     const StatsMode mode = pick & 1 ? StatsMode::Thunderball : StatsMode::Main;
-    const ThunderBallStats s = ballStats(held, number, mode);
-    FUZZ_CHECK(s.valid == inRange(number, modeLimit(mode)));
+    const ThunderBallStats s = ballStats(held, number, mode, era);
+    FUZZ_CHECK(s.valid == inRange(number, modeLimit(mode, era)));
     if (s.valid) {
-        FUZZ_CHECK(s.mainCount == resultsWith[number] && s.thunderballCount == ballSeen[number]);
+        FUZZ_CHECK(s.mainCount == seenSound.with[number] && s.thunderballCount == seenSound.ball[number]);
         FUZZ_CHECK(s.chartValue == (mode == StatsMode::Main ? s.mainCount : s.thunderballCount));
         const ThunderResult *last = nullptr;
-        for (const ThunderResult &r : held) {
+        for (const ThunderResult &r : usable) {
             const bool has = mode == StatsMode::Main ? std::count(r.main.begin(), r.main.end(), number) > 0
                                                      : r.thunderball == number;
             if (has)
@@ -125,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         FUZZ_CHECK(s.lastDrawn ==
                    (last ? QStringLiteral("%1/%2/%3").arg(last->day).arg(last->month).arg(last->year) : QString()));
-        FUZZ_CHECK(s.expected == (mode == StatsMode::Main ? expectedMain(c) : expectedThunderball(c)));
+        FUZZ_CHECK(s.expected == (mode == StatsMode::Main ? expectedMain(c, era) : expectedThunderball(c, era)));
         FUZZ_CHECK(s.expected >= 0 && s.expected <= c);
         if (mode == StatsMode::Main) {
             FUZZ_CHECK(s.pairings.size() == (number > 1 ? 2u : 1u));
@@ -133,40 +164,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             for (const Pairing &p : s.pairings) {
                 const int l = int(&p - s.pairings.data()) + lower;
                 FUZZ_CHECK(p.label == QStringLiteral("%1-%2").arg(l).arg(l + 1));
-                FUZZ_CHECK(p.count == pairSeen[l] && p.boxShown == (l < ThunderMainLimit));
+                FUZZ_CHECK(p.count == seenSound.pair[l] && p.boxShown == (l < era.mainLimit));
             }
         } else {
             FUZZ_CHECK(s.pairings.empty());
         }
     }
 
-    // Auto Add: the pool of the last thirty results (random draws make up
-    // fewer), numbers out of range left out.
+    // Auto Add: the pool of the last thirty sound results (random draws make
+    // up fewer).
     const std::function<double()> fraction = [&fractions] { return fractions.next(); };
-    const AutoAddPool pool = buildAutoAddPool(held, fraction);
+    const AutoAddPool pool = buildAutoAddPool(held, era, fraction);
     std::map<int, int> poolMain, poolBall, wantMain, wantBall;
     const auto seen = [](const std::map<int, int> &m, int v) {
         const auto it = m.find(v);
         return it == m.end() ? 0 : it->second;
     };
     for (qint16 n : pool.main) {
-        FUZZ_CHECK(inRange(n, ThunderMainLimit));
+        FUZZ_CHECK(inRange(n, era.mainLimit));
         ++poolMain[n];
     }
     for (qint16 n : pool.thunderball) {
-        FUZZ_CHECK(inRange(n, ThunderballLimit));
+        FUZZ_CHECK(inRange(n, era.extraLimit));
         ++poolBall[n];
     }
-    for (int n = 1; n <= ThunderMainLimit; ++n)
+    for (int n = 1; n <= era.mainLimit; ++n)
         ++wantMain[n];
-    for (int n = 1; n <= ThunderballLimit; ++n)
+    for (int n = 1; n <= era.extraLimit; ++n)
         ++wantBall[n];
     for (int i = std::max(0, c - PoolDraws); i < c; ++i) {
-        for (qint16 n : held[size_t(i)].main)
-            if (inRange(n, ThunderMainLimit))
-                ++wantMain[n];
-        if (inRange(held[size_t(i)].thunderball, ThunderballLimit))
-            ++wantBall[held[size_t(i)].thunderball];
+        for (qint16 n : usable[size_t(i)].main)
+            ++wantMain[n];
+        ++wantBall[usable[size_t(i)].thunderball];
     }
     if (c >= PoolDraws) {
         FUZZ_CHECK(poolMain == wantMain && poolBall == wantBall);
@@ -184,16 +213,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(qsizetype(pool.main.size()) == mainsWanted + 5 * (PoolDraws - c));
         FUZZ_CHECK(qsizetype(pool.thunderball.size()) == ballsWanted + (PoolDraws - c));
     }
-    FUZZ_CHECK(pool.main.size() <= size_t(MainPoolSize) && pool.thunderball.size() <= size_t(BallPoolSize));
+    FUZZ_CHECK(pool.main.size() <= size_t(mainPoolSize(era)) && pool.thunderball.size() <= size_t(ballPoolSize(era)));
 
-    // The Auto Add handler on the entry file of a date.
-    const QDate date(2010, 5, 8);
+    // The Auto Add handler on the entry file of the date.
     const QString entriesPath = dsfuzz::scratchFile("TH08052010.lot");
     const bool exists = !(pick & 2) || !entries.isEmpty();
     if (exists)
         dsfuzz::writeFile(entriesPath, entries);
     EntryFile before;
-    FUZZ_CHECK(before.load(entriesPath));
+    FUZZ_CHECK(before.load(entriesPath) == (exists ? ReadStatus::Ok : ReadStatus::Missing));
     const std::vector<ThunderResult> kept = before.entries();
     // Mostly a few entries; now and then any value of the box.
     const qint64 value = (pick & 4) ? qint64(qint16(asked)) : asked % 64;
@@ -207,10 +235,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(int(picked.size()) == plan.count);
     for (const ThunderNumbers &e : picked) {
         for (size_t k = 0; k < 5; ++k) {
-            FUZZ_CHECK(inRange(e.main[k], ThunderMainLimit) && seen(poolMain, e.main[k]) > 0);
+            FUZZ_CHECK(inRange(e.main[k], era.mainLimit) && seen(poolMain, e.main[k]) > 0);
             FUZZ_CHECK(k == 0 || e.main[k - 1] < e.main[k]);
         }
-        FUZZ_CHECK(inRange(e.thunderball, ThunderballLimit) && seen(poolBall, e.thunderball) > 0);
+        FUZZ_CHECK(inRange(e.thunderball, era.extraLimit) && seen(poolBall, e.thunderball) > 0);
     }
     const AppendResult added = appendEntries(entriesPath, date, picked);
     FUZZ_CHECK(added.outcome == AppendResult::Added);
@@ -219,7 +247,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     EntryFile after;
-    FUZZ_CHECK(after.load(entriesPath));
+    FUZZ_CHECK(after.load(entriesPath) == ReadStatus::Ok);
     const std::vector<ThunderResult> now = after.entries();
     FUZZ_CHECK(added.count == int(now.size()) && now.size() == kept.size() + picked.size());
     for (size_t i = 0; i < kept.size(); ++i)

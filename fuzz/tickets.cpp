@@ -63,14 +63,15 @@ void thunderTickets(const QByteArray &bytes, const TicketOffsets &offsets)
 {
     using namespace ds::thunder;
     const QString path = dsfuzz::scratchFile("TH08052010.lot");
+    const Era &era = eraOn(Game::Thunderball, ymd(2010, 5, 8));
     dsfuzz::writeFile(path, bytes);
     EntryFile slip;
-    FUZZ_CHECK(slip.load(path));
+    FUZZ_CHECK(slip.load(path) == ReadStatus::Ok);
     const std::vector<ThunderResult> entries = slip.entries();
-    const std::vector<Ticket> printed = entryTickets(entries, slip.weeks(), offsets);
+    const std::vector<Ticket> printed = entryTickets(era, entries, slip.weeks(), offsets);
     FUZZ_CHECK(printed.size() == (entries.size() + PanelsPerTicket - 1) / PanelsPerTicket);
     const std::optional<TicketMark> weeks = weeksMark(slip.weeks());
-    FUZZ_CHECK(weeks.has_value() == (slip.weeks() >= 2 && slip.weeks() <= 8));
+    FUZZ_CHECK(weeks.has_value() == (slip.weeks() >= 2 && slip.weeks() <= MaxWeeks));
     size_t next = 0;
     for (const Ticket &t : printed) {
         FUZZ_CHECK(t.panels == int(std::min<size_t>(PanelsPerTicket, entries.size() - next)));
@@ -80,8 +81,8 @@ void thunderTickets(const QByteArray &bytes, const TicketOffsets &offsets)
             std::sort(main.begin(), main.end());
             for (int k = 1; k <= MarksPerPanel; ++k) {
                 const int n = k == MarksPerPanel ? entries[next].thunderball : main[size_t(k - 1)];
-                const auto m = numberMark(p, k, n, offsets);
-                const int limit = k == MarksPerPanel ? ThunderballLimit : ThunderMainLimit;
+                const auto m = numberMark(era, p, k, n, offsets);
+                const int limit = k == MarksPerPanel ? era.extraLimit : era.mainLimit;
                 FUZZ_CHECK(m.has_value() == (n >= 1 && n <= limit));
                 if (!m)
                     continue;

@@ -3,7 +3,8 @@
 # (dpkg-dev, desktop-file-utils and appstream for the Debian package and the
 # checks of its desktop entry and AppStream file; poppler-utils for the tests
 # that read printed PDF pages; clang and its runtime libraries for the fuzzing
-# harnesses of scripts/fuzz.sh).
+# harnesses of scripts/fuzz.sh). Qt Network, which "Update Results" uses,
+# comes with qt6-base-dev.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config ccache

@@ -5,6 +5,7 @@
 #include "platform/qtdesktop.h"
 #include "platform/qtplatform.h"
 #include "platform/qtprinter.h"
+#include "platform/qttransfer.h"
 
 #include <QApplication>
 
@@ -28,7 +29,9 @@ int main(int argc, char *argv[])
     ds::QtBrowser browser;
     ds::QtHelpViewer help(ds::links::helpFolder(state.programFolder, ds::shippedFolderFor(executableFolder)));
     ds::QtSystemInfo systemInfo;
-    ds::Platform platform{&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo};
+    ds::QtTransfer transfer;
+    ds::Platform platform{&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo,
+                          &transfer};
 
     ds::MainWindow window(state, platform);
     if (program.ended())

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "core/appstate.h"
+#include "core/eramove.h"
 #include "core/filenames.h"
 
 #include <QApplication>
@@ -38,6 +39,19 @@ ProgramFolderChoice settleProgramFolder(AppState &state, const QString &executab
     state.programFolder = choice.folder;
     state.programFolderRule = choice.rule;
     state.programFolderProblem = start.problem;
+    // Draws an earlier version stored under the wrong era go to their own.
+    QStringList moved;
+    for (Game game : AllGames) {
+        const DrawsMove move = gameInfo(game).format == ResultsFormat::Draws ? &moveLottoDraws : nullptr;
+        if (move == nullptr)
+            continue;
+        const EraMoveResult r = moveMisplacedDraws(choice.folder, erasOf(game), move);
+        if (!r.message().isEmpty())
+            moved << r.message();
+        for (const QString &name : r.failed)
+            qWarning("Drawsmith: could not move the draws of another era out of %s", qPrintable(name));
+    }
+    state.startupNews = moved.join(QLatin1Char(' '));
     return choice;
 }
 

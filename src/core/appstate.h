@@ -20,6 +20,7 @@ struct AppState {
     QString programFolder;
     QString programFolderRule;    // how the program folder was chosen, for the About window
     QString programFolderProblem; // told at start-up: the folder cannot be created or written
+    QString startupNews;          // told at start-up: draws moved to the file of their era
 
     QString countryCode;          // "UK", "IR", empty only before start-up finished
 

@@ -9,6 +9,7 @@
 #include "entries/ticketprinting.h"
 #include "entries/winning.h"
 #include "links/linkswindows.h"
+#include "links/resultsexchange.h"
 #include "lotto/dateselection.h"
 #include "lotto/drawframe.h"
 #include "lotto/drawhistorywindow.h"
@@ -18,6 +19,7 @@
 #include "thunderball/resultsimport.h"
 #include "wheels/wheelscontroller.h"
 #include "thunderball/thunderballcontroller.h"
+#include "thunderball/thunderwindow.h"
 #include "widgets/controls.h"
 
 #include <QCloseEvent>
@@ -70,7 +72,7 @@ struct MainWindow::Menus {
     QAction *mnu649 = nullptr, *mnuthunder = nullptr, *mnuIreland = nullptr, *mnuUKstats = nullptr,
             *mnuIRstats = nullptr;
     QAction *mnuFileMaintenance = nullptr, *mnuDrawHistory = nullptr, *mnuShowHistory = nullptr,
-            *mnuPT = nullptr, *mnuImport = nullptr;
+            *mnuPT = nullptr, *mnuImport = nullptr, *mnuUpdate = nullptr, *mnuExport = nullptr;
     QAction *mnuOSE = nullptr, *mnuSSE = nullptr, *mnucheck = nullptr;
     std::array<QAction *, links::LinkCount> mnufree{};
     QAction *mnumaintainlinks = nullptr, *mnuContents = nullptr, *mnuAbout = nullptr;
@@ -172,6 +174,10 @@ void MainWindow::buildMenus()
                 .arg(n)
                 .arg(n == 6 ? QStringLiteral(" (the jackpot)") : QString()));
     m.mnuImport = menuItem(files, "mnuImport", QStringLiteral("Import Results..."));
+    m.mnuUpdate = menuItem(files, "mnuUpdate", QStringLiteral("Update Results"));
+    m.mnuUpdate->setStatusTip(QStringLiteral("Fetch the official results file of the current game and import it"));
+    m.mnuExport = menuItem(files, "mnuExport", QStringLiteral("Export Results..."));
+    m.mnuExport->setStatusTip(QStringLiteral("Write every draw of the current game to a results file"));
 
     QMenu *links = topMenu("mnuWebLinks", QStringLiteral("Web Links"));
     const QString linkCaptions[5] = {QStringLiteral("Download Results File"), QStringLiteral("Drawsmith Web Page"),
@@ -198,6 +204,8 @@ void MainWindow::buildMenus()
     connect(m.mnuthunder, &QAction::triggered, this, &MainWindow::onThunderball);
     connect(m.mnuExit, &QAction::triggered, this, &MainWindow::onExit);
     connect(m.mnuImport, &QAction::triggered, this, &MainWindow::onImport);
+    connect(m.mnuUpdate, &QAction::triggered, this, &MainWindow::onUpdate);
+    connect(m.mnuExport, &QAction::triggered, this, &MainWindow::onExport);
 }
 
 void MainWindow::buildControllers()
@@ -244,6 +252,15 @@ void MainWindow::buildControllers()
     connect(m.mnuAbout, &QAction::triggered, m_links.get(), &LinksController::showAbout);
     connect(m_thunderball.get(), &ThunderballController::downloadRequested, this,
             [this] { m_links->downloadResults(Game::Thunderball); });
+    m_exchange = std::make_unique<ResultsExchange>(m_state, m_platform);
+    connect(m_thunderball.get(), &ThunderballController::updateRequested, this,
+            [this] { m_exchange->updateResults(Game::Thunderball, m_thunderball->thunderballWindow()); });
+    connect(m_thunderball.get(), &ThunderballController::exportRequested, this,
+            [this] { m_exchange->exportResults(Game::Thunderball); });
+    connect(m_exchange.get(), &ResultsExchange::resultsUpdated, this, [this](Game game) {
+        if (game == Game::Thunderball && m_thunderball->thunderballWindow())
+            m_thunderball->thunderballWindow()->refresh();
+    });
     connect(m_links.get(), &LinksController::menuChanged, this, [this](const auto &entries) {
         for (size_t i = 0; i < entries.size(); ++i) {
             m_menus->mnufree[i]->setText(entries[i].caption);
@@ -310,6 +327,8 @@ void MainWindow::startUp()
         // with its own message.
         if (!m_state.programFolderProblem.isEmpty())
             m_platform.dialogs->message(m_state.programFolderProblem);
+        if (!m_state.startupNews.isEmpty())
+            m_platform.dialogs->inform(m_state.startupNews);
         m_links->loadMenu();
         m_drawFrame->findChild<QWidget *>(QStringLiteral("Command1"))->setFocus();
     } catch (const std::exception &) {
@@ -398,12 +417,30 @@ void MainWindow::onExit()
     m_platform.program->exitProgram();
 }
 
+bool MainWindow::countryChosen()
+{
+    if (!m_state.countryCode.isEmpty())
+        return true;
+    m_platform.dialogs->message(QStringLiteral("You must select a Country first"));
+    return false;
+}
+
+void MainWindow::onUpdate()
+{
+    if (countryChosen())
+        m_exchange->updateResults(m_state.game(), this);
+}
+
+void MainWindow::onExport()
+{
+    if (countryChosen())
+        m_exchange->exportResults(m_state.game());
+}
+
 void MainWindow::onImport()
 {
-    if (m_state.countryCode.isEmpty()) {
-        m_platform.dialogs->message(QStringLiteral("You must select a Country first"));
+    if (!countryChosen())
         return;
-    }
     const QString csv = m_platform.dialogs->chooseOpenFile(
         QStringLiteral("Import Results"), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
         QStringLiteral("Results files (*.csv *.txt);;All files (*)"));

@@ -21,6 +21,7 @@ class FileMaintenanceController;
 class LinksController;
 class MaintainFrame;
 class RangeCheckController;
+class ResultsExchange;
 class SecondDrawController;
 class SelectionsController;
 class SelectionsFrame;
@@ -65,6 +66,10 @@ private:
     void onChangeSelections();
     void onExit();
     void onImport();
+    void onUpdate();
+    void onExport();
+    // A country is chosen; otherwise says so (the import, update and export).
+    bool countryChosen();
 
     AppState &m_state;
     Platform m_platform;
@@ -95,6 +100,7 @@ private:
     std::unique_ptr<WheelsController> m_wheels;
     std::unique_ptr<RangeCheckController> m_rangeCheck;
     std::unique_ptr<TicketController> m_tickets;
+    std::unique_ptr<ResultsExchange> m_exchange;
 };
 
 // Key of the remembered game in the per-user settings store.

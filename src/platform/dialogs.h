@@ -4,7 +4,7 @@
 
 namespace ds {
 
-// Message boxes, questions, the hourglass pointer and the file dialog.
+// Message boxes, questions, the hourglass pointer and the file dialogs.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -25,6 +25,10 @@ public:
     virtual void setBusy(bool busy) = 0;
     // A file to open; empty when the player cancels.
     virtual QString chooseOpenFile(const QString &caption, const QString &folder,
+                                   const QString &filter) = 0;
+    // A file to write, proposed as `suggestedPath` (the desktop asks before
+    // an existing file is replaced); empty when the player cancels.
+    virtual QString chooseSaveFile(const QString &caption, const QString &suggestedPath,
                                    const QString &filter) = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "platform/random.h"
 #include "platform/settings.h"
 #include "platform/systeminfo.h"
+#include "platform/transfer.h"
 
 namespace ds {
 
@@ -23,6 +24,7 @@ struct Platform {
     Browser *browser = nullptr;
     HelpViewer *help = nullptr;
     SystemInfoLauncher *systemInfo = nullptr;
+    Transfer *transfer = nullptr;
 };
 
 } // namespace ds

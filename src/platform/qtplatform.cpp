@@ -105,6 +105,12 @@ QString QtDialogs::chooseOpenFile(const QString &caption, const QString &folder,
     return QFileDialog::getOpenFileName(activeWindow(), caption, folder, filter);
 }
 
+QString QtDialogs::chooseSaveFile(const QString &caption, const QString &suggestedPath,
+                                  const QString &filter)
+{
+    return QFileDialog::getSaveFileName(activeWindow(), caption, suggestedPath, filter);
+}
+
 QString QtSettingsStore::value(const QString &key) const
 {
     QSettings s;

@@ -20,6 +20,8 @@ public:
     void setBusy(bool busy) override;
     QString chooseOpenFile(const QString &caption, const QString &folder,
                            const QString &filter) override;
+    QString chooseSaveFile(const QString &caption, const QString &suggestedPath,
+                           const QString &filter) override;
 
 private:
     void show(QMessageBox::Icon icon, const QString &text);

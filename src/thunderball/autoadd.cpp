@@ -17,16 +17,26 @@ int poolIndex(size_t size, const Fraction &fraction)
     return i >= 1 && i <= static_cast<qint64>(size) ? static_cast<int>(i - 1) : -1;
 }
 
-void addDraw(AutoAddPool &pool, const ThunderResult &r)
+void addDraw(AutoAddPool &pool, const ThunderResult &r, const Era &era)
 {
     for (qint16 n : r.main)
-        if (n >= 1 && n <= ThunderMainLimit)
+        if (n >= 1 && n <= era.mainLimit)
             pool.main.push_back(n);
-    if (r.thunderball >= 1 && r.thunderball <= ThunderballLimit)
+    if (r.thunderball >= 1 && r.thunderball <= era.extraLimit)
         pool.thunderball.push_back(r.thunderball);
 }
 
 } // namespace
+
+int mainPoolSize(const Era &era)
+{
+    return era.mainLimit + era.mainCount * PoolDraws;
+}
+
+int ballPoolSize(const Era &era)
+{
+    return era.extraLimit + PoolDraws;
+}
 
 int randomFromOne(int n, const Fraction &fraction)
 {
@@ -37,31 +47,31 @@ int randomFromOne(int n, const Fraction &fraction)
     }
 }
 
-AutoAddPool buildAutoAddPool(const std::vector<ThunderResult> &allResults, const Fraction &fraction)
+AutoAddPool buildAutoAddPool(const std::vector<ThunderResult> &allResults, const Era &era, const Fraction &fraction)
 {
-    const std::vector<ThunderResult> results = soundResults(allResults);
+    const std::vector<ThunderResult> results = soundResults(allResults, era);
     AutoAddPool pool;
-    pool.main.reserve(MainPoolSize);
-    pool.thunderball.reserve(BallPoolSize);
-    for (qint16 n = 1; n <= ThunderMainLimit; ++n)
-        pool.main.push_back(n);
-    for (qint16 n = 1; n <= ThunderballLimit; ++n)
-        pool.thunderball.push_back(n);
+    pool.main.reserve(static_cast<size_t>(mainPoolSize(era)));
+    pool.thunderball.reserve(static_cast<size_t>(ballPoolSize(era)));
+    for (int n = 1; n <= era.mainLimit; ++n)
+        pool.main.push_back(static_cast<qint16>(n));
+    for (int n = 1; n <= era.extraLimit; ++n)
+        pool.thunderball.push_back(static_cast<qint16>(n));
 
     const int c = static_cast<int>(results.size());
     if (c > PoolDraws) {
         for (int i = c - 1; i >= c - PoolDraws; --i)
-            addDraw(pool, results[static_cast<size_t>(i)]);
+            addDraw(pool, results[static_cast<size_t>(i)], era);
         return pool;
     }
     for (const ThunderResult &r : results)
-        addDraw(pool, r);
+        addDraw(pool, r, era);
     for (int d = c; d < PoolDraws; ++d) {
         ThunderResult r;
         for (qint16 &n : r.main)
-            n = static_cast<qint16>(randomFromOne(ThunderMainLimit, fraction));
-        r.thunderball = static_cast<qint16>(randomFromOne(ThunderballLimit, fraction));
-        addDraw(pool, r);
+            n = static_cast<qint16>(randomFromOne(era.mainLimit, fraction));
+        r.thunderball = static_cast<qint16>(randomFromOne(era.extraLimit, fraction));
+        addDraw(pool, r, era);
     }
     return pool;
 }

@@ -5,7 +5,7 @@
 // the Thunderball) in those thirty results.
 //
 // The handler, in order:
-//   1. pool = buildAutoAddPool(results, fraction)   (fractions of the generator
+//   1. pool = buildAutoAddPool(results, era, fraction)   (fractions of the generator
 //      as it stands, for the random draws that make up fewer than thirty)
 //   2. random.seed(time of day)
 //   3. entries = pickAutoEntries(pool, n, fraction)
@@ -25,24 +25,26 @@ using Fraction = std::function<double()>;
 
 // Results that weight the pool.
 inline constexpr int PoolDraws = 30;
-inline constexpr int MainPoolSize = ThunderMainLimit + 5 * PoolDraws;   // 184
-inline constexpr int BallPoolSize = ThunderballLimit + PoolDraws;       // 44
+// The pools of an era: every number once, then those of thirty draws (184
+// and 44 slots for 5 from 34).
+int mainPoolSize(const Era &era);
+int ballPoolSize(const Era &era);
 
 struct AutoAddPool {
-    std::vector<qint16> main;        // 1 to 34, then five numbers per draw
-    std::vector<qint16> thunderball; // 1 to 14, then one per draw
+    std::vector<qint16> main;        // 1 to the main limit, then five numbers per draw
+    std::vector<qint16> thunderball; // 1 to the Thunderball limit, then one per draw
 };
 
 // A random whole number from 1 to n: the fraction times n plus 1, rounded
 // half to even, drawn again while it lies outside 1 to n.
 int randomFromOne(int n, const Fraction &fraction);
 
-// The pool of c results (results in file order): the thirty most recently
-// entered when c is over 30, all thirty when c is 30, else all c followed by
-// 30 - c random draws (five main numbers, which need not differ, and a
-// Thunderball). Damaged results (isSoundResult) are left out whole, as if
-// the file did not hold them.
-AutoAddPool buildAutoAddPool(const std::vector<ThunderResult> &results, const Fraction &fraction);
+// The pool of an era from the c results of its file (in file order): the
+// thirty most recently entered when c is over 30, all thirty when c is 30,
+// else all c followed by 30 - c random draws (five main numbers, which need
+// not differ, and a Thunderball, within the era's limits). Damaged results
+// (isSoundResult) are left out whole, as if the file did not hold them.
+AutoAddPool buildAutoAddPool(const std::vector<ThunderResult> &results, const Era &era, const Fraction &fraction);
 
 // n entries picked from the pool: five main numbers at random pool positions
 // (drawn again, all six together, when two are equal) and a Thunderball at a

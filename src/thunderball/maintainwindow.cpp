@@ -102,7 +102,7 @@ void MaintainEntriesWindow::openFor(QWidget *opener, const QDate &date)
 
 void MaintainEntriesWindow::addManual()
 {
-    const std::optional<ThunderNumbers> numbers = readNumberBoxes(m_boxes, *m_platform.dialogs);
+    const std::optional<ThunderNumbers> numbers = readNumberBoxes(m_boxes, thunderEra(m_date), *m_platform.dialogs);
     if (!numbers)
         return;
     const AppendResult r = appendEntries(entriesFile(), m_date, {*numbers});
@@ -131,7 +131,7 @@ void MaintainEntriesWindow::clearBoxes()
 void MaintainEntriesWindow::autoAdd()
 {
     EntryFile file;
-    if (!file.load(entriesFile())) {
+    if (!readUsable(file.load(entriesFile()))) {
         m_platform.dialogs->message(QString::fromLatin1(MsgEntryNotSaved));
         return;
     }
@@ -144,12 +144,14 @@ void MaintainEntriesWindow::autoAdd()
     }
     RandomSource &random = *m_platform.random;
     const Fraction fraction = [&random] { return random.next(); };
-    const ResultsRead results = readResults(resultsPath(m_folder));
-    if (!results.ok) {
+    // The pool weighs the numbers by the results of the entries' era.
+    const Era &era = thunderEra(m_date);
+    const FileRead<std::vector<ThunderResult>> results = readThunderResults(resultsPath(m_folder, era));
+    if (!results.usable()) {
         m_platform.dialogs->message(QString::fromLatin1(MsgResultsUnreadable));
         return;
     }
-    const AutoAddPool pool = buildAutoAddPool(results.results, fraction);
+    const AutoAddPool pool = buildAutoAddPool(results.value, era, fraction);
     random.seed(static_cast<quint64>(m_platform.clock->timeOfDay().msecsSinceStartOfDay()));
     AppendResult r;
     {

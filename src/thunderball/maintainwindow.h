@@ -11,8 +11,6 @@ class QLineEdit;
 
 namespace ds {
 
-
-
 // "Maintain Thunderball Entries": entries for the Thunderball window's date,
 // added by hand or at random ("Auto Add").
 class MaintainEntriesWindow : public ChildWindow {

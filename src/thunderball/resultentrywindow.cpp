@@ -53,12 +53,13 @@ ResultEntryWindow::ResultEntryWindow(const QString &programFolder, const Platfor
     lay->addLayout(buttons);
 }
 
-std::optional<ThunderNumbers> readNumberBoxes(const std::array<QLineEdit *, 6> &boxes, Dialogs &dialogs)
+std::optional<ThunderNumbers> readNumberBoxes(const std::array<QLineEdit *, 6> &boxes, const Era &era,
+                                              Dialogs &dialogs)
 {
     std::array<QString, 6> texts;
     for (size_t i = 0; i < texts.size(); ++i)
         texts[i] = boxes[i]->text();
-    const NumbersCheck check = readThunderNumbers(texts);
+    const NumbersCheck check = readThunderNumbers(texts, era);
     if (check.numbers)
         return check.numbers;
     dialogs.message(QString::fromLatin1(MsgInvalidNumbers));
@@ -80,10 +81,11 @@ void ResultEntryWindow::openFor(QWidget *opener, const QDate &date)
 
 void ResultEntryWindow::save()
 {
-    const std::optional<ThunderNumbers> numbers = readNumberBoxes(m_boxes, *m_platform.dialogs);
+    const Era &era = thunderEra(m_date);
+    const std::optional<ThunderNumbers> numbers = readNumberBoxes(m_boxes, era, *m_platform.dialogs);
     if (!numbers)
         return;
-    switch (appendThunderResult(resultsPath(m_folder), resultOf(m_date, *numbers))) {
+    switch (appendThunderResult(resultsPath(m_folder, era), resultOf(m_date, *numbers))) {
     case ThunderAppendResult::Appended:
         break;
     case ThunderAppendResult::Full:

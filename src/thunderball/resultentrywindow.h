@@ -13,10 +13,11 @@ class QLineEdit;
 
 namespace ds {
 
-// The numbers of six Thunderball boxes (five main, then the Thunderball); or,
-// when they are not valid, nothing, once the player has been told and the box
-// at fault focused with its text selected.
-std::optional<thunder::ThunderNumbers> readNumberBoxes(const std::array<QLineEdit *, 6> &boxes, Dialogs &dialogs);
+// The numbers of six Thunderball boxes (five main, then the Thunderball) of a
+// date of the era; or, when they are not valid, nothing, once the player has
+// been told and the box at fault focused with its text selected.
+std::optional<thunder::ThunderNumbers> readNumberBoxes(const std::array<QLineEdit *, 6> &boxes, const Era &era,
+                                                       Dialogs &dialogs);
 
 // "Thunderball Result Entry": the five main numbers and the Thunderball of
 // the result of the Thunderball window's calendar date.
@@ -28,8 +29,9 @@ public:
     // Opens over the Thunderball window for the result of `date`.
     void openFor(QWidget *opener, const QDate &date);
 
-    // "Save": validates, stores the result and closes; the window stays open
-    // with the box at fault focused after a refusal.
+    // "Save": validates, stores the result in the results file of the date's
+    // era and closes; the window stays open with the box at fault focused
+    // after a refusal.
     void save();
 
 signals:

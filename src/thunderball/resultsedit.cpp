@@ -1,5 +1,6 @@
 #include "thunderball/resultsedit.h"
 
+#include "core/fileread.h"
 #include "core/recordfile.h"
 
 #include <QFile>
@@ -10,25 +11,12 @@ namespace {
 constexpr int CountOffset = 0;
 } // namespace
 
-std::optional<ThunderResult> findResult(const std::vector<ThunderResult> &results, int day, int month,
-                                        int year)
+std::optional<ThunderResult> findResult(std::span<const ThunderResult> results, int day, int month, int year)
 {
     for (const ThunderResult &r : results)
         if (r.sameDate(day, month, year))
             return r;
     return std::nullopt;
-}
-
-ResultsRead readResults(const QString &path)
-{
-    ResultsRead out;
-    ThunderResultsFile f;
-    if (!f.load(path)) {
-        out.ok = false;
-        return out;
-    }
-    out.results = f.results();
-    return out;
 }
 
 ResultDeletion deleteResultBytes(QByteArray &bytes, int day, int month, int year)
@@ -55,10 +43,10 @@ ResultDeletion deleteResultBytes(QByteArray &bytes, int day, int month, int year
 
 DeleteOutcome deleteResult(const QString &path, int day, int month, int year)
 {
-    RecordFile f(ThunderRecordSize);
-    if (!f.load(path))
+    FileRead<QByteArray> read = readFileBytes(path);
+    if (!read.usable())
         return DeleteOutcome::Failed;
-    QByteArray bytes = f.bytes();
+    QByteArray bytes = std::move(read.value);
     switch (deleteResultBytes(bytes, day, month, year)) {
     case ResultDeletion::NotFound:
         return DeleteOutcome::NotFound;

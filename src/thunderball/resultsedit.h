@@ -1,28 +1,21 @@
 #pragma once
 
-// Finding and deleting Thunderball results in the results file. Adding one is
-// appendThunderResult (resultsfile.h).
+// Finding and deleting Thunderball results in a results file. Reading and
+// adding them is readThunderResults and appendThunderResult (resultsfile.h).
 
 #include "thunderball/resultsfile.h"
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace ds::thunder {
 
 // The first result of the date in file order; nothing when the results do not
 // hold it.
-std::optional<ThunderResult> findResult(const std::vector<ThunderResult> &results, int day, int month,
-                                        int year);
-
-// The results of the file at path, with whether it could be read.
-struct ResultsRead {
-    bool ok = true;
-    std::vector<ThunderResult> results;
-};
-ResultsRead readResults(const QString &path);
+std::optional<ThunderResult> findResult(std::span<const ThunderResult> results, int day, int month, int year);
 
 // What deleting the result of a date does to the bytes of a results file:
 // - a file holding one result goes altogether (its date is not compared: it

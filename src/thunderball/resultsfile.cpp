@@ -38,28 +38,36 @@ ThunderResult decodeThunderRecord(const QByteArray &record)
     return r;
 }
 
-bool soundNumbers(const ThunderResult &r)
+bool soundNumbers(const ThunderResult &r, const Era &era)
 {
-    quint64 seen = 0;
+    quint64 seen = 0; // every era's limit is at most MaxBall, within the mask
     for (qint16 n : r.main) {
-        if (n < 1 || n > ThunderMainLimit || (seen & (quint64(1) << n)))
+        if (n < 1 || n > era.mainLimit || (seen & (quint64(1) << n)))
             return false;
         seen |= quint64(1) << n;
     }
-    return r.thunderball >= 1 && r.thunderball <= ThunderballLimit;
+    return r.thunderball >= 1 && r.thunderball <= era.extraLimit;
 }
 
-bool isSoundResult(const ThunderResult &r)
+bool isSoundResult(const ThunderResult &r, const Era &era)
 {
-    return soundNumbers(r) && QDate::isValid(r.year, r.month, r.day);
+    return soundNumbers(r, era) && QDate::isValid(r.year, r.month, r.day);
 }
 
-std::vector<ThunderResult> soundResults(const std::vector<ThunderResult> &results)
+std::vector<ThunderResult> soundResults(const std::vector<ThunderResult> &results, const Era &era)
 {
     std::vector<ThunderResult> out;
     out.reserve(results.size());
-    std::copy_if(results.begin(), results.end(), std::back_inserter(out), isSoundResult);
+    std::copy_if(results.begin(), results.end(), std::back_inserter(out),
+                 [&era](const ThunderResult &r) { return isSoundResult(r, era); });
     return out;
+}
+
+ReadStatus ThunderResultsFile::load(const QString &path)
+{
+    FileRead<QByteArray> read = readFileBytes(path);
+    m_file.setBytes(read.value);
+    return read.status;
 }
 
 int ThunderResultsFile::storedCount() const
@@ -125,18 +133,20 @@ bool ThunderResultsFile::append(const ThunderResult &r)
     return true;
 }
 
-std::vector<ThunderResult> readThunderResults(const QString &path)
+FileRead<std::vector<ThunderResult>> readThunderResults(const QString &path)
 {
     ThunderResultsFile f;
-    if (!f.load(path))
-        return {};
-    return f.results();
+    FileRead<std::vector<ThunderResult>> out;
+    out.status = f.load(path);
+    if (out.usable())
+        out.value = f.results();
+    return out;
 }
 
 ThunderAppendResult appendThunderResult(const QString &path, const ThunderResult &r)
 {
     ThunderResultsFile f;
-    if (!f.load(path))
+    if (!readUsable(f.load(path)))
         return ThunderAppendResult::ReadFailed;
     if (!f.append(r))
         return ThunderAppendResult::Full;

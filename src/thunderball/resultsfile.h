@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/fileread.h"
 #include "core/games.h"
 #include "core/recordfile.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <array>
 #include <vector>
@@ -12,10 +14,12 @@ namespace ds {
 
 inline constexpr int ThunderRecordSize = 22;
 
-// File name of the Thunderball results file in the program folder.
-inline const QString ThunderResultsFileName = QStringLiteral("thresult.exe");
-inline constexpr qint16 ThunderMainLimit = 34;
-inline constexpr qint16 ThunderballLimit = 14;
+// A read the work can go on from: the file read whole, or missing (which
+// reads as empty).
+inline bool readUsable(ReadStatus status)
+{
+    return status == ReadStatus::Ok || status == ReadStatus::Missing;
+}
 
 // One Thunderball result: the draw date, five main numbers (ascending) and the
 // Thunderball.
@@ -27,17 +31,20 @@ struct ThunderResult {
     qint16 thunderball = 0;
 
     bool sameDate(int d, int m, int y) const { return day == d && month == m && year == y; }
+    // The draw date; invalid when the record holds no real date.
+    QDate date() const { return QDate(year, month, day); }
 };
 
-// Numbers a result or an entry can hold: five different main numbers from 1
-// to 34 and a Thunderball from 1 to 14. A record from a damaged or hand-made
-// file may hold anything else.
-bool soundNumbers(const ThunderResult &r);
+// Numbers a result or an entry of the era can hold: five different main
+// numbers from 1 to the era's main limit and a Thunderball from 1 to its
+// Thunderball limit. A record from a damaged or hand-made file may hold
+// anything else.
+bool soundNumbers(const ThunderResult &r, const Era &era);
 // A result that can be used: sound numbers and a real date. A damaged result
 // stays in its file and is listed as damaged, but nothing is counted or
 // checked against it.
-bool isSoundResult(const ThunderResult &r);
-std::vector<ThunderResult> soundResults(const std::vector<ThunderResult> &results);
+bool isSoundResult(const ThunderResult &r, const Era &era);
+std::vector<ThunderResult> soundResults(const std::vector<ThunderResult> &results, const Era &era);
 
 // The 22-byte Thunderball record: count, spare, day, month, year, main 1 to 5,
 // Thunderball, each a little-endian signed 16-bit integer.
@@ -51,9 +58,9 @@ class ThunderResultsFile {
 public:
     ThunderResultsFile() : m_file(ThunderRecordSize) {}
 
-    // Reads the file; a missing file holds no results. False when the file
-    // exists but cannot be read.
-    bool load(const QString &path) { return m_file.load(path); }
+    // Reads the whole file (a missing one holds no results); how the read
+    // went. A file that cannot be read, or is too large, leaves no results.
+    ReadStatus load(const QString &path);
     void setBytes(const QByteArray &bytes) { m_file.setBytes(bytes); }
     const QByteArray &bytes() const { return m_file.bytes(); }
     // Crash-safe replacement of the whole file.
@@ -86,9 +93,9 @@ private:
     RecordFile m_file;
 };
 
-// All results of the file at path, in file order (none when it is missing,
-// unreadable or holds none).
-std::vector<ThunderResult> readThunderResults(const QString &path);
+// All results of the file at path, in file order: none for a missing file,
+// and none with the status for one that cannot be read.
+FileRead<std::vector<ThunderResult>> readThunderResults(const QString &path);
 
 // Appends one result to the file at path with a crash-safe replace.
 enum class ThunderAppendResult { Appended, Full, ReadFailed, WriteFailed };

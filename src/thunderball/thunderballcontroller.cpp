@@ -18,6 +18,10 @@ void ThunderballController::open()
         m_thunderball = std::make_unique<ThunderballWindow>(m_state.programFolder, m_platform);
         connect(m_thunderball.get(), &ThunderballWindow::downloadRequested, this,
                 &ThunderballController::downloadRequested);
+        connect(m_thunderball.get(), &ThunderballWindow::updateRequested, this,
+                &ThunderballController::updateRequested);
+        connect(m_thunderball.get(), &ThunderballWindow::exportRequested, this,
+                &ThunderballController::exportRequested);
     }
     m_thunderball->openFrom(m_window);
 }

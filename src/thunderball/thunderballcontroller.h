@@ -28,6 +28,9 @@ public:
 signals:
     // The Thunderball window's "Download Results".
     void downloadRequested();
+    // Its "Update Results" and "Export Results...".
+    void updateRequested();
+    void exportRequested();
 
 private:
     AppState &m_state;

@@ -1,6 +1,8 @@
 #include "thunderball/thunderentries.h"
 
 #include "core/dates.h"
+#include "core/fileread.h"
+#include "core/filenames.h"
 #include "core/games.h"
 #include "core/numbers.h"
 #include "core/recordfile.h"
@@ -15,7 +17,7 @@ enum Offset { Count = 0, Weeks = 2, Day = 4, Month = 6, Year = 8, Main1 = 10, Ba
 
 QString entryFileName(int day, int month, int year)
 {
-    return QStringLiteral("TH") + dateKey(day, month, year) + QStringLiteral(".lot");
+    return files::selections(Game::Thunderball, dateKey(day, month, year));
 }
 
 QString entryFileName(const QDate &date)
@@ -34,9 +36,11 @@ QString entryLine(const ThunderResult &entry)
     return line + QStringLiteral(" Thunderball ") + twoDigits(entry.thunderball);
 }
 
-bool EntryFile::load(const QString &path)
+ReadStatus EntryFile::load(const QString &path)
 {
-    return m_file.load(path);
+    FileRead<QByteArray> read = readFileBytes(path);
+    m_file.setBytes(read.value);
+    return read.status;
 }
 
 void EntryFile::setBytes(const QByteArray &bytes)
@@ -131,34 +135,34 @@ bool EntryFile::removeAt(int k)
     return true;
 }
 
-LoadedEntries loadEntries(const QString &path)
+FileRead<LoadedEntries> loadEntries(const QString &path)
 {
-    LoadedEntries out;
+    FileRead<LoadedEntries> read;
     EntryFile f;
-    if (!f.load(path)) {
-        out.ok = false;
-        return out;
-    }
+    read.status = f.load(path);
+    if (!read.usable())
+        return read;
+    LoadedEntries &out = read.value;
     out.count = f.count();
     if (out.count >= 1 && f.weeks() < 1) {
         f.setWeeks(1);
         out.weeksRewritten = true;
         if (!f.save(path))
-            out.ok = false;
+            out.writeFailed = true;
     }
     out.weeks = f.weeks();
     if (out.count == 0) {
         if (QFile::exists(path)) {
             out.removed = QFile::remove(path);
-            out.ok = out.removed;
+            out.writeFailed = !out.removed;
         }
-        return out;
+        return read;
     }
     out.entries = f.entries();
     out.lines.reserve(static_cast<qsizetype>(out.entries.size()));
     for (const ThunderResult &e : out.entries)
         out.lines << entryLine(e);
-    return out;
+    return read;
 }
 
 QString weeksLabel(int weeks)
@@ -174,7 +178,7 @@ QString entriesLabel(int count)
 bool setWeeks(const QString &path, int weeks)
 {
     EntryFile f;
-    if (!f.load(path))
+    if (!readUsable(f.load(path)))
         return false;
     f.setWeeks(static_cast<qint16>(qBound(-32768, weeks, 32767)));
     return f.save(path);
@@ -184,7 +188,7 @@ AppendResult appendEntries(const QString &path, const QDate &date, const std::ve
 {
     AppendResult out;
     EntryFile f;
-    if (!f.load(path)) {
+    if (!readUsable(f.load(path))) {
         out.outcome = AppendResult::Failed;
         return out;
     }
@@ -210,7 +214,7 @@ AppendResult appendEntries(const QString &path, const QDate &date, const std::ve
 EntryDeletion deleteEntry(const QString &path, int k)
 {
     EntryFile f;
-    if (!f.load(path))
+    if (!readUsable(f.load(path)))
         return EntryDeletion::Failed;
     if (!f.removeAt(k))
         return EntryDeletion::NotFound;

@@ -17,6 +17,10 @@
 
 namespace ds::thunder {
 
+// The most weekly draws the entries of a date cover: the top of the weeks
+// slider, the weeks the check walks and the last weeks box of the slip.
+inline constexpr int MaxWeeks = 8;
+
 // "TH05122026.lot" for 5 December 2026.
 QString entryFileName(int day, int month, int year);
 QString entryFileName(const QDate &date);
@@ -29,7 +33,9 @@ class EntryFile {
 public:
     EntryFile() : m_file(ThunderRecordSize) {}
 
-    bool load(const QString &path);
+    // Reads the whole file (a missing one holds no entries); how the read
+    // went. A file that cannot be read, or is too large, leaves no entries.
+    ReadStatus load(const QString &path);
     void setBytes(const QByteArray &bytes);
     const QByteArray &bytes() const;
     // Crash-safe replacement of the whole file.
@@ -63,19 +69,19 @@ private:
 
 // What the load-entries routine found and did.
 struct LoadedEntries {
-    bool ok = true;          // false when the file could not be read or written
     int count = 0;
     qint16 weeks = 0;
     std::vector<ThunderResult> entries;
     QStringList lines;       // the selections list
     bool weeksRewritten = false; // weeks below 1 with entries: set to 1 and saved
     bool removed = false;    // a file without entries was deleted
+    bool writeFailed = false; // the weeks could not be saved or the file not deleted
 };
 
 // The load-entries routine on the entry file at path: an entry file with
 // entries and weeks below 1 gets weeks 1 (saved); a file without entries is
-// deleted.
-LoadedEntries loadEntries(const QString &path);
+// deleted. A file that cannot be read is neither changed nor deleted.
+FileRead<LoadedEntries> loadEntries(const QString &path);
 
 // The weeks label ("Weeks: 2") and the entries label ("Entries: 5").
 QString weeksLabel(int weeks);

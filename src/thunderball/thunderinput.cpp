@@ -3,6 +3,8 @@
 #include "core/games.h"
 #include "core/numbers.h"
 
+#include <QLocale>
+#include <QStringList>
 #include <algorithm>
 
 namespace ds::thunder {
@@ -12,7 +14,7 @@ QString noRoomMessage(int room)
     return QStringLiteral("There is room for only %1 more entries for this date.").arg(room);
 }
 
-NumbersCheck readThunderNumbers(const std::array<QString, 6> &boxes)
+NumbersCheck readThunderNumbers(const std::array<QString, 6> &boxes, const Era &era)
 {
     std::array<qint64, 6> v{};
     for (size_t i = 0; i < v.size(); ++i)
@@ -20,7 +22,7 @@ NumbersCheck readThunderNumbers(const std::array<QString, 6> &boxes)
 
     NumbersCheck check;
     for (int i = 0; i < 6; ++i) {
-        const qint64 limit = i < 5 ? ThunderMainLimit : ThunderballLimit;
+        const qint64 limit = i < 5 ? era.mainLimit : era.extraLimit;
         if (v[static_cast<size_t>(i)] < 1 || v[static_cast<size_t>(i)] > limit) {
             check.firstBadBox = i;
             return check;
@@ -42,16 +44,56 @@ NumbersCheck readThunderNumbers(const std::array<QString, 6> &boxes)
     return check;
 }
 
-bool isSaturday(int day, int month, int year)
+namespace {
+
+// The days results may be stored on from the date on.
+quint8 resultDaysOn(const Era &era, const QDate &date)
 {
-    const QDate d(year, month, day);
-    return d.isValid() && d.dayOfWeek() == Qt::Saturday;
+    return era.resultDays != 0 ? era.resultDays : era.drawDaysOn(ymdOf(date));
 }
+
+} // namespace
+
+bool isResultDay(const Era &era, const QDate &date)
+{
+    if (!date.isValid())
+        return false;
+    return !era.resultDayRule || (resultDaysOn(era, date) & (1 << date.dayOfWeek())) != 0;
+}
+
+bool isResultDay(int day, int month, int year)
+{
+    return isResultDay(eraOn(Game::Thunderball, ymd(year, month, day)), QDate(year, month, day));
+}
+
+QString resultDayRefusal(const Era &era, const QDate &date)
+{
+    if (era.resultDayRefusal)
+        return QString::fromLatin1(era.resultDayRefusal);
+    QStringList days;
+    const quint8 mask = resultDaysOn(era, date);
+    for (int d = Qt::Monday; d <= Qt::Sunday; ++d)
+        if (mask & (1 << d))
+            days << QLocale::c().standaloneDayName(d);
+    return QStringLiteral("You must select a draw day on the calendar: ") + days.join(QStringLiteral(", "));
+}
+
+namespace {
+
+// The refusal of a date that is not a result day of its era, if it is not.
+Refusal refuseDay(int day, int month, int year)
+{
+    if (isResultDay(day, month, year))
+        return std::nullopt;
+    return resultDayRefusal(eraOn(Game::Thunderball, ymd(year, month, day)), QDate(year, month, day));
+}
+
+} // namespace
 
 Refusal refuseResultAdd(int day, int month, int year, bool resultShown)
 {
-    if (!isSaturday(day, month, year))
-        return QString::fromLatin1(MsgSelectSaturday);
+    if (const Refusal r = refuseDay(day, month, year))
+        return r;
     if (day < 1 || day > 31)
         return QString::fromLatin1(MsgSelectDateAbove);
     if (resultShown)
@@ -68,8 +110,8 @@ Refusal refuseResultDelete(bool resultShown)
 
 Refusal refuseMaintain(int day, int month, int year)
 {
-    if (!isSaturday(day, month, year))
-        return QString::fromLatin1(MsgSelectSaturday);
+    if (const Refusal r = refuseDay(day, month, year))
+        return r;
     if (day < 1 || day > 31)
         return QString::fromLatin1(MsgFirstSelectDate);
     return std::nullopt;

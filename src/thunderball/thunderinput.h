@@ -1,7 +1,7 @@
 #pragma once
 
 // What the Thunderball windows decide before they touch a file: the number
-// boxes, the Saturday test and the refusals of the buttons. Each function
+// boxes, the result-day test and the refusals of the buttons. Each function
 // returns the decision; the windows show it.
 
 #include "thunderball/resultsfile.h"
@@ -15,7 +15,6 @@ namespace ds::thunder {
 
 // Messages of the Thunderball window and its dialogs.
 inline constexpr char MsgInvalidNumbers[] = "One or more of your numbers are invalid";
-inline constexpr char MsgSelectSaturday[] = "You must select a Saturday date on the calendar";
 inline constexpr char MsgSelectDateAbove[] = "You must select a date on the calendar above";
 inline constexpr char MsgSelectDateFirst[] = "You must select a date on the calendar first";
 inline constexpr char MsgFirstSelectDate[] = "You must first select a date on the calendar";
@@ -57,29 +56,39 @@ struct ThunderNumbers {
     friend bool operator==(const ThunderNumbers &, const ThunderNumbers &) = default;
 };
 
-// The six boxes of a result or a manual entry, each read by the number reading
-// rule. Valid when every main number lies in 1 to 34, the Thunderball in 1 to
-// 14 and the main numbers differ (the Thunderball may equal one of them); a
-// value that does not fit a signed 16-bit integer is out of range like any
-// other. The main numbers come back in ascending order.
+// The six boxes of a result or a manual entry of a date of the era, each read
+// by the number reading rule. Valid when every main number lies in 1 to the
+// era's main limit, the Thunderball in 1 to its Thunderball limit and the
+// main numbers differ (the Thunderball may equal one of them); a value that
+// does not fit a signed 16-bit integer is out of range like any other. The
+// main numbers come back in ascending order.
 struct NumbersCheck {
     std::optional<ThunderNumbers> numbers;
     int firstBadBox = -1; // 0..5 (5 the Thunderball) when invalid: where focus goes
 };
-NumbersCheck readThunderNumbers(const std::array<QString, 6> &boxes);
+NumbersCheck readThunderNumbers(const std::array<QString, 6> &boxes, const Era &era);
 
-// True when the date is a Saturday; false for an invalid date.
-bool isSaturday(int day, int month, int year);
+// The result-day test: whether results (and entries) may be stored for the
+// date. In an era with the rule, only its result days, or else the draw days
+// of the date, are; in any other era every date is. False for an invalid
+// date.
+bool isResultDay(const Era &era, const QDate &date);
+// The same in the Thunderball era of the date (day, month, year as the
+// calendar gives them; day 0 when no date is selected).
+bool isResultDay(int day, int month, int year);
+// What the player is told on a date that is not a result day: the era's own
+// refusal, or "You must select a draw day on the calendar: " and the days.
+QString resultDayRefusal(const Era &era, const QDate &date);
 
 // A refusal to show, or nothing when the action goes ahead.
 using Refusal = std::optional<QString>;
 
-// "Add" of the "Draw Result" frame: a Saturday with no result shown yet.
+// "Add" of the "Draw Result" frame: a result day with no result shown yet.
 Refusal refuseResultAdd(int day, int month, int year, bool resultShown);
 // "Delete" of the "Draw Result" frame: a result must be shown (then ask
 // MsgConfirmDeleteResult).
 Refusal refuseResultDelete(bool resultShown);
-// "Maintain": a Saturday.
+// "Maintain": a result day.
 Refusal refuseMaintain(int day, int month, int year);
 // The weeks slider: a selected date.
 Refusal refuseWeeksChange(int day);

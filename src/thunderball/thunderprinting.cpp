@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <span>
 
 namespace ds::thunder {
 
@@ -14,15 +15,14 @@ namespace {
 // Top of q = 1 of each panel; each further place in a row of seven is 200 lower.
 constexpr std::array<int, PanelsPerTicket> PanelTop = {1280, 2900, 4515, 6132, 7745};
 constexpr int PlacePitch = 200;
-// Left of each row of seven main numbers (1-7, ..., 29-34) and Thunderballs (1-7, 8-14).
+// Left of each row of seven main numbers and of Thunderballs, the first row
+// first; the slip has room for no more rows.
 constexpr std::array<int, 5> MainRowLeft = {3315, 2950, 2585, 2220, 1855};
 constexpr std::array<int, 2> BallRowLeft = {780, 415};
-constexpr int MainLimit = 34;
-constexpr int BallLimit = 14;
+constexpr int RowLength = 7;
 constexpr int WeeksTop = 900;
 constexpr int WeeksLeft = 2950; // two weeks
 constexpr int WeeksPitch = 365;
-constexpr int MostWeeks = 8;
 
 int shifted(int position, qint32 offset)
 {
@@ -32,29 +32,33 @@ int shifted(int position, qint32 offset)
 
 } // namespace
 
-std::optional<TicketMark> numberMark(int panel, int k, int number, const TicketOffsets &offsets)
+std::optional<TicketMark> numberMark(const Era &era, int panel, int k, int number, const TicketOffsets &offsets)
 {
     const bool ball = k == MarksPerPanel;
     if (panel < 1 || panel > PanelsPerTicket || k < 1 || k > MarksPerPanel || number < 1
-        || number > (ball ? BallLimit : MainLimit))
+        || number > (ball ? era.extraLimit : era.mainLimit))
         return std::nullopt;
-    const size_t row = static_cast<size_t>((number - 1) / 7);
-    const int q = (number - 1) % 7 + 1;
+    const size_t row = static_cast<size_t>((number - 1) / RowLength);
+    const std::span<const int> rows = ball ? std::span<const int>(BallRowLeft) : std::span<const int>(MainRowLeft);
+    if (row >= rows.size())
+        return std::nullopt;
+    const int q = (number - 1) % RowLength + 1;
     TicketMark m;
     m.index = (panel - 1) * MarksPerPanel + k;
-    m.left = shifted(ball ? BallRowLeft[row] : MainRowLeft[row], offsets.left);
+    m.left = shifted(rows[row], offsets.left);
     m.top = shifted(PanelTop[static_cast<size_t>(panel - 1)] + (q - 1) * PlacePitch, offsets.top);
     return m;
 }
 
-std::vector<TicketMark> panelMarks(int panel, const ThunderResult &entry, const TicketOffsets &offsets)
+std::vector<TicketMark> panelMarks(const Era &era, int panel, const ThunderResult &entry,
+                                   const TicketOffsets &offsets)
 {
     std::array<qint16, 5> main = entry.main;
     std::sort(main.begin(), main.end());
     std::vector<TicketMark> out;
     for (int k = 1; k <= MarksPerPanel; ++k) {
         const int n = k == MarksPerPanel ? entry.thunderball : main[static_cast<size_t>(k - 1)];
-        if (const auto m = numberMark(panel, k, n, offsets))
+        if (const auto m = numberMark(era, panel, k, n, offsets))
             out.push_back(*m);
     }
     return out;
@@ -62,12 +66,12 @@ std::vector<TicketMark> panelMarks(int panel, const ThunderResult &entry, const 
 
 std::optional<TicketMark> weeksMark(int weeks)
 {
-    if (weeks < 2 || weeks > MostWeeks)
+    if (weeks < 2 || weeks > MaxWeeks)
         return std::nullopt;
     return TicketMark{WeeksMarkIndex, WeeksLeft - WeeksPitch * (weeks - 2), WeeksTop};
 }
 
-std::vector<Ticket> entryTickets(const std::vector<ThunderResult> &entries, int weeks,
+std::vector<Ticket> entryTickets(const Era &era, const std::vector<ThunderResult> &entries, int weeks,
                                  const TicketOffsets &offsets)
 {
     std::vector<Ticket> out;
@@ -75,7 +79,7 @@ std::vector<Ticket> entryTickets(const std::vector<ThunderResult> &entries, int 
         if (out.empty() || out.back().panels == PanelsPerTicket)
             out.emplace_back();
         Ticket &t = out.back();
-        const auto marks = panelMarks(++t.panels, e, offsets);
+        const auto marks = panelMarks(era, ++t.panels, e, offsets);
         t.marks.insert(t.marks.end(), marks.begin(), marks.end());
     }
     if (const auto w = weeksMark(weeks))
@@ -107,40 +111,40 @@ QString datePart(const ThunderResult &r)
 }
 
 // A damaged result is listed with what it holds and says so; nothing counts it.
-QString damageMark(const ThunderResult &r)
+QString damageMark(const ThunderResult &r, const Era &era)
 {
-    return isSoundResult(r) ? QString() : QStringLiteral("  damaged");
+    return isSoundResult(r, era) ? QString() : QStringLiteral("  damaged");
 }
 
 } // namespace
 
-QString historyLine(const ThunderResult &r)
+QString historyLine(const ThunderResult &r, const Era &era)
 {
-    return datePart(r) + QStringLiteral("   ") + numbersPart(r) + damageMark(r);
+    return datePart(r) + QStringLiteral("   ") + numbersPart(r) + damageMark(r, era);
 }
 
-QStringList historyLines(const std::vector<ThunderResult> &results)
+QStringList historyLines(const std::vector<ThunderResult> &results, const Era &era)
 {
     QStringList out;
     out.reserve(qsizetype(results.size()));
     for (const ThunderResult &r : results)
-        out << historyLine(r);
+        out << historyLine(r, era);
     return out;
 }
 
-QString historyPrintLine(const ThunderResult &r)
+QString historyPrintLine(const ThunderResult &r, const Era &era)
 {
-    return QStringLiteral("       ") + datePart(r) + QStringLiteral("  ") + numbersPart(r) + damageMark(r);
+    return QStringLiteral("       ") + datePart(r) + QStringLiteral("  ") + numbersPart(r) + damageMark(r, era);
 }
 
-PrintOutcome printHistory(Printer &printer, const std::vector<ThunderResult> &results)
+PrintOutcome printHistory(Printer &printer, const std::vector<ThunderResult> &results, const Era &era)
 {
     printer.setFont(QStringLiteral("Courier"), 10);
     for (int i = 0; i < 3; ++i)
         printer.printLine(QString());
     printer.printLine(HistoryTitle);
     for (const ThunderResult &r : results)
-        printer.printLine(historyPrintLine(r));
+        printer.printLine(historyPrintLine(r, era));
     return printer.endDocument();
 }
 

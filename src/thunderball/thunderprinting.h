@@ -3,6 +3,7 @@
 #include "core/printersettings.h"
 #include "platform/pagedlist.h"
 #include "thunderball/resultsfile.h"
+#include "thunderball/thunderentries.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,13 +25,15 @@ inline constexpr int MarksPerPanel = 6;
 inline constexpr int WeeksMarkIndex = 0;
 inline constexpr int LastMarkIndex = PanelsPerTicket * MarksPerPanel; // marks 0 to 30
 
-// Mark k (1 to 5 main numbers, 6 the Thunderball) of panel p for a number;
-// none for a number or place off the slip.
-std::optional<TicketMark> numberMark(int panel, int k, int number, const TicketOffsets &offsets);
+// Mark k (1 to 5 main numbers, 6 the Thunderball) of panel p for a number
+// on the slip of the era; none for a number outside the era's limits or a
+// place off the slip.
+std::optional<TicketMark> numberMark(const Era &era, int panel, int k, int number, const TicketOffsets &offsets);
 
 // The marks of one entry in panel p: its main numbers sorted ascending, then
 // its Thunderball. Numbers off the slip (damaged entries) get no mark.
-std::vector<TicketMark> panelMarks(int panel, const ThunderResult &entry, const TicketOffsets &offsets);
+std::vector<TicketMark> panelMarks(const Era &era, int panel, const ThunderResult &entry,
+                                   const TicketOffsets &offsets);
 
 // The weeks mark for the weeks an entry covers: 2950 for two weeks down to
 // 760 for eight, the offsets not added; none for one week, or for a number
@@ -43,7 +46,7 @@ struct Ticket {
 };
 
 // The entries shared out five a ticket, each ticket with the weeks mark.
-std::vector<Ticket> entryTickets(const std::vector<ThunderResult> &entries, int weeks,
+std::vector<Ticket> entryTickets(const Era &era, const std::vector<ThunderResult> &entries, int weeks,
                                  const TicketOffsets &offsets);
 
 // The printed results list (pages of 3 + 56 lines) and selections list
@@ -52,16 +55,16 @@ extern const PagedListShape ResultsListShape;
 extern const PagedListShape SelectionsListShape;
 
 // A line of the Thunderball Draw History window: "05/12/2026   03 08 14 20 31  TB 08";
-// a damaged result's line ends in "  damaged".
-QString historyLine(const ThunderResult &r);
-QStringList historyLines(const std::vector<ThunderResult> &results);
+// a damaged result's line (in the era of its file) ends in "  damaged".
+QString historyLine(const ThunderResult &r, const Era &era);
+QStringList historyLines(const std::vector<ThunderResult> &results, const Era &era);
 // A printed line of the draw history: seven spaces, the date, two spaces and
 // the numbers as in the window.
-QString historyPrintLine(const ThunderResult &r);
+QString historyPrintLine(const ThunderResult &r, const Era &era);
 
-// Prints the draw history in file order: three empty lines, the title, the
-// lines (one job). Returns how the job went.
-PrintOutcome printHistory(Printer &printer, const std::vector<ThunderResult> &results);
+// Prints the draw history of an era's file in file order: three empty lines,
+// the title, the lines (one job). Returns how the job went.
+PrintOutcome printHistory(Printer &printer, const std::vector<ThunderResult> &results, const Era &era);
 
 inline const QString HistoryCaption = QStringLiteral("Thunderball Draw History");
 inline const QString HistoryTitle = QStringLiteral("Thunderball Lottery Results Currently Held in Draw File:");

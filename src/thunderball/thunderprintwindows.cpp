@@ -8,6 +8,7 @@
 #include "thunderball/resultsfile.h"
 #include "thunderball/thunderentries.h"
 #include "thunderball/thunderprinting.h"
+#include "thunderball/thunderview.h"
 #include "widgets/listwindow.h"
 #include "widgets/marklayout.h"
 
@@ -63,8 +64,11 @@ void ThunderPrintController::printSelections(const QStringList &lines)
     reportPrintout(m_platform, outcome);
 }
 
-void ThunderPrintController::printTickets(const QStringList &selections, const QString &entryFilePath)
+void ThunderPrintController::printTickets(const QStringList &selections, const QString &entryFilePath,
+                                          const Era &era)
 {
+    if (!era.tickets)
+        return;
     if (selections.isEmpty()) {
         m_platform.dialogs->message(NoEntriesMessage);
         return;
@@ -75,7 +79,7 @@ void ThunderPrintController::printTickets(const QStringList &selections, const Q
         return;
     }
     EntryFile slip;
-    if (!slip.load(entryFilePath)) {
+    if (!readUsable(slip.load(entryFilePath))) {
         m_platform.dialogs->message(QStringLiteral("The entry file could not be read."));
         return;
     }
@@ -87,7 +91,7 @@ void ThunderPrintController::printTickets(const QStringList &selections, const Q
         BusyScope busy(*m_platform.dialogs);
         // All the tickets of the file are one job.
         MarkPages job = m_layout->emptyJob();
-        for (const Ticket &t : entryTickets(slip.entries(), slip.weeks(), offsets.offsets)) {
+        for (const Ticket &t : entryTickets(era, slip.entries(), slip.weeks(), offsets.offsets)) {
             m_layout->hideAll();
             m_layout->place(t.marks);
             job.pages.push_back(m_layout->visibleMarks());
@@ -99,40 +103,39 @@ void ThunderPrintController::printTickets(const QStringList &selections, const Q
     reportPrintout(m_platform, outcome);
 }
 
-void ThunderPrintController::printDrawHistory()
+void ThunderPrintController::printDrawHistory(const Era &era)
 {
-    ThunderResultsFile file;
-    if (!file.load(path(ThunderResultsFileName))) {
+    const FileRead<std::vector<ThunderResult>> read = readThunderResults(resultsPath(m_folder, era));
+    if (!read.usable()) {
         m_platform.dialogs->message(QStringLiteral("The results file could not be read."));
         return;
     }
-    if (file.count() == 0) {
+    if (read.value.empty()) {
         m_platform.dialogs->message(NoResultsMessage);
         return;
     }
     PrintOutcome outcome;
     {
         BusyScope busy(*m_platform.dialogs);
-        outcome = printHistory(*m_platform.printer, file.results());
+        outcome = printHistory(*m_platform.printer, read.value, era);
     }
     reportPrintout(m_platform, outcome);
 }
 
-void ThunderPrintController::showDrawHistory(QWidget *opener)
+void ThunderPrintController::showDrawHistory(QWidget *opener, const Era &era)
 {
     if (!m_history) {
         m_history = std::make_unique<ListWindow>("Form25", "List1", "Command9");
         m_history->setWindowTitle(HistoryCaption);
     }
-    ThunderResultsFile file;
-    const bool read = file.load(path(ThunderResultsFileName));
-    const std::vector<ThunderResult> results = read ? file.results() : std::vector<ThunderResult>{};
-    if (!read)
+    const FileRead<std::vector<ThunderResult>> read = readThunderResults(resultsPath(m_folder, era));
+    const std::vector<ThunderResult> &results = read.value;
+    if (!read.usable())
         m_history->setLines({QStringLiteral("The results file could not be read.")}, {});
     else if (results.empty())
         m_history->setLines({NoResultsMessage}, {});
     else
-        m_history->setLines(historyLines(results), results.size() == 1
+        m_history->setLines(historyLines(results, era), results.size() == 1
                                                        ? QStringLiteral("1 draw")
                                                        : QStringLiteral("%1 draws").arg(results.size()));
     m_history->openOver(opener, OpenerMode::Disable);

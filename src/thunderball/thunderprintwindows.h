@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/games.h"
 #include "platform/platform.h"
 
 #include <QObject>
@@ -24,13 +25,15 @@ public:
 
     void printResults(const QStringList &lines);
     void printSelections(const QStringList &lines);
-    // The entries of the entry file at path, onto tickets through the layout
-    // (Form19), with the offsets saved in the printer settings file.
-    void printTickets(const QStringList &selections, const QString &entryFilePath);
-    void printDrawHistory();
-    // Opens the "Thunderball Draw History" window over `opener`, which stays
-    // disabled while it is open.
-    void showDrawHistory(QWidget *opener);
+    // The entries of the entry file at path, onto the tickets of their era
+    // through the layout (Form19), with the offsets saved in the printer
+    // settings file. Nothing for an era without a ticket layout.
+    void printTickets(const QStringList &selections, const QString &entryFilePath, const Era &era);
+    // The results of the era's file, printed or listed in the "Thunderball
+    // Draw History" window over `opener`, which stays disabled while it is
+    // open.
+    void printDrawHistory(const Era &era);
+    void showDrawHistory(QWidget *opener, const Era &era);
 
     MarkLayout *layout() const { return m_layout.get(); }
     ListWindow *historyWindow() const { return m_history.get(); }

@@ -26,47 +26,52 @@ int roundedRatio(qint64 num, qint64 den)
 
 } // namespace
 
-int modeLimit(StatsMode mode)
+int modeLimit(StatsMode mode, const Era &era)
 {
-    return mode == StatsMode::Main ? ThunderMainLimit : ThunderballLimit;
+    return mode == StatsMode::Main ? era.mainLimit : era.extraLimit;
 }
 
-ThunderCounts mainCounts(const std::vector<ThunderResult> &results)
+QString mainChartTitle(const Era &era)
 {
-    ThunderCounts c{};
+    return QStringLiteral("Balls 1-%1").arg(era.mainLimit);
+}
+
+BallTable mainCounts(const std::vector<ThunderResult> &results, const Era &era)
+{
+    BallTable c{};
     for (const ThunderResult &r : results)
         for (qint16 n : r.main)
-            if (inRange(n, ThunderMainLimit))
+            if (inRange(n, era.mainLimit))
                 ++c[static_cast<size_t>(n)];
     return c;
 }
 
-ThunderCounts thunderballCounts(const std::vector<ThunderResult> &results)
+BallTable thunderballCounts(const std::vector<ThunderResult> &results, const Era &era)
 {
-    ThunderCounts c{};
+    BallTable c{};
     for (const ThunderResult &r : results)
-        if (inRange(r.thunderball, ThunderballLimit))
+        if (inRange(r.thunderball, era.extraLimit))
             ++c[static_cast<size_t>(r.thunderball)];
     return c;
 }
 
-ThunderCounts pairCounts(const std::vector<ThunderResult> &results)
+BallTable pairCounts(const std::vector<ThunderResult> &results, const Era &era)
 {
-    ThunderCounts c{};
+    BallTable c{};
     for (const ThunderResult &r : results)
         for (size_t k = 0; k + 1 < r.main.size(); ++k)
-            if (inRange(r.main[k], ThunderMainLimit) && r.main[k + 1] == r.main[k] + 1)
+            if (inRange(r.main[k], era.mainLimit) && r.main[k + 1] == r.main[k] + 1)
                 ++c[static_cast<size_t>(r.main[k])];
     return c;
 }
 
-FrequencyChart frequencyChart(const std::vector<ThunderResult> &allResults, StatsMode mode)
+FrequencyChart frequencyChart(const std::vector<ThunderResult> &allResults, StatsMode mode, const Era &era)
 {
-    const std::vector<ThunderResult> results = soundResults(allResults);
+    const std::vector<ThunderResult> results = soundResults(allResults, era);
     FrequencyChart chart;
-    chart.title = mode == StatsMode::Main ? QStringLiteral("Balls 1-34") : QStringLiteral("Thunderball");
-    const ThunderCounts counts = mode == StatsMode::Main ? mainCounts(results) : thunderballCounts(results);
-    const int limit = modeLimit(mode);
+    chart.title = mode == StatsMode::Main ? mainChartTitle(era) : QStringLiteral("Thunderball");
+    const BallTable counts = mode == StatsMode::Main ? mainCounts(results, era) : thunderballCounts(results, era);
+    const int limit = modeLimit(mode, era);
     for (int n = 1; n <= limit; ++n) {
         chart.labels << QString::number(n) + QLatin1Char(' ');
         chart.values << counts[static_cast<size_t>(n)];
@@ -83,9 +88,9 @@ QString ratingOf(int count, int threshold)
     return QStringLiteral("Average");
 }
 
-int expectedMain(int resultCount)
+int expectedMain(int resultCount, const Era &era)
 {
-    return roundedRatio(5LL * resultCount, ThunderMainLimit);
+    return roundedRatio(qint64(era.mainCount) * resultCount, era.mainLimit);
 }
 
 int mainThreshold(int resultCount)
@@ -93,22 +98,22 @@ int mainThreshold(int resultCount)
     return roundedRatio(resultCount, 7);
 }
 
-int expectedThunderball(int resultCount)
+int expectedThunderball(int resultCount, const Era &era)
 {
-    return roundedRatio(resultCount, ThunderballLimit);
+    return roundedRatio(resultCount, era.extraLimit);
 }
 
-ThunderBallStats ballStats(const std::vector<ThunderResult> &allResults, int number, StatsMode mode)
+ThunderBallStats ballStats(const std::vector<ThunderResult> &allResults, int number, StatsMode mode, const Era &era)
 {
-    const std::vector<ThunderResult> results = soundResults(allResults);
+    const std::vector<ThunderResult> results = soundResults(allResults, era);
     ThunderBallStats s;
     s.mode = mode;
     s.number = number;
-    if (!inRange(number, modeLimit(mode)))
+    if (!inRange(number, modeLimit(mode, era)))
         return s;
     s.valid = true;
     const bool main = mode == StatsMode::Main;
-    s.caption = main ? QStringLiteral("Thunderball Balls 1-34") : QStringLiteral("Thunderball");
+    s.caption = main ? QStringLiteral("Thunderball ") + mainChartTitle(era) : QStringLiteral("Thunderball");
     s.frameCaption = QStringLiteral("Statistics for Ball ") + QString::number(number);
     s.expectedLabel = main ? QStringLiteral("Number of Times Expected to be Drawn as a Main Ball")
                            : QStringLiteral("Number of Times Expected to be Drawn as the Thunderball");
@@ -128,19 +133,19 @@ ThunderBallStats ballStats(const std::vector<ThunderResult> &allResults, int num
 
     const int c = static_cast<int>(results.size());
     if (main) {
-        s.expected = expectedMain(c);
+        s.expected = expectedMain(c, era);
         s.rating = ratingOf(s.mainCount, mainThreshold(c));
         s.chartValue = s.mainCount;
-        const ThunderCounts pairs = pairCounts(results);
-        auto pairing = [&pairs](int lower) {
+        const BallTable pairs = pairCounts(results, era);
+        auto pairing = [&pairs, &era](int lower) {
             return Pairing{QStringLiteral("%1-%2").arg(lower).arg(lower + 1), pairs[static_cast<size_t>(lower)],
-                           lower < ThunderMainLimit};
+                           lower < era.mainLimit};
         };
         if (number > 1)
             s.pairings.push_back(pairing(number - 1));
         s.pairings.push_back(pairing(number));
     } else {
-        s.expected = expectedThunderball(c);
+        s.expected = expectedThunderball(c, era);
         s.rating = ratingOf(s.thunderballCount, s.expected);
         s.chartValue = s.thunderballCount;
     }

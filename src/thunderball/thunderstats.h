@@ -1,10 +1,10 @@
 #pragma once
 
-// Frequency statistics of the Thunderball results: the chart of the
+// Frequency statistics of the results of a Thunderball era: the chart of the
 // "Thunderball Statistics" window and the figures of its ball statistics
 // window. Computed afresh from the results each time. The chart and the
 // figures leave damaged results out (isSoundResult), and the counts below
-// never count a number outside its range.
+// never count a number outside the era's range.
 
 #include "core/games.h"
 #include "thunderball/resultsfile.h"
@@ -17,10 +17,14 @@
 
 namespace ds::thunder {
 
-// Main numbers (1 to 34) or Thunderballs (1 to 14).
+// Main numbers (1 to the era's main limit) or Thunderballs (1 to its
+// Thunderball limit).
 enum class StatsMode { Main, Thunderball };
 
-int modeLimit(StatsMode mode);
+int modeLimit(StatsMode mode, const Era &era);
+
+// "Balls 1-34": the title of the main-number chart of the era.
+QString mainChartTitle(const Era &era);
 
 // The chart: one row per number in number order, labelled "7 " (the number
 // and a space), valued its count.
@@ -29,31 +33,31 @@ struct FrequencyChart {
     QStringList labels;
     QList<qreal> values;
 };
-FrequencyChart frequencyChart(const std::vector<ThunderResult> &results, StatsMode mode);
+FrequencyChart frequencyChart(const std::vector<ThunderResult> &results, StatsMode mode, const Era &era);
 
-// Counts indexed by number (index 0 and numbers above the limit stay 0).
-using ThunderCounts = std::array<int, ThunderMainLimit + 2>;
-ThunderCounts mainCounts(const std::vector<ThunderResult> &results);
-ThunderCounts thunderballCounts(const std::vector<ThunderResult> &results);
+// Counts indexed by number (index 0 and numbers above the era's limit stay 0).
+BallTable mainCounts(const std::vector<ThunderResult> &results, const Era &era);
+BallTable thunderballCounts(const std::vector<ThunderResult> &results, const Era &era);
 
 // Index n: how often n and n + 1 stood in neighbouring main-number fields of
 // one result (1st-2nd, 2nd-3rd, 3rd-4th, 4th-5th), n first.
-ThunderCounts pairCounts(const std::vector<ThunderResult> &results);
+BallTable pairCounts(const std::vector<ThunderResult> &results, const Era &era);
 
 // The rating of the "Probability of Being Drawn" box.
 QString ratingOf(int count, int threshold);
 
-// Expected main count after c results: 5 x c / 34; the rating threshold of
-// main numbers is c / 7; the Thunderball's expected count and threshold are
-// c / 14. Halves round to even.
-int expectedMain(int resultCount);
+// Expected main count after c results: 5 x c / 34 (the main numbers drawn
+// over the era's main limit); the rating threshold of main numbers is c / 7;
+// the Thunderball's expected count and threshold are c / 14 (its limit).
+// Halves round to even.
+int expectedMain(int resultCount, const Era &era);
 int mainThreshold(int resultCount);
-int expectedThunderball(int resultCount);
+int expectedThunderball(int resultCount, const Era &era);
 
 struct Pairing {
     QString label;   // "6-7"
     int count = 0;
-    bool boxShown = true; // false for 34-35, which cannot be drawn
+    bool boxShown = true; // false for the pair above the main limit (34-35), which cannot be drawn
 };
 
 // Everything the ball statistics window shows for number n in a mode.
@@ -72,6 +76,6 @@ struct ThunderBallStats {
     int chartValue = 0;   // the count set against the expected value
     std::vector<Pairing> pairings; // main mode: 1-2 alone for ball 1, else (n-1)-n and n-(n+1)
 };
-ThunderBallStats ballStats(const std::vector<ThunderResult> &results, int number, StatsMode mode);
+ThunderBallStats ballStats(const std::vector<ThunderResult> &results, int number, StatsMode mode, const Era &era);
 
 } // namespace ds::thunder

@@ -62,20 +62,21 @@ ThunderStatistics::ThunderStatistics(const QString &programFolder, const Platfor
                                                                                : QStringLiteral("Thunderball %1");
                                 return drawnTimesText(what.arg(row), times);
                             },
-                            QStringLiteral("Thunderball 14: drawn 32767 times")),
+                            // the widest line it shows
+                            QStringLiteral("Thunderball %1: drawn 32767 times").arg(MaxBall)),
                         "LabelHover");
-    auto *mains = button("Command2", QStringLiteral("1-34"), QStringLiteral("Click to show balls 1 to 34"));
+    m_mains = button("Command2", QString(), QString()); // its caption says the era's balls
     auto *balls = button("Command3", QStringLiteral("Thunderball"),
                          QStringLiteral("Click to display the chart for the Thunderballs"));
     auto *close = button("Command1", QStringLiteral("Close"),
                          QStringLiteral("Close this window and return to the Thunderball manager"));
-    connect(mains, &QPushButton::clicked, this, [this] { showChart(StatsMode::Main); });
+    connect(m_mains, &QPushButton::clicked, this, [this] { showChart(StatsMode::Main); });
     connect(balls, &QPushButton::clicked, this, [this] { showChart(StatsMode::Thunderball); });
     connect(close, &QPushButton::clicked, this, &ThunderStatistics::closeWindow);
     connect(m_chart, &BarChart::rowClicked, this, &ThunderStatistics::clickRow);
 
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(mains);
+    buttons->addWidget(m_mains);
     buttons->addWidget(balls);
     buttons->addStretch();
     buttons->addWidget(close);
@@ -90,22 +91,31 @@ ThunderStatistics::ThunderStatistics(const QString &programFolder, const Platfor
 
     m_ball = std::make_unique<BallStatsWindow>(m_platform, "Form26", QStringLiteral("Thunderball"));
     connect(m_ball.get(), &BallStatsWindow::closeRequested, m_ball.get(), &BallStatsWindow::giveBack);
+    showEra(latestEra(Game::Thunderball));
+}
+
+void ThunderStatistics::showEra(const Era &era)
+{
+    m_era = &era;
+    m_mains->setText(QStringLiteral("1-%1").arg(era.mainLimit));
+    m_mains->setToolTip(QStringLiteral("Click to show balls 1 to %1").arg(era.mainLimit));
 }
 
 ThunderStatistics::~ThunderStatistics() = default;
 
 std::optional<std::vector<ThunderResult>> ThunderStatistics::readResults()
 {
-    ResultsRead read = thunder::readResults(resultsPath(m_folder));
-    if (!read.ok || soundResults(read.results).empty()) {
-        m_platform.dialogs->message(QString::fromLatin1(read.ok ? MsgNoResultsForStats : MsgResultsUnreadable));
+    FileRead<std::vector<ThunderResult>> read = readThunderResults(resultsPath(m_folder, *m_era));
+    if (!read.usable() || soundResults(read.value, *m_era).empty()) {
+        m_platform.dialogs->message(QString::fromLatin1(read.usable() ? MsgNoResultsForStats : MsgResultsUnreadable));
         return std::nullopt;
     }
-    return std::move(read.results);
+    return std::move(read.value);
 }
 
 void ThunderStatistics::open(QWidget *opener)
 {
+    showEra(latestEra(Game::Thunderball));
     const auto results = readResults();
     if (!results)
         return;
@@ -124,7 +134,7 @@ void ThunderStatistics::showChart(StatsMode mode)
 void ThunderStatistics::setChart(const std::vector<ThunderResult> &results, StatsMode mode)
 {
     m_mode = mode;
-    const FrequencyChart chart = frequencyChart(results, mode);
+    const FrequencyChart chart = frequencyChart(results, mode, *m_era);
     m_chart->setAxisTitles(mode == StatsMode::Main ? QStringLiteral("Ball") : QStringLiteral("Thunderball"),
                            QStringLiteral("Times drawn"));
     m_chart->setRows(chart.labels, chart.values, BarRed);
@@ -136,7 +146,7 @@ void ThunderStatistics::clickRow(int n)
     const auto results = readResults();
     if (!results)
         return;
-    const ThunderBallStats s = ballStats(*results, n, m_mode);
+    const ThunderBallStats s = ballStats(*results, n, m_mode, *m_era);
     if (!s.valid)
         return;
     m_ball->setWindowTitle(s.caption);

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace ds::thunder {
 
@@ -25,19 +26,28 @@ struct ThunderView {
     int sliderValue = 0;                 // the same weeks as the label
     WeeklyCheck check;                   // the results list and total
     QString winTotal;                    // "Win Total     £260"; empty when the check did not run
-    QList<QDate> resultDates;            // every date with a result, for the calendar
-    bool resultsOk = true;               // false when the results file could not be read
+    QList<QDate> resultDates;            // every date with a result in any era's file, for the calendar
+    bool resultsOk = true;               // false when a results file could not be read
     bool entriesOk = true;               // false when the entry file could not be read or written
+    bool tickets = true;                 // the era of the date has a ticket layout
 };
 
-// The refresh routine for the date: show-result, load-entries (which rewrites
-// weeks 0 as 1 and removes an entry file without entries) and check. A
-// stored weeks value above MaxWeeks is shown as MaxWeeks, the weeks checked;
-// the file keeps its value.
+// The refresh routine for the date: show-result (from the results file of
+// the date's era), load-entries (which rewrites weeks 0 as 1 and removes an
+// entry file without entries) and check. A stored weeks value above MaxWeeks
+// is shown as MaxWeeks, the weeks checked; the file keeps its value.
 ThunderView refreshView(const QString &programFolder, const QDate &date);
 
-// Full paths in the program folder.
-QString resultsPath(const QString &programFolder);
+// The results files of every Thunderball era, oldest era first; the status of
+// the first that could not be read, if any (its results are then empty).
+FileRead<std::vector<EraResults>> readEraResults(const QString &programFolder);
+
+// The Thunderball era of a date.
+const Era &thunderEra(const QDate &date);
+
+// Full paths in the program folder: the results file of an era, the entry
+// file of a date.
+QString resultsPath(const QString &programFolder, const Era &era);
 QString entriesPath(const QString &programFolder, const QDate &date);
 
 } // namespace ds::thunder

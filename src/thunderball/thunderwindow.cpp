@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QStyle>
@@ -51,9 +52,11 @@ int resultsListWidth(const QListWidget *list)
     ThunderResult widest;
     widest.main = {30, 30, 30, 30, 30};
     widest.thunderball = 10;
-    int text = 0;
-    for (const QString &line : {winLine(widest, PrizeTable[0]), NoResultLine})
-        text = std::max(text, fm.horizontalAdvance(line));
+    int text = fm.horizontalAdvance(NoResultLine);
+    for (const Era &era : erasOf(Game::Thunderball))
+        for (const TierList &list : era.tierLists)
+            for (const Tier &tier : list.tiers)
+                text = std::max(text, fm.horizontalAdvance(winLine(widest, tier)));
     const QStyle *style = list->style();
     const int textMargins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
     const int scrollBar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
@@ -71,6 +74,8 @@ ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platfor
     auto *bar = new QMenuBar;
     QMenu *file = named(bar->addMenu(QStringLiteral("File")), "mnuFile");
     QAction *import = menuItem(file, "mnuImport", QStringLiteral("Import Results..."));
+    QAction *update = menuItem(file, "mnuUpdateTB", QStringLiteral("Update Results"));
+    QAction *exportResults = menuItem(file, "mnuExportTB", QStringLiteral("Export Results..."));
     file->addSeparator();
     QAction *exit = menuItem(file, "mnuExit", QStringLiteral("Exit"));
     QMenu *printMenu = named(bar->addMenu(QStringLiteral("Print")), "mnuprint");
@@ -86,21 +91,27 @@ ThunderballWindow::ThunderballWindow(const QString &programFolder, const Platfor
     stats->setObjectName(QStringLiteral("mnuStats"));
     connect(download, &QAction::triggered, this, &ThunderballWindow::downloadRequested);
     connect(import, &QAction::triggered, this, &ThunderballWindow::importResults);
+    connect(update, &QAction::triggered, this, &ThunderballWindow::updateRequested);
+    connect(exportResults, &QAction::triggered, this, &ThunderballWindow::exportRequested);
     connect(exit, &QAction::triggered, this, &ThunderballWindow::closeWindow);
     connect(stats, &QAction::triggered, this, &ThunderballWindow::openStatistics);
     m_print = std::make_unique<ThunderPrintController>(m_folder, m_platform);
     connect(printResults, &QAction::triggered, this, [this] { m_print->printResults(lines(m_results)); });
     connect(printSelections, &QAction::triggered, this, [this] { m_print->printSelections(lines(m_selections)); });
-    connect(printTickets, &QAction::triggered, this,
-            [this] { m_print->printTickets(lines(m_selections), entriesPath(m_folder, calendarDate())); });
-    connect(printDraws, &QAction::triggered, m_print.get(), &ThunderPrintController::printDrawHistory);
-    connect(showDraws, &QAction::triggered, this, [this] { m_print->showDrawHistory(this); });
+    m_printTickets = printTickets;
+    connect(printTickets, &QAction::triggered, this, [this] {
+        m_print->printTickets(lines(m_selections), entriesPath(m_folder, calendarDate()), thunderEra(calendarDate()));
+    });
+    connect(printDraws, &QAction::triggered, this, [this] { m_print->printDrawHistory(thunderEra(calendarDate())); });
+    connect(showDraws, &QAction::triggered, this,
+            [this] { m_print->showDrawHistory(this, thunderEra(calendarDate())); });
     addMnemonics(bar);
 
     auto *frame1 = named(new QGroupBox, "Frame1");
     m_calendar = named(new MonthCalendar, "Calendar1");
     (new QVBoxLayout(frame1))->addWidget(m_calendar);
-    connect(m_calendar, &MonthCalendar::dateChanged, this, &ThunderballWindow::dateChanged);
+    // The player's date change: the program's own moves are made quietly.
+    connect(m_calendar, &MonthCalendar::dateChanged, this, &ThunderballWindow::refresh);
 
     auto *drawResult = named(new QGroupBox(QStringLiteral("Draw Result")), "Frame3");
     {
@@ -212,9 +223,11 @@ ThunderballWindow::~ThunderballWindow() = default;
 
 void ThunderballWindow::openFrom(QWidget *mainWindow)
 {
-    m_calendarGuard = false;
-    m_calendar->setDate(m_platform.clock->today());
-    m_calendarGuard = true;
+    {
+        // Not the player's change: the refresh below follows the opening.
+        const QSignalBlocker quiet(m_calendar);
+        m_calendar->setDate(m_platform.clock->today());
+    }
     openOver(mainWindow, OpenerMode::Minimise);
     refresh();
 }
@@ -250,7 +263,8 @@ void ThunderballWindow::showResult()
         showResult(std::nullopt);
         return;
     }
-    showResult(findResult(readResults(resultsPath(m_folder)).results, d.day(), d.month(), d.year()));
+    const FileRead<std::vector<ThunderResult>> read = readThunderResults(resultsPath(m_folder, thunderEra(d)));
+    showResult(findResult(read.value, d.day(), d.month(), d.year()));
 }
 
 void ThunderballWindow::refresh()
@@ -275,6 +289,7 @@ void ThunderballWindow::refresh()
         m_platform.dialogs->message(QString::fromLatin1(MsgEntriesUnreadable));
     m_calendar->setMarkedDates(v.resultDates);
     showResult(v.result);
+    m_printTickets->setEnabled(v.tickets);
     m_selections->addItems(v.selections);
     m_weeks->setText(v.weeksLabel);
     m_entries->setText(v.entriesLabel);
@@ -285,9 +300,8 @@ void ThunderballWindow::refresh()
 
 void ThunderballWindow::setSlider(int weeks)
 {
-    m_sliderGuard = false;
+    const QSignalBlocker quiet(m_slider);
     m_slider->setValue(weeks);
-    m_sliderGuard = true;
 }
 
 void ThunderballWindow::showCheck(const ThunderView &v)
@@ -303,12 +317,6 @@ void ThunderballWindow::showCheck(const ThunderView &v)
     }
     if (v.check.ran)
         m_winTotal->setText(v.winTotal);
-}
-
-void ThunderballWindow::dateChanged()
-{
-    if (m_calendarGuard)
-        refresh();
 }
 
 void ThunderballWindow::addResult()
@@ -330,7 +338,8 @@ void ThunderballWindow::deleteResult()
     if (!m_platform.dialogs->ask(QString::fromLatin1(MsgConfirmDeleteResult)))
         return;
     const QDate d = calendarDate();
-    if (thunder::deleteResult(resultsPath(m_folder), d.day(), d.month(), d.year()) == DeleteOutcome::Failed) {
+    if (thunder::deleteResult(resultsPath(m_folder, thunderEra(d)), d.day(), d.month(), d.year())
+        == DeleteOutcome::Failed) {
         m_platform.dialogs->message(QString::fromLatin1(MsgResultNotDeleted));
         return;
     }
@@ -371,8 +380,6 @@ void ThunderballWindow::maintain()
 
 void ThunderballWindow::weeksChanged(int weeks)
 {
-    if (!m_sliderGuard)
-        return;
     // Refused or not saved, the slider goes back to the weeks stored.
     if (const Refusal r = refuseWeeksChange(m_calendar->day())) {
         setSlider(m_weeksShown);

@@ -58,6 +58,10 @@ public:
 signals:
     // "Download Results": the official Thunderball results download.
     void downloadRequested();
+    // "Update Results": the official results file fetched and imported.
+    void updateRequested();
+    // "Export Results...": the results written to a file of the player's.
+    void exportRequested();
 
 private:
     QDate calendarDate() const;
@@ -65,7 +69,6 @@ private:
     // The show-result routine: the result of the calendar date, or none.
     void showResult();
     void showResult(const std::optional<ThunderResult> &result);
-    void dateChanged();
     // Sets the slider without taking it for the player's change.
     void setSlider(int weeks);
     // The check of the view into the results list and the win total.
@@ -81,8 +84,7 @@ private:
     QLabel *m_weeks = nullptr;           // Label11
     QLabel *m_entries = nullptr;         // Label9
     QLabel *m_winTotal = nullptr;        // Label8
-    bool m_calendarGuard = true;
-    bool m_sliderGuard = true;
+    QAction *m_printTickets = nullptr;   // mnutickets: eras with a ticket layout
     int m_weeksShown = 0; // the weeks of the label, as last loaded
     std::unique_ptr<ResultEntryWindow> m_resultEntry;
     std::unique_ptr<MaintainEntriesWindow> m_maintain;

@@ -7,25 +7,6 @@
 
 namespace ds::thunder {
 
-const Prize PrizeTable[8] = {
-    {5, true, "5 + TB \u00a3250000", 250000},
-    {5, false, "5        \u00a35000", 5000},
-    {4, true, "4 + TB    \u00a3250", 250},
-    {4, false, "4         \u00a3100", 100},
-    {3, true, "3 + TB     \u00a320", 20},
-    {3, false, "3          \u00a310", 10},
-    {2, true, "2 + TB     \u00a310", 10},
-    {1, true, "1 + TB      \u00a35", 5},
-};
-
-std::optional<Prize> prizeFor(int mainMatched, bool thunderballMatched)
-{
-    for (const Prize &p : PrizeTable)
-        if (p.main == mainMatched && p.thunderball == thunderballMatched)
-            return p;
-    return std::nullopt;
-}
-
 int mainMatches(const ThunderResult &result, const ThunderResult &entry)
 {
     int m = 0;
@@ -36,13 +17,13 @@ int mainMatches(const ThunderResult &result, const ThunderResult &entry)
     return m;
 }
 
-QString winLine(const ThunderResult &entry, const Prize &prize)
+QString winLine(const ThunderResult &entry, const Tier &tier)
 {
     QString line;
     for (qint16 n : entry.main)
         line += twoDigits(n) + QLatin1Char(' ');
     line += twoDigits(entry.thunderball) + QLatin1Char(' ');
-    return line + QStringLiteral("Match ") + QString::fromUtf8(prize.text);
+    return line + QStringLiteral("Match ") + QString::fromUtf8(tier.label);
 }
 
 QString weekHeading(const QDate &date)
@@ -60,11 +41,60 @@ QString damagedEntryLine(int entryNumber)
     return QStringLiteral("Entry %1 is damaged and was not checked.").arg(entryNumber);
 }
 
-WeeklyCheck checkWeeks(const QDate &start, int weeks, const std::vector<ThunderResult> &results,
+WeekLookup weeksOf(std::span<const EraResults> eras)
+{
+    return [eras](const QDate &date) {
+        Week week;
+        week.era = &eraOn(Game::Thunderball, date);
+        // A Thunderball date holds one draw.
+        week.tiers = week.era->tiersOn(ymdOf(date), 1).tiers;
+        for (const EraResults &held : eras)
+            if (held.era == week.era)
+                week.results = held.results;
+        return week;
+    };
+}
+
+namespace {
+
+// The lines of one week's result: the win lines of the entries, or why
+// there are none.
+void checkWeek(const Week &week, const ThunderResult &result, const std::vector<ThunderResult> &entries,
+               WeeklyCheck &out)
+{
+    if (!isSoundResult(result, *week.era)) {
+        out.lines << DamagedResultLine;
+        return;
+    }
+    bool won = false;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const ThunderResult &e = entries[i];
+        if (!soundNumbers(e, *week.era)) {
+            out.lines << damagedEntryLine(static_cast<int>(i) + 1);
+            continue;
+        }
+        const Match match{mainMatches(result, e), e.thunderball == result.thunderball};
+        if (match.main == 0 && !match.extra)
+            continue;
+        if (const Tier *tier = tierFor(week.tiers, match)) {
+            out.total += cashOf(tier->prize);
+            won = true;
+            out.winRows << static_cast<int>(out.lines.size());
+            out.lines << winLine(e, *tier);
+        }
+    }
+    if (!won)
+        out.lines << NoWinsLine;
+}
+
+} // namespace
+
+WeeklyCheck checkWeeks(const QDate &start, int weeks, const WeekLookup &weekOf,
                        const std::vector<ThunderResult> &entries)
 {
     WeeklyCheck out;
-    std::optional<ThunderResult> result = findResult(results, start.day(), start.month(), start.year());
+    Week week = weekOf(start);
+    std::optional<ThunderResult> result = findResult(week.results, start.day(), start.month(), start.year());
     if (!result || entries.empty())
         return out;
     out.ran = true;
@@ -73,38 +103,17 @@ WeeklyCheck checkWeeks(const QDate &start, int weeks, const std::vector<ThunderR
     int weeksLeft = std::min(weeks, MaxWeeks);
     QDate date = start;
     for (;;) {
-        if (result && !isSoundResult(*result)) {
-            out.lines << DamagedResultLine;
-        } else if (result) {
-            bool won = false;
-            for (size_t i = 0; i < entries.size(); ++i) {
-                const ThunderResult &e = entries[i];
-                if (!soundNumbers(e)) {
-                    out.lines << damagedEntryLine(static_cast<int>(i) + 1);
-                    continue;
-                }
-                const int m = mainMatches(*result, e);
-                const bool t = e.thunderball == result->thunderball;
-                if (m == 0 && !t)
-                    continue;
-                if (const std::optional<Prize> p = prizeFor(m, t)) {
-                    out.total += p->amount;
-                    won = true;
-                    out.winRows << static_cast<int>(out.lines.size());
-                    out.lines << winLine(e, *p);
-                }
-            }
-            if (!won)
-                out.lines << NoWinsLine;
-        } else {
+        if (result)
+            checkWeek(week, *result, entries, out);
+        else
             out.lines << NoResultLine;
-        }
         if (weeksLeft < 2)
             break;
         date = date.addDays(7);
         out.lines << RuleLine << weekHeading(date);
         --weeksLeft;
-        result = findResult(results, date.day(), date.month(), date.year());
+        week = weekOf(date);
+        result = findResult(week.results, date.day(), date.month(), date.year());
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #include "wheels/wheels.h"
 
+#include "core/filenames.h"
 #include "core/numbers.h"
 #include "core/paths.h"
 #include "core/recordfile.h"
@@ -19,22 +20,22 @@ const WheelKind Kinds[] = {
     {6, "Form10", "Wheel 6",
      "Using a Specified Number of Balls, If any 6 from that group are drawn as the main balls you are "
      "guaranteed a jackpot win!",
-     6, 13, {1, 7, 28, 84, 210, 462, 924, 1716}, "J", false, "wheel6.lot", "Wheel6",
+     6, 13, {1, 7, 28, 84, 210, 462, 924, 1716}, "J", false, "Wheel6",
      "You have not created a wheeling entry, use the 6 New command in the file manager.", false},
     {5, "Form11", "Wheel 5",
      "Using a Specified Number of Balls, If any 5 from that group are drawn as the main balls you are "
      "guaranteed a 5 number win!",
-     8, 12, {12, 30, 50, 101, 132}, "5", false, "wheel5.lot", "Wheel5",
+     8, 12, {12, 30, 50, 101, 132}, "5", false, "Wheel5",
      "You have not created a wheeling entry, use the 5 new command in the file manager.", false},
     {4, "Form12", "Wheel 4",
      "Using a Specified Number of Balls, If any 4 from that group are drawn as the main balls you are "
      "guaranteed a 4 number win!",
-     7, 12, {5, 7, 12, 20, 32, 41}, "4", true, "wheel4.lot", "Wheel4",
+     7, 12, {5, 7, 12, 20, 32, 41}, "4", true, "Wheel4",
      "You have not created a wheeling entry, use the 4 new command in the file manager.", false},
     {3, "Form13", "Wheel 3",
      "Using a Specified Number of Balls, If any 3 from that group are drawn as the main balls you are "
      "guaranteed a 3 win!",
-     8, 13, {4, 7, 10, 11, 15, 21}, "3", true, "wheel3.lot", "Wheel3",
+     8, 13, {4, 7, 10, 11, 15, 21}, "3", true, "Wheel3",
      "You have not created a wheeling entry, use the 3 new command in the file manager.", true},
 };
 
@@ -79,13 +80,13 @@ bool numberBoxEnabled(const WheelKind &kind, int n, int position)
 
 QString tableFileName(const WheelKind &kind, int n)
 {
-    const QString size = kind.twoDigitSize ? twoDigits(n) : QString::number(n);
-    return QString::fromLatin1(kind.tablePrefix) + size + QStringLiteral(".dat");
+    return files::wheelTable(kind.tablePrefix, n, kind.twoDigitSize);
 }
 
 QString wheelFileName(const WheelKind &kind, const QString &countryCode)
 {
-    return countryCode + QString::fromLatin1(kind.fileName);
+    const std::optional<Game> game = gameOfCountry(countryCode);
+    return game ? files::wheel(*game, kind.guarantee) : QString();
 }
 
 GroupRead readGroup(std::span<const QString> boxTexts, int n, int maxBall)

@@ -29,10 +29,9 @@ struct WheelKind {
     std::array<int, 8> lines;   // lines of the wheel per group size from minGroup
     const char *tablePrefix;    // "3", "4", "5", "J": table = prefix + n + ".dat"
     bool twoDigitSize;          // n written with two digits ("308.dat", "407.dat")
-    const char *fileName;       // "wheel3.lot": wheel file = country code + this
     const char *shownName;      // "Wheel3", shown in the main window's date box
     const char *missingFile;    // "Open Wheeling File" when the wheel file is missing
-    bool ukOnly;                // the kind is offered for the UK lotto only
+    bool wheel3Only;            // offered only to games with the "3" wheel (GameInfo::wheel3)
 };
 
 // The four kinds, by guarantee: wheelKind(6) is "Wheel 6".

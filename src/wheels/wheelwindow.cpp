@@ -153,7 +153,7 @@ void WheelWindow::onSuggest()
         draws = std::move(read.value);
     }
     const wheels::WheelSuggestion s =
-        wheels::suggestWheelNumbers(game, m_kind.ukOnly, draws, n, *m_platform.random);
+        wheels::suggestWheelNumbers(game, m_kind.wheel3Only, draws, n, *m_platform.random);
     if (!s.refusal.isEmpty()) {
         message(s.refusal);
         return;

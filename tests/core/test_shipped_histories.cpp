@@ -2,8 +2,11 @@
 // converter from data/history exactly as the build makes them.
 #include "core/dates.h"
 #include "core/drawhistory.h"
+#include "core/filenames.h"
+#include "links/resultsexport.h"
 #include "support/testfolder.h"
 #include "thunderball/resultsfile.h"
+#include "thunderball/resultsimport.h"
 
 #include <QDir>
 #include <QProcess>
@@ -91,7 +94,7 @@ TEST(ShippedHistories, ThunderballInDateOrder)
 {
     dstest::TestFolder dir;
     ds::ThunderResultsFile f;
-    ASSERT_TRUE(f.load(build(dir, "thunderball", "thunderball_534.csv", ds::ThunderResultsFileName)));
+    ASSERT_EQ(f.load(build(dir, "thunderball", "thunderball_534.csv", "thresult.exe")), ds::ReadStatus::Ok);
     ASSERT_EQ(f.count(), 964);
     EXPECT_EQ(f.bytes().size(), 964 * 22);
     const auto results = f.results();
@@ -114,7 +117,7 @@ TEST(ShippedHistories, ConverterNeverOverwritesAnExistingHistory)
     const std::tuple<QString, QByteArray, const char *, const char *, QString> cases[] = {
         {"UK.exe", players, "uk", "uk_lotto_649.csv", "UK.exe"},
         {"ir.EXE", "x", "irish", "irish_lotto_642.csv", "IR.exe"},
-        {ds::ThunderResultsFileName, QByteArray(), "thunderball", "thunderball_534.csv", ds::ThunderResultsFileName},
+        {"thresult.exe", QByteArray(), "thunderball", "thunderball_534.csv", "thresult.exe"},
     };
     for (const auto &[existing, bytes, game, csv, target] : cases) {
         dstest::TestFolder dir;
@@ -151,4 +154,45 @@ TEST(ShippedHistories, ConverterRefusalsAndStrictMode)
     EXPECT_TRUE(r.output.contains("0 draws added, 1 already in the history, 1 skipped."));
 
     EXPECT_EQ(convert({"--game", "euro"}).exitCode, 2); // wrong usage
+}
+
+namespace {
+
+// Exports the shipped histories of a game (the results file of each era,
+// oldest first) and imports the file into an empty folder: every era's
+// history comes out byte for byte as it went in.
+void exportAndImportAgain(ds::Game game, const char *converterGame, std::initializer_list<const char *> csvs)
+{
+    ASSERT_EQ(csvs.size(), ds::erasOf(game).size()) << "a shipped results file per era";
+    dstest::TestFolder shipped, exported, empty;
+    const char *const *csv = csvs.begin();
+    for (const ds::Era &era : ds::erasOf(game))
+        build(shipped, converterGame, *csv++, ds::files::history(era));
+    const QString file = exported.file("results.csv");
+    const ds::links::ExportResult out = ds::links::exportResults(game, shipped.path(), file);
+    ASSERT_TRUE(out.written) << out.text.toStdString();
+    const ds::ImportReport in = ds::importResultsFile(file, game, empty.path());
+    EXPECT_TRUE(in.succeeded() && in.skipped == 0 && in.present == 0) << in.text().toStdString();
+    for (const ds::Era &era : ds::erasOf(game)) {
+        const QString name = ds::files::history(era);
+        EXPECT_FALSE(shipped.read(name).isEmpty()) << name.toStdString();
+        EXPECT_EQ(empty.read(name), shipped.read(name)) << name.toStdString();
+    }
+}
+
+} // namespace
+
+TEST(ShippedHistories, UkExportedAndImportedIntoAnEmptyFolderIsTheSame)
+{
+    exportAndImportAgain(ds::Game::UK, "uk", {"uk_lotto_649.csv"});
+}
+
+TEST(ShippedHistories, IrishExportedAndImportedIntoAnEmptyFolderIsTheSame)
+{
+    exportAndImportAgain(ds::Game::Irish, "irish", {"irish_lotto_642.csv"});
+}
+
+TEST(ShippedHistories, ThunderballExportedAndImportedIntoAnEmptyFolderIsTheSame)
+{
+    exportAndImportAgain(ds::Game::Thunderball, "thunderball", {"thunderball_534.csv"});
 }

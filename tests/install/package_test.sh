@@ -14,9 +14,11 @@ deb=$(find "$work" -maxdepth 1 -name 'drawsmith_*.deb' | head -n 1)
 [ -n "$deb" ] || fail "no package made"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libqt6printsupport6; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libqt6printsupport6 libqt6network6; do
   grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
+# "Update Results" checks the results site's certificate against the system's.
+grep -q '\bca-certificates\b' <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks ca-certificates"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for f in ./usr/bin/drawsmith ./usr/share/drawsmith/UK.exe ./usr/share/drawsmith/IR.exe \

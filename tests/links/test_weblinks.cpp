@@ -290,6 +290,13 @@ TEST(ShippedData, TheHelpSaysWhatTheProgramDoes)
         {"links.html", "A link to a page on your computer (an HTML or text file) opens in Drawsmith's help window",
          true},
         {"links.html", "Drawsmith says \"The web links file could not be read.\" when it starts", true},
+        // Updating and exporting results, and from the Thunderball window.
+        {"import.html", "File Manager > Update Results fetches the official results file of the current game and "
+                        "imports it", true},
+        {"import.html", "File Manager > Export Results... (and File > Export Results... in the Thunderball window) "
+                        "writes every draw of the current game, of every era, in date order", true},
+        {"thunderball.html", "File > Update Results fetches the official Thunderball results file and imports it",
+         true},
         // What File Maintenance lists, and how the other windows open.
         {"entries.html", "lists the entry files and results files", false},
         {"statistics.html", "Indepth Analysis opens the Charts window", true},

@@ -1,5 +1,10 @@
 #include "support/mainfixture.h"
 
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <functional>
+
 using namespace dstest;
 
 class ImportMenuTest : public MainFixture {};
@@ -35,4 +40,171 @@ TEST_F(ImportMenuTest, ImportsTheChosenFileIntoTheCurrentGameOnly)
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"This file holds UK Lotto results, not Irish Lotto results."});
     EXPECT_TRUE(fakes.dialogs.news.isEmpty());
     EXPECT_FALSE(dir.exists("IR.exe"));
+}
+
+namespace {
+
+// Record 1 of the links file naming the downloads, the rest blank.
+QByteArray linksFile(const QByteArray &addresses)
+{
+    return QByteArray("Download Results File").leftJustified(30, ' ') + addresses.leftJustified(200, ' ')
+        + QByteArray(4 * 230, ' ');
+}
+
+ds::TransferOutcome fetched(const QByteArray &body)
+{
+    ds::TransferOutcome o;
+    o.kind = ds::TransferOutcome::Kind::Fetched;
+    o.body = body;
+    return o;
+}
+
+class UpdateMenuTest : public MainFixture {
+protected:
+    // The progress dialog on screen; null when there is none.
+    static QDialog *progress()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmUpdate") && w->isVisible())
+                return qobject_cast<QDialog *>(w);
+        return nullptr;
+    }
+    static bool progressShown() { return progress() != nullptr; }
+    const QByteArray held = historyFile({drawRecord("03102015", {1, 2, 3, 4, 5, 6}, 7)});
+};
+
+} // namespace
+
+// The progress dialog opens over the window and follows the transfer; the
+// file that arrives goes through the import, whose report names the newest
+// draw now stored.
+TEST_F(UpdateMenuTest, FetchesTheGamesFileWithItsProgressAndImportsIt)
+{
+    dir.write("UK.exe", held);
+    start();
+    EXPECT_TRUE(fakes.transfer.started.isEmpty()); // nothing is fetched unasked
+    trigger(&w(), "mnuUpdate");
+    EXPECT_EQ(fakes.transfer.started,
+              QStringList{"https://www.national-lottery.co.uk/results/lotto/draw-history/csv"});
+    QDialog *d = progress();
+    ASSERT_TRUE(d && d->isVisible());
+    EXPECT_EQ(d->parentWidget(), &w());
+    EXPECT_EQ(d->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(child<QLabel>(d, "Label1")->text(),
+              QStringLiteral("Fetching the UK Lotto results from www.national-lottery.co.uk"));
+    fakes.transfer.progress(3000, 61440);
+    EXPECT_EQ(child<QLabel>(d, "Label2")->text(), QStringLiteral("3 KB of 60 KB received"));
+    // Only one update at a time.
+    trigger(&w(), "mnuUpdate");
+    EXPECT_EQ(fakes.transfer.started.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+
+    fakes.transfer.finish(fetched("DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball Set,Machine\n"
+                                  "07-Oct-2015,49,48,47,46,45,44,43,5,Arthur\n"
+                                  "03-Oct-2015,1,2,3,4,5,6,7,4,Arthur\n"));
+    EXPECT_FALSE(progressShown());
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"1 draw added, 1 already in the history, 0 skipped.\n"
+                                              "Newest draw now stored: 7/10/2015."});
+    EXPECT_EQ(fakes.dialogs.messages, fakes.dialogs.news);
+    EXPECT_EQ(dir.read("UK.exe"),
+              historyFile({drawRecord("03102015", {1, 2, 3, 4, 5, 6}, 7),
+                           drawRecord("07102015", {44, 45, 46, 47, 48, 49}, 43)}));
+
+    // A failure is a warning and changes nothing.
+    fakes.dialogs.clear();
+    trigger(&w(), "mnuUpdate");
+    ds::TransferOutcome missing;
+    missing.kind = ds::TransferOutcome::Kind::Status;
+    missing.status = 404;
+    fakes.transfer.finish(missing);
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The results server answered 404 Not Found."});
+    EXPECT_TRUE(fakes.dialogs.news.isEmpty());
+    EXPECT_EQ(dir.read("UK.exe").size(), 3 * 22);
+}
+
+// Cancel, Esc and the title-bar close ask the transfer to stop; Enter does
+// nothing (Cancel is no confirming action). The dialog goes when the
+// transfer has ended, and nothing is changed.
+TEST_F(UpdateMenuTest, CancelEscAndTheTitleBarCloseStopTheTransfer)
+{
+    dir.write("UK.exe", held);
+    start();
+    const std::function<void(QDialog *)> ways[] = {
+        [](QDialog *d) { click(d, "cmdCancel"); },
+        [](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); },
+        [](QDialog *d) { d->close(); },
+    };
+    int way = 0;
+    for (const auto &stop : ways) {
+        ++way;
+        fakes.dialogs.clear();
+        fakes.transfer.cancels = 0;
+        trigger(&w(), "mnuUpdate");
+        QDialog *d = progress();
+        ASSERT_TRUE(d && d->isVisible()) << way;
+        for (QPushButton *b : d->findChildren<QPushButton *>())
+            EXPECT_FALSE(b->isDefault() || b->autoDefault()) << way;
+        QTest::keyClick(d, Qt::Key_Return);
+        EXPECT_EQ(fakes.transfer.cancels, 0) << way;
+        stop(d);
+        EXPECT_EQ(fakes.transfer.cancels, 1) << way;
+        EXPECT_TRUE(d->isVisible()) << way;
+        EXPECT_FALSE(child<QPushButton>(d, "cmdCancel")->isEnabled()) << way;
+        ds::TransferOutcome cancelled;
+        cancelled.kind = ds::TransferOutcome::Kind::Cancelled;
+        fakes.transfer.finish(cancelled);
+        EXPECT_FALSE(progressShown()) << way;
+        EXPECT_EQ(fakes.dialogs.news, QStringList{"The update was cancelled. Nothing was changed."}) << way;
+        EXPECT_EQ(dir.read("UK.exe"), held) << way;
+    }
+}
+
+// An address that may not be fetched is refused before any transfer; the
+// Irish game has no file and is offered the results page instead.
+TEST_F(UpdateMenuTest, RefusedAddressesAndTheIrishOffer)
+{
+    dir.write("weblinks.dat", linksFile("UK=http://results.example/uk.csv"));
+    start();
+    trigger(&w(), "mnuUpdate");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"Drawsmith fetches results only from secure (https:) addresses, so "
+                                                  "it did not fetch http://results.example/uk.csv."});
+    EXPECT_TRUE(fakes.transfer.started.isEmpty());
+    EXPECT_EQ(progress(), nullptr);
+
+    trigger(&w(), "mnuIreland");
+    fakes.dialogs.clear();
+    fakes.dialogs.answer(false);
+    trigger(&w(), "mnuUpdate");
+    EXPECT_EQ(fakes.dialogs.questions,
+              QStringList{"The Irish Lottery publishes no results file for Drawsmith to fetch, only a results page. "
+                          "Would you like to open that page with \"Download Results File\" instead?"});
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_TRUE(fakes.browser.opened.isEmpty());
+    fakes.dialogs.answer(true);
+    trigger(&w(), "mnuUpdate");
+    EXPECT_EQ(fakes.dialogs.news.size(), 1); // "Download Results File"'s own message
+    EXPECT_EQ(fakes.browser.opened, QStringList{"https://www.lottery.ie/results/lotto/history"});
+    EXPECT_TRUE(fakes.transfer.started.isEmpty());
+}
+
+TEST_F(UpdateMenuTest, ExportWritesTheChosenFileAndNeverAHistory)
+{
+    dir.write("UK.exe", held);
+    start();
+    trigger(&w(), "mnuExport"); // the save dialog cancelled
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    ASSERT_EQ(fakes.dialogs.proposed.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.proposed[0].endsWith("/UK Lotto results.csv")) << fakes.dialogs.proposed[0].toStdString();
+
+    fakes.dialogs.answerFile(dir.file("out.csv"));
+    trigger(&w(), "mnuExport");
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"1 draw exported to " + dir.file("out.csv") + "."});
+    EXPECT_EQ(dir.read("out.csv"), "date,n1,n2,n3,n4,n5,n6,bonus\n2015-10-03,1,2,3,4,5,6,7\n");
+
+    fakes.dialogs.clear();
+    fakes.dialogs.answerFile(dir.file("UK.exe"));
+    trigger(&w(), "mnuExport");
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"UK.exe is one of Drawsmith's own files. Choose another name for the exported results."});
+    EXPECT_EQ(dir.read("UK.exe"), held);
 }

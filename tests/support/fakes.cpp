@@ -59,6 +59,12 @@ QString FakeDialogs::chooseOpenFile(const QString &, const QString &, const QStr
     return f;
 }
 
+QString FakeDialogs::chooseSaveFile(const QString &, const QString &suggestedPath, const QString &)
+{
+    proposed << suggestedPath;
+    return chooseOpenFile({}, {}, {});
+}
+
 void FakePrinter::begin()
 {
     if (open)

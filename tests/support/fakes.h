@@ -30,6 +30,9 @@ public:
     bool ask(const QString &text) override;
     void setBusy(bool busy) override;
     QString chooseOpenFile(const QString &caption, const QString &folder, const QString &filter) override;
+    // Answered from the same scripted files as chooseOpenFile; the proposed
+    // paths are kept in `proposed`.
+    QString chooseSaveFile(const QString &caption, const QString &suggestedPath, const QString &filter) override;
 
     void answer(bool yes) { answers.push_back(yes); }
     void answerFile(const QString &path) { files.push_back(path); }
@@ -53,6 +56,7 @@ public:
     std::deque<bool> answers;
     std::deque<QString> files;
     QStringList offered;        // the second buttons of news, in order
+    QStringList proposed;       // the paths the save dialog proposed
     bool takeOffers = false;    // whether the player presses them
     int busyDepth = 0;
     int busyCount = 0;          // how many times the hourglass was shown
@@ -183,6 +187,40 @@ public:
     bool available = true;
 };
 
+// A transfer the test ends: start() records the address, and the test calls
+// progress() and finish() as the transfer would.
+class FakeTransfer : public ds::Transfer {
+public:
+    void start(const QUrl &address, Progress progress, Done done) override
+    {
+        started << address.toString();
+        m_progress = std::move(progress);
+        m_done = std::move(done);
+    }
+    void cancel() override { ++cancels; }
+    bool running() const { return bool(m_done); }
+    void progress(qint64 received, qint64 total)
+    {
+        if (m_progress)
+            m_progress(received, total);
+    }
+    // Ends the transfer with the outcome.
+    void finish(const ds::TransferOutcome &outcome)
+    {
+        Done done = std::move(m_done);
+        m_done = nullptr;
+        m_progress = nullptr;
+        if (done)
+            done(outcome);
+    }
+    QStringList started;
+    int cancels = 0;
+
+private:
+    Progress m_progress;
+    Done m_done;
+};
+
 // All fakes with a state whose program folder is a given folder.
 struct FakePlatform {
     FakeDialogs dialogs;
@@ -194,10 +232,11 @@ struct FakePlatform {
     FakeBrowser browser;
     FakeHelp help;
     FakeSystemInfo systemInfo;
+    FakeTransfer transfer;
     FakePlatform() { browser.log = &dialogs.log; }
     ds::Platform platform()
     {
-        return {&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo};
+        return {&dialogs, &printer, &settings, &clock, &random, &program, &browser, &help, &systemInfo, &transfer};
     }
 };
 

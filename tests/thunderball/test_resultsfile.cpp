@@ -46,7 +46,8 @@ TEST(ThunderResultsFile, ReaderIsBoundedByTheFile)
     EXPECT_EQ(f.find(12, 6, 1999), 0);
 
     dstest::TestFolder dir;
-    EXPECT_TRUE(readThunderResults(dir.file(ThunderResultsFileName)).empty());
+    const FileRead<std::vector<ThunderResult>> missing = readThunderResults(dir.file("thresult.exe"));
+    EXPECT_TRUE(missing.missing() && missing.value.empty());
 }
 
 TEST(ThunderResultsFile, AppendGoesAfterTheWholeResultsPresentWhateverTheCountUntilFull)
@@ -132,7 +133,7 @@ TEST(ThunderballImport, WriteFailureKeepsTheOldFile)
 {
     dstest::TestFolder dir;
     const QByteArray old = thRec(1, 0, 10, 7, 1999, {1, 2, 3, 4, 5}, 1);
-    dir.write(ThunderResultsFileName, old);
+    dir.write("thresult.exe", old);
     ImportReport r;
     {
         dstest::FileSizeLimit limit(30);
@@ -141,5 +142,5 @@ TEST(ThunderballImport, WriteFailureKeepsTheOldFile)
     EXPECT_TRUE(r.writeFailed);
     EXPECT_EQ(r.text(), QStringLiteral("The Thunderball results file could not be written, so no results were "
                                        "added. The file is as it was before."));
-    EXPECT_EQ(dir.read(ThunderResultsFileName), old);
+    EXPECT_EQ(dir.read("thresult.exe"), old);
 }

@@ -17,27 +17,29 @@ using dstest::thResult;
 namespace {
 
 const QDate Sat5(2026, 12, 5);
+const Era &Tb534 = firstEra(Game::Thunderball);
+const QString ResultsFile = QStringLiteral("thresult.exe");
 
 } // namespace
 
 TEST(ThunderResults, KeptInEntryOrderAndFoundByDate)
 {
     dstest::TestFolder dir;
-    const QString path = resultsPath(dir.path());
+    const QString path = resultsPath(dir.path(), Tb534);
     // The first into a missing file, the Thunderball equal to a main number.
     for (const auto &r : {thResult(19, 12, 2026, {1, 2, 3, 4, 5}, 1), thResult(5, 12, 2026, {6, 7, 8, 9, 10}, 2),
                           thResult(12, 12, 2026, {11, 12, 13, 14, 15}, 3)})
         ASSERT_EQ(appendThunderResult(path, r), ThunderAppendResult::Appended);
-    EXPECT_EQ(dir.read(ThunderResultsFileName), thRec(3, 0, 19, 12, 2026, {1, 2, 3, 4, 5}, 1)
+    EXPECT_EQ(dir.read(ResultsFile), thRec(3, 0, 19, 12, 2026, {1, 2, 3, 4, 5}, 1)
                                                     + thRec(0, 0, 5, 12, 2026, {6, 7, 8, 9, 10}, 2)
                                                     + thRec(0, 0, 12, 12, 2026, {11, 12, 13, 14, 15}, 3));
-    const ResultsRead r = readResults(path);
-    ASSERT_TRUE(r.ok);
+    const FileRead<std::vector<ThunderResult>> r = readThunderResults(path);
+    ASSERT_EQ(r.status, ReadStatus::Ok);
     for (auto [day, first] : {std::pair{5, 6}, {12, 11}, {19, 1}}) {
-        const auto found = findResult(r.results, day, 12, 2026);
+        const auto found = findResult(r.value, day, 12, 2026);
         EXPECT_TRUE(found && found->main[0] == first) << day;
     }
-    EXPECT_FALSE(findResult(r.results, 26, 12, 2026));
+    EXPECT_FALSE(findResult(r.value, 26, 12, 2026));
 }
 
 TEST(ThunderResults, DeletingMovesWholeRecordsUpAndKeepsTheLength)
@@ -71,10 +73,10 @@ TEST(ThunderResults, DeletingMovesWholeRecordsUpAndKeepsTheLength)
     };
     for (const auto &c : cases) {
         dstest::TestFolder dir;
-        dir.write(ThunderResultsFileName, c.before);
-        EXPECT_EQ(deleteResult(resultsPath(dir.path()), c.day, 12, 2026), c.outcome) << c.day;
-        EXPECT_EQ(dir.exists(ThunderResultsFileName), !c.after.isEmpty()) << c.day;
-        EXPECT_EQ(dir.read(ThunderResultsFileName), c.after) << c.day;
+        dir.write(ResultsFile, c.before);
+        EXPECT_EQ(deleteResult(resultsPath(dir.path(), Tb534), c.day, 12, 2026), c.outcome) << c.day;
+        EXPECT_EQ(dir.exists(ResultsFile), !c.after.isEmpty()) << c.day;
+        EXPECT_EQ(dir.read(ResultsFile), c.after) << c.day;
     }
 }
 
@@ -82,18 +84,18 @@ TEST(ThunderResults, FailedWritesLeaveTheFileAsItWas)
 {
     dstest::TestFolder dir;
     const QByteArray old = thRec(2, 0, 5, 12, 2026, {1, 2, 3, 4, 5}, 1) + thRec(0, 0, 12, 12, 2026, {6, 7, 8, 9, 10}, 2);
-    dir.write(ThunderResultsFileName, old);
+    dir.write(ResultsFile, old);
     ThunderAppendResult appended;
     DeleteOutcome deleted;
     {
         dstest::FileSizeLimit limit(30);
-        appended = appendThunderResult(resultsPath(dir.path()), thResult(19, 12, 2026, {1, 2, 3, 4, 5}, 6));
-        deleted = deleteResult(resultsPath(dir.path()), 12, 12, 2026);
+        appended = appendThunderResult(resultsPath(dir.path(), Tb534), thResult(19, 12, 2026, {1, 2, 3, 4, 5}, 6));
+        deleted = deleteResult(resultsPath(dir.path(), Tb534), 12, 12, 2026);
     }
     EXPECT_EQ(appended, ThunderAppendResult::WriteFailed);
     EXPECT_EQ(deleted, DeleteOutcome::Failed);
-    EXPECT_EQ(dir.read(ThunderResultsFileName), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{ThunderResultsFileName});
+    EXPECT_EQ(dir.read(ResultsFile), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{ResultsFile});
 }
 
 TEST(ThunderEntries, FirstEntryHasWeeksZeroTheLoadMakesItOneLaterEntriesCopyRecordOne)
@@ -106,8 +108,9 @@ TEST(ThunderEntries, FirstEntryHasWeeksZeroTheLoadMakesItOneLaterEntriesCopyReco
     EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
     EXPECT_EQ(entryFileName(QDate(2027, 1, 23)), QStringLiteral("TH23012027.lot"));
 
-    const LoadedEntries loaded = loadEntries(path);
-    EXPECT_TRUE(loaded.ok);
+    const FileRead<LoadedEntries> read = loadEntries(path);
+    const LoadedEntries &loaded = read.value;
+    EXPECT_TRUE(read.usable() && !loaded.writeFailed);
     EXPECT_TRUE(loaded.weeksRewritten);
     EXPECT_EQ(loaded.weeks, 1);
     EXPECT_EQ(loaded.count, 1);
@@ -168,8 +171,9 @@ TEST(ThunderEntries, WithoutEntriesTheLoadLeavesNoFile)
         dstest::TestFolder dir;
         if (c.present)
             dir.write("TH05122026.lot", c.bytes);
-        const LoadedEntries loaded = loadEntries(entriesPath(dir.path(), Sat5));
-        EXPECT_TRUE(loaded.ok) << c.what;
+        const FileRead<LoadedEntries> read = loadEntries(entriesPath(dir.path(), Sat5));
+        const LoadedEntries &loaded = read.value;
+        EXPECT_TRUE(read.usable() && !loaded.writeFailed) << c.what;
         EXPECT_EQ(loaded.count, 0) << c.what;
         EXPECT_TRUE(loaded.lines.isEmpty()) << c.what;
         EXPECT_FALSE(dir.exists("TH05122026.lot")) << c.what;
@@ -181,13 +185,13 @@ TEST(ThunderEntries, ACountBeyondTheRecordsReadsThosepresent)
     dstest::TestFolder dir;
     dir.write("TH05122026.lot", thRec(500, 2, 5, 12, 2026, {1, 2, 3, 4, 5}, 1)
                                     + thRec(500, 2, 5, 12, 2026, {6, 7, 8, 9, 10}, 2) + QByteArray(7, '\x05'));
-    const LoadedEntries loaded = loadEntries(entriesPath(dir.path(), Sat5));
+    const LoadedEntries loaded = loadEntries(entriesPath(dir.path(), Sat5)).value;
     EXPECT_EQ(loaded.count, 2);
     EXPECT_EQ(loaded.lines.size(), 2);
     // An entry added now goes right after the two.
     appendEntries(entriesPath(dir.path(), Sat5), Sat5, {ThunderNumbers{{11, 12, 13, 14, 15}, 3}});
     EXPECT_EQ(dir.read("TH05122026.lot").mid(44, 22), thRec(3, 2, 5, 12, 2026, {11, 12, 13, 14, 15}, 3));
-    EXPECT_EQ(loadEntries(entriesPath(dir.path(), Sat5)).count, 3);
+    EXPECT_EQ(loadEntries(entriesPath(dir.path(), Sat5)).value.count, 3);
 }
 
 TEST(ThunderEntries, FullFileAndFailedWritesChangeNothing)
@@ -220,7 +224,7 @@ TEST(ThunderEntries, FullFileAndFailedWritesChangeNothing)
 TEST(ThunderView, RefreshShowsTheResultEntriesAndCheckOfTheDate)
 {
     dstest::TestFolder dir;
-    dir.write(ThunderResultsFileName, thRec(2, 0, 12, 12, 2026, {3, 8, 14, 20, 30}, 1)
+    dir.write(ResultsFile, thRec(2, 0, 12, 12, 2026, {3, 8, 14, 20, 30}, 1)
                                           + thRec(0, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
     dir.write("TH05122026.lot", thRec(2, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
                                     + thRec(2, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 9));

@@ -14,14 +14,28 @@ using namespace ds;
 using namespace ds::thunder;
 using dstest::thResult;
 
+namespace {
+
+const Era &Tb534 = firstEra(Game::Thunderball);
+
+// The check of one era's results file.
+WeeklyCheck check(const QDate &start, int weeks, const std::vector<ThunderResult> &results,
+                  const std::vector<ThunderResult> &entries)
+{
+    const std::vector<EraResults> eras{{&Tb534, results}};
+    return checkWeeks(start, weeks, weeksOf(eras), entries);
+}
+
+} // namespace
+
 TEST(ThunderInput, NumbersAreSortedOrRefusedAtTheFirstBadBox)
 {
     // The Thunderball may equal a main number.
-    const NumbersCheck c = readThunderNumbers({"31", "5", " 20", "8.4", "14abc", "8"});
+    const NumbersCheck c = readThunderNumbers({"31", "5", " 20", "8.4", "14abc", "8"}, Tb534);
     ASSERT_TRUE(c.numbers);
     EXPECT_EQ(c.numbers->main, (std::array<qint16, 5>{5, 8, 14, 20, 31}));
     EXPECT_EQ(c.numbers->thunderball, 8);
-    EXPECT_EQ(readThunderNumbers({"34", "1", "2", "3", "4", "14"}).numbers->thunderball, 14); // the highest valid
+    EXPECT_EQ(readThunderNumbers({"34", "1", "2", "3", "4", "14"}, Tb534).numbers->thunderball, 14); // the highest valid
 
     const struct {
         std::array<QString, 6> boxes;
@@ -38,7 +52,7 @@ TEST(ThunderInput, NumbersAreSortedOrRefusedAtTheFirstBadBox)
         {{"3", "5", "20", "8", "14", "-65522"}, 5}, // 14 in a 16-bit integer
     };
     for (const auto &c : cases) {
-        const NumbersCheck check = readThunderNumbers(c.boxes);
+        const NumbersCheck check = readThunderNumbers(c.boxes, Tb534);
         EXPECT_FALSE(check.numbers) << c.boxes[0].toStdString() << " " << c.badBox;
         EXPECT_EQ(check.firstBadBox, c.badBox) << c.boxes[0].toStdString();
     }
@@ -46,13 +60,13 @@ TEST(ThunderInput, NumbersAreSortedOrRefusedAtTheFirstBadBox)
 
 TEST(ThunderInput, SaturdayTestAndTheRefusalsOfTheButtons)
 {
-    EXPECT_TRUE(isSaturday(5, 12, 2026));
-    EXPECT_FALSE(isSaturday(4, 12, 2026)); // Friday
-    EXPECT_FALSE(isSaturday(9, 12, 2026)); // Wednesday
-    EXPECT_FALSE(isSaturday(0, 12, 2026)); // no date
-    EXPECT_FALSE(isSaturday(31, 2, 2026));
+    EXPECT_TRUE(isResultDay(5, 12, 2026));
+    EXPECT_FALSE(isResultDay(4, 12, 2026)); // Friday
+    EXPECT_FALSE(isResultDay(9, 12, 2026)); // Wednesday
+    EXPECT_FALSE(isResultDay(0, 12, 2026)); // no date
+    EXPECT_FALSE(isResultDay(31, 2, 2026));
 
-    const QString saturday = MsgSelectSaturday;
+    const QString saturday = QStringLiteral("You must select a Saturday date on the calendar");
     EXPECT_EQ(refuseResultAdd(4, 12, 2026, false), saturday);
     EXPECT_EQ(refuseResultAdd(9, 12, 2026, true), saturday);
     EXPECT_EQ(refuseResultAdd(5, 12, 2026, true), QString(MsgResultExists));
@@ -60,6 +74,27 @@ TEST(ThunderInput, SaturdayTestAndTheRefusalsOfTheButtons)
     // The other buttons' refusals are checked through the window, one handler each.
     EXPECT_EQ(refuseWeeksChange(0), QString(MsgSelectDateFirst));
     EXPECT_EQ(refuseWeeksChange(5), std::nullopt);
+}
+
+// An era may take results on the draw days of the date, or on any day.
+TEST(ThunderInput, ResultDaysOfOtherEras)
+{
+    Era drawDays = Tb534;
+    drawDays.resultDays = 0;
+    drawDays.resultDayRefusal = nullptr;
+    Era anyDay = Tb534;
+    anyDay.resultDayRule = false;
+    const QDate wednesday(2026, 12, 9), friday(2026, 12, 4);
+    EXPECT_FALSE(isResultDay(Tb534, wednesday));
+    EXPECT_TRUE(isResultDay(drawDays, wednesday));
+    EXPECT_FALSE(isResultDay(drawDays, friday));
+    EXPECT_FALSE(isResultDay(drawDays, QDate(2002, 10, 16))); // before the Wednesday draws
+    EXPECT_EQ(resultDayRefusal(drawDays, friday),
+              QStringLiteral("You must select a draw day on the calendar: Wednesday, Saturday"));
+    EXPECT_EQ(resultDayRefusal(drawDays, QDate(2002, 10, 18)),
+              QStringLiteral("You must select a draw day on the calendar: Saturday"));
+    EXPECT_TRUE(isResultDay(anyDay, friday));
+    EXPECT_FALSE(isResultDay(anyDay, QDate()));
 }
 
 TEST(ThunderInput, AutoAddCounts)
@@ -102,14 +137,15 @@ TEST(ThunderPrizes, TableRowByRowMatchesAndTexts)
         {3, true, "3 + TB     £20", 20},     {3, false, "3          £10", 10},
         {2, true, "2 + TB     £10", 10},     {1, true, "1 + TB      £5", 5},
     };
+    const TierList &tiers = Tb534.tiersOn(ymd(2026, 12, 5), 1);
     for (const auto &r : rows) {
-        const auto p = prizeFor(r.main, r.tb);
+        const Tier *p = tierFor(tiers, Match{r.main, r.tb});
         ASSERT_TRUE(p) << r.main << r.tb;
-        EXPECT_EQ(QString::fromUtf8(p->text), r.text);
-        EXPECT_EQ(p->amount, r.amount);
+        EXPECT_EQ(QString::fromUtf8(p->label), r.text);
+        EXPECT_EQ(p->prize.amount, r.amount);
     }
     for (auto [m, t] : {std::pair{0, true}, {0, false}, {1, false}, {2, false}, {6, true}, {25, false}})
-        EXPECT_FALSE(prizeFor(m, t)) << m << t;
+        EXPECT_FALSE(tierFor(tiers, Match{m, t})) << m << t;
 }
 
 TEST(ThunderCheck, OneWeek)
@@ -121,7 +157,7 @@ TEST(ThunderCheck, OneWeek)
         thResult(5, 12, 2026, {3, 8, 15, 21, 32}, 9),  // 2 without the Thunderball: nothing
         thResult(5, 12, 2026, {3, 8, 15, 21, 32}, 8),  // 2 + TB
     };
-    const WeeklyCheck c = checkWeeks(QDate(2026, 12, 5), 1, results, entries);
+    const WeeklyCheck c = check(QDate(2026, 12, 5), 1, results, entries);
     ASSERT_TRUE(c.ran);
     EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
                                     QStringLiteral("03 08 14 20 31 08 Match 5 + TB £250000"),
@@ -129,16 +165,16 @@ TEST(ThunderCheck, OneWeek)
     EXPECT_EQ(c.total, 250010);
 
     // No entry wins.
-    const WeeklyCheck none = checkWeeks(QDate(2026, 12, 5), 1, results, {entries[1], entries[2]});
+    const WeeklyCheck none = check(QDate(2026, 12, 5), 1, results, {entries[1], entries[2]});
     EXPECT_EQ(none.lines.last(), NoWinsLine);
     EXPECT_EQ(none.total, 0);
 
     // Nothing at all without a result on the start date or without entries.
-    EXPECT_FALSE(checkWeeks(QDate(2026, 12, 12), 3, results, entries).ran);
-    EXPECT_FALSE(checkWeeks(QDate(2026, 12, 5), 3, results, {}).ran);
+    EXPECT_FALSE(check(QDate(2026, 12, 12), 3, results, entries).ran);
+    EXPECT_FALSE(check(QDate(2026, 12, 5), 3, results, {}).ran);
 
     // The most entries a file holds, all winning the top prize: the total does not overflow.
-    EXPECT_EQ(checkWeeks(QDate(2026, 12, 5), 1, results, std::vector(32767, entries[0])).total, 32767LL * 250000);
+    EXPECT_EQ(check(QDate(2026, 12, 5), 1, results, std::vector(32767, entries[0])).total, 32767LL * 250000);
 }
 
 TEST(ThunderCheck, ThreeWeeksWithTheMiddleOneMissing)
@@ -149,7 +185,7 @@ TEST(ThunderCheck, ThreeWeeksWithTheMiddleOneMissing)
         thResult(5, 12, 2026, {3, 8, 14, 20, 30}, 7),
     };
     const std::vector<ThunderResult> entries = {thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8)};
-    const WeeklyCheck c = checkWeeks(QDate(2026, 12, 5), 3, results, entries);
+    const WeeklyCheck c = check(QDate(2026, 12, 5), 3, results, entries);
     EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
                                     QStringLiteral("03 08 14 20 31 08 Match 4         £100"),
                                     RuleLine, "Results for draw date 12 12 2026", NoResultLine,
@@ -159,10 +195,35 @@ TEST(ThunderCheck, ThreeWeeksWithTheMiddleOneMissing)
 
     // Weeks 1, 0 or below: the start date alone. More than eight: eight.
     for (int weeks : {1, 0, -5})
-        EXPECT_EQ(checkWeeks(QDate(2026, 12, 5), weeks, results, entries).lines, c.lines.mid(0, 3)) << weeks;
-    const QStringList dates = checkWeeks(QDate(2026, 12, 5), 32000, results, entries).lines.filter("Results for");
-    EXPECT_EQ(dates.size(), MaxWeeks);
+        EXPECT_EQ(check(QDate(2026, 12, 5), weeks, results, entries).lines, c.lines.mid(0, 3)) << weeks;
+    const QStringList dates = check(QDate(2026, 12, 5), 32000, results, entries).lines.filter("Results for");
+    EXPECT_EQ(dates.size(), 8);
     EXPECT_EQ(dates.last(), QStringLiteral("Results for draw date 23 1 2027"));
+}
+
+// Each week of the walk is judged by the rules of its own era: its limits,
+// its tiers and the results of its file.
+TEST(ThunderCheck, EachWeekGoesByItsEra)
+{
+    const Tier laterTiers[] = {{2, Extra::Excluded, "2 (later era)", {PrizeKind::Cash, 3, nullptr}, 0}};
+    const TierList laterLists[] = {{ymd(2026, 12, 12), 0, Currency::Pound, laterTiers}};
+    Era later = Tb534;
+    later.mainLimit = 39;
+    later.tierLists = laterLists;
+    // The earlier file holds a result of the 12th too: not the one of its era.
+    const std::vector<ThunderResult> earlier = {thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8),
+                                                thResult(12, 12, 2026, {3, 8, 14, 20, 31}, 8)};
+    const std::vector<ThunderResult> laterFile = {thResult(12, 12, 2026, {3, 8, 36, 37, 39}, 1)};
+    const WeekLookup weekOf = [&](const QDate &d) {
+        const Era &era = d < QDate(2026, 12, 12) ? Tb534 : later;
+        return Week{&era, era.tiersOn(ymdOf(d), 1).tiers, &era == &later ? laterFile : earlier};
+    };
+    const WeeklyCheck c =
+        checkWeeks(QDate(2026, 12, 5), 2, weekOf, {thResult(5, 12, 2026, {3, 8, 15, 21, 32}, 8)});
+    EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
+                                    QStringLiteral("03 08 15 21 32 08 Match 2 + TB     £10"), RuleLine,
+                                    "Results for draw date 12 12 2026", "03 08 15 21 32 08 Match 2 (later era)"}));
+    EXPECT_EQ(c.total, 13);
 }
 
 TEST(ThunderAutoAdd, NumbersAndPicksAreDrawnAgainWhenOutsideOrRepeated)
@@ -193,9 +254,9 @@ TEST(ThunderAutoAdd, PoolOfTheLastThirtyResults)
     for (int i = 1; i <= 40; ++i)
         results.push_back(thResult(1, 1, 2000, {static_cast<qint16>(i % 30 + 1), 31, 32, 33, 34},
                                    i % 14 + 1));
-    const AutoAddPool pool = buildAutoAddPool(results, dstest::fractions({0.5}));
-    ASSERT_EQ(pool.main.size(), size_t(MainPoolSize));
-    ASSERT_EQ(pool.thunderball.size(), size_t(BallPoolSize));
+    const AutoAddPool pool = buildAutoAddPool(results, Tb534, dstest::fractions({0.5}));
+    ASSERT_EQ(pool.main.size(), 184u);
+    ASSERT_EQ(pool.thunderball.size(), 44u);
     EXPECT_EQ((std::array{pool.main[0], pool.main[33], pool.thunderball[13]}), (std::array<qint16, 3>{1, 34, 14}));
     // Records 40, 39, ..., 11 follow.
     EXPECT_EQ((std::array{pool.main[34], pool.thunderball[14], pool.main[34 + 5 * 29], pool.thunderball[14 + 29]}),
@@ -203,7 +264,7 @@ TEST(ThunderAutoAdd, PoolOfTheLastThirtyResults)
 
     // Fewer than thirty: all of them, then random draws (here all 18 and 8).
     results.resize(2);
-    const AutoAddPool few = buildAutoAddPool(results, dstest::fractions({0.5}));
+    const AutoAddPool few = buildAutoAddPool(results, Tb534, dstest::fractions({0.5}));
     EXPECT_EQ((std::array{few.main[34], few.main[39], few.main[44], few.main.back(), few.thunderball.back()}),
               (std::array<qint16, 5>{2, 3, 18, 18, 8}));
 
@@ -213,7 +274,7 @@ TEST(ThunderAutoAdd, PicksOnAnEmptyResultsFile)
 {
     std::mt19937_64 gen(7);
     const Fraction fraction = [&gen] { return std::uniform_real_distribution<double>(0.0, 1.0)(gen); };
-    const AutoAddPool pool = buildAutoAddPool({}, fraction);
+    const AutoAddPool pool = buildAutoAddPool({}, Tb534, fraction);
     EXPECT_EQ((std::pair{pool.main.size(), pool.thunderball.size()}), (std::pair<size_t, size_t>{34 + 150, 14 + 30}));
     const std::vector<ThunderNumbers> picks = pickAutoEntries(pool, 10, fraction);
     ASSERT_EQ(picks.size(), 10u);
@@ -250,20 +311,20 @@ TEST(ThunderStats, ExpectedCountsAndRatingsOf70Results)
         const char *rating;
     } cases[] = {{1, 12, "Good"}, {2, 9, "Average"}, {3, 8, "Poor"}};
     for (const auto &c : cases) {
-        const ThunderBallStats s = ballStats(results, c.ball, StatsMode::Main);
+        const ThunderBallStats s = ballStats(results, c.ball, StatsMode::Main, Tb534);
         ASSERT_TRUE(s.valid);
         EXPECT_EQ(s.mainCount, c.count);
         EXPECT_EQ(s.expected, 10); // 5 x 70 / 34 = 10.29
         EXPECT_EQ(s.rating, QString::fromLatin1(c.rating)) << c.ball;
         EXPECT_EQ(s.chartValue, c.count);
     }
-    EXPECT_EQ(ballStats(results, 1, StatsMode::Main).lastDrawn, QStringLiteral("12/1/2000"));
+    EXPECT_EQ(ballStats(results, 1, StatsMode::Main, Tb534).lastDrawn, QStringLiteral("12/1/2000"));
 
-    const FrequencyChart chart = frequencyChart(results, StatsMode::Main);
+    const FrequencyChart chart = frequencyChart(results, StatsMode::Main, Tb534);
     ASSERT_EQ(chart.labels.size(), 34);
     EXPECT_EQ(chart.labels[6], QStringLiteral("7 "));
     EXPECT_EQ((std::array{chart.values[0], chart.values[13]}), (std::array<qreal, 2>{12, 70}));
-    EXPECT_EQ(frequencyChart(results, StatsMode::Thunderball).values, QList<qreal>(14, 5));
+    EXPECT_EQ(frequencyChart(results, StatsMode::Thunderball, Tb534).values, QList<qreal>(14, 5));
 }
 
 TEST(ThunderStats, ThunderballMode)
@@ -273,24 +334,24 @@ TEST(ThunderStats, ThunderballMode)
     const int balls[14] = {3, 3, 3, 5, 1, 1, 2, 2, 4, 4, 6, 6, 8, 8};
     for (int i = 0; i < 14; ++i)
         results.push_back(thResult(i + 1, 1, 2000, {7, 10, 11, 12, 13}, balls[i]));
-    const ThunderBallStats three = ballStats(results, 3, StatsMode::Thunderball);
+    const ThunderBallStats three = ballStats(results, 3, StatsMode::Thunderball, Tb534);
     EXPECT_EQ(three.expected, 1);
     EXPECT_EQ(three.rating, QStringLiteral("Good"));
     EXPECT_EQ(three.thunderballCount, 3);
     EXPECT_EQ(three.lastDrawn, QStringLiteral("3/1/2000"));
     EXPECT_EQ(three.expectedLabel, QStringLiteral("Number of Times Expected to be Drawn as the Thunderball"));
     EXPECT_TRUE(three.pairings.empty());
-    EXPECT_EQ(ballStats(results, 5, StatsMode::Thunderball).rating, QStringLiteral("Average"));
+    EXPECT_EQ(ballStats(results, 5, StatsMode::Thunderball, Tb534).rating, QStringLiteral("Average"));
     // 7 is never a Thunderball: no date in Thunderball mode, though drawn as a main number.
-    const ThunderBallStats seven = ballStats(results, 7, StatsMode::Thunderball);
+    const ThunderBallStats seven = ballStats(results, 7, StatsMode::Thunderball, Tb534);
     EXPECT_EQ(seven.mainCount, 14);
     EXPECT_TRUE(seven.lastDrawn.isEmpty());
     // 8 appears only as a Thunderball: no date in main mode.
-    EXPECT_TRUE(ballStats(results, 8, StatsMode::Main).lastDrawn.isEmpty());
-    EXPECT_EQ(ballStats(results, 8, StatsMode::Main).thunderballCount, 2);
+    EXPECT_TRUE(ballStats(results, 8, StatsMode::Main, Tb534).lastDrawn.isEmpty());
+    EXPECT_EQ(ballStats(results, 8, StatsMode::Main, Tb534).thunderballCount, 2);
 
     for (auto [ball, mode] : {std::pair{15, StatsMode::Thunderball}, {0, StatsMode::Main}, {35, StatsMode::Main}})
-        EXPECT_FALSE(ballStats(results, ball, mode).valid) << ball;
+        EXPECT_FALSE(ballStats(results, ball, mode, Tb534).valid) << ball;
 }
 
 TEST(ThunderStats, PairCounts)
@@ -300,7 +361,7 @@ TEST(ThunderStats, PairCounts)
         thResult(8, 1, 2000, {1, 2, 33, 34, 35}, 1), // 34-35 from a damaged record still counts at 34
         thResult(15, 1, 2000, {5, 6, 0, 1, -1}, 1),
     };
-    const ThunderCounts p = pairCounts(results);
+    const BallTable p = pairCounts(results, Tb534);
     EXPECT_EQ((std::array{p[0], p[1], p[4], p[5], p[6], p[20], p[33], p[34]}), (std::array{0, 1, 1, 2, 0, 1, 1, 1}));
     // The figures of a ball leave damaged results out.
     results[1].main[4] = 3;
@@ -309,7 +370,7 @@ TEST(ThunderStats, PairCounts)
     // Ball 1 has no pair below it; ball 5 shows 4-5 and 5-6; 34 has no box for 34-35.
     auto pairings = [&results](int ball) {
         QStringList out;
-        for (const auto &p : ballStats(results, ball, StatsMode::Main).pairings)
+        for (const auto &p : ballStats(results, ball, StatsMode::Main, Tb534).pairings)
             out << p.label + ':' + QString::number(p.count) + (p.boxShown ? "" : " (no box)");
         return out;
     };
@@ -336,8 +397,8 @@ TEST(ThunderDamage, SoundNumbersAndDates)
         {thResult(0, 0, 0, {5, 6, 7, 8, 10}, 13), true, false},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(soundNumbers(c.r), c.numbers) << c.r.main[0] << " " << c.r.thunderball;
-        EXPECT_EQ(isSoundResult(c.r), c.result) << c.r.day;
+        EXPECT_EQ(soundNumbers(c.r, Tb534), c.numbers) << c.r.main[0] << " " << c.r.thunderball;
+        EXPECT_EQ(isSoundResult(c.r, Tb534), c.result) << c.r.day;
     }
 }
 
@@ -348,7 +409,7 @@ TEST(ThunderDamage, DamagedEntriesAndResultsAreNeitherCheckedNorCounted)
 
     // An entry with a number repeated wins nothing; the others are checked.
     const std::vector<ThunderResult> entries = {damaged, sound};
-    const WeeklyCheck c = checkWeeks(QDate(2026, 12, 5), 2, {sound, damaged}, entries);
+    const WeeklyCheck c = check(QDate(2026, 12, 5), 2, {sound, damaged}, entries);
     EXPECT_EQ(c.lines, (QStringList{RuleLine, "Results for draw date 5 12 2026",
                                     "Entry 1 is damaged and was not checked.",
                                     QStringLiteral("05 06 07 08 10 13 Match 5 + TB £250000"),
@@ -357,10 +418,10 @@ TEST(ThunderDamage, DamagedEntriesAndResultsAreNeitherCheckedNorCounted)
     EXPECT_EQ(c.total, 250000);
 
     // Statistics and the Auto Add pool go as if the damaged result were not there.
-    EXPECT_EQ(frequencyChart({sound, damaged}, StatsMode::Main).values, frequencyChart({sound}, StatsMode::Main).values);
-    const ThunderBallStats five = ballStats({damaged, sound}, 5, StatsMode::Main);
+    EXPECT_EQ(frequencyChart({sound, damaged}, StatsMode::Main, Tb534).values, frequencyChart({sound}, StatsMode::Main, Tb534).values);
+    const ThunderBallStats five = ballStats({damaged, sound}, 5, StatsMode::Main, Tb534);
     EXPECT_EQ(std::tuple(five.mainCount, five.thunderballCount, five.lastDrawn), std::tuple(1, 0, QString("5/12/2026")));
-    const AutoAddPool pool = buildAutoAddPool({damaged}, dstest::fractions({0.5}));
-    const AutoAddPool none = buildAutoAddPool({}, dstest::fractions({0.5}));
+    const AutoAddPool pool = buildAutoAddPool({damaged}, Tb534, dstest::fractions({0.5}));
+    const AutoAddPool none = buildAutoAddPool({}, Tb534, dstest::fractions({0.5}));
     EXPECT_EQ(std::pair(pool.main, pool.thunderball), std::pair(none.main, none.thunderball));
 }

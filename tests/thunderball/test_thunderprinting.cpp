@@ -8,20 +8,24 @@ using namespace ds;
 using namespace ds::thunder;
 using dstest::thResult;
 
+namespace {
+const Era &Tb534 = firstEra(Game::Thunderball);
+} // namespace
+
 TEST(ThunderTicket, NumberMarksOfEachPanelAndRow)
 {
     // q = 1 and q = 7 of each panel: the table starts and rises by 200.
     const int starts[] = {1280, 2900, 4515, 6132, 7745};
     for (int p = 1; p <= 5; ++p) {
         const int start = starts[p - 1];
-        EXPECT_EQ(numberMark(p, 1, 1, {})->top, start) << "panel " << p;
-        EXPECT_EQ(numberMark(p, 1, 7, {})->top, start + 1200) << "panel " << p;
-        EXPECT_EQ(numberMark(p, 1, 8, {})->top, start) << "panel " << p;       // the next row starts again
-        EXPECT_EQ(numberMark(p, 6, 14, {})->top, start + 1200) << "panel " << p; // Thunderballs alike
+        EXPECT_EQ(numberMark(Tb534, p, 1, 1, {})->top, start) << "panel " << p;
+        EXPECT_EQ(numberMark(Tb534, p, 1, 7, {})->top, start + 1200) << "panel " << p;
+        EXPECT_EQ(numberMark(Tb534, p, 1, 8, {})->top, start) << "panel " << p;       // the next row starts again
+        EXPECT_EQ(numberMark(Tb534, p, 6, 14, {})->top, start + 1200) << "panel " << p; // Thunderballs alike
     }
     const int panel1[] = {1280, 1480, 1680, 1880, 2080, 2280, 2480};
     for (int q = 1; q <= 7; ++q)
-        EXPECT_EQ(numberMark(1, 2, 28 + q - 7, {})->top, panel1[q - 1]) << q; // 22 to 28
+        EXPECT_EQ(numberMark(Tb534, 1, 2, 28 + q - 7, {})->top, panel1[q - 1]) << q; // 22 to 28
 
     // Rows run right to left.
     const struct { int k, number, left; } cases[] = {
@@ -29,26 +33,26 @@ TEST(ThunderTicket, NumberMarksOfEachPanelAndRow)
         {4, 22, 2220}, {5, 28, 2220}, {5, 29, 1855}, {5, 34, 1855},
         {6, 1, 780}, {6, 7, 780}, {6, 8, 415}, {6, 14, 415}};
     for (const auto &c : cases)
-        EXPECT_EQ(numberMark(2, c.k, c.number, {})->left, c.left) << c.number;
+        EXPECT_EQ(numberMark(Tb534, 2, c.k, c.number, {})->left, c.left) << c.number;
     // The offsets are added to both.
-    EXPECT_EQ(numberMark(2, 1, 1, {100, -50}), (TicketMark{7, 3415, 2850}));
+    EXPECT_EQ(numberMark(Tb534, 2, 1, 1, {100, -50}), (TicketMark{7, 3415, 2850}));
     // Off the slip: no mark.
     const struct { int panel, k, number; } off[] = {
         {1, 1, 0}, {1, 1, 35}, {1, 5, -1}, {1, 6, 15}, {1, 6, 0}, {0, 1, 1}, {6, 1, 1}, {1, 0, 1}, {1, 7, 1}};
     for (const auto &c : off)
-        EXPECT_FALSE(numberMark(c.panel, c.k, c.number, {}).has_value()) << c.panel << " " << c.k << " " << c.number;
+        EXPECT_FALSE(numberMark(Tb534, c.panel, c.k, c.number, {}).has_value()) << c.panel << " " << c.k << " " << c.number;
 }
 
 TEST(ThunderTicket, PanelMarksInAscendingOrder)
 {
-    const auto marks = panelMarks(3, thResult(5, 12, 2026, {20, 3, 14, 31, 8}, 9), {});
+    const auto marks = panelMarks(Tb534, 3, thResult(5, 12, 2026, {20, 3, 14, 31, 8}, 9), {});
     ASSERT_EQ(marks.size(), 6u);
     const int numbers[] = {3, 8, 14, 20, 31};
     for (int k = 1; k <= 5; ++k)
-        EXPECT_EQ(marks[size_t(k - 1)], *numberMark(3, k, numbers[k - 1], {})) << k;
+        EXPECT_EQ(marks[size_t(k - 1)], *numberMark(Tb534, 3, k, numbers[k - 1], {})) << k;
     EXPECT_EQ(marks[5], (TicketMark{18, 415, 4515 + 200}));
     // A damaged entry marks what lies on the slip.
-    EXPECT_EQ(panelMarks(1, thResult(5, 12, 2026, {0, 3, 40, 31, 8}, 20), {}).size(), 3u);
+    EXPECT_EQ(panelMarks(Tb534, 1, thResult(5, 12, 2026, {0, 3, 40, 31, 8}, 20), {}).size(), 3u);
 }
 
 TEST(ThunderTicket, FiveEntriesATicketEachWithTheWeeks)
@@ -65,7 +69,7 @@ TEST(ThunderTicket, FiveEntriesATicketEachWithTheWeeks)
         std::vector<ThunderResult> entries;
         for (int i = 0; i < c.entries; ++i)
             entries.push_back(thResult(5, 12, 2026, {qint16(1 + i), 10, 20, 30, 34}, 1 + i % 14));
-        const auto tickets = entryTickets(entries, c.weeks, {40, 60});
+        const auto tickets = entryTickets(Tb534, entries, c.weeks, {40, 60});
         std::vector<int> panels;
         for (const auto &t : tickets) {
             panels.push_back(t.panels);
@@ -83,7 +87,7 @@ TEST(ThunderHistory, LinesWithLeadingZerosPrintedInFileOrder)
     const std::vector<ThunderResult> results = {thResult(17, 1, 2027, {7, 10, 11, 33, 34}, 14),
                                                 thResult(5, 12, 2026, {3, 8, 14, 20, 31}, 8)};
     dstest::FakePrinter printer;
-    printHistory(printer, results);
+    printHistory(printer, results, Tb534);
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(printer.jobs[0].font, "Courier");
     EXPECT_EQ(printer.jobs[0].size, 10);

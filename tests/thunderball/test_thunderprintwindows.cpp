@@ -15,6 +15,7 @@ using namespace dstest;
 
 class ThunderPrintTest : public ::testing::Test {
 protected:
+    const Era &Tb534 = firstEra(Game::Thunderball);
     TestFolder dir;
     FakePlatform fakes;
     ThunderPrintController print{dir.path(), fakes.platform()};
@@ -31,7 +32,7 @@ TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
     }
     dir.write("TH05122026.lot", file);
     dir.write("prnt.dat", QByteArray::fromHex("2800ecff")); // left 40, top -20
-    print.printTickets({"a line"}, dir.file("TH05122026.lot"));
+    print.printTickets({"a line"}, dir.file("TH05122026.lot"), Tb534);
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
     // One job of two tickets, each on a page that holds the whole slip.
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
@@ -43,7 +44,7 @@ TEST_F(ThunderPrintTest, SevenEntriesPrintTwoTickets)
         // The weeks mark first, without the offsets, then the panels.
         std::vector<PageMark> expected{{2585, 900, TicketMarkWidth, TicketMarkHeight}};
         for (size_t p = 0; p < (t == 0 ? 5u : 2u); ++p)
-            for (const TicketMark &m : thunder::panelMarks(int(p + 1), entries[t * 5 + p], offsets))
+            for (const TicketMark &m : thunder::panelMarks(Tb534, int(p + 1), entries[t * 5 + p], offsets))
                 expected.push_back({m.left, m.top, TicketMarkWidth, TicketMarkHeight});
         EXPECT_EQ(job.pages[t], expected) << "ticket " << t + 1;
     }
@@ -61,7 +62,7 @@ TEST_F(ThunderPrintTest, TicketPagesHoldEveryMarkAtTheOffsetLimits)
     for (const char *offsets : {"9e20b801", "70fe46fb"}) { // left 8350 top 440; left -400 top -1210
         dir.write("prnt.dat", QByteArray::fromHex(offsets));
         fakes.printer.jobs.clear();
-        print.printTickets({"a line"}, dir.file("TH05122026.lot"));
+        print.printTickets({"a line"}, dir.file("TH05122026.lot"), Tb534);
         ASSERT_EQ(fakes.printer.jobs.size(), 1u);
         const MarkPages &job = fakes.printer.jobs[0].tickets;
         ASSERT_EQ(job.pages.size(), 1u);
@@ -75,10 +76,10 @@ TEST_F(ThunderPrintTest, TicketPagesHoldEveryMarkAtTheOffsetLimits)
 
 TEST_F(ThunderPrintTest, RefusalsPrintNothing)
 {
-    print.printTickets({}, dir.file("TH05122026.lot"));
+    print.printTickets({}, dir.file("TH05122026.lot"), Tb534);
     print.printResults({});
     print.printSelections({});
-    print.printDrawHistory();
+    print.printDrawHistory(Tb534);
     EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There are no entries to print", "There is no list to print!",
                                                    "There is no list to print!",
                                                    "There are no entries in the results file"}));
@@ -86,7 +87,7 @@ TEST_F(ThunderPrintTest, RefusalsPrintNothing)
     // A settings file that is not a file stops the tickets.
     QDir(dir.path()).mkdir("prnt.dat");
     fakes.dialogs.clear();
-    print.printTickets({"a line"}, dir.file("TH05122026.lot"));
+    print.printTickets({"a line"}, dir.file("TH05122026.lot"), Tb534);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The printer settings file could not be read."});
     EXPECT_TRUE(fakes.printer.jobs.empty());
 }
@@ -95,18 +96,18 @@ TEST_F(ThunderPrintTest, DrawHistoryInEntryOrder)
 {
     const QByteArray file = encodeThunderRecord(thResult(12, 12, 2026, {1, 2, 3, 4, 5}, 6), 2)
         + encodeThunderRecord(thResult(5, 1, 2026, {7, 8, 14, 20, 31}, 8));
-    dir.write(ThunderResultsFileName, file);
+    dir.write("thresult.exe", file);
     QWidget opener;
     opener.show();
-    print.showDrawHistory(&opener);
+    print.showDrawHistory(&opener, Tb534);
     ListWindow *w = print.historyWindow();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->lines(), (QStringList{"12/12/2026   01 02 03 04 05  TB 06", "05/01/2026   07 08 14 20 31  TB 08"}));
     click(w, "Command9"); // the opener given back: ThunderChildClose
 
     // An emptied file: the window says so.
-    dir.write(ThunderResultsFileName, QByteArray());
-    print.showDrawHistory(&opener);
+    dir.write("thresult.exe", QByteArray());
+    print.showDrawHistory(&opener, Tb534);
     EXPECT_EQ(w->lines(), QStringList{"There are no entries in the results file"});
     w->closeWindow();
 }

@@ -507,6 +507,48 @@ TEST_F(ThunderMenuTest, DownloadResultsGivesItsMessageFirst)
     EXPECT_TRUE(log[1].startsWith("open: ") && log[1].contains("thunderball", Qt::CaseInsensitive));
 }
 
+// "Update Results" fetches the Thunderball file over the Thunderball window
+// and the window shows what it brought; "Export Results..." writes the
+// results in date order.
+TEST_F(ThunderMenuTest, UpdateAndExportResults)
+{
+    dir.write("thresult.exe", thRec(1, 0, 1, 5, 2010, {1, 2, 3, 4, 5}, 6));
+    fakes.clock.date = QDate(2010, 5, 8);
+    start();
+    trigger(window.get(), "mnuthunder");
+    QWidget *form20 = topLevel("Form20");
+    fakes.dialogs.clear();
+    trigger(form20, "mnuUpdateTB");
+    EXPECT_EQ(fakes.transfer.started,
+              QStringList{"https://www.national-lottery.co.uk/results/thunderball/draw-history/csv"});
+    QWidget *progress = topLevel("frmUpdate");
+    ASSERT_TRUE(progress && progress->isVisible());
+    EXPECT_EQ(progress->parentWidget(), form20);
+    ds::TransferOutcome o;
+    o.kind = ds::TransferOutcome::Kind::Fetched;
+    o.body = "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunder Ball,Ball Set,Machine,DrawNumber\r\n"
+             "08-May-2010,34,1,2,3,4,14,1,Excalibur,999\r\n"
+             "01-May-2010,1,2,3,4,5,6,1,Excalibur,998\r\n";
+    fakes.transfer.finish(o);
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"1 result added, 1 already in the results file, 0 skipped.\n"
+                                              "Newest result now stored: 8/5/2010."});
+    EXPECT_EQ(dir.read("thresult.exe"),
+              thRec(2, 0, 1, 5, 2010, {1, 2, 3, 4, 5}, 6) + thRec(0, 0, 8, 5, 2010, {1, 2, 3, 4, 34}, 14));
+    // The window opened on 8 May, which now has its result.
+    QStringList shown;
+    for (const char *label : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label7"})
+        shown << child<QLabel>(form20, label)->text();
+    EXPECT_EQ(shown, (QStringList{" 1", " 2", " 3", " 4", "34", "14"}));
+
+    fakes.dialogs.clear();
+    fakes.dialogs.answerFile(dir.file("tb.csv"));
+    trigger(form20, "mnuExportTB");
+    EXPECT_TRUE(fakes.dialogs.proposed.value(0).endsWith("/Thunderball results.csv"));
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"2 results exported to " + dir.file("tb.csv") + "."});
+    EXPECT_EQ(dir.read("tb.csv"), "date,n1,n2,n3,n4,n5,thunderball\n2010-05-01,1,2,3,4,5,6\n2010-05-08,1,2,3,4,34,14\n");
+}
+
 namespace {
 
 enum class CloseBy { Button, Escape, TitleBar };

@@ -1,0 +1,202 @@
+// Every era of the table against what its game's rules were: a new era is
+// tested by being added (and by giving it its row below).
+#include "core/drawhistory.h"
+#include "core/games.h"
+#include "core/tiers.h"
+#include "entries/suggest.h"
+#include "statistics/drawstats.h"
+#include "thunderball/autoadd.h"
+#include "thunderball/resultsfile.h"
+#include "thunderball/thunderstats.h"
+#include "thunderball/resultsimport.h"
+#include "wheels/wheelsuggest.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+using namespace ds;
+
+namespace {
+
+// The rules of each era as the game's published rules give them. Tier lists:
+// one text per list, "from YYYYMMDD draw N £|€:" then each tier as
+// "main+extra label [prize] box".
+struct EraRow {
+    Game game;
+    Ymd first, last;
+    const char *name;
+    int mainCount, mainLimit, extraLimit;
+    bool extraOwnPool;
+    const char *file;
+    QStringList tierLists;
+};
+
+const EraRow Rows[] = {
+    {Game::UK, 19941119, 20151007, "6 from 49", 6, 49, 49, false, "UK.exe",
+     {"from 19941119 draw 0 £: 6? (6 Match) [] 4 | 5+ (5 + Bonus) [] 5 | 5- (5 Match) [] 3 | 4? (4 Match) [] 2 "
+      "| 3? (3 Match) [] 1"}},
+    {Game::Irish, 19940924, 20061101, "6 from 42", 6, 42, 42, false, "IR.exe",
+     {"from 19940924 draw 0 €: 6? (6 Match) [] 4 | 5+ (5 + Bonus) [] 5 | 5- (5 Match) [] 3 | 4+ (4 + Bonus) [] 6 "
+      "| 4- (4 Match) [] 2 | 3+ (3 + Bonus) [] 7"}},
+    {Game::Thunderball, 19990612, 20100508, "5 from 34", 5, 34, 14, true, "thresult.exe",
+     {"from 19990612 draw 0 £: 5+ 5 + TB £250000 [£250,000] 0 | 5- 5        £5000 [£5,000] 0 "
+      "| 4+ 4 + TB    £250 [£250] 0 | 4- 4         £100 [£100] 0 | 3+ 3 + TB     £20 [£20] 0 "
+      "| 3- 3          £10 [£10] 0 | 2+ 2 + TB     £10 [£10] 0 | 1+ 1 + TB      £5 [£5] 0"}},
+};
+
+QString describe(const TierList &list)
+{
+    QStringList tiers;
+    for (const Tier &t : list.tiers) {
+        const char extra = t.extra == Extra::Required ? '+' : t.extra == Extra::Excluded ? '-' : '?';
+        tiers << QStringLiteral("%1%2 %3 [%4] %5")
+                     .arg(t.main)
+                     .arg(QLatin1Char(extra))
+                     .arg(QString::fromUtf8(t.label), prizeText(t.prize, list.currency))
+                     .arg(t.box);
+    }
+    return QStringLiteral("from %1 draw %2 %3: ")
+               .arg(list.from)
+               .arg(list.draw)
+               .arg(list.currency == Currency::Euro ? QStringLiteral("€") : QStringLiteral("£"))
+        + tiers.join(QStringLiteral(" | "));
+}
+
+const EraRow *rowOf(const Era &era)
+{
+    for (const EraRow &r : Rows)
+        if (r.game == era.game && r.first == era.first)
+            return &r;
+    return nullptr;
+}
+
+Ymd dayBefore(Ymd d)
+{
+    return ymdOf(dateOf(d).addDays(-1));
+}
+
+// A results file of the era's game holding one line: the era's first date,
+// its highest main numbers and an extra ball.
+QByteArray oneLineCsv(const Era &era)
+{
+    QStringList header{QStringLiteral("date")};
+    QStringList line{dateOf(era.first).toString(Qt::ISODate)};
+    bool twoDraws = false;
+    for (const Era &e : erasOf(era.game))
+        twoDraws = twoDraws || e.mostDraws() > 1;
+    if (twoDraws) {
+        header << QStringLiteral("draw");
+        line << QStringLiteral("1");
+    }
+    for (int k = 0; k < era.mainCount; ++k) {
+        header << QStringLiteral("n%1").arg(k + 1);
+        line << QString::number(era.mainLimit - k);
+    }
+    const bool thunder = gameInfo(era.game).format == ResultsFormat::Thunder;
+    header << (thunder ? QStringLiteral("thunderball") : QStringLiteral("bonus"));
+    line << QString::number(thunder ? era.extraLimit : 1);
+    return (header.join(QLatin1Char(',')) + QLatin1Char('\n') + line.join(QLatin1Char(',')) + QLatin1Char('\n'))
+        .toLatin1();
+}
+
+class EveryEra : public ::testing::TestWithParam<size_t> {
+protected:
+    const Era &era() const { return allEras()[GetParam()]; }
+    size_t indexInGame() const { return static_cast<size_t>(&era() - erasOf(era().game).data()); }
+};
+
+} // namespace
+
+TEST_P(EveryEra, HasTheRulesOfItsGame)
+{
+    const Era &e = era();
+    const EraRow *row = rowOf(e);
+    ASSERT_NE(row, nullptr) << "an era without its row: " << e.name;
+    EXPECT_EQ(e.last, row->last);
+    EXPECT_STREQ(e.name, row->name);
+    EXPECT_EQ(e.mainCount, row->mainCount);
+    EXPECT_EQ(e.mainLimit, row->mainLimit);
+    EXPECT_EQ(e.extraLimit, row->extraLimit);
+    EXPECT_EQ(e.extraOwnPool, row->extraOwnPool);
+    EXPECT_STREQ(e.historyFile, row->file);
+    QStringList lists;
+    for (const TierList &l : e.tierLists)
+        lists << describe(l);
+    EXPECT_EQ(lists, row->tierLists);
+}
+
+TEST_P(EveryEra, HoldsItsDatesAndNoOther)
+{
+    const Era &e = era();
+    EXPECT_EQ(&eraOn(e.game, e.first), &e);
+    EXPECT_EQ(&eraOn(e.game, e.stillDrawn() ? ymd(2999, 12, 31) : e.last), &e);
+    EXPECT_EQ(eraCovering(e.game, e.first), &e);
+    EXPECT_NE(eraCovering(e.game, dayBefore(e.first)), &e);
+    if (!e.stillDrawn()) {
+        EXPECT_NE(eraCovering(e.game, ymdOf(dateOf(e.last).addDays(1))), &e);
+    }
+}
+
+TEST_P(EveryEra, ImportsALineIntoItsOwnFile)
+{
+    const Era &e = era();
+    EraFiles files;
+    const ImportReport r = mergeResults(oneLineCsv(e), e.game, files);
+    ASSERT_EQ(r.added, 1) << r.text().toStdString();
+    ASSERT_EQ(files.size(), erasOf(e.game).size());
+    for (size_t i = 0; i < files.size(); ++i)
+        EXPECT_EQ(files[i].isEmpty(), i != indexInGame()) << "era " << i;
+    const QByteArray &bytes = files[indexInGame()];
+    if (gameInfo(e.game).format == ResultsFormat::Thunder) {
+        const ThunderResult t = decodeThunderRecord(bytes.left(22));
+        EXPECT_EQ(t.main[4], e.mainLimit);
+        EXPECT_EQ(t.thunderball, e.extraLimit);
+    } else {
+        DrawHistory h;
+        h.setBytes(bytes);
+        ASSERT_EQ(h.count(), 1);
+        EXPECT_EQ(h.record(2).main[5], e.mainLimit);
+    }
+}
+
+TEST_P(EveryEra, ItsHighestBallIsCountedAndCanBeSuggested)
+{
+    const Era &e = era();
+    if (gameInfo(e.game).format == ResultsFormat::Thunder) {
+        ThunderResult r;
+        r.year = static_cast<qint16>(e.first / 10000);
+        r.month = static_cast<qint16>(e.first / 100 % 100);
+        r.day = static_cast<qint16>(e.first % 100);
+        for (int k = 0; k < 5; ++k)
+            r.main[static_cast<size_t>(k)] = static_cast<qint16>(e.mainLimit - 4 + k);
+        r.thunderball = static_cast<qint16>(e.extraLimit);
+        const std::vector<ThunderResult> results{r};
+        EXPECT_EQ(thunder::mainCounts(results, e)[static_cast<size_t>(e.mainLimit)], 1);
+        EXPECT_EQ(thunder::thunderballCounts(results, e)[static_cast<size_t>(e.extraLimit)], 1);
+        // The pool holds every number once and those of the result: the
+        // random draws that fill it are asked for nothing above the limits.
+        const thunder::AutoAddPool pool = thunder::buildAutoAddPool(results, e, [] { return 0.5; });
+        EXPECT_EQ(*std::max_element(pool.main.begin(), pool.main.end()), e.mainLimit);
+        EXPECT_EQ(*std::max_element(pool.thunderball.begin(), pool.thunderball.end()), e.extraLimit);
+        return;
+    }
+    Draw d;
+    for (int k = 0; k < 6; ++k)
+        d.main[static_cast<size_t>(k)] = static_cast<qint16>(e.mainLimit - 5 + k);
+    d.bonus = 1;
+    const std::vector<Draw> draws{d};
+    EXPECT_EQ(mainBallCounts(draws, e.mainLimit)[static_cast<size_t>(e.mainLimit)], 1);
+    EXPECT_EQ(wheels::ballCounts(draws, e.mainLimit)[static_cast<size_t>(e.mainLimit)], 1);
+    const suggest::SelectionPool pool = suggest::buildSelectionPool(draws, e.mainLimit);
+    const auto used = std::span(pool.balls).subspan(1, static_cast<size_t>(pool.size));
+    EXPECT_EQ(*std::max_element(used.begin(), used.end()), e.mainLimit);
+    EXPECT_EQ(std::count(used.begin(), used.end(), e.mainLimit), 2); // once as a ball, once from the draw
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EveryEra, ::testing::Range<size_t>(0, allEras().size()),
+                         [](const auto &info) {
+                             const Era &e = allEras()[info.param];
+                             return QStringLiteral("%1_%2").arg(gameInfo(e.game).displayName(), e.displayName())
+                                 .replace(QLatin1Char(' '), QLatin1Char('_'))
+                                 .toStdString();
+                         });
