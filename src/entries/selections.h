@@ -21,8 +21,6 @@ public:
     SelectionsController(SelectionsFrame &frame, MaintainFrame &maintain, AppState &state,
                          const Platform &platform, QObject *parent = nullptr);
 
-    // Fills the selections list with the entries and sets the entry count.
-    void showEntries(const std::vector<Entry> &entries);
     void showFile(const QString &path, const std::vector<Entry> &entries, const QString &dateText) override;
 
     // Opens (or creates) the selections file of a date and shows its entries;
@@ -59,6 +57,8 @@ signals:
     void maintainClosed();
 
 private:
+    // Fills the selections list with the entries and sets the entry count.
+    void showEntries(const std::vector<Entry> &entries);
     // The date field a new entry at record `recordNumber` of the current
     // entry file carries: the file's own date key for its first record, else
     // that of the record before it.
