@@ -62,6 +62,43 @@ void CheckAndReload2500(benchmark::State &state)
 }
 BENCHMARK(CheckAndReload2500)->Unit(benchmark::kMillisecond);
 
+// The same on a two-round date of the 6 from 59: both rounds checked at once,
+// with the prizes of each line and the cash total.
+void CheckBothRounds2500(benchmark::State &state)
+{
+    dstest::TestFolder dir;
+    dir.write(QStringLiteral("UK59.exe"),
+              dstest::historyFile({dstest::drawRecord("10062026", {1, 12, 25, 29, 40, 41}, 16),
+                                   dstest::drawRecord("10062026", {2, 5, 12, 42, 47, 54}, 51)}));
+    QByteArray b;
+    for (int i = 0; i < 2500; ++i) {
+        const int a = 1 + i % 40;
+        b += dstest::entryRecord("10062026", {a, a + 2, a + 5, a + 9, 55, 59});
+    }
+    dir.write(QStringLiteral("UK10062026.lot"), b);
+
+    dstest::FakePlatform fakes;
+    ds::AppState appState;
+    appState.programFolder = dir.path();
+    ds::MainWindow w(appState, fakes.platform());
+    w.show();
+    auto pick = [&](const char *change, int d, int m, int y) {
+        button(w, change)->click();
+        QWidget *dialog = dateDialog();
+        dialog->findChild<ds::MonthCalendar *>(QStringLiteral("Calendar1"))->setDate(d, m, y);
+        dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    };
+    pick("Command2", 10, 6, 2026);
+    pick("Command1", 10, 6, 2026);
+    button(w, "Command4")->click();
+    for (auto _ : state) {
+        button(w, "Command4")->click();
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = w.findChild<QListWidget *>(QStringLiteral("List1"))->count();
+}
+BENCHMARK(CheckBothRounds2500)->Unit(benchmark::kMillisecond);
+
 // "Add" of the Suggest Entries frame: 2,500 suggested entries into an empty
 // UK list with a 2,000-draw history, list and file included.
 void Suggest2500(benchmark::State &state)

@@ -1,8 +1,11 @@
 // Every statistic of the Statistics, Charts and Ball Statistics windows over a
 // 30,000-draw history, each timed with the read of the file it starts from;
 // and "Add" of 2,500 suggested entries to an empty UK list with a 2,000-draw
-// history, each entry written to the file in place.
+// history, each entry written to the file in place. Also every statistic of
+// the real 6 from 59 UK history (both results files, 1,179 draws), as the
+// windows show them for that era.
 #include "entries/suggest.h"
+#include "thunderball/resultsimport.h"
 #include "statistics/drawstats.h"
 #include "support/testfolder.h"
 
@@ -41,7 +44,7 @@ void overHistory(benchmark::State &state, F statistic)
 {
     const QString path = history().path;
     for (auto _ : state) {
-        const std::vector<ds::Draw> draws = ds::readHistoryDraws(path);
+        const std::vector<ds::Draw> draws = ds::readHistoryDraws(path).value;
         benchmark::DoNotOptimize(statistic(draws));
     }
 }
@@ -107,6 +110,37 @@ void BallStatistics30000(benchmark::State &state)
 }
 BENCHMARK(BallStatistics30000)->Unit(benchmark::kMillisecond);
 
+// Every figure of the Statistics, Charts, Pairs and Ball Statistics windows
+// for the 6 from 59 era, each from its own read of the era's file, as each
+// "Show" and chart does.
+void AllStatisticsOfTheSixFromFiftyNine(benchmark::State &state)
+{
+    dstest::TestFolder dir;
+    for (const char *csv : {"uk_lotto_659.csv", "uk_lotto_659_two_rounds.csv"})
+        ds::importResultsFile(QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/") + QLatin1String(csv), ds::Game::UK,
+                              dir.path());
+    const ds::Era &era = ds::latestEra(ds::Game::UK);
+    const QString path = dir.file(QStringLiteral("UK59.exe"));
+    const int limit = era.mainLimit;
+    size_t draws = 0;
+    for (auto _ : state) {
+        draws = ds::readHistoryDraws(path).value.size();
+        benchmark::DoNotOptimize(ds::hotSix(ds::readHistoryDraws(path).value, limit));
+        benchmark::DoNotOptimize(ds::coolThree(ds::readHistoryDraws(path).value, limit));
+        benchmark::DoNotOptimize(ds::mostFrequentPair(ds::readHistoryDraws(path).value, limit));
+        benchmark::DoNotOptimize(ds::winsUsingBestSix(ds::readHistoryDraws(path).value, {3, 11, 19, 27, 35, 44}, era));
+        const std::vector<ds::Draw> d = ds::readHistoryDraws(path).value;
+        const ds::ChartThresholds t = ds::chartThresholds(ds::mainBallCounts(d, limit), limit);
+        benchmark::DoNotOptimize(ds::mainAndBonusCounts(ds::readHistoryDraws(path).value, limit));
+        benchmark::DoNotOptimize(ds::consecutivePairCounts(ds::readHistoryDraws(path).value, limit));
+        benchmark::DoNotOptimize(ds::ballStatistics(ds::readHistoryDraws(path).value, 59, limit, t).mainCount);
+    }
+    state.counters["draws"] = static_cast<double>(draws);
+    if (draws != 1179)
+        state.SkipWithError("the 6 from 59 history was not imported");
+}
+BENCHMARK(AllStatisticsOfTheSixFromFiftyNine)->Unit(benchmark::kMillisecond);
+
 // "Add" with "Additional" 2500 on an empty list: the one read of the entry
 // file, the pool from the history file, and 2,500 entries each written in
 // place at its record.
@@ -125,9 +159,9 @@ void Suggest2500With2000Draws(benchmark::State &state)
         dir.write(QStringLiteral("UK05061999.lot"), emptyFile);
         state.ResumeTiming();
 
-        std::vector<ds::Entry> entries = ds::entryfile::load(entryPath);
+        std::vector<ds::Entry> entries = ds::entryfile::load(entryPath).value;
         const ds::suggest::SelectionPool pool =
-            ds::suggest::buildSelectionPool(ds::readHistoryDraws(historyPath), 49);
+            ds::suggest::buildSelectionPool(ds::readHistoryDraws(historyPath).value, 49);
         random.seed(seed++);
         const ds::suggest::SuggestRules rules{49, 26, false, {}};
         const auto result = ds::suggest::addSuggestedEntries(
@@ -146,7 +180,7 @@ void Suggest2500InMemory(benchmark::State &state)
     dstest::TestFolder dir;
     dir.write(QStringLiteral("UK.exe"), dstest::syntheticHistory(2000));
     const ds::suggest::SelectionPool pool =
-        ds::suggest::buildSelectionPool(ds::readHistoryDraws(dir.file(QStringLiteral("UK.exe"))), 49);
+        ds::suggest::buildSelectionPool(ds::readHistoryDraws(dir.file(QStringLiteral("UK.exe"))).value, 49);
     Random random;
     quint64 seed = 1;
     for (auto _ : state) {

@@ -54,7 +54,7 @@ void WheelOf13AgainstAllUkDraws(benchmark::State &state)
         const std::vector<ds::Draw> all = history.draws();
         draws = static_cast<int>(all.size());
         const ds::rangecheck::DrawRange range = ds::rangecheck::findDrawRange(all, 1, 1994, 12, 2015);
-        result = ds::rangecheck::checkRange(opened.entries, all, range, ds::latestEra(ds::Game::UK));
+        result = ds::rangecheck::checkRange(opened.entries, all, range, ds::Game::UK);
         benchmark::DoNotOptimize(result.lines.size());
     }
     state.counters["draws"] = draws;

@@ -5,17 +5,18 @@
 //   drawsmith-import --game uk|irish|thunderball [--no-overwrite] [--strict] INPUT.csv OUTPUT
 //
 // OUTPUT is the history file of one era of the game (its name says which:
-// UK.exe, IR.exe, thresult.exe, ...). The results of that era are merged into
-// it as the program's import does (a missing OUTPUT is created); rows of the
-// game's other eras are skipped. --no-overwrite leaves an existing OUTPUT alone and does
+// UK.exe, UK59.exe, IR.exe, thresult.exe, ...). The results of that era are
+// merged into it as the program's import does (a missing OUTPUT is created);
+// rows of the game's other eras are skipped. An era whose results come in
+// several files gets them by one run per file into the same OUTPUT. --no-overwrite leaves an existing OUTPUT alone and does
 // nothing else; --strict refuses to write anything when a line is skipped.
 // Exit status: 0 done (or left alone), 1 refused or failed, 2 wrong usage.
 #include "core/filenames.h"
+#include "core/fileread.h"
 #include "core/paths.h"
 #include "core/recordfile.h"
 #include "thunderball/resultsimport.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
@@ -88,26 +89,19 @@ int main(int argc, char **argv)
         return 0;
     }
 
-    QFile in(input);
-    if (!in.open(QIODevice::ReadOnly)) {
-        say(stderr, QStringLiteral("%1: cannot be opened.").arg(input));
+    const ds::FileRead<QByteArray> csv = ds::readFileBytes(input);
+    if (csv.status != ds::ReadStatus::Ok) {
+        say(stderr, csv.missing() ? QStringLiteral("%1: cannot be opened.").arg(input)
+                                  : QStringLiteral("%1: cannot be read.").arg(input));
         return 1;
     }
-    const QByteArray csv = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        say(stderr, QStringLiteral("%1: cannot be read.").arg(input));
+    // A history that is not there yet starts empty.
+    ds::FileRead<QByteArray> history = ds::readFileBytes(output);
+    if (!history.usable()) {
+        say(stderr, QStringLiteral("%1: cannot be read.").arg(output));
         return 1;
     }
-
-    QByteArray bytes;
-    if (QFileInfo::exists(output)) {
-        QFile out(output);
-        if (!out.open(QIODevice::ReadOnly)) {
-            say(stderr, QStringLiteral("%1: cannot be read.").arg(output));
-            return 1;
-        }
-        bytes = out.readAll();
-    }
+    QByteArray &bytes = history.value;
 
     const ds::Era *era = nullptr;
     for (const ds::Era &e : ds::erasOf(*game))
@@ -117,7 +111,7 @@ int main(int argc, char **argv)
         say(stderr, QStringLiteral("%1: not the history file of an era of the game.").arg(output));
         return 1;
     }
-    const ds::ImportReport report = ds::mergeEraResults(csv, *era, bytes);
+    const ds::ImportReport report = ds::mergeEraResults(csv.value, *era, bytes);
     if (report.refused) {
         say(stderr, QStringLiteral("%1: %2").arg(input, report.refusal));
         return 1;

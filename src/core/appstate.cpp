@@ -1,6 +1,7 @@
 #include "core/appstate.h"
 
 #include "core/dates.h"
+#include "core/drawhistory.h"
 #include "core/filenames.h"
 #include "core/paths.h"
 
@@ -28,6 +29,17 @@ const Era &AppState::eraOf(const QString &dateKey) const
 const Era &AppState::entryEra() const
 {
     return eraOf(files::selectionsDateKey(currentEntryFile));
+}
+
+const Era &AppState::newestEraWithDraws() const
+{
+    const std::span<const Era> eras = erasOf(game());
+    for (auto e = eras.rbegin(); e != eras.rend(); ++e) {
+        DrawHistory history;
+        if (usable(history.load(historyPath(*e))) && history.count() > 0)
+            return *e;
+    }
+    return eras.back();
 }
 
 QString AppState::historyPath(const Era &era) const

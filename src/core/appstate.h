@@ -58,6 +58,10 @@ struct AppState {
     // The era of the open entry file: of its date for a selections file, the
     // newest era for a file without one (standing entry, wheel).
     const Era &entryEra() const;
+    // The newest era of the current game whose history holds draws (the
+    // newest era when none does): what the windows without a date of their
+    // own show while no draw is on display.
+    const Era &newestEraWithDraws() const;
 };
 
 } // namespace ds

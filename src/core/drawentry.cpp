@@ -33,6 +33,14 @@ DrawEntry readDrawEntry(const QStringList &sevenBoxes, int maxBall)
     return e;
 }
 
+DrawEntry readDrawEntry(const QStringList &sevenBoxes, const Era &era)
+{
+    DrawEntry e = readDrawEntry(sevenBoxes, era.mainLimit);
+    if (e.refusal == InvalidNumbersMessage)
+        e.informative = eraNumbersText(era);
+    return e;
+}
+
 EntryNumbers readEntryNumbers(const QStringList &sixBoxes, int maxBall)
 {
     EntryNumbers e;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/drawhistory.h"
+#include "core/games.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,12 +15,16 @@ namespace ds {
 // any order, then the bonus).
 struct DrawEntry {
     QString refusal;             // the message to show; empty when valid
+    QString informative;         // told under the refusal: the numbers of the draw's era
     std::array<qint16, 6> main{}; // ascending
     qint16 bonus = 0;
     bool ok() const { return refusal.isEmpty(); }
 };
 
 DrawEntry readDrawEntry(const QStringList &sevenBoxes, int maxBall);
+// The same for a draw of the era: numbers from 1 to its main limit, and a
+// number out of range refused with the era's numbers told under the refusal.
+DrawEntry readDrawEntry(const QStringList &sevenBoxes, const Era &era);
 
 // Reading and checking the six boxes of an entry typed by hand.
 struct EntryNumbers {

@@ -2,6 +2,7 @@
 
 #include "core/dates.h"
 
+#include <QLocale>
 #include <algorithm>
 
 namespace ds {
@@ -30,7 +31,7 @@ constexpr GameInfo Games[] = {
 // ---- Tier lists --------------------------------------------------------------
 // Lotto total boxes of the check against previous draws: 1 three, 2 four,
 // 3 five, 4 jackpot, 5 five and the bonus, 6 four and the bonus, 7 three and
-// the bonus.
+// the bonus, 10 two (8 and 9 are that window's dates).
 
 constexpr Tier Uk649Tiers[] = {
     {6, Extra::Either, "(6 Match)", {}, 4},
@@ -65,6 +66,41 @@ constexpr Tier Thunder534Tiers[] = {
     {1, Extra::Required, "1 + TB      \u00a35", cash(5), 0},
 };
 
+constexpr Prize named(const char *name)
+{
+    return {PrizeKind::Named, 0, name};
+}
+constexpr Prize Shared{PrizeKind::Shared, 0, nullptr};
+constexpr Prize Jackpot{PrizeKind::Jackpot, 0, nullptr};
+
+// The 6 from 59: the bonus counts only with five; two numbers win from the
+// start. Fixed prizes for every tier but the jackpot from 21/11/2018; each
+// round of a two-round date pays its own from 10/6/2026.
+constexpr Tier Uk659Tiers2015[] = {
+    {6, Extra::Either, "(6 Match)", Jackpot, 4},
+    {5, Extra::Required, "(5 + Bonus)", Shared, 5},
+    {5, Extra::Excluded, "(5 Match)", Shared, 3},
+    {4, Extra::Either, "(4 Match)", Shared, 2},
+    {3, Extra::Either, "(3 Match)", cash(25), 1},
+    {2, Extra::Either, "(2 Match)", named("Lucky Dip"), 10},
+};
+constexpr Tier Uk659Tiers2018[] = {
+    {6, Extra::Either, "(6 Match)", Jackpot, 4},
+    {5, Extra::Required, "(5 + Bonus)", cash(1000000), 5},
+    {5, Extra::Excluded, "(5 Match)", cash(1750), 3},
+    {4, Extra::Either, "(4 Match)", cash(140), 2},
+    {3, Extra::Either, "(3 Match)", cash(30), 1},
+    {2, Extra::Either, "(2 Match)", named("Lucky Dip"), 10},
+};
+constexpr Tier Uk659Tiers2026[] = {
+    {6, Extra::Either, "(6 Match)", Jackpot, 4},
+    {5, Extra::Required, "(5 + Bonus)", cash(1000000), 5},
+    {5, Extra::Excluded, "(5 Match)", cash(1000), 3},
+    {4, Extra::Either, "(4 Match)", cash(50), 2},
+    {3, Extra::Either, "(3 Match)", cash(10), 1},
+    {2, Extra::Either, "(2 Match)", cash(1), 10},
+};
+
 constexpr Tier Thunder539Tiers[] = {
     {5, Extra::Required, "5 + TB \u00a3500000", cash(500000), 0},
     {5, Extra::Excluded, "5        \u00a35000", cash(5000), 0},
@@ -78,6 +114,9 @@ constexpr Tier Thunder539Tiers[] = {
 };
 
 constexpr TierList Uk649TierLists[] = {{ymd(1994, 11, 19), 0, Currency::Pound, Uk649Tiers}};
+constexpr TierList Uk659TierLists[] = {{ymd(2015, 10, 10), 0, Currency::Pound, Uk659Tiers2015},
+                                       {ymd(2018, 11, 21), 0, Currency::Pound, Uk659Tiers2018},
+                                       {ymd(2026, 6, 10), 0, Currency::Pound, Uk659Tiers2026}};
 constexpr TierList Irish642TierLists[] = {{ymd(1994, 9, 24), 0, Currency::Euro, Irish642Tiers}};
 constexpr TierList Thunder534TierLists[] = {{ymd(1999, 6, 12), 0, Currency::Pound, Thunder534Tiers}};
 constexpr TierList Thunder539TierLists[] = {{ymd(2010, 5, 12), 0, Currency::Pound, Thunder539Tiers}};
@@ -85,12 +124,16 @@ constexpr TierList Thunder539TierLists[] = {{ymd(2010, 5, 12), 0, Currency::Poun
 // ---- Draw days and draws per date --------------------------------------------
 
 constexpr DrawDays Uk649Days[] = {{ymd(1994, 11, 19), Sat}, {ymd(1997, 2, 5), Wed | Sat}};
+constexpr DrawDays Uk659Days[] = {{ymd(2015, 10, 10), Wed | Sat}};
 constexpr DrawDays Irish642Days[] = {{ymd(1994, 9, 24), Wed | Sat}};
 constexpr DrawDays Thunder534Days[] = {{ymd(1999, 6, 12), Sat}, {ymd(2002, 10, 23), Wed | Sat}};
 constexpr DrawDays Thunder539Days[] = {
     {ymd(2010, 5, 12), Wed | Sat}, {ymd(2010, 5, 14), Wed | Fri | Sat}, {ymd(2018, 1, 30), Tue | Wed | Fri | Sat}};
 
 constexpr DrawsPerDate OneDraw[] = {{ymd(1994, 9, 24), 1, nullptr, nullptr, nullptr, nullptr}};
+constexpr DrawsPerDate Uk659Draws[] = {{ymd(2015, 10, 10), 1, nullptr, nullptr, nullptr, nullptr},
+                                       {ymd(2026, 6, 10), 2, "Round 2", "Round 1 of 2", "Round 2 of 2",
+                                        "UK Lotto Round 2 Numbers", "Round"}};
 constexpr DrawsPerDate Irish642Draws[] = {{ymd(1994, 9, 24), 2, "Second Draw", "Draw 1 of 2", "Draw 2 of 2",
                                            "Irish Lottery Second Draw Numbers"}};
 
@@ -104,6 +147,12 @@ constexpr Era Eras[] = {
      .historyCaption = "UK 6/49 Draw History",
      .historyHeading = "UK Lottery Results Currently Held in Draw File:", .drawDays = Uk649Days,
      .drawsPerDate = OneDraw, .tierLists = Uk649TierLists, .resultDayRule = false, .resultDays = 0,
+     .resultDayRefusal = nullptr},
+    {.game = Game::UK, .first = ymd(2015, 10, 10), .last = StillDrawn, .name = "6 from 59", .mainCount = 6,
+     .mainLimit = 59, .extraLimit = 59, .extraOwnPool = false, .historyFile = "UK59.exe", .lowNumberLimit = 31,
+     .tickets = false, .successor = "", .historyCaption = "UK 6/59 Draw History",
+     .historyHeading = "UK Lottery Results Currently Held in Draw File:", .drawDays = Uk659Days,
+     .drawsPerDate = Uk659Draws, .tierLists = Uk659TierLists, .resultDayRule = false, .resultDays = 0,
      .resultDayRefusal = nullptr},
     {.game = Game::Irish, .first = ymd(1994, 9, 24), .last = ymd(2006, 11, 1), .name = "6 from 42",
      .mainCount = 6, .mainLimit = 42, .extraLimit = 42, .extraOwnPool = false, .historyFile = "IR.exe",
@@ -135,7 +184,7 @@ constexpr bool tiersFit(std::span<const TierList> lists, const Era &era)
         if (i > 0 && lists[i].from < lists[i - 1].from)
             return false;
         for (const Tier &t : lists[i].tiers)
-            if (t.main < 0 || t.main > era.mainCount)
+            if (t.main < 0 || t.main > era.mainCount || t.box < 0 || t.box == 8 || t.box == 9 || t.box > 10)
                 return false;
     }
     return true;
@@ -305,6 +354,14 @@ QString eraTitle(const Era &era)
     if (era.stillDrawn())
         return QStringLiteral("%1 (from %2)").arg(era.displayName(), shown(era.first));
     return QStringLiteral("%1 (%2 to %3)").arg(era.displayName(), shown(era.first), shown(era.last));
+}
+
+QString eraNumbersText(const Era &era)
+{
+    auto shown = [](Ymd d) { return QLocale(QLocale::English).toString(dateOf(d), QStringLiteral("d MMMM yyyy")); };
+    const QString dates = era.stillDrawn() ? QStringLiteral("from %1").arg(shown(era.first))
+                                           : QStringLiteral("from %1 to %2").arg(shown(era.first), shown(era.last));
+    return QStringLiteral("Numbers run from 1 to %1 for draws %2.").arg(era.mainLimit).arg(dates);
 }
 
 int largestBall(Game game)

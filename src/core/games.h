@@ -70,6 +70,10 @@ struct DrawsPerDate {
     const char *firstLabel;    // beside the date while the first draw shows ("Draw 1 of 2")
     const char *secondLabel;   // ... while the second shows ("Draw 2 of 2")
     const char *secondDialog;  // caption of the dialog that enters the second draw
+    // Set where one line plays every draw of the date (the UK Lotto's rounds):
+    // Check checks them all, each winning line led by this name and the draw's
+    // number ("Round 1 ", "Round 2 "). Unset, a draw is checked on its own.
+    const char *roundName = nullptr;
 };
 
 // ---- Prize tiers -----------------------------------------------------------
@@ -208,6 +212,11 @@ const Era *eraCovering(Game game, Ymd date);
 
 // "6 from 49 (19/11/1994 to 7/10/2015)", "6 from 59 (from 10/10/2015)".
 QString eraTitle(const Era &era);
+
+// The numbers a draw of the era holds, as told beside a refused entry:
+// "Numbers run from 1 to 59 for draws from 10 October 2015." and, for an era
+// that ended, "... for draws from 19 November 1994 to 7 October 2015."
+QString eraNumbersText(const Era &era);
 
 // The largest main number of any era of the game.
 int largestBall(Game game);

@@ -5,6 +5,7 @@
 #include "core/dates.h"
 #include "core/drawhistory.h"
 #include "core/filenames.h"
+#include "core/fileread.h"
 #include "core/paths.h"
 #include "core/recordfile.h"
 
@@ -94,13 +95,21 @@ bool columnsFit(const Columns &c, Game game)
     return c.draw >= 0 || firstEra(game).mostDraws() < 2;
 }
 
+bool alwaysTwoDraws(Game game)
+{
+    return firstEra(game).mostDraws() > 1;
+}
+
 // The game whose results the file holds when it is not the target: the first
-// game whose columns it fits.
+// game whose columns it fits, a game whose every date has two draws first for
+// a file with a draw column.
 std::optional<Game> otherGameOf(const Columns &c, Game target)
 {
-    for (Game g : AllGames)
-        if (g != target && columnsFit(c, g))
-            return g;
+    for (const bool twoDrawsFirst : {true, false}) {
+        for (Game g : AllGames)
+            if (g != target && columnsFit(c, g) && (!twoDrawsFirst || (c.draw >= 0 && alwaysTwoDraws(g))))
+                return g;
+    }
     return std::nullopt;
 }
 
@@ -146,7 +155,8 @@ QString outsideErasReason(Game game, Ymd order)
 
 // Reads one data row into `row`; false, with the reason counted in `skips`,
 // when it does not fit the era of its date.
-bool readRow(const CsvRow &l, const Columns &c, Game game, ResultRow &row, SkipList &skips)
+bool readRow(const CsvRow &l, const Columns &c, Game game, ResultRow &row, SkipList &skips,
+             int &secondsOnOneDrawDates)
 {
     auto field = [&l](int col) -> const QByteArray & {
         static const QByteArray none;
@@ -181,6 +191,7 @@ bool readRow(const CsvRow &l, const Columns &c, Game game, ResultRow &row, SkipL
         if (draw != 1 && draw != 2)
             return skip([&] { return QStringLiteral("draw %1 is not 1 or 2").arg(quoted(drawText)); });
         if (draw > era->drawsOn(order).draws) {
+            ++secondsOnOneDrawDates;
             return skip([&] {
                 return QStringLiteral("the %1 had one draw on %2, so there is no draw 2")
                     .arg(info.displayName(), shown(order));
@@ -285,6 +296,12 @@ QString ImportReport::text() const
                          .arg(e.present);
         }
     }
+    if (drawsByOrder > 0) {
+        lines << QStringLiteral("%1 read by the order of %2 lines: the first line of a date is round 1, "
+                                "the next round 2.")
+                     .arg(plural(drawsByOrder, QStringLiteral("two-round date"), QStringLiteral("two-round dates")),
+                          drawsByOrder == 1 ? QStringLiteral("its") : QStringLiteral("their"));
+    }
     lines << firstSkips;
     const int more = skipped - static_cast<int>(firstSkips.size());
     if (more > 0)
@@ -360,15 +377,42 @@ ResultRows readResultRows(const QByteArray &csv, Game target)
     }
     bool anyRow = false;
     ResultRow row;
+    // Without a draw (round) column, the rows of a date that holds two draws
+    // are its first and second draw in the order of the file, whatever the
+    // order of the dates: the rows seen of each such date so far.
+    QHash<qint32, int> rowsOfDate;
+    int secondsOnOneDrawDates = 0;
+    bool secondOnTwoDrawDate = false;
     while (reader.next(line)) {
         anyRow = true;
-        if (readRow(line, columns, target, row, out.skips))
-            out.rows.push_back(row);
+        if (!readRow(line, columns, target, row, out.skips, secondsOnOneDrawDates))
+            continue;
+        const Era &era = erasOf(target)[row.era];
+        if (era.drawsOn(row.order()).draws > 1) {
+            if (columns.draw < 0) {
+                const int seen = ++rowsOfDate[row.order()];
+                row.orderDraw = row.order() * 10 + std::min(seen, 2);
+            } else if (row.draw() == 2) {
+                secondOnTwoDrawDate = true;
+            }
+        }
+        out.rows.push_back(row);
     }
     if (!anyRow) {
         out.report = refuse(target, QStringLiteral("The file holds no results, only the names of its columns."));
         return out;
     }
+    // Second draws on dates the chosen game drew once, and none on a date it
+    // drew twice: the file is another game's whose dates all hold two draws.
+    if (secondsOnOneDrawDates > 0 && !secondOnTwoDrawDate) {
+        const std::optional<Game> other = otherGameOf(columns, target);
+        if (other && alwaysTwoDraws(*other)) {
+            out.report = refuse(target, QStringLiteral("This file holds %1 results, not %2 results.")
+                                            .arg(gameInfo(*other).displayName(), info.displayName()));
+            return out;
+        }
+    }
+    out.report.drawsByOrder = static_cast<int>(rowsOfDate.size());
     // Date order, the first draw of a date before its second, file order
     // within that. Lines are unique, so the sort needs no stability (and no
     // buffer the size of the rows).
@@ -478,16 +522,11 @@ ImportReport importResultsWith(const QByteArray &csv, Game target, const QString
     ImportReport report = mergeRows(rows, target, merge, [&](int index) -> QByteArray * {
         File &f = touched[static_cast<size_t>(index)];
         f.path = resolveInFolder(programFolder, files::history(eras[static_cast<size_t>(index)]));
-        QFile file(f.path);
-        if (file.exists()) {
-            if (!file.open(QIODevice::ReadOnly))
-                return nullptr;
-            f.bytes = file.readAll();
-            if (file.error() != QFileDevice::NoError)
-                return nullptr;
-            f.existed = true;
-            f.before = f.bytes;
-        }
+        const FileRead<QByteArray> read = readFileBytes(f.path);
+        if (!read.usable())
+            return nullptr;
+        f.existed = !read.missing();
+        f.bytes = f.before = read.value;
         return &f.bytes;
     });
     if (report.refused)
@@ -520,17 +559,15 @@ ImportReport importResultsWith(const QByteArray &csv, Game target, const QString
 ImportReport importResultsFileWith(const QString &csvPath, Game target, const QString &programFolder,
                                    ResultsMerge merge)
 {
-    QFile f(csvPath);
+    const FileRead<QByteArray> read = readFileBytes(csvPath, MaxCsvBytes);
     const QString name = QFileInfo(csvPath).fileName();
-    if (!f.open(QIODevice::ReadOnly))
+    if (read.missing())
         return refuse(target, QStringLiteral("The file %1 could not be opened.").arg(name));
-    if (f.size() > MaxCsvBytes)
+    if (read.status == ReadStatus::TooLarge)
         return refuse(target, QStringLiteral("The file is too large to be a results file."));
-    const QByteArray csv = f.read(MaxCsvBytes + 1);
-    if (f.error() != QFileDevice::NoError)
-        return refuse(target, QStringLiteral("The file %1 could not be read.").arg(name));
-    f.close();
-    return importResultsWith(csv, target, programFolder, merge);
+    if (read.usable())
+        return importResultsWith(read.value, target, programFolder, merge);
+    return refuse(target, QStringLiteral("The file %1 could not be read.").arg(name));
 }
 
 // ---- The lotto merge -------------------------------------------------------

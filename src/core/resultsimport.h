@@ -26,6 +26,9 @@ namespace ds {
 // - the plain form: date, n1 to n6, bonus, with a draw (or round) column, 1
 //   or 2, for a game whose dates may hold two draws (Thunderball: date, n1 to
 //   n5, thunderball), ISO dates.
+// Without a draw (round) column, the rows of a date that holds two draws (the
+// UK Lotto's two rounds) are its first and second in the order of the file,
+// whatever the order of the dates; the report says how many dates were read so.
 // The file has to hold the columns of the game the player chose: a
 // Thunderball column is a Thunderball file, a draw column a file of a game
 // with two draws a date.
@@ -49,6 +52,9 @@ struct ImportReport {
     int added = 0;   // draws stored
     int present = 0; // draws the history already held
     int skipped = 0; // lines that could not be used
+    // Dates of two draws (rounds) whose rows were taken as the first and the
+    // second by their order in a file without a draw (round) column.
+    int drawsByOrder = 0;
     // "Line 7: ball 52 is outside 1 to 49", for the first few skipped lines in
     // file order.
     QStringList firstSkips;

@@ -61,27 +61,52 @@ QString damagedEntryLine(int entryNumber)
 CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, const TierList &tiers,
                          int maxBall, bool all)
 {
+    const PlayedDraw one{draw, &tiers, QString()};
+    return checkPlayedDraws(entries, std::span(&one, 1), maxBall, all);
+}
+
+CheckResult checkPlayedDraws(const std::vector<Entry> &entries, std::span<const PlayedDraw> draws, int maxBall,
+                             bool all)
+{
     CheckResult r;
+    std::vector<char> listed(entries.size(), 0), won(entries.size(), 0);
+    for (size_t d = 0; d < draws.size(); ++d) {
+        const PlayedDraw &played = draws[d];
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const int position = static_cast<int>(i);
+            if (!soundEntry(entries[i].n, maxBall)) {
+                if (d == 0)
+                    r.winningLines << damagedEntryLine(position + 1);
+                continue;
+            }
+            const Match m = matchEntry(entries[i].n, played.numbers);
+            const QString tier = tierText(m, *played.tiers, all);
+            if (tier.isEmpty())
+                continue;
+            if (const Tier *t = tierFor(*played.tiers, m)) {
+                won[i] = 1;
+                r.cash += cashOf(t->prize);
+                r.prizeLines << static_cast<int>(r.winningLines.size());
+            }
+            r.winningLines << numbersText(entries[i].n) + played.lead + tier;
+            listed[i] = 1;
+        }
+    }
     for (size_t i = 0; i < entries.size(); ++i) {
-        const int position = static_cast<int>(i);
-        if (!soundEntry(entries[i].n, maxBall)) {
-            r.winningLines << damagedEntryLine(position + 1);
-            continue;
-        }
-        const Match m = matchEntry(entries[i].n, draw);
-        const QString tier = tierText(m, tiers, all);
-        if (tier.isEmpty())
-            continue;
-        if (const Tier *t = tierFor(tiers, m)) {
+        if (listed[i])
+            r.marked.push_back(static_cast<int>(i));
+        if (won[i]) {
+            r.prizeMarked.push_back(static_cast<int>(i));
             ++r.wins;
-            r.cash += cashOf(t->prize);
-            r.prizeLines << static_cast<int>(r.winningLines.size());
-            r.prizeMarked.push_back(position);
         }
-        r.winningLines << numbersText(entries[i].n) + tier;
-        r.marked.push_back(position);
     }
     return r;
+}
+
+QString winCountText(int wins, qint64 cash, Currency currency)
+{
+    const QString count = wins == 1 ? QStringLiteral("1 winning entry") : QStringLiteral("%1 winning entries").arg(wins);
+    return cash > 0 ? count + QStringLiteral(", %1 in fixed prizes").arg(moneyText(cash, currency)) : count;
 }
 
 } // namespace ds

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <span>
 #include <vector>
 
 namespace ds {
@@ -38,7 +39,7 @@ struct CheckResult {
     QList<int> prizeLines;      // rows of winningLines that reach a prize tier
     std::vector<int> marked;    // list positions (0-based) of the listed entries
     std::vector<int> prizeMarked; // those of them that reach a prize tier
-    int wins = 0;
+    int wins = 0;               // entries that reach a prize tier
     qint64 cash = 0;            // the fixed cash prizes of the winning lines
 };
 
@@ -49,5 +50,24 @@ struct CheckResult {
 // list.
 CheckResult checkEntries(const std::vector<Entry> &entries, const DrawNumbers &draw, const TierList &tiers,
                          int maxBall, bool all);
+
+// One draw of a date that a line plays with the others (a round of the UK
+// Lotto): its numbers, its tiers and what leads its tier texts ("Round 2 ").
+struct PlayedDraw {
+    DrawNumbers numbers{};
+    const TierList *tiers = nullptr;
+    QString lead;
+};
+
+// Checks the entries against every draw of the date at once: the lines of
+// the first draw, then of the next, each tier text led by its draw's lead. An
+// entry that wins in two draws is listed twice, marked once and counted once
+// in `wins`; `cash` adds the fixed prizes of every draw.
+CheckResult checkPlayedDraws(const std::vector<Entry> &entries, std::span<const PlayedDraw> draws, int maxBall,
+                             bool all);
+
+// The count beside the winning list: "3 winning entries", "1 winning entry",
+// and where fixed cash prizes were won ", £60 in fixed prizes" after it.
+QString winCountText(int wins, qint64 cash, Currency currency);
 
 } // namespace ds

@@ -94,23 +94,72 @@ OpenedFile openCheckFile(const QString &programFolder, Game game, const CheckSou
     const int maxBall = largestBall(game);
     const QString name = checkFileName(source, game);
     r.path = resolveInFolder(programFolder, name);
-    if (!QFile::exists(r.path)) {
+    FileRead<std::vector<Entry>> read = entryfile::load(r.path);
+    if (read.missing()) {
         r.refusal = QString::fromLatin1(source.missing);
         return r;
     }
-    bool ok = true;
-    r.entries = entryfile::load(r.path, &ok);
-    if (!ok) {
+    if (!read.usable()) {
         r.refusal = unreadableFileMessage(name) + QStringLiteral(" It cannot be checked.");
-        r.entries.clear();
         return r;
     }
+    r.entries = std::move(read.value);
     const int damaged = firstDamagedEntry(r.entries, maxBall);
     if (damaged >= 0) {
         r.refusal = damagedFileMessage(name, damaged + 1, maxBall);
         r.entries.clear();
     }
     return r;
+}
+
+FileRead<std::vector<Draw>> readGameDraws(const QString &programFolder, Game game)
+{
+    FileRead<std::vector<Draw>> all;
+    all.status = ReadStatus::Missing;
+    for (const Era &era : erasOf(game)) {
+        const FileRead<std::vector<Draw>> read = readHistoryDraws(resolveInFolder(programFolder, files::history(era)));
+        if (!read.usable()) {
+            all.status = read.status;
+            all.value.clear();
+            return all;
+        }
+        if (!read.missing())
+            all.status = ReadStatus::Ok;
+        all.value.insert(all.value.end(), read.value.begin(), read.value.end());
+    }
+    return all;
+}
+
+std::vector<int> totalBoxes(const Era &era)
+{
+    std::vector<int> boxes;
+    bool classic = true;
+    for (const TierList &l : era.tierLists) {
+        for (const Tier &t : l.tiers) {
+            if (t.box < 1 || t.box > MaxTotals)
+                continue;
+            classic = classic && t.box <= TotalCount;
+            if (std::find(boxes.begin(), boxes.end(), t.box - 1) == boxes.end())
+                boxes.push_back(t.box - 1);
+        }
+    }
+    if (classic) {
+        boxes.clear();
+        for (int b = 0; b < TotalCount; ++b)
+            boxes.push_back(b);
+    }
+    std::sort(boxes.begin(), boxes.end());
+    return boxes;
+}
+
+std::vector<int> Result::boxes() const
+{
+    std::vector<int> shown = lastEra ? totalBoxes(*lastEra) : std::vector<int>{};
+    for (int b = 0; b < MaxTotals; ++b)
+        if (totals[static_cast<size_t>(b)] > 0 && std::find(shown.begin(), shown.end(), b) == shown.end())
+            shown.push_back(b);
+    std::sort(shown.begin(), shown.end());
+    return shown;
 }
 
 QStringList historyYears(std::span<const Draw> draws)
@@ -176,7 +225,7 @@ QString winLine(const Numbers6 &n, int main, bool plusBonus)
     return s;
 }
 
-Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, DrawRange range, const Era &era,
+Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, DrawRange range, Game game,
                   const Progress &progress)
 {
     Result r;
@@ -209,7 +258,12 @@ Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, D
         const quint64 bonusMask = bit(d.bonus);
         const qint64 order = dateOrderKey(d.date);
         const bool second = k > 0 && dateOrderKey(draws[static_cast<size_t>(k - 1)].date) == order;
-        const TierList &tiers = era.tiersOn(static_cast<Ymd>(std::clamp<qint64>(order, 0, StillDrawn)), second ? 2 : 1);
+        const Ymd date = static_cast<Ymd>(std::clamp<qint64>(order, 0, StillDrawn));
+        const Era &era = eraOn(game, date);
+        if (r.lastEra != nullptr && r.lastEra != &era)
+            r.crossesEras = true;
+        r.lastEra = &era;
+        const TierList &tiers = era.tiersOn(date, second ? 2 : 1);
         int least = 7; // the fewest main numbers any tier pays
         for (const Tier &t : tiers.tiers)
             least = std::min(least, t.main);

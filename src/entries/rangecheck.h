@@ -17,6 +17,7 @@
 
 #include "core/drawhistory.h"
 #include "core/entryfile.h"
+#include "core/fileread.h"
 #include "core/tiers.h"
 
 #include <QString>
@@ -70,6 +71,10 @@ OpenedFile openCheckFile(const QString &programFolder, Game game, const CheckSou
 int firstDamagedEntry(std::span<const Entry> entries, int maxBall);
 QString damagedFileMessage(const QString &fileName, int entryNumber, int maxBall);
 
+// The draws of every era of the game as one history, oldest era first (each
+// era's file in date order); not usable when a file cannot be read.
+FileRead<std::vector<Draw>> readGameDraws(const QString &programFolder, Game game);
+
 // Years of the first and last draw (characters 5-8 of their date fields),
 // every year from first to last as text; empty when there is no draw or the
 // years are not plausible.
@@ -89,10 +94,16 @@ struct DrawRange {
 DrawRange findDrawRange(std::span<const Draw> draws, int startMonth, int startYear, int endMonth, int endYear);
 
 // The totals, in the order of their boxes (Text1, Text2, ...): a tier counts
-// into the box its tier list gives. The older eras' seven boxes:
-enum Total { Match3, Match4, Match5, Jackpot, Match5Bonus, Match4Bonus, Match3Bonus, TotalCount };
+// into the box its tier list gives. The older eras' seven boxes, and the box
+// of two numbers (Text10: Text8 and Text9 are the dates):
+enum Total { Match3, Match4, Match5, Jackpot, Match5Bonus, Match4Bonus, Match3Bonus, TotalCount, Match2 = 9 };
 inline constexpr int MaxTotals = 10;
 using Totals = std::array<int, MaxTotals>;
+
+// The boxes (0 for Text1) the totals of an era show: the seven of the older
+// eras when its tiers fit them, otherwise one per tier of the era, in box
+// order.
+std::vector<int> totalBoxes(const Era &era);
 
 // How a match of `main` numbers (bonus: the entry holds the bonus number) is
 // listed and counted under a tier list; nothing when it wins nothing.
@@ -112,15 +123,21 @@ struct Result {
     QString startDate;        // DD/MM/YYYY of the first and last draw checked
     QString endDate;
     int drawsChecked = 0;
+    const Era *lastEra = nullptr; // the era of the last draw checked
+    bool crossesEras = false;     // the draws checked belong to more than one era
+    // The boxes to show: those of the last draw's era, and any other a draw
+    // of the range counted into.
+    std::vector<int> boxes() const;
 };
 
 // Called after each draw with the number of draws done so far.
 using Progress = std::function<void(int done)>;
 
 // Checks every entry against every draw of the range, each draw with the
-// tiers of its date and draw (a draw right after one of the same date is its
-// second draw). Entries are read from memory, not once per draw.
-Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, DrawRange range, const Era &era,
+// tiers of its own era, date and draw (a draw right after one of the same date
+// is its second draw, or second round). Entries are read from memory, not once
+// per draw.
+Result checkRange(std::span<const Entry> entries, std::span<const Draw> draws, DrawRange range, Game game,
                   const Progress &progress = {});
 
 } // namespace rangecheck

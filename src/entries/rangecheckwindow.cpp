@@ -15,12 +15,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ds {
 
 namespace {
 
-QLineEdit *readOnly(const char *name, const QString &tip = {})
+QLineEdit *readOnly(const char *name, const QString &tip)
 {
     QLineEdit *b = readOnlyBox(name);
     if (!tip.isEmpty())
@@ -82,20 +83,31 @@ RangeCheckWindow::RangeCheckWindow(AppState &state, const Platform &platform)
 
     m_start = readOnly("Text8", QStringLiteral("The start draw date."));
     m_end = readOnly("Text9", QStringLiteral("The end draw date"));
-    static const char *totalNames[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"};
-    static const char *totalLabels[] = {"Match 3 total",         "Match 4 total",         "Match 5 total",
-                                        "Jackpot total",         "Match 5 + Bonus total", "Match 4 + Bonus total",
-                                        "Match 3 + Bonus total"};
+    // Boxes 1 to 7 of the older eras, and 10 for two numbers (Text8 and
+    // Text9 are the dates); each label is Label(box + 2).
+    static const char *totalLabels[rangecheck::MaxTotals] = {
+        "Match 3 total",         "Match 4 total",         "Match 5 total", "Jackpot total", "Match 5 + Bonus total",
+        "Match 4 + Bonus total", "Match 3 + Bonus total", nullptr,         nullptr,         "Match 2 total"};
     auto *results = new QGridLayout;
     results->addWidget(named(new QLabel(QStringLiteral("Results")), "Label2"), 0, 0, 1, 2);
-    for (int i = 0; i < 7; ++i) {
-        m_totals[static_cast<size_t>(i)] = readOnly(totalNames[i]);
-        m_totals[static_cast<size_t>(i)]->setMaximumWidth(80);
-        auto *l = new QLabel(QString::fromLatin1(totalLabels[i]));
-        l->setObjectName(QStringLiteral("Label%1").arg(i + 3));
-        results->addWidget(l, i + 1, 0);
-        results->addWidget(m_totals[static_cast<size_t>(i)], i + 1, 1);
+    int row = 1;
+    for (int i = 0; i < rangecheck::MaxTotals; ++i) {
+        if (totalLabels[i] == nullptr)
+            continue;
+        const size_t b = static_cast<size_t>(i);
+        m_totals[b] = readOnlyBox(QStringLiteral("Text%1").arg(i + 1).toLatin1().constData());
+        m_totals[b]->setMaximumWidth(80);
+        m_totalLabels[b] = new QLabel(QString::fromLatin1(totalLabels[i]));
+        m_totalLabels[b]->setObjectName(QStringLiteral("Label%1").arg(i + 3));
+        results->addWidget(m_totalLabels[b], row, 0);
+        results->addWidget(m_totals[b], row, 1);
+        ++row;
     }
+    m_totalsEra = named(new QLabel, "LabelTotalsEra");
+    m_totalsEra->setWordWrap(true);
+    m_totalsEra->setMaximumWidth(220);
+    m_totalsEra->hide();
+    results->addWidget(m_totalsEra, row, 0, 1, 2);
     auto *dates = new QGridLayout;
     dates->addWidget(new QLabel(QStringLiteral("Starting")), 0, 0);
     dates->addWidget(m_start, 0, 1);
@@ -136,10 +148,12 @@ void RangeCheckWindow::load(const std::vector<Entry> &entries)
     m_entryList->addItems(lines);
     m_count->setText(QString::number(entries.size()) + QStringLiteral(" Selections"));
 
-    bool read = true;
-    const QStringList years = rangecheck::historyYears(readHistoryDraws(m_state.historyPath(latestEra(m_state.game())), &read));
-    if (!read)
+    const FileRead<std::vector<Draw>> read = rangecheck::readGameDraws(m_state.programFolder, m_state.game());
+    if (!read.usable())
         m_platform.dialogs->message(HistoryUnreadableMessage);
+    const QStringList years = rangecheck::historyYears(read.value);
+    // The boxes of the era the range ends in by default: the newest.
+    showBoxes(rangecheck::totalBoxes(latestEra(m_state.game())));
     for (int i : {1, 3}) {
         m_pickers[static_cast<size_t>(i)]->clear();
         m_pickers[static_cast<size_t>(i)]->addItems(years);
@@ -154,7 +168,10 @@ void RangeCheckWindow::check()
 {
     m_wins->clear();
     for (QLineEdit *t : m_totals)
-        t->clear();
+        if (t != nullptr)
+            t->clear();
+    m_totalsEra->clear();
+    m_totalsEra->hide();
     m_start->clear();
     m_end->clear();
 
@@ -169,13 +186,12 @@ void RangeCheckWindow::check()
     }
 
     BusyScope busy(*m_platform.dialogs);
-    bool ok = true;
-    const Era &era = latestEra(m_state.game());
-    const std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(era), &ok);
-    if (!ok) {
+    const FileRead<std::vector<Draw>> read = rangecheck::readGameDraws(m_state.programFolder, m_state.game());
+    if (!read.usable()) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }
+    const std::vector<Draw> &draws = read.value;
     if (draws.empty()) {
         m_platform.dialogs->message(QString::fromLatin1(rangecheck::MsgNoDraws));
         return;
@@ -187,7 +203,7 @@ void RangeCheckWindow::check()
     QElapsedTimer sinceRepaint;
     sinceRepaint.start();
     const rangecheck::Result r = rangecheck::checkRange(
-        m_entries, draws, range, era, [&](int done) {
+        m_entries, draws, range, m_state.game(), [&](int done) {
             if (sinceRepaint.elapsed() < RepaintMs)
                 return;
             m_progress->setValue(done);
@@ -203,9 +219,29 @@ void RangeCheckWindow::check()
         m_wins->addItems(r.lines.mid(i, ListBatch));
     m_wins->setUpdatesEnabled(true);
 
-    for (int i = 0; i < rangecheck::TotalCount; ++i)
-        m_totals[static_cast<size_t>(i)]->setText(QString::number(r.totals[static_cast<size_t>(i)]));
+    const std::vector<int> boxes = r.boxes();
+    showBoxes(boxes);
+    for (int b : boxes)
+        if (QLineEdit *t = m_totals[static_cast<size_t>(b)])
+            t->setText(QString::number(r.totals[static_cast<size_t>(b)]));
+    if (r.crossesEras && r.lastEra != nullptr) {
+        m_totalsEra->setText(QStringLiteral("The range crosses eras: each draw is judged by the tiers of its own "
+                                            "era, and the boxes are those of %1, the era of the last draw.")
+                                 .arg(eraTitle(*r.lastEra)));
+        m_totalsEra->show();
+    }
     m_progress->setValue(total);
+}
+
+void RangeCheckWindow::showBoxes(const std::vector<int> &boxes)
+{
+    for (size_t b = 0; b < m_totals.size(); ++b) {
+        if (m_totals[b] == nullptr)
+            continue;
+        const bool shown = std::find(boxes.begin(), boxes.end(), static_cast<int>(b)) != boxes.end();
+        m_totals[b]->setVisible(shown);
+        m_totalLabels[b]->setVisible(shown);
+    }
 }
 
 void RangeCheckWindow::closeWindow()

@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/entryfile.h"
+#include "entries/rangecheck.h"
 #include "platform/platform.h"
 #include "widgets/childwindow.h"
 
@@ -37,6 +38,9 @@ public:
     void closeWindow() override;
 
 private:
+    // Shows the boxes of the totals (0 for Text1), hiding the others.
+    void showBoxes(const std::vector<int> &boxes);
+
     AppState &m_state;
     Platform m_platform;
     std::vector<Entry> m_entries;
@@ -46,7 +50,10 @@ private:
     QProgressBar *m_progress = nullptr; // ProgressBar1
     QListWidget *m_wins = nullptr;      // List1
     QLineEdit *m_start = nullptr, *m_end = nullptr; // Text8, Text9
-    std::array<QLineEdit *, 7> m_totals{};          // Text1..Text7
+    // The total boxes by box: Text1..Text7, Text10; their labels.
+    std::array<QLineEdit *, rangecheck::MaxTotals> m_totals{};
+    std::array<QLabel *, rangecheck::MaxTotals> m_totalLabels{};
+    QLabel *m_totalsEra = nullptr;      // LabelTotalsEra: the era whose tiers the totals show
     QPushButton *m_check = nullptr;     // Command2
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entryfile.h"
+#include "core/games.h"
 #include "core/printersettings.h"
 
 #include <QString>
@@ -54,6 +55,17 @@ struct Ticket {
 // The entries shared out seven a ticket, in order; the last ticket holds what
 // is left.
 std::vector<Ticket> entryTickets(const std::vector<Numbers6> &entries, const TicketOffsets &offsets);
+
+// Whether the entries of the open file can go on the slip: a selections file
+// of a date whose era has no ticket layout (the 6 from 59 UK Lotto) cannot,
+// nor a file without a date (standing entry, wheel) holding a number the slip
+// does not have. `entryEra` is the era of the file's date, or the newest era
+// for a file without one. Empty when they can; otherwise the refusal.
+QString layoutRefusal(const Era &entryEra, bool dated, const std::vector<Entry> &entries);
+
+// "There is no ticket layout for the 6 from 59 UK Lotto; tickets can be
+// printed for draws up to 7 October 2015."
+QString noLayoutMessage(const Era &era);
 
 // "Save Setting": the two box values to store as record 1 of the printer
 // settings file, or why they cannot be stored (a value beyond the file's

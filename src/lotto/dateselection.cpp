@@ -107,7 +107,7 @@ void DateSelectionDialog::markDays()
         QDate latest;
         for (const Era &era : erasOf(m_state.game())) {
             DrawHistory history;
-            if (!history.load(m_state.historyPath(era)))
+            if (!usable(history.load(m_state.historyPath(era))))
                 continue;
             stored << storedDrawDates(history);
             const QDate newest = latestDrawDate(history);
@@ -179,7 +179,7 @@ void DateSelectionDialog::changeDrawNumbers(int d, int m, int y)
     m_state.displayedDrawNumber = 1;
     const QString path = m_state.historyPath(eraOn(m_state.game(), ymd(y, m, d)));
     DrawHistory history;
-    if (!history.load(path)) {
+    if (!usable(history.load(path))) {
         // A history that cannot be read is not one without this draw.
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
@@ -192,10 +192,13 @@ void DateSelectionDialog::changeDrawNumbers(int d, int m, int y)
     }
     if (found) {
         m_draw.setDateText(dateDisplayText(d, m, y));
-        if (drawsOnDate(history, m_state.chosenDateKey) > 1)
-            m_draw.setDrawOfTwo(1, eraOn(m_state.game(), ymd(y, m, d)).drawsOn(ymd(y, m, d)));
-        else
+        const DrawsPerDate &rule = eraOn(m_state.game(), ymd(y, m, d)).drawsOn(ymd(y, m, d));
+        if (drawsOnDate(history, m_state.chosenDateKey) > 1) {
+            m_draw.setDrawOfTwo(1, rule);
+        } else {
+            m_draw.setDateRule(rule);
             m_draw.hideDrawOfTwo();
+        }
         m_state.displayedDrawDate = m_state.chosenDateKey;
         giveBack();
         return;
@@ -206,9 +209,9 @@ void DateSelectionDialog::changeDrawNumbers(int d, int m, int y)
 void DateSelectionDialog::onNumbersOk()
 {
     const Era &era = m_state.eraOf(m_state.chosenDateKey);
-    const DrawEntry entry = readDrawEntry(m_frame1->texts(), era.mainLimit);
+    const DrawEntry entry = readDrawEntry(m_frame1->texts(), era);
     if (!entry.ok()) {
-        m_platform.dialogs->message(entry.refusal);
+        refuseDrawEntry(*m_platform.dialogs, entry);
         return;
     }
     const QString path = m_state.historyPath(era);
@@ -233,6 +236,7 @@ void DateSelectionDialog::onNumbersOk()
         return;
     }
     m_draw.showDraw(draw);
+    m_draw.setDateRule(era.drawsOn(static_cast<Ymd>(dateOrderKey(m_state.chosenDateKey))));
     m_draw.hideDrawOfTwo();
     m_state.displayedDrawDate = m_state.chosenDateKey;
     m_frame1->emptyBoxes();

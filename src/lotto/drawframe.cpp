@@ -7,7 +7,9 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QDate>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace ds {
 
@@ -48,6 +50,8 @@ DrawFrame::DrawFrame(AppState &state, QWidget *parent)
     buttons->addStretch();
     lay->addLayout(buttons, 2, 0);
 
+    connect(m_date, &QLineEdit::textChanged, this,
+            [this](const QString &text) { emit dateChanged(QDate::fromString(text, QStringLiteral("d/M/yyyy"))); });
     connect(m_change, &QPushButton::clicked, this, &DrawFrame::changeClicked);
     connect(m_delete, &QPushButton::clicked, this, &DrawFrame::deleteClicked);
     connect(m_second, &QPushButton::clicked, this, &DrawFrame::secondDrawClicked);
@@ -100,20 +104,29 @@ void DrawFrame::clearDraw()
     m_balls->hideBalls();
     m_balls->hideNumbers();
     hideDrawOfTwo();
+    m_second->setVisible(m_secondAlways);
 }
 
-void DrawFrame::setSecondDrawOffered(bool offered)
+void DrawFrame::setSecondDrawOffered(bool always, const QString &caption)
 {
-    m_second->setVisible(offered);
-    if (!offered)
+    m_secondAlways = always;
+    m_second->setText(caption);
+    m_second->setVisible(always);
+    if (!always)
         hideDrawOfTwo();
+}
+
+void DrawFrame::setDateRule(const DrawsPerDate &rule)
+{
+    if (rule.secondButton != nullptr)
+        m_second->setText(QString::fromLatin1(rule.secondButton));
+    m_second->setVisible(m_secondAlways || rule.draws > 1);
 }
 
 void DrawFrame::setDrawOfTwo(int drawNumber, const DrawsPerDate &rule)
 {
+    setDateRule(rule);
     const char *label = drawNumber == 1 ? rule.firstLabel : drawNumber == 2 ? rule.secondLabel : nullptr;
-    if (rule.secondButton != nullptr)
-        m_second->setText(QString::fromLatin1(rule.secondButton));
     if (label == nullptr || rule.draws < 2) {
         hideDrawOfTwo();
         return;

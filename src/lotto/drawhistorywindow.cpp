@@ -21,8 +21,8 @@ bool lottoCountry(const QString &code)
 } // namespace
 
 DrawHistoryController::DrawHistoryController(AppState &state, const Platform &platform, QWidget *window,
-                                             QObject *parent)
-    : QObject(parent), m_state(state), m_platform(platform), m_window(window)
+                                             std::function<const Era &()> eraInUse, QObject *parent)
+    : QObject(parent), m_state(state), m_platform(platform), m_window(window), m_eraInUse(std::move(eraInUse))
 {
 }
 
@@ -34,7 +34,7 @@ bool DrawHistoryController::loadHistory(const Era &era, DrawHistory &history)
         m_platform.dialogs->message(NoCountry);
         return false;
     }
-    if (!history.load(m_state.historyPath(era))) {
+    if (!usable(history.load(m_state.historyPath(era)))) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return false;
     }
@@ -43,7 +43,7 @@ bool DrawHistoryController::loadHistory(const Era &era, DrawHistory &history)
 
 void DrawHistoryController::showHistory()
 {
-    const Era &era = latestEra(m_state.game());
+    const Era &era = m_eraInUse();
     DrawHistory history;
     if (!loadHistory(era, history))
         return;
@@ -61,7 +61,7 @@ void DrawHistoryController::showHistory()
 
 void DrawHistoryController::printHistoryFile()
 {
-    const Era &era = latestEra(m_state.game());
+    const Era &era = m_eraInUse();
     DrawHistory history;
     if (!loadHistory(era, history))
         return;

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 namespace ds {
@@ -13,11 +14,13 @@ struct AppState;
 struct Era;
 
 // "Show Draw History File" (the Draw History window, one history line per
-// draw of the current game) and "Print Draw History File".
+// draw of one era of the current game) and "Print Draw History File".
 class DrawHistoryController : public QObject {
     Q_OBJECT
 public:
-    DrawHistoryController(AppState &state, const Platform &platform, QWidget *window, QObject *parent = nullptr);
+    // `eraInUse` gives the era whose history is shown and printed.
+    DrawHistoryController(AppState &state, const Platform &platform, QWidget *window,
+                          std::function<const Era &()> eraInUse, QObject *parent = nullptr);
     ~DrawHistoryController() override;
 
     void showHistory();
@@ -31,6 +34,7 @@ private:
     AppState &m_state;
     Platform m_platform;
     QWidget *m_window;
+    std::function<const Era &()> m_eraInUse;
     std::unique_ptr<ListWindow> m_history;
 };
 

@@ -1,5 +1,8 @@
 #include "lotto/drawnumbersframe.h"
 
+#include "core/drawentry.h"
+#include "platform/dialogs.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +11,14 @@
 #include "widgets/controls.h"
 
 namespace ds {
+
+void refuseDrawEntry(Dialogs &dialogs, const DrawEntry &entry)
+{
+    if (entry.informative.isEmpty())
+        dialogs.message(entry.refusal);
+    else
+        dialogs.messageExplained(entry.refusal, entry.informative);
+}
 
 DrawNumbersFrame::DrawNumbersFrame(QWidget *parent)
     : QGroupBox(QStringLiteral("Enter Draw Numbers"), parent)

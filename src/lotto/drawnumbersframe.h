@@ -9,6 +9,13 @@ class QPushButton;
 
 namespace ds {
 
+class Dialogs;
+struct DrawEntry;
+
+// Refuses the numbers of a draw entry: the refusal, with the era's numbers
+// under it when one was out of range.
+void refuseDrawEntry(Dialogs &dialogs, const DrawEntry &entry);
+
 // The "Enter Draw Numbers" frame of the Date Selection and second draw
 // dialogs: six main numbers in any order (Text1..Text6), the bonus (Text7),
 // OK (Command1) and Cancel (Command3).

@@ -23,6 +23,7 @@
 #include "widgets/controls.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -38,8 +39,9 @@ namespace ds {
 
 namespace {
 
-// The two game pictures of the window's image list.
-QPixmap gamePicture(bool irish)
+// The picture of a game's era: the game's colours and the numbers of the
+// era ("UK" over "59").
+QPixmap gamePicture(bool irish, int limit)
 {
     QPixmap pm(96, 96);
     pm.fill(Qt::transparent);
@@ -60,7 +62,7 @@ QPixmap gamePicture(bool irish)
     f.setPixelSize(11);
     p.setFont(f);
     p.drawText(QRect(30, 32, 36, 16), Qt::AlignCenter, irish ? QStringLiteral("IRL") : QStringLiteral("UK"));
-    p.drawText(QRect(30, 48, 36, 16), Qt::AlignCenter, irish ? QStringLiteral("42") : QStringLiteral("49"));
+    p.drawText(QRect(30, 48, 36, 16), Qt::AlignCenter, QString::number(limit));
     return pm;
 }
 
@@ -84,7 +86,6 @@ MainWindow::MainWindow(AppState &state, const Platform &platform, QWidget *paren
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Drawsmith"));
-    m_imageList = {gamePicture(false), gamePicture(true)};
     buildUi();
     buildMenus();
     buildControllers();
@@ -119,6 +120,8 @@ void MainWindow::buildUi()
     statusBar();
 
     connect(m_drawFrame, &DrawFrame::changeClicked, this, &MainWindow::onChangeDraw);
+    // The picture names the numbers of the era in use.
+    connect(m_drawFrame, &DrawFrame::dateChanged, this, [this] { setPicture(gameInfo(m_state.game()).picture); });
     connect(m_selectionsFrame, &SelectionsFrame::changeClicked, this, &MainWindow::onChangeSelections);
 }
 
@@ -199,6 +202,15 @@ void MainWindow::buildMenus()
     m.mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addMnemonics(bar);
 
+    // Each game's entry says which eras it covers, newest first.
+    for (const auto &[action, game] : {std::pair{m.mnu649, Game::UK}, std::pair{m.mnuIreland, Game::Irish},
+                                       std::pair{m.mnuthunder, Game::Thunderball}}) {
+        QStringList eras;
+        const std::span<const Era> all = erasOf(game);
+        for (auto e = all.rbegin(); e != all.rend(); ++e)
+            eras << eraTitle(*e);
+        action->setStatusTip(QStringLiteral("%1: %2").arg(gameInfo(game).displayName(), eras.join(QStringLiteral(", "))));
+    }
     connect(m.mnu649, &QAction::triggered, this, [this] { switchGame(Game::UK); });
     connect(m.mnuIreland, &QAction::triggered, this, [this] { switchGame(Game::Irish); });
     connect(m.mnuthunder, &QAction::triggered, this, &MainWindow::onThunderball);
@@ -219,7 +231,7 @@ void MainWindow::buildControllers()
     m_dateDialog = std::make_unique<DateSelectionDialog>(m_state, m_platform, *m_drawFrame, *m_selections,
                                                          *m_winningFrame);
     m_secondDraw = std::make_unique<SecondDrawController>(*m_drawFrame, *m_winningFrame, m_state, m_platform, this);
-    m_history = std::make_unique<DrawHistoryController>(m_state, m_platform, this);
+    m_history = std::make_unique<DrawHistoryController>(m_state, m_platform, this, [this]() -> const Era & { return eraInUse(); });
     m_fileMaintenance = std::make_unique<FileMaintenanceController>(*m_drawFrame, *m_selections, *m_winningFrame,
                                                                     m_state, m_platform, this);
     m_statistics = std::make_unique<StatisticsController>(m_state, m_platform, this);
@@ -308,7 +320,6 @@ void MainWindow::startUp()
     try {
         m_menus->mnuPT->setEnabled(false);
         m_winningFrame->setAllTiers(false);
-        m_helpFile = m_state.programFolder + QLatin1Char('/') + QString::fromLatin1(links::HomePageAddress);
         m_drawFrame->hideBalls();
         m_state.resetForStartup();
         m_maintainFrame->setSuggestMode(suggest::AddMode::Additional);
@@ -338,23 +349,39 @@ void MainWindow::startUp()
     }
 }
 
+const Era &MainWindow::eraInUse() const
+{
+    const QDate shown = QDate::fromString(m_drawFrame->dateText(), QStringLiteral("d/M/yyyy"));
+    return shown.isValid() ? eraOn(m_state.game(), shown) : m_state.newestEraWithDraws();
+}
+
 void MainWindow::setPicture(int index)
 {
-    m_picture->setPixmap(m_imageList[static_cast<size_t>(index - 1)]);
+    const Era &era = eraInUse();
+    m_picture->setPixmap(gamePicture(index == 2, era.mainLimit));
     m_picture->setProperty("picture", index);
+    m_picture->setToolTip(QStringLiteral("%1 %2").arg(gameInfo(era.game).displayName(), eraTitle(era)));
 }
 
 void MainWindow::setUpGame(Game game)
 {
     const GameInfo &info = gameInfo(game);
-    setPicture(info.picture);
     m_state.countryCode = info.codeText();
+    setPicture(info.picture);
     m_menus->mnu3wheel->menuAction()->setEnabled(info.wheel3);
     m_menus->mnuPT->setEnabled(info.tickets);
-    bool secondDraws = false;
-    for (const Era &e : erasOf(game))
-        secondDraws = secondDraws || e.mostDraws() > 1;
-    m_drawFrame->setSecondDrawOffered(secondDraws);
+    // A game whose every date may hold a second draw offers it whatever the
+    // date; another game only beside a date of two draws.
+    bool alwaysTwo = true;
+    QString caption = QStringLiteral("Second Draw");
+    for (const Era &e : erasOf(game)) {
+        for (const DrawsPerDate &rule : e.drawsPerDate) {
+            alwaysTwo = alwaysTwo && rule.draws > 1;
+            if (rule.secondButton != nullptr)
+                caption = QString::fromLatin1(rule.secondButton);
+        }
+    }
+    m_drawFrame->setSecondDrawOffered(alwaysTwo, caption);
 }
 
 void MainWindow::switchCountryResets()

@@ -45,7 +45,6 @@ public:
     MainWindow(AppState &state, const Platform &platform, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    QString helpFile() const { return m_helpFile; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -59,7 +58,10 @@ private:
     void setUpGame(Game game);
     void switchGame(Game game);
     void switchCountryResets();
+    // Picture 1 (UK lotto) or 2 (Irish lotto), showing the era in use.
     void setPicture(int index);
+    // The era of the draw on display; with none, the newest era holding draws.
+    const Era &eraInUse() const;
     void restoreSizeBeforeMaintain();
 
     void onThunderball();
@@ -74,8 +76,6 @@ private:
 
     AppState &m_state;
     Platform m_platform;
-    std::array<QPixmap, 2> m_imageList; // ImageList1: 1 UK lotto, 2 Irish lotto
-    QString m_helpFile;
     bool m_exiting = false;
 
     DrawFrame *m_drawFrame = nullptr;

@@ -39,9 +39,9 @@ void SecondDrawDialog::onOk()
     // chosen since.
     const QString date = m_state.displayedDrawDate;
     const Era &era = m_state.eraOf(date);
-    const DrawEntry entry = readDrawEntry(m_frame->texts(), era.mainLimit);
+    const DrawEntry entry = readDrawEntry(m_frame->texts(), era);
     if (!entry.ok()) {
-        m_platform.dialogs->message(entry.refusal);
+        refuseDrawEntry(*m_platform.dialogs, entry);
         return;
     }
     const QString path = m_state.historyPath(era);
@@ -82,7 +82,7 @@ void SecondDrawController::secondDraw()
     }
     const Era &era = m_state.eraOf(m_state.displayedDrawDate);
     DrawHistory history;
-    if (!history.load(m_state.historyPath(era))) {
+    if (!usable(history.load(m_state.historyPath(era)))) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }
@@ -112,7 +112,7 @@ void SecondDrawController::deleteDraw()
     m_winning.clearLines();
     const QString path = m_state.historyPath(m_state.eraOf(m_state.displayedDrawDate));
     DrawHistory history;
-    if (!history.load(path)) {
+    if (!usable(history.load(path))) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }

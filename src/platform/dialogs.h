@@ -11,6 +11,9 @@ public:
     // A refusal or warning with an OK button under the application's title
     // (the warning icon).
     virtual void message(const QString &text) = 0;
+    // The same refusal with a second, informative text under it (what the
+    // player needs to put it right).
+    virtual void messageExplained(const QString &text, const QString &informative) = 0;
     // News with an OK button: a result, a note, a job done (the information icon).
     virtual void inform(const QString &text) = 0;
     // News with an OK button and a second button captioned `action` (the

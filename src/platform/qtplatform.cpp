@@ -25,13 +25,14 @@ QString title()
 
 } // namespace
 
-void QtDialogs::show(QMessageBox::Icon icon, const QString &text)
+void QtDialogs::show(QMessageBox::Icon icon, const QString &text, const QString &informative)
 {
     const bool wasBusy = m_busy > 0;
     if (wasBusy)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
     QMessageBox box(icon, title(), text, QMessageBox::Ok, activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
+    box.setInformativeText(informative);
     box.exec();
     if (wasBusy)
         QApplication::restoreOverrideCursor();
@@ -40,6 +41,11 @@ void QtDialogs::show(QMessageBox::Icon icon, const QString &text)
 void QtDialogs::message(const QString &text)
 {
     show(QMessageBox::Warning, text);
+}
+
+void QtDialogs::messageExplained(const QString &text, const QString &informative)
+{
+    show(QMessageBox::Warning, text, informative);
 }
 
 void QtDialogs::inform(const QString &text)

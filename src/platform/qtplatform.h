@@ -13,6 +13,7 @@ namespace ds {
 class QtDialogs : public Dialogs {
 public:
     void message(const QString &text) override;
+    void messageExplained(const QString &text, const QString &informative) override;
     void inform(const QString &text) override;
     bool informOffering(const QString &text, const QString &action) override;
     void warning(const QString &title, const QString &text) override;
@@ -24,7 +25,7 @@ public:
                            const QString &filter) override;
 
 private:
-    void show(QMessageBox::Icon icon, const QString &text);
+    void show(QMessageBox::Icon icon, const QString &text, const QString &informative = {});
     int m_busy = 0;
 };
 

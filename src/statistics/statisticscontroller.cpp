@@ -47,13 +47,12 @@ void StatisticsController::ensureWindows()
 
 std::optional<std::vector<Draw>> StatisticsController::readDraws() const
 {
-    bool ok = true;
-    std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(*m_era), &ok);
-    if (!ok) {
+    FileRead<std::vector<Draw>> read = readHistoryDraws(m_state.historyPath(*m_era));
+    if (!read.usable()) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return std::nullopt;
     }
-    return draws;
+    return std::move(read.value);
 }
 
 void StatisticsController::countPairs(const std::vector<Draw> &draws)
@@ -64,13 +63,19 @@ void StatisticsController::countPairs(const std::vector<Draw> &draws)
 void StatisticsController::openStatistics(Game game)
 {
     const Platform &p = m_platform;
-    const Era &era = latestEra(game);
-    DrawHistory history;
-    if (!history.load(m_state.historyPath(era))) {
-        p.dialogs->message(HistoryUnreadableMessage);
-        return;
+    // The newest era that holds draws; statistics never mix eras.
+    const Era *era = nullptr;
+    int n = 0;
+    const std::span<const Era> eras = erasOf(game);
+    for (auto e = eras.rbegin(); e != eras.rend() && n <= 0; ++e) {
+        DrawHistory history;
+        if (!usable(history.load(m_state.historyPath(*e)))) {
+            p.dialogs->message(HistoryUnreadableMessage);
+            return;
+        }
+        era = &*e;
+        n = history.count();
     }
-    const int n = history.count();
     if (n <= 0) {
         p.dialogs->message(NoEntries);
         return;
@@ -80,15 +85,27 @@ void StatisticsController::openStatistics(Game game)
 
     ensureWindows();
     hideAll();
+    startEra(*era);
+    m_statistics->reset();
+    m_statistics->openOver(m_window, OpenerMode::Hide);
+}
+
+void StatisticsController::startEra(const Era &era)
+{
     m_era = &era;
     m_thresholds = {};
     m_pairCounts = {};
     m_pairsChart = false;
     m_pairsFromStatistics = false;
-
     m_charts->reset();
-    m_statistics->reset();
-    m_statistics->openOver(m_window, OpenerMode::Hide);
+}
+
+void StatisticsController::chooseEra(const Era &era)
+{
+    if (&era == m_era || !m_statistics)
+        return;
+    startEra(era);
+    m_statistics->clearFigures();
 }
 
 void StatisticsController::hideAll()
@@ -108,7 +125,7 @@ void StatisticsController::closeStatistics()
 {
     hideAll();
     m_pairsChart = false;
-    bringToFront(m_statistics->opener());
+    m_statistics->giveBack();
 }
 
 void StatisticsController::openCharts()

@@ -32,19 +32,17 @@ public:
     StatisticsController(AppState &state, const Platform &platform, QWidget *window, QObject *parent = nullptr);
     ~StatisticsController() override;
 
-    // The menu entries: refuse an empty history, warn about a short one, and
-    // open the Statistics window in place of the main window.
+    // The menu entries: open the Statistics window in place of the main
+    // window on the newest era of the game that holds draws; refuse when none
+    // does, and warn about a short history.
     void openStatistics(Game game);
-
-    // The windows; null until statistics were first opened.
-    StatisticsWindow *statisticsWindow() const { return m_statistics.get(); }
-    ChartsWindow *chartsWindow() const { return m_charts.get(); }
-    BallStatsWindow *ballStatsWindow() const { return m_ballStats.get(); }
-    PairsWindow *pairsWindow() const { return m_pairs.get(); }
+    // The era the windows show from now on (the Statistics window's era
+    // picker): every figure, chart and ball window starts afresh on it.
+    void chooseEra(const Era &era);
 
     const Platform &platform() const { return m_platform; }
     Game game() const { return m_era->game; }
-    // The era the windows show (the newest era of the game at opening).
+    // The era the windows show.
     const Era &era() const { return *m_era; }
     // The statistics ball limit: the main limit of the era.
     int ballLimit() const { return m_era->mainLimit; }
@@ -52,12 +50,10 @@ public:
     // player has been told, when the file went bad since the window opened.
     std::optional<std::vector<Draw>> readDraws() const;
 
-    const ChartThresholds &thresholds() const { return m_thresholds; }
     void setThresholds(const ChartThresholds &t) { m_thresholds = t; }
     const PairCounts &pairCounts() const { return m_pairCounts; }
     bool pairsChart() const { return m_pairsChart; }
     void setPairsChart(bool on) { m_pairsChart = on; }
-    bool pairsOpenedFromStatistics() const { return m_pairsFromStatistics; }
     void setPairsOpenedFromStatistics(bool on) { m_pairsFromStatistics = on; }
     // Fills the pair-count table from the whole history.
     void countPairs(const std::vector<Draw> &draws);
@@ -84,6 +80,7 @@ signals:
 
 private:
     void ensureWindows();
+    void startEra(const Era &era);
     void hideAll();
 
     AppState &m_state;

@@ -5,6 +5,7 @@
 #include "widgets/controls.h"
 #include "statistics/statisticscontroller.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QSignalBlocker>
 #include <algorithm>
 
 namespace ds {
@@ -146,6 +148,18 @@ StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
         connect(show, &QPushButton::clicked, this, &StatisticsWindow::showWins);
     }
 
+    m_era = named(new QComboBox, "ComboEra");
+    m_era->setToolTip(QStringLiteral("The draws the statistics are taken from: one era of the game's rules."));
+    connect(m_era, &QComboBox::activated, this, [this](int index) {
+        const std::span<const Era> eras = erasOf(m_ctl.game());
+        if (index >= 0 && index < static_cast<int>(eras.size()))
+            m_ctl.chooseEra(eras[eras.size() - 1 - static_cast<size_t>(index)]);
+    });
+    auto *eraRow = new QHBoxLayout;
+    eraRow->addWidget(named(new QLabel(QStringLiteral("Draws of")), "LabelEra"));
+    eraRow->addWidget(m_era);
+    eraRow->addStretch();
+
     auto *indepth = button("Command7", QStringLiteral("Indepth Analysis"), QStringLiteral("More statistics and charts."));
     auto *close = button("Command1", QStringLiteral("Close"), QStringLiteral("Closes this window."));
     connect(indepth, &QPushButton::clicked, this, &StatisticsWindow::indepthAnalysis);
@@ -170,6 +184,7 @@ StatisticsWindow::StatisticsWindow(StatisticsController &ctl) : m_ctl(ctl)
     buttons->addStretch();
     buttons->addWidget(close);
     auto *lay = new QVBoxLayout(this);
+    lay->addLayout(eraRow);
     lay->addLayout(columns);
     lay->addStretch();
     lay->addLayout(buttons);
@@ -179,6 +194,22 @@ void StatisticsWindow::reset()
 {
     const GameInfo &game = gameInfo(m_ctl.game());
     setWindowTitle(QString::fromLatin1(game.statsTitle));
+    {
+        const QSignalBlocker quiet(m_era);
+        m_era->clear();
+        const std::span<const Era> eras = erasOf(m_ctl.game());
+        for (auto e = eras.rbegin(); e != eras.rend(); ++e) {
+            m_era->addItem(eraTitle(*e));
+            if (&*e == &m_ctl.era())
+                m_era->setCurrentIndex(m_era->count() - 1);
+        }
+    }
+    m_winsFrame->setVisible(game.bestSixWins);
+    clearFigures();
+}
+
+void StatisticsWindow::clearFigures()
+{
     for (auto *boxes : {&m_hotBall, &m_hotCount})
         for (QLineEdit *e : *boxes)
             e->clear();
@@ -189,7 +220,6 @@ void StatisticsWindow::reset()
         e->clear();
     m_save->setText(QStringLiteral("Save"));
     m_save->setEnabled(false);
-    m_winsFrame->setVisible(game.bestSixWins);
 }
 
 void StatisticsWindow::showHotSix()

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -19,9 +20,12 @@ class StatisticsWindow : public ChildWindow {
 public:
     explicit StatisticsWindow(StatisticsController &ctl);
 
-    // The window as it opens for the controller's game: caption, empty boxes,
+    // The window as it opens for the controller's game: caption, the game's
+    // eras in the era picker with the controller's chosen, empty boxes,
     // "Save" disabled, the wins frame for the UK lotto only.
     void reset();
+    // Empty boxes and "Save" disabled, for figures of another era.
+    void clearFigures();
 
     void closeWindow() override;
 
@@ -43,6 +47,7 @@ private:
     QLineEdit *m_wins = nullptr, *m_highest = nullptr;
     QPushButton *m_save = nullptr;
     QGroupBox *m_winsFrame = nullptr;
+    QComboBox *m_era = nullptr; // ComboEra: the game's eras, newest first
 };
 
 } // namespace ds

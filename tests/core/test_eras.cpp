@@ -35,6 +35,14 @@ const EraRow Rows[] = {
     {Game::UK, 19941119, 20151007, "6 from 49", 6, 49, 49, false, "UK.exe",
      {"from 19941119 draw 0 £: 6? (6 Match) [] 4 | 5+ (5 + Bonus) [] 5 | 5- (5 Match) [] 3 | 4? (4 Match) [] 2 "
       "| 3? (3 Match) [] 1"}},
+    {Game::UK, 20151010, StillDrawn, "6 from 59", 6, 59, 59, false, "UK59.exe",
+     {"from 20151010 draw 0 £: 6? (6 Match) [Jackpot] 4 | 5+ (5 + Bonus) [Shared prize] 5 "
+      "| 5- (5 Match) [Shared prize] 3 | 4? (4 Match) [Shared prize] 2 | 3? (3 Match) [£25] 1 "
+      "| 2? (2 Match) [Lucky Dip] 10",
+      "from 20181121 draw 0 £: 6? (6 Match) [Jackpot] 4 | 5+ (5 + Bonus) [£1,000,000] 5 "
+      "| 5- (5 Match) [£1,750] 3 | 4? (4 Match) [£140] 2 | 3? (3 Match) [£30] 1 | 2? (2 Match) [Lucky Dip] 10",
+      "from 20260610 draw 0 £: 6? (6 Match) [Jackpot] 4 | 5+ (5 + Bonus) [£1,000,000] 5 "
+      "| 5- (5 Match) [£1,000] 3 | 4? (4 Match) [£50] 2 | 3? (3 Match) [£10] 1 | 2? (2 Match) [£1] 10"}},
     {Game::Irish, 19940924, 20061101, "6 from 42", 6, 42, 42, false, "IR.exe",
      {"from 19940924 draw 0 €: 6? (6 Match) [] 4 | 5+ (5 + Bonus) [] 5 | 5- (5 Match) [] 3 | 4+ (4 + Bonus) [] 6 "
       "| 4- (4 Match) [] 2 | 3+ (3 + Bonus) [] 7"}},

@@ -27,7 +27,7 @@ const QString NotReadable = QStringLiteral("This is not a results file Drawsmith
 QString skipOf(const QByteArray &lines)
 {
     QByteArray b;
-    const ImportReport r = mergeEraResults(UkHeader + lines, latestEra(Game::UK), b);
+    const ImportReport r = mergeEraResults(UkHeader + lines, firstEra(Game::UK), b);
     EXPECT_EQ(r.skipped, 1) << lines.constData();
     return r.firstSkips.value(0);
 }
@@ -40,7 +40,7 @@ TEST(ResultsImport, PlainAndPublishedFormsNewestFirstUnsortedAndAlreadyHeld)
     QByteArray bytes = countRecord(1, QByteArray("ABCDEFGH")) + june19;
     // The file's numbers for 19 June differ: the history's draw stays.
     ImportReport r =
-        mergeEraResults(UkHeader + "1999-06-19,1,2,3,4,5,6,7\n1999-06-05,3,7,12,21,30,45,9\n", latestEra(Game::UK), bytes);
+        mergeEraResults(UkHeader + "1999-06-19,1,2,3,4,5,6,7\n1999-06-05,3,7,12,21,30,45,9\n", firstEra(Game::UK), bytes);
     EXPECT_EQ(bytes, countRecord(2, QByteArray("ABCDEFGH")) + June5 + june19);
     EXPECT_EQ(r.text(), "1 draw added, 1 already in the history, 0 skipped.");
 
@@ -49,7 +49,7 @@ TEST(ResultsImport, PlainAndPublishedFormsNewestFirstUnsortedAndAlreadyHeld)
                                        "19-Jun-1999,42,41,40,30,20,10,11,Ball Set 3,Lancelot,,370\n"
                                        "12-Jun-1999,6,5,4,3,2,1,7,Ball Set 2,Arthur,,368\n"
                                        "05-Jun-1999,45,3,30,7,21,12,9,Ball Set 1,Guinevere,,366\n",
-                     latestEra(Game::UK), bytes);
+                     firstEra(Game::UK), bytes);
     EXPECT_EQ(bytes, countRecord(4, QByteArray("ABCDEFGH")) + June5 + June12 + june19
                          + drawRecord("26061999", {44, 45, 46, 47, 48, 49}, 43));
     EXPECT_EQ(r.text(), "2 draws added, 2 already in the history, 0 skipped.");
@@ -100,7 +100,7 @@ TEST(ResultsImport, IntoAnEmptyHistoryWithTheLinesSkippedAndWhy)
     };
     for (const Case &c : cases) {
         QByteArray bytes;
-        const ImportReport r = mergeEraResults(c.csv, latestEra(c.game), bytes);
+        const ImportReport r = mergeEraResults(c.csv, firstEra(c.game), bytes);
         EXPECT_EQ(r.firstSkips, c.skips) << r.refusal.toStdString();
         EXPECT_EQ(bytes, c.after);
     }
@@ -137,6 +137,42 @@ TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
     EXPECT_EQ(bytes, after);
 }
 
+// Two-round dates: a round (or draw) column decides the round; without one
+// the first line of a date is round 1 and the next round 2, whatever the
+// order of the dates, and the report says how many dates were read so.
+TEST(ResultsImport, TheRoundsOfATwoRoundDateByColumnOrByOrder)
+{
+    const Era &era = latestEra(Game::UK);
+    const QByteArray a10 = drawRecord("10062026", {1, 12, 25, 29, 40, 41}, 16);
+    const QByteArray b10 = drawRecord("10062026", {2, 5, 12, 42, 47, 54}, 51);
+    const QByteArray a13 = drawRecord("13062026", {12, 15, 31, 32, 48, 58}, 44);
+    const QByteArray b13 = drawRecord("13062026", {15, 17, 37, 54, 55, 56}, 6);
+    const QByteArray june6 = drawRecord("06062026", {8, 10, 26, 30, 35, 42}, 50);
+    QByteArray bytes;
+    ImportReport r = mergeEraResults(UkHeader + "2026-06-13,12,15,31,32,48,58,44\n"
+                                                "2026-06-10,1,12,25,29,40,41,16\n"
+                                                "2026-06-06,8,10,26,30,35,42,50\n"
+                                                "2026-06-13,15,17,37,54,55,56,6\n"
+                                                "2026-06-10,2,5,12,42,47,54,51\n"
+                                                "2026-06-10,3,5,12,42,47,54,51\n",
+                                     era, bytes);
+    EXPECT_EQ(bytes, countRecord(5) + june6 + a10 + b10 + a13 + b13);
+    EXPECT_EQ(r.text(), "5 draws added, 0 already in the history, 1 skipped.\n"
+                        "2 two-round dates read by the order of their lines: the first line of a date is round 1, "
+                        "the next round 2.\n"
+                        "Line 7: the second draw of 10/6/2026 is already listed on line 6");
+
+    bytes.clear();
+    r = mergeEraResults("date,round,n1,n2,n3,n4,n5,n6,bonus\n"
+                        "2026-06-10,2,2,5,12,42,47,54,51\n"
+                        "2026-06-10,1,1,12,25,29,40,41,16\n"
+                        "2026-06-06,2,8,10,26,30,35,42,50\n",
+                        era, bytes);
+    EXPECT_EQ(bytes, countRecord(2) + a10 + b10);
+    EXPECT_EQ(r.text(), "2 draws added, 0 already in the history, 1 skipped.\n"
+                        "Line 4: the UK Lotto had one draw on 6/6/2026, so there is no draw 2");
+}
+
 TEST(ResultsImport, EverySkipReasonWithItsLine)
 {
     const std::pair<QByteArray, QString> skips[] = {
@@ -146,9 +182,9 @@ TEST(ResultsImport, EverySkipReasonWithItsLine)
         {"1999-06-26,1,2,3,4,5,5,7", "number 5 appears twice"},
         {"1999-07-03,1,2,3,4,5,6,6", "number 6 appears twice"},
         {"1999-02-30,1,2,3,4,5,6,7", "\"1999-02-30\" is not a date"},
-        {"2015-10-10,1,2,3,4,5,6,7", "10/10/2015 is a draw of the 6-from-59 UK Lotto, which this version does not "
-                                     "keep"},
-        {"1994-11-12,1,2,3,4,5,6,7", "date 12/11/1994 is outside 19/11/1994 to 7/10/2015"},
+        {"2015-10-10,1,2,3,4,5,6,7", "10/10/2015 is a draw of 6 from 59 (from 10/10/2015), not of 6 from 49 "
+                                     "(19/11/1994 to 7/10/2015)"},
+        {"1994-11-12,1,2,3,4,5,6,7", "date 12/11/1994 is before the first draw, on 19/11/1994"},
         {"1999-07-10,1,2,x,4,5,6,7", "\"x\" is not a number"},
         {"1999-07-17,1,2,3,4,5", "a number is missing"},
         {",1,2,3,4,5,6,7", "the date is missing"},
@@ -168,7 +204,7 @@ TEST(ResultsImport, EverySkipReasonWithItsLine)
     // Together, with the last day of the era: five reasons are listed.
     QByteArray bytes;
     const ImportReport r =
-        mergeEraResults(csv + "2015-10-07,1,2,3,4,5,6,7\n1999-07-31,1,2,3,4,5,6,7\n", latestEra(Game::UK), bytes);
+        mergeEraResults(csv + "2015-10-07,1,2,3,4,5,6,7\n1999-07-31,1,2,3,4,5,6,7\n", firstEra(Game::UK), bytes);
     EXPECT_EQ(r.added, 2);
     EXPECT_EQ(r.firstSkips, reasons.mid(0, 5));
     EXPECT_EQ(r.text(), "2 draws added, 0 already in the history, 13 skipped.\n" + reasons.mid(0, 5).join('\n')
@@ -186,7 +222,9 @@ TEST(ResultsImport, EmptyHeaderOnlyUnknownAndOtherGamesFilesAreRefusedWhole)
         {"date,n1,n2,n3,n4,n5,bonus\n", Game::UK, NotReadable + "bonus ball."}, // no ball 6
         {UkHeader + "1999-06-12,1,2,3,4,5,6,7\n", Game::Irish,
          "This file holds UK Lotto results, not Irish Lotto results."},
-        {IrishHeader + "1999-06-12,1,1,2,3,4,5,6,7\n", Game::UK,
+        // A draw column is the UK Lotto's round column too; second draws on
+        // dates the UK Lotto drew once make the file Irish.
+        {IrishHeader + "1999-06-12,1,1,2,3,4,5,6,7\n1999-06-12,2,8,9,10,11,12,13,14\n", Game::UK,
          "This file holds Irish Lotto results, not UK Lotto results."},
         {"date,n1,n2,n3,n4,n5,thunderball\n2001-01-06,1,2,3,4,5,6\n", Game::UK,
          "This file holds Thunderball results, not UK Lotto results."},
@@ -199,7 +237,7 @@ TEST(ResultsImport, EmptyHeaderOnlyUnknownAndOtherGamesFilesAreRefusedWhole)
     }
     const QByteArray history = countRecord(1) + June5;
     QByteArray bytes = history;
-    EXPECT_TRUE(mergeEraResults(UkHeader, latestEra(Game::UK), bytes).refused);
+    EXPECT_TRUE(mergeEraResults(UkHeader, firstEra(Game::UK), bytes).refused);
     EXPECT_EQ(bytes, history);
 }
 
@@ -230,22 +268,31 @@ TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)
         dstest::FileSizeLimit limit(100); // writes beyond 100 bytes fail, whoever runs the test
         r = importResults(more, Game::UK, dir.path());
     }
-    EXPECT_TRUE(r.writeFailed && !r.succeeded());
+    EXPECT_TRUE(r.writeFailed);
+    EXPECT_FALSE(r.succeeded());
     EXPECT_EQ(r.text(), "The draw history file could not be written, so no draws were added. "
                         "The file is as it was before.");
     EXPECT_EQ(dir.read("UK.exe"), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"results.csv", "UK.exe"}));
 
-    // A history that cannot be read is not replaced.
+    // A history that cannot be read, or is too large to be one, is not replaced.
     QDir(dir.path()).mkdir("IR.exe");
     EXPECT_TRUE(importResultsFile(csv, Game::Irish, dir.path()).refused);
+    dir.writeSized("UK.exe", ds::MaxFileBytes + 1);
+    const ImportReport large = importResultsFile(csv, Game::UK, dir.path());
+    EXPECT_EQ(large.refusal, "The draw history file could not be read.");
+    EXPECT_EQ(QFileInfo(history).size(), ds::MaxFileBytes + 1);
+    // A results file that is there but cannot be read.
+    QDir(dir.path()).mkdir("folder.csv");
+    EXPECT_EQ(importResultsFile(dir.file("folder.csv"), Game::UK, dir.path()).refusal,
+              "The file folder.csv could not be read.");
 }
 
 TEST(ResultsImport, FullOrDamagedHistoriesAndGarbageNeverBreakTheImport)
 {
     const QByteArray full = countRecord(32767) + QByteArray(32767 * 22, '\0');
     QByteArray bytes = full;
-    const ImportReport r = mergeEraResults(UkHeader + "1999-06-05,3,7,12,21,30,45,9\n", latestEra(Game::UK), bytes);
+    const ImportReport r = mergeEraResults(UkHeader + "1999-06-05,3,7,12,21,30,45,9\n", firstEra(Game::UK), bytes);
     EXPECT_EQ(r.firstSkips, QStringList{"Line 2: the draw history is full"});
     EXPECT_EQ(bytes, full);
 
@@ -254,7 +301,7 @@ TEST(ResultsImport, FullOrDamagedHistoriesAndGarbageNeverBreakTheImport)
                                       countRecord(-3) + QByteArray(100, '\x9c'), QByteArray(7, 'z'),
                                       countRecord(2) + QByteArray(30, '9')}) {
         bytes = damaged;
-        const ImportReport d = mergeEraResults(UkHeader + "1999-06-05,3,7,12,21,30,45,9\n", latestEra(Game::UK), bytes);
+        const ImportReport d = mergeEraResults(UkHeader + "1999-06-05,3,7,12,21,30,45,9\n", firstEra(Game::UK), bytes);
         EXPECT_EQ(d.added + d.present, 1);
         DrawHistory h;
         h.setBytes(bytes);

@@ -17,7 +17,7 @@ TEST(Paths, FindsFilesWhateverTheirLetterCaseAndTheHistoryOfTheCountry)
     AppState s;
     s.programFolder = dir.path();
     s.countryCode = "UK";
-    EXPECT_EQ(s.historyPath(latestEra(s.game())), dir.file("UK.EXE"));
+    EXPECT_EQ(s.historyPath(s.eraOf("05061999")), dir.file("UK.EXE"));
     // A name that is not there comes back as given, ready to be created.
     s.countryCode = "IR";
     EXPECT_EQ(s.historyPath(latestEra(s.game())), dir.file("IR.exe"));

@@ -8,6 +8,9 @@
 #include "thunderball/resultsfile.h"
 #include "thunderball/resultsimport.h"
 
+#include <QFile>
+#include <QLocale>
+
 #include <QDir>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -62,7 +65,7 @@ TEST(ShippedHistories, LottoInDateOrderWithAnIrishSecondDrawRightAfterItsFirst)
     for (const Case &c : cases) {
         dstest::TestFolder dir;
         ds::DrawHistory h;
-        ASSERT_TRUE(h.load(build(dir, c.game, c.csv, c.file)));
+        ASSERT_EQ(h.load(build(dir, c.game, c.csv, c.file)), ds::ReadStatus::Ok);
         ASSERT_EQ(h.count(), c.count);
         EXPECT_EQ(h.bytes().size(), (c.count + 1) * 22);
         const auto draws = h.draws();
@@ -161,13 +164,18 @@ namespace {
 // Exports the shipped histories of a game (the results file of each era,
 // oldest first) and imports the file into an empty folder: every era's
 // history comes out byte for byte as it went in.
-void exportAndImportAgain(ds::Game game, const char *converterGame, std::initializer_list<const char *> csvs)
+void exportAndImportAgain(ds::Game game, const char *converterGame, const std::vector<QStringList> &csvs)
 {
-    ASSERT_EQ(csvs.size(), ds::erasOf(game).size()) << "a shipped results file per era";
+    ASSERT_EQ(csvs.size(), ds::erasOf(game).size()) << "the shipped results files of each era";
     dstest::TestFolder shipped, exported, empty;
-    const char *const *csv = csvs.begin();
-    for (const ds::Era &era : ds::erasOf(game))
-        build(shipped, converterGame, *csv++, ds::files::history(era));
+    auto csv = csvs.begin();
+    for (const ds::Era &era : ds::erasOf(game)) {
+        const QString file = shipped.file(ds::files::history(era));
+        for (const QString &name : *csv++) {
+            const ConverterRun r = convert({"--strict", "--game", converterGame, historyCsv(name), file});
+            ASSERT_EQ(r.exitCode, 0) << r.output.toStdString();
+        }
+    }
     const QString file = exported.file("results.csv");
     const ds::links::ExportResult out = ds::links::exportResults(game, shipped.path(), file);
     ASSERT_TRUE(out.written) << out.text.toStdString();
@@ -180,19 +188,85 @@ void exportAndImportAgain(ds::Game game, const char *converterGame, std::initial
     }
 }
 
+// The rows of a results file of the data folder, without its heading.
+QList<QByteArray> csvRows(const QString &name)
+{
+    QFile f(historyCsv(name));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+    QList<QByteArray> rows = f.readAll().trimmed().split('\n');
+    rows.removeFirst();
+    return rows;
+}
+
 } // namespace
 
 TEST(ShippedHistories, UkExportedAndImportedIntoAnEmptyFolderIsTheSame)
 {
-    exportAndImportAgain(ds::Game::UK, "uk", {"uk_lotto_649.csv"});
+    exportAndImportAgain(ds::Game::UK, "uk",
+                         {{"uk_lotto_649.csv"}, {"uk_lotto_659.csv", "uk_lotto_659_two_rounds.csv"}});
 }
 
 TEST(ShippedHistories, IrishExportedAndImportedIntoAnEmptyFolderIsTheSame)
 {
-    exportAndImportAgain(ds::Game::Irish, "irish", {"irish_lotto_642.csv"});
+    exportAndImportAgain(ds::Game::Irish, "irish", {{"irish_lotto_642.csv"}});
 }
 
 TEST(ShippedHistories, ThunderballExportedAndImportedIntoAnEmptyFolderIsTheSame)
 {
-    exportAndImportAgain(ds::Game::Thunderball, "thunderball", {"thunderball_534.csv"});
+    exportAndImportAgain(ds::Game::Thunderball, "thunderball", {{"thunderball_534.csv"}});
+}
+
+// The 6 from 59 history is both results files merged one after the other,
+// as the build makes it; the official download of the latest draws, imported
+// into a folder without it, gives the same records for its draws.
+TEST(ShippedHistories, TheSixFromFiftyNineAndTheOfficialDownloadOfItsLatestDraws)
+{
+    dstest::TestFolder dir;
+    const QString file = build(dir, "uk", "uk_lotto_659.csv", "UK59.exe");
+    const ConverterRun second = convert({"--strict", "--game", "uk", historyCsv("uk_lotto_659_two_rounds.csv"), file});
+    EXPECT_EQ(second.exitCode, 0) << second.output.toStdString();
+    ds::DrawHistory h;
+    ASSERT_EQ(h.load(file), ds::ReadStatus::Ok);
+    ASSERT_EQ(h.count(), 1113 + 66);
+    const QByteArray shipped = h.bytes();
+    EXPECT_EQ(shipped.size(), (1179 + 1) * 22);
+    EXPECT_EQ(h.record(2).dateKey(), "10102015");
+    EXPECT_EQ(h.record(1180).dateKey(), "30092026");
+    const int june10 = h.findFirst("10062026");
+    ASSERT_EQ(h.findLast("10062026"), june10 + 1);
+    EXPECT_EQ(h.record(june10).main, (std::array<qint16, 6>{1, 12, 25, 29, 40, 41}));     // round 1
+    EXPECT_EQ(h.record(june10 + 1).main, (std::array<qint16, 6>{2, 5, 12, 42, 47, 54})); // round 2
+
+    // The official form, newest first, balls in drawn order, round 1 first.
+    QList<QByteArray> rows = csvRows("uk_lotto_659.csv").mid(1113 - 14);
+    for (const QByteArray &r : csvRows("uk_lotto_659_two_rounds.csv")) {
+        QList<QByteArray> f = r.split(',');
+        f.removeAt(1); // the round: the download has none
+        rows << f.join(',');
+    }
+    QByteArray official = "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball Set,Machine,DrawNumber\n";
+    int drawNumber = 4000;
+    // Newest date first; the two rows of a date keep their order.
+    for (qsizetype i = rows.size(); i > 0;) {
+        qsizetype first = i - 1;
+        while (first > 0 && rows[first - 1].left(10) == rows[i - 1].left(10))
+            --first;
+        for (qsizetype k = first; k < i; ++k) {
+            const QList<QByteArray> f = rows[k].split(',');
+            const QDate date = QDate::fromString(QString::fromLatin1(f[0]), Qt::ISODate);
+            official += QLocale(QLocale::English).toString(date, QStringLiteral("dd-MMM-yyyy")).toLatin1();
+            for (int b : {6, 1, 4, 2, 5, 3, 7})
+                official += ',' + f[b];
+            official += ",Set 3,Arthur," + QByteArray::number(drawNumber--) + '\n';
+        }
+        i = first;
+    }
+    dstest::TestFolder folder;
+    folder.write("official.csv", official);
+    const ds::ImportReport r = ds::importResultsFile(folder.file("official.csv"), ds::Game::UK, folder.path());
+    EXPECT_EQ(r.text(), "80 draws added, 0 already in the history, 0 skipped.\n"
+                        "33 two-round dates read by the order of their lines: the first line of a date is round 1, "
+                        "the next round 2.");
+    EXPECT_EQ(folder.read("UK59.exe"), dstest::countRecord(80) + shipped.right(80 * 22));
+    EXPECT_FALSE(folder.exists("UK.exe"));
 }

@@ -71,6 +71,70 @@ TEST(Tiers, WinningLineAndDamagedEntries)
               QStringList{"Entry 1 is damaged and was not checked."});
 }
 
+// Every winning line of a 6 from 59 date ends with its prize, by the tiers of
+// its period; two numbers win from the start, with or without the bonus.
+TEST(Tiers, SixFromFiftyNineLinesEndWithThePrizeOfTheirPeriod)
+{
+    const DrawNumbers theDraw{3, 7, 12, 21, 30, 45, 9};
+    const Numbers6 entries[] = {{3, 40, 41, 42, 43, 44}, {3, 9, 41, 42, 43, 44}, {3, 7, 41, 42, 43, 44},
+                                {3, 7, 9, 42, 43, 44},   {3, 7, 9, 12, 43, 44},  {3, 7, 12, 21, 43, 44},
+                                {3, 7, 12, 21, 30, 44},  {3, 7, 9, 12, 21, 30},  {3, 7, 12, 21, 30, 45}};
+    const std::pair<Ymd, QStringList> periods[] = {
+        {20160102,
+         {"(1)", "(1 +Bonus)", "(2 Match)  Lucky Dip", "(2 Match)  Lucky Dip", "(3 Match)  £25",
+          "(4 Match)  Shared prize", "(5 Match)  Shared prize", "(5 + Bonus)  Shared prize", "(6 Match)  Jackpot"}},
+        {20181121,
+         {"(1)", "(1 +Bonus)", "(2 Match)  Lucky Dip", "(2 Match)  Lucky Dip", "(3 Match)  £30",
+          "(4 Match)  £140", "(5 Match)  £1,750", "(5 + Bonus)  £1,000,000", "(6 Match)  Jackpot"}},
+        {20260613,
+         {"(1)", "(1 +Bonus)", "(2 Match)  £1", "(2 Match)  £1", "(3 Match)  £10", "(4 Match)  £50",
+          "(5 Match)  £1,000", "(5 + Bonus)  £1,000,000", "(6 Match)  Jackpot"}},
+    };
+    for (const auto &[date, texts] : periods) {
+        for (int round : {1, 2}) {
+            const TierList &tiers = eraOn(Game::UK, date).tiersOn(date, round);
+            QStringList all, wins;
+            for (const Numbers6 &e : entries) {
+                all << tierText(matchEntry(e, theDraw), tiers, true);
+                wins << tierText(matchEntry(e, theDraw), tiers, false);
+            }
+            EXPECT_EQ(all, texts) << date;
+            EXPECT_EQ(wins, QStringList{""} + QStringList{""} + texts.mid(2)) << date;
+        }
+    }
+    // A win of a free line is no cash.
+    const CheckResult r = checkEntries({{QByteArray(8, '\0'), {3, 7, 41, 42, 43, 44}}}, theDraw,
+                                       eraOn(Game::UK, 20160102).tiersOn(20160102, 1), 59, false);
+    EXPECT_EQ(r.winningLines, QStringList{"03 07 41 42 43 44 (2 Match)  Lucky Dip"});
+    EXPECT_EQ(r.wins, 1);
+    EXPECT_EQ(winCountText(r.wins, r.cash, Currency::Pound), "1 winning entry");
+}
+
+// A two-round date: the lines of round 1, then of round 2; an entry winning in
+// both is listed twice, marked and counted once; the cash of both rounds adds up.
+TEST(Tiers, BothRoundsOfATwoRoundDateAtOnce)
+{
+    const Ymd date = 20260610;
+    const Era &era = eraOn(Game::UK, date);
+    const PlayedDraw rounds[] = {{{1, 12, 25, 29, 40, 41, 16}, &era.tiersOn(date, 1), "Round 1 "},
+                                 {{2, 5, 12, 42, 47, 54, 51}, &era.tiersOn(date, 2), "Round 2 "}};
+    const QByteArray key("10062026");
+    const std::vector<Entry> entries{{key, {1, 12, 25, 40, 50, 51}},
+                                     {key, {2, 5, 12, 29, 30, 31}},
+                                     {key, {3, 4, 6, 7, 8, 9}},
+                                     {key, {16, 33, 34, 42, 47, 54}}};
+    const CheckResult r = checkPlayedDraws(entries, rounds, era.mainLimit, false);
+    EXPECT_EQ(r.winningLines, (QStringList{"01 12 25 40 50 51 Round 1 (4 Match)  £50",
+                                           "02 05 12 29 30 31 Round 1 (2 Match)  £1",
+                                           "02 05 12 29 30 31 Round 2 (3 Match)  £10",
+                                           "16 33 34 42 47 54 Round 2 (3 Match)  £10"}));
+    EXPECT_EQ(r.marked, (std::vector<int>{0, 1, 3}));
+    EXPECT_EQ(r.wins, 3);
+    EXPECT_EQ(winCountText(r.wins, r.cash, Currency::Pound), "3 winning entries, £71 in fixed prizes");
+    EXPECT_EQ(winCountText(1, 30, Currency::Pound), "1 winning entry, £30 in fixed prizes");
+    EXPECT_EQ(winCountText(3, 0, Currency::Pound), "3 winning entries");
+}
+
 // The page breaks of both lists are PagedLists.BreaksOnlyWhereTheListDoes's; these are the
 // selections list's separators and font.
 TEST(ListPrinting, SelectionsPrintInGroupsOfSevenWithAPageBreak)

@@ -60,12 +60,14 @@ TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndYearsRefusesARangeThenChecksO
               (QStringList{"03 07 12 21 30 45 ( )", "03 07 09 12 43 44 ( )"}));
     EXPECT_EQ(child<QLabel>(window.get(), "Label1")->text(), QStringLiteral("2 Selections"));
     EXPECT_EQ(combo("Combo2")->count(), 3);
-    EXPECT_EQ(combo("Combo2")->currentText() + combo("Combo4")->currentText(), QStringLiteral("19982000"));
+    EXPECT_EQ(combo("Combo2")->currentText(), QStringLiteral("1998"));
+    EXPECT_EQ(combo("Combo4")->currentText(), QStringLiteral("2000"));
     EXPECT_EQ(combo("Combo3")->currentText(), QStringLiteral("Aug"));
 
     range("Mar", "1999", "Feb", "1999"); // refused: checks nothing
     click(window.get(), "Command2");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(rangecheck::MsgStartMonth)});
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"Your date range is invalid, the start month must be the same or less than the end month."});
     EXPECT_EQ(child<QListWidget>(window.get(), "List1")->count(), 0);
     fakes.dialogs.clear();
     range("Mar", "1999", "Mar", "1999");
@@ -90,7 +92,7 @@ TEST_F(RangeCheckWindowTest, EmptyOrUnreadableHistory)
     open(QStringLiteral("UK"), historyFile({}));
     EXPECT_EQ(combo("Combo2")->count(), 0);
     click(window.get(), "Command2");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(rangecheck::MsgNoDraws)});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries in your results file"});
     EXPECT_EQ(fakes.dialogs.busyDepth, 0);
     // A history that cannot be read is said so, on checking and on opening.
     fakes.dialogs.clear();
@@ -98,4 +100,39 @@ TEST_F(RangeCheckWindowTest, EmptyOrUnreadableHistory)
     click(window.get(), "Command2");
     window->load({});
     EXPECT_EQ(fakes.dialogs.messages, QStringList(2, QStringLiteral("The draw history file could not be read.")));
+}
+
+// The range runs across the game's eras to the newest draw; each draw is
+// judged by its own era's tiers (both rounds of a two-round date counted) and
+// the boxes are those of the era of the range's last draw, which is said.
+TEST_F(RangeCheckWindowTest, ARangeAcrossErasJudgesEachDrawByItsOwnEra)
+{
+    dir.write(QStringLiteral("UK59.exe"), historyFile({drawRecord("02012016", {3, 7, 50, 51, 52, 53}, 9),
+                                                       drawRecord("10062026", {3, 7, 12, 55, 56, 57}, 1),
+                                                       drawRecord("10062026", {3, 7, 12, 21, 58, 59}, 30)}));
+    open(QStringLiteral("UK"), History);
+    EXPECT_EQ(combo("Combo2")->currentText() + combo("Combo4")->currentText(), QStringLiteral("19982026"));
+    range("Jan", "1998", "Dec", "2026");
+    click(window.get(), "Command2");
+    auto box = [this](int k) { return child<QLineEdit>(window.get(), QStringLiteral("Text%1").arg(k).toLatin1().constData()); };
+    QStringList totals;
+    for (int k : {1, 2, 3, 4, 5, 10})
+        totals << box(k)->text();
+    EXPECT_EQ(totals, (QStringList{"6", "2", "0", "1", "1", "2"}));
+    EXPECT_TRUE(hidden(box(6)) && hidden(box(7)) && !hidden(box(10)));
+    EXPECT_EQ(child<QLabel>(window.get(), "Label12")->text(), QStringLiteral("Match 2 total"));
+    auto *era = child<QLabel>(window.get(), "LabelTotalsEra");
+    EXPECT_FALSE(hidden(era));
+    EXPECT_EQ(era->text(), QStringLiteral("The range crosses eras: each draw is judged by the tiers of its own era, and "
+                                          "the boxes are those of 6 from 59 (from 10/10/2015), the era of the last draw."));
+    EXPECT_EQ(lines(child<QListWidget>(window.get(), "List1")).mid(12),
+              (QStringList{"Date: 02/01/2016", "03 07 12 21 30 45 : 2", "03 07 09 12 43 44 : 2",
+                           "Date: 10/06/2026", "03 07 12 21 30 45 : 3", "03 07 09 12 43 44 : 3",
+                           "Date: 10/06/2026", "03 07 12 21 30 45 : 4", "03 07 09 12 43 44 : 3"}));
+
+    // A range of the 6 from 49 alone keeps its seven boxes, and says nothing.
+    range("Mar", "1999", "Mar", "1999");
+    click(window.get(), "Command2");
+    EXPECT_TRUE(!hidden(box(6)) && !hidden(box(7)) && hidden(box(10)) && hidden(era));
+    EXPECT_EQ(box(1)->text(), QStringLiteral("3"));
 }

@@ -15,7 +15,8 @@ using namespace dstest;
 
 namespace {
 
-const QString StoredKey = QStringLiteral("10102015");
+// A date after the shipped histories: its draw goes into the 6 from 59 history.
+const QString StoredKey = QStringLiteral("03102026");
 const std::array<qint16, 6> StoredMain{4, 8, 15, 16, 23, 42};
 const qint16 StoredBonus = 7;
 
@@ -50,7 +51,7 @@ protected:
     }
     static int storedRecord(ds::DrawHistory &h)
     {
-        return h.load(userFolder() + QStringLiteral("/UK.exe")) ? h.findFirst(StoredKey) : -1;
+        return ds::usable(h.load(userFolder() + QStringLiteral("/UK59.exe"))) ? h.findFirst(StoredKey) : -1;
     }
 
     ds::ProgramFolderChoice choice;
@@ -68,18 +69,18 @@ TEST_F(Installed, FirstStartWorksInThePlayersFolderAndStoresADraw)
     EXPECT_TRUE(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
     EXPECT_EQ(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
 
-    const QByteArray shippedUk = readFile(shipped(QStringLiteral("UK.exe")));
+    const QByteArray shippedUk = readFile(shipped(QStringLiteral("UK59.exe")));
     ASSERT_GT(shippedUk.size(), 0);
-    ASSERT_EQ(readFile(userFolder() + QStringLiteral("/UK.exe")), shippedUk);
+    ASSERT_EQ(readFile(userFolder() + QStringLiteral("/UK59.exe")), shippedUk);
     ds::DrawHistory h;
     ASSERT_EQ(storedRecord(h), 0) << "the shipped history already holds the draw";
 
-    chooseDraw(10, 10, 2015);
+    chooseDraw(3, 10, 2026);
     ASSERT_TRUE(dialog()->isVisible()) << "the numbers face should ask for the draw";
     enterNumbers({"4", "8", "15", "16", "23", "42", "7"});
     EXPECT_FALSE(dialog()->isVisible());
 
-    EXPECT_EQ(readFile(userFolder() + QStringLiteral("/UK.exe")).size(), shippedUk.size() + ds::DrawRecordSize);
+    EXPECT_EQ(readFile(userFolder() + QStringLiteral("/UK59.exe")).size(), shippedUk.size() + ds::DrawRecordSize);
     const int r = storedRecord(h);
     ASSERT_GT(r, 0);
     EXPECT_EQ(h.record(r).main, StoredMain);
@@ -91,7 +92,7 @@ TEST_F(Installed, SecondStartKeepsTheStoredDraw)
     startInstalled();
     EXPECT_EQ(state.programFolder, userFolder());
     // Shown straight from the history, without asking for the numbers.
-    chooseDraw(10, 10, 2015);
+    chooseDraw(3, 10, 2026);
     EXPECT_FALSE(dialog()->isVisible());
     EXPECT_EQ(state.displayedDrawDate, StoredKey);
     EXPECT_EQ(state.displayedDraw[0], 4);

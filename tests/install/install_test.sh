@@ -48,7 +48,7 @@ snapshot() {
 
 [ -x "$prefix/bin/drawsmith" ] || fail "no bin/drawsmith"
 shipped=$(cd "$prefix/share/drawsmith" && find . -type f | sort)
-for f in UK.exe IR.exe thresult.exe; do
+for f in UK.exe UK59.exe IR.exe thresult.exe; do
   grep -qx "./$f" <<<"$shipped" || fail "share/drawsmith lacks $f"
 done
 before=$(snapshot)
@@ -92,12 +92,12 @@ done
 
 # A draw stored in the player's folder.
 isolated DRAWSMITH_TEST_PREFIX="$prefix" "$driver" --gtest_filter='Installed.FirstStart*'
-cmp -s "$prefix/share/drawsmith/UK.exe" "$user/UK.exe" && fail "the stored draw is not in the player's UK.exe"
-stored=$(sha256sum <"$user/UK.exe")
+cmp -s "$prefix/share/drawsmith/UK59.exe" "$user/UK59.exe" && fail "the stored draw is not in the player's UK59.exe"
+stored=$(sha256sum <"$user/UK59.exe")
 
 # Second start of the program keeps the player's history; the draw is still found.
 run_program started
-[ "$(sha256sum <"$user/UK.exe")" = "$stored" ] || fail "the second start changed the player's UK.exe"
+[ "$(sha256sum <"$user/UK59.exe")" = "$stored" ] || fail "the second start changed the player's UK59.exe"
 isolated DRAWSMITH_TEST_PREFIX="$prefix" "$driver" --gtest_filter='Installed.SecondStart*'
 
 [ "$(snapshot)" = "$before" ] || { diff <(echo "$before") <(snapshot) >&2 || true; fail "the prefix changed"; }

@@ -21,7 +21,7 @@ done
 grep -q '\bca-certificates\b' <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks ca-certificates"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-for f in ./usr/bin/drawsmith ./usr/share/drawsmith/UK.exe ./usr/share/drawsmith/IR.exe \
+for f in ./usr/bin/drawsmith ./usr/share/drawsmith/UK.exe ./usr/share/drawsmith/UK59.exe ./usr/share/drawsmith/IR.exe \
          ./usr/share/drawsmith/thresult.exe \
          ./usr/share/applications/org.drawsmith.Drawsmith.desktop \
          ./usr/share/metainfo/org.drawsmith.Drawsmith.metainfo.xml \

@@ -232,14 +232,14 @@ TEST(Export, DateOrderEveryEraAndWhatTheImportWouldNotTakeLeftOut)
                                                              "2000-10-28,1,30,31,32,33,34,35,36\n"
                                                              "2000-10-28,2,13,14,15,16,17,18,19\n"));
 
-    // UK: no draw column (its dates hold one draw), so that the import
-    // takes the file for a UK file.
+    // UK: a draw column too, the round of a two-round date; a second draw on
+    // a date of one draw is left out.
     held = heldDraws(Game::UK, {historyFile({drawRecord("19111994", {3, 5, 14, 22, 30, 44}, 10),
                                              drawRecord("19111994", {1, 2, 3, 4, 5, 6}, 7),
                                              drawRecord("  ABCD  ", {1, 2, 3, 4, 5, 6}, 7)})});
     EXPECT_EQ(held.leftOut, 2);
     const QByteArray uk = exportCsv(Game::UK, held.draws);
-    EXPECT_EQ(uk, QByteArray("date,n1,n2,n3,n4,n5,n6,bonus\n1994-11-19,3,5,14,22,30,44,10\n"));
+    EXPECT_EQ(uk, QByteArray("date,draw,n1,n2,n3,n4,n5,n6,bonus\n1994-11-19,1,3,5,14,22,30,44,10\n"));
     EraFiles files;
     EXPECT_EQ(mergeResults(uk, Game::UK, files).text(), QStringLiteral("1 draw added, 0 already in the history, 0 skipped."));
 }
@@ -260,7 +260,7 @@ TEST(Export, TheFileIsWrittenWholeAndNeverOverTheProgramsOwnFiles)
     EXPECT_TRUE(r.written);
     EXPECT_EQ(r.text, QStringLiteral("2 draws exported to %1.").arg(elsewhere.file(QStringLiteral("uk.csv"))));
     EXPECT_EQ(elsewhere.read(QStringLiteral("uk.csv")),
-              "date,n1,n2,n3,n4,n5,n6,bonus\n1994-11-19,3,5,14,22,30,44,10\n1994-11-26,6,12,15,16,31,44,37\n");
+              "date,draw,n1,n2,n3,n4,n5,n6,bonus\n1994-11-19,1,3,5,14,22,30,44,10\n1994-11-26,1,6,12,15,16,31,44,37\n");
 
     // The histories, the links and the entry files stay the program's,
     // whatever their letter case.

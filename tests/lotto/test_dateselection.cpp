@@ -90,6 +90,47 @@ TEST_F(DateSelectionTest, MissingDrawIsCheckedAgainstTheGameThenEnterStoresItInO
     EXPECT_EQ(calendar()->date(), QDate(1999, 6, 5));
 }
 
+// A date takes the numbers of its era and goes into the era's history file;
+// a number out of range is refused with the era's numbers told under it.
+TEST_F(DateSelectionTest, EachDateTakesTheNumbersOfItsEraAndGoesIntoItsEraFile)
+{
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
+    start();
+    auto *picture = child<QLabel>(&w(), "Image8");
+    EXPECT_EQ(picture->toolTip(), "UK Lotto 6 from 49 (19/11/1994 to 7/10/2015)"); // the newest era holding draws
+    chooseDraw(2, 1, 2016);
+    enterNumbers({"59", "60", "1", "2", "3", "4", "5"});
+    enterNumbers({"59", "58", "1", "2", "3", "4", "0"});
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"One or more of your numbers are invalid",
+                                                   "One or more of your numbers are invalid"}));
+    EXPECT_EQ(fakes.dialogs.informatives, (QStringList{"Numbers run from 1 to 59 for draws from 10 October 2015.",
+                                                       "Numbers run from 1 to 59 for draws from 10 October 2015."}));
+    EXPECT_FALSE(dir.exists(QStringLiteral("UK59.exe")));
+    enterNumbers({"59", "58", "1", "2", "3", "4", "5"});
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(dir.read(QStringLiteral("UK59.exe")), historyFile({drawRecord("02012016", {1, 2, 3, 4, 58, 59}, 5)}));
+    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), historyFile({DrawA}));
+    EXPECT_EQ(child<QLabel>(&w(), "Label10")->text(), "59");
+    EXPECT_EQ(picture->toolTip(), "UK Lotto 6 from 59 (from 10/10/2015)");
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Command14"))); // one draw on a 2016 date
+
+    // The last date of the 6 from 49 keeps 1 to 49 and UK.exe.
+    fakes.dialogs.clear();
+    chooseDraw(7, 10, 2015);
+    enterNumbers({"50", "1", "2", "3", "4", "5", "6"});
+    EXPECT_EQ(fakes.dialogs.informatives,
+              QStringList{"Numbers run from 1 to 49 for draws from 19 November 1994 to 7 October 2015."});
+    enterNumbers({"49", "1", "2", "3", "4", "5", "6"});
+    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), historyFile({DrawA, drawRecord("07102015", {1, 2, 3, 4, 5, 49}, 6)}));
+    EXPECT_EQ(picture->toolTip(), "UK Lotto 6 from 49 (19/11/1994 to 7/10/2015)");
+
+    // The calendar names the newest draw of the game, whichever its era.
+    click(&w(), "Command1");
+    EXPECT_EQ(label("LabelLatest"), "Latest stored draw: 2/1/2016");
+    EXPECT_TRUE(calendar()->isMarked(QDate(2016, 1, 2)) && calendar()->isMarked(QDate(2015, 10, 7)));
+    click(dialog(), "Command4");
+}
+
 TEST_F(DateSelectionTest, FoundDrawIsShownAndCancelOnNumbersKeepsItAndRestoresTheDate)
 {
     dir.write(QStringLiteral("uk.EXE"), historyFile({DrawA, DrawB})); // found whatever its letter case

@@ -135,7 +135,7 @@ TEST_F(FirstEvening, MaintainWorksAgainAfterFileMaintenanceAndDeletingLeavesNoth
     click(&w(), "Command11");
     EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You need to select a date for the entries, use Change",
                                                    "You have not selected an entry to delete"}));
-    EXPECT_EQ(ds::entryfile::load(dir.file("UK12061999.lot")).size(), 1u);
+    EXPECT_EQ(ds::entryfile::load(dir.file("UK12061999.lot")).value.size(), 1u);
     EXPECT_EQ(box("Text3")->text(), "1");
 }
 
@@ -148,7 +148,8 @@ TEST_F(FirstEvening, ADateWhoseFileCannotBeReadIsNotTakenAsEmpty)
     chooseSelections(12, 6, 1999);
     chooseSelections(5, 6, 1999);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The selections file for this date could not be opened."});
-    EXPECT_TRUE(box("Text2")->text().isEmpty() && state.currentEntryFile.isEmpty());
+    EXPECT_TRUE(box("Text2")->text().isEmpty());
+    EXPECT_TRUE(state.currentEntryFile.isEmpty());
     fakes.dialogs.clear();
     chooseDraw(5, 6, 1999);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The draw history file could not be read."});
@@ -179,6 +180,32 @@ TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinAndMarksPrizes)
     EXPECT_TRUE(list("List2")->item(60)->font().bold() && !list("List2")->item(0)->font().bold());
     EXPECT_EQ(list("List1")->item(0)->text(), "03 07 12 21 40 41 (4 Match)");
     EXPECT_GT(list("List2")->verticalScrollBar()->value(), 0);
+}
+
+// A two-round date is checked against both rounds whichever is on display;
+// the count adds the fixed prizes of both.
+TEST_F(FirstEvening, CheckOnATwoRoundDateChecksBothRoundsAndAddsTheirPrizes)
+{
+    dir.write("UK59.exe", historyFile({drawRecord("10062026", {1, 12, 25, 29, 40, 41}, 16),
+                                       drawRecord("10062026", {2, 5, 12, 42, 47, 54}, 51)}));
+    dir.write("UK10062026.lot", entryRecord("10062026", {1, 12, 25, 40, 50, 51})   // 4 in round 1
+                                    + entryRecord("10062026", {3, 4, 6, 7, 8, 9})
+                                    + entryRecord("10062026", {16, 33, 34, 42, 47, 54})); // 3 in round 2
+    start();
+    chooseDraw(10, 6, 2026);
+    chooseSelections(10, 6, 2026);
+    const QStringList wins{"01 12 25 40 50 51 Round 1 (4 Match)  \u00a350",
+                            "16 33 34 42 47 54 Round 2 (3 Match)  \u00a310"};
+    for (bool flip : {false, true}) {
+        if (flip)
+            click(&w(), "Command14"); // round 2 on display
+        click(&w(), "Command4");
+        EXPECT_EQ(child<QLabel>(&w(), "LabelWinCount")->text(), "2 winning entries, \u00a360 in fixed prizes");
+        EXPECT_EQ(lines(list("List1")), wins);
+        EXPECT_EQ(lines(list("List2")),
+                  (QStringList{"01 12 25 40 50 51 (*)", "03 04 06 07 08 09 ( )", "16 33 34 42 47 54 (*)"}));
+    }
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
 }
 
 TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndTheMaintainAreaGivesItBack)

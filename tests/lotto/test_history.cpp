@@ -132,6 +132,23 @@ TEST_F(HistoryTest, EachCountrysDrawsAreListedAndPrinted)
     closeForm();
 }
 
+// The window and the printout show the history of the era in use: that of
+// the draw on display, or with none the newest era holding draws.
+TEST_F(HistoryTest, TheHistoryOfTheEraInUse)
+{
+    const QByteArray draw2016 = drawRecord("02012016", {1, 2, 3, 4, 58, 59}, 5);
+    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
+    dir.write(QStringLiteral("UK59.exe"), historyFile({draw2016}));
+    start();
+    show();
+    EXPECT_EQ(form()->windowTitle(), "UK 6/59 Draw History");
+    EXPECT_EQ(listed(), QStringList{"02-01-2016   01 02 03 04 58 59  Bonus 05"});
+    closeForm();
+    chooseDraw(5, 6, 1999);
+    EXPECT_EQ(shown(), QStringList{LineA});
+    EXPECT_EQ(form()->windowTitle(), "UK 6/49 Draw History");
+}
+
 TEST_F(HistoryTest, EmptyHistoriesListTheirTextAndPrintNothing)
 {
     // Count 0 with a leftover draw after it: nothing is read.

@@ -27,10 +27,14 @@ TEST_F(ImportMenuTest, ImportsTheChosenFileIntoTheCurrentGameOnly)
 
     fakes.dialogs.answerFile(dir.file("results.csv"));
     trigger(&w(), "mnuImport");
-    EXPECT_TRUE(fakes.dialogs.news.value(0).startsWith("1 draw added, 1 already in the history, 1 skipped."));
+    // Each row goes into the history of its date's era.
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"2 draws added, 1 already in the history, 0 skipped.\n"
+                                              "6 from 49 (19/11/1994 to 7/10/2015): 1 draw added, 1 already held.\n"
+                                              "6 from 59 (from 10/10/2015): 1 draw added, 0 already held."});
     EXPECT_EQ(fakes.dialogs.messages, fakes.dialogs.news);
     EXPECT_EQ(dir.read("UK.exe"), historyFile({drawRecord("19111994", {3, 5, 14, 22, 30, 44}, 10),
                                                drawRecord("26111994", {6, 12, 15, 16, 31, 44}, 37)}));
+    EXPECT_EQ(dir.read("UK59.exe"), historyFile({drawRecord("02012016", {1, 2, 3, 4, 5, 6}, 7)}));
     EXPECT_EQ(fakes.dialogs.busyCount, 1);
 
     trigger(&w(), "mnuIreland");
@@ -199,7 +203,7 @@ TEST_F(UpdateMenuTest, ExportWritesTheChosenFileAndNeverAHistory)
     fakes.dialogs.answerFile(dir.file("out.csv"));
     trigger(&w(), "mnuExport");
     EXPECT_EQ(fakes.dialogs.news, QStringList{"1 draw exported to " + dir.file("out.csv") + "."});
-    EXPECT_EQ(dir.read("out.csv"), "date,n1,n2,n3,n4,n5,n6,bonus\n2015-10-03,1,2,3,4,5,6,7\n");
+    EXPECT_EQ(dir.read("out.csv"), "date,draw,n1,n2,n3,n4,n5,n6,bonus\n2015-10-03,1,1,2,3,4,5,6,7\n");
 
     fakes.dialogs.clear();
     fakes.dialogs.answerFile(dir.file("UK.exe"));

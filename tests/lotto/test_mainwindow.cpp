@@ -63,6 +63,17 @@ TEST_F(MainWindowTest, MenuMnemonicsAndNamedControls)
         EXPECT_NE(w().findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
 }
 
+// The Country menu's game entries keep their names and say which eras they
+// cover, newest first.
+TEST_F(MainWindowTest, TheCountryMenuSaysWhatEachGameCovers)
+{
+    start();
+    EXPECT_EQ(child<QAction>(&w(), "mnu649")->text().remove('&'), "6 from 49");
+    EXPECT_EQ(child<QAction>(&w(), "mnu649")->statusTip(),
+              "UK Lotto: 6 from 59 (from 10/10/2015), 6 from 49 (19/11/1994 to 7/10/2015)");
+    EXPECT_EQ(child<QAction>(&w(), "mnuIreland")->statusTip(), "Irish Lotto: 6 from 42 (24/9/1994 to 1/11/2006)");
+}
+
 TEST_F(MainWindowTest, ADrawShownInColourThenSwitchingCountryResetsTheDisplayAndIsRemembered)
 {
     start();

@@ -1,6 +1,7 @@
 #include "support/mainfixture.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 using namespace dstest;
 
@@ -52,6 +53,64 @@ TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADateAndDeletesTheOneShown)
     EXPECT_EQ(fakes.dialogs.messages,
               (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
                            "There is no entry to delete!"}));
+}
+
+// From 10/6/2026 a UK date holds two rounds: "Round 2" shows beside such a
+// date only and flips between them; the second is entered as "Round 2".
+TEST_F(SecondDrawTest, TheTwoRoundsOfAUkDate)
+{
+    const QByteArray round1 = drawRecord("10062026", {1, 12, 25, 29, 40, 41}, 16);
+    const QByteArray round2 = drawRecord("10062026", {2, 5, 12, 42, 47, 54}, 51);
+    const QByteArray june13 = drawRecord("13062026", {12, 15, 31, 32, 48, 58}, 44);
+    const QByteArray june3 = drawRecord("03062026", {7, 10, 20, 55, 57, 59}, 44);
+    dir.write("UK59.exe", historyFile({june3, round1, round2, june13}));
+    start();
+    auto *button = child<QPushButton>(&w(), "Command14");
+    auto *which = child<QLabel>(&w(), "LabelDrawOfTwo");
+    EXPECT_TRUE(hidden(button));
+    chooseDraw(3, 6, 2026);
+    EXPECT_TRUE(hidden(button));
+    chooseDraw(10, 6, 2026);
+    EXPECT_FALSE(hidden(button));
+    EXPECT_EQ(button->text(), "Round 2");
+    EXPECT_EQ(which->text(), "Round 1 of 2");
+    click(&w(), "Command14");
+    EXPECT_EQ(firstBall(), " 2");
+    EXPECT_EQ(which->text(), "Round 2 of 2");
+    EXPECT_EQ(button->text(), "Round 2");
+    click(&w(), "Command14");
+    EXPECT_EQ(firstBall(), " 1");
+    EXPECT_EQ(which->text(), "Round 1 of 2");
+
+    // A date with its first round only asks for the second.
+    chooseDraw(13, 6, 2026);
+    EXPECT_FALSE(hidden(button));
+    EXPECT_TRUE(hidden(which));
+    fakes.dialogs.answer(true);
+    click(&w(), "Command14");
+    EXPECT_EQ(fakes.dialogs.questions,
+              QStringList{"There is no second draw recorded for this date do you want to enter one?"});
+    ASSERT_TRUE(form5()->isVisible());
+    EXPECT_EQ(form5()->windowTitle(), "UK Lotto Round 2 Numbers");
+    const QStringList nums{"15", "17", "37", "54", "55", "60", "6"};
+    for (int k = 0; k < 7; ++k)
+        type(form5(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), nums[k]);
+    click(form5(), "Command1");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+    EXPECT_EQ(fakes.dialogs.informatives, QStringList{"Numbers run from 1 to 59 for draws from 10 October 2015."});
+    type(form5(), "Text6", "56");
+    click(form5(), "Command1");
+    EXPECT_FALSE(form5()->isVisible());
+    EXPECT_EQ(dir.read("UK59.exe"),
+              historyFile({june3, round1, round2, june13, drawRecord("13062026", {15, 17, 37, 54, 55, 56}, 6)}));
+    EXPECT_FALSE(dir.exists("UK.exe"));
+    EXPECT_EQ(which->text(), "Round 2 of 2");
+    EXPECT_EQ(firstBall(), "15");
+
+    // The Irish lotto's button keeps its own caption.
+    trigger(&w(), "mnuIreland");
+    EXPECT_FALSE(hidden(button));
+    EXPECT_EQ(button->text(), "Second Draw");
 }
 
 TEST_F(SecondDrawTest, EnteringASecondDraw)

@@ -3,6 +3,12 @@
 #include "thunderball/resultsimport.h"
 #include "statistics/chartswindow.h"
 #include "support/mainfixture.h"
+#include "widgets/barchart.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QFile>
+#include <map>
 
 using namespace dstest;
 
@@ -27,4 +33,74 @@ TEST_F(ShippedStatsTest, NumberTwentyThreeWasDrawn282TimesAsAMainNumber)
     ASSERT_NE(form6, nullptr);
     EXPECT_EQ(child<QLineEdit>(form6, "Text2")->text(), "282");
     EXPECT_EQ(child<QLineEdit>(form6, "Text1")->text(), QString::number(qRound64(2065 * 6 / 49.0)));
+}
+
+namespace {
+
+// The most drawn main number of the rows of results files and its count,
+// the lower number first on a tie, read straight from the files.
+std::pair<int, int> mostDrawn(const QStringList &files)
+{
+    std::map<int, int> counts;
+    for (const QString &name : files) {
+        QFile f(QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/") + name);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        const QList<QByteArray> header = lines.value(0).trimmed().split(',');
+        const qsizetype first = header.indexOf("n1");
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const QList<QByteArray> fields = lines[i].trimmed().split(',');
+            for (qsizetype k = first; fields.size() > first + 5 && k < first + 6; ++k)
+                ++counts[fields[k].toInt()];
+        }
+    }
+    std::pair<int, int> best{0, 0};
+    for (const auto &[ball, count] : counts)
+        if (count > best.second)
+            best = {ball, count};
+    return best;
+}
+
+} // namespace
+
+// "UK Stats" opens on the newest era; the era picker lists the game's eras,
+// newest first, and every figure follows the era chosen, never mixing them.
+TEST_F(ShippedStatsTest, EachEraHasItsOwnFiguresAndTheSixFromFiftyNineOpensFirst)
+{
+    for (const char *csv : {"uk_lotto_649.csv", "uk_lotto_659.csv", "uk_lotto_659_two_rounds.csv"}) {
+        const ds::ImportReport r = ds::importResultsFile(
+            QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/") + QLatin1String(csv), ds::Game::UK, dir.path());
+        ASSERT_TRUE(r.succeeded() && r.skipped == 0) << r.text().toStdString();
+    }
+    const auto [ball59, count59] = mostDrawn({"uk_lotto_659.csv", "uk_lotto_659_two_rounds.csv"});
+    const auto [ball49, count49] = mostDrawn({"uk_lotto_649.csv"});
+    start();
+    trigger(&w(), "mnuUKstats");
+    QWidget *form4 = topLevel("Form4");
+    ASSERT_NE(form4, nullptr);
+    auto *era = child<QComboBox>(form4, "ComboEra");
+    ASSERT_EQ(era->count(), 2);
+    EXPECT_EQ(era->itemText(0), "6 from 59 (from 10/10/2015)");
+    EXPECT_EQ(era->itemText(1), "6 from 49 (19/11/1994 to 7/10/2015)");
+    EXPECT_EQ(era->currentIndex(), 0);
+    click(form4, "Command2");
+    EXPECT_EQ(child<QLineEdit>(form4, "Text8")->text(), QString::number(ball59));
+    EXPECT_EQ(child<QLineEdit>(form4, "Text1")->text(), QString::number(count59));
+    click(form4, "Command7"); // Indepth Analysis: 59 balls
+    auto *charts = topLevel<ds::ChartsWindow>("Form8");
+    EXPECT_EQ(charts->chart()->rowCount(), 59);
+    charts->clickRow(59);
+    EXPECT_EQ(child<QGroupBox>(topLevel("Form6"), "Frame1")->title(), "Statistics for Ball 59");
+    click(topLevel("Form6"), "Command1");
+    click(charts, "Command1");
+
+    era->setCurrentIndex(1);
+    emit era->activated(1);
+    EXPECT_TRUE(child<QLineEdit>(form4, "Text8")->text().isEmpty()); // the other era's figures are gone
+    click(form4, "Command2");
+    EXPECT_EQ(child<QLineEdit>(form4, "Text8")->text(), QString::number(ball49));
+    EXPECT_EQ(child<QLineEdit>(form4, "Text1")->text(), QString::number(count49));
+    click(form4, "Command7");
+    EXPECT_EQ(charts->chart()->rowCount(), 49);
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
 }

@@ -21,6 +21,12 @@ void FakeDialogs::message(const QString &text)
     log << QStringLiteral("message: ") + text;
 }
 
+void FakeDialogs::messageExplained(const QString &text, const QString &informative)
+{
+    message(text);
+    informatives << informative;
+}
+
 void FakeDialogs::warning(const QString &title, const QString &text)
 {
     message(text);

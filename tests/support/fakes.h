@@ -22,6 +22,8 @@ namespace dstest {
 class FakeDialogs : public ds::Dialogs {
 public:
     void message(const QString &text) override;
+    // Recorded as a message; `informatives` holds "text | informative".
+    void messageExplained(const QString &text, const QString &informative) override;
     void inform(const QString &text) override;
     // Recorded as news; the second button is pressed when `takeOffers` says so.
     bool informOffering(const QString &text, const QString &action) override;
@@ -41,6 +43,7 @@ public:
         messages.clear();
         news.clear();
         warnings.clear();
+        informatives.clear();
         questions.clear();
         log.clear();
         unexpected.clear();
@@ -50,6 +53,7 @@ public:
     QStringList messages;       // OK messages in order, refusals, warnings and news alike
     QStringList news;           // those of them shown as news (information icon)
     QStringList warnings;       // those shown as warnings under their own title, as "title: text"
+    QStringList informatives;   // the informative texts of refusals that carry one, in order
     QStringList questions;      // Yes/No questions in order
     QStringList log;            // both, prefixed "message: " / "question: "
     QStringList unexpected;     // questions asked with no scripted answer

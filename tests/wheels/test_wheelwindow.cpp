@@ -92,7 +92,9 @@ TEST_F(WheelWindowTest, MissingTableKeepsTheOldWheel)
 
 TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxesThenSuggestFillsTheGroup)
 {
-    dir.write(QStringLiteral("UK.exe"), syntheticHistory(51));
+    // The newest era's history is the one read: the 6 from 49's draws do not count.
+    dir.write(QStringLiteral("UK.exe"), syntheticHistory(300));
+    dir.write(QStringLiteral("UK59.exe"), syntheticHistory(51));
     open(6);
     typeGroup({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"});
     auto *size = child<QComboBox>(window.get(), "Combo1");
@@ -107,13 +109,13 @@ TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxesThenSuggestFillsTheGroup)
               QStringList{QStringLiteral("Insufficient entries in the results file! You should choose your own numbers.")});
     EXPECT_EQ(window->numberBox(8)->text(), QStringLiteral("8"));
     // A history that cannot be read: said so, the boxes kept.
-    ASSERT_TRUE(QFile::remove(dir.file(QStringLiteral("UK.exe"))) && QDir(dir.path()).mkdir(QStringLiteral("UK.exe")));
+    ASSERT_TRUE(QFile::remove(dir.file(QStringLiteral("UK59.exe"))) && QDir(dir.path()).mkdir(QStringLiteral("UK59.exe")));
     click(window.get(), "Command3");
     EXPECT_EQ(fakes.dialogs.messages.last(), QStringLiteral("The draw history file could not be read."));
     EXPECT_EQ(window->numberBox(8)->text(), QStringLiteral("8"));
-    QDir(dir.path()).rmdir(QStringLiteral("UK.exe"));
+    QDir(dir.path()).rmdir(QStringLiteral("UK59.exe"));
     fakes.dialogs.clear();
-    dir.write(QStringLiteral("UK.exe"), syntheticHistory(300));
+    dir.write(QStringLiteral("UK59.exe"), syntheticHistory(300, 59));
     click(window.get(), "Command3");
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
     QStringList group;
