@@ -213,7 +213,7 @@ TEST(ShippedHistories, IrishExportedAndImportedIntoAnEmptyFolderIsTheSame)
 
 TEST(ShippedHistories, ThunderballExportedAndImportedIntoAnEmptyFolderIsTheSame)
 {
-    exportAndImportAgain(ds::Game::Thunderball, "thunderball", {{"thunderball_534.csv"}});
+    exportAndImportAgain(ds::Game::Thunderball, "thunderball", {{"thunderball_534.csv"}, {"thunderball_539.csv"}});
 }
 
 // The 6 from 59 history is both results files merged one after the other,

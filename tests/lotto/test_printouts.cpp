@@ -57,8 +57,10 @@ TEST_F(Printouts, EveryPrintSaysWhenItFailsAndWhereTheFileWent)
 {
     dir.write("UK.exe", historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9)}));
     dir.write("UK12061999.lot", entryRecord(Key, {3, 7, 9, 12, 43, 44}) + entryRecord(Key, {1, 2, 4, 5, 6, 8}));
-    dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 34}, 8));
-    dir.write("thresult.exe", thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    // A 5 from 34 Thunderball date, whose tickets have a layout.
+    dir.write("TH05122009.lot", thRec(1, 1, 5, 12, 2009, {3, 8, 14, 20, 34}, 8));
+    dir.write("thresult.exe", thRec(1, 0, 5, 12, 2009, {3, 8, 14, 20, 31}, 8));
+    fakes.clock.date = QDate(2009, 12, 5);
     start();
     chooseSelections(12, 6, 1999);
     chooseDraw(5, 6, 1999);

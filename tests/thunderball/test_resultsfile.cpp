@@ -119,8 +119,8 @@ TEST(ThunderballImport, PublishedFormAndSkips)
         "10-Apr-2010,1,2,3,4,5,0,1,Excalibur,995\r\n"
         "05-Jun-1999,1,2,3,4,5,6,1,Excalibur,1\r\n", firstEra(Game::Thunderball), bytes);
     EXPECT_EQ(r.text(), QStringLiteral("1 result added, 0 already in the results file, 6 skipped.\n"
-                                       "Line 3: 15/5/2010 is a draw of the 5-from-39 Thunderball, which this version "
-                                       "does not keep\n"
+                                       "Line 3: 15/5/2010 is a draw of 5 from 39 (from 12/5/2010), not of 5 from 34 "
+                                       "(12/6/1999 to 8/5/2010)\n"
                                        "Line 4: ball 35 is outside 1 to 34\n"
                                        "Line 5: number 1 appears twice\n"
                                        "Line 6: Thunderball 15 is outside 1 to 14\n"
