@@ -270,3 +270,36 @@ TEST(ShippedHistories, TheSixFromFiftyNineAndTheOfficialDownloadOfItsLatestDraws
     EXPECT_EQ(folder.read("UK59.exe"), dstest::countRecord(80) + shipped.right(80 * 22));
     EXPECT_FALSE(folder.exists("UK.exe"));
 }
+
+// The official Thunderball download (newest first, main balls in drawn order,
+// with its ball set, machine and draw number) imported into a folder without
+// the 5 from 39 history gives the shipped records of its draws, in date order.
+TEST(ShippedHistories, TheOfficialThunderballDownloadGivesTheShippedFiveFromThirtyNineRecords)
+{
+    dstest::TestFolder dir;
+    ds::ThunderResultsFile shipped;
+    ASSERT_EQ(shipped.load(build(dir, "thunderball", "thunderball_539.csv", "thresult39.exe")), ds::ReadStatus::Ok);
+    ASSERT_EQ(shipped.count(), 3019);
+
+    const int n = 150; // the download's draws: the newest of the file, back to 13/1/2026
+    const QList<QByteArray> rows = csvRows("thunderball_539.csv").mid(3019 - n);
+    QByteArray official = "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunder Ball,Ball Set,Machine,DrawNumber\n";
+    for (qsizetype i = rows.size(); i-- > 0;) {
+        const QList<QByteArray> f = rows[i].split(',');
+        const QDate date = QDate::fromString(QString::fromLatin1(f[0]), Qt::ISODate);
+        official += QLocale(QLocale::English).toString(date, QStringLiteral("dd-MMM-yyyy")).toLatin1();
+        for (int b : {4, 1, 5, 3, 2, 6})
+            official += ',' + f[b];
+        official += ",T2,Excalibur 3," + QByteArray::number(3500 + i) + '\n';
+    }
+    dstest::TestFolder folder;
+    folder.write("thunderball-draw-history.csv", official);
+    const ds::ImportReport r =
+        ds::importResultsFile(folder.file("thunderball-draw-history.csv"), ds::Game::Thunderball, folder.path());
+    EXPECT_EQ(r.text(), "150 results added, 0 already in the results file, 0 skipped.");
+    QByteArray want = shipped.bytes().right(n * ds::ThunderRecordSize);
+    want[0] = char(n); // record 1 carries the count
+    want[1] = 0;
+    EXPECT_EQ(folder.read("thresult39.exe"), want);
+    EXPECT_FALSE(folder.exists("thresult.exe"));
+}

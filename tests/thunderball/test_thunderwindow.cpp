@@ -16,6 +16,7 @@
 #include "widgets/monthcalendar.h"
 
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -438,6 +439,55 @@ TEST_F(ThunderWindowTest, StatisticsChartsAndTheFiguresOfABall)
     EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-39"));
 }
 
+// The statistics open on the newest era; ComboEra lists the eras newest
+// first and the charts, the main-number button and a ball's figures follow
+// the era chosen, the chart keeping its mode. An era without results is
+// refused and the box goes back to the era on show.
+TEST_F(ThunderWindowTest, StatisticsOfTheEraChosen)
+{
+    dir.write("thresult.exe", thRec(2, 0, 1, 5, 2010, {1, 2, 3, 33, 34}, 14) + thRec(0, 0, 8, 5, 2010, {1, 5, 6, 7, 34}, 2));
+    dir.write("thresult39.exe", thRec(1, 0, 5, 12, 2026, {4, 5, 6, 38, 39}, 7));
+    open();
+    trigger(&w(), "mnuStats");
+    auto *stats = w().statistics();
+    auto *era = child<QComboBox>(stats, "ComboEra");
+    ASSERT_EQ(era->count(), 2);
+    EXPECT_EQ(era->itemText(0), QStringLiteral("5 from 39 (from 12/5/2010)"));
+    EXPECT_EQ(era->itemText(1), QStringLiteral("5 from 34 (12/6/1999 to 8/5/2010)"));
+    EXPECT_EQ(era->currentIndex(), 0);
+    EXPECT_EQ(child<QPushButton>(stats, "Command2")->text(), QStringLiteral("1-39"));
+    EXPECT_EQ(stats->chart()->rowValues().mid(36), (QList<qreal>{0, 1, 1}));
+
+    click(stats, "Command3");
+    era->setCurrentIndex(1);
+    emit era->activated(1);
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Thunderball"));
+    EXPECT_EQ((std::pair{stats->chart()->rowValues()[1], stats->chart()->rowValues()[13]}), (std::pair<qreal, qreal>{1, 1}));
+    click(stats, "Command2");
+    EXPECT_EQ(child<QPushButton>(stats, "Command2")->text(), QStringLiteral("1-34"));
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-34"));
+    ASSERT_EQ(stats->chart()->rowCount(), 34);
+    EXPECT_EQ((std::pair{stats->chart()->rowValues()[0], stats->chart()->rowValues()[33]}), (std::pair<qreal, qreal>{2, 2}));
+    emit stats->chart()->rowClicked(34);
+    auto *ball = stats->ballWindow();
+    EXPECT_EQ(ball->windowTitle(), QStringLiteral("Thunderball Balls 1-34"));
+    EXPECT_EQ(child<QLineEdit>(ball, "Text2")->text(), QStringLiteral("2"));
+    EXPECT_EQ(child<QLineEdit>(ball, "Text4")->text(), QStringLiteral("8/5/2010"));
+    EXPECT_TRUE(hidden(child<QLineEdit>(ball, "Text7"))); // 34-35 has no box in this era
+    click(ball, "Command1");
+
+    era->setCurrentIndex(0);
+    emit era->activated(0);
+    QDir(dir.path()).remove("thresult.exe");
+    fakes.dialogs.clear();
+    era->setCurrentIndex(1);
+    emit era->activated(1);
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"There are no entries in the results file! - statistics cannot be displayed"});
+    EXPECT_EQ(era->currentIndex(), 0);
+    EXPECT_EQ(stats->chart()->title(), QStringLiteral("Balls 1-39"));
+}
+
 // Both charts read as the lotto charts do: axis titles, whole labels on the
 // value axis (each a different count) from the first opening, the bar under
 // the pointer on a hover line.
@@ -520,6 +570,19 @@ TEST_F(ThunderWindowTest, PrintMenuPrintsTheTicketsListsHistoryAndCheckOfTheDate
     ASSERT_EQ(fakes.printer.jobs.size(), 5u);
     EXPECT_EQ(fakes.printer.jobs[4].pages[0].mid(3), (QStringList{"Thunderball Lottery Results Currently Held in Draw File:",
                                                                  "       05/12/2026  03 08 14 20 39  TB 08"}));
+
+    // The Draw History window shows the era of the calendar's date above its results.
+    for (const auto &[date, era, line] :
+         {std::tuple{QDate(2026, 12, 5), "5 from 39 (from 12/5/2010)", "05/12/2026   03 08 14 20 39  TB 08"},
+          std::tuple{QDate(2009, 12, 5), "5 from 34 (12/6/1999 to 8/5/2010)", "05/12/2009   03 08 14 20 31  TB 08"}}) {
+        pick(date.day(), date.month(), date.year());
+        trigger(&w(), "mnuDispResults");
+        QWidget *history = topLevel("Form25");
+        ASSERT_NE(history, nullptr);
+        EXPECT_EQ(child<QLabel>(history, "LabelEra")->text(), QString::fromLatin1(era));
+        EXPECT_EQ(lines(child<QListWidget>(history, "List1")), QStringList{QString::fromLatin1(line)});
+        click(history, "Command9");
+    }
 }
 
 class ThunderMenuTest : public MainFixture {};
