@@ -134,7 +134,7 @@ void ThunderPrintController::showDrawHistory(QWidget *opener, const Era &era)
         m_history = std::make_unique<ListWindow>("Form25", "List1", "Command9");
         m_history->setWindowTitle(HistoryCaption);
         // Above the list: the era whose results it holds.
-        m_era = named(new QLabel, "LabelEra");
+        m_era = named(new QLabel(m_history.get()), "LabelEra");
         if (auto *lay = qobject_cast<QBoxLayout *>(m_history->layout()))
             lay->insertWidget(0, m_era);
     }

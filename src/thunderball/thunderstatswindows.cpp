@@ -8,9 +8,9 @@
 #include "widgets/barchart.h"
 #include "widgets/controls.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QComboBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -77,13 +77,14 @@ ThunderStatistics::ThunderStatistics(const QString &programFolder, const Platfor
     connect(close, &QPushButton::clicked, this, &ThunderStatistics::closeWindow);
     connect(m_chart, &BarChart::rowClicked, this, &ThunderStatistics::clickRow);
     m_eras = named(new QComboBox, "ComboEra");
+    m_eras->setToolTip(QStringLiteral("The results the statistics are taken from: one era of the game's rules."));
     const std::span<const Era> eras = erasOf(Game::Thunderball);
     for (auto e = eras.rbegin(); e != eras.rend(); ++e)
         m_eras->addItem(eraTitle(*e));
     connect(m_eras, &QComboBox::activated, this, &ThunderStatistics::chooseEra);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(named(new QLabel(QStringLiteral("Era")), "LabelEraCaption"));
+    top->addWidget(named(new QLabel(QStringLiteral("Results of")), "LabelEraCaption"));
     top->addWidget(m_eras);
     top->addStretch();
     auto *buttons = new QHBoxLayout;
