@@ -17,15 +17,28 @@ constexpr GameInfo Games[] = {
     {.game = Game::UK, .format = ResultsFormat::Draws, .code = "UK", .name = "UK Lotto",
      .extraName = "bonus ball", .remembered = "U", .entryPrefix = "UK", .resultsName = "UK results file",
      .statsTitle = "UK Statistics", .chartsTitle = "UK Charts", .picture = 1, .bestSixWins = true,
-     .wheel3 = true, .tickets = true},
+     .wheel3 = true, .tickets = true, .downloadKey = "UK",
+     .downloadAddress = "https://www.national-lottery.co.uk/results/lotto/draw-history/csv", .downloadIsFile = true,
+     .downloadMessage = "Your browser will now open the National Lottery's UK Lotto draw history download. Save the "
+                        "file where you can find it, then bring the draws into Drawsmith with \"Import Results...\" "
+                        "on the File Manager menu."},
     {.game = Game::Irish, .format = ResultsFormat::Draws, .code = "IR", .name = "Irish Lotto",
      .extraName = "bonus ball", .remembered = "I", .entryPrefix = "IR", .resultsName = "Ireland results file",
      .statsTitle = "Irish Statistics", .chartsTitle = "Irish Charts", .picture = 2, .bestSixWins = false,
-     .wheel3 = false, .tickets = false},
+     .wheel3 = false, .tickets = false, .downloadKey = "IR",
+     .downloadAddress = "https://www.lottery.ie/results/lotto/history", .downloadIsFile = false,
+     .downloadMessage = "Your browser will now open the Irish Lottery's Lotto results page. Save the results in a "
+                        "comma-separated file whose first line reads date,draw,n1,n2,n3,n4,n5,n6,bonus, then bring "
+                        "the draws into Drawsmith with \"Import Results...\" on the File Manager menu."},
     {.game = Game::Thunderball, .format = ResultsFormat::Thunder, .code = "", .name = "Thunderball",
      .extraName = "Thunderball", .remembered = "U", .entryPrefix = "TH", .resultsName = "Thunderball results file",
      .statsTitle = "Thunderball Statistics", .chartsTitle = "", .picture = 0, .bestSixWins = false,
-     .wheel3 = false, .tickets = true},
+     .wheel3 = false, .tickets = true, .downloadKey = "TB",
+     .downloadAddress = "https://www.national-lottery.co.uk/results/thunderball/draw-history/csv",
+     .downloadIsFile = true,
+     .downloadMessage = "Your browser will now open the National Lottery's Thunderball draw history download. Save "
+                        "the file where you can find it, then bring the results into Drawsmith with \"Import "
+                        "Results...\" in the Thunderball window."},
 };
 
 // ---- Tier lists --------------------------------------------------------------

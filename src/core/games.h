@@ -138,6 +138,15 @@ struct GameInfo {
     bool bestSixWins;          // the Statistics window shows the wins of the best six
     bool wheel3;               // the "3" wheel submenu is offered
     bool tickets;              // "Print Tickets" is offered
+    // The official results download: the key that names this game's address in
+    // the first web link ("UK=..."), the address used when that link names
+    // none, whether it is a results file the program may fetch itself (else a
+    // page the player saves from), and what the player is told before the
+    // browser opens it.
+    const char *downloadKey;
+    const char *downloadAddress;
+    bool downloadIsFile;
+    const char *downloadMessage;
 
     QString codeText() const { return QString::fromLatin1(code); }
     QString displayName() const { return QString::fromLatin1(name); }
