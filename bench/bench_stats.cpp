@@ -44,7 +44,7 @@ void overHistory(benchmark::State &state, F statistic)
 {
     const QString path = history().path;
     for (auto _ : state) {
-        const std::vector<ds::Draw> draws = ds::readHistoryDraws(path);
+        const std::vector<ds::Draw> draws = ds::readHistoryDraws(path).value;
         benchmark::DoNotOptimize(statistic(draws));
     }
 }
@@ -124,16 +124,16 @@ void AllStatisticsOfTheSixFromFiftyNine(benchmark::State &state)
     const int limit = era.mainLimit;
     size_t draws = 0;
     for (auto _ : state) {
-        draws = ds::readHistoryDraws(path).size();
-        benchmark::DoNotOptimize(ds::hotSix(ds::readHistoryDraws(path), limit));
-        benchmark::DoNotOptimize(ds::coolThree(ds::readHistoryDraws(path), limit));
-        benchmark::DoNotOptimize(ds::mostFrequentPair(ds::readHistoryDraws(path), limit));
-        benchmark::DoNotOptimize(ds::winsUsingBestSix(ds::readHistoryDraws(path), {3, 11, 19, 27, 35, 44}, era));
-        const std::vector<ds::Draw> d = ds::readHistoryDraws(path);
+        draws = ds::readHistoryDraws(path).value.size();
+        benchmark::DoNotOptimize(ds::hotSix(ds::readHistoryDraws(path).value, limit));
+        benchmark::DoNotOptimize(ds::coolThree(ds::readHistoryDraws(path).value, limit));
+        benchmark::DoNotOptimize(ds::mostFrequentPair(ds::readHistoryDraws(path).value, limit));
+        benchmark::DoNotOptimize(ds::winsUsingBestSix(ds::readHistoryDraws(path).value, {3, 11, 19, 27, 35, 44}, era));
+        const std::vector<ds::Draw> d = ds::readHistoryDraws(path).value;
         const ds::ChartThresholds t = ds::chartThresholds(ds::mainBallCounts(d, limit), limit);
-        benchmark::DoNotOptimize(ds::mainAndBonusCounts(ds::readHistoryDraws(path), limit));
-        benchmark::DoNotOptimize(ds::consecutivePairCounts(ds::readHistoryDraws(path), limit));
-        benchmark::DoNotOptimize(ds::ballStatistics(ds::readHistoryDraws(path), 59, limit, t).mainCount);
+        benchmark::DoNotOptimize(ds::mainAndBonusCounts(ds::readHistoryDraws(path).value, limit));
+        benchmark::DoNotOptimize(ds::consecutivePairCounts(ds::readHistoryDraws(path).value, limit));
+        benchmark::DoNotOptimize(ds::ballStatistics(ds::readHistoryDraws(path).value, 59, limit, t).mainCount);
     }
     state.counters["draws"] = static_cast<double>(draws);
     if (draws != 1179)
@@ -159,9 +159,9 @@ void Suggest2500With2000Draws(benchmark::State &state)
         dir.write(QStringLiteral("UK05061999.lot"), emptyFile);
         state.ResumeTiming();
 
-        std::vector<ds::Entry> entries = ds::entryfile::load(entryPath);
+        std::vector<ds::Entry> entries = ds::entryfile::load(entryPath).value;
         const ds::suggest::SelectionPool pool =
-            ds::suggest::buildSelectionPool(ds::readHistoryDraws(historyPath), 49);
+            ds::suggest::buildSelectionPool(ds::readHistoryDraws(historyPath).value, 49);
         random.seed(seed++);
         const ds::suggest::SuggestRules rules{49, 26, false, {}};
         const auto result = ds::suggest::addSuggestedEntries(
@@ -180,7 +180,7 @@ void Suggest2500InMemory(benchmark::State &state)
     dstest::TestFolder dir;
     dir.write(QStringLiteral("UK.exe"), dstest::syntheticHistory(2000));
     const ds::suggest::SelectionPool pool =
-        ds::suggest::buildSelectionPool(ds::readHistoryDraws(dir.file(QStringLiteral("UK.exe"))), 49);
+        ds::suggest::buildSelectionPool(ds::readHistoryDraws(dir.file(QStringLiteral("UK.exe"))).value, 49);
     Random random;
     quint64 seed = 1;
     for (auto _ : state) {

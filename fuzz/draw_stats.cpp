@@ -2,7 +2,9 @@
 // every count equals a count made here ball by ball, nothing outside 1 to the
 // ball limit is counted or read, and the places, pairs and ratings follow
 // from those counts.
+#include "core/dates.h"
 #include "core/drawhistory.h"
+#include "core/tiers.h"
 #include "fuzzsupport.h"
 #include "statistics/drawstats.h"
 
@@ -15,9 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     dsfuzz::Input in(data, size);
     const quint8 pick = in.byte();
     const quint8 grow = in.byte();
-    // The game's limit mostly; now and then any value, which the statistics
-    // hold to 1..49.
-    const int asked = pick % 4 == 0 ? UkBallLimit : pick % 4 == 1 ? IrishBallLimit : int(qint8(in.byte()));
+    // A lotto era's limit mostly; now and then any value, which the
+    // statistics hold to 1..MaxBall.
+    const std::span<const Era> eras = erasOf((pick & 4) ? Game::Irish : Game::UK);
+    const Era &era = eras[size_t(pick >> 3) % eras.size()];
+    const int asked = pick % 4 < 2 ? era.mainLimit : int(qint8(in.byte()));
     const int ball = int(qint8(in.byte()));
     std::array<int, 6> six{};
     for (int &h : six)
@@ -30,13 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString path = dsfuzz::scratchFile("UK.exe");
     dsfuzz::writeFile(path, bytes);
-    bool ok = false;
-    const std::vector<Draw> draws = readHistoryDraws(path, &ok);
-    FUZZ_CHECK(ok && draws.size() <= size_t(MaxRecordCount));
+    const FileRead<std::vector<Draw>> read = readHistoryDraws(path);
+    FUZZ_CHECK(read.status == ReadStatus::Ok && read.value.size() <= size_t(MaxRecordCount));
+    const std::vector<Draw> &draws = read.value;
 
+    constexpr int BallTableSize = MaxBall + 1;
     const int limit = statsBallLimit(asked);
     FUZZ_CHECK(limit >= 1 && limit < BallTableSize);
-    FUZZ_CHECK(limit == std::clamp(asked, 1, 49));
+    FUZZ_CHECK(limit == std::clamp(asked, 1, MaxBall));
 
     // Every value of the fields as stored, counted here.
     dsfuzz::ValueCounts mainSeen, bonusSeen, pairSeen, inSix;
@@ -100,19 +105,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     FUZZ_CHECK(mostFrequentPair(draws, asked) == best);
 
-    // The best six: equal (main number in range, one of the six) pairs.
+    // The best six: equal (main number in the era's range, one of the six)
+    // pairs, a win where a tier of the draw's date pays that many.
     BestSixWins wins;
     for (const Draw &d : draws) {
         int m = 0;
         for (qint16 v : d.main)
-            if (v >= 1 && v <= limit)
+            if (v >= 1 && v <= era.mainLimit)
                 m += inSix[v];
-        if (m >= 3) {
+        const Ymd date = Ymd(std::clamp<qint64>(dateOrderKey(d.date), 0, StillDrawn));
+        const TierList &tiers = era.tiersOn(date, 1);
+        const bool pays = std::any_of(tiers.tiers.begin(), tiers.tiers.end(), [m](const Tier &t) { return t.main == m; });
+        if (m > 0 && pays) {
             ++wins.wins;
             wins.highestMatch = std::max(wins.highestMatch, m);
         }
     }
-    FUZZ_CHECK(winsUsingBestSix(draws, six, asked) == wins);
+    FUZZ_CHECK(winsUsingBestSix(draws, six, era) == wins);
 
     // The chart's thresholds lie between the lowest and highest count.
     const ChartThresholds t = chartThresholds(main, asked);

@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool exists = !(pick & 1) || !bytes.isEmpty();
     if (exists)
         dsfuzz::writeFile(path, bytes);
-    bool ok = false;
-    const std::vector<Entry> entries = entryfile::load(path, &ok);
-    FUZZ_CHECK(ok);
+    const FileRead<std::vector<Entry>> read = entryfile::load(path);
+    FUZZ_CHECK(read.usable());
+    const std::vector<Entry> &entries = read.value;
     // Mostly the append after the list; sometimes a record further on.
     const int record = int(entries.size()) + 1 + ((pick & 4) ? (pick >> 4) % 4 : 0);
     const qint64 end = qint64(record) * EntryRecordSize;
@@ -49,6 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     expected.replace(end - EntryRecordSize, EntryRecordSize, encodeEntry(entry));
     FUZZ_CHECK(after == expected);
     if (record == int(entries.size()) + 1 && entry.n[0] != 0 && entries.size() < size_t(MaxRecordCount))
-        FUZZ_CHECK(entryfile::load(path).size() >= entries.size() + 1);
+        FUZZ_CHECK(entryfile::load(path).value.size() >= entries.size() + 1);
     return 0;
 }

@@ -12,9 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes = in.rest();
     const QString path = dsfuzz::scratchFile("UK05061999.lot");
     dsfuzz::writeFile(path, bytes);
-    bool ok = false;
-    const std::vector<Entry> entries = entryfile::load(path, &ok);
-    FUZZ_CHECK(ok);
+    const FileRead<std::vector<Entry>> read = entryfile::load(path);
+    FUZZ_CHECK(read.status == ReadStatus::Ok);
+    const std::vector<Entry> &entries = read.value;
     const qsizetype whole = bytes.size() / EntryRecordSize;
     FUZZ_CHECK(qsizetype(entries.size()) <= whole && entries.size() <= size_t(MaxRecordCount));
     for (size_t i = 0; i < entries.size(); ++i) {

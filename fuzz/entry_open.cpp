@@ -32,9 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (bytes.left(8).leftJustified(8, '\0', true) == field) {
         FUZZ_CHECK(r.ok);
         FUZZ_CHECK(after == bytes);
-        bool ok = false;
-        const std::vector<Entry> listed = entryfile::load(path, &ok);
-        FUZZ_CHECK(ok && listed.size() == r.entries.size());
+        const FileRead<std::vector<Entry>> listed = entryfile::load(path);
+        FUZZ_CHECK(listed.usable() && listed.value.size() == r.entries.size());
         return 0;
     }
     FUZZ_CHECK(r.entries.empty());

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString path = dsfuzz::scratchFile("UK.exe");
     DrawHistory fromFile;
     dsfuzz::writeFile(path, bytes);
-    FUZZ_CHECK(fromFile.load(path) && fromFile.remove(key) && fromFile.save(path));
+    FUZZ_CHECK(fromFile.load(path) == ReadStatus::Ok && fromFile.remove(key) && fromFile.save(path));
     FUZZ_CHECK(dsfuzz::readFile(path) == h.bytes());
     return 0;
 }

@@ -1,4 +1,4 @@
-// The draw history read whole, through the file and the date look-up.
+// The draw history read whole, through the file and the search by date.
 #include "core/drawhistory.h"
 #include "core/games.h"
 #include "fuzzsupport.h"
@@ -24,23 +24,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString path = dsfuzz::scratchFile("UK.exe");
     dsfuzz::writeFile(path, bytes);
-    bool ok = false;
-    const std::vector<Draw> read = readHistoryDraws(path, &ok);
-    FUZZ_CHECK(ok);
+    const FileRead<std::vector<Draw>> file = readHistoryDraws(path);
+    FUZZ_CHECK(file.status == ReadStatus::Ok);
+    const std::vector<Draw> &read = file.value;
     FUZZ_CHECK(read.size() == held.size());
     for (size_t i = 0; i < read.size(); ++i) {
         const QByteArray stored = bytes.mid(qsizetype(i + 1) * DrawRecordSize, DrawRecordSize);
         FUZZ_CHECK(encodeDraw(read[i]) == stored);
         FUZZ_CHECK(encodeDraw(held[i]) == stored);
     }
-    // The look-up of a held draw's date finds the first draw of that date.
+    // The search for a held draw's date finds the first draw of that date.
+    DrawHistory fromFile;
+    FUZZ_CHECK(fromFile.load(path) == ReadStatus::Ok && fromFile.count() == n);
     for (size_t i = 0; i < std::min<size_t>(read.size(), 4); ++i) {
         const QString key = read[i].dateKey();
-        const DateLookup l = lookUpDate(path, key);
-        FUZZ_CHECK(l.read && l.count == n && l.first.has_value());
-        FUZZ_CHECK(l.first->dateKey() == key);
-        if (l.second)
-            FUZZ_CHECK(l.second->dateKey() == key);
+        const int r = fromFile.findFirst(key);
+        FUZZ_CHECK(r >= 2 && r <= int(i) + 2);
+        FUZZ_CHECK(fromFile.record(r).dateKey() == key);
+        for (int earlier = 2; earlier < r; ++earlier)
+            FUZZ_CHECK(fromFile.record(earlier).dateKey() != key);
     }
     return 0;
 }

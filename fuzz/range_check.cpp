@@ -7,6 +7,7 @@
 #include "core/dates.h"
 #include "core/drawhistory.h"
 #include "core/entryfile.h"
+#include "core/filenames.h"
 #include "entries/rangecheck.h"
 #include "fuzzsupport.h"
 
@@ -62,28 +63,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if ((grow & 0x40) && history.size() >= DrawRecordSize)
         putI16(history, 20, qint16(std::min<qsizetype>(history.size() / DrawRecordSize - 1, MaxRecordCount)));
 
-    const CheckSource &source = checkSources()[pick % checkSources().size()];
-    const bool irish = pick & 8;
-    const QString country = irish ? CountryIR : CountryUK;
-    const int maxBall = irish ? IrishBallLimit : UkBallLimit;
+    const char *const menus[] = {"mnucheck", "mnu3check", "mnu4check", "mnu5check", "mnuWheelCheck"};
+    const CheckSource &source = checkSource(QString::fromLatin1(menus[pick % std::size(menus)]));
+    const Game game = (pick & 8) ? Game::Irish : Game::UK;
+    // The check reads the newest era's history; a file holds numbers up to the
+    // largest ball of any era of the game.
+    const Era &era = latestEra(game);
+    const int maxBall = largestBall(game);
     const QString dir = folder();
     for (const QString &name : QDir(dir).entryList(QDir::Files))
         QFile::remove(QDir(dir).filePath(name));
-    QString name = checkFileName(source, country);
+    QString name = checkFileName(source, game);
     if (pick & 0x10)
         name = name.toLower();
     const bool present = !(pick & 0x20);
     if (present)
         dsfuzz::writeFile(QDir(dir).filePath(name), entryBytes);
-    const QString historyPath = QDir(dir).filePath(historyFileName(country));
+    const QString historyPath = QDir(dir).filePath(files::history(era));
     dsfuzz::writeFile(historyPath, history);
 
-    const OpenedFile opened = openCheckFile(dir, country, source, maxBall);
+    const OpenedFile opened = openCheckFile(dir, game, source);
     if (!present) {
         FUZZ_CHECK(opened.refusal == QLatin1String(source.missing) && opened.entries.empty());
         return 0;
     }
-    const std::vector<Entry> listed = entryfile::load(QDir(dir).filePath(name));
+    const std::vector<Entry> listed = entryfile::load(QDir(dir).filePath(name)).value;
     const auto damaged = std::find_if_not(listed.begin(), listed.end(), [maxBall](const Entry &e) {
         return soundEntry(e, maxBall);
     });
@@ -91,16 +95,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (damaged != listed.end()) {
         FUZZ_CHECK(opened.entries.empty());
         FUZZ_CHECK(opened.refusal ==
-                   damagedFileMessage(checkFileName(source, country), int(damaged - listed.begin()) + 1, maxBall));
+                   damagedFileMessage(checkFileName(source, game), int(damaged - listed.begin()) + 1, maxBall));
         return 0;
     }
     FUZZ_CHECK(opened.refusal.isEmpty() && opened.entries.size() == listed.size());
     for (size_t i = 0; i < listed.size(); ++i)
         FUZZ_CHECK(encodeEntry(opened.entries[i]) == encodeEntry(listed[i]));
 
-    bool ok = false;
-    const std::vector<Draw> draws = readHistoryDraws(historyPath, &ok);
-    FUZZ_CHECK(ok);
+    const FileRead<std::vector<Draw>> read = readHistoryDraws(historyPath);
+    FUZZ_CHECK(read.status == ReadStatus::Ok);
+    const std::vector<Draw> &draws = read.value;
     const int n = int(draws.size());
 
     // The year pickers: every year from the first draw's to the last's.
@@ -140,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     int progressed = 0;
-    const Result r = checkRange(opened.entries, draws, range, irish, [&progressed](int done) {
+    const Result r = checkRange(opened.entries, draws, range, era, [&progressed](int done) {
         FUZZ_CHECK(done == progressed + 1);
         progressed = done;
     });
@@ -157,6 +161,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int k = range.first; k <= range.last && k < n; ++k) {
         const Draw &d = draws[size_t(k)];
         next(QStringLiteral("Date: ") + slashDate(d.date));
+        // A draw after one of the same date is that date's second draw.
+        const qint64 order = dateOrderKey(d.date);
+        const bool second = k > 0 && dateOrderKey(draws[size_t(k - 1)].date) == order;
+        const TierList &tiers = era.tiersOn(Ymd(std::clamp<qint64>(order, 0, StillDrawn)), second ? 2 : 1);
         for (const Entry &e : opened.entries) {
             int main = 0;
             bool bonus = false;
@@ -164,8 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 main += std::find(d.main.begin(), d.main.end(), v) != d.main.end();
                 bonus = bonus || v == d.bonus;
             }
-            if (const auto w = classify(main, bonus, irish)) {
-                FUZZ_CHECK(main >= 3 && w->total >= 0 && w->total < TotalCount);
+            if (const auto w = classify(tiers, main, bonus)) {
+                FUZZ_CHECK(main >= 1 && w->total >= 0 && w->total < MaxTotals);
                 ++totals[size_t(w->total)];
                 next(winLine(e.n, main, w->plusBonus));
             }

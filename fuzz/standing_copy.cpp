@@ -6,6 +6,7 @@
 // entry file listed.
 #include "core/appstate.h"
 #include "core/entryfile.h"
+#include "core/filenames.h"
 #include "entries/entryplans.h"
 #include "fuzzsupport.h"
 
@@ -49,14 +50,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     AppState state;
     state.programFolder = folder();
-    state.countryCode = (pick & 1) ? CountryIR : CountryUK;
+    const Game game = (pick & 1) ? Game::Irish : Game::UK;
+    state.countryCode = gameInfo(game).codeText();
     const QDir dir(state.programFolder);
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
         QFile::remove(dir.filePath(name));
 
     // The entry file on display, and an older standing entry under one
     // spelling or another (or none).
-    const QString standName = QStringLiteral("Stand") + state.countryCode + QStringLiteral(".lot");
+    const QString standName = files::standing(game);
     const QString spellings[] = {standName, standName.toLower(), standName.toUpper()};
     const bool hadStanding = pick & 2;
     const QString oldPath = dir.filePath(spellings[(pick >> 2) % 3]);
@@ -64,13 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         dsfuzz::writeFile(oldPath, old);
     // Now and then the standing entry itself is the file on display.
     const bool itself = hadStanding && (pick & 0x10);
-    state.currentEntryFile = itself ? oldPath : dir.filePath(state.countryCode + QStringLiteral("05061999.lot"));
+    state.currentEntryFile = itself ? oldPath : dir.filePath(files::selections(game, QStringLiteral("05061999")));
     if (!itself)
         dsfuzz::writeFile(state.currentEntryFile, current);
     const QByteArray shown = itself ? old : current;
-    bool read = false;
-    const std::vector<Entry> listed = entryfile::load(state.currentEntryFile, &read);
-    FUZZ_CHECK(read);
+    const FileRead<std::vector<Entry>> read = entryfile::load(state.currentEntryFile);
+    FUZZ_CHECK(read.status == ReadStatus::Ok);
+    const std::vector<Entry> &listed = read.value;
 
     // Save: refused without entries, as the window refuses it.
     const QString total = QString::number(listed.size());
@@ -108,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Open: the standing entry, whatever its spelling, lists the same entries.
     const QString opened = state.filePath(QStringLiteral("stand") + state.countryCode + QStringLiteral(".lot"));
     FUZZ_CHECK(opened == target);
-    bool ok = false;
-    FUZZ_CHECK(sameEntries(entryfile::load(opened, &ok), listed) && ok);
+    const FileRead<std::vector<Entry>> reread = entryfile::load(opened);
+    FUZZ_CHECK(reread.status == ReadStatus::Ok && sameEntries(reread.value, listed));
     return 0;
 }

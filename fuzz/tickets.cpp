@@ -20,9 +20,9 @@ void lottoTickets(const QByteArray &bytes, int entryCount, const TicketOffsets &
 {
     const QString path = dsfuzz::scratchFile("UK05061999.lot");
     dsfuzz::writeFile(path, bytes);
-    bool ok = false;
-    const std::vector<Entry> entries = entryfile::load(path, &ok);
-    FUZZ_CHECK(ok);
+    const FileRead<std::vector<Entry>> read = entryfile::load(path);
+    FUZZ_CHECK(read.status == ReadStatus::Ok);
+    const std::vector<Entry> &entries = read.value;
     // As Print Entries takes them: the entry count, or fewer where the file
     // holds fewer.
     const size_t count = std::min(entries.size(), size_t(std::max(0, entryCount)));

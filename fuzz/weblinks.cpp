@@ -20,23 +20,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString path = dsfuzz::scratchFile("weblinks.dat");
     dsfuzz::writeFile(path, bytes);
-    const LoadedLinks loaded = loadLinks(path);
-    FUZZ_CHECK(!loaded.readFailed);
-    FUZZ_CHECK(loaded.links == readLinks(bytes));
-    const auto entries = menuEntries(loaded.links);
+    const FileRead<WebLinks> loaded = loadLinks(path);
+    FUZZ_CHECK(loaded.status == ReadStatus::Ok);
+    FUZZ_CHECK(loaded.value == readLinks(bytes));
+    const auto entries = menuEntries(loaded.value);
     FUZZ_CHECK(entries[0].visible && entries[1].visible);
     for (int k = 1; k <= LinkCount; ++k)
-        resolveAddress(entryAddress(loaded.links, k), QStringLiteral("/opt/drawsmith"));
+        resolveAddress(entryAddress(loaded.value, k), QStringLiteral("/opt/drawsmith"));
     for (Game g : {Game::UK, Game::Irish, Game::Thunderball})
-        planDownload(g, loaded.links[0]);
+        planDownload(g, loaded.value[0]);
 
     const SavedLinks saved = saveOwnLinks(path, own);
     FUZZ_CHECK(saved.saved);
-    const LoadedLinks reread = loadLinks(path);
-    FUZZ_CHECK(!reread.readFailed);
-    FUZZ_CHECK(reread.links[0] == loaded.links[0] && reread.links[1] == loaded.links[1]);
+    const FileRead<WebLinks> reread = loadLinks(path);
+    FUZZ_CHECK(reread.status == ReadStatus::Ok);
+    FUZZ_CHECK(reread.value[0] == loaded.value[0] && reread.value[1] == loaded.value[1]);
     for (int i = 0; i < OwnLinkCount; ++i) {
-        FUZZ_CHECK(reread.links[size_t(FirstOwnLink - 1 + i)] == saved.stored[size_t(i)]);
+        FUZZ_CHECK(reread.value[size_t(FirstOwnLink - 1 + i)] == saved.stored[size_t(i)]);
         // What was stored reads back the same when stored again.
         FUZZ_CHECK(decodeRecord(encodeRecord(saved.stored[size_t(i)])) == saved.stored[size_t(i)]);
     }

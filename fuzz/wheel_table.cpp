@@ -1,7 +1,8 @@
 // Wheel tables and "Save Wheel": a table is taken only when its line count
-// and every position are sound; a wheel saved from it holds exactly the
-// table's lines over the player's group; any refusal or failure (a missing
-// or damaged table, a full disk) leaves the wheel file byte for byte.
+// and every position are sound (none twice in a line); a wheel saved from it
+// holds exactly the table's lines over the player's group; any refusal or
+// failure (a missing or damaged table, a full disk) leaves the wheel file
+// byte for byte.
 #include "core/entryfile.h"
 #include "core/recordfile.h"
 #include "fuzzsupport.h"
@@ -16,18 +17,20 @@ using namespace ds::wheels;
 namespace {
 
 // The table read by hand: L from record 1's seventh field, L whole records,
-// positions within 1..n.
+// positions within 1..n, none twice in a line.
 bool tableSound(const QByteArray &bytes, int n)
 {
     const int count = getI16(bytes, 12);
     if (count < 1 || bytes.size() / 14 < count)
         return false;
-    for (qsizetype i = 0; i < qsizetype(count) * 7; ++i) {
-        if (i % 7 == 6)
-            continue;
-        const int p = getI16(bytes, 2 * i);
-        if (p < 1 || p > n)
-            return false;
+    for (qsizetype r = 0; r < count; ++r) {
+        QList<int> line;
+        for (qsizetype i = 0; i < 6; ++i) {
+            const int p = getI16(bytes, r * 14 + 2 * i);
+            if (p < 1 || p > n || line.contains(p))
+                return false;
+            line << p;
+        }
     }
     return true;
 }
@@ -70,14 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const WheelTable parsed = parseWheelTable(table, n);
     const bool sound = tableSound(table, n);
-    FUZZ_CHECK((parsed.status == WheelTable::Status::Ok) == sound);
+    FUZZ_CHECK((parsed.status == ReadStatus::Ok) == sound);
     if (sound) {
-        FUZZ_CHECK(int(parsed.lines.size()) == getI16(table, 12));
-        for (size_t r = 0; r < parsed.lines.size(); ++r)
+        FUZZ_CHECK(int(parsed.value.size()) == getI16(table, 12));
+        for (size_t r = 0; r < parsed.value.size(); ++r)
             for (int i = 0; i < 6; ++i)
-                FUZZ_CHECK(parsed.lines[r][size_t(i)] == getI16(table, qsizetype(r) * 14 + 2 * i));
+                FUZZ_CHECK(parsed.value[r][size_t(i)] == getI16(table, qsizetype(r) * 14 + 2 * i));
     } else {
-        FUZZ_CHECK(parsed.status == WheelTable::Status::Damaged && parsed.lines.empty());
+        FUZZ_CHECK(parsed.status == ReadStatus::Damaged && parsed.value.empty());
     }
 
     const QString dir = folder();
@@ -125,9 +128,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(pick & 8);
         return 0;
     }
-    FUZZ_CHECK(saved.saved() && saved.entries == int(parsed.lines.size()));
+    FUZZ_CHECK(saved.saved() && saved.entries == int(parsed.value.size()));
     QByteArray expected;
-    for (const TableLine &line : parsed.lines) {
+    for (const TableLine &line : parsed.value) {
         Entry e;
         for (size_t i = 0; i < 6; ++i)
             e.n[i] = group.group[size_t(line[i] - 1)];
@@ -137,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // "Open Wheeling File" reads back what was written.
     const WheelFileOpen opened = openWheelFile(dir, QStringLiteral("UK"), kind);
-    FUZZ_CHECK(opened.refusal.isEmpty() && opened.entries.size() == entryfile::load(wheelPath).size());
+    FUZZ_CHECK(opened.refusal.isEmpty() && opened.entries.size() == entryfile::load(wheelPath).value.size());
     FUZZ_CHECK(openWheelFile(dir, QString(), kind).refusal == QLatin1String(MsgSelectCountry));
     return 0;
 }

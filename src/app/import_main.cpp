@@ -17,11 +17,11 @@
 // era's file in turn (under --strict every other skipped line still refuses).
 // Exit status: 0 done (or left alone), 1 refused or failed, 2 wrong usage.
 #include "core/filenames.h"
+#include "core/fileread.h"
 #include "core/paths.h"
 #include "core/recordfile.h"
 #include "thunderball/resultsimport.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
@@ -97,26 +97,19 @@ int main(int argc, char **argv)
         return 0;
     }
 
-    QFile in(input);
-    if (!in.open(QIODevice::ReadOnly)) {
-        say(stderr, QStringLiteral("%1: cannot be opened.").arg(input));
+    const ds::FileRead<QByteArray> csv = ds::readFileBytes(input);
+    if (csv.status != ds::ReadStatus::Ok) {
+        say(stderr, csv.missing() ? QStringLiteral("%1: cannot be opened.").arg(input)
+                                  : QStringLiteral("%1: cannot be read.").arg(input));
         return 1;
     }
-    const QByteArray csv = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        say(stderr, QStringLiteral("%1: cannot be read.").arg(input));
+    // A history that is not there yet starts empty.
+    ds::FileRead<QByteArray> history = ds::readFileBytes(output);
+    if (!history.usable()) {
+        say(stderr, QStringLiteral("%1: cannot be read.").arg(output));
         return 1;
     }
-
-    QByteArray bytes;
-    if (QFileInfo::exists(output)) {
-        QFile out(output);
-        if (!out.open(QIODevice::ReadOnly)) {
-            say(stderr, QStringLiteral("%1: cannot be read.").arg(output));
-            return 1;
-        }
-        bytes = out.readAll();
-    }
+    QByteArray &bytes = history.value;
 
     const ds::Era *era = nullptr;
     for (const ds::Era &e : ds::erasOf(*game))
@@ -126,7 +119,7 @@ int main(int argc, char **argv)
         say(stderr, QStringLiteral("%1: not the history file of an era of the game.").arg(output));
         return 1;
     }
-    const ds::ImportReport report = ds::mergeEraResults(csv, *era, bytes, others);
+    const ds::ImportReport report = ds::mergeEraResults(csv.value, *era, bytes, others);
     if (report.refused) {
         say(stderr, QStringLiteral("%1: %2").arg(input, report.refusal));
         return 1;

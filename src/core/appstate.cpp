@@ -36,7 +36,7 @@ const Era &AppState::newestEraWithDraws() const
     const std::span<const Era> eras = erasOf(game());
     for (auto e = eras.rbegin(); e != eras.rend(); ++e) {
         DrawHistory history;
-        if (history.load(historyPath(*e)) && history.count() > 0)
+        if (usable(history.load(historyPath(*e))) && history.count() > 0)
             return *e;
     }
     return eras.back();

@@ -56,9 +56,11 @@ Draw decodeDraw(const QByteArray &record)
     return d;
 }
 
-bool DrawHistory::load(const QString &path)
+ReadStatus DrawHistory::load(const QString &path)
 {
-    return m_file.load(path);
+    FileRead<QByteArray> read = readFileBytes(path);
+    m_file.setBytes(read.value);
+    return read.status;
 }
 
 int DrawHistory::storedCount() const
@@ -251,22 +253,21 @@ bool DrawHistory::remove(const QString &dateKey)
     return true;
 }
 
-std::vector<Draw> readHistoryDraws(const QString &path, bool *ok)
+FileRead<std::vector<Draw>> readHistoryDraws(const QString &path)
 {
+    FileRead<std::vector<Draw>> out;
     DrawHistory h;
-    const bool read = h.load(path);
-    if (ok)
-        *ok = read;
-    if (!read)
-        return {};
+    out.status = h.load(path);
+    if (!out.usable())
+        return out;
     // Decoded straight from the bytes, never past the whole records held.
     const qsizetype whole = h.bytes().size() / DrawRecordSize;
     const int n = static_cast<int>(std::clamp<qsizetype>(h.count(), 0, std::max<qsizetype>(whole - 1, 0)));
     const char *data = h.bytes().constData();
-    std::vector<Draw> out(static_cast<size_t>(n));
+    out.value.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         const char *rec = data + static_cast<qsizetype>(i + 1) * DrawRecordSize;
-        Draw &d = out[static_cast<size_t>(i)];
+        Draw &d = out.value[static_cast<size_t>(i)];
         std::memcpy(d.date.data(), rec, 8);
         for (int k = 0; k < 6; ++k)
             d.main[static_cast<size_t>(k)] = qFromLittleEndian<qint16>(rec + 8 + 2 * k);
@@ -275,31 +276,10 @@ std::vector<Draw> readHistoryDraws(const QString &path, bool *ok)
     return out;
 }
 
-DateLookup lookUpDate(const QString &path, const QString &dateKey)
-{
-    DateLookup out;
-    DrawHistory h;
-    if (!h.load(path)) {
-        out.read = false;
-        return out;
-    }
-    out.count = h.count();
-    const int r = h.findFirst(dateKey);
-    if (r == 0)
-        return out;
-    out.first = h.record(r);
-    if (r < out.count + 1) {
-        const Draw next = h.record(r + 1);
-        if (next.dateKey() == out.first->dateKey())
-            out.second = next;
-    }
-    return out;
-}
-
 StoreResult storeDraw(const QString &path, const Draw &draw)
 {
     DrawHistory h;
-    if (!h.load(path))
+    if (!usable(h.load(path)))
         return StoreResult::ReadFailed;
     if (!h.insert(draw))
         return StoreResult::Full;

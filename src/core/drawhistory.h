@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/fileread.h"
 #include "core/recordfile.h"
 
 #include <QByteArray>
 #include <QString>
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace ds {
@@ -35,9 +35,9 @@ class DrawHistory {
 public:
     DrawHistory() : m_file(DrawRecordSize) {}
 
-    // Reads the file; a missing file is an empty history. False when the file
-    // exists but cannot be read.
-    bool load(const QString &path);
+    // Reads the file; a missing file is an empty history. Anything but a
+    // usable() status leaves the history empty.
+    ReadStatus load(const QString &path);
     void setBytes(const QByteArray &bytes) { m_file.setBytes(bytes); }
     const QByteArray &bytes() const { return m_file.bytes(); }
     bool save(const QString &path) const { return m_file.save(path); }
@@ -75,19 +75,8 @@ private:
 };
 
 // The draws of the history file at path, decoded straight from the bytes and
-// never past the whole records held (none when it is missing). False in *ok
-// when the file exists but cannot be read.
-std::vector<Draw> readHistoryDraws(const QString &path, bool *ok = nullptr);
-
-// What a history file holds for a date: how a window finds the draw to show
-// and whether a second draw exists.
-struct DateLookup {
-    bool read = true;            // false: the file exists but could not be read
-    int count = 0;               // draws the history holds
-    std::optional<Draw> first;   // the first draw of the date
-    std::optional<Draw> second;  // the draw right after it, when of the same date
-};
-DateLookup lookUpDate(const QString &path, const QString &dateKey);
+// never past the whole records held (none when it is missing).
+FileRead<std::vector<Draw>> readHistoryDraws(const QString &path);
 
 inline const QString HistoryUnreadableMessage = QStringLiteral("The draw history file could not be read.");
 inline const QString HistoryNotWrittenMessage =

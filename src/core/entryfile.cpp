@@ -3,7 +3,6 @@
 #include "core/games.h"
 #include "core/numbers.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstring>
@@ -80,13 +79,12 @@ std::vector<Entry> entriesOf(const RecordFile &f)
 
 } // namespace
 
-std::vector<Entry> load(const QString &path, bool *ok)
+FileRead<std::vector<Entry>> load(const QString &path)
 {
+    const FileRead<QByteArray> read = readFileBytes(path);
     RecordFile f(EntryRecordSize);
-    const bool read = f.load(path);
-    if (ok)
-        *ok = read;
-    return read ? entriesOf(f) : std::vector<Entry>{};
+    f.setBytes(read.value);
+    return {read.status, entriesOf(f)};
 }
 
 OpenResult openForDate(const QString &path, const QString &dateKey)
@@ -114,35 +112,27 @@ bool writeAt(const QString &path, int recordNumber, const Entry &entry)
     return RecordFile::writeRecordInPlace(path, EntryRecordSize, recordNumber, encodeEntry(entry));
 }
 
-bool deleteAt(const QString &path, int p, int count, bool *read)
+FileRead<bool> deleteAt(const QString &path, int p, int count)
 {
-    if (read)
-        *read = true;
     if (p < 0 || p >= count)
-        return false;
+        return {ReadStatus::Ok, false};
+    const FileRead<QByteArray> read = readFileBytes(path);
+    if (!read.usable())
+        return {read.status, false};
     RecordFile f(EntryRecordSize);
-    if (!f.load(path)) {
-        if (read)
-            *read = false;
-        return false;
-    }
+    f.setBytes(read.value);
     // Only whole records move up: a record cut short after the list (damage
     // from outside) would otherwise come back as an entry, padded whole.
     const qsizetype whole = f.fullRecords();
     for (int i = p; i <= count; ++i)
         f.setRecord(i + 1, i + 2 <= whole ? f.record(i + 2) : QByteArray(EntryRecordSize, '\0'));
-    return f.save(path);
+    return {read.status, f.save(path)};
 }
 
 bool copyWhole(const QString &from, const QString &to)
 {
-    QFile src(from);
-    if (!src.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = src.readAll();
-    if (src.error() != QFile::NoError)
-        return false;
-    return saveFileAtomically(to, bytes);
+    const FileRead<QByteArray> read = readFileBytes(from);
+    return read.status == ReadStatus::Ok && saveFileAtomically(to, read.value);
 }
 
 bool writeWheel(const QString &path, const std::vector<Numbers6> &entries)

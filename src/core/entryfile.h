@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/fileread.h"
 #include "core/recordfile.h"
 
 #include <QByteArray>
@@ -41,8 +42,8 @@ QString unreadableFileMessage(const QString &fileName);
 namespace entryfile {
 
 // Entries of a file: whole records from 1 on while number 1 is not 0. A
-// missing file holds none. False in *ok when the file exists but cannot be read.
-std::vector<Entry> load(const QString &path, bool *ok = nullptr);
+// missing file holds none, nor does one that cannot be read.
+FileRead<std::vector<Entry>> load(const QString &path);
 
 struct OpenResult {
     bool ok = true;
@@ -59,10 +60,12 @@ bool writeAt(const QString &path, int recordNumber, const Entry &entry);
 
 // Deletes the entry at list position p (0-based) of a file holding `count`
 // entries by moving the later records up; the file is replaced crash-safely.
-// False in *read (and nothing written) when the file exists but cannot be read.
-bool deleteAt(const QString &path, int p, int count, bool *read = nullptr);
+// The value says whether the entry was deleted; nothing is written when the
+// file cannot be read (the status says so) or p is outside the list.
+FileRead<bool> deleteAt(const QString &path, int p, int count);
 
-// Byte copy of a whole file, replacing the target crash-safely.
+// Byte copy of a whole file, replacing the target crash-safely. False when
+// the file is missing or cannot be read.
 bool copyWhole(const QString &from, const QString &to);
 
 // Replaces a wheel file with records 1..n, date fields blank.

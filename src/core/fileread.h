@@ -21,13 +21,17 @@ enum class ReadStatus {
 // records) and the largest results file an import reads.
 inline constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 
+// Ok, or missing (read as empty). Every other status is a refusal, said with
+// the reader's own "could not be read" message: a file too large to be one of
+// the program's files cannot be read as one either.
+inline bool usable(ReadStatus s) { return s == ReadStatus::Ok || s == ReadStatus::Missing; }
+
 template <typename T>
 struct FileRead {
     ReadStatus status = ReadStatus::Ok;
     T value{};
 
-    // Ok, or missing (read as empty).
-    bool usable() const { return status == ReadStatus::Ok || status == ReadStatus::Missing; }
+    bool usable() const { return ds::usable(status); }
     bool missing() const { return status == ReadStatus::Missing; }
 };
 

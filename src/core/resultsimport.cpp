@@ -5,6 +5,7 @@
 #include "core/dates.h"
 #include "core/drawhistory.h"
 #include "core/filenames.h"
+#include "core/fileread.h"
 #include "core/paths.h"
 #include "core/recordfile.h"
 
@@ -530,16 +531,11 @@ ImportReport importResultsWith(const QByteArray &csv, Game target, const QString
     ImportReport report = mergeRows(rows, target, merge, [&](int index) -> QByteArray * {
         File &f = touched[static_cast<size_t>(index)];
         f.path = resolveInFolder(programFolder, files::history(eras[static_cast<size_t>(index)]));
-        QFile file(f.path);
-        if (file.exists()) {
-            if (!file.open(QIODevice::ReadOnly))
-                return nullptr;
-            f.bytes = file.readAll();
-            if (file.error() != QFileDevice::NoError)
-                return nullptr;
-            f.existed = true;
-            f.before = f.bytes;
-        }
+        const FileRead<QByteArray> read = readFileBytes(f.path);
+        if (!read.usable())
+            return nullptr;
+        f.existed = !read.missing();
+        f.bytes = f.before = read.value;
         return &f.bytes;
     });
     if (report.refused)
@@ -572,17 +568,15 @@ ImportReport importResultsWith(const QByteArray &csv, Game target, const QString
 ImportReport importResultsFileWith(const QString &csvPath, Game target, const QString &programFolder,
                                    ResultsMerge merge)
 {
-    QFile f(csvPath);
+    const FileRead<QByteArray> read = readFileBytes(csvPath, MaxCsvBytes);
     const QString name = QFileInfo(csvPath).fileName();
-    if (!f.open(QIODevice::ReadOnly))
+    if (read.missing())
         return refuse(target, QStringLiteral("The file %1 could not be opened.").arg(name));
-    if (f.size() > MaxCsvBytes)
+    if (read.status == ReadStatus::TooLarge)
         return refuse(target, QStringLiteral("The file is too large to be a results file."));
-    const QByteArray csv = f.read(MaxCsvBytes + 1);
-    if (f.error() != QFileDevice::NoError)
-        return refuse(target, QStringLiteral("The file %1 could not be read.").arg(name));
-    f.close();
-    return importResultsWith(csv, target, programFolder, merge);
+    if (read.usable())
+        return importResultsWith(read.value, target, programFolder, merge);
+    return refuse(target, QStringLiteral("The file %1 could not be read.").arg(name));
 }
 
 // ---- The lotto merge -------------------------------------------------------

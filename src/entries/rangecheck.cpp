@@ -94,17 +94,16 @@ OpenedFile openCheckFile(const QString &programFolder, Game game, const CheckSou
     const int maxBall = largestBall(game);
     const QString name = checkFileName(source, game);
     r.path = resolveInFolder(programFolder, name);
-    if (!QFile::exists(r.path)) {
+    FileRead<std::vector<Entry>> read = entryfile::load(r.path);
+    if (read.missing()) {
         r.refusal = QString::fromLatin1(source.missing);
         return r;
     }
-    bool ok = true;
-    r.entries = entryfile::load(r.path, &ok);
-    if (!ok) {
+    if (!read.usable()) {
         r.refusal = unreadableFileMessage(name) + QStringLiteral(" It cannot be checked.");
-        r.entries.clear();
         return r;
     }
+    r.entries = std::move(read.value);
     const int damaged = firstDamagedEntry(r.entries, maxBall);
     if (damaged >= 0) {
         r.refusal = damagedFileMessage(name, damaged + 1, maxBall);
@@ -113,18 +112,21 @@ OpenedFile openCheckFile(const QString &programFolder, Game game, const CheckSou
     return r;
 }
 
-std::vector<Draw> readGameDraws(const QString &programFolder, Game game, bool *ok)
+FileRead<std::vector<Draw>> readGameDraws(const QString &programFolder, Game game)
 {
-    std::vector<Draw> all;
-    bool read = true;
+    FileRead<std::vector<Draw>> all;
+    all.status = ReadStatus::Missing;
     for (const Era &era : erasOf(game)) {
-        bool eraRead = true;
-        const std::vector<Draw> draws = readHistoryDraws(resolveInFolder(programFolder, files::history(era)), &eraRead);
-        read = read && eraRead;
-        all.insert(all.end(), draws.begin(), draws.end());
+        const FileRead<std::vector<Draw>> read = readHistoryDraws(resolveInFolder(programFolder, files::history(era)));
+        if (!read.usable()) {
+            all.status = read.status;
+            all.value.clear();
+            return all;
+        }
+        if (!read.missing())
+            all.status = ReadStatus::Ok;
+        all.value.insert(all.value.end(), read.value.begin(), read.value.end());
     }
-    if (ok)
-        *ok = read;
     return all;
 }
 

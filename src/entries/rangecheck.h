@@ -17,6 +17,7 @@
 
 #include "core/drawhistory.h"
 #include "core/entryfile.h"
+#include "core/fileread.h"
 #include "core/tiers.h"
 
 #include <QString>
@@ -71,8 +72,8 @@ int firstDamagedEntry(std::span<const Entry> entries, int maxBall);
 QString damagedFileMessage(const QString &fileName, int entryNumber, int maxBall);
 
 // The draws of every era of the game as one history, oldest era first (each
-// era's file in date order); `ok` false when a file cannot be read.
-std::vector<Draw> readGameDraws(const QString &programFolder, Game game, bool *ok);
+// era's file in date order); not usable when a file cannot be read.
+FileRead<std::vector<Draw>> readGameDraws(const QString &programFolder, Game game);
 
 // Years of the first and last draw (characters 5-8 of their date fields),
 // every year from first to last as text; empty when there is no draw or the

@@ -3,14 +3,14 @@
 #include "entries/entryframes.h"
 #include "entries/rangecheck.h"
 #include "entries/rangecheckwindow.h"
-#include "entries/selections.h"
+#include "entries/entrylistview.h"
 
 namespace ds {
 
-RangeCheckController::RangeCheckController(SelectionsController &selections, WinningFrame &winning,
+RangeCheckController::RangeCheckController(EntryListView &list, WinningFrame &winning,
                                            AppState &state, const Platform &platform, QWidget *window,
                                            QObject *parent)
-    : QObject(parent), m_selections(selections), m_winning(winning), m_state(state), m_platform(platform),
+    : QObject(parent), m_list(list), m_winning(winning), m_state(state), m_platform(platform),
       m_window(window)
 {
 }
@@ -28,8 +28,8 @@ void RangeCheckController::start(const QString &menu)
         return;
 
     // The main window shows nothing while the check window is open.
-    m_selections.closeFile();
-    m_selections.leaveMaintainMode();
+    m_list.closeFile();
+    m_list.leaveMaintainMode();
     m_winning.clearLines();
     emit drawDisplayCleared();
 

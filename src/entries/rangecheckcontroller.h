@@ -12,7 +12,7 @@ class QWidget;
 namespace ds {
 
 class RangeCheckWindow;
-class SelectionsController;
+class EntryListView;
 class WinningFrame;
 
 // The five menu entries that check an entry file (the standing entry or a
@@ -21,7 +21,7 @@ class WinningFrame;
 class RangeCheckController : public QObject {
     Q_OBJECT
 public:
-    RangeCheckController(SelectionsController &selections, WinningFrame &winning, AppState &state,
+    RangeCheckController(EntryListView &list, WinningFrame &winning, AppState &state,
                          const Platform &platform, QWidget *window, QObject *parent = nullptr);
     ~RangeCheckController() override;
 
@@ -29,14 +29,13 @@ public:
     // "mnu5check" or "mnuWheelCheck".
     void start(const QString &menu);
 
-    RangeCheckWindow *window() const { return m_check.get(); }
 
 signals:
     // The main window empties its draw display.
     void drawDisplayCleared();
 
 private:
-    SelectionsController &m_selections;
+    EntryListView &m_list;
     WinningFrame &m_winning;
     AppState &m_state;
     Platform m_platform;

@@ -149,11 +149,10 @@ void RangeCheckWindow::load(const std::vector<Entry> &entries)
     m_entryList->addItems(lines);
     m_count->setText(QString::number(entries.size()) + QStringLiteral(" Selections"));
 
-    bool read = true;
-    const QStringList years =
-        rangecheck::historyYears(rangecheck::readGameDraws(m_state.programFolder, m_state.game(), &read));
-    if (!read)
+    const FileRead<std::vector<Draw>> read = rangecheck::readGameDraws(m_state.programFolder, m_state.game());
+    if (!read.usable())
         m_platform.dialogs->message(HistoryUnreadableMessage);
+    const QStringList years = rangecheck::historyYears(read.value);
     // The boxes of the era the range ends in by default: the newest.
     showBoxes(rangecheck::totalBoxes(latestEra(m_state.game())));
     for (int i : {1, 3}) {
@@ -188,12 +187,12 @@ void RangeCheckWindow::check()
     }
 
     BusyScope busy(*m_platform.dialogs);
-    bool ok = true;
-    const std::vector<Draw> draws = rangecheck::readGameDraws(m_state.programFolder, m_state.game(), &ok);
-    if (!ok) {
+    const FileRead<std::vector<Draw>> read = rangecheck::readGameDraws(m_state.programFolder, m_state.game());
+    if (!read.usable()) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }
+    const std::vector<Draw> &draws = read.value;
     if (draws.empty()) {
         m_platform.dialogs->message(QString::fromLatin1(rangecheck::MsgNoDraws));
         return;

@@ -9,6 +9,8 @@
 #include "entries/listprint.h"
 #include "platform/printreport.h"
 
+#include <algorithm>
+
 namespace ds {
 
 SelectionsController::SelectionsController(SelectionsFrame &frame, MaintainFrame &maintain, AppState &state,
@@ -151,12 +153,12 @@ void SelectionsController::addEntry()
     }
     std::vector<Entry> existing;
     if (m_state.entryCount > 0) {
-        bool read = true;
-        existing = entryfile::load(m_state.currentEntryFile, &read);
-        if (!read) {
+        FileRead<std::vector<Entry>> read = entryfile::load(m_state.currentEntryFile);
+        if (!read.usable()) {
             m_platform.dialogs->message(EntriesUnreadableMessage);
             return;
         }
+        existing = std::move(read.value);
         if (existing.size() > static_cast<size_t>(m_state.entryCount))
             existing.resize(static_cast<size_t>(m_state.entryCount));
         const QString question = duplicateEntryQuestion(existing, entryRead.numbers);
@@ -187,10 +189,11 @@ void SelectionsController::deleteSelected()
         m_platform.dialogs->message(refusal);
         return;
     }
-    bool read = true;
-    if (!entryfile::deleteAt(m_state.currentEntryFile, p, m_state.entryCount, &read)) {
-        m_platform.dialogs->message(read ? QStringLiteral("The entry could not be deleted from the selections file.")
-                                         : EntriesUnreadableMessage);
+    const FileRead<bool> deleted = entryfile::deleteAt(m_state.currentEntryFile, p, m_state.entryCount);
+    if (!deleted.value) {
+        m_platform.dialogs->message(deleted.usable()
+                                        ? QStringLiteral("The entry could not be deleted from the selections file.")
+                                        : EntriesUnreadableMessage);
         return;
     }
     m_frame.removeLine(p);
@@ -198,6 +201,63 @@ void SelectionsController::deleteSelected()
     m_frame.clearSelection();
     --m_state.entryCount;
     m_frame.setTotalText(QString::number(m_state.entryCount));
+}
+
+QString SelectionsController::dateText() const
+{
+    return m_frame.dateText();
+}
+
+QString SelectionsController::totalText() const
+{
+    return m_frame.totalText();
+}
+
+void SelectionsController::setDateText(const QString &text)
+{
+    m_frame.setDateText(text);
+}
+
+void SelectionsController::setChangeEnabled(bool on)
+{
+    m_frame.setChangeEnabled(on);
+}
+
+void SelectionsController::unmarkEntries(const std::vector<Entry> &entries)
+{
+    m_frame.clearLines();
+    if (!entries.empty())
+        showEntries(entries);
+}
+
+void SelectionsController::markEntries(const std::vector<Entry> &entries, const std::vector<int> &marked,
+                                       const std::vector<int> &highlighted)
+{
+    m_frame.setListUpdates(false);
+    for (const int pos : marked) {
+        if (pos < m_frame.lineCount())
+            m_frame.setLine(pos, markedLine(m_frame.line(pos), QStringLiteral(" (*)")));
+        else
+            m_frame.addLine(markedLine(entryLine(entries[static_cast<size_t>(pos)].n), QStringLiteral(" (*)")));
+        if (std::binary_search(highlighted.begin(), highlighted.end(), pos)) // in list order
+            m_frame.setLineHighlighted(pos, true);
+    }
+    m_frame.setListUpdates(true);
+    if (!marked.empty())
+        m_frame.scrollToRow(marked.front());
+}
+
+void SelectionsController::appendEntry(const Numbers6 &numbers, int total, bool repaint)
+{
+    m_frame.addLine(entryLine(numbers));
+    m_frame.setTotalText(QString::number(total));
+    if (repaint)
+        m_frame.repaintProgress();
+}
+
+void SelectionsController::scrollToEnd()
+{
+    m_frame.scrollToEnd();
 }
 
 void SelectionsController::printList()

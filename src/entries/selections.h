@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entryfile.h"
+#include "entries/entrylistview.h"
 #include "platform/platform.h"
 
 #include <QObject>
@@ -14,34 +15,24 @@ struct AppState;
 
 // The selections list of the current entry file and its maintenance: the
 // "Selections" frame and the "Add Entry" part of the "Maintain Entries" frame.
-class SelectionsController : public QObject {
+class SelectionsController : public QObject, public EntryListView {
     Q_OBJECT
 public:
     SelectionsController(SelectionsFrame &frame, MaintainFrame &maintain, AppState &state,
                          const Platform &platform, QObject *parent = nullptr);
 
-    // Fills the selections list with the entries and sets the entry count.
-    void showEntries(const std::vector<Entry> &entries);
-    // Shows the entries of a file that is now the current entry file, under
-    // the given date text ("Standing", a date).
-    void showFile(const QString &path, const std::vector<Entry> &entries, const QString &dateText);
+    void showFile(const QString &path, const std::vector<Entry> &entries, const QString &dateText) override;
 
     // Opens (or creates) the selections file of a date and shows its entries;
     // a date without entries opens the maintain area.
     void openDate(int d, int m, int y);
 
-    // Empties the list, the date and the total; no entry file is open after.
-    void closeFile();
+    void closeFile() override;
     // Empties the list, the date and the total on show only.
     void clearDisplay();
 
     // Leaves maintain mode (Finished, and opening the standing entry).
-    void leaveMaintainMode();
-
-    // The date field a new entry at record `recordNumber` of the current
-    // entry file carries: the file's own date key for its first record, else
-    // that of the record before it.
-    QByteArray dateFieldForRecord(const std::vector<Entry> &entries, int recordNumber) const;
+    void leaveMaintainMode() override;
 
     void maintain();
     void finished();
@@ -50,7 +41,15 @@ public:
     void deleteSelected();
     void printList();
 
-    SelectionsFrame &frame() { return m_frame; }
+    QString dateText() const override;
+    QString totalText() const override;
+    void setDateText(const QString &text) override;
+    void setChangeEnabled(bool on) override;
+    void unmarkEntries(const std::vector<Entry> &entries) override;
+    void markEntries(const std::vector<Entry> &entries, const std::vector<int> &marked,
+                     const std::vector<int> &highlighted) override;
+    void appendEntry(const Numbers6 &numbers, int total, bool repaint) override;
+    void scrollToEnd() override;
 
 signals:
     // The maintain area is about to open, and has closed.
@@ -58,6 +57,13 @@ signals:
     void maintainClosed();
 
 private:
+    // Fills the selections list with the entries and sets the entry count.
+    void showEntries(const std::vector<Entry> &entries);
+    // The date field a new entry at record `recordNumber` of the current
+    // entry file carries: the file's own date key for its first record, else
+    // that of the record before it.
+    QByteArray dateFieldForRecord(const std::vector<Entry> &entries, int recordNumber) const;
+
     SelectionsFrame &m_frame;
     MaintainFrame &m_maintain;
     AppState &m_state;

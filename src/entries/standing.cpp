@@ -2,17 +2,16 @@
 
 #include "core/appstate.h"
 #include "core/entryfile.h"
-#include "entries/entryframes.h"
 #include "entries/entryplans.h"
-#include "entries/selections.h"
+#include "entries/entrylistview.h"
 
 #include <QFileInfo>
 
 namespace ds {
 
-StandingEntryController::StandingEntryController(SelectionsController &selections, AppState &state,
+StandingEntryController::StandingEntryController(EntryListView &list, AppState &state,
                                                  const Platform &platform, QObject *parent)
-    : QObject(parent), m_selections(selections), m_state(state), m_platform(platform)
+    : QObject(parent), m_list(list), m_state(state), m_platform(platform)
 {
 }
 
@@ -23,9 +22,8 @@ QString StandingEntryController::standingPath(const AppState &state)
 
 void StandingEntryController::save()
 {
-    SelectionsFrame &frame = m_selections.frame();
     const QString refusal =
-        standingSaveRefusal(frame.totalText(), frame.dateText(), m_state.countryCode, m_state.currentEntryFile);
+        standingSaveRefusal(m_list.totalText(), m_list.dateText(), m_state.countryCode, m_state.currentEntryFile);
     if (!refusal.isEmpty()) {
         m_platform.dialogs->message(refusal);
         return;
@@ -37,7 +35,7 @@ void StandingEntryController::save()
         m_platform.dialogs->message(QStringLiteral("The standing entry could not be saved."));
         return;
     }
-    frame.setDateText(QStringLiteral("Standing"));
+    m_list.setDateText(QStringLiteral("Standing"));
     m_state.currentEntryFile = target;
 }
 
@@ -48,20 +46,19 @@ void StandingEntryController::open()
         return;
     }
     const QString path = m_state.filePath(QStringLiteral("stand") + m_state.countryCode + QStringLiteral(".lot"));
-    if (!QFileInfo::exists(path)) {
+    const FileRead<std::vector<Entry>> read = entryfile::load(path);
+    if (read.missing()) {
         m_platform.dialogs->message(NoStandingEntryMessage);
         return;
     }
-    bool ok = true;
-    const std::vector<Entry> entries = entryfile::load(path, &ok);
-    if (!ok) {
+    if (!read.usable()) {
         // There is a standing entry: saying it was never made would invite
         // the player to make it again over the one that cannot be read.
         m_platform.dialogs->message(unreadableFileMessage(QFileInfo(path).fileName()));
         return;
     }
-    m_selections.showFile(path, entries, QStringLiteral("Standing"));
-    m_selections.leaveMaintainMode();
+    m_list.showFile(path, read.value, QStringLiteral("Standing"));
+    m_list.leaveMaintainMode();
 }
 
 } // namespace ds

@@ -7,14 +7,14 @@
 
 namespace ds {
 
-class SelectionsController;
+class EntryListView;
 struct AppState;
 
 // The "Standing Entry" menu: one standing entry file per game.
 class StandingEntryController : public QObject {
     Q_OBJECT
 public:
-    StandingEntryController(SelectionsController &selections, AppState &state, const Platform &platform,
+    StandingEntryController(EntryListView &list, AppState &state, const Platform &platform,
                             QObject *parent = nullptr);
 
     void save();
@@ -25,7 +25,7 @@ public:
     static QString standingPath(const AppState &state);
 
 private:
-    SelectionsController &m_selections;
+    EntryListView &m_list;
     AppState &m_state;
     Platform m_platform;
 };

@@ -3,7 +3,7 @@
 #include "core/appstate.h"
 #include "core/numbers.h"
 #include "entries/entryframes.h"
-#include "entries/selections.h"
+#include "entries/entrylistview.h"
 #include "entries/suggest.h"
 #include "core/drawhistory.h"
 #include "widgets/controls.h"
@@ -102,9 +102,9 @@ void ConstraintsWindow::closeWindow()
     done();
 }
 
-SuggestController::SuggestController(MaintainFrame &maintain, SelectionsController &selections, AppState &state,
+SuggestController::SuggestController(MaintainFrame &maintain, EntryListView &list, AppState &state,
                                      const Platform &platform, QWidget *window, QObject *parent)
-    : QObject(parent), m_maintain(maintain), m_selections(selections), m_state(state), m_platform(platform),
+    : QObject(parent), m_maintain(maintain), m_list(list), m_state(state), m_platform(platform),
       m_window(window), m_constraints(std::make_unique<ConstraintsWindow>(state, platform))
 {
     connect(&maintain, &MaintainFrame::suggestClicked, this, &SuggestController::add);
@@ -148,22 +148,22 @@ void SuggestController::add()
     // One read of the list and of the history for the whole action; entries
     // are written one by one at the end of the file. A file that cannot be
     // read stops the action before anything is written.
-    bool entriesRead = true, historyRead = true;
-    std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile, &entriesRead);
-    if (!entriesRead) {
+    FileRead<std::vector<Entry>> entriesRead = entryfile::load(m_state.currentEntryFile);
+    if (!entriesRead.usable()) {
         m_platform.dialogs->message(EntriesUnreadableMessage);
         return;
     }
+    std::vector<Entry> &entries = entriesRead.value;
     const Era &era = m_state.entryEra();
-    const std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(era), &historyRead);
-    if (!historyRead) {
+    const FileRead<std::vector<Draw>> historyRead = readHistoryDraws(m_state.historyPath(era));
+    if (!historyRead.usable()) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }
+    const std::vector<Draw> &draws = historyRead.value;
     if (entries.size() > static_cast<size_t>(m_state.entryCount))
         entries.resize(static_cast<size_t>(m_state.entryCount));
 
-    SelectionsFrame &list = m_selections.frame();
     AddResult result;
     {
         BusyScope busy(*m_platform.dialogs);
@@ -176,19 +176,17 @@ void SuggestController::add()
         const EntryWriter write = [&](const Entry &entry, int record) {
             if (!entryfile::writeAt(path, record, entry))
                 return false;
-            list.addLine(entryLine(entry.n));
             m_state.entryCount = record;
-            list.setTotalText(QString::number(record));
             // Show progress without letting a click in: repaint, no events.
-            if (sinceRepaint.elapsed() >= 100) {
-                list.repaintProgress();
+            const bool repaint = sinceRepaint.elapsed() >= 100;
+            m_list.appendEntry(entry.n, record, repaint);
+            if (repaint)
                 sinceRepaint.restart();
-            }
             return true;
         };
         result = addSuggestedEntries(pool, SuggestRules::fromState(m_state), entries, plan.count,
                                      firstEntryDateField(path), *m_platform.random, write);
-        list.scrollToEnd();
+        m_list.scrollToEnd();
     }
     switch (result.stop) {
     case AddResult::Stop::Finished:

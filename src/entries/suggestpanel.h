@@ -12,7 +12,7 @@ class QLineEdit;
 namespace ds {
 
 class MaintainFrame;
-class SelectionsController;
+class EntryListView;
 struct AppState;
 
 // The "Contraints" window: numbers every suggested entry must contain, and
@@ -40,7 +40,7 @@ class SuggestController : public QObject {
     Q_OBJECT
 public:
     // The "Contraints" window opens over `window`, which is hidden meanwhile.
-    SuggestController(MaintainFrame &maintain, SelectionsController &selections, AppState &state,
+    SuggestController(MaintainFrame &maintain, EntryListView &list, AppState &state,
                       const Platform &platform, QWidget *window, QObject *parent = nullptr);
     ~SuggestController() override;
 
@@ -52,7 +52,7 @@ public:
 
 private:
     MaintainFrame &m_maintain;
-    SelectionsController &m_selections;
+    EntryListView &m_list;
     AppState &m_state;
     Platform m_platform;
     QWidget *m_window;

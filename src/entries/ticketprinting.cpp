@@ -97,8 +97,7 @@ void TicketController::printTickets()
     }
     // The slip is the 6 from 49 one: entries of a later era cannot go on it.
     const bool dated = !files::selectionsDateKey(m_state.currentEntryFile).isEmpty();
-    bool read = true;
-    const std::vector<Entry> entries = dated ? std::vector<Entry>{} : entryfile::load(m_state.currentEntryFile, &read);
+    const std::vector<Entry> entries = dated ? std::vector<Entry>{} : entryfile::load(m_state.currentEntryFile).value;
     const QString refusal = tickets::layoutRefusal(m_state.entryEra(), dated, entries);
     if (!refusal.isEmpty()) {
         m_platform.dialogs->message(refusal);
@@ -201,12 +200,12 @@ void TicketController::recallSetting()
 
 void TicketController::printEntries()
 {
-    bool ok = true;
-    const std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile, &ok);
-    if (!ok) {
+    const FileRead<std::vector<Entry>> read = entryfile::load(m_state.currentEntryFile);
+    if (!read.usable()) {
         m_platform.dialogs->message(tickets::EntriesNotRead);
         return;
     }
+    const std::vector<Entry> &entries = read.value;
     // The entry count, or fewer where the file holds fewer.
     const size_t count = std::min(entries.size(), static_cast<size_t>(std::max(0, m_state.entryCount)));
     if (count == 0) {

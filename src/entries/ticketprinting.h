@@ -47,7 +47,6 @@ public:
     void printTickets();
 
     TicketPrintingWindow *window() const { return m_form.get(); }
-    MarkLayout *layout() const { return m_layout.get(); }
 
 private:
     void test();

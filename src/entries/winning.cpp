@@ -9,17 +9,17 @@
 #include "entries/entryframes.h"
 #include "entries/entryplans.h"
 #include "entries/listprint.h"
-#include "entries/selections.h"
+#include "entries/entrylistview.h"
 #include "platform/printreport.h"
 
 #include <algorithm>
 
 namespace ds {
 
-WinningController::WinningController(WinningFrame &frame, SelectionsController &selections, AppState &state,
+WinningController::WinningController(WinningFrame &frame, EntryListView &list, AppState &state,
                                      const Platform &platform, std::function<bool()> drawOnDisplay,
                                      QObject *parent)
-    : QObject(parent), m_frame(frame), m_selections(selections), m_state(state), m_platform(platform),
+    : QObject(parent), m_frame(frame), m_list(list), m_state(state), m_platform(platform),
       m_drawOnDisplay(std::move(drawOnDisplay))
 {
     connect(&frame, &WinningFrame::checkClicked, this, &WinningController::check);
@@ -29,27 +29,22 @@ WinningController::WinningController(WinningFrame &frame, SelectionsController &
 
 void WinningController::check()
 {
-    SelectionsFrame &list = m_selections.frame();
-    const QString total = list.totalText();
+    const QString total = m_list.totalText();
     const QString refusal = checkRefusal(m_drawOnDisplay(), total);
     if (!refusal.isEmpty()) {
         m_platform.dialogs->message(refusal);
         return;
     }
     // One read of the file serves the reload and the check.
-    bool read = true;
-    std::vector<Entry> entries = entryfile::load(m_state.currentEntryFile, &read);
-    if (!read) {
+    FileRead<std::vector<Entry>> read = entryfile::load(m_state.currentEntryFile);
+    if (!read.usable()) {
         m_platform.dialogs->message(EntriesUnreadableMessage);
         return;
     }
+    std::vector<Entry> &entries = read.value;
     m_frame.clearLines();
-    if (m_state.checked) {
-        // The list carries the marks of the last check: start again from the file.
-        list.clearLines();
-        if (!entries.empty())
-            m_selections.showEntries(entries);
-    }
+    if (m_state.checked) // the list carries the marks of the last check: start again from the file
+        m_list.unmarkEntries(entries);
 
     const qint64 n = std::clamp<qint64>(readBoxNumber(total), 0, MaxRecordCount);
     if (entries.size() > static_cast<size_t>(n))
@@ -62,7 +57,7 @@ void WinningController::check()
     std::vector<PlayedDraw> played;
     if (rule.roundName != nullptr && rule.draws > 1) {
         DrawHistory history;
-        if (!history.load(m_state.historyPath(era))) {
+        if (!usable(history.load(m_state.historyPath(era)))) {
             m_platform.dialogs->message(HistoryUnreadableMessage);
             return;
         }
@@ -81,18 +76,7 @@ void WinningController::check()
     const CheckResult r = checkPlayedDraws(entries, played, era.mainLimit, m_frame.allTiers());
 
     m_frame.setLines(r.winningLines, r.prizeLines);
-    list.setListUpdates(false);
-    for (const int pos : r.marked) {
-        if (pos < list.lineCount())
-            list.setLine(pos, markedLine(list.line(pos), QStringLiteral(" (*)")));
-        else
-            list.addLine(markedLine(entryLine(entries[static_cast<size_t>(pos)].n), QStringLiteral(" (*)")));
-        if (std::binary_search(r.prizeMarked.begin(), r.prizeMarked.end(), pos)) // in list order
-            list.setLineHighlighted(pos, true);
-    }
-    list.setListUpdates(true);
-    if (!r.marked.empty())
-        list.scrollToRow(r.marked.front());
+    m_list.markEntries(entries, r.marked, r.prizeMarked);
     m_frame.setCountText(winCountText(r.wins, r.cash, played.front().tiers->currency));
     m_state.checked = true;
     if (r.wins == 0)

@@ -7,7 +7,7 @@
 
 namespace ds {
 
-class SelectionsController;
+class EntryListView;
 class WinningFrame;
 struct AppState;
 
@@ -17,7 +17,7 @@ class WinningController : public QObject {
     Q_OBJECT
 public:
     // `drawOnDisplay` tells whether the main window shows a draw.
-    WinningController(WinningFrame &frame, SelectionsController &selections, AppState &state,
+    WinningController(WinningFrame &frame, EntryListView &list, AppState &state,
                       const Platform &platform, std::function<bool()> drawOnDisplay, QObject *parent = nullptr);
 
     void check();
@@ -26,7 +26,7 @@ public:
 
 private:
     WinningFrame &m_frame;
-    SelectionsController &m_selections;
+    EntryListView &m_list;
     AppState &m_state;
     Platform m_platform;
     std::function<bool()> m_drawOnDisplay;

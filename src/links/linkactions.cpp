@@ -69,8 +69,7 @@ OpenResult downloadResults(Game game, const QString &programFolder, Dialogs &dia
 {
     // The links file is read afresh: it is the one place the addresses are
     // maintained.
-    const LoadedLinks loaded = loadLinks(linksFilePath(programFolder));
-    const DownloadPlan plan = planDownload(game, loaded.links[0]);
+    const DownloadPlan plan = planDownload(game, loadLinks(linksFilePath(programFolder)).value[0]);
     dialogs.inform(plan.message);
     return openAndReport(plan.address, dialogs, browser);
 }

@@ -171,12 +171,12 @@ LinksController::~LinksController() = default;
 
 void LinksController::loadMenu()
 {
-    const links::LoadedLinks loaded = links::loadLinks(links::linksFilePath(m_state.programFolder));
+    const FileRead<links::WebLinks> loaded = links::loadLinks(links::linksFilePath(m_state.programFolder));
     // An unreadable file gives no links: the first two entries keep the
     // program's own captions and pages.
-    m_links = loaded.links;
+    m_links = loaded.value;
     emit menuChanged(links::menuEntries(m_links));
-    if (loaded.readFailed)
+    if (!loaded.usable())
         m_platform.dialogs->message(QString::fromLatin1(links::MsgLinksUnreadable));
 }
 
@@ -198,7 +198,7 @@ void LinksController::openEntry(int k)
 void LinksController::maintainLinks()
 {
     // The boxes show what the file holds now.
-    const links::WebLinks current = links::loadLinks(links::linksFilePath(m_state.programFolder)).links;
+    const links::WebLinks current = links::loadLinks(links::linksFilePath(m_state.programFolder)).value;
     if (!m_maintain) {
         m_maintain = std::make_unique<MaintainLinksWindow>();
         connect(m_maintain.get(), &MaintainLinksWindow::closing, this, &LinksController::storeLinks);

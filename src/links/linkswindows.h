@@ -76,11 +76,6 @@ public:
     void showContents();    // "Contents"
     void showAbout();       // "About"
 
-    const links::WebLinks &webLinks() const { return m_links; }
-    // The windows; null until first opened.
-    MaintainLinksWindow *maintainWindow() const { return m_maintain.get(); }
-    AboutWindow *aboutWindow() const { return m_about.get(); }
-
 signals:
     // The captions and visibility of the five "Web Links" entries.
     void menuChanged(const std::array<ds::links::MenuEntry, ds::links::LinkCount> &entries);

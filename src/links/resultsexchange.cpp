@@ -91,8 +91,7 @@ void ResultsExchange::updateResults(Game game, QWidget *over)
         return;
     const QString folder = m_state.programFolder;
     // The links file is read afresh: it is the one place the addresses are kept.
-    const links::LoadedLinks loaded = links::loadLinks(links::linksFilePath(folder));
-    const links::UpdatePlan plan = links::planUpdate(game, loaded.links[0]);
+    const links::UpdatePlan plan = links::planUpdate(game, links::loadLinks(links::linksFilePath(folder)).value[0]);
     switch (plan.kind) {
     case links::UpdatePlan::Refuse:
         m_platform.dialogs->message(plan.text);

@@ -3,7 +3,6 @@
 #include "core/recordfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -57,19 +56,10 @@ WebLinks readLinks(const QByteArray &fileBytes)
     return links;
 }
 
-LoadedLinks loadLinks(const QString &path)
+FileRead<WebLinks> loadLinks(const QString &path)
 {
-    LoadedLinks out;
-    if (!QFileInfo::exists(path))
-        return out;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        out.readFailed = true;
-        return out;
-    }
-    // Five records are all the file is read for.
-    out.links = readLinks(f.read(qint64(RecordSize) * LinkCount));
-    return out;
+    const FileRead<QByteArray> read = readFileBytes(path);
+    return {read.status, readLinks(read.value)};
 }
 
 SavedLinks saveOwnLinks(const QString &path, const OwnLinks &links)

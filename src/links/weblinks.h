@@ -10,6 +10,7 @@
 // program's own page (the help front page, a local file), records 3 to 5 the
 // player's own links.
 
+#include "core/fileread.h"
 #include "core/games.h"
 #include "platform/browser.h"
 
@@ -67,13 +68,10 @@ WebLink decodeRecord(const QByteArray &record);
 // Records 1 to 5 of the file's bytes; records beyond the end are empty.
 WebLinks readLinks(const QByteArray &fileBytes);
 
-struct LoadedLinks {
-    WebLinks links;
-    bool readFailed = false; // the file is there but could not be read
-};
 // Reads the file at path. A missing file gives five empty links (and is not
-// created: nothing is written until the player saves links).
-LoadedLinks loadLinks(const QString &path);
+// created: nothing is written until the player saves links), and so does one
+// that cannot be read.
+FileRead<WebLinks> loadLinks(const QString &path);
 
 // Stores the player's three links as records 3 to 5, keeping records 1 and 2
 // (records the file lacks are written blank), with one crash-safe replacement

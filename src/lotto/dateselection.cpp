@@ -107,7 +107,7 @@ void DateSelectionDialog::markDays()
         QDate latest;
         for (const Era &era : erasOf(m_state.game())) {
             DrawHistory history;
-            if (!history.load(m_state.historyPath(era)))
+            if (!usable(history.load(m_state.historyPath(era))))
                 continue;
             stored << storedDrawDates(history);
             const QDate newest = latestDrawDate(history);
@@ -179,7 +179,7 @@ void DateSelectionDialog::changeDrawNumbers(int d, int m, int y)
     m_state.displayedDrawNumber = 1;
     const QString path = m_state.historyPath(eraOn(m_state.game(), ymd(y, m, d)));
     DrawHistory history;
-    if (!history.load(path)) {
+    if (!usable(history.load(path))) {
         // A history that cannot be read is not one without this draw.
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;

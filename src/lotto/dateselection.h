@@ -28,9 +28,6 @@ public:
     // "Change" buttons); the state's date selection mode says what is picked.
     void openCalendarFace(QWidget *opener);
 
-    MonthCalendar *calendar() const { return m_calendar; }
-    DrawNumbersFrame *numbersFrame() const { return m_frame1; }
-
     void closeWindow() override; // also Esc and the title-bar close
 
 private:

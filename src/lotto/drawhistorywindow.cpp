@@ -34,7 +34,7 @@ bool DrawHistoryController::loadHistory(const Era &era, DrawHistory &history)
         m_platform.dialogs->message(NoCountry);
         return false;
     }
-    if (!history.load(m_state.historyPath(era))) {
+    if (!usable(history.load(m_state.historyPath(era)))) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return false;
     }

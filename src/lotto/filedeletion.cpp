@@ -2,7 +2,7 @@
 
 #include "core/appstate.h"
 #include "entries/entryframes.h"
-#include "entries/selections.h"
+#include "entries/entrylistview.h"
 #include "lotto/drawframe.h"
 #include "lotto/lottoplans.h"
 #include "widgets/controls.h"
@@ -125,10 +125,10 @@ void FileDeletionWindow::closeWindow()
     onClose();
 }
 
-FileMaintenanceController::FileMaintenanceController(DrawFrame &draw, SelectionsController &selections,
+FileMaintenanceController::FileMaintenanceController(DrawFrame &draw, EntryListView &list,
                                                      WinningFrame &winning, AppState &state, const Platform &platform,
                                                      QWidget *window, QObject *parent)
-    : QObject(parent), m_draw(draw), m_selections(selections), m_winning(winning), m_state(state),
+    : QObject(parent), m_draw(draw), m_list(list), m_winning(winning), m_state(state),
       m_platform(platform), m_window(window)
 {
 }
@@ -147,14 +147,14 @@ void FileMaintenanceController::fileMaintenance()
         m_deletion = std::make_unique<FileDeletionWindow>(m_platform, m_draw);
         // Back from maintenance the player can change the date and maintain
         // entries again.
-        connect(m_deletion.get(), &ChildWindow::givenBack, this, [this] { m_selections.leaveMaintainMode(); });
+        connect(m_deletion.get(), &ChildWindow::givenBack, this, [this] { m_list.leaveMaintainMode(); });
     }
     m_deletion->setFolder(m_state.programFolder);
 
     // A file about to be deleted may be the one on show: drop everything shown.
-    m_selections.closeFile();
-    m_selections.leaveMaintainMode();
-    m_selections.frame().setChangeEnabled(false);
+    m_list.closeFile();
+    m_list.leaveMaintainMode();
+    m_list.setChangeEnabled(false);
     m_winning.clearLines();
     m_draw.clearDraw();
 

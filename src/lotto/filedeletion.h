@@ -13,7 +13,7 @@ class QPushButton;
 namespace ds {
 
 class DrawFrame;
-class SelectionsController;
+class EntryListView;
 class WinningFrame;
 struct AppState;
 
@@ -55,7 +55,7 @@ private:
 class FileMaintenanceController : public QObject {
     Q_OBJECT
 public:
-    FileMaintenanceController(DrawFrame &draw, SelectionsController &selections, WinningFrame &winning,
+    FileMaintenanceController(DrawFrame &draw, EntryListView &list, WinningFrame &winning,
                               AppState &state, const Platform &platform, QWidget *window,
                               QObject *parent = nullptr);
     ~FileMaintenanceController() override;
@@ -64,7 +64,7 @@ public:
 
 private:
     DrawFrame &m_draw;
-    SelectionsController &m_selections;
+    EntryListView &m_list;
     WinningFrame &m_winning;
     AppState &m_state;
     Platform m_platform;

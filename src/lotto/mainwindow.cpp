@@ -320,7 +320,6 @@ void MainWindow::startUp()
     try {
         m_menus->mnuPT->setEnabled(false);
         m_winningFrame->setAllTiers(false);
-        m_helpFile = m_state.programFolder + QLatin1Char('/') + QString::fromLatin1(links::HomePageAddress);
         m_drawFrame->hideBalls();
         m_state.resetForStartup();
         m_maintainFrame->setSuggestMode(suggest::AddMode::Additional);

@@ -45,7 +45,6 @@ public:
     MainWindow(AppState &state, const Platform &platform, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    QString helpFile() const { return m_helpFile; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -77,7 +76,6 @@ private:
 
     AppState &m_state;
     Platform m_platform;
-    QString m_helpFile;
     bool m_exiting = false;
 
     DrawFrame *m_drawFrame = nullptr;

@@ -82,7 +82,7 @@ void SecondDrawController::secondDraw()
     }
     const Era &era = m_state.eraOf(m_state.displayedDrawDate);
     DrawHistory history;
-    if (!history.load(m_state.historyPath(era))) {
+    if (!usable(history.load(m_state.historyPath(era)))) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }
@@ -112,7 +112,7 @@ void SecondDrawController::deleteDraw()
     m_winning.clearLines();
     const QString path = m_state.historyPath(m_state.eraOf(m_state.displayedDrawDate));
     DrawHistory history;
-    if (!history.load(path)) {
+    if (!usable(history.load(path))) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return;
     }

@@ -47,13 +47,12 @@ void StatisticsController::ensureWindows()
 
 std::optional<std::vector<Draw>> StatisticsController::readDraws() const
 {
-    bool ok = true;
-    std::vector<Draw> draws = readHistoryDraws(m_state.historyPath(*m_era), &ok);
-    if (!ok) {
+    FileRead<std::vector<Draw>> read = readHistoryDraws(m_state.historyPath(*m_era));
+    if (!read.usable()) {
         m_platform.dialogs->message(HistoryUnreadableMessage);
         return std::nullopt;
     }
-    return draws;
+    return std::move(read.value);
 }
 
 void StatisticsController::countPairs(const std::vector<Draw> &draws)
@@ -70,7 +69,7 @@ void StatisticsController::openStatistics(Game game)
     const std::span<const Era> eras = erasOf(game);
     for (auto e = eras.rbegin(); e != eras.rend() && n <= 0; ++e) {
         DrawHistory history;
-        if (!history.load(m_state.historyPath(*e))) {
+        if (!usable(history.load(m_state.historyPath(*e)))) {
             p.dialogs->message(HistoryUnreadableMessage);
             return;
         }
@@ -126,7 +125,7 @@ void StatisticsController::closeStatistics()
 {
     hideAll();
     m_pairsChart = false;
-    bringToFront(m_statistics->opener());
+    m_statistics->giveBack();
 }
 
 void StatisticsController::openCharts()

@@ -40,12 +40,6 @@ public:
     // picker): every figure, chart and ball window starts afresh on it.
     void chooseEra(const Era &era);
 
-    // The windows; null until statistics were first opened.
-    StatisticsWindow *statisticsWindow() const { return m_statistics.get(); }
-    ChartsWindow *chartsWindow() const { return m_charts.get(); }
-    BallStatsWindow *ballStatsWindow() const { return m_ballStats.get(); }
-    PairsWindow *pairsWindow() const { return m_pairs.get(); }
-
     const Platform &platform() const { return m_platform; }
     Game game() const { return m_era->game; }
     // The era the windows show.
@@ -56,12 +50,10 @@ public:
     // player has been told, when the file went bad since the window opened.
     std::optional<std::vector<Draw>> readDraws() const;
 
-    const ChartThresholds &thresholds() const { return m_thresholds; }
     void setThresholds(const ChartThresholds &t) { m_thresholds = t; }
     const PairCounts &pairCounts() const { return m_pairCounts; }
     bool pairsChart() const { return m_pairsChart; }
     void setPairsChart(bool on) { m_pairsChart = on; }
-    bool pairsOpenedFromStatistics() const { return m_pairsFromStatistics; }
     void setPairsOpenedFromStatistics(bool on) { m_pairsFromStatistics = on; }
     // Fills the pair-count table from the whole history.
     void countPairs(const std::vector<Draw> &draws);

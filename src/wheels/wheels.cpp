@@ -6,7 +6,6 @@
 #include "core/recordfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -128,10 +127,10 @@ WheelTable parseWheelTable(const QByteArray &bytes, int n)
     WheelTable t;
     const qint16 count = getI16(bytes, 12);
     if (count < 1 || bytes.size() / TableRecordSize < count) {
-        t.status = WheelTable::Status::Damaged;
+        t.status = ReadStatus::Damaged;
         return t;
     }
-    t.lines.reserve(static_cast<size_t>(count));
+    t.value.reserve(static_cast<size_t>(count));
     for (int r = 0; r < count; ++r) {
         TableLine line{};
         for (int i = 0; i < 6; ++i) {
@@ -139,35 +138,23 @@ WheelTable parseWheelTable(const QByteArray &bytes, int n)
             const auto before = line.begin() + i;
             // A position used twice would put one number twice into an entry.
             if (p < 1 || p > n || std::find(line.begin(), before, p) != before) {
-                t.status = WheelTable::Status::Damaged;
-                t.lines.clear();
+                t.status = ReadStatus::Damaged;
+                t.value.clear();
                 return t;
             }
             line[static_cast<size_t>(i)] = p;
         }
-        t.lines.push_back(line);
+        t.value.push_back(line);
     }
     return t;
 }
 
 WheelTable loadWheelTable(const QString &path, int n)
 {
-    WheelTable t;
-    QFile f(path);
-    if (!f.exists()) {
-        t.status = WheelTable::Status::Missing;
-        return t;
-    }
-    if (!f.open(QIODevice::ReadOnly)) {
-        t.status = WheelTable::Status::Unreadable;
-        return t;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFile::NoError) {
-        t.status = WheelTable::Status::Unreadable;
-        return t;
-    }
-    return parseWheelTable(bytes, n);
+    const FileRead<QByteArray> read = readFileBytes(path);
+    if (read.status != ReadStatus::Ok)
+        return {read.status, {}};
+    return parseWheelTable(read.value, n);
 }
 
 std::vector<Numbers6> generateWheel(std::span<const qint16> group, std::span<const TableLine> lines)
@@ -219,15 +206,16 @@ SaveResult saveWheel(const QString &programFolder, const QString &countryCode, c
     }
     const QString tableName = tableFileName(kind, n);
     const WheelTable table = loadWheelTable(resolveInFolder(programFolder, tableName), n);
-    if (table.status != WheelTable::Status::Ok) {
-        const bool missing = table.status == WheelTable::Status::Missing;
+    if (table.status != ReadStatus::Ok) {
+        // Unreadable, too large or damaged: the table cannot be read.
+        const bool missing = table.missing();
         r.outcome = missing ? SaveResult::Outcome::TableMissing : SaveResult::Outcome::TableDamaged;
         r.message = missing ? tableMissingMessage(tableName) : tableDamagedMessage(tableName);
         return r;
     }
     const QString wheelName = wheelFileName(kind, countryCode);
     r.wheelPath = resolveInFolder(programFolder, wheelName);
-    const std::vector<Numbers6> entries = generateWheel(group.group, table.lines);
+    const std::vector<Numbers6> entries = generateWheel(group.group, table.value);
     if (!entryfile::writeWheel(r.wheelPath, entries)) {
         r.outcome = SaveResult::Outcome::WriteFailed;
         r.message = wheelNotWrittenMessage(wheelName);
@@ -246,17 +234,16 @@ WheelFileOpen openWheelFile(const QString &programFolder, const QString &country
         return r;
     }
     const QString path = resolveInFolder(programFolder, wheelFileName(kind, countryCode));
-    if (!QFile::exists(path)) {
+    FileRead<std::vector<Entry>> read = entryfile::load(path);
+    if (read.missing()) {
         r.refusal = QString::fromLatin1(kind.missingFile);
         return r;
     }
-    bool ok = true;
-    r.entries = entryfile::load(path, &ok);
-    if (!ok) {
-        r.entries.clear();
+    if (!read.usable()) {
         r.refusal = unreadableFileMessage(QFileInfo(path).fileName());
         return r;
     }
+    r.entries = std::move(read.value);
     r.path = path;
     return r;
 }

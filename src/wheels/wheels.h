@@ -6,6 +6,7 @@
 
 #include "core/drawentry.h"
 #include "core/entryfile.h"
+#include "core/fileread.h"
 
 #include <QByteArray>
 #include <QString>
@@ -72,11 +73,7 @@ GroupRead readGroup(std::span<const QString> boxTexts, int n, int maxBall);
 
 // A wheel table: lines of six positions 1..n.
 using TableLine = std::array<qint16, 6>;
-struct WheelTable {
-    enum class Status { Ok, Missing, Unreadable, Damaged };
-    Status status = Status::Ok;
-    std::vector<TableLine> lines;
-};
+using WheelTable = FileRead<std::vector<TableLine>>;
 
 // Reads the bytes of a table for a group of n: record 1's seventh field is L,
 // records 1..L are the lines. Damaged when L is not 1..32767, the file holds

@@ -28,8 +28,6 @@ public:
     // "Open Wheeling File" of the submenu of a guarantee.
     void openWheelFile(int guarantee);
 
-    // The wheel window last opened (hidden once closed); null before.
-    WheelWindow *window() const { return m_wheel.get(); }
 
 signals:
     // The main window leaves maintain mode ("Delete Selected Entry" hidden,

@@ -145,12 +145,12 @@ void WheelWindow::onSuggest()
     std::vector<Draw> draws;
     const std::optional<Game> game = gameOfCountry(m_state.countryCode);
     if (game) {
-        bool ok = true;
-        draws = readHistoryDraws(m_state.historyPath(latestEra(*game)), &ok);
-        if (!ok) {
+        FileRead<std::vector<Draw>> read = readHistoryDraws(m_state.historyPath(latestEra(*game)));
+        if (!read.usable()) {
             message(HistoryUnreadableMessage);
             return;
         }
+        draws = std::move(read.value);
     }
     const wheels::WheelSuggestion s =
         wheels::suggestWheelNumbers(game, m_kind.wheel3Only, draws, n, *m_platform.random);

@@ -18,7 +18,6 @@ void bringToFront(QWidget *window)
 void ChildWindow::openOver(QWidget *opener, OpenerMode mode)
 {
     m_opener = opener;
-    m_mode = mode;
     if (opener) {
         switch (mode) {
         case OpenerMode::Disable:

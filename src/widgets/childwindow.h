@@ -46,7 +46,6 @@ protected:
 
 private:
     QPointer<QWidget> m_opener;
-    OpenerMode m_mode = OpenerMode::Disable;
 };
 
 } // namespace ds

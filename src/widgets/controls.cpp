@@ -63,17 +63,6 @@ void addMnemonics(QWidget *menuOrBar)
     }
 }
 
-QString visibleText(const QString &caption)
-{
-    QString out;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
-            ++i;
-        out += caption.at(i);
-    }
-    return out;
-}
-
 QAction *menuItem(QMenu *menu, const char *name, const QString &caption)
 {
     QAction *a = menu->addAction(caption);

@@ -45,9 +45,6 @@ QFont fixedPitchFont();
 // the same menu uses. The visible words stay as they are.
 void addMnemonics(QWidget *menuOrBar);
 
-// A caption as the player sees it: mnemonic markers removed.
-QString visibleText(const QString &caption);
-
 // A named menu entry and a named submenu.
 QAction *menuItem(QMenu *menu, const char *name, const QString &caption);
 QMenu *subMenu(QMenu *parent, const char *name, const QString &caption);

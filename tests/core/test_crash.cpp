@@ -37,19 +37,18 @@ bool act(const QString &folder, int i)
     case 0:
         return storeDraw(history, Draw::make(key, {1, 2, 3, 4, 5, qint16(6 + round % 40)}, 7)) == StoreResult::Stored;
     case 1: {
-        bool ok = false;
-        const auto listed = entryfile::load(entries, &ok);
+        const auto listed = entryfile::load(entries);
         Entry e;
         e.date = QByteArray("05061999");
         e.n = {qint16(1 + round % 40), 41, 42, 43, 44, 45};
-        return ok && entryfile::writeAt(entries, int(listed.size()) + 1, e);
+        return listed.usable() && entryfile::writeAt(entries, int(listed.value.size()) + 1, e);
     }
     case 2: {
         DrawHistory h;
-        return h.load(history) && h.remove(key) && h.save(history);
+        return usable(h.load(history)) && h.remove(key) && h.save(history);
     }
     default:
-        return entryfile::deleteAt(entries, 0, int(entryfile::load(entries).size()));
+        return entryfile::deleteAt(entries, 0, int(entryfile::load(entries).value.size())).value;
     }
 }
 
@@ -111,11 +110,8 @@ TEST(CrashSafety, EveryFileIsBeforeOrAfterTheInterruptedAction)
         EXPECT_TRUE(now == before || now == after)
             << "kill " << kill << " in action " << started << " left a file of neither state";
         // And the readers still take both files.
-        bool read = false;
-        readHistoryDraws(dir.file(History), &read);
-        EXPECT_TRUE(read) << "kill " << kill;
-        entryfile::load(dir.file(Entries), &read);
-        EXPECT_TRUE(read) << "kill " << kill;
+        EXPECT_EQ(readHistoryDraws(dir.file(History)).status, ReadStatus::Ok) << "kill " << kill;
+        EXPECT_EQ(entryfile::load(dir.file(Entries)).status, ReadStatus::Ok) << "kill " << kill;
         // Beside them at most the new copy a replacement was writing when
         // the process died (named after the file it was to replace).
         for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))

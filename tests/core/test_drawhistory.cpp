@@ -76,7 +76,7 @@ TEST(DrawHistory, ANegativeCountReadsAsTheWholeRecordsPresent)
         dstest::TestFolder dir;
         const QString path = dir.file("UK.exe");
         dir.write("UK.exe", countRecord(negative) + A + C + june26 + B.left(9));
-        EXPECT_EQ(readHistoryDraws(path).size(), 3u);
+        EXPECT_EQ(readHistoryDraws(path).value.size(), 3u);
         ASSERT_EQ(storeDraw(path, decodeDraw(B)), StoreResult::Stored);
         EXPECT_EQ(dir.read("UK.exe"), countRecord(4) + A + B + C + june26);
     }
@@ -118,38 +118,41 @@ TEST(DrawHistory, InsertSortedLeavesTheBytesOfSingleInsertsInOnePass)
     EXPECT_EQ(h.bytes().right(2 * DrawRecordSize), A + B);
 }
 
-TEST(DrawHistory, LookUpReadsToTheCountOrTheLastWholeRecordAndTrimsDateFields)
+TEST(DrawHistory, ReadsToTheCountOrTheLastWholeRecordAndFindsTrimmedDateFields)
 {
     dstest::TestFolder dir;
     const QString path = dir.file("UK.exe");
     const QByteArray trimmed = drawRecord(" 5061999", {1, 2, 3, 4, 5, 6}, 7);
-    // File bytes (none: missing), date, count, first, second.
-    const std::tuple<std::optional<QByteArray>, const char *, int, QByteArray, QByteArray> cases[] = {
-        {std::nullopt, "05061999", 0, {}, {}},
-        {countRecord(2) + A + B, "19061999", 2, {}, {}},
-        {countRecord(3) + A + Second + C, "05061999", 3, A, Second},
-        {countRecord(1) + A + Second, "05061999", 1, A, {}},   // a leftover beyond the count is no second draw
-        {countRecord(0) + A + B, "05061999", 0, {}, {}},       // nor a draw at all
-        {countRecord(-2) + A + Second, "05061999", 2, A, Second},
-        {countRecord(30000) + A + B, "12061999", 2, B, {}},
-        {countRecord(2) + A + B.left(10), "12061999", 1, {}, {}}, // a record cut short is no draw
-        {QByteArray(21, '\x7f'), "05061999", 0, {}, {}},
-        {countRecord(1) + trimmed, "5061999", 1, trimmed, {}},
-        {countRecord(1) + trimmed, "05061999", 1, {}, {}},
+    // File bytes (none: missing), date, count, the first draw of the date.
+    const std::tuple<std::optional<QByteArray>, const char *, int, QByteArray> cases[] = {
+        {std::nullopt, "05061999", 0, {}},
+        {countRecord(2) + A + B, "19061999", 2, {}},
+        {countRecord(3) + A + Second + C, "05061999", 3, A},
+        {countRecord(0) + A + B, "05061999", 0, {}}, // a leftover beyond the count is no draw
+        {countRecord(-2) + A + Second, "05061999", 2, A},
+        {countRecord(30000) + A + B, "12061999", 2, B},
+        {countRecord(2) + A + B.left(10), "12061999", 1, {}}, // a record cut short is no draw
+        {QByteArray(21, '\x7f'), "05061999", 0, {}},
+        {countRecord(1) + trimmed, "5061999", 1, trimmed},
+        {countRecord(1) + trimmed, "05061999", 1, {}},
     };
-    for (const auto &[bytes, date, count, first, next] : cases) {
+    for (const auto &[bytes, date, count, first] : cases) {
         QFile::remove(path);
         if (bytes)
             dir.write("UK.exe", *bytes);
-        const DateLookup l = lookUpDate(path, QString::fromLatin1(date));
-        EXPECT_TRUE(l.read);
-        EXPECT_EQ(l.count, count);
-        EXPECT_EQ(l.first ? encodeDraw(*l.first) : QByteArray(), first) << date;
-        EXPECT_EQ(l.second ? encodeDraw(*l.second) : QByteArray(), next) << date;
+        const ReadStatus status = bytes ? ReadStatus::Ok : ReadStatus::Missing;
+        DrawHistory h;
+        EXPECT_EQ(h.load(path), status);
+        EXPECT_EQ(h.count(), count);
+        const int r = h.findFirst(QString::fromLatin1(date));
+        EXPECT_EQ(r ? encodeDraw(h.record(r)) : QByteArray(), first) << date;
+        const FileRead<std::vector<Draw>> draws = readHistoryDraws(path);
+        EXPECT_EQ(draws.status, status);
+        EXPECT_EQ(draws.value.size(), size_t(count));
     }
     QFile::remove(path);
     QDir(dir.path()).mkdir("UK.exe"); // exists, cannot be read
-    EXPECT_FALSE(lookUpDate(path, "05061999").read);
+    EXPECT_EQ(readHistoryDraws(path).status, ReadStatus::Unreadable);
 }
 
 TEST(DrawHistory, StoreCreatesAMissingFileAndAFailedWriteLeavesTheOldOne)

@@ -26,6 +26,33 @@ QByteArray five()
 
 } // namespace
 
+TEST(WholeFileReads, SayWhyThereAreNoBytesAndStopAtTheSizeCap)
+{
+    dstest::TestFolder dir;
+    dir.write("five", "12345");
+    QDir(dir.path()).mkdir("folder");
+    dir.writeSized("huge", MaxFileBytes + 1);
+    struct Case { const char *name; qint64 cap; ReadStatus status; QByteArray bytes; };
+    const Case cases[] = {
+        {"none", 5, ReadStatus::Missing, {}},
+        {"folder", 5, ReadStatus::Unreadable, {}},
+        {"five", 5, ReadStatus::Ok, "12345"},
+        {"five", 4, ReadStatus::TooLarge, {}},
+        {"huge", MaxFileBytes, ReadStatus::TooLarge, {}},
+    };
+    for (const Case &c : cases) {
+        const FileRead<QByteArray> r = readFileBytes(dir.file(c.name), c.cap);
+        EXPECT_EQ(r.status, c.status) << c.name << " " << c.cap;
+        EXPECT_EQ(r.value, c.bytes) << c.name << " " << c.cap;
+    }
+    // The readers of the program's files stop at the cap: a file beyond it
+    // is one they cannot read, never an empty one, and is not copied.
+    EXPECT_EQ(readHistoryDraws(dir.file("huge")).status, ReadStatus::TooLarge);
+    EXPECT_EQ(entryfile::load(dir.file("huge")).status, ReadStatus::TooLarge);
+    EXPECT_FALSE(entryfile::copyWhole(dir.file("huge"), dir.file("copy")));
+    EXPECT_FALSE(dir.exists("copy"));
+}
+
 TEST(EntryFile, EntryLineOfTwentyOneCharactersAndDateKeyOfSelectionsFileName)
 {
     const QString line = entryLine({3, 11, 19, 27, 35, 44});
@@ -64,11 +91,13 @@ TEST(EntryFile, OpeningADateCreatesItsFileOrLoadsTheEntriesOfItsOwnDateUpToAnEmp
         }
         EXPECT_EQ(dir.read("UK05061999.lot"), after);
         if (before == after) {
-            EXPECT_EQ(entryfile::load(dir.file("UK05061999.lot")).size(), count); // by the same rule
+            EXPECT_EQ(entryfile::load(dir.file("UK05061999.lot")).value.size(), count); // by the same rule
         }
     }
     dstest::TestFolder dir;
-    EXPECT_TRUE(entryfile::load(dir.file("missing.lot")).empty());
+    const FileRead<std::vector<Entry>> missing = entryfile::load(dir.file("missing.lot"));
+    EXPECT_EQ(missing.status, ReadStatus::Missing);
+    EXPECT_TRUE(missing.value.empty());
 }
 
 TEST(EntryFile, AppendWritesInPlaceAndAFailedWriteLeavesTheFileAsItWasOrNoFile)
@@ -126,11 +155,11 @@ TEST(EntryFile, DeleteMovesLaterRecordsUpAndRefusesPositionsOutsideTheList)
         {rec(1), 0, 1, Empty + Empty}, // the only entry
     };
     dstest::TestFolder dir;
-    bool read = false;
     for (const auto &[before, p, count, after] : cases) {
         dir.write("x.lot", before);
-        EXPECT_EQ(entryfile::deleteAt(dir.file("x.lot"), p, count, &read), !after.isEmpty()) << p;
-        EXPECT_TRUE(read) << "a refused position is no read failure";
+        const FileRead<bool> deleted = entryfile::deleteAt(dir.file("x.lot"), p, count);
+        EXPECT_EQ(deleted.value, !after.isEmpty()) << p;
+        EXPECT_EQ(deleted.status, ReadStatus::Ok) << "a refused position is no read failure";
         EXPECT_EQ(dir.read("x.lot"), after.isEmpty() ? before : after) << p;
     }
     // Reopened, the emptied file gets its date again and lists nothing.
@@ -138,8 +167,9 @@ TEST(EntryFile, DeleteMovesLaterRecordsUpAndRefusesPositionsOutsideTheList)
     EXPECT_EQ(dir.read("x.lot"), entryRecord(Key, {0, 0, 0, 0, 0, 0}) + Empty);
 
     QDir(dir.path()).mkdir("y.lot"); // exists, cannot be read
-    EXPECT_FALSE(entryfile::deleteAt(dir.file("y.lot"), 0, 2, &read));
-    EXPECT_FALSE(read);
+    const FileRead<bool> unread = entryfile::deleteAt(dir.file("y.lot"), 0, 2);
+    EXPECT_FALSE(unread.value);
+    EXPECT_EQ(unread.status, ReadStatus::Unreadable);
 }
 
 TEST(EntryFile, WholeFileCopiesAndWheelFiles)

@@ -268,15 +268,24 @@ TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)
         dstest::FileSizeLimit limit(100); // writes beyond 100 bytes fail, whoever runs the test
         r = importResults(more, Game::UK, dir.path());
     }
-    EXPECT_TRUE(r.writeFailed && !r.succeeded());
+    EXPECT_TRUE(r.writeFailed);
+    EXPECT_FALSE(r.succeeded());
     EXPECT_EQ(r.text(), "The draw history file could not be written, so no draws were added. "
                         "The file is as it was before.");
     EXPECT_EQ(dir.read("UK.exe"), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"results.csv", "UK.exe"}));
 
-    // A history that cannot be read is not replaced.
+    // A history that cannot be read, or is too large to be one, is not replaced.
     QDir(dir.path()).mkdir("IR.exe");
     EXPECT_TRUE(importResultsFile(csv, Game::Irish, dir.path()).refused);
+    dir.writeSized("UK.exe", ds::MaxFileBytes + 1);
+    const ImportReport large = importResultsFile(csv, Game::UK, dir.path());
+    EXPECT_EQ(large.refusal, "The draw history file could not be read.");
+    EXPECT_EQ(QFileInfo(history).size(), ds::MaxFileBytes + 1);
+    // A results file that is there but cannot be read.
+    QDir(dir.path()).mkdir("folder.csv");
+    EXPECT_EQ(importResultsFile(dir.file("folder.csv"), Game::UK, dir.path()).refusal,
+              "The file folder.csv could not be read.");
 }
 
 TEST(ResultsImport, FullOrDamagedHistoriesAndGarbageNeverBreakTheImport)

@@ -65,7 +65,7 @@ TEST(ShippedHistories, LottoInDateOrderWithAnIrishSecondDrawRightAfterItsFirst)
     for (const Case &c : cases) {
         dstest::TestFolder dir;
         ds::DrawHistory h;
-        ASSERT_TRUE(h.load(build(dir, c.game, c.csv, c.file)));
+        ASSERT_EQ(h.load(build(dir, c.game, c.csv, c.file)), ds::ReadStatus::Ok);
         ASSERT_EQ(h.count(), c.count);
         EXPECT_EQ(h.bytes().size(), (c.count + 1) * 22);
         const auto draws = h.draws();
@@ -226,7 +226,7 @@ TEST(ShippedHistories, TheSixFromFiftyNineAndTheOfficialDownloadOfItsLatestDraws
     const ConverterRun second = convert({"--strict", "--game", "uk", historyCsv("uk_lotto_659_two_rounds.csv"), file});
     EXPECT_EQ(second.exitCode, 0) << second.output.toStdString();
     ds::DrawHistory h;
-    ASSERT_TRUE(h.load(file));
+    ASSERT_EQ(h.load(file), ds::ReadStatus::Ok);
     ASSERT_EQ(h.count(), 1113 + 66);
     const QByteArray shipped = h.bytes();
     EXPECT_EQ(shipped.size(), (1179 + 1) * 22);

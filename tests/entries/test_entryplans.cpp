@@ -9,14 +9,14 @@ using namespace ds;
 
 TEST(EntryPlans, ManualEntryRefusalsAndTheLimitOf2500)
 {
-    const QString max = QString::fromLatin1(suggest::MsgMaximumEntries);
+    const QString max = QStringLiteral("2500 is the maximum number of entries");
     const std::array<QString, 6> good{"49", "1", "23", "12", "30", "5"};
     const std::tuple<std::array<QString, 6>, int, int, QString> cases[] = {
         {good, 49, 2499, QString()},
         {good, 49, 2500, max},
         {good, 49, 2600, max}, // a file already past the limit cannot grow
-        {good, 42, 0, InvalidNumbersMessage},
-        {{"1", "2", "3", "4", "5", "5"}, 49, 0, SameNumbersMessage},
+        {good, 42, 0, QStringLiteral("One or more of your numbers are invalid")},
+        {{"1", "2", "3", "4", "5", "5"}, 49, 0, QStringLiteral("One or more of your numbers are the same")},
     };
     for (const auto &[boxes, maxBall, count, refusal] : cases)
         EXPECT_EQ(readManualEntry(boxes, maxBall, count).refusal, refusal) << count;

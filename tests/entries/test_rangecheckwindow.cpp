@@ -60,12 +60,14 @@ TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndYearsRefusesARangeThenChecksO
               (QStringList{"03 07 12 21 30 45 ( )", "03 07 09 12 43 44 ( )"}));
     EXPECT_EQ(child<QLabel>(window.get(), "Label1")->text(), QStringLiteral("2 Selections"));
     EXPECT_EQ(combo("Combo2")->count(), 3);
-    EXPECT_EQ(combo("Combo2")->currentText() + combo("Combo4")->currentText(), QStringLiteral("19982000"));
+    EXPECT_EQ(combo("Combo2")->currentText(), QStringLiteral("1998"));
+    EXPECT_EQ(combo("Combo4")->currentText(), QStringLiteral("2000"));
     EXPECT_EQ(combo("Combo3")->currentText(), QStringLiteral("Aug"));
 
     range("Mar", "1999", "Feb", "1999"); // refused: checks nothing
     click(window.get(), "Command2");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(rangecheck::MsgStartMonth)});
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"Your date range is invalid, the start month must be the same or less than the end month."});
     EXPECT_EQ(child<QListWidget>(window.get(), "List1")->count(), 0);
     fakes.dialogs.clear();
     range("Mar", "1999", "Mar", "1999");
@@ -90,7 +92,7 @@ TEST_F(RangeCheckWindowTest, EmptyOrUnreadableHistory)
     open(QStringLiteral("UK"), historyFile({}));
     EXPECT_EQ(combo("Combo2")->count(), 0);
     click(window.get(), "Command2");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{QString::fromLatin1(rangecheck::MsgNoDraws)});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries in your results file"});
     EXPECT_EQ(fakes.dialogs.busyDepth, 0);
     // A history that cannot be read is said so, on checking and on opening.
     fakes.dialogs.clear();

@@ -50,9 +50,9 @@ TEST(TicketTest, OffsetLimits)
         {0, 441, "Your TOP value is too high - reduce the value", OffsetBox::Top},
         {0, -1210, {}, OffsetBox::Top},
         {0, -1211, "Your TOP value is too low - reduce the negative value", OffsetBox::Top},
-        {9000, 9000, LeftTooHigh, OffsetBox::Left}, // left is checked first
-        {-401, -1211, LeftTooLow, OffsetBox::Left},
-        {0, -32768, TopTooLow, OffsetBox::Top},
+        {9000, 9000, "Your LEFT value is too high - reduce the value", OffsetBox::Left}, // left is checked first
+        {-401, -1211, "Your LEFT value is too low - reduce the negative value", OffsetBox::Left},
+        {0, -32768, "Your TOP value is too low - reduce the negative value", OffsetBox::Top},
     };
     for (const auto &c : cases) {
         const TicketOffsets o{c.left, c.top};
@@ -69,7 +69,8 @@ TEST(TicketTest, BoxValues)
     for (const auto &c : cases)
         EXPECT_EQ(offsetBoxValue(QString::fromLatin1(c.text)), c.value) << c.text;
     // A huge value is refused as too high, not wrapped round.
-    EXPECT_EQ(testRefusal(boxOffsets(QStringLiteral("99999999999"), QStringLiteral("0"))), LeftTooHigh);
+    EXPECT_EQ(testRefusal(boxOffsets(QStringLiteral("99999999999"), QStringLiteral("0"))),
+              "Your LEFT value is too high - reduce the value");
 }
 
 TEST(TicketTest, TestTicketMarksEveryBoard)
@@ -117,13 +118,15 @@ TEST(PrinterSettings, SaveThenRecallAndValuesTheFileCannotHold)
         EXPECT_EQ(dir.read(QStringLiteral("prnt.dat")), c.bytes) << c.left;
         const OffsetsRead r = readPrinterOffsets(path);
         ASSERT_TRUE(r.ok);
-        EXPECT_EQ(offsetText(r.offsets.left) + '|' + offsetText(r.offsets.top), QString(c.shownLeft) + '|' + c.shownTop);
+        EXPECT_EQ(offsetText(r.offsets.left), QString::fromLatin1(c.shownLeft));
+        EXPECT_EQ(offsetText(r.offsets.top), QString::fromLatin1(c.shownTop));
     }
     const struct { const char *left, *top; OffsetBox box; } refused[] = {
         {"32768", "0", OffsetBox::Left}, {"0", "-32769", OffsetBox::Top}, {"99999", "99999", OffsetBox::Left}};
     for (const auto &c : refused) {
         const SavePlan plan = planSave(QString::fromLatin1(c.left), QString::fromLatin1(c.top));
-        EXPECT_EQ(std::pair(plan.refusal, plan.box), std::pair(OffsetRangeMessage, c.box)) << c.left;
+        EXPECT_EQ(plan.refusal, "The LEFT and TOP values must be whole numbers from -32768 to 32767") << c.left;
+        EXPECT_EQ(plan.box, c.box) << c.left;
     }
 }
 
@@ -140,8 +143,8 @@ TEST(PrinterSettings, DamagedAndMissingFiles)
         if (!c.bytes.isEmpty())
             dir.write(QStringLiteral("prnt.dat"), c.bytes);
         const OffsetsRead r = readPrinterOffsets(dir.file(QStringLiteral("prnt.dat")));
-        EXPECT_EQ(std::pair(r.ok, r.offsets), std::pair(true, TicketOffsets{c.left, c.top}))
-            << c.bytes.toHex().toStdString();
+        EXPECT_TRUE(r.ok) << c.bytes.toHex().toStdString();
+        EXPECT_EQ(r.offsets, (TicketOffsets{c.left, c.top})) << c.bytes.toHex().toStdString();
     }
     // Saving keeps what lies beyond record 1.
     dstest::TestFolder dir;

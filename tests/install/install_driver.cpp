@@ -51,7 +51,7 @@ protected:
     }
     static int storedRecord(ds::DrawHistory &h)
     {
-        return h.load(userFolder() + QStringLiteral("/UK59.exe")) ? h.findFirst(StoredKey) : -1;
+        return ds::usable(h.load(userFolder() + QStringLiteral("/UK59.exe"))) ? h.findFirst(StoredKey) : -1;
     }
 
     ds::ProgramFolderChoice choice;

@@ -151,6 +151,13 @@ TEST_F(LinksTest, AnUnreadableLinksFileIsSaidOnceAndTheProgramsOwnEntriesStay)
     EXPECT_EQ(fakes.dialogs.messages.count(QStringLiteral("The web links file could not be read.")), 0);
 }
 
+TEST_F(LinksTest, ALinksFileTooLargeToBeOneIsSaidUnreadable)
+{
+    dir.writeSized(QStringLiteral("weblinks.dat"), ds::MaxFileBytes + 1);
+    start();
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The web links file could not be read."});
+}
+
 TEST_F(LinksTest, AboutShowsTheVersionAndTheFolderRuleOpensTheFolderAndStartsSystemInfoOrSaysThereIsNone)
 {
     state.programFolderRule = QStringLiteral("Drawsmith keeps its files in the folder it was started from.");

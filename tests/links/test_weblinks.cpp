@@ -78,8 +78,10 @@ TEST(WebLinksFile, SavingKeepsRecords1And2AndWritesTheOwnLinks)
 TEST(WebLinksFile, AMissingFileReadsEmptyAndSavingWritesItWithBlankFirstRecords)
 {
     dstest::TestFolder dir;
-    const LoadedLinks l = loadLinks(dir.file(QStringLiteral("weblinks.dat")));
-    EXPECT_TRUE(!l.readFailed && l.links == WebLinks{} && !dir.exists(QStringLiteral("weblinks.dat")));
+    const FileRead<WebLinks> l = loadLinks(dir.file(QStringLiteral("weblinks.dat")));
+    EXPECT_EQ(l.status, ReadStatus::Missing);
+    EXPECT_EQ(l.value, WebLinks{});
+    EXPECT_FALSE(dir.exists(QStringLiteral("weblinks.dat")));
     const OwnLinks own{WebLink{QStringLiteral("A"), QStringLiteral("a.example")}, WebLink{}, WebLink{}};
     ASSERT_TRUE(saveOwnLinks(dir.file(QStringLiteral("weblinks.dat")), own).saved);
     EXPECT_EQ(dir.read(QStringLiteral("weblinks.dat")),

@@ -4,6 +4,7 @@
 #include "support/mainfixture.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
 
 using namespace dstest;
 
@@ -86,7 +87,7 @@ class ChildWindow : public MainFixture, public ::testing::WithParamInterface<std
 // Enter runs the window's confirming action, never a destructive or clearing
 // one: no button becomes the default by taking the focus, and only the
 // confirming button is the default. However the window is closed, its opener
-// is back.
+// is back, given back by the one way back.
 TEST_P(ChildWindow, OnlyTheConfirmingButtonIsTheDefaultAndClosingGivesTheOpenerBack)
 {
     const ChildCase &c = Cases[std::get<0>(GetParam())];
@@ -110,6 +111,9 @@ TEST_P(ChildWindow, OnlyTheConfirmingButtonIsTheDefaultAndClosingGivesTheOpenerB
     const QString expected = QString::fromLatin1(c.defaultButton);
     EXPECT_EQ(defaults, expected.isEmpty() ? QStringList{} : QStringList{expected}) << c.form;
 
+    auto *window = qobject_cast<ds::ChildWindow *>(child);
+    ASSERT_NE(window, nullptr) << c.form;
+    QSignalSpy givenBack(window, &ds::ChildWindow::givenBack);
     switch (std::get<1>(GetParam())) {
     case CloseBy::Button:
         click(child, c.closeButton);
@@ -124,6 +128,7 @@ TEST_P(ChildWindow, OnlyTheConfirmingButtonIsTheDefaultAndClosingGivesTheOpenerB
     EXPECT_FALSE(child->isVisible()) << c.form;
     EXPECT_TRUE(back->isVisible()) << c.form;
     EXPECT_TRUE(back->isEnabled()) << c.form;
+    EXPECT_EQ(givenBack.count(), 1) << c.form;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindowAndPath, ChildWindow,

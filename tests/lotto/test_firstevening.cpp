@@ -135,7 +135,7 @@ TEST_F(FirstEvening, MaintainWorksAgainAfterFileMaintenanceAndDeletingLeavesNoth
     click(&w(), "Command11");
     EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You need to select a date for the entries, use Change",
                                                    "You have not selected an entry to delete"}));
-    EXPECT_EQ(ds::entryfile::load(dir.file("UK12061999.lot")).size(), 1u);
+    EXPECT_EQ(ds::entryfile::load(dir.file("UK12061999.lot")).value.size(), 1u);
     EXPECT_EQ(box("Text3")->text(), "1");
 }
 
@@ -148,7 +148,8 @@ TEST_F(FirstEvening, ADateWhoseFileCannotBeReadIsNotTakenAsEmpty)
     chooseSelections(12, 6, 1999);
     chooseSelections(5, 6, 1999);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The selections file for this date could not be opened."});
-    EXPECT_TRUE(box("Text2")->text().isEmpty() && state.currentEntryFile.isEmpty());
+    EXPECT_TRUE(box("Text2")->text().isEmpty());
+    EXPECT_TRUE(state.currentEntryFile.isEmpty());
     fakes.dialogs.clear();
     chooseDraw(5, 6, 1999);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The draw history file could not be read."});

@@ -187,17 +187,18 @@ TEST(BallStatistics, AppearancesFrom105DrawsAreTheLast104OldestFirst)
 TEST(DamagedHistory, BallsOutsideTheLimitAreIgnoredWithoutCrashing)
 {
     dstest::TestFolder dir;
-    bool ok = false;
-    EXPECT_TRUE(readHistoryDraws(dir.file(QStringLiteral("IR.exe")), &ok).empty());
-    EXPECT_TRUE(ok);
+    const FileRead<std::vector<Draw>> missing = readHistoryDraws(dir.file(QStringLiteral("IR.exe")));
+    EXPECT_TRUE(missing.value.empty());
+    EXPECT_EQ(missing.status, ReadStatus::Missing);
     // The count says 500: only the four records held are read.
     dir.write(QStringLiteral("UK.exe"), dstest::countRecord(500)
                   + drawRecord("01011999", {1, 2, 3, 4, 5, 6}, 7)
                   + drawRecord("08011999", {0, 50, 32767, -32768, -1, 49}, 50)
                   + drawRecord("15011999", {49, 50, 51, 100, 200, 201}, -5)
                   + drawRecord("22011999", {-1, 0, 1, 2, 48, 49}, 32767));
-    const std::vector<Draw> draws = readHistoryDraws(dir.file(QStringLiteral("UK.exe")), &ok);
-    ASSERT_TRUE(ok);
+    const FileRead<std::vector<Draw>> read = readHistoryDraws(dir.file(QStringLiteral("UK.exe")));
+    ASSERT_EQ(read.status, ReadStatus::Ok);
+    const std::vector<Draw> &draws = read.value;
     ASSERT_EQ(draws.size(), 4u);
 
     const BallCounts main = mainBallCounts(draws, 49);

@@ -33,6 +33,13 @@ void TestFolder::write(const QString &name, const QByteArray &bytes) const
         f.write(bytes);
 }
 
+void TestFolder::writeSized(const QString &name, qint64 size) const
+{
+    QFile f(file(name));
+    if (f.open(QIODevice::WriteOnly))
+        f.resize(size);
+}
+
 bool TestFolder::exists(const QString &name) const
 {
     return QFile::exists(file(name));

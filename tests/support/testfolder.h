@@ -18,6 +18,8 @@ public:
     QString file(const QString &name) const;
     QByteArray read(const QString &name) const;
     void write(const QString &name, const QByteArray &bytes) const;
+    // A file of `size` zero bytes that takes no room on disk (sparse).
+    void writeSized(const QString &name, qint64 size) const;
     bool exists(const QString &name) const;
 
 private:

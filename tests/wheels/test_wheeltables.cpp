@@ -109,8 +109,8 @@ TEST(WheelTables, EveryShippedTableIsASoundCovering)
         EXPECT_EQ(ds::wheels::tableFileName(kind, e.n), QString::fromLatin1(e.name));
         // And the program reads the same lines.
         const ds::wheels::WheelTable read = ds::wheels::parseWheelTable(bytes, e.n);
-        EXPECT_EQ(std::pair(read.status, static_cast<int>(read.lines.size())),
-                  std::pair(ds::wheels::WheelTable::Status::Ok, e.lines));
+        EXPECT_EQ(read.status, ds::ReadStatus::Ok);
+        EXPECT_EQ(static_cast<int>(read.value.size()), e.lines);
     }
 }
 

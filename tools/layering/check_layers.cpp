@@ -1,5 +1,5 @@
-// check_layers SRC: checks that every `#include "<folder>/..."` between the
-// folders of SRC goes down the layers, and that the folders include each
+// check_layers SRC: checks that every `#include "<folder>/..."` (or
+// `#include <<folder>/...>`) between the folders of SRC goes down the layers, and that the folders include each
 // other without a cycle. Prints each offending include with its file and line
 // and each cycle; exit status 1 when there is any, 0 otherwise.
 //
@@ -107,7 +107,8 @@ int main(int argc, char **argv)
         }
     }
 
-    const std::regex include(R"(^\s*#\s*include\s*"([^"/]+)/([^"]*)\")");
+    // Quoted or angle-bracket: a folder of SRC is one whichever way it is named.
+    const std::regex include(R"re(^\s*#\s*include\s*(?:"([^"/]+)/([^"]*)"|<([^>/]+)/([^>]*)>))re");
     Graph graph;
     std::vector<fs::path> files;
     for (const auto &entry : fs::recursive_directory_iterator(src)) {
@@ -126,10 +127,11 @@ int main(int argc, char **argv)
             std::smatch m;
             if (!std::regex_search(text, m, include))
                 continue;
-            const std::string to = m[1].str();
+            const int at = m[1].matched ? 1 : 3;
+            const std::string to = m[at].str();
             if (to == from || !folders.count(to))
                 continue;
-            const Include inc{"src/" + rel.generic_string(), line, to + '/' + m[2].str()};
+            const Include inc{"src/" + rel.generic_string(), line, to + '/' + m[at + 1].str()};
             graph[from].emplace(to, inc);
             const auto lf = Layers.find(from), lt = Layers.find(to);
             if (lf == Layers.end() || lt == Layers.end())
