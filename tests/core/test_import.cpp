@@ -91,9 +91,9 @@ TEST(ResultsImport, IntoAnEmptyHistoryWithTheLinesSkippedAndWhy)
                        "2000-10-28,1,30,31,32,33,34,35,43\n"
                        "2000-10-28,2,8,9,10,11,12,42,41\n",
          Game::Irish,
-         {"Line 4: 4/11/2006 is a draw of the 6-from-45 (later 6-from-47) Irish Lotto, "
-          "which this version does not keep",
-          "Line 5: date 21/9/1994 is outside 24/9/1994 to 1/11/2006", "Line 6: bonus ball 43 is outside 1 to 42",
+         {"Line 4: 4/11/2006 is a draw of 6 from 45 (4/11/2006 to 2/9/2015), not of 6 from 42 (24/9/1994 to "
+          "1/11/2006)",
+          "Line 5: date 21/9/1994 is before the first draw, on 24/9/1994", "Line 6: bonus ball 43 is outside 1 to 42",
           "Line 7: the second draw of 28/10/2000 has no first draw"},
          countRecord(2) + drawRecord("24091994", {1, 2, 3, 4, 5, 6}, 7)
              + drawRecord("01112006", {1, 2, 3, 4, 5, 6}, 7)},
@@ -124,14 +124,14 @@ TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
         + drawRecord("28102000", {30, 31, 32, 33, 34, 35}, 36)
         + drawRecord("28102000", {13, 14, 15, 16, 17, 18}, 19) + first
         + drawRecord("01112000", {8, 9, 10, 11, 12, 42}, 41) + later;
-    const ImportReport r = mergeEraResults(csv, latestEra(Game::Irish), bytes);
+    const ImportReport r = mergeEraResults(csv, firstEra(Game::Irish), bytes);
     EXPECT_EQ(bytes, after);
     EXPECT_EQ(r.text(), "4 draws added, 2 already in the history, 3 skipped.\n"
                         "Line 2: the second draw of 8/11/2000 has no first draw\n"
                         "Line 5: draw \"3\" is not 1 or 2\n"
                         "Line 7: the second draw of 1/11/2000 is already listed on line 4");
 
-    const ImportReport again = mergeEraResults(csv, latestEra(Game::Irish), bytes);
+    const ImportReport again = mergeEraResults(csv, firstEra(Game::Irish), bytes);
     EXPECT_EQ(again.added, 0);
     EXPECT_EQ(again.present, 6);
     EXPECT_EQ(bytes, after);

@@ -414,8 +414,8 @@ TEST(SuggestRules, FromStateFollowsTheCountry)
     st.constraints = {1, 0, 0, 0, 0, 0, 0, 0, 2};
     st.constraintsActive = true;
     const SuggestRules r = SuggestRules::fromState(st);
-    EXPECT_EQ(r.maxBall, 42);
-    EXPECT_EQ(r.lowLimit, 19);
+    EXPECT_EQ(r.maxBall, 45);
+    EXPECT_EQ(r.lowLimit, 20);
     EXPECT_TRUE(r.constraintsActive);
     EXPECT_EQ(r.constraints, st.constraints);
     // The UK Lotto: the era of the open selections file's date; the newest

@@ -58,7 +58,7 @@ TEST_F(WheelWindowTest, SaveRefusesAtTheBoxAtFaultThenWritesTheWheelAndTellsTheM
     dir.write(QStringLiteral("J6.dat"), QByteArray::fromHex("0100020003000400050006000100")); // positions 1..6
     open(6, QStringLiteral("IR"));
     QApplication::setActiveWindow(window.get());
-    typeGroup({"1", "2", "43", "4", "5", "6"}); // the refusals are WheelGroup.RefusalsAndSorting's
+    typeGroup({"1", "2", "46", "4", "5", "6"}); // the wheels run to 45 // the refusals are WheelGroup.RefusalsAndSorting's
     click(window.get(), "Command1");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{QStringLiteral("One or more of your numbers are invalid")});
     EXPECT_EQ(QApplication::focusWidget(), window->numberBox(3));
@@ -133,7 +133,7 @@ TEST_F(WheelWindowTest, SuggestTellsOfAShortfall)
         const int f = 1 + 6 * (i % 7);
         b += drawRecord(dateKey(1 + i % 28, 1 + i / 28, 2000).toLatin1().constData(), {f, f + 1, f + 2, f + 3, f + 4, f + 5}, 43);
     }
-    dir.write(QStringLiteral("IR.exe"), b);
+    dir.write(QStringLiteral("IR45b.exe"), b); // the newest era's history
     open(4, QStringLiteral("IR"));
     click(window.get(), "Command3");
     EXPECT_EQ(fakes.dialogs.news, QStringList{wheels::shortfallMessage(5, 7)});
