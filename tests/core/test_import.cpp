@@ -140,6 +140,28 @@ TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
 // Two-round dates: a round (or draw) column decides the round; without one
 // the first line of a date is round 1 and the next round 2, whatever the
 // order of the dates, and the report says how many dates were read so.
+// The Irish plain form with an era column: the date of each row decides its
+// era, whatever the column says; Lotto Plus 1 (draw 2) follows its main draw.
+TEST(ResultsImport, IrishRowsGoToTheEraOfTheirDateWhateverTheEraColumnSays)
+{
+    const QByteArray csv = "date,draw,n1,n2,n3,n4,n5,n6,bonus,era\n"
+                           "2026-09-07,2,7,12,15,24,26,40,19,645-2026\n"
+                           "2026-09-07,1,15,20,21,24,28,34,43,645-2006\n"
+                           "2020-01-04,1,1,2,3,4,5,47,6,645-2026\n"
+                           "2006-11-01,1,1,2,3,4,5,42,6,647-2015\n"
+                           "2006-11-04,1,1,2,3,4,5,46,6,645-2006\n";
+    EraFiles files;
+    const ImportReport r = mergeResults(csv, Game::Irish, files);
+    EXPECT_EQ(r.added, 4);
+    EXPECT_EQ(r.firstSkips, QStringList{"Line 6: ball 46 is outside 1 to 45"});
+    ASSERT_EQ(files.size(), 4u);
+    EXPECT_EQ(files[0], countRecord(1) + drawRecord("01112006", {1, 2, 3, 4, 5, 42}, 6));
+    EXPECT_TRUE(files[1].isEmpty());
+    EXPECT_EQ(files[2], countRecord(1) + drawRecord("04012020", {1, 2, 3, 4, 5, 47}, 6));
+    EXPECT_EQ(files[3], countRecord(2) + drawRecord("07092026", {15, 20, 21, 24, 28, 34}, 43)
+                            + drawRecord("07092026", {7, 12, 15, 24, 26, 40}, 19));
+}
+
 TEST(ResultsImport, TheRoundsOfATwoRoundDateByColumnOrByOrder)
 {
     const Era &era = latestEra(Game::UK);
