@@ -64,10 +64,10 @@ TEST_F(WheelWindowTest, SaveRefusesAtTheBoxAtFaultThenWritesTheWheelAndTellsTheM
     EXPECT_EQ(QApplication::focusWidget(), window->numberBox(3));
     EXPECT_FALSE(dir.exists(QStringLiteral("IRwheel6.lot")));
 
-    typeGroup({"41", "7", "12", "3", "30", "22"});
+    typeGroup({"45", "7", "12", "3", "30", "22"});
     click(window.get(), "Command1");
     EXPECT_EQ(fakes.dialogs.news, QStringList{QStringLiteral("Wheel Saved")});
-    EXPECT_EQ(dir.read(QStringLiteral("IRwheel6.lot")), entryRecord(QByteArray(8, '\0'), {3, 7, 12, 22, 30, 41}));
+    EXPECT_EQ(dir.read(QStringLiteral("IRwheel6.lot")), entryRecord(QByteArray(8, '\0'), {3, 7, 12, 22, 30, 45}));
     EXPECT_EQ(saved->count(), 1);
     // Enter in a number box saves too.
     typeGroup({"1", "2", "3", "4", "5", "6"});
