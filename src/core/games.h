@@ -196,7 +196,8 @@ struct Era {
     // before the era).
     quint8 drawDaysOn(Ymd date) const;
     const DrawsPerDate &drawsOn(Ymd date) const;
-    // The tiers of a draw (1 first, 2 second) on a date; empty when none.
+    // The tiers of a draw (2 the second; any other number the first) on a
+    // date; empty when none.
     const TierList &tiersOn(Ymd date, int draw) const;
     // The most draws any date of the era holds.
     int mostDraws() const;
