@@ -144,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     int progressed = 0;
-    const Result r = checkRange(opened.entries, draws, range, era, [&progressed](int done) {
+    const Result r = checkRange(opened.entries, draws, range, game, [&progressed](int done) {
         FUZZ_CHECK(done == progressed + 1);
         progressed = done;
     });
@@ -164,7 +164,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // A draw after one of the same date is that date's second draw.
         const qint64 order = dateOrderKey(d.date);
         const bool second = k > 0 && dateOrderKey(draws[size_t(k - 1)].date) == order;
-        const TierList &tiers = era.tiersOn(Ymd(std::clamp<qint64>(order, 0, StillDrawn)), second ? 2 : 1);
+        // Each draw is judged by the era of its own date.
+        const Ymd date = Ymd(std::clamp<qint64>(order, 0, StillDrawn));
+        const TierList &tiers = eraOn(game, date).tiersOn(date, second ? 2 : 1);
         for (const Entry &e : opened.entries) {
             int main = 0;
             bool bonus = false;

@@ -2,14 +2,19 @@
 // Thunderball results file with the program's own import code. The build uses
 // it to make the histories that ship in the program folder.
 //
-//   drawsmith-import --game uk|irish|thunderball [--no-overwrite] [--strict] INPUT.csv OUTPUT
+//   drawsmith-import --game uk|irish|thunderball [--no-overwrite] [--strict] [--pass-other-eras]
+//                    INPUT.csv OUTPUT
 //
 // OUTPUT is the history file of one era of the game (its name says which:
-// UK.exe, UK59.exe, IR.exe, thresult.exe, ...). The results of that era are
-// merged into it as the program's import does (a missing OUTPUT is created);
-// rows of the game's other eras are skipped. An era whose results come in
-// several files gets them by one run per file into the same OUTPUT. --no-overwrite leaves an existing OUTPUT alone and does
-// nothing else; --strict refuses to write anything when a line is skipped.
+// UK.exe, UK59.exe, IR.exe, IR47.exe, thresult.exe, ...). The results of that
+// era are merged into it as the program's import does (a missing OUTPUT is
+// created); rows of the game's other eras are skipped. An era whose results
+// come in several files gets them by one run per file into the same OUTPUT.
+// --no-overwrite leaves an existing OUTPUT alone and does nothing else;
+// --strict refuses to write anything when a line is skipped;
+// --pass-other-eras passes over the rows of the game's other eras without
+// counting them as skipped, so that one file holding several eras feeds each
+// era's file in turn (under --strict every other skipped line still refuses).
 // Exit status: 0 done (or left alone), 1 refused or failed, 2 wrong usage.
 #include "core/filenames.h"
 #include "core/fileread.h"
@@ -34,7 +39,7 @@ void say(FILE *to, const QString &text)
 int usage()
 {
     say(stderr, QStringLiteral("usage: drawsmith-import --game uk|irish|thunderball [--no-overwrite] "
-                               "[--strict] INPUT.csv OUTPUT"));
+                               "[--strict] [--pass-other-eras] INPUT.csv OUTPUT"));
     return 2;
 }
 
@@ -57,6 +62,7 @@ int main(int argc, char **argv)
     std::optional<ds::Game> game;
     bool noOverwrite = false;
     bool strict = false;
+    ds::OtherEraRows others = ds::OtherEraRows::Skipped;
     QStringList files;
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
@@ -70,6 +76,8 @@ int main(int argc, char **argv)
             noOverwrite = true;
         } else if (arg == QLatin1String("--strict")) {
             strict = true;
+        } else if (arg == QLatin1String("--pass-other-eras")) {
+            others = ds::OtherEraRows::PassedOver;
         } else if (arg.startsWith(QLatin1String("--"))) {
             return usage();
         } else {
@@ -111,7 +119,7 @@ int main(int argc, char **argv)
         say(stderr, QStringLiteral("%1: not the history file of an era of the game.").arg(output));
         return 1;
     }
-    const ds::ImportReport report = ds::mergeEraResults(csv.value, *era, bytes);
+    const ds::ImportReport report = ds::mergeEraResults(csv.value, *era, bytes, others);
     if (report.refused) {
         say(stderr, QStringLiteral("%1: %2").arg(input, report.refusal));
         return 1;

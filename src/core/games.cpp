@@ -17,21 +17,34 @@ constexpr GameInfo Games[] = {
     {.game = Game::UK, .format = ResultsFormat::Draws, .code = "UK", .name = "UK Lotto",
      .extraName = "bonus ball", .remembered = "U", .entryPrefix = "UK", .resultsName = "UK results file",
      .statsTitle = "UK Statistics", .chartsTitle = "UK Charts", .picture = 1, .bestSixWins = true,
-     .wheel3 = true, .tickets = true},
+     .wheel3 = true, .tickets = true, .downloadKey = "UK",
+     .downloadAddress = "https://www.national-lottery.co.uk/results/lotto/draw-history/csv", .downloadIsFile = true,
+     .downloadMessage = "Your browser will now open the National Lottery's UK Lotto draw history download. Save the "
+                        "file where you can find it, then bring the draws into Drawsmith with \"Import Results...\" "
+                        "on the File Manager menu."},
     {.game = Game::Irish, .format = ResultsFormat::Draws, .code = "IR", .name = "Irish Lotto",
      .extraName = "bonus ball", .remembered = "I", .entryPrefix = "IR", .resultsName = "Ireland results file",
      .statsTitle = "Irish Statistics", .chartsTitle = "Irish Charts", .picture = 2, .bestSixWins = false,
-     .wheel3 = false, .tickets = false},
+     .wheel3 = false, .tickets = false, .downloadKey = "IR",
+     .downloadAddress = "https://www.lottery.ie/results/lotto/history", .downloadIsFile = false,
+     .downloadMessage = "Your browser will now open the Irish Lottery's Lotto results page. Save the results in a "
+                        "comma-separated file whose first line reads date,draw,n1,n2,n3,n4,n5,n6,bonus, then bring "
+                        "the draws into Drawsmith with \"Import Results...\" on the File Manager menu."},
     {.game = Game::Thunderball, .format = ResultsFormat::Thunder, .code = "", .name = "Thunderball",
      .extraName = "Thunderball", .remembered = "U", .entryPrefix = "TH", .resultsName = "Thunderball results file",
      .statsTitle = "Thunderball Statistics", .chartsTitle = "", .picture = 0, .bestSixWins = false,
-     .wheel3 = false, .tickets = true},
+     .wheel3 = false, .tickets = true, .downloadKey = "TB",
+     .downloadAddress = "https://www.national-lottery.co.uk/results/thunderball/draw-history/csv",
+     .downloadIsFile = true,
+     .downloadMessage = "Your browser will now open the National Lottery's Thunderball draw history download. Save "
+                        "the file where you can find it, then bring the results into Drawsmith with \"Import "
+                        "Results...\" in the Thunderball window."},
 };
 
 // ---- Tier lists --------------------------------------------------------------
 // Lotto total boxes of the check against previous draws: 1 three, 2 four,
 // 3 five, 4 jackpot, 5 five and the bonus, 6 four and the bonus, 7 three and
-// the bonus, 10 two (8 and 9 are that window's dates).
+// the bonus, 10 two, 11 two and the bonus (8 and 9 are that window's dates).
 
 constexpr Tier Uk649Tiers[] = {
     {6, Extra::Either, "(6 Match)", {}, 4},
@@ -101,6 +114,83 @@ constexpr Tier Uk659Tiers2026[] = {
     {2, Extra::Either, "(2 Match)", cash(1), 10},
 };
 
+// The Irish Lotto from 4/11/2006: the main draw and Lotto Plus 1, the second
+// draw of every date, pay by tiers of their own. Three numbers win in the main
+// draw (they do not in the 6 from 42), two and the bonus from 5/9/2015;
+// Lotto Plus 1 pays fixed prizes, two and the bonus from 1/9/2018. "Prize" is
+// a fixed prize whose amount is not known for certain: shown, never counted as
+// cash.
+constexpr Prize UnstatedPrize = named("Prize");
+constexpr Prize FreePrize = named("Free prize");
+
+constexpr Tier Irish645Main2006[] = {
+    {6, Extra::Either, "(6 Match)", Jackpot, 4},
+    {5, Extra::Required, "(5 + Bonus)", cash(25000), 5},
+    {5, Extra::Excluded, "(5 Match)", Shared, 3},
+    {4, Extra::Required, "(4 + Bonus)", Shared, 6},
+    {4, Extra::Excluded, "(4 Match)", Shared, 2},
+    {3, Extra::Required, "(3 + Bonus)", Shared, 7},
+    {3, Extra::Excluded, "(3 Match)", cash(5), 1},
+};
+constexpr Tier Irish647Main[] = {
+    {6, Extra::Either, "(6 Match)", Jackpot, 4},
+    {5, Extra::Required, "(5 + Bonus)", Shared, 5},
+    {5, Extra::Excluded, "(5 Match)", Shared, 3},
+    {4, Extra::Required, "(4 + Bonus)", Shared, 6},
+    {4, Extra::Excluded, "(4 Match)", Shared, 2},
+    {3, Extra::Required, "(3 + Bonus)", Shared, 7},
+    {3, Extra::Excluded, "(3 Match)", Shared, 1},
+    {2, Extra::Required, "(2 + Bonus)", FreePrize, 11},
+};
+constexpr Tier Irish645Main2026[] = {
+    {6, Extra::Either, "(6 Match)", Jackpot, 4},
+    {5, Extra::Required, "(5 + Bonus)", Shared, 5},
+    {5, Extra::Excluded, "(5 Match)", Shared, 3},
+    {4, Extra::Required, "(4 + Bonus)", Shared, 6},
+    {4, Extra::Excluded, "(4 Match)", Shared, 2},
+    {3, Extra::Required, "(3 + Bonus)", Shared, 7},
+    {3, Extra::Excluded, "(3 Match)", UnstatedPrize, 1},
+    {2, Extra::Required, "(2 + Bonus)", UnstatedPrize, 11},
+};
+constexpr Tier IrishPlus2006[] = {
+    {6, Extra::Either, "(6 Match)", UnstatedPrize, 4},
+    {5, Extra::Required, "(5 + Bonus)", UnstatedPrize, 5},
+    {5, Extra::Excluded, "(5 Match)", UnstatedPrize, 3},
+    {4, Extra::Required, "(4 + Bonus)", UnstatedPrize, 6},
+    {4, Extra::Excluded, "(4 Match)", UnstatedPrize, 2},
+    {3, Extra::Required, "(3 + Bonus)", UnstatedPrize, 7},
+    {3, Extra::Excluded, "(3 Match)", UnstatedPrize, 1},
+};
+constexpr Tier IrishPlus2015[] = {
+    {6, Extra::Either, "(6 Match)", cash(500000), 4},
+    {5, Extra::Required, "(5 + Bonus)", UnstatedPrize, 5},
+    {5, Extra::Excluded, "(5 Match)", UnstatedPrize, 3},
+    {4, Extra::Required, "(4 + Bonus)", UnstatedPrize, 6},
+    {4, Extra::Excluded, "(4 Match)", UnstatedPrize, 2},
+    {3, Extra::Required, "(3 + Bonus)", UnstatedPrize, 7},
+    {3, Extra::Excluded, "(3 Match)", UnstatedPrize, 1},
+};
+constexpr Tier IrishPlus2018[] = {
+    {6, Extra::Either, "(6 Match)", cash(1000000), 4},
+    {5, Extra::Required, "(5 + Bonus)", UnstatedPrize, 5},
+    {5, Extra::Excluded, "(5 Match)", cash(500), 3},
+    {4, Extra::Required, "(4 + Bonus)", UnstatedPrize, 6},
+    {4, Extra::Excluded, "(4 Match)", UnstatedPrize, 2},
+    {3, Extra::Required, "(3 + Bonus)", UnstatedPrize, 7},
+    {3, Extra::Excluded, "(3 Match)", cash(3), 1},
+    {2, Extra::Required, "(2 + Bonus)", FreePrize, 11},
+};
+constexpr Tier IrishPlus2026[] = {
+    {6, Extra::Either, "(6 Match)", UnstatedPrize, 4},
+    {5, Extra::Required, "(5 + Bonus)", UnstatedPrize, 5},
+    {5, Extra::Excluded, "(5 Match)", UnstatedPrize, 3},
+    {4, Extra::Required, "(4 + Bonus)", UnstatedPrize, 6},
+    {4, Extra::Excluded, "(4 Match)", UnstatedPrize, 2},
+    {3, Extra::Required, "(3 + Bonus)", UnstatedPrize, 7},
+    {3, Extra::Excluded, "(3 Match)", UnstatedPrize, 1},
+    {2, Extra::Required, "(2 + Bonus)", UnstatedPrize, 11},
+};
+
 constexpr Tier Thunder539Tiers[] = {
     {5, Extra::Required, "5 + TB \u00a3500000", cash(500000), 0},
     {5, Extra::Excluded, "5        \u00a35000", cash(5000), 0},
@@ -118,6 +208,13 @@ constexpr TierList Uk659TierLists[] = {{ymd(2015, 10, 10), 0, Currency::Pound, U
                                        {ymd(2018, 11, 21), 0, Currency::Pound, Uk659Tiers2018},
                                        {ymd(2026, 6, 10), 0, Currency::Pound, Uk659Tiers2026}};
 constexpr TierList Irish642TierLists[] = {{ymd(1994, 9, 24), 0, Currency::Euro, Irish642Tiers}};
+constexpr TierList Irish645TierLists2006[] = {{ymd(2006, 11, 4), 1, Currency::Euro, Irish645Main2006},
+                                              {ymd(2006, 11, 4), 2, Currency::Euro, IrishPlus2006}};
+constexpr TierList Irish647TierLists[] = {{ymd(2015, 9, 5), 1, Currency::Euro, Irish647Main},
+                                          {ymd(2015, 9, 5), 2, Currency::Euro, IrishPlus2015},
+                                          {ymd(2018, 9, 1), 2, Currency::Euro, IrishPlus2018}};
+constexpr TierList Irish645TierLists2026[] = {{ymd(2026, 9, 5), 1, Currency::Euro, Irish645Main2026},
+                                              {ymd(2026, 9, 5), 2, Currency::Euro, IrishPlus2026}};
 constexpr TierList Thunder534TierLists[] = {{ymd(1999, 6, 12), 0, Currency::Pound, Thunder534Tiers}};
 constexpr TierList Thunder539TierLists[] = {{ymd(2010, 5, 12), 0, Currency::Pound, Thunder539Tiers}};
 
@@ -126,6 +223,9 @@ constexpr TierList Thunder539TierLists[] = {{ymd(2010, 5, 12), 0, Currency::Poun
 constexpr DrawDays Uk649Days[] = {{ymd(1994, 11, 19), Sat}, {ymd(1997, 2, 5), Wed | Sat}};
 constexpr DrawDays Uk659Days[] = {{ymd(2015, 10, 10), Wed | Sat}};
 constexpr DrawDays Irish642Days[] = {{ymd(1994, 9, 24), Wed | Sat}};
+constexpr DrawDays Irish645Days2006[] = {{ymd(2006, 11, 4), Wed | Sat}};
+constexpr DrawDays Irish647Days[] = {{ymd(2015, 9, 5), Wed | Sat}};
+constexpr DrawDays Irish645Days2026[] = {{ymd(2026, 9, 5), Wed | Sat}, {ymd(2026, 9, 7), Mon | Wed | Sat}};
 constexpr DrawDays Thunder534Days[] = {{ymd(1999, 6, 12), Sat}, {ymd(2002, 10, 23), Wed | Sat}};
 constexpr DrawDays Thunder539Days[] = {
     {ymd(2010, 5, 12), Wed | Sat}, {ymd(2010, 5, 14), Wed | Fri | Sat}, {ymd(2018, 1, 30), Tue | Wed | Fri | Sat}};
@@ -136,6 +236,8 @@ constexpr DrawsPerDate Uk659Draws[] = {{ymd(2015, 10, 10), 1, nullptr, nullptr, 
                                         "UK Lotto Round 2 Numbers", "Round"}};
 constexpr DrawsPerDate Irish642Draws[] = {{ymd(1994, 9, 24), 2, "Second Draw", "Draw 1 of 2", "Draw 2 of 2",
                                            "Irish Lottery Second Draw Numbers"}};
+constexpr DrawsPerDate IrishPlusDraws[] = {{ymd(2006, 11, 4), 2, "Lotto Plus 1", "Main draw", "Lotto Plus 1",
+                                            "Irish Lotto Plus 1 Numbers"}};
 
 // ---- The eras ------------------------------------------------------------------
 // Each game's eras in date order; the games in the order of Game.
@@ -161,6 +263,24 @@ constexpr Era Eras[] = {
      .historyHeading = "Irish Lottery Results Currently Held in Draw File:", .drawDays = Irish642Days,
      .drawsPerDate = Irish642Draws, .tierLists = Irish642TierLists, .resultDayRule = false, .resultDays = 0,
      .resultDayRefusal = nullptr},
+    {.game = Game::Irish, .first = ymd(2006, 11, 4), .last = ymd(2015, 9, 2), .name = "6 from 45",
+     .mainCount = 6, .mainLimit = 45, .extraLimit = 45, .extraOwnPool = false, .historyFile = "IR45.exe",
+     .lowNumberLimit = 20, .tickets = false, .successor = "", .historyCaption = "Irish 6/45 Draw History (2006 to 2015)",
+     .historyHeading = "Irish Lottery Results Currently Held in Draw File:", .drawDays = Irish645Days2006,
+     .drawsPerDate = IrishPlusDraws, .tierLists = Irish645TierLists2006, .resultDayRule = false, .resultDays = 0,
+     .resultDayRefusal = nullptr},
+    {.game = Game::Irish, .first = ymd(2015, 9, 5), .last = ymd(2026, 9, 2), .name = "6 from 47",
+     .mainCount = 6, .mainLimit = 47, .extraLimit = 47, .extraOwnPool = false, .historyFile = "IR47.exe",
+     .lowNumberLimit = 21, .tickets = false, .successor = "", .historyCaption = "Irish 6/47 Draw History",
+     .historyHeading = "Irish Lottery Results Currently Held in Draw File:", .drawDays = Irish647Days,
+     .drawsPerDate = IrishPlusDraws, .tierLists = Irish647TierLists, .resultDayRule = false, .resultDays = 0,
+     .resultDayRefusal = nullptr},
+    {.game = Game::Irish, .first = ymd(2026, 9, 5), .last = StillDrawn, .name = "6 from 45",
+     .mainCount = 6, .mainLimit = 45, .extraLimit = 45, .extraOwnPool = false, .historyFile = "IR45b.exe",
+     .lowNumberLimit = 20, .tickets = false, .successor = "", .historyCaption = "Irish 6/45 Draw History (from 2026)",
+     .historyHeading = "Irish Lottery Results Currently Held in Draw File:", .drawDays = Irish645Days2026,
+     .drawsPerDate = IrishPlusDraws, .tierLists = Irish645TierLists2026, .resultDayRule = false, .resultDays = 0,
+     .resultDayRefusal = nullptr},
     {.game = Game::Thunderball, .first = ymd(1999, 6, 12), .last = ymd(2010, 5, 8), .name = "5 from 34",
      .mainCount = 5, .mainLimit = 34, .extraLimit = 14, .extraOwnPool = true, .historyFile = "thresult.exe",
      .lowNumberLimit = 0, .tickets = true, .successor = "the 5-from-39 Thunderball", .historyCaption = "",
@@ -183,9 +303,19 @@ constexpr bool tiersFit(std::span<const TierList> lists, const Era &era)
     for (size_t i = 0; i < lists.size(); ++i) {
         if (i > 0 && lists[i].from < lists[i - 1].from)
             return false;
+        if (lists[i].draw < 0 || lists[i].draw > 2)
+            return false;
         for (const Tier &t : lists[i].tiers)
-            if (t.main < 0 || t.main > era.mainCount || t.box < 0 || t.box == 8 || t.box == 9 || t.box > 10)
+            if (t.main < 0 || t.main > era.mainCount || t.box < 0 || t.box == 8 || t.box == 9 || t.box > 11)
                 return false;
+    }
+    // Each draw a date may hold has its tiers from the era's first date.
+    for (int draw = 1; draw <= 2; ++draw) {
+        bool found = false;
+        for (const TierList &l : lists)
+            found = found || ((l.draw == 0 || l.draw == draw) && l.from <= era.first);
+        if (!found)
+            return false;
     }
     return true;
 }
@@ -289,9 +419,11 @@ const DrawsPerDate &Era::drawsOn(Ymd date) const
 
 const TierList &Era::tiersOn(Ymd date, int draw) const
 {
+    // Any number but 2 is the first draw (0: the draw shown after Change).
+    const int which = draw == 2 ? 2 : 1;
     const TierList *found = nullptr;
     for (const TierList &l : tierLists)
-        if ((found == nullptr || l.from <= date) && (l.draw == 0 || l.draw == draw))
+        if ((found == nullptr || l.from <= date) && (l.draw == 0 || l.draw == which))
             found = &l;
     static constexpr TierList None{0, 0, Currency::Pound, {}};
     return found ? *found : None;

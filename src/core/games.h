@@ -138,6 +138,15 @@ struct GameInfo {
     bool bestSixWins;          // the Statistics window shows the wins of the best six
     bool wheel3;               // the "3" wheel submenu is offered
     bool tickets;              // "Print Tickets" is offered
+    // The official results download: the key that names this game's address in
+    // the first web link ("UK=..."), the address used when that link names
+    // none, whether it is a results file the program may fetch itself (else a
+    // page the player saves from), and what the player is told before the
+    // browser opens it.
+    const char *downloadKey;
+    const char *downloadAddress;
+    bool downloadIsFile;
+    const char *downloadMessage;
 
     QString codeText() const { return QString::fromLatin1(code); }
     QString displayName() const { return QString::fromLatin1(name); }
@@ -190,7 +199,8 @@ struct Era {
     // before the era).
     quint8 drawDaysOn(Ymd date) const;
     const DrawsPerDate &drawsOn(Ymd date) const;
-    // The tiers of a draw (1 first, 2 second) on a date; empty when none.
+    // The tiers of a draw (2 the second; any other number the first) on a
+    // date; empty when none.
     const TierList &tiersOn(Ymd date, int draw) const;
     // The most draws any date of the era holds.
     int mostDraws() const;

@@ -296,6 +296,10 @@ QString ImportReport::text() const
                          .arg(e.present);
         }
     }
+    if (otherEras > 0) {
+        lines << QStringLiteral("%1 of other eras passed over.")
+                     .arg(plural(otherEras, QStringLiteral("line"), QStringLiteral("lines")));
+    }
     if (drawsByOrder > 0) {
         lines << QStringLiteral("%1 read by the order of %2 lines: the first line of a date is round 1, "
                                 "the next round 2.")
@@ -486,7 +490,8 @@ ImportReport mergeResultsWith(const QByteArray &csv, Game target, EraFiles &file
     return mergeRows(rows, target, merge, [&](int index) { return &files[static_cast<size_t>(index)]; });
 }
 
-ImportReport mergeEraResultsWith(const QByteArray &csv, const Era &era, QByteArray &bytes, ResultsMerge merge)
+ImportReport mergeEraResultsWith(const QByteArray &csv, const Era &era, QByteArray &bytes, ResultsMerge merge,
+                                 OtherEraRows others)
 {
     ResultRows rows = readResultRows(csv, era.game);
     if (rows.report.refused)
@@ -495,6 +500,10 @@ ImportReport mergeEraResultsWith(const QByteArray &csv, const Era &era, QByteArr
     std::erase_if(rows.rows, [&](const ResultRow &row) {
         if (row.era == index)
             return false;
+        if (others == OtherEraRows::PassedOver) {
+            ++rows.report.otherEras;
+            return true;
+        }
         rows.skips.add(row.line, [&] {
             return QStringLiteral("%1 is a draw of %2, not of %3")
                 .arg(shownDate(row), eraTitle(erasOf(era.game)[row.era]), eraTitle(era));

@@ -52,6 +52,9 @@ struct ImportReport {
     int added = 0;   // draws stored
     int present = 0; // draws the history already held
     int skipped = 0; // lines that could not be used
+    // Rows of the game's other eras a merge into one era's file passed over
+    // without counting them as skipped (OtherEraRows::PassedOver).
+    int otherEras = 0;
     // Dates of two draws (rounds) whose rows were taken as the first and the
     // second by their order in a file without a draw (round) column.
     int drawsByOrder = 0;
@@ -149,9 +152,15 @@ using ResultsMerge = void (*)(std::span<const ResultRow> rows, const Era &era, Q
 // nothing is changed.
 ImportReport mergeResultsWith(const QByteArray &csv, Game target, EraFiles &files, ResultsMerge merge);
 
-// The same for one era's file alone: rows of the game's other eras are
-// skipped.
-ImportReport mergeEraResultsWith(const QByteArray &csv, const Era &era, QByteArray &bytes, ResultsMerge merge);
+// What a merge into one era's file does with the rows of the game's other
+// eras: skips them (each a skipped line, its reason in the report) or passes
+// over them, only counted (one results file of several eras feeding each
+// era's file in turn).
+enum class OtherEraRows { Skipped, PassedOver };
+
+// The same for one era's file alone.
+ImportReport mergeEraResultsWith(const QByteArray &csv, const Era &era, QByteArray &bytes, ResultsMerge merge,
+                                 OtherEraRows others = OtherEraRows::Skipped);
 
 // The same into the eras' files in the program folder (a missing file is
 // created when something is added to it), each replaced crash-safely as a

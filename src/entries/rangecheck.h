@@ -94,10 +94,14 @@ struct DrawRange {
 DrawRange findDrawRange(std::span<const Draw> draws, int startMonth, int startYear, int endMonth, int endYear);
 
 // The totals, in the order of their boxes (Text1, Text2, ...): a tier counts
-// into the box its tier list gives. The older eras' seven boxes, and the box
-// of two numbers (Text10: Text8 and Text9 are the dates):
-enum Total { Match3, Match4, Match5, Jackpot, Match5Bonus, Match4Bonus, Match3Bonus, TotalCount, Match2 = 9 };
-inline constexpr int MaxTotals = 10;
+// into the box its tier list gives. The older eras' seven boxes, and the boxes
+// of two numbers (Text10) and of two and the bonus (Text11; Text8 and Text9
+// are the dates):
+enum Total {
+    Match3, Match4, Match5, Jackpot, Match5Bonus, Match4Bonus, Match3Bonus, TotalCount,
+    Match2 = 9, Match2Bonus = 10
+};
+inline constexpr int MaxTotals = 11;
 using Totals = std::array<int, MaxTotals>;
 
 // The boxes (0 for Text1) the totals of an era show: the seven of the older

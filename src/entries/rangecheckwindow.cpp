@@ -83,11 +83,12 @@ RangeCheckWindow::RangeCheckWindow(AppState &state, const Platform &platform)
 
     m_start = readOnly("Text8", QStringLiteral("The start draw date."));
     m_end = readOnly("Text9", QStringLiteral("The end draw date"));
-    // Boxes 1 to 7 of the older eras, and 10 for two numbers (Text8 and
-    // Text9 are the dates); each label is Label(box + 2).
+    // Boxes 1 to 7 of the older eras, 10 for two numbers and 11 for two and
+    // the bonus (Text8 and Text9 are the dates); each label is Label(box + 2).
     static const char *totalLabels[rangecheck::MaxTotals] = {
         "Match 3 total",         "Match 4 total",         "Match 5 total", "Jackpot total", "Match 5 + Bonus total",
-        "Match 4 + Bonus total", "Match 3 + Bonus total", nullptr,         nullptr,         "Match 2 total"};
+        "Match 4 + Bonus total", "Match 3 + Bonus total", nullptr,         nullptr,         "Match 2 total",
+        "Match 2 + Bonus total"};
     auto *results = new QGridLayout;
     results->addWidget(named(new QLabel(QStringLiteral("Results")), "Label2"), 0, 0, 1, 2);
     int row = 1;

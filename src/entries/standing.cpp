@@ -2,6 +2,7 @@
 
 #include "core/appstate.h"
 #include "core/entryfile.h"
+#include "core/filenames.h"
 #include "entries/entryplans.h"
 #include "entries/entrylistview.h"
 
@@ -17,7 +18,7 @@ StandingEntryController::StandingEntryController(EntryListView &list, AppState &
 
 QString StandingEntryController::standingPath(const AppState &state)
 {
-    return state.filePath(QStringLiteral("Stand") + state.countryCode + QStringLiteral(".lot"));
+    return state.filePath(files::standing(state.game()));
 }
 
 void StandingEntryController::save()

@@ -92,9 +92,10 @@ bool namesResultsFile(const QUrl &url)
 UpdatePlan planUpdate(Game game, const WebLink &record1)
 {
     const QString address = downloadAddressOf(game, record1);
-    // The Irish Lottery publishes a results page, not a file: only an address
-    // of the player's own that names a file is fetched.
-    if (game == Game::Irish && !namesResultsFile(QUrl(address))) {
+    // Where the official download is a results page, not a file (the Irish
+    // Lottery's), only an address of the player's own that names a file is
+    // fetched.
+    if (!gameInfo(game).downloadIsFile && !namesResultsFile(QUrl(address))) {
         UpdatePlan plan;
         plan.kind = UpdatePlan::OfferDownload;
         plan.text = QStringLiteral("The Irish Lottery publishes no results file for Drawsmith to fetch, only a "

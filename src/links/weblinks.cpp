@@ -167,79 +167,30 @@ OpenFailure openFailure(OpenResult result)
     return {QString::fromLatin1(TitleUrlFailed), QString::fromLatin1(MsgUrlFailed)};
 }
 
-namespace {
-
-const char *keyOf(Game game)
-{
-    switch (game) {
-    case Game::UK:
-        return "UK";
-    case Game::Irish:
-        return "IR";
-    case Game::Thunderball:
-        break;
-    }
-    return "TB";
-}
-
-QString officialDownload(Game game)
-{
-    switch (game) {
-    case Game::UK:
-        return QString::fromLatin1(UkDownloadAddress);
-    case Game::Irish:
-        return QString::fromLatin1(IrishDownloadAddress);
-    case Game::Thunderball:
-        break;
-    }
-    return QString::fromLatin1(ThunderballDownloadAddress);
-}
-
-} // namespace
-
 QString downloadAddressOf(Game game, const WebLink &record1)
 {
-    const QString key = QString::fromLatin1(keyOf(game)) + QLatin1Char('=');
+    const GameInfo &info = gameInfo(game);
+    const QString key = QString::fromLatin1(info.downloadKey) + QLatin1Char('=');
     const QStringList words = record1.address.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &w : words) {
         if (w.startsWith(key, Qt::CaseInsensitive) && w.size() > key.size())
             return w.mid(key.size());
     }
-    return officialDownload(game);
+    return QString::fromLatin1(info.downloadAddress);
 }
 
 QString defaultDownloadField()
 {
     QStringList parts;
-    for (Game g : {Game::UK, Game::Irish, Game::Thunderball})
-        parts << QString::fromLatin1(keyOf(g)) + QLatin1Char('=') + officialDownload(g);
+    for (Game g : AllGames)
+        parts << QString::fromLatin1(gameInfo(g).downloadKey) + QLatin1Char('=') +
+                     QString::fromLatin1(gameInfo(g).downloadAddress);
     return parts.join(QLatin1Char(' '));
 }
 
 DownloadPlan planDownload(Game game, const WebLink &record1)
 {
-    QString message;
-    switch (game) {
-    case Game::UK:
-        message = QStringLiteral(
-            "Your browser will now open the National Lottery's UK Lotto draw history download. Save the file "
-            "where you can find it, then bring the draws into Drawsmith with \"Import Results...\" on the File "
-            "Manager menu.");
-        break;
-    case Game::Irish:
-        message = QStringLiteral(
-            "Your browser will now open the Irish Lottery's Lotto results page. Save the results in a "
-            "comma-separated file whose first line reads date,draw,n1,n2,n3,n4,n5,n6,bonus, then bring the draws "
-            "into Drawsmith with \"Import Results...\" on the File Manager menu.");
-        break;
-    case Game::Thunderball:
-        message = QStringLiteral(
-            "Your browser will now open the National Lottery's Thunderball draw history download. Save the file "
-            "where you can find it, then bring the results into Drawsmith with \"Import Results...\" in the "
-            "Thunderball window.");
-        break;
-    }
-    return {message, QUrl::fromUserInput(downloadAddressOf(game, record1))};
+    return {QString::fromLatin1(gameInfo(game).downloadMessage), QUrl::fromUserInput(downloadAddressOf(game, record1))};
 }
 
 } // namespace ds::links

@@ -35,12 +35,6 @@ inline constexpr char HomePageCaption[] = "Drawsmith Web Page";
 // The program's own page: the help front page beside the program.
 inline constexpr char HomePageAddress[] = "help/index.html";
 
-// Official results downloads, used when record 1 names none for a game.
-inline constexpr char UkDownloadAddress[] = "https://www.national-lottery.co.uk/results/lotto/draw-history/csv";
-inline constexpr char IrishDownloadAddress[] = "https://www.lottery.ie/results/lotto/history";
-inline constexpr char ThunderballDownloadAddress[] =
-    "https://www.national-lottery.co.uk/results/thunderball/draw-history/csv";
-
 // Messages of opening a page.
 inline constexpr char MsgBrowserNotFound[] = "Could not find associated Browser";
 inline constexpr char TitleBrowserNotFound[] = "Browser Not Found";

@@ -371,16 +371,17 @@ void MainWindow::setUpGame(Game game)
     m_menus->mnu3wheel->menuAction()->setEnabled(info.wheel3);
     m_menus->mnuPT->setEnabled(info.tickets);
     // A game whose every date may hold a second draw offers it whatever the
-    // date; another game only beside a date of two draws.
+    // date; another game only beside a date of two draws. The button takes
+    // the name the era in use gives the second draw ("Second Draw", "Lotto
+    // Plus 1"); a date chosen later gives it the name of its own era.
     bool alwaysTwo = true;
-    QString caption = QStringLiteral("Second Draw");
-    for (const Era &e : erasOf(game)) {
-        for (const DrawsPerDate &rule : e.drawsPerDate) {
+    for (const Era &e : erasOf(game))
+        for (const DrawsPerDate &rule : e.drawsPerDate)
             alwaysTwo = alwaysTwo && rule.draws > 1;
-            if (rule.secondButton != nullptr)
-                caption = QString::fromLatin1(rule.secondButton);
-        }
-    }
+    QString caption = QStringLiteral("Second Draw");
+    for (const DrawsPerDate &rule : eraInUse().drawsPerDate)
+        if (rule.secondButton != nullptr)
+            caption = QString::fromLatin1(rule.secondButton);
     m_drawFrame->setSecondDrawOffered(alwaysTwo, caption);
 }
 

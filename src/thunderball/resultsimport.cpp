@@ -57,9 +57,9 @@ ImportReport mergeResults(const QByteArray &csv, Game target, EraFiles &files)
     return mergeResultsWith(csv, target, files, mergeOf(target));
 }
 
-ImportReport mergeEraResults(const QByteArray &csv, const Era &era, QByteArray &bytes)
+ImportReport mergeEraResults(const QByteArray &csv, const Era &era, QByteArray &bytes, OtherEraRows others)
 {
-    return mergeEraResultsWith(csv, era, bytes, mergeOf(era.game));
+    return mergeEraResultsWith(csv, era, bytes, mergeOf(era.game), others);
 }
 
 ImportReport importResults(const QByteArray &csv, Game target, const QString &programFolder)

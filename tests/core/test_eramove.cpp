@@ -75,3 +75,26 @@ TEST(EraMove, ANewFileIsMadeAndAFailedWriteLeavesBothFiles)
     EXPECT_EQ(dir.read("UK.exe"), countRecord(1) + Old1);
     EXPECT_EQ(dir.read("UK59.exe"), countRecord(1) + Typed2016);
 }
+
+// The Irish Lotto: draws typed into IR.exe after 1/11/2006, both draws of a
+// date among them, go to the file of their era; the 6 from 42 draws stay.
+TEST(EraMove, IrishDrawsAfterTheSixFromFortyTwoGoToTheirEras)
+{
+    dstest::TestFolder dir;
+    const QByteArray last42 = drawRecord("01112006", {1, 2, 3, 4, 5, 42}, 6);
+    const QByteArray main2006 = drawRecord("04112006", {6, 14, 15, 19, 31, 37}, 4);
+    const QByteArray plus2006 = drawRecord("04112006", {12, 21, 23, 33, 39, 44}, 35);
+    const QByteArray draw2020 = drawRecord("04012020", {1, 2, 3, 4, 5, 47}, 6);
+    const QByteArray monday = drawRecord("07092026", {15, 20, 21, 24, 28, 34}, 43);
+    dir.write("IR.exe", countRecord(5) + last42 + main2006 + plus2006 + draw2020 + monday);
+
+    const EraMoveResult r = moveMisplacedDraws(dir.path(), erasOf(Game::Irish), &moveLottoDraws);
+    EXPECT_TRUE(r.failed.isEmpty());
+    EXPECT_EQ(r.message(), "2 draws stored in IR.exe are of the 6 from 45 era and were moved to IR45.exe. "
+                           "1 draw stored in IR.exe is of the 6 from 47 era and was moved to IR47.exe. "
+                           "1 draw stored in IR.exe is of the 6 from 45 era and was moved to IR45b.exe.");
+    EXPECT_EQ(dir.read("IR.exe"), countRecord(1) + last42);
+    EXPECT_EQ(dir.read("IR45.exe"), countRecord(2) + main2006 + plus2006);
+    EXPECT_EQ(dir.read("IR47.exe"), countRecord(1) + draw2020);
+    EXPECT_EQ(dir.read("IR45b.exe"), countRecord(1) + monday);
+}

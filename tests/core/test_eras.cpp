@@ -46,6 +46,32 @@ const EraRow Rows[] = {
     {Game::Irish, 19940924, 20061101, "6 from 42", 6, 42, 42, false, "IR.exe",
      {"from 19940924 draw 0 €: 6? (6 Match) [] 4 | 5+ (5 + Bonus) [] 5 | 5- (5 Match) [] 3 | 4+ (4 + Bonus) [] 6 "
       "| 4- (4 Match) [] 2 | 3+ (3 + Bonus) [] 7"}},
+    {Game::Irish, 20061104, 20150902, "6 from 45", 6, 45, 45, false, "IR45.exe",
+     {"from 20061104 draw 1 €: 6? (6 Match) [Jackpot] 4 | 5+ (5 + Bonus) [€25,000] 5 "
+      "| 5- (5 Match) [Shared prize] 3 | 4+ (4 + Bonus) [Shared prize] 6 "
+      "| 4- (4 Match) [Shared prize] 2 | 3+ (3 + Bonus) [Shared prize] 7 | 3- (3 Match) [€5] 1",
+      "from 20061104 draw 2 €: 6? (6 Match) [Prize] 4 | 5+ (5 + Bonus) [Prize] 5 "
+      "| 5- (5 Match) [Prize] 3 | 4+ (4 + Bonus) [Prize] 6 | 4- (4 Match) [Prize] 2 "
+      "| 3+ (3 + Bonus) [Prize] 7 | 3- (3 Match) [Prize] 1"}},
+    {Game::Irish, 20150905, 20260902, "6 from 47", 6, 47, 47, false, "IR47.exe",
+     {"from 20150905 draw 1 €: 6? (6 Match) [Jackpot] 4 | 5+ (5 + Bonus) [Shared prize] 5 "
+      "| 5- (5 Match) [Shared prize] 3 | 4+ (4 + Bonus) [Shared prize] 6 "
+      "| 4- (4 Match) [Shared prize] 2 | 3+ (3 + Bonus) [Shared prize] 7 "
+      "| 3- (3 Match) [Shared prize] 1 | 2+ (2 + Bonus) [Free prize] 11",
+      "from 20150905 draw 2 €: 6? (6 Match) [€500,000] 4 | 5+ (5 + Bonus) [Prize] 5 "
+      "| 5- (5 Match) [Prize] 3 | 4+ (4 + Bonus) [Prize] 6 | 4- (4 Match) [Prize] 2 "
+      "| 3+ (3 + Bonus) [Prize] 7 | 3- (3 Match) [Prize] 1",
+      "from 20180901 draw 2 €: 6? (6 Match) [€1,000,000] 4 | 5+ (5 + Bonus) [Prize] 5 "
+      "| 5- (5 Match) [€500] 3 | 4+ (4 + Bonus) [Prize] 6 | 4- (4 Match) [Prize] 2 "
+      "| 3+ (3 + Bonus) [Prize] 7 | 3- (3 Match) [€3] 1 | 2+ (2 + Bonus) [Free prize] 11"}},
+    {Game::Irish, 20260905, StillDrawn, "6 from 45", 6, 45, 45, false, "IR45b.exe",
+     {"from 20260905 draw 1 €: 6? (6 Match) [Jackpot] 4 | 5+ (5 + Bonus) [Shared prize] 5 "
+      "| 5- (5 Match) [Shared prize] 3 | 4+ (4 + Bonus) [Shared prize] 6 "
+      "| 4- (4 Match) [Shared prize] 2 | 3+ (3 + Bonus) [Shared prize] 7 | 3- (3 Match) [Prize] 1 "
+      "| 2+ (2 + Bonus) [Prize] 11",
+      "from 20260905 draw 2 €: 6? (6 Match) [Prize] 4 | 5+ (5 + Bonus) [Prize] 5 "
+      "| 5- (5 Match) [Prize] 3 | 4+ (4 + Bonus) [Prize] 6 | 4- (4 Match) [Prize] 2 "
+      "| 3+ (3 + Bonus) [Prize] 7 | 3- (3 Match) [Prize] 1 | 2+ (2 + Bonus) [Prize] 11"}},
     {Game::Thunderball, 19990612, 20100508, "5 from 34", 5, 34, 14, true, "thresult.exe",
      {"from 19990612 draw 0 £: 5+ 5 + TB £250000 [£250,000] 0 | 5- 5        £5000 [£5,000] 0 "
       "| 4+ 4 + TB    £250 [£250] 0 | 4- 4         £100 [£100] 0 | 3+ 3 + TB     £20 [£20] 0 "
@@ -209,7 +235,9 @@ TEST_P(EveryEra, ItsHighestBallIsCountedAndCanBeSuggested)
 INSTANTIATE_TEST_SUITE_P(Table, EveryEra, ::testing::Range<size_t>(0, allEras().size()),
                          [](const auto &info) {
                              const Era &e = allEras()[info.param];
-                             return QStringLiteral("%1_%2").arg(gameInfo(e.game).displayName(), e.displayName())
+                             return QStringLiteral("%1_%2_%3")
+                                 .arg(gameInfo(e.game).displayName(), e.displayName())
+                                 .arg(e.first / 10000)
                                  .replace(QLatin1Char(' '), QLatin1Char('_'))
                                  .toStdString();
                          });

@@ -91,9 +91,9 @@ TEST(ResultsImport, IntoAnEmptyHistoryWithTheLinesSkippedAndWhy)
                        "2000-10-28,1,30,31,32,33,34,35,43\n"
                        "2000-10-28,2,8,9,10,11,12,42,41\n",
          Game::Irish,
-         {"Line 4: 4/11/2006 is a draw of the 6-from-45 (later 6-from-47) Irish Lotto, "
-          "which this version does not keep",
-          "Line 5: date 21/9/1994 is outside 24/9/1994 to 1/11/2006", "Line 6: bonus ball 43 is outside 1 to 42",
+         {"Line 4: 4/11/2006 is a draw of 6 from 45 (4/11/2006 to 2/9/2015), not of 6 from 42 (24/9/1994 to "
+          "1/11/2006)",
+          "Line 5: date 21/9/1994 is before the first draw, on 24/9/1994", "Line 6: bonus ball 43 is outside 1 to 42",
           "Line 7: the second draw of 28/10/2000 has no first draw"},
          countRecord(2) + drawRecord("24091994", {1, 2, 3, 4, 5, 6}, 7)
              + drawRecord("01112006", {1, 2, 3, 4, 5, 6}, 7)},
@@ -124,14 +124,14 @@ TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
         + drawRecord("28102000", {30, 31, 32, 33, 34, 35}, 36)
         + drawRecord("28102000", {13, 14, 15, 16, 17, 18}, 19) + first
         + drawRecord("01112000", {8, 9, 10, 11, 12, 42}, 41) + later;
-    const ImportReport r = mergeEraResults(csv, latestEra(Game::Irish), bytes);
+    const ImportReport r = mergeEraResults(csv, firstEra(Game::Irish), bytes);
     EXPECT_EQ(bytes, after);
     EXPECT_EQ(r.text(), "4 draws added, 2 already in the history, 3 skipped.\n"
                         "Line 2: the second draw of 8/11/2000 has no first draw\n"
                         "Line 5: draw \"3\" is not 1 or 2\n"
                         "Line 7: the second draw of 1/11/2000 is already listed on line 4");
 
-    const ImportReport again = mergeEraResults(csv, latestEra(Game::Irish), bytes);
+    const ImportReport again = mergeEraResults(csv, firstEra(Game::Irish), bytes);
     EXPECT_EQ(again.added, 0);
     EXPECT_EQ(again.present, 6);
     EXPECT_EQ(bytes, after);
@@ -140,6 +140,28 @@ TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
 // Two-round dates: a round (or draw) column decides the round; without one
 // the first line of a date is round 1 and the next round 2, whatever the
 // order of the dates, and the report says how many dates were read so.
+// The Irish plain form with an era column: the date of each row decides its
+// era, whatever the column says; Lotto Plus 1 (draw 2) follows its main draw.
+TEST(ResultsImport, IrishRowsGoToTheEraOfTheirDateWhateverTheEraColumnSays)
+{
+    const QByteArray csv = "date,draw,n1,n2,n3,n4,n5,n6,bonus,era\n"
+                           "2026-09-07,2,7,12,15,24,26,40,19,645-2026\n"
+                           "2026-09-07,1,15,20,21,24,28,34,43,645-2006\n"
+                           "2020-01-04,1,1,2,3,4,5,47,6,645-2026\n"
+                           "2006-11-01,1,1,2,3,4,5,42,6,647-2015\n"
+                           "2006-11-04,1,1,2,3,4,5,46,6,645-2006\n";
+    EraFiles files;
+    const ImportReport r = mergeResults(csv, Game::Irish, files);
+    EXPECT_EQ(r.added, 4);
+    EXPECT_EQ(r.firstSkips, QStringList{"Line 6: ball 46 is outside 1 to 45"});
+    ASSERT_EQ(files.size(), 4u);
+    EXPECT_EQ(files[0], countRecord(1) + drawRecord("01112006", {1, 2, 3, 4, 5, 42}, 6));
+    EXPECT_TRUE(files[1].isEmpty());
+    EXPECT_EQ(files[2], countRecord(1) + drawRecord("04012020", {1, 2, 3, 4, 5, 47}, 6));
+    EXPECT_EQ(files[3], countRecord(2) + drawRecord("07092026", {15, 20, 21, 24, 28, 34}, 43)
+                            + drawRecord("07092026", {7, 12, 15, 24, 26, 40}, 19));
+}
+
 TEST(ResultsImport, TheRoundsOfATwoRoundDateByColumnOrByOrder)
 {
     const Era &era = latestEra(Game::UK);

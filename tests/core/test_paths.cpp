@@ -20,5 +20,5 @@ TEST(Paths, FindsFilesWhateverTheirLetterCaseAndTheHistoryOfTheCountry)
     EXPECT_EQ(s.historyPath(s.eraOf("05061999")), dir.file("UK.EXE"));
     // A name that is not there comes back as given, ready to be created.
     s.countryCode = "IR";
-    EXPECT_EQ(s.historyPath(latestEra(s.game())), dir.file("IR.exe"));
+    EXPECT_EQ(s.historyPath(firstEra(s.game())), dir.file("IR.exe"));
 }

@@ -41,10 +41,12 @@ ConverterRun convert(const QStringList &args)
     return r;
 }
 
-// Builds a shipped history into the folder and returns its path.
+// Builds a shipped history into the folder as the build does (the rows of a
+// results file's other eras passed over) and returns its path.
 QString build(const dstest::TestFolder &dir, const QString &game, const QString &csv, const QString &out)
 {
-    const ConverterRun r = convert({"--no-overwrite", "--strict", "--game", game, historyCsv(csv), dir.file(out)});
+    const ConverterRun r = convert(
+        {"--no-overwrite", "--strict", "--pass-other-eras", "--game", game, historyCsv(csv), dir.file(out)});
     EXPECT_EQ(r.exitCode, 0) << r.output.toStdString();
     return dir.file(out);
 }
@@ -61,6 +63,9 @@ TEST(ShippedHistories, LottoInDateOrderWithAnIrishSecondDrawRightAfterItsFirst)
     } cases[] = {
         {"uk", "uk_lotto_649.csv", "UK.exe", 2065, "19111994", "07102015", 0},
         {"irish", "irish_lotto_642.csv", "IR.exe", 1882, "24091994", "01112006", 628},
+        {"irish", "irish_lotto_645_647.csv", "IR45.exe", 922 + 921, "04112006", "02092015", 921},
+        {"irish", "irish_lotto_645_647.csv", "IR47.exe", 1148 + 1148, "05092015", "02092026", 1148},
+        {"irish", "irish_lotto_645_647.csv", "IR45b.exe", 12 + 12, "05092026", "30092026", 12},
     };
     for (const Case &c : cases) {
         dstest::TestFolder dir;
@@ -84,7 +89,7 @@ TEST(ShippedHistories, LottoInDateOrderWithAnIrishSecondDrawRightAfterItsFirst)
         }
         EXPECT_EQ(seconds, c.seconds);
         // The second draw is the one the file gives as draw 2.
-        if (c.seconds > 0) {
+        if (c.seconds > 0 && c.first == QByteArray("24091994")) {
             const int first = h.findFirst("28102000");
             ASSERT_EQ(h.findLast("28102000"), first + 1);
             EXPECT_EQ(h.record(first).main, (std::array<qint16, 6>{2, 11, 20, 27, 29, 36}));
@@ -172,7 +177,8 @@ void exportAndImportAgain(ds::Game game, const char *converterGame, const std::v
     for (const ds::Era &era : ds::erasOf(game)) {
         const QString file = shipped.file(ds::files::history(era));
         for (const QString &name : *csv++) {
-            const ConverterRun r = convert({"--strict", "--game", converterGame, historyCsv(name), file});
+            const ConverterRun r =
+                convert({"--strict", "--pass-other-eras", "--game", converterGame, historyCsv(name), file});
             ASSERT_EQ(r.exitCode, 0) << r.output.toStdString();
         }
     }
@@ -208,7 +214,9 @@ TEST(ShippedHistories, UkExportedAndImportedIntoAnEmptyFolderIsTheSame)
 
 TEST(ShippedHistories, IrishExportedAndImportedIntoAnEmptyFolderIsTheSame)
 {
-    exportAndImportAgain(ds::Game::Irish, "irish", {{"irish_lotto_642.csv"}});
+    exportAndImportAgain(ds::Game::Irish, "irish",
+                         {{"irish_lotto_642.csv"}, {"irish_lotto_645_647.csv"}, {"irish_lotto_645_647.csv"},
+                          {"irish_lotto_645_647.csv"}});
 }
 
 TEST(ShippedHistories, ThunderballExportedAndImportedIntoAnEmptyFolderIsTheSame)
@@ -302,4 +310,37 @@ TEST(ShippedHistories, TheOfficialThunderballDownloadGivesTheShippedFiveFromThir
     want[1] = 0;
     EXPECT_EQ(folder.read("thresult39.exe"), want);
     EXPECT_FALSE(folder.exists("thresult.exe"));
+}
+
+// The results file of the later Irish eras as it comes (its era column
+// ignored, each row's date deciding), imported into a folder holding the
+// 6 from 42 history only: each later era's history comes out as the build
+// ships it, IR.exe untouched. A draw 2 row is Lotto Plus 1, right after the
+// main draw of its date.
+TEST(ShippedHistories, TheLaterIrishErasImportedIntoAFolderWithoutThem)
+{
+    dstest::TestFolder shipped, folder;
+    build(shipped, "irish", "irish_lotto_642.csv", "IR.exe");
+    const QByteArray ir = shipped.read("IR.exe");
+    for (const char *name : {"IR45.exe", "IR47.exe", "IR45b.exe"})
+        build(shipped, "irish", "irish_lotto_645_647.csv", name);
+    folder.write("IR.exe", ir);
+    const ds::ImportReport r = ds::importResultsFile(historyCsv("irish_lotto_645_647.csv"), ds::Game::Irish, folder.path());
+    EXPECT_TRUE(r.succeeded() && r.skipped == 0 && r.present == 0) << r.text().toStdString();
+    EXPECT_EQ(r.added, 2082 + 2081);
+    EXPECT_EQ(folder.read("IR.exe"), ir);
+    for (const char *name : {"IR45.exe", "IR47.exe", "IR45b.exe"})
+        EXPECT_EQ(folder.read(name), shipped.read(name)) << name;
+
+    ds::DrawHistory h;
+    ASSERT_EQ(h.load(folder.file("IR45b.exe")), ds::ReadStatus::Ok);
+    const int monday = h.findFirst("07092026");
+    ASSERT_EQ(h.findLast("07092026"), monday + 1);
+    EXPECT_EQ(h.record(monday).main, (std::array<qint16, 6>{15, 20, 21, 24, 28, 34}));
+    EXPECT_EQ(h.record(monday).bonus, 43);
+    EXPECT_EQ(h.record(monday + 1).main, (std::array<qint16, 6>{7, 12, 15, 24, 26, 40}));
+    EXPECT_EQ(h.record(monday + 1).bonus, 19);
+    // The one date without its Plus 1 draw.
+    ASSERT_EQ(h.load(folder.file("IR45.exe")), ds::ReadStatus::Ok);
+    EXPECT_EQ(h.findFirst("15082007"), h.findLast("15082007"));
 }

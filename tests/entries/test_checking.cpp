@@ -135,6 +135,55 @@ TEST(Tiers, BothRoundsOfATwoRoundDateAtOnce)
     EXPECT_EQ(winCountText(3, 0, Currency::Pound), "3 winning entries");
 }
 
+// Irish lines by the draw on display and its period: three numbers win in the
+// main draw from 4/11/2006 (not in the 6 from 42), two and the bonus from
+// 5/9/2015; Lotto Plus 1 pays by its own tiers.
+TEST(Tiers, IrishLinesEndWithThePrizeOfTheirDrawAndPeriod)
+{
+    const DrawNumbers theDraw{3, 7, 12, 21, 30, 45, 9};
+    const Numbers6 entries[] = {{3, 7, 12, 40, 41, 42}, {3, 7, 9, 40, 41, 42}, {3, 7, 12, 21, 30, 44},
+                                {3, 7, 12, 21, 30, 45}};
+    struct Case {
+        Ymd date;
+        int draw;
+        QStringList wins;
+    } cases[] = {
+        {20050101, 1, {"", "", "(5 Match)", "(6 Match)"}},
+        {20050101, 2, {"", "", "(5 Match)", "(6 Match)"}},
+        {20100102, 1, {"(3 Match)  €5", "", "(5 Match)  Shared prize", "(6 Match)  Jackpot"}},
+        {20100102, 2, {"(3 Match)  Prize", "", "(5 Match)  Prize", "(6 Match)  Prize"}},
+        {20150902, 1, {"(3 Match)  €5", "", "(5 Match)  Shared prize", "(6 Match)  Jackpot"}},
+        {20150905, 1, {"(3 Match)  Shared prize", "(2 + Bonus)  Free prize", "(5 Match)  Shared prize",
+                       "(6 Match)  Jackpot"}},
+        {20150905, 2, {"(3 Match)  Prize", "", "(5 Match)  Prize", "(6 Match)  €500,000"}},
+        {20180829, 2, {"(3 Match)  Prize", "", "(5 Match)  Prize", "(6 Match)  €500,000"}},
+        {20180901, 2, {"(3 Match)  €3", "(2 + Bonus)  Free prize", "(5 Match)  €500", "(6 Match)  €1,000,000"}},
+        {20260907, 1, {"(3 Match)  Prize", "(2 + Bonus)  Prize", "(5 Match)  Shared prize", "(6 Match)  Jackpot"}},
+        {20260907, 2, {"(3 Match)  Prize", "(2 + Bonus)  Prize", "(5 Match)  Prize", "(6 Match)  Prize"}},
+    };
+    for (const Case &c : cases) {
+        const TierList &tiers = eraOn(Game::Irish, c.date).tiersOn(c.date, c.draw);
+        QStringList wins;
+        for (const Numbers6 &e : entries)
+            wins << tierText(matchEntry(e, theDraw), tiers, false);
+        EXPECT_EQ(wins, c.wins) << c.date << " draw " << c.draw;
+    }
+
+    // Lotto Plus 1 of 2018: two cash prizes and a free prize, three winning
+    // entries; the cash adds up in euro.
+    const Ymd date = 20180901;
+    const QByteArray key("01092018");
+    const CheckResult r = checkEntries({{key, {3, 7, 12, 21, 30, 44}}, {key, {3, 7, 12, 40, 41, 42}},
+                                        {key, {3, 7, 9, 40, 41, 42}}, {key, {1, 2, 4, 5, 6, 8}}},
+                                       theDraw, eraOn(Game::Irish, date).tiersOn(date, 2), 47, false);
+    EXPECT_EQ(r.winningLines, (QStringList{"03 07 12 21 30 44 (5 Match)  €500", "03 07 12 40 41 42 (3 Match)  €3",
+                                           "03 07 09 40 41 42 (2 + Bonus)  Free prize"}));
+    EXPECT_EQ(r.wins, 3);
+    EXPECT_EQ(winCountText(r.wins, r.cash, eraOn(Game::Irish, date).tiersOn(date, 2).currency),
+              "3 winning entries, €503 in fixed prizes");
+    EXPECT_EQ(winCountText(2, 505, Currency::Euro), "2 winning entries, €505 in fixed prizes");
+}
+
 // The page breaks of both lists are PagedLists.BreaksOnlyWhereTheListDoes's; these are the
 // selections list's separators and font.
 TEST(ListPrinting, SelectionsPrintInGroupsOfSevenWithAPageBreak)

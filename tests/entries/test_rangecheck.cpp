@@ -133,6 +133,31 @@ TEST(RangeCheck, OneMonthOfEachGame)
     EXPECT_TRUE(checkRange(Entries, {}, findDrawRange({}, 1, 1999, 1, 1999), Game::UK).lines.isEmpty());
 }
 
+// An Irish range across eras: both draws of a date are checked, each by the
+// tiers of its draw and period; three numbers count from 4/11/2006, two and
+// the bonus in the main draw from 5/9/2015 and in Lotto Plus 1 from 1/9/2018.
+TEST(RangeCheck, IrishDrawsAcrossErasByTheirDrawAndPeriod)
+{
+    const std::array<qint16, 6> six{3, 7, 12, 21, 30, 33};
+    std::vector<Draw> draws;
+    for (const char *key : {"01112006", "04112006", "05092015", "01092018"}) {
+        draws.push_back(draw(key, six, 9));
+        draws.push_back(draw(key, six, 9));
+    }
+    const std::vector<Entry> entries{entry({3, 7, 12, 40, 41, 42}), entry({3, 7, 9, 40, 41, 42})};
+    const Result r = checkRange(entries, draws, findDrawRange(draws, 11, 2006, 9, 2018), Game::Irish);
+    EXPECT_EQ(r.lines, (QStringList{"Date: 01/11/2006", "Date: 01/11/2006",
+                                    "Date: 04/11/2006", "03 07 12 40 41 42 : 3",
+                                    "Date: 04/11/2006", "03 07 12 40 41 42 : 3",
+                                    "Date: 05/09/2015", "03 07 12 40 41 42 : 3", "03 07 09 40 41 42 : 2+ Bonus",
+                                    "Date: 05/09/2015", "03 07 12 40 41 42 : 3",
+                                    "Date: 01/09/2018", "03 07 12 40 41 42 : 3", "03 07 09 40 41 42 : 2+ Bonus",
+                                    "Date: 01/09/2018", "03 07 12 40 41 42 : 3", "03 07 09 40 41 42 : 2+ Bonus"}));
+    EXPECT_EQ(r.totals, (Totals{6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3}));
+    EXPECT_TRUE(r.crossesEras);
+    EXPECT_EQ(r.drawsChecked, 8);
+}
+
 TEST(RangeCheck, YearsOfTheHistory)
 {
     EXPECT_EQ(historyYears(History), QStringList{QStringLiteral("1999")});

@@ -48,7 +48,7 @@ snapshot() {
 
 [ -x "$prefix/bin/drawsmith" ] || fail "no bin/drawsmith"
 shipped=$(cd "$prefix/share/drawsmith" && find . -type f | sort)
-for f in UK.exe UK59.exe IR.exe thresult.exe; do
+for f in UK.exe UK59.exe IR.exe IR45.exe IR47.exe IR45b.exe thresult.exe thresult39.exe; do
   grep -qx "./$f" <<<"$shipped" || fail "share/drawsmith lacks $f"
 done
 before=$(snapshot)

@@ -22,7 +22,8 @@ grep -q '\bca-certificates\b' <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Rec
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for f in ./usr/bin/drawsmith ./usr/share/drawsmith/UK.exe ./usr/share/drawsmith/UK59.exe ./usr/share/drawsmith/IR.exe \
-         ./usr/share/drawsmith/thresult.exe \
+         ./usr/share/drawsmith/IR45.exe ./usr/share/drawsmith/IR47.exe ./usr/share/drawsmith/IR45b.exe \
+         ./usr/share/drawsmith/thresult.exe ./usr/share/drawsmith/thresult39.exe \
          ./usr/share/applications/org.drawsmith.Drawsmith.desktop \
          ./usr/share/metainfo/org.drawsmith.Drawsmith.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/org.drawsmith.Drawsmith.svg \

@@ -1,6 +1,7 @@
 #include "core/programfolder.h"
 #include "widgets/monthcalendar.h"
 #include "support/mainfixture.h"
+#include "thunderball/resultsimport.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>
@@ -128,6 +129,56 @@ TEST_F(DateSelectionTest, EachDateTakesTheNumbersOfItsEraAndGoesIntoItsEraFile)
     click(&w(), "Command1");
     EXPECT_EQ(label("LabelLatest"), "Latest stored draw: 2/1/2016");
     EXPECT_TRUE(calendar()->isMarked(QDate(2016, 1, 2)) && calendar()->isMarked(QDate(2015, 10, 7)));
+    click(dialog(), "Command4");
+}
+
+// An Irish date takes the numbers of its era into the era's own file: 47 on
+// a 2020 date, 45 on the Monday 7/9/2026; the refusal tells the era's range.
+TEST_F(DateSelectionTest, EachIrishDateTakesTheNumbersOfItsEra)
+{
+    start("I");
+    struct Case {
+        int d, m, y;
+        const char *tooHigh, *range, *file, *key;
+    } cases[] = {
+        {1, 11, 2006, "43", "Numbers run from 1 to 42 for draws from 24 September 1994 to 1 November 2006.", "IR.exe",
+         "01112006"},
+        {4, 11, 2006, "46", "Numbers run from 1 to 45 for draws from 4 November 2006 to 2 September 2015.",
+         "IR45.exe", "04112006"},
+        {4, 1, 2020, "48", "Numbers run from 1 to 47 for draws from 5 September 2015 to 2 September 2026.",
+         "IR47.exe", "04012020"},
+        {7, 9, 2026, "47", "Numbers run from 1 to 45 for draws from 5 September 2026.", "IR45b.exe", "07092026"},
+    };
+    const int limits[] = {42, 45, 47, 45};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case &c = cases[i];
+        SCOPED_TRACE(c.file);
+        fakes.dialogs.clear();
+        chooseDraw(c.d, c.m, c.y);
+        enterNumbers({c.tooHigh, "1", "2", "3", "4", "5", "6"});
+        EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+        EXPECT_EQ(fakes.dialogs.informatives, QStringList{c.range});
+        EXPECT_FALSE(dir.exists(c.file));
+        const QString limit = QString::number(limits[i]);
+        enterNumbers({limit, "1", "2", "3", "4", "5", "6"});
+        EXPECT_FALSE(dialog()->isVisible());
+        EXPECT_EQ(dir.read(c.file), historyFile({drawRecord(c.key, {1, 2, 3, 4, 5, static_cast<qint16>(limits[i])}, 6)}));
+        EXPECT_EQ(child<QLabel>(&w(), "Label10")->text(), limit);
+    }
+}
+
+// The calendar of the shipped Irish histories: the newest draw is the
+// Wednesday 30/9/2026, and the Monday draws are stored days.
+TEST_F(DateSelectionTest, TheShippedIrishHistoriesEndOn30September2026WithMondayDraws)
+{
+    const ds::ImportReport r = ds::importResultsFile(
+        QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/irish_lotto_645_647.csv"), ds::Game::Irish, dir.path());
+    ASSERT_TRUE(r.succeeded() && r.skipped == 0) << r.text().toStdString();
+    start("I");
+    click(&w(), "Command1");
+    EXPECT_EQ(label("LabelLatest"), "Latest stored draw: 30/9/2026");
+    EXPECT_TRUE(calendar()->isMarked(QDate(2026, 9, 7)) && calendar()->isMarked(QDate(2026, 9, 28)));
+    EXPECT_FALSE(calendar()->isMarked(QDate(2026, 9, 8)));
     click(dialog(), "Command4");
 }
 

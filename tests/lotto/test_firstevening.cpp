@@ -208,6 +208,34 @@ TEST_F(FirstEvening, CheckOnATwoRoundDateChecksBothRoundsAndAddsTheirPrizes)
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
 }
 
+// An Irish date from 2006 is checked against the draw on display only, by
+// that draw's tiers: the main draw, then Lotto Plus 1 with its euro prizes.
+TEST_F(FirstEvening, CheckOfAnIrishDateJudgesTheMainDrawAndLottoPlusOneByTheirOwnTiers)
+{
+    dir.write("IR47.exe", historyFile({drawRecord("01092018", {7, 8, 9, 15, 27, 29}, 33),
+                                       drawRecord("01092018", {8, 14, 16, 21, 41, 46}, 37)}));
+    dir.write("IR01092018.lot", entryRecord("01092018", {1, 8, 14, 16, 21, 41})   // 5 in Lotto Plus 1
+                                    + entryRecord("01092018", {2, 3, 4, 8, 14, 16}) // 3 in Lotto Plus 1
+                                    + entryRecord("01092018", {2, 3, 4, 7, 8, 9})   // 3 in the main draw
+                                    + entryRecord("01092018", {2, 3, 4, 7, 8, 33})); // 2 and the bonus
+    start("I");
+    chooseDraw(1, 9, 2018);
+    chooseSelections(1, 9, 2018);
+    click(&w(), "Command4");
+    EXPECT_EQ(lines(list("List1")),
+              (QStringList{"02 03 04 07 08 09 (3 Match)  Shared prize", "02 03 04 07 08 33 (2 + Bonus)  Free prize"}));
+    EXPECT_EQ(child<QLabel>(&w(), "LabelWinCount")->text(), "2 winning entries");
+    click(&w(), "Command14"); // Lotto Plus 1 on display
+    click(&w(), "Command4");
+    EXPECT_EQ(lines(list("List1")),
+              (QStringList{"01 08 14 16 21 41 (5 Match)  \u20ac500", "02 03 04 08 14 16 (3 Match)  \u20ac3"}));
+    EXPECT_EQ(child<QLabel>(&w(), "LabelWinCount")->text(), "2 winning entries, \u20ac503 in fixed prizes");
+    EXPECT_EQ(lines(list("List2")),
+              (QStringList{"01 08 14 16 21 41 (*)", "02 03 04 08 14 16 (*)", "02 03 04 07 08 09 ( )",
+                           "02 03 04 07 08 33 ( )"}));
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+}
+
 TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndTheMaintainAreaGivesItBack)
 {
     dir.write("UK05061999.lot", entries(2));

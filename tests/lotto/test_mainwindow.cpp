@@ -71,7 +71,9 @@ TEST_F(MainWindowTest, TheCountryMenuSaysWhatEachGameCovers)
     EXPECT_EQ(child<QAction>(&w(), "mnu649")->text().remove('&'), "6 from 49");
     EXPECT_EQ(child<QAction>(&w(), "mnu649")->statusTip(),
               "UK Lotto: 6 from 59 (from 10/10/2015), 6 from 49 (19/11/1994 to 7/10/2015)");
-    EXPECT_EQ(child<QAction>(&w(), "mnuIreland")->statusTip(), "Irish Lotto: 6 from 42 (24/9/1994 to 1/11/2006)");
+    EXPECT_EQ(child<QAction>(&w(), "mnuIreland")->statusTip(),
+              "Irish Lotto: 6 from 45 (from 5/9/2026), 6 from 47 (5/9/2015 to 2/9/2026), "
+              "6 from 45 (4/11/2006 to 2/9/2015), 6 from 42 (24/9/1994 to 1/11/2006)");
 }
 
 TEST_F(MainWindowTest, ADrawShownInColourThenSwitchingCountryResetsTheDisplayAndIsRemembered)

@@ -1,4 +1,6 @@
+#include "core/drawhistory.h"
 #include "support/mainfixture.h"
+#include "thunderball/resultsimport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -107,10 +109,11 @@ TEST_F(SecondDrawTest, TheTwoRoundsOfAUkDate)
     EXPECT_EQ(which->text(), "Round 2 of 2");
     EXPECT_EQ(firstBall(), "15");
 
-    // The Irish lotto's button keeps its own caption.
+    // The Irish Lotto's button, with no draw on display, names the second
+    // draw of its newest era.
     trigger(&w(), "mnuIreland");
     EXPECT_FALSE(hidden(button));
-    EXPECT_EQ(button->text(), "Second Draw");
+    EXPECT_EQ(button->text(), "Lotto Plus 1");
 }
 
 TEST_F(SecondDrawTest, EnteringASecondDraw)
@@ -160,4 +163,75 @@ TEST_F(SecondDrawTest, DeletingADateTheFileNoLongerHoldsEndsTheProgram)
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"There has been an unexpected error. The date has not been found!"});
     EXPECT_EQ(fakes.program.ended, 1);
     EXPECT_EQ(dir.read("UK.exe"), historyFile({Later}));
+}
+
+// From 4/11/2006 the second draw of an Irish date is Lotto Plus 1: the button
+// says so whichever draw shows and flips between them; a date without it asks
+// for it in a dialog of that name. The 6 from 42 keeps its own names.
+TEST_F(SecondDrawTest, LottoPlusOneOfTheShippedIrishHistories)
+{
+    for (const char *csv : {"irish_lotto_642.csv", "irish_lotto_645_647.csv"}) {
+        const ds::ImportReport r = ds::importResultsFile(
+            QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/") + QLatin1String(csv), ds::Game::Irish, dir.path());
+        ASSERT_TRUE(r.succeeded() && r.skipped == 0) << r.text().toStdString();
+    }
+    const QByteArray ir45 = dir.read("IR45.exe");
+    start("I");
+    auto *button = child<QPushButton>(&w(), "Command14");
+    auto *which = child<QLabel>(&w(), "LabelDrawOfTwo");
+    EXPECT_EQ(button->text(), "Lotto Plus 1");
+
+    // The Monday draw of 7/9/2026: 15 20 21 24 28 34, Plus 1 7 12 15 24 26 40.
+    chooseDraw(7, 9, 2026);
+    EXPECT_EQ(firstBall(), "15");
+    EXPECT_EQ(which->text(), "Main draw");
+    EXPECT_EQ(button->text(), "Lotto Plus 1");
+    click(&w(), "Command14");
+    EXPECT_EQ(firstBall(), " 7");
+    EXPECT_EQ(which->text(), "Lotto Plus 1");
+    EXPECT_EQ(button->text(), "Lotto Plus 1");
+    EXPECT_EQ(state.displayedDrawNumber, 2);
+    click(&w(), "Command14");
+    EXPECT_EQ(firstBall(), "15");
+    EXPECT_EQ(which->text(), "Main draw");
+
+    // The 6 from 42: "Second Draw", "Draw 1 of 2".
+    chooseDraw(1, 1, 2005);
+    EXPECT_EQ(firstBall(), " 4");
+    EXPECT_EQ(button->text(), "Second Draw");
+    EXPECT_EQ(which->text(), "Draw 1 of 2");
+    click(&w(), "Command14");
+    EXPECT_EQ(which->text(), "Draw 2 of 2");
+
+    // 15/8/2007 has no Plus 1 draw in any source.
+    chooseDraw(15, 8, 2007);
+    EXPECT_EQ(firstBall(), " 4");
+    EXPECT_EQ(button->text(), "Lotto Plus 1");
+    EXPECT_TRUE(hidden(which));
+    fakes.dialogs.answer(true);
+    click(&w(), "Command14");
+    EXPECT_EQ(fakes.dialogs.questions,
+              QStringList{"There is no second draw recorded for this date do you want to enter one?"});
+    ASSERT_TRUE(form5()->isVisible());
+    EXPECT_EQ(form5()->windowTitle(), "Irish Lotto Plus 1 Numbers");
+    const QStringList nums{"46", "2", "3", "4", "5", "6", "7"};
+    for (int k = 0; k < 7; ++k)
+        type(form5(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), nums[k]);
+    click(form5(), "Command1");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+    EXPECT_EQ(fakes.dialogs.informatives,
+              QStringList{"Numbers run from 1 to 45 for draws from 4 November 2006 to 2 September 2015."});
+    EXPECT_EQ(dir.read("IR45.exe"), ir45);
+    type(form5(), "Text1", "45");
+    click(form5(), "Command1");
+    EXPECT_FALSE(form5()->isVisible());
+    EXPECT_EQ(which->text(), "Lotto Plus 1");
+    EXPECT_EQ(firstBall(), " 2");
+    ds::DrawHistory h;
+    ASSERT_EQ(h.load(dir.file("IR45.exe")), ds::ReadStatus::Ok);
+    EXPECT_EQ(h.count(), 922 + 921 + 1);
+    const int first = h.findFirst("15082007");
+    ASSERT_EQ(h.findLast("15082007"), first + 1);
+    EXPECT_EQ(h.record(first + 1).main, (std::array<qint16, 6>{2, 3, 4, 5, 6, 45}));
+    EXPECT_EQ(h.record(first + 1).bonus, 7);
 }

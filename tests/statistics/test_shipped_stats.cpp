@@ -38,8 +38,9 @@ TEST_F(ShippedStatsTest, NumberTwentyThreeWasDrawn282TimesAsAMainNumber)
 namespace {
 
 // The most drawn main number of the rows of results files and its count,
-// the lower number first on a tie, read straight from the files.
-std::pair<int, int> mostDrawn(const QStringList &files)
+// the lower number first on a tie, read straight from the files; with an
+// era, only the rows its `era` column names.
+std::pair<int, int> mostDrawn(const QStringList &files, const QByteArray &eraColumn = {})
 {
     std::map<int, int> counts;
     for (const QString &name : files) {
@@ -48,8 +49,11 @@ std::pair<int, int> mostDrawn(const QStringList &files)
         const QList<QByteArray> lines = f.readAll().split('\n');
         const QList<QByteArray> header = lines.value(0).trimmed().split(',');
         const qsizetype first = header.indexOf("n1");
+        const qsizetype era = header.indexOf("era");
         for (qsizetype i = 1; i < lines.size(); ++i) {
             const QList<QByteArray> fields = lines[i].trimmed().split(',');
+            if (!eraColumn.isEmpty() && fields.value(era) != eraColumn)
+                continue;
             for (qsizetype k = first; fields.size() > first + 5 && k < first + 6; ++k)
                 ++counts[fields[k].toInt()];
         }
@@ -102,5 +106,46 @@ TEST_F(ShippedStatsTest, EachEraHasItsOwnFiguresAndTheSixFromFiftyNineOpensFirst
     EXPECT_EQ(child<QLineEdit>(form4, "Text1")->text(), QString::number(count49));
     click(form4, "Command7");
     EXPECT_EQ(charts->chart()->rowCount(), 49);
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
+}
+
+// "Irish Stats" opens on the newest era; the 6 from 47 counts both draws of
+// each of its dates, and nothing of the eras around it.
+TEST_F(ShippedStatsTest, IrishErasNewestFirstAndTheSixFromFortySevenCountsBothDrawsOfADate)
+{
+    for (const char *csv : {"irish_lotto_642.csv", "irish_lotto_645_647.csv"}) {
+        const ds::ImportReport r = ds::importResultsFile(
+            QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/") + QLatin1String(csv), ds::Game::Irish, dir.path());
+        ASSERT_TRUE(r.succeeded() && r.skipped == 0) << r.text().toStdString();
+    }
+    const auto [ball47, count47] = mostDrawn({"irish_lotto_645_647.csv"}, "647-2015");
+    const auto [ball45, count45] = mostDrawn({"irish_lotto_645_647.csv"}, "645-2026");
+    start("I");
+    trigger(&w(), "mnuIRstats");
+    QWidget *form4 = topLevel("Form4");
+    ASSERT_NE(form4, nullptr);
+    auto *era = child<QComboBox>(form4, "ComboEra");
+    ASSERT_EQ(era->count(), 4);
+    EXPECT_EQ(era->itemText(0), "6 from 45 (from 5/9/2026)");
+    EXPECT_EQ(era->itemText(1), "6 from 47 (5/9/2015 to 2/9/2026)");
+    EXPECT_EQ(era->itemText(2), "6 from 45 (4/11/2006 to 2/9/2015)");
+    EXPECT_EQ(era->itemText(3), "6 from 42 (24/9/1994 to 1/11/2006)");
+    EXPECT_EQ(era->currentIndex(), 0);
+    click(form4, "Command2");
+    EXPECT_EQ(child<QLineEdit>(form4, "Text8")->text(), QString::number(ball45));
+    EXPECT_EQ(child<QLineEdit>(form4, "Text1")->text(), QString::number(count45));
+
+    era->setCurrentIndex(1);
+    emit era->activated(1);
+    click(form4, "Command2");
+    EXPECT_EQ(child<QLineEdit>(form4, "Text8")->text(), QString::number(ball47));
+    EXPECT_EQ(child<QLineEdit>(form4, "Text1")->text(), QString::number(count47));
+    click(form4, "Command7"); // Indepth Analysis: 47 balls over 2 x 1,148 draws
+    auto *charts = topLevel<ds::ChartsWindow>("Form8");
+    EXPECT_EQ(charts->chart()->rowCount(), 47);
+    charts->clickRow(ball47);
+    QWidget *form6 = topLevel("Form6");
+    EXPECT_EQ(child<QLineEdit>(form6, "Text2")->text(), QString::number(count47));
+    EXPECT_EQ(child<QLineEdit>(form6, "Text1")->text(), QString::number(qRound64(2 * 1148 * 6 / 47.0)));
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
 }

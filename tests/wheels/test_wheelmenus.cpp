@@ -121,12 +121,12 @@ TEST_F(WheelMenuTest, CheckOpensTheCheckWindowOnTheStandingEntries)
 
 TEST_F(WheelMenuTest, DamagedFileIsNotChecked)
 {
-    dir.write("IRwheel4.lot", entryRecord(Blank, {1, 2, 3, 4, 5, 43}));
+    dir.write("IRwheel4.lot", entryRecord(Blank, {1, 2, 3, 4, 5, 48}));
     start();
     trigger(&w(), "mnuIreland");
     fakes.dialogs.answer(true);
     trigger(&w(), "mnu4check");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{ds::rangecheck::damagedFileMessage("IRwheel4.lot", 1, 42)});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{ds::rangecheck::damagedFileMessage("IRwheel4.lot", 1, 47)});
     EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
 }
 

@@ -58,16 +58,16 @@ TEST_F(WheelWindowTest, SaveRefusesAtTheBoxAtFaultThenWritesTheWheelAndTellsTheM
     dir.write(QStringLiteral("J6.dat"), QByteArray::fromHex("0100020003000400050006000100")); // positions 1..6
     open(6, QStringLiteral("IR"));
     QApplication::setActiveWindow(window.get());
-    typeGroup({"1", "2", "43", "4", "5", "6"}); // the refusals are WheelGroup.RefusalsAndSorting's
+    typeGroup({"1", "2", "46", "4", "5", "6"}); // the wheels run to 45 // the refusals are WheelGroup.RefusalsAndSorting's
     click(window.get(), "Command1");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{QStringLiteral("One or more of your numbers are invalid")});
     EXPECT_EQ(QApplication::focusWidget(), window->numberBox(3));
     EXPECT_FALSE(dir.exists(QStringLiteral("IRwheel6.lot")));
 
-    typeGroup({"41", "7", "12", "3", "30", "22"});
+    typeGroup({"45", "7", "12", "3", "30", "22"});
     click(window.get(), "Command1");
     EXPECT_EQ(fakes.dialogs.news, QStringList{QStringLiteral("Wheel Saved")});
-    EXPECT_EQ(dir.read(QStringLiteral("IRwheel6.lot")), entryRecord(QByteArray(8, '\0'), {3, 7, 12, 22, 30, 41}));
+    EXPECT_EQ(dir.read(QStringLiteral("IRwheel6.lot")), entryRecord(QByteArray(8, '\0'), {3, 7, 12, 22, 30, 45}));
     EXPECT_EQ(saved->count(), 1);
     // Enter in a number box saves too.
     typeGroup({"1", "2", "3", "4", "5", "6"});
@@ -133,7 +133,7 @@ TEST_F(WheelWindowTest, SuggestTellsOfAShortfall)
         const int f = 1 + 6 * (i % 7);
         b += drawRecord(dateKey(1 + i % 28, 1 + i / 28, 2000).toLatin1().constData(), {f, f + 1, f + 2, f + 3, f + 4, f + 5}, 43);
     }
-    dir.write(QStringLiteral("IR.exe"), b);
+    dir.write(QStringLiteral("IR45b.exe"), b); // the newest era's history
     open(4, QStringLiteral("IR"));
     click(window.get(), "Command3");
     EXPECT_EQ(fakes.dialogs.news, QStringList{wheels::shortfallMessage(5, 7)});
