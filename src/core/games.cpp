@@ -488,6 +488,21 @@ QString eraTitle(const Era &era)
     return QStringLiteral("%1 (%2 to %3)").arg(era.displayName(), shown(era.first), shown(era.last));
 }
 
+QString noTicketLayoutMessage(const Era &era)
+{
+    Ymd last = 0;
+    for (const Era &e : erasOf(era.game))
+        if (e.tickets)
+            last = std::max(last, e.last);
+    const QString text =
+        QStringLiteral("There is no ticket layout for the %1 %2").arg(era.displayName(), gameInfo(era.game).displayName());
+    if (last == 0)
+        return text + QLatin1Char('.');
+    return text
+        + QStringLiteral("; tickets can be printed for draws up to %1.")
+              .arg(QLocale(QLocale::English).toString(dateOf(last), QStringLiteral("d MMMM yyyy")));
+}
+
 QString eraNumbersText(const Era &era)
 {
     auto shown = [](Ymd d) { return QLocale(QLocale::English).toString(dateOf(d), QStringLiteral("d MMMM yyyy")); };

@@ -228,6 +228,12 @@ QString eraTitle(const Era &era);
 // that ended, "... for draws from 19 November 1994 to 7 October 2015."
 QString eraNumbersText(const Era &era);
 
+// Why entries of an era without a ticket layout print no tickets: "There is
+// no ticket layout for the 6 from 59 UK Lotto; tickets can be printed for
+// draws up to 7 October 2015." (the last draw of the game's eras with a
+// layout; the sentence ends after the game where none has one).
+QString noTicketLayoutMessage(const Era &era);
+
 // The largest main number of any era of the game.
 int largestBall(Game game);
 

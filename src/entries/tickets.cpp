@@ -47,25 +47,14 @@ std::vector<TicketMark> boardMarks(int board, const Numbers6 &numbers, const Tic
     return out;
 }
 
-QString noLayoutMessage(const Era &era)
-{
-    Ymd last = 0;
-    for (const Era &e : erasOf(era.game))
-        if (e.tickets)
-            last = std::max(last, e.last);
-    return QStringLiteral("There is no ticket layout for the %1 %2; tickets can be printed for draws up to %3.")
-        .arg(era.displayName(), gameInfo(era.game).displayName(),
-             QLocale(QLocale::English).toString(dateOf(last), QStringLiteral("d MMMM yyyy")));
-}
-
 QString layoutRefusal(const Era &entryEra, bool dated, const std::vector<Entry> &entries)
 {
     if (dated)
-        return entryEra.tickets ? QString() : noLayoutMessage(entryEra);
+        return entryEra.tickets ? QString() : noTicketLayoutMessage(entryEra);
     for (const Entry &e : entries)
         for (qint16 n : e.n)
             if (n > HighestNumber)
-                return noLayoutMessage(entryEra.tickets ? latestEra(entryEra.game) : entryEra);
+                return noTicketLayoutMessage(entryEra.tickets ? latestEra(entryEra.game) : entryEra);
     return QString();
 }
 

@@ -63,10 +63,6 @@ std::vector<Ticket> entryTickets(const std::vector<Numbers6> &entries, const Tic
 // for a file without one. Empty when they can; otherwise the refusal.
 QString layoutRefusal(const Era &entryEra, bool dated, const std::vector<Entry> &entries);
 
-// "There is no ticket layout for the 6 from 59 UK Lotto; tickets can be
-// printed for draws up to 7 October 2015."
-QString noLayoutMessage(const Era &era);
-
 // "Save Setting": the two box values to store as record 1 of the printer
 // settings file, or why they cannot be stored (a value beyond the file's
 // signed 16-bit fields, which would not read back as typed).

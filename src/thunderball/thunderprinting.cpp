@@ -3,7 +3,6 @@
 #include "core/numbers.h"
 #include "platform/printer.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -70,24 +69,6 @@ std::optional<TicketMark> weeksMark(int weeks)
     if (weeks < 2 || weeks > MaxWeeks)
         return std::nullopt;
     return TicketMark{WeeksMarkIndex, WeeksLeft - WeeksPitch * (weeks - 2), WeeksTop};
-}
-
-QString noTicketLayoutMessage(const Era &era)
-{
-    QString text = QStringLiteral("There is no ticket layout for the %1 %2")
-                       .arg(era.displayName(), gameInfo(era.game).displayName());
-    const Era *printable = nullptr;
-    for (const Era &e : erasOf(era.game))
-        if (e.tickets && !e.stillDrawn())
-            printable = &e;
-    if (printable == nullptr)
-        return text + QLatin1Char('.');
-    const QDate last = printable->lastDate();
-    return text
-        + QStringLiteral("; tickets can be printed for draws up to %1 %2 %3.")
-              .arg(last.day())
-              .arg(QLocale::c().monthName(last.month()))
-              .arg(last.year());
 }
 
 std::vector<Ticket> entryTickets(const Era &era, const std::vector<ThunderResult> &entries, int weeks,

@@ -40,11 +40,6 @@ std::vector<TicketMark> panelMarks(const Era &era, int panel, const ThunderResul
 // of weeks the slip has no box for.
 std::optional<TicketMark> weeksMark(int weeks);
 
-// Why an era without a ticket layout prints no tickets: "There is no ticket
-// layout for the 5 from 39 Thunderball; tickets can be printed for draws up
-// to 8 May 2010." (the last draw of the newest era with a layout).
-QString noTicketLayoutMessage(const Era &era);
-
 struct Ticket {
     int panels = 0;
     std::vector<TicketMark> marks;
