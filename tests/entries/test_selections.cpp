@@ -13,8 +13,7 @@ class SelectionsTest : public MainFixture {
 protected:
     void add(const QStringList &six)
     {
-        for (int i = 0; i < 6; ++i)
-            type(&w(), QStringLiteral("Text%1").arg(i + 4).toLatin1().constData(), six.value(i));
+        typeBoxes(&w(), six, 4);
         click(&w(), "Command9");
     }
     QListWidget *list2() { return child<QListWidget>(&w(), "List2"); }
