@@ -83,19 +83,10 @@ protected:
     }
 };
 
-TEST_F(TicketsTest, NoEntriesNoWindow)
-{
-    start();
-    chooseSelections(5, 6, 1999);
-    trigger(&w(), "mnuPT");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries to print"});
-    EXPECT_EQ(form(), nullptr);
-    EXPECT_TRUE(w().isVisible());
-}
-
-// The slip is the 6 from 49's: a file of a later date, or a file without a
-// date holding a number the slip lacks, is refused before any window opens.
-TEST_F(TicketsTest, TheSixFromFiftyNineHasNoTicket)
+// No entries, or the 6 from 59 (the slip is the 6 from 49's: a file of a
+// later date, or a file without a date holding a number the slip lacks):
+// refused before any window opens.
+TEST_F(TicketsTest, RefusedWithoutEntriesAndForTheSixFromFiftyNine)
 {
     const QString refusal = "There is no ticket layout for the 6 from 59 UK Lotto; tickets can be printed for draws "
                             "up to 7 October 2015.";
@@ -103,12 +94,16 @@ TEST_F(TicketsTest, TheSixFromFiftyNineHasNoTicket)
     dir.write("UK07102015.lot", entryRecord("07102015", {1, 10, 20, 30, 40, 49}));
     dir.write("StandUK.lot", entryRecord("10102015", {1, 10, 20, 30, 40, 59}));
     start();
+    chooseSelections(5, 6, 1999); // a new date: no entries
+    trigger(&w(), "mnuPT");
+    click(&w(), "Command7");
     chooseSelections(10, 10, 2015);
     trigger(&w(), "mnuPT");
     trigger(&w(), "mnuOSE");
     trigger(&w(), "mnuPT");
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{refusal, refusal}));
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There are no entries to print", refusal, refusal}));
     EXPECT_EQ(form(), nullptr);
+    EXPECT_TRUE(w().isVisible());
     EXPECT_TRUE(fakes.printer.jobs.empty());
     chooseSelections(7, 10, 2015);
     trigger(&w(), "mnuPT");
