@@ -125,7 +125,8 @@ TEST_F(WheelMenuTest, DamagedFileIsNotChecked)
     trigger(&w(), "mnuIreland");
     fakes.dialogs.answer(true);
     trigger(&w(), "mnu4check");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{ds::rangecheck::damagedFileMessage("IRwheel4.lot", 1, 47)});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file IRwheel4.lot is damaged: entry 1 is not six different numbers from 1 to 47. "
+                                                  "It cannot be checked."});
     EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
 }
 
