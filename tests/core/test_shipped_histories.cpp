@@ -8,10 +8,9 @@
 #include "thunderball/resultsfile.h"
 #include "thunderball/resultsimport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
-
-#include <QDir>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -171,6 +170,7 @@ namespace {
 // history comes out byte for byte as it went in.
 void exportAndImportAgain(ds::Game game, const char *converterGame, const std::vector<QStringList> &csvs)
 {
+    SCOPED_TRACE(converterGame);
     ASSERT_EQ(csvs.size(), ds::erasOf(game).size()) << "the shipped results files of each era";
     dstest::TestFolder shipped, exported, empty;
     auto csv = csvs.begin();
@@ -206,21 +206,13 @@ QList<QByteArray> csvRows(const QString &name)
 
 } // namespace
 
-TEST(ShippedHistories, UkExportedAndImportedIntoAnEmptyFolderIsTheSame)
+TEST(ShippedHistories, EachGameExportedAndImportedIntoAnEmptyFolderIsTheSame)
 {
     exportAndImportAgain(ds::Game::UK, "uk",
                          {{"uk_lotto_649.csv"}, {"uk_lotto_659.csv", "uk_lotto_659_two_rounds.csv"}});
-}
-
-TEST(ShippedHistories, IrishExportedAndImportedIntoAnEmptyFolderIsTheSame)
-{
     exportAndImportAgain(ds::Game::Irish, "irish",
                          {{"irish_lotto_642.csv"}, {"irish_lotto_645_647.csv"}, {"irish_lotto_645_647.csv"},
                           {"irish_lotto_645_647.csv"}});
-}
-
-TEST(ShippedHistories, ThunderballExportedAndImportedIntoAnEmptyFolderIsTheSame)
-{
     exportAndImportAgain(ds::Game::Thunderball, "thunderball", {{"thunderball_534.csv"}, {"thunderball_539.csv"}});
 }
 

@@ -22,21 +22,22 @@ protected:
 namespace {
 const QByteArray Key("12061999");
 const QByteArray History = historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9)});
-const QByteArray Entries = entryRecord(Key, {1, 2, 4, 5, 6, 8}) + entryRecord(Key, {3, 7, 9, 12, 43, 44})
-    + entryRecord(Key, {3, 7, 12, 42, 43, 44}) + entryRecord(Key, {3, 7, 9, 42, 43, 44})
-    + entryRecord(Key, {3, 7, 9, 12, 21, 30});
+// A damaged entry first: it takes its place in the list, the marks stay on their entries.
+const QByteArray Entries = entryRecord(Key, {5, 5, 5, 5, 5, 5}) + entryRecord(Key, {1, 2, 4, 5, 6, 8})
+    + entryRecord(Key, {3, 7, 9, 12, 43, 44}) + entryRecord(Key, {3, 7, 12, 42, 43, 44})
+    + entryRecord(Key, {3, 7, 9, 42, 43, 44}) + entryRecord(Key, {3, 7, 9, 12, 21, 30});
 } // namespace
 
-TEST_F(CheckWindowTest, UkCheckListsMarksPrintsAndClearsTheWinners)
+TEST_F(CheckWindowTest, UkCheckListsMarksPrintsAndClearsTheWinnersAndSaysWhichEntryIsDamaged)
 {
     openWith("U", History, Entries);
     click(&w(), "Command15");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"There is no list to print!"});
     fakes.dialogs.clear();
     click(&w(), "Command4");
-    EXPECT_EQ(lines(list("List1")), (QStringList{"03 07 09 12 43 44 (3 Match)", "03 07 12 42 43 44 (3 Match)",
-                                                  "03 07 09 12 21 30 (5 + Bonus)"}));
-    EXPECT_EQ(lines(list("List2")), (QStringList{"01 02 04 05 06 08 ( )", "03 07 09 12 43 44 (*)",
+    EXPECT_EQ(lines(list("List1")), (QStringList{"Entry 1 is damaged and was not checked.", "03 07 09 12 43 44 (3 Match)",
+                                                  "03 07 12 42 43 44 (3 Match)", "03 07 09 12 21 30 (5 + Bonus)"}));
+    EXPECT_EQ(lines(list("List2")), (QStringList{"05 05 05 05 05 05 ( )", "01 02 04 05 06 08 ( )", "03 07 09 12 43 44 (*)",
                                                   "03 07 12 42 43 44 (*)", "03 07 09 42 43 44 ( )",
                                                   "03 07 09 12 21 30 (*)"}));
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
@@ -48,13 +49,13 @@ TEST_F(CheckWindowTest, UkCheckListsMarksPrintsAndClearsTheWinners)
 
     click(&w(), "Command15");
     ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].pages[0].value(3), QString(12, ' ') + "03 07 09 12 43 44 (3 Match)");
+    EXPECT_EQ(fakes.printer.jobs[0].pages[0].value(4), QString(12, ' ') + "03 07 09 12 43 44 (3 Match)");
     click(&w(), "Command5");
     EXPECT_EQ(list("List1")->count(), 0);
     // Print List prints the marks of the check.
     click(&w(), "Command13");
     ASSERT_EQ(fakes.printer.jobs.size(), 2u);
-    EXPECT_EQ(fakes.printer.jobs[1].pages[0].value(4), QString(16, ' ') + "03 07 09 12 43 44 (*)");
+    EXPECT_EQ(fakes.printer.jobs[1].pages[0].value(5), QString(16, ' ') + "03 07 09 12 43 44 (*)");
 }
 
 // The Irish game, with "All": small matches are listed, but they are no win.
@@ -67,17 +68,7 @@ TEST_F(CheckWindowTest, OnlySmallMatchesUnderAllIsNoWin)
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"No wins this time!"});
 }
 
-// A damaged entry takes its place in the list; the marks stay on their entries.
-TEST_F(CheckWindowTest, ADamagedEntryIsSaidSoAndTheOthersAreChecked)
-{
-    openWith("U", History, entryRecord(Key, {5, 5, 5, 5, 5, 5}) + entryRecord(Key, {3, 7, 9, 12, 21, 30}));
-    click(&w(), "Command4");
-    EXPECT_EQ(lines(list("List1")),
-              (QStringList{"Entry 1 is damaged and was not checked.", "03 07 09 12 21 30 (5 + Bonus)"}));
-    EXPECT_EQ(lines(list("List2")), (QStringList{"05 05 05 05 05 05 ( )", "03 07 09 12 21 30 (*)"}));
-}
-
-TEST_F(CheckWindowTest, ChecksTheDrawOnDisplay)
+TEST_F(CheckWindowTest, WithoutEntriesThereIsNothingToCheck)
 {
     start();
     click(&w(), "Command4");

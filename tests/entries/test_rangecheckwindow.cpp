@@ -78,12 +78,8 @@ TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndYearsRefusesARangeThenChecksO
     const QStringList shown = lines(child<QListWidget>(window.get(), "List1"));
     EXPECT_EQ(shown.size(), 10);
     EXPECT_EQ(shown.value(1), QStringLiteral("03 07 12 21 30 45 : 6"));
-    QStringList totals;
-    for (int k = 1; k <= 7; ++k)
-        totals << child<QLineEdit>(window.get(), QStringLiteral("Text%1").arg(k).toLatin1().constData())->text();
-    EXPECT_EQ(totals, (QStringList{"3", "1", "0", "1", "1", "0", "0"}));
-    EXPECT_EQ(child<QLineEdit>(window.get(), "Text8")->text() + child<QLineEdit>(window.get(), "Text9")->text(),
-              QStringLiteral("06/03/199927/03/1999"));
+    EXPECT_EQ(boxTexts(window.get(), {1, 2, 3, 4, 5, 6, 7, 8, 9}),
+              (QStringList{"3", "1", "0", "1", "1", "0", "0", "06/03/1999", "27/03/1999"}));
     EXPECT_EQ(fakes.dialogs.busyCount, 2);
 }
 
@@ -114,11 +110,8 @@ TEST_F(RangeCheckWindowTest, ARangeAcrossErasJudgesEachDrawByItsOwnEra)
     EXPECT_EQ(combo("Combo2")->currentText() + combo("Combo4")->currentText(), QStringLiteral("19982026"));
     range("Jan", "1998", "Dec", "2026");
     click(window.get(), "Command2");
-    auto box = [this](int k) { return child<QLineEdit>(window.get(), QStringLiteral("Text%1").arg(k).toLatin1().constData()); };
-    QStringList totals;
-    for (int k : {1, 2, 3, 4, 5, 10})
-        totals << box(k)->text();
-    EXPECT_EQ(totals, (QStringList{"6", "2", "0", "1", "1", "2"}));
+    auto box = [this](int k) { return textBox(window.get(), k); };
+    EXPECT_EQ(boxTexts(window.get(), {1, 2, 3, 4, 5, 10}), (QStringList{"6", "2", "0", "1", "1", "2"}));
     EXPECT_TRUE(hidden(box(6)) && hidden(box(7)) && !hidden(box(10)));
     EXPECT_EQ(child<QLabel>(window.get(), "Label12")->text(), QStringLiteral("Match 2 total"));
     auto *era = child<QLabel>(window.get(), "LabelTotalsEra");

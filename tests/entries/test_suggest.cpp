@@ -162,39 +162,25 @@ TEST(SelectionPool, EachBallOncePlusTheMainNumbersOfTheLast208Draws)
     EXPECT_EQ(buildSelectionPool(bad, 42).size, 42);
 }
 
-TEST(SuggestedEntry, WithoutConstraintsAtMostThreeNumbersBelowTheLowLimit)
+TEST(SuggestedEntry, WithoutConstraintsAtMostThreeNumbersBelowTheLowLimitAndThePoolRunsToTheTopBall)
 {
-    // The UK limit 26 is reached; the Irish limit is 19, not 26.
+    // The UK limit 26 is reached; the Irish limit is 19, not 26; a 6 from 59
+    // list reaches 59 with at most three numbers below 31.
     const std::tuple<SuggestRules, std::vector<Draw>, int, unsigned> cases[] = {
-        {Uk, randomDraws(300, 4), 3, 1}, {Irish, {}, 4, 2}};
+        {Uk, randomDraws(300, 4), 3, 1}, {Irish, {}, 4, 2}, {SuggestRules{59, 31, false, {}}, {}, 3, 5}};
     for (const auto &[rules, history, reachedBelow26, seed] : cases) {
         const auto got = accepted(rules, {}, 5000, seed, history);
         ASSERT_GT(got.size(), 1000u);
-        int reached = 0;
+        int reached = 0, top = 0;
         for (const Numbers6 &n : got) {
             ASSERT_TRUE(validEntry(n, rules.maxBall));
             ASSERT_LE(below(n, rules.lowLimit), 3);
             reached += below(n, 26) == reachedBelow26;
+            top += n[5] == rules.maxBall;
         }
         EXPECT_GT(reached, 50) << rules.maxBall;
+        EXPECT_GT(top, 20) << rules.maxBall;
     }
-}
-
-// A 6 from 59 list: its pool runs to 59 and at most three numbers are below 31.
-TEST(SuggestedEntry, TheSixFromFiftyNineReaches59WithAtMostThreeBelow31)
-{
-    const SuggestRules rules = SuggestRules{59, 31, false, {}};
-    const auto got = accepted(rules, {}, 3000, 5, {});
-    ASSERT_GT(got.size(), 500u);
-    int with59 = 0, above49 = 0;
-    for (const Numbers6 &n : got) {
-        ASSERT_TRUE(validEntry(n, 59));
-        ASSERT_LE(below(n, 31), 3);
-        with59 += n[5] == 59;
-        above49 += n[5] > 49;
-    }
-    EXPECT_GT(with59, 20);
-    EXPECT_GT(above49, static_cast<int>(got.size()) / 2);
 }
 
 TEST(SuggestedEntry, RequiredNumbersInEveryEntryExcludedInNoneAndOverlapUpToFive)

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QPrinterInfo>
+#include <functional>
 
 using namespace dstest;
 
@@ -22,16 +23,51 @@ std::vector<ds::PageMark> pageMarks(const std::vector<ds::TicketMark> &marks)
     return out;
 }
 
+// n entries: entry i (from 0) is 1 + i mod 7, 10, 20, 30, 40, 49.
+QByteArray entries(int n)
+{
+    QByteArray file;
+    for (int i = 0; i < n; ++i)
+        file += entryRecord(Key, {1 + i % 7, 10, 20, 30, 40, 49});
+    return file;
+}
+
+// The tickets window over `n` entries printing through the real printer on a
+// desktop without one: runs `act` on the window and gives the one PDF saved
+// in `dir`, checking that the window named it.
+QString printToPdf(const TestFolder &dir, int n, const std::function<void(QWidget *)> &act)
+{
+    dir.write("UK05061999.lot", entries(n));
+    FakePlatform fakes;
+    ds::QtPrinter printer(dir.path());
+    ds::Platform platform = fakes.platform();
+    platform.printer = &printer;
+    ds::AppState state;
+    state.programFolder = dir.path();
+    state.currentEntryFile = dir.file("UK05061999.lot");
+    state.entryCount = n;
+    ds::TicketController tickets(state, platform, nullptr);
+    tickets.printTickets();
+    if (!tickets.window()) {
+        ADD_FAILURE() << "no tickets window";
+        return {};
+    }
+    act(tickets.window());
+    tickets.window()->closeWindow();
+    const QStringList pdfs = QDir(dir.file("printouts")).entryList({"*.pdf"});
+    EXPECT_EQ(pdfs.size(), 1);
+    const QString pdf = pdfs.isEmpty() ? QString() : dir.file("printouts/" + pdfs[0]);
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"No printer was found; the printout was saved as " + pdf});
+    return pdf;
+}
+
 } // namespace
 
 class TicketsTest : public MainFixture {
 protected:
     void openTickets(int entries)
     {
-        QByteArray file; // entry i (from 0) is 1 + i mod 7, 10, 20, 30, 40, 49
-        for (int i = 0; i < entries; ++i)
-            file += entryRecord(Key, {1 + i % 7, 10, 20, 30, 40, 49});
-        dir.write("UK05061999.lot", file);
+        dir.write("UK05061999.lot", ::entries(entries));
         start();
         chooseSelections(5, 6, 1999);
         fakes.printer.jobs.clear();
@@ -47,19 +83,10 @@ protected:
     }
 };
 
-TEST_F(TicketsTest, NoEntriesNoWindow)
-{
-    start();
-    chooseSelections(5, 6, 1999);
-    trigger(&w(), "mnuPT");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries to print"});
-    EXPECT_EQ(form(), nullptr);
-    EXPECT_TRUE(w().isVisible());
-}
-
-// The slip is the 6 from 49's: a file of a later date, or a file without a
-// date holding a number the slip lacks, is refused before any window opens.
-TEST_F(TicketsTest, TheSixFromFiftyNineHasNoTicket)
+// No entries, or the 6 from 59 (the slip is the 6 from 49's: a file of a
+// later date, or a file without a date holding a number the slip lacks):
+// refused before any window opens.
+TEST_F(TicketsTest, RefusedWithoutEntriesAndForTheSixFromFiftyNine)
 {
     const QString refusal = "There is no ticket layout for the 6 from 59 UK Lotto; tickets can be printed for draws "
                             "up to 7 October 2015.";
@@ -67,12 +94,16 @@ TEST_F(TicketsTest, TheSixFromFiftyNineHasNoTicket)
     dir.write("UK07102015.lot", entryRecord("07102015", {1, 10, 20, 30, 40, 49}));
     dir.write("StandUK.lot", entryRecord("10102015", {1, 10, 20, 30, 40, 59}));
     start();
+    chooseSelections(5, 6, 1999); // a new date: no entries
+    trigger(&w(), "mnuPT");
+    click(&w(), "Command7");
     chooseSelections(10, 10, 2015);
     trigger(&w(), "mnuPT");
     trigger(&w(), "mnuOSE");
     trigger(&w(), "mnuPT");
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{refusal, refusal}));
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There are no entries to print", refusal, refusal}));
     EXPECT_EQ(form(), nullptr);
+    EXPECT_TRUE(w().isVisible());
     EXPECT_TRUE(fakes.printer.jobs.empty());
     chooseSelections(7, 10, 2015);
     trigger(&w(), "mnuPT");
@@ -197,26 +228,12 @@ TEST(TicketPdf, TestTicketMarksLandAtTheirTwips)
     const ds::TicketOffsets cases[] = {{250, -100}, {8057, 0}, {8350, 440}, {-400, -1210}};
     for (const ds::TicketOffsets &offsets : cases) {
         SCOPED_TRACE(testing::Message() << "left " << offsets.left << " top " << offsets.top);
-        TestFolder dir;
-        FakePlatform fakes;
-        ds::QtPrinter printer(dir.path());
-        ds::Platform platform = fakes.platform();
-        platform.printer = &printer;
-        ds::AppState state;
-        state.programFolder = dir.path();
-        state.entryCount = 1;
-        ds::TicketController tickets(state, platform, nullptr);
-        tickets.printTickets();
-        ASSERT_NE(tickets.window(), nullptr);
-        type(tickets.window(), "Text1", QString::number(offsets.left));
-        type(tickets.window(), "Text2", QString::number(offsets.top));
-        click(tickets.window(), "Command1");
-        tickets.window()->closeWindow();
-        // The window that printed names the file.
-        const QStringList pdfs = QDir(dir.file("printouts")).entryList({"*.pdf"});
-        ASSERT_EQ(pdfs.size(), 1);
-        const QString pdf = dir.file("printouts/" + pdfs[0]);
-        EXPECT_EQ(fakes.dialogs.news, QStringList{"No printer was found; the printout was saved as " + pdf});
+        const TestFolder dir;
+        const QString pdf = printToPdf(dir, 1, [&](QWidget *window) {
+            type(window, "Text1", QString::number(offsets.left));
+            type(window, "Text2", QString::number(offsets.top));
+            click(window, "Command1");
+        });
         EXPECT_EQ(pdfPageCount(pdf), 1);
 
         constexpr int Dpi = 144; // a tenth of a pixel per twip
@@ -253,28 +270,8 @@ TEST(TicketPdf, PrintEntriesMakesOnePdfOfAllTheTickets)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this desktop has a printer";
-    TestFolder dir;
-    FakePlatform fakes;
-    ds::QtPrinter printer(dir.path());
-    ds::Platform platform = fakes.platform();
-    platform.printer = &printer;
-    QByteArray entries;
-    for (int i = 0; i < 15; ++i)
-        entries += entryRecord(Key, {1 + i % 7, 10, 20, 30, 40, 49});
-    dir.write("UK05061999.lot", entries);
-    ds::AppState state;
-    state.programFolder = dir.path();
-    state.currentEntryFile = dir.file("UK05061999.lot");
-    state.entryCount = 15;
-    ds::TicketController tickets(state, platform, nullptr);
-    tickets.printTickets();
-    ASSERT_NE(tickets.window(), nullptr);
-    click(tickets.window(), "Command5");
-    tickets.window()->closeWindow();
-    const QStringList pdfs = QDir(dir.file("printouts")).entryList({"*.pdf"});
-    ASSERT_EQ(pdfs.size(), 1);
-    const QString pdf = dir.file("printouts/" + pdfs[0]);
-    EXPECT_EQ(fakes.dialogs.news, QStringList{"No printer was found; the printout was saved as " + pdf});
+    const TestFolder dir;
+    const QString pdf = printToPdf(dir, 15, [](QWidget *window) { click(window, "Command5"); });
     EXPECT_EQ(pdfPageCount(pdf), 3);
     EXPECT_EQ(pdfPageSize(pdf), QSizeF(610, 556)); // 12,200 by 11,120 twips
 }

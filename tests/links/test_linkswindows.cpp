@@ -71,7 +71,6 @@ TEST_F(LinksTest, StartUpLoadsTheMenuAndEachEntryOpensItsAddressTheHelpOrTheGame
     trigger(window.get(), "mnufree5");
     EXPECT_EQ(fakes.dialogs.warnings, QStringList{"URL Failed: Web Page not Opened"});
     fakes.help.found = true;
-    fakes.dialogs.clear();
 
     // Download tells what to do, then opens the game's official download.
     fakes.dialogs.clear();
@@ -136,9 +135,16 @@ TEST_F(LinksTest, ALinksFileThatCannotBeWrittenIsReported)
     EXPECT_TRUE(w().isEnabled());
 }
 
+// A folder in the file's place, or a file too large to be one.
 TEST_F(LinksTest, AnUnreadableLinksFileIsSaidOnceAndTheProgramsOwnEntriesStay)
 {
-    QDir(dir.path()).mkdir(QStringLiteral("weblinks.dat")); // a folder in its place
+    dir.writeSized(QStringLiteral("weblinks.dat"), ds::MaxFileBytes + 1);
+    start();
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The web links file could not be read."});
+    window.reset();
+    fakes.dialogs.clear();
+    QFile::remove(dir.file(QStringLiteral("weblinks.dat")));
+    QDir(dir.path()).mkdir(QStringLiteral("weblinks.dat"));
     start();
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The web links file could not be read."});
     EXPECT_EQ(captions(), (QStringList{"Download Results File", "Drawsmith Web Page", "(hidden)", "(hidden)",
@@ -149,13 +155,6 @@ TEST_F(LinksTest, AnUnreadableLinksFileIsSaidOnceAndTheProgramsOwnEntriesStay)
     EXPECT_EQ(fakes.help.topics, QStringList{"index"});
     EXPECT_EQ(fakes.browser.opened, QStringList{UkCsv});
     EXPECT_EQ(fakes.dialogs.messages.count(QStringLiteral("The web links file could not be read.")), 0);
-}
-
-TEST_F(LinksTest, ALinksFileTooLargeToBeOneIsSaidUnreadable)
-{
-    dir.writeSized(QStringLiteral("weblinks.dat"), ds::MaxFileBytes + 1);
-    start();
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The web links file could not be read."});
 }
 
 TEST_F(LinksTest, AboutShowsTheVersionAndTheFolderRuleOpensTheFolderAndStartsSystemInfoOrSaysThereIsNone)

@@ -70,9 +70,7 @@ TEST_F(DateSelectionTest, MissingDrawIsCheckedAgainstTheGameThenEnterStoresItInO
     EXPECT_FALSE(hidden(numbers()));
     EXPECT_TRUE(hidden(child<QWidget>(dialog(), "Command2")) && hidden(child<QWidget>(dialog(), "Command4")));
     EXPECT_EQ(label("LabelEntering"), "Draw of Saturday 5 June 1999");
-    const QStringList boxes{"7", "3", "43", "12", "30", "21", "9"};
-    for (int k = 0; k < 7; ++k)
-        type(dialog(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), boxes[k]);
+    typeBoxes(dialog(), {"7", "3", "43", "12", "30", "21", "9"});
     QTest::keyClick(child<QLineEdit>(dialog(), "Text7"), Qt::Key_Return);
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
     EXPECT_TRUE(dialog()->isVisible());
@@ -266,10 +264,7 @@ TEST_F(DateSelectionTest, AFolderThatCannotBeWrittenIsSaidAtStartAndAStoreThatFa
     EXPECT_EQ(fakes.program.ended, 0);
     EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);
     ASSERT_TRUE(dialog()->isVisible() && !hidden(numbers()));
-    QStringList boxes;
-    for (int k = 1; k <= 7; ++k)
-        boxes << child<QLineEdit>(dialog(), QStringLiteral("Text%1").arg(k).toLatin1().constData())->text();
-    EXPECT_EQ(boxes, typed);
+    EXPECT_EQ(boxTexts(dialog(), {1, 2, 3, 4, 5, 6, 7}), typed);
 
     click(numbers(), "Command1");
     EXPECT_FALSE(dialog()->isVisible());

@@ -54,13 +54,9 @@ TEST_F(FirstEvening, TheDateDialogTurnsItsPagesAndEveryWayOutOfTheNumberFaceEmpt
     EXPECT_FALSE(dialog()->isVisible());
     EXPECT_EQ(box("Text1")->text(), "29/2/2000");
 
-    const auto numberBox = [this](int k) {
-        return child<QLineEdit>(dialog(), QStringLiteral("Text%1").arg(k).toLatin1().constData());
-    };
     for (int how = 0; how < 3; ++how) {
         chooseDraw(19, 6, 1999);
-        for (int k = 1; k <= 7; ++k)
-            numberBox(k)->setText(QString::number(k));
+        typeBoxes(dialog(), {"1", "2", "3", "4", "5", "6", "7"});
         if (how == 0)
             click(dialog(), "Command3");
         else if (how == 1)
@@ -70,8 +66,7 @@ TEST_F(FirstEvening, TheDateDialogTurnsItsPagesAndEveryWayOutOfTheNumberFaceEmpt
         ASSERT_FALSE(dialog()->isVisible()) << how;
         // The next date without a draw starts from empty boxes.
         chooseDraw(26, 6, 1999);
-        for (int k = 1; k <= 7; ++k)
-            EXPECT_TRUE(numberBox(k)->text().isEmpty()) << how;
+        EXPECT_EQ(boxTexts(dialog(), {1, 2, 3, 4, 5, 6, 7}), QStringList(7, QString())) << how;
         click(dialog(), "Command3");
     }
     EXPECT_EQ(dir.read("UK.exe"), history);

@@ -18,6 +18,12 @@ class SecondDrawTest : public MainFixture {
 protected:
     QWidget *form5() { return topLevel("Form5"); }
     QString firstBall() { return child<QLabel>(&w(), "Label5")->text(); }
+    // The first ball shown, the label naming the draw shown and the button's caption.
+    QString shown()
+    {
+        return firstBall() + '|' + child<QLabel>(&w(), "LabelDrawOfTwo")->text() + '|'
+            + child<QPushButton>(&w(), "Command14")->text();
+    }
 };
 
 TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADateAndDeletesTheOneShown)
@@ -27,11 +33,9 @@ TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADateAndDeletesTheOneShown)
     chooseDraw(5, 6, 1999);
     // The label beside the date says which of the two is shown.
     auto *which = child<QLabel>(&w(), "LabelDrawOfTwo");
-    EXPECT_EQ(firstBall(), " 3");
-    EXPECT_EQ(which->text(), "Draw 1 of 2");
+    EXPECT_EQ(shown(), " 3|Draw 1 of 2|Second Draw");
     click(&w(), "Command14");
-    EXPECT_EQ(firstBall(), " 1");
-    EXPECT_EQ(which->text(), "Draw 2 of 2");
+    EXPECT_EQ(shown(), " 1|Draw 2 of 2|Second Draw");
     click(&w(), "Command14");
     EXPECT_EQ(firstBall(), " 3");
     EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
@@ -74,15 +78,11 @@ TEST_F(SecondDrawTest, TheTwoRoundsOfAUkDate)
     EXPECT_TRUE(hidden(button));
     chooseDraw(10, 6, 2026);
     EXPECT_FALSE(hidden(button));
-    EXPECT_EQ(button->text(), "Round 2");
-    EXPECT_EQ(which->text(), "Round 1 of 2");
+    EXPECT_EQ(shown(), " 1|Round 1 of 2|Round 2");
     click(&w(), "Command14");
-    EXPECT_EQ(firstBall(), " 2");
-    EXPECT_EQ(which->text(), "Round 2 of 2");
-    EXPECT_EQ(button->text(), "Round 2");
+    EXPECT_EQ(shown(), " 2|Round 2 of 2|Round 2");
     click(&w(), "Command14");
-    EXPECT_EQ(firstBall(), " 1");
-    EXPECT_EQ(which->text(), "Round 1 of 2");
+    EXPECT_EQ(shown(), " 1|Round 1 of 2|Round 2");
 
     // A date with its first round only asks for the second.
     chooseDraw(13, 6, 2026);
@@ -94,10 +94,7 @@ TEST_F(SecondDrawTest, TheTwoRoundsOfAUkDate)
               QStringList{"There is no second draw recorded for this date do you want to enter one?"});
     ASSERT_TRUE(form5()->isVisible());
     EXPECT_EQ(form5()->windowTitle(), "UK Lotto Round 2 Numbers");
-    const QStringList nums{"15", "17", "37", "54", "55", "60", "6"};
-    for (int k = 0; k < 7; ++k)
-        type(form5(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), nums[k]);
-    click(form5(), "Command1");
+    enterNumbers({"15", "17", "37", "54", "55", "60", "6"}, form5());
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
     EXPECT_EQ(fakes.dialogs.informatives, QStringList{"Numbers run from 1 to 59 for draws from 10 October 2015."});
     type(form5(), "Text6", "56");
@@ -106,8 +103,7 @@ TEST_F(SecondDrawTest, TheTwoRoundsOfAUkDate)
     EXPECT_EQ(dir.read("UK59.exe"),
               historyFile({june3, round1, round2, june13, drawRecord("13062026", {15, 17, 37, 54, 55, 56}, 6)}));
     EXPECT_FALSE(dir.exists("UK.exe"));
-    EXPECT_EQ(which->text(), "Round 2 of 2");
-    EXPECT_EQ(firstBall(), "15");
+    EXPECT_EQ(shown(), "15|Round 2 of 2|Round 2");
 
     // The Irish Lotto's button, with no draw on display, names the second
     // draw of its newest era.
@@ -143,10 +139,7 @@ TEST_F(SecondDrawTest, EnteringASecondDraw)
     fakes.dialogs.answer(true);
     click(&w(), "Command14");
     EXPECT_EQ(child<QLineEdit>(form5(), "Text1")->text(), "43");
-    const QStringList nums{"41", "35", "24", "13", "2", "1", "8"};
-    for (int k = 0; k < 7; ++k)
-        type(form5(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), nums[k]);
-    click(form5(), "Command1");
+    enterNumbers({"41", "35", "24", "13", "2", "1", "8"}, form5());
     EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Second, Later}));
     EXPECT_EQ(firstBall(), " 1");
     EXPECT_EQ(state.displayedDrawNumber, 2);
@@ -183,23 +176,16 @@ TEST_F(SecondDrawTest, LottoPlusOneOfTheShippedIrishHistories)
 
     // The Monday draw of 7/9/2026: 15 20 21 24 28 34, Plus 1 7 12 15 24 26 40.
     chooseDraw(7, 9, 2026);
-    EXPECT_EQ(firstBall(), "15");
-    EXPECT_EQ(which->text(), "Main draw");
-    EXPECT_EQ(button->text(), "Lotto Plus 1");
+    EXPECT_EQ(shown(), "15|Main draw|Lotto Plus 1");
     click(&w(), "Command14");
-    EXPECT_EQ(firstBall(), " 7");
-    EXPECT_EQ(which->text(), "Lotto Plus 1");
-    EXPECT_EQ(button->text(), "Lotto Plus 1");
+    EXPECT_EQ(shown(), " 7|Lotto Plus 1|Lotto Plus 1");
     EXPECT_EQ(state.displayedDrawNumber, 2);
     click(&w(), "Command14");
-    EXPECT_EQ(firstBall(), "15");
-    EXPECT_EQ(which->text(), "Main draw");
+    EXPECT_EQ(shown(), "15|Main draw|Lotto Plus 1");
 
     // The 6 from 42: "Second Draw", "Draw 1 of 2".
     chooseDraw(1, 1, 2005);
-    EXPECT_EQ(firstBall(), " 4");
-    EXPECT_EQ(button->text(), "Second Draw");
-    EXPECT_EQ(which->text(), "Draw 1 of 2");
+    EXPECT_EQ(shown(), " 4|Draw 1 of 2|Second Draw");
     click(&w(), "Command14");
     EXPECT_EQ(which->text(), "Draw 2 of 2");
 
@@ -214,10 +200,7 @@ TEST_F(SecondDrawTest, LottoPlusOneOfTheShippedIrishHistories)
               QStringList{"There is no second draw recorded for this date do you want to enter one?"});
     ASSERT_TRUE(form5()->isVisible());
     EXPECT_EQ(form5()->windowTitle(), "Irish Lotto Plus 1 Numbers");
-    const QStringList nums{"46", "2", "3", "4", "5", "6", "7"};
-    for (int k = 0; k < 7; ++k)
-        type(form5(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), nums[k]);
-    click(form5(), "Command1");
+    enterNumbers({"46", "2", "3", "4", "5", "6", "7"}, form5());
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
     EXPECT_EQ(fakes.dialogs.informatives,
               QStringList{"Numbers run from 1 to 45 for draws from 4 November 2006 to 2 September 2015."});
@@ -225,8 +208,7 @@ TEST_F(SecondDrawTest, LottoPlusOneOfTheShippedIrishHistories)
     type(form5(), "Text1", "45");
     click(form5(), "Command1");
     EXPECT_FALSE(form5()->isVisible());
-    EXPECT_EQ(which->text(), "Lotto Plus 1");
-    EXPECT_EQ(firstBall(), " 2");
+    EXPECT_EQ(shown(), " 2|Lotto Plus 1|Lotto Plus 1");
     ds::DrawHistory h;
     ASSERT_EQ(h.load(dir.file("IR45.exe")), ds::ReadStatus::Ok);
     EXPECT_EQ(h.count(), 922 + 921 + 1);

@@ -51,8 +51,7 @@ protected:
             break;
         case Press::AddByHand:
             click(&w(), "Command3"); // Maintain
-            for (int i = 0; i < 6; ++i)
-                type(&w(), QStringLiteral("Text%1").arg(4 + i).toLatin1().constData(), QString::number(10 + i));
+            typeBoxes(&w(), {"10", "11", "12", "13", "14", "15"}, 4);
             click(&w(), "Command9");
             break;
         case Press::Suggest:

@@ -202,7 +202,6 @@ public:
         m_done = std::move(done);
     }
     void cancel() override { ++cancels; }
-    bool running() const { return bool(m_done); }
     void progress(qint64 received, qint64 total)
     {
         if (m_progress)

@@ -22,11 +22,10 @@ void MainFixture::chooseSelections(int d, int m, int y)
     pickDate(d, m, y);
 }
 
-void MainFixture::enterNumbers(const QStringList &seven)
+void MainFixture::enterNumbers(const QStringList &seven, QWidget *form)
 {
-    for (int k = 0; k < 7; ++k)
-        type(dialog(), QStringLiteral("Text%1").arg(k + 1).toLatin1().constData(), seven.value(k));
-    click(dialog(), "Command1");
+    typeBoxes(form ? form : dialog(), seven);
+    click(form ? form : dialog(), "Command1");
 }
 
 } // namespace dstest

@@ -35,7 +35,8 @@ public:
     void pickDate(int d, int m, int y);
     void chooseDraw(int d, int m, int y);        // draw "Change" + date + OK
     void chooseSelections(int d, int m, int y);  // selections "Change" + date + OK
-    void enterNumbers(const QStringList &seven); // the number frame's boxes + OK
+    // The seven number boxes + OK, of the date dialog's number frame or of `form`.
+    void enterNumbers(const QStringList &seven, QWidget *form = nullptr);
 
     TestFolder dir;
     FakePlatform fakes;

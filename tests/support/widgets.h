@@ -56,6 +56,25 @@ inline void type(QObject *root, const char *name, const QString &text)
         e->setText(text);
 }
 
+// The line edits Text<first>, Text<first + 1>, ... of `root`.
+inline QLineEdit *textBox(QObject *root, int k)
+{
+    return child<QLineEdit>(root, QStringLiteral("Text%1").arg(k).toLatin1().constData());
+}
+inline void typeBoxes(QObject *root, const QStringList &texts, int first = 1)
+{
+    for (int k = 0; k < texts.size(); ++k)
+        if (auto *e = textBox(root, first + k))
+            e->setText(texts[k]);
+}
+inline QStringList boxTexts(QObject *root, std::initializer_list<int> ks)
+{
+    QStringList out;
+    for (int k : ks)
+        out << (textBox(root, k) ? textBox(root, k)->text() : QStringLiteral("<none>"));
+    return out;
+}
+
 inline QStringList lines(QListWidget *list)
 {
     QStringList out;

@@ -48,8 +48,7 @@ TEST_F(WheelMenuTest, NewLeavesMaintainModeStartsEmptyAndSavingEmptiesTheSelecti
     trigger(&w(), "mnuWheel1");
     QWidget *wheel = topLevel("Form10");
     EXPECT_TRUE(child<QLineEdit>(wheel, "Text2")->text().isEmpty());
-    for (int i = 0; i < 6; ++i)
-        type(wheel, QStringLiteral("Text%1").arg(i + 2).toLatin1().constData(), QString::number(i + 1));
+    typeBoxes(wheel, {"1", "2", "3", "4", "5", "6"}, 2);
     ASSERT_EQ(selections()->count(), 1);
     click(wheel, "Command1"); // the bytes and the news are the wheel window's test
     EXPECT_EQ(selections()->count(), 0);
@@ -126,7 +125,8 @@ TEST_F(WheelMenuTest, DamagedFileIsNotChecked)
     trigger(&w(), "mnuIreland");
     fakes.dialogs.answer(true);
     trigger(&w(), "mnu4check");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{ds::rangecheck::damagedFileMessage("IRwheel4.lot", 1, 47)});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file IRwheel4.lot is damaged: entry 1 is not six different numbers from 1 to 47. "
+                                                  "It cannot be checked."});
     EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
 }
 
