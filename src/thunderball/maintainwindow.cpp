@@ -131,7 +131,7 @@ void MaintainEntriesWindow::clearBoxes()
 void MaintainEntriesWindow::autoAdd()
 {
     EntryFile file;
-    if (!readUsable(file.load(entriesFile()))) {
+    if (!usable(file.load(entriesFile()))) {
         m_platform.dialogs->message(QString::fromLatin1(MsgEntryNotSaved));
         return;
     }

@@ -146,7 +146,7 @@ FileRead<std::vector<ThunderResult>> readThunderResults(const QString &path)
 ThunderAppendResult appendThunderResult(const QString &path, const ThunderResult &r)
 {
     ThunderResultsFile f;
-    if (!readUsable(f.load(path)))
+    if (!usable(f.load(path)))
         return ThunderAppendResult::ReadFailed;
     if (!f.append(r))
         return ThunderAppendResult::Full;

@@ -14,13 +14,6 @@ namespace ds {
 
 inline constexpr int ThunderRecordSize = 22;
 
-// A read the work can go on from: the file read whole, or missing (which
-// reads as empty).
-inline bool readUsable(ReadStatus status)
-{
-    return status == ReadStatus::Ok || status == ReadStatus::Missing;
-}
-
 // One Thunderball result: the draw date, five main numbers (ascending) and the
 // Thunderball.
 struct ThunderResult {

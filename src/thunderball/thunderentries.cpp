@@ -178,7 +178,7 @@ QString entriesLabel(int count)
 bool setWeeks(const QString &path, int weeks)
 {
     EntryFile f;
-    if (!readUsable(f.load(path)))
+    if (!usable(f.load(path)))
         return false;
     f.setWeeks(static_cast<qint16>(qBound(-32768, weeks, 32767)));
     return f.save(path);
@@ -188,7 +188,7 @@ AppendResult appendEntries(const QString &path, const QDate &date, const std::ve
 {
     AppendResult out;
     EntryFile f;
-    if (!readUsable(f.load(path))) {
+    if (!usable(f.load(path))) {
         out.outcome = AppendResult::Failed;
         return out;
     }
@@ -214,7 +214,7 @@ AppendResult appendEntries(const QString &path, const QDate &date, const std::ve
 EntryDeletion deleteEntry(const QString &path, int k)
 {
     EntryFile f;
-    if (!readUsable(f.load(path)))
+    if (!usable(f.load(path)))
         return EntryDeletion::Failed;
     if (!f.removeAt(k))
         return EntryDeletion::NotFound;

@@ -85,7 +85,7 @@ void ThunderPrintController::printTickets(const QStringList &selections, const Q
         return;
     }
     EntryFile slip;
-    if (!readUsable(slip.load(entryFilePath))) {
+    if (!usable(slip.load(entryFilePath))) {
         m_platform.dialogs->message(QStringLiteral("The entry file could not be read."));
         return;
     }
