@@ -46,25 +46,22 @@ protected:
 
 TEST_F(LinksTest, StartUpLoadsTheMenuAndEachEntryOpensItsAddressTheHelpOrTheGamesDownload)
 {
-    writeLinks(rec("Club", "www.club.example") + rec("Card", "card.pdf") + rec("", "notes.html"));
+    writeLinks(rec("Club", "www.club.example") + rec("", "") + rec("", "notes.html"));
     QDir(dir.path()).mkdir(QStringLiteral("help"));
     dir.write(QStringLiteral("help/index.html"), "<html></html>");
     dir.write(QStringLiteral("notes.html"), "<html></html>");
-    dir.write(QStringLiteral("card.pdf"), "%PDF");
     start();
-    EXPECT_EQ(captions(), (QStringList{"Download Results File", "Drawsmith Web Page", "Club", "Card", "notes.html"}));
+    EXPECT_EQ(captions(), (QStringList{"Download Results File", "Drawsmith Web Page", "Club", "(hidden)", "notes.html"}));
     trigger(window.get(), "mnufree2");
     trigger(window.get(), "mnufree3");
     trigger(window.get(), "mnuContents");
     trigger(window.get(), "mnufree5");
-    trigger(window.get(), "mnufree4");
     // The home page is the help's front page, shown by the program's help
     // window as Contents shows it; a page of the player's opens there too; a
-    // web address and a local file of another kind go to the browser.
+    // web address goes to the browser.
     EXPECT_EQ(fakes.help.topics, (QStringList{"index", "index"}));
     EXPECT_EQ(fakes.help.pages, QStringList{dir.file("notes.html")});
-    EXPECT_EQ(fakes.browser.opened,
-              (QStringList{"http://www.club.example", QUrl::fromLocalFile(dir.file("card.pdf")).toString()}));
+    EXPECT_EQ(fakes.browser.opened, QStringList{"http://www.club.example"});
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
     // A page the help window cannot read is told as a page not opened.
     fakes.help.found = false;
