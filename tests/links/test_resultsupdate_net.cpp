@@ -6,6 +6,7 @@
 #include "support/fakes.h"
 #include "support/testfolder.h"
 #include "support/widgets.h"
+#include "thunderball/thunderrecords.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -41,6 +42,7 @@ public:
         EXPECT_TRUE(m_server->listen(QHostAddress::LocalHost, 0));
         connect(m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
             while (QTcpSocket *s = m_server->nextPendingConnection()) {
+                ++connections;
                 connect(s, &QTcpSocket::readyRead, this, [this, s] { read(s); });
                 connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
             }
@@ -53,6 +55,7 @@ public:
             .arg(m_server->serverPort())
             .arg(QLatin1String(path));
     }
+    quint16 port() const { return m_server->serverPort(); }
 
     // A whole answer, the connection closed after it.
     static void answer(QTcpSocket *s, const QByteArray &status, const QByteArray &type, const QByteArray &body,
@@ -65,6 +68,7 @@ public:
 
     std::map<QByteArray, Route> routes;
     QByteArrayList requested; // the paths asked for, in order
+    int connections = 0;
 
 private:
     void read(QTcpSocket *s)
@@ -92,6 +96,10 @@ const QByteArray UkOfficial =
     "07-Oct-2015,49,48,47,46,45,44,43,5,Arthur,,2065\r\n"
     "03-Oct-2015,10,20,30,40,41,42,11,4,Arthur,,2064\r\n"
     "30-Sep-2015,1,2,3,4,5,6,7,4,Merlin,,2063\r\n";
+const QByteArray ThunderOfficial =
+    "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunder Ball,Ball Set,Machine,DrawNumber\r\n"
+    "08-May-2010,34,1,2,3,4,14,1,Excalibur,999\r\n"
+    "05-May-2010,5,6,7,8,9,6,1,Excalibur,998\r\n";
 
 // Record 1 of the links file naming the server's addresses.
 QByteArray linksFile(const QString &uk, const QString &tb)
@@ -112,6 +120,7 @@ protected:
     UpdateNetTest()
     {
         dir.write("UK.exe", ukHeld);
+        dir.write("thresult.exe", thunderHeld);
         state.programFolder = dir.path();
     }
     void TearDown() override { EXPECT_TRUE(fakes.dialogs.unexpected.isEmpty()); }
@@ -131,9 +140,10 @@ protected:
         EXPECT_EQ(fakes.dialogs.messages.size(), 1) << address.toStdString();
         return fakes.dialogs.messages.value(0);
     }
-    bool unchanged() { return dir.read("UK.exe") == ukHeld; }
+    bool unchanged() { return dir.read("UK.exe") == ukHeld && dir.read("thresult.exe") == thunderHeld; }
 
     const QByteArray ukHeld = historyFile({drawRecord("30092015", {1, 2, 3, 4, 5, 6}, 7)});
+    const QByteArray thunderHeld = thRec(1, 0, 5, 5, 2010, {5, 6, 7, 8, 9}, 6);
     TestFolder dir;
     FakePlatform fakes;
     ds::QtTransfer transfer{std::chrono::seconds(1)};
@@ -149,6 +159,7 @@ protected:
 TEST_F(UpdateNetTest, TheOfficialFormsAreFetchedAndImported)
 {
     server.routes["/uk.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", UkOfficial); };
+    server.routes["/tb.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", ThunderOfficial); };
 
     EXPECT_EQ(update(ds::Game::UK, server.url("/uk.csv")),
               "2 draws added, 1 already in the history, 0 skipped.\nNewest draw now stored: 7/10/2015.");
@@ -156,14 +167,23 @@ TEST_F(UpdateNetTest, TheOfficialFormsAreFetchedAndImported)
                                                drawRecord("03102015", {10, 20, 30, 40, 41, 42}, 11),
                                                drawRecord("07102015", {44, 45, 46, 47, 48, 49}, 43)}));
     EXPECT_EQ(fakes.dialogs.news, fakes.dialogs.messages);
-    EXPECT_EQ(server.requested, QByteArrayList{"/uk.csv"});
+
+    EXPECT_EQ(update(ds::Game::Thunderball, server.url("/tb.csv")),
+              "1 result added, 1 already in the results file, 0 skipped.\nNewest result now stored: 8/5/2010.");
+    EXPECT_EQ(dir.read("thresult.exe"),
+              thRec(2, 0, 5, 5, 2010, {5, 6, 7, 8, 9}, 6) + thRec(0, 0, 8, 5, 2010, {1, 2, 3, 4, 34}, 14));
+    EXPECT_EQ(server.requested, (QByteArrayList{"/uk.csv", "/tb.csv"}));
 }
 
-// Every way a transfer can end badly is told as a warning and leaves the
-// history byte for byte as it was.
+// Every failure is told as a warning and leaves both histories byte for byte
+// as they were.
 TEST_F(UpdateNetTest, FailuresChangeNothing)
 {
     const QByteArray big(20 * 1024 * 1024, '1');
+    server.routes["/page"] = [](QTcpSocket *s) {
+        LocalServer::answer(s, "200 OK", "text/html", "<!DOCTYPE html>\n<html><body>Results</body></html>");
+    };
+    server.routes["/tb.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", ThunderOfficial); };
     server.routes["/stall"] = [](QTcpSocket *) {}; // reads the request and says nothing
     server.routes["/big"] = [&big](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", big); };
     server.routes["/big-unannounced"] = [&big](QTcpSocket *s) {
@@ -191,6 +211,9 @@ TEST_F(UpdateNetTest, FailuresChangeNothing)
         QString message;
     } cases[] = {
         {server.url("/missing.csv"), "The results server answered 404 Not Found."},
+        {server.url("/page"), "The results server sent a web page, not a results file. The address kept in "
+                              "weblinks.dat may be out of date."},
+        {server.url("/tb.csv"), "This file holds Thunderball results, not UK Lotto results."},
         {server.url("/stall"), "The results server sent nothing for 1 second, so Drawsmith stopped waiting."},
         {server.url("/big"), "The file on the results server is larger than 16 MB, too large to be a results file."},
         {server.url("/big-unannounced"),
@@ -207,6 +230,19 @@ TEST_F(UpdateNetTest, FailuresChangeNothing)
     }
     // The redirect was not followed.
     EXPECT_FALSE(server.requested.contains("/uk.csv"));
+}
+
+// An http: address of another computer is refused before any connection,
+// even one that would reach this computer's server.
+TEST_F(UpdateNetTest, PlainHttpElsewhereIsRefusedWithoutAConnection)
+{
+    server.routes["/uk.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", UkOfficial); };
+    const QString mapped = QStringLiteral("http://[::ffff:127.0.0.1]:%1/uk.csv").arg(server.port());
+    EXPECT_EQ(update(ds::Game::UK, mapped),
+              "Drawsmith fetches results only from secure (https:) addresses, so it did not fetch " + mapped + ".");
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+    EXPECT_EQ(server.connections, 0);
+    EXPECT_TRUE(unchanged());
 }
 
 // A certificate the system does not trust is a refusal: the transfer ends
