@@ -75,19 +75,37 @@ protected:
 
 } // namespace
 
+// The window opens on today over the minimised main window with the result,
+// the entries and the check of the date; at the opening size the results list
+// shows its lines whole, the winning lines in bold.
 TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowShowsPickedDatesAndExitGivesItBack)
 {
     dir.write("thresult39.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
                                     + thRec(0, 0, 9, 12, 2026, {1, 2, 3, 4, 5}, 6));
-    dir.write("TH05122026.lot", thRec(1, 1, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
+    dir.write("TH05122026.lot", thRec(3, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
+                                    + thRec(3, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 1)
+                                    + thRec(3, 2, 5, 12, 2026, {3, 8, 14, 22, 33}, 8));
     open();
     EXPECT_TRUE(opener.isMinimized());
     EXPECT_TRUE(w().isVisible());
     EXPECT_EQ(w().calendar()->date(), QDate(2026, 12, 5));
     EXPECT_EQ(resultLabels(), (QStringList{" 3", " 8", "14", "20", "31", " 8"}));
-    EXPECT_EQ(list("List1"), QStringList{"03 08 14 20 31 Thunderball 08"});
-    EXPECT_EQ(list("List2").last(), QStringLiteral("03 08 14 20 31 08 Match 5 + TB £500000"));
-    EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £500000"));
+    EXPECT_EQ(list("List1").first(), QStringLiteral("03 08 14 20 31 Thunderball 08"));
+    EXPECT_EQ(label("Label8"), QStringLiteral("Win Total     £500020"));
+    QApplication::processEvents();
+    auto *results = child<QListWidget>(&w(), "List2");
+    const QString rule(32, '-');
+    EXPECT_EQ(lines(results), (QStringList{rule, "Results for draw date 5 12 2026",
+                                           QStringLiteral("03 08 14 20 31 08 Match 5 + TB £500000"),
+                                           QStringLiteral("03 08 14 22 33 08 Match 3 + TB     £20"), rule,
+                                           "Results for draw date 12 12 2026", "No results recorded for this draw date"}));
+    const int room = results->viewport()->width()
+                     - 2 * (results->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, results) + 1);
+    for (int row = 0; row < results->count(); ++row) {
+        const QListWidgetItem *item = results->item(row);
+        EXPECT_EQ(item->font().bold(), row == 2 || row == 3) << row;
+        EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), room) << row;
+    }
 
     // A picked date shows its result, Wednesdays included, under the hourglass.
     pick(9, 12, 2026);
@@ -273,31 +291,6 @@ TEST_F(ThunderWindowTest, TheWeeksLabelAndTheSliderAgree)
     slider->setValue(5);
     EXPECT_FALSE(dir.exists("TH12122026.lot"));
     EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 0"));
-}
-
-// At the opening size the results list shows its lines whole; the winning
-// lines are bold.
-TEST_F(ThunderWindowTest, TheResultsListShowsWholeLinesWithTheWinsInBold)
-{
-    dir.write("thresult39.exe", thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
-    dir.write("TH05122026.lot", thRec(3, 2, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
-                                    + thRec(3, 2, 5, 12, 2026, {1, 2, 4, 5, 6}, 1)
-                                    + thRec(3, 2, 5, 12, 2026, {3, 8, 14, 22, 33}, 8));
-    open();
-    QApplication::processEvents();
-    auto *list = child<QListWidget>(&w(), "List2");
-    const QString rule(32, '-');
-    EXPECT_EQ(lines(list), (QStringList{rule, "Results for draw date 5 12 2026",
-                                        QStringLiteral("03 08 14 20 31 08 Match 5 + TB £500000"),
-                                        QStringLiteral("03 08 14 22 33 08 Match 3 + TB     £20"), rule,
-                                        "Results for draw date 12 12 2026", "No results recorded for this draw date"}));
-    const int room = list->viewport()->width()
-                     - 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
-    for (int row = 0; row < list->count(); ++row) {
-        const QListWidgetItem *item = list->item(row);
-        EXPECT_EQ(item->font().bold(), row == 2 || row == 3) << row;
-        EXPECT_LE(QFontMetrics(item->font()).horizontalAdvance(item->text()), room) << row;
-    }
 }
 
 // The entry windows name the date they store. A number beyond the era is
