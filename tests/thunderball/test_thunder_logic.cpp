@@ -309,9 +309,11 @@ TEST(ThunderAutoAdd, FiveFromThirtyNinePoolAndPicksReachThirtyNine)
     EXPECT_EQ(picks[0], (ThunderNumbers{{1, 2, 3, 4, 39}, 1}));
 }
 
-TEST(ThunderStats, ExpectedCountsAndRatingsOf70Results)
+// 70 results: ball 1 drawn 12 times, ball 2 nine times, ball 3 eight times;
+// the Thunderballs 1 to 13 in turn, so 7 is drawn only as the Thunderball and
+// 14 only as a main number: neither has a date in the other mode.
+TEST(ThunderStats, ExpectedCountsRatingsAndDatesOf70ResultsInBothModes)
 {
-    // 70 results: ball 1 drawn 12 times, ball 2 nine times, ball 3 eight times.
     std::vector<ThunderResult> results;
     for (int i = 0; i < 70; ++i) {
         std::array<qint16, 5> m{10, 11, 12, 13, 14};
@@ -322,28 +324,44 @@ TEST(ThunderStats, ExpectedCountsAndRatingsOf70Results)
         if (i < 8)
             m[2] = 3;
         std::sort(m.begin(), m.end());
-        results.push_back(thResult(1 + i % 28, 1 + i / 28, 2000, m, 1 + i % 14));
+        results.push_back(thResult(1 + i % 28, 1 + i / 28, 2000, m, 1 + i % 13));
     }
     const struct {
         int ball;
+        StatsMode mode;
         int count;
+        int expected; // 5 x 70 / 34 = 10.29; 70 / 14 = 5
         const char *rating;
-    } cases[] = {{1, 12, "Good"}, {2, 9, "Average"}, {3, 8, "Poor"}};
+        const char *lastDrawn;
+    } cases[] = {
+        {1, StatsMode::Main, 12, 10, "Good", "12/1/2000"},
+        {2, StatsMode::Main, 9, 10, "Average", "9/1/2000"},
+        {3, StatsMode::Main, 8, 10, "Poor", "8/1/2000"},
+        {7, StatsMode::Main, 0, 10, "Poor", ""},
+        {3, StatsMode::Thunderball, 6, 5, "Average", "12/3/2000"},
+        {14, StatsMode::Thunderball, 0, 5, "Poor", ""},
+    };
     for (const auto &c : cases) {
-        const ThunderBallStats s = ballStats(results, c.ball, StatsMode::Main, Tb534);
+        const ThunderBallStats s = ballStats(results, c.ball, c.mode, Tb534);
         ASSERT_TRUE(s.valid);
-        EXPECT_EQ(s.mainCount, c.count);
-        EXPECT_EQ(s.expected, 10); // 5 x 70 / 34 = 10.29
-        EXPECT_EQ(s.rating, QString::fromLatin1(c.rating)) << c.ball;
-        EXPECT_EQ(s.chartValue, c.count);
+        EXPECT_EQ(std::tuple(s.chartValue, s.expected, s.rating, s.lastDrawn),
+                  std::tuple(c.count, c.expected, QString::fromLatin1(c.rating), QString::fromLatin1(c.lastDrawn)))
+            << c.ball;
     }
-    EXPECT_EQ(ballStats(results, 1, StatsMode::Main, Tb534).lastDrawn, QStringLiteral("12/1/2000"));
+    const ThunderBallStats fourteen = ballStats(results, 14, StatsMode::Thunderball, Tb534);
+    EXPECT_EQ(std::pair(fourteen.mainCount, ballStats(results, 7, StatsMode::Main, Tb534).thunderballCount),
+              std::pair(70, 5));
+    EXPECT_EQ(fourteen.expectedLabel, QStringLiteral("Number of Times Expected to be Drawn as the Thunderball"));
+    EXPECT_TRUE(fourteen.pairings.empty());
+    for (auto [ball, mode] : {std::pair{15, StatsMode::Thunderball}, {0, StatsMode::Main}, {35, StatsMode::Main}})
+        EXPECT_FALSE(ballStats(results, ball, mode, Tb534).valid) << ball;
 
     const FrequencyChart chart = frequencyChart(results, StatsMode::Main, Tb534);
     ASSERT_EQ(chart.labels.size(), 34);
     EXPECT_EQ(chart.labels[6], QStringLiteral("7 "));
     EXPECT_EQ((std::array{chart.values[0], chart.values[13]}), (std::array<qreal, 2>{12, 70}));
-    EXPECT_EQ(frequencyChart(results, StatsMode::Thunderball, Tb534).values, QList<qreal>(14, 5));
+    EXPECT_EQ(frequencyChart(results, StatsMode::Thunderball, Tb534).values,
+              (QList<qreal>{6, 6, 6, 6, 6, 5, 5, 5, 5, 5, 5, 5, 5, 0}));
 }
 
 // The statistics of the 5 from 39 results shipped with the program against
@@ -427,33 +445,6 @@ TEST(ThunderStats, TheFiveFromThirtyNineHistory)
         EXPECT_EQ(s.rating, QString::fromLatin1(rating(c.count, 216))) << n;
     }
     EXPECT_FALSE(ballStats(results, 40, StatsMode::Main, Tb539).valid);
-}
-
-TEST(ThunderStats, ThunderballMode)
-{
-    // 14 results: Thunderball 3 drawn three times, 5 once, 7 as a main number only.
-    std::vector<ThunderResult> results;
-    const int balls[14] = {3, 3, 3, 5, 1, 1, 2, 2, 4, 4, 6, 6, 8, 8};
-    for (int i = 0; i < 14; ++i)
-        results.push_back(thResult(i + 1, 1, 2000, {7, 10, 11, 12, 13}, balls[i]));
-    const ThunderBallStats three = ballStats(results, 3, StatsMode::Thunderball, Tb534);
-    EXPECT_EQ(three.expected, 1);
-    EXPECT_EQ(three.rating, QStringLiteral("Good"));
-    EXPECT_EQ(three.thunderballCount, 3);
-    EXPECT_EQ(three.lastDrawn, QStringLiteral("3/1/2000"));
-    EXPECT_EQ(three.expectedLabel, QStringLiteral("Number of Times Expected to be Drawn as the Thunderball"));
-    EXPECT_TRUE(three.pairings.empty());
-    EXPECT_EQ(ballStats(results, 5, StatsMode::Thunderball, Tb534).rating, QStringLiteral("Average"));
-    // 7 is never a Thunderball: no date in Thunderball mode, though drawn as a main number.
-    const ThunderBallStats seven = ballStats(results, 7, StatsMode::Thunderball, Tb534);
-    EXPECT_EQ(seven.mainCount, 14);
-    EXPECT_TRUE(seven.lastDrawn.isEmpty());
-    // 8 appears only as a Thunderball: no date in main mode.
-    EXPECT_TRUE(ballStats(results, 8, StatsMode::Main, Tb534).lastDrawn.isEmpty());
-    EXPECT_EQ(ballStats(results, 8, StatsMode::Main, Tb534).thunderballCount, 2);
-
-    for (auto [ball, mode] : {std::pair{15, StatsMode::Thunderball}, {0, StatsMode::Main}, {35, StatsMode::Main}})
-        EXPECT_FALSE(ballStats(results, ball, mode, Tb534).valid) << ball;
 }
 
 // The pairs of damaged records are counted within the table: nothing is read
