@@ -1,7 +1,6 @@
 #include "core/programfolder.h"
 #include "widgets/monthcalendar.h"
 #include "support/mainfixture.h"
-#include "thunderball/resultsimport.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>
@@ -163,21 +162,6 @@ TEST_F(DateSelectionTest, EachIrishDateTakesTheNumbersOfItsEra)
         EXPECT_EQ(dir.read(c.file), historyFile({drawRecord(c.key, {1, 2, 3, 4, 5, static_cast<qint16>(limits[i])}, 6)}));
         EXPECT_EQ(child<QLabel>(&w(), "Label10")->text(), limit);
     }
-}
-
-// The calendar of the shipped Irish histories: the newest draw is the
-// Wednesday 30/9/2026, and the Monday draws are stored days.
-TEST_F(DateSelectionTest, TheShippedIrishHistoriesEndOn30September2026WithMondayDraws)
-{
-    const ds::ImportReport r = ds::importResultsFile(
-        QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/irish_lotto_645_647.csv"), ds::Game::Irish, dir.path());
-    ASSERT_TRUE(r.succeeded() && r.skipped == 0) << r.text().toStdString();
-    start("I");
-    click(&w(), "Command1");
-    EXPECT_EQ(label("LabelLatest"), "Latest stored draw: 30/9/2026");
-    EXPECT_TRUE(calendar()->isMarked(QDate(2026, 9, 7)) && calendar()->isMarked(QDate(2026, 9, 28)));
-    EXPECT_FALSE(calendar()->isMarked(QDate(2026, 9, 8)));
-    click(dialog(), "Command4");
 }
 
 TEST_F(DateSelectionTest, FoundDrawIsShownAndCancelOnNumbersKeepsItAndRestoresTheDate)
