@@ -67,10 +67,3 @@ TEST_F(CheckWindowTest, OnlySmallMatchesUnderAllIsNoWin)
     EXPECT_EQ(lines(list("List1")), (QStringList{"03 07 09 40 41 42 (2 +Bonus)", "03 38 39 40 41 42 (1)"}));
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"No wins this time!"});
 }
-
-TEST_F(CheckWindowTest, WithoutEntriesThereIsNothingToCheck)
-{
-    start();
-    click(&w(), "Command4");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries to check against!"});
-}

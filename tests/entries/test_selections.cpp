@@ -28,7 +28,8 @@ TEST_F(SelectionsTest, AddedEntriesAreSortedShownWrittenWithTheFilesDateAndPrint
     click(dialog(), "Command3");
     ASSERT_EQ(state.chosenDateKey, "12061999");
     click(&w(), "Command13");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There is no list to print!"});
+    click(&w(), "Command4"); // Check
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There is no list to print!", "There are no entries to check against!"}));
     add({"5", "49", "1", "23", "12", "30"});
     EXPECT_EQ(lines(list2()), QStringList{"01 05 12 23 30 49 ( )"});
     EXPECT_EQ(total(), "1");
