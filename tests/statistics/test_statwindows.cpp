@@ -95,8 +95,7 @@ protected:
         writeUK(bytes);
         start();
         openUK();
-        ASSERT_NE(form4(), nullptr);
-        ASSERT_TRUE(form4()->isVisible());
+        ASSERT_TRUE(form4() && form4()->isVisible());
         fakes.dialogs.clear();
     }
     void indepth() { click(form4(), "Command7"); }
@@ -132,7 +131,7 @@ TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedAndUnder21DrawsGetTheNote)
     }
 }
 
-TEST_F(StatWindowsTest, EachShowFillsItsFrameAndMorePairsShowsAnyPair)
+TEST_F(StatWindowsTest, EachShowFillsItsFrameMorePairsShowsAnyPairAndLabelsStayBesideTheirBoxes)
 {
     openUKWith(smallUk());
     EXPECT_FALSE(hidden(child<QGroupBox>(form4(), "Frame4")));
@@ -162,11 +161,9 @@ TEST_F(StatWindowsTest, EachShowFillsItsFrameAndMorePairsShowsAnyPair)
     EXPECT_EQ(pairShown(), "1-2:0");
     combo()->setCurrentIndex(9);
     EXPECT_EQ(pairShown(), "10-11:3");
-}
+    click(form16(), "Command8");
 
-TEST_F(StatWindowsTest, CountBoxesAreReadOnlyAndLabelsStayBesideTheirBoxes)
-{
-    openUKWith(smallUk());
+    // The count boxes are read-only, and the labels stay beside their boxes.
     for (const char *name : {"Text1", "Text4", "Text5", "Text22"}) { // a count box of each frame
         auto *box = child<QLineEdit>(form4(), name);
         EXPECT_TRUE(box->isReadOnly() && box->focusPolicy() == Qt::NoFocus) << name;
@@ -355,16 +352,10 @@ TEST_F(StatWindowsTest, ClosingClosesWhatTheWindowOpened)
     start(QStringLiteral("I")); // UK statistics while Ireland is current
     openUK();
     indepth();
-    ballStats(45);
-    click(form6(), "Command1");
-    click(form8(), "Command1");
-    click(form4(), "Command1");
-
-    // Closing a disabled window closes the one it opened.
-    openUK();
-    indepth();
     click(form8(), "Command2");
-    ballStats(2);
+    ballStats(45);
+    EXPECT_EQ(text(form6(), "Frame1"), "Statistics for Ball 45");
+    // Closing a disabled window closes the one it opened.
     form8()->close(); // the title bar of the disabled window
     EXPECT_FALSE(form6()->isVisible() || form8()->isVisible());
     EXPECT_TRUE(form4()->isVisible() && form4()->isEnabled());
