@@ -263,6 +263,8 @@ TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndTheMaintainAreaGivesItBac
     EXPECT_EQ(w().size(), before);
 }
 
+// Refusals warn, questions ask, news informs; news with a second button keeps
+// OK the default, and the second answers true.
 TEST(MessageIcons, RefusalsWarnQuestionsAskNewsInforms)
 {
     ds::QtDialogs dialogs;
@@ -282,12 +284,7 @@ TEST(MessageIcons, RefusalsWarnQuestionsAskNewsInforms)
     answerNextBox();
     dialogs.inform(QStringLiteral("No wins this time!"));
     EXPECT_EQ(icons, (QList<QMessageBox::Icon>{QMessageBox::Warning, QMessageBox::Question, QMessageBox::Information}));
-}
 
-// News with a second button: OK is the default; the second answers true.
-TEST(MessageIcons, NewsWithAnActionButton)
-{
-    ds::QtDialogs dialogs;
     for (const bool action : {true, false}) {
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
