@@ -225,8 +225,9 @@ TEST_F(StatWindowsTest, SaveEnablesBestSixForTheSameGameOnlyAndIrishWindowsStayW
     EXPECT_EQ(texts(form6(), {"Text1", "Label11"}), (QStringList{"9", "41-42"}));
 }
 
-// Each chart button, then hovering and clicking a row's bar, label or empty column.
-TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpensItsDetail)
+// Each chart button, then hovering and clicking a row's bar, label or empty column;
+// then the figures of a ball and the prints of both windows.
+TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpensItsDetailWithItsFigures)
 {
     openUKWith(smallUk());
     indepth();
@@ -292,21 +293,16 @@ TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpen
         EXPECT_EQ(std::string_view(k.form) == "Form6" ? text(detail, "Frame1") : pairShown(), k.shown);
         QTest::keyClick(detail, Qt::Key_Escape);
     }
-}
 
-TEST_F(StatWindowsTest, BallStatisticsShowTheBallsFiguresAndPrint)
-{
-    openUKWith(smallUk());
-    indepth();
-    click(form8(), "Command3");
+    click(form8(), "Command3"); // Print
     // Main, bonus, expected (6 x 6 / 49 = 0.73), rating, last drawn, pairings.
     const std::vector<const char *> figures = {"Text2", "Text3", "Text1", "Text5", "Text4",
                                                "Label11", "Text6", "Label12", "Text7"};
-    const std::pair<int, QStringList> rows[] = {
+    const std::pair<int, QStringList> balls[] = {
         {7, {"3", "0", "1", "Average", "05/04/1999", "6-7", "0", "7-8", "1"}},
         {49, {"0", "3", "1", "Poor", "15/03/1999", "48-49", "0", "", ""}}, // drawn as a bonus: one pairing only
     };
-    for (const auto &[ball, want] : rows) {
+    for (const auto &[ball, want] : balls) {
         ballStats(ball);
         EXPECT_EQ(text(form6(), "Frame1"), QStringLiteral("Statistics for Ball %1").arg(ball));
         EXPECT_EQ(texts(form6(), figures), want) << ball;
@@ -329,6 +325,7 @@ TEST_F(StatWindowsTest, BallStatisticsShowTheBallsFiguresAndPrint)
         click(form6(), "Command1");
     }
 }
+
 
 TEST_F(StatWindowsTest, AppearancesShowTheLast104DrawsOldestFirstWithTheirDates)
 {
