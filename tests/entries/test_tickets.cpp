@@ -138,7 +138,7 @@ TEST_F(TicketsTest, OpensOverTheMainWindowAndPrintsThreeTickets)
 }
 
 // The refusals and their boxes are TicketTest.OffsetLimits's; here one reaches the window.
-TEST_F(TicketsTest, RefusedTestPrintsNothingAndKeepsTheOffsets)
+TEST_F(TicketsTest, RefusedTestPrintsNothingAndKeepsTheOffsetsThenSaveAndRecall)
 {
     openTickets(1);
     test("-401", "-1211");
@@ -151,11 +151,9 @@ TEST_F(TicketsTest, RefusedTestPrintsNothingAndKeepsTheOffsets)
     const ds::PageMark first = fakes.printer.jobs[0].tickets.pages.at(0).at(0);
     EXPECT_EQ(std::pair(first.left, first.top),
               std::pair(3650 - 401, 1210 - 1211));
-}
 
-TEST_F(TicketsTest, SaveThenRecallAndMissingOrDamagedSettings)
-{
-    openTickets(1); // a missing or damaged file reads as PrinterSettings.DamagedAndMissingFiles says
+    // Save then Recall; a missing or damaged file reads as PrinterSettings.DamagedAndMissingFiles says.
+    fakes.dialogs.clear();
     test("250", "-120.4");
     click(form(), "Command3");
     EXPECT_EQ(dir.read("prnt.dat"), QByteArray::fromHex("fa0088ff"));
