@@ -56,7 +56,7 @@ TEST_F(WheelMenuTest, NewLeavesMaintainModeStartsEmptyAndSavingEmptiesTheSelecti
     EXPECT_TRUE(state.currentEntryFile.isEmpty());
 }
 
-TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissing)
+TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissingAndADamagedOneIsNotChecked)
 {
     QByteArray wheel;
     for (int i = 0; i < 28; ++i)
@@ -77,6 +77,16 @@ TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissing)
     trigger(&w(), "mnu5open");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file UKwheel5.lot cannot be read."});
     EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
+
+    // A damaged wheel file is not checked.
+    dir.write("IRwheel4.lot", entryRecord(Blank, {1, 2, 3, 4, 5, 48}));
+    trigger(&w(), "mnuIreland");
+    fakes.dialogs.clear();
+    fakes.dialogs.answer(true);
+    trigger(&w(), "mnu4check");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file IRwheel4.lot is damaged: entry 1 is not six different numbers from 1 to 47. "
+                                                  "It cannot be checked."});
+    EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
 }
 
 TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFirstNoCountryRefuses)
@@ -118,17 +128,6 @@ TEST_F(WheelMenuTest, CheckOpensTheCheckWindowOnTheStandingEntries)
     EXPECT_EQ(child<QLineEdit>(check, "Text4")->text(), QStringLiteral("1")); // the jackpot on 6 March
 }
 
-TEST_F(WheelMenuTest, DamagedFileIsNotChecked)
-{
-    dir.write("IRwheel4.lot", entryRecord(Blank, {1, 2, 3, 4, 5, 48}));
-    start();
-    trigger(&w(), "mnuIreland");
-    fakes.dialogs.answer(true);
-    trigger(&w(), "mnu4check");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file IRwheel4.lot is damaged: entry 1 is not six different numbers from 1 to 47. "
-                                                  "It cannot be checked."});
-    EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
-}
 
 // The submenus keep their numbers; pointing at one says what the number is.
 TEST_F(WheelMenuTest, EachSubmenuSaysOnTheStatusLineWhatItsNumberGuarantees)

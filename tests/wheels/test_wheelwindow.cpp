@@ -62,10 +62,9 @@ TEST_F(WheelWindowTest, SaveRefusesAtTheBoxAtFaultThenWritesTheWheelAndTellsTheM
     window->numberBox(6)->setFocus();
     QTest::keyClick(window->numberBox(6), Qt::Key_Return);
     EXPECT_EQ(saved->count(), 2);
-}
 
-TEST_F(WheelWindowTest, MissingTableKeepsTheOldWheel)
-{
+    // A wheel whose table is missing keeps the old wheel file.
+    fakes.dialogs.clear();
     const QByteArray old = entryRecord(QByteArray(8, '\0'), {1, 2, 3, 4, 5, 6});
     dir.write(QStringLiteral("UKwheel5.lot"), old);
     open(5);
@@ -77,6 +76,7 @@ TEST_F(WheelWindowTest, MissingTableKeepsTheOldWheel)
     EXPECT_EQ(dir.read(QStringLiteral("UKwheel5.lot")), old);
     EXPECT_EQ(saved->count(), 0);
 }
+
 
 TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxesThenSuggestFillsTheGroup)
 {
