@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, TheRememberedGameIsSetUpAndAnyOtherValueSetsUpTheUkLotto)
 }
 
 // Every entry of the Country and File Manager menus has its own Alt letter.
-TEST_F(MainWindowTest, MenuMnemonics)
+TEST_F(MainWindowTest, MenuMnemonicsAndWhatEachGameCovers)
 {
     start();
     for (const char *menu : {"mnuCountry", "mnuFileManager"}) {
@@ -56,13 +56,8 @@ TEST_F(MainWindowTest, MenuMnemonics)
             letters.insert(a->text().at(at + 1).toLower());
         }
     }
-}
-
-// The Country menu's game entries keep their names and say which eras they
-// cover, newest first.
-TEST_F(MainWindowTest, TheCountryMenuSaysWhatEachGameCovers)
-{
-    start();
+    // The Country menu's game entries keep their names and say which eras they
+    // cover, newest first.
     EXPECT_EQ(child<QAction>(&w(), "mnu649")->text().remove('&'), "6 from 49");
     EXPECT_EQ(child<QAction>(&w(), "mnu649")->statusTip(),
               "UK Lotto: 6 from 59 (from 10/10/2015), 6 from 49 (19/11/1994 to 7/10/2015)");
