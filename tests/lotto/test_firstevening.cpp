@@ -38,7 +38,7 @@ protected:
     ds::MonthCalendar *calendar() { return child<ds::MonthCalendar>(dialog(), "Calendar1"); }
 };
 
-TEST_F(FirstEvening, TheDateDialogTurnsItsPagesAndEveryWayOutOfTheNumberFaceEmptiesItsBoxes)
+TEST_F(FirstEvening, TheDateDialogTurnsItsPagesEveryWayOutEmptiesItsBoxesThenANewSelectionsDateTakesEntries)
 {
     const QByteArray history = historyFile({drawRecord("29022000", {3, 7, 12, 21, 30, 45}, 9)});
     dir.write("UK.exe", history);
@@ -70,11 +70,8 @@ TEST_F(FirstEvening, TheDateDialogTurnsItsPagesAndEveryWayOutOfTheNumberFaceEmpt
         click(dialog(), "Command3");
     }
     EXPECT_EQ(dir.read("UK.exe"), history);
-}
 
-TEST_F(FirstEvening, ANewSelectionsDateOpensTheAddBoxesWhereEnterAddsAndFocusFollowsThePlayer)
-{
-    start();
+    // A new selections date opens the add boxes, where Enter adds and the focus follows the player.
     chooseSelections(5, 6, 1999); // a new date: its file is made and the maintain area opens
     EXPECT_EQ(dir.read("UK05061999.lot"), entryRecord("05061999", {0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(box("Text2")->text(), "5/6/1999");
