@@ -28,7 +28,7 @@ const QByteArray Entries = entryRecord(Key, {5, 5, 5, 5, 5, 5}) + entryRecord(Ke
     + entryRecord(Key, {3, 7, 9, 42, 43, 44}) + entryRecord(Key, {3, 7, 9, 12, 21, 30});
 } // namespace
 
-TEST_F(CheckWindowTest, UkCheckListsMarksPrintsAndClearsTheWinnersAndSaysWhichEntryIsDamaged)
+TEST_F(CheckWindowTest, UkCheckListsMarksPrintsAndClearsTheWinnersAndSaysWhichEntryIsDamagedAndSmallMatchesAreNoWin)
 {
     openWith("U", History, Entries);
     click(&w(), "Command15");
@@ -56,21 +56,13 @@ TEST_F(CheckWindowTest, UkCheckListsMarksPrintsAndClearsTheWinnersAndSaysWhichEn
     click(&w(), "Command13");
     ASSERT_EQ(fakes.printer.jobs.size(), 2u);
     EXPECT_EQ(fakes.printer.jobs[1].pages[0].value(5), QString(16, ' ') + "03 07 09 12 43 44 (*)");
-}
 
-// The Irish game, with "All": small matches are listed, but they are no win.
-TEST_F(CheckWindowTest, OnlySmallMatchesUnderAllIsNoWin)
-{
+    // The Irish game, with "All": small matches are listed, but they are no win.
+    window.reset();
+    fakes.dialogs.clear();
     openWith("I", History, entryRecord(Key, {3, 7, 9, 40, 41, 42}) + entryRecord(Key, {3, 38, 39, 40, 41, 42}));
     child<QRadioButton>(&w(), "Option3")->setChecked(true);
     click(&w(), "Command4");
     EXPECT_EQ(lines(list("List1")), (QStringList{"03 07 09 40 41 42 (2 +Bonus)", "03 38 39 40 41 42 (1)"}));
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"No wins this time!"});
-}
-
-TEST_F(CheckWindowTest, WithoutEntriesThereIsNothingToCheck)
-{
-    start();
-    click(&w(), "Command4");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries to check against!"});
 }

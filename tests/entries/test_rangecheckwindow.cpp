@@ -83,25 +83,10 @@ TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndYearsRefusesARangeThenChecksO
     EXPECT_EQ(fakes.dialogs.busyCount, 2);
 }
 
-TEST_F(RangeCheckWindowTest, EmptyOrUnreadableHistory)
-{
-    open(QStringLiteral("UK"), historyFile({}));
-    EXPECT_EQ(combo("Combo2")->count(), 0);
-    click(window.get(), "Command2");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries in your results file"});
-    EXPECT_EQ(fakes.dialogs.busyDepth, 0);
-    // A history that cannot be read is said so, on checking and on opening.
-    fakes.dialogs.clear();
-    ASSERT_TRUE(QFile::remove(dir.file(QStringLiteral("UK.exe"))) && QDir(dir.path()).mkdir(QStringLiteral("UK.exe")));
-    click(window.get(), "Command2");
-    window->load({});
-    EXPECT_EQ(fakes.dialogs.messages, QStringList(2, QStringLiteral("The draw history file could not be read.")));
-}
-
 // The range runs across the game's eras to the newest draw; each draw is
 // judged by its own era's tiers (both rounds of a two-round date counted) and
 // the boxes are those of the era of the range's last draw, which is said.
-TEST_F(RangeCheckWindowTest, ARangeAcrossErasJudgesEachDrawByItsOwnEra)
+TEST_F(RangeCheckWindowTest, ARangeAcrossErasJudgesEachDrawByItsOwnEraThenAnEmptyOrUnreadableHistory)
 {
     dir.write(QStringLiteral("UK59.exe"), historyFile({drawRecord("02012016", {3, 7, 50, 51, 52, 53}, 9),
                                                        drawRecord("10062026", {3, 7, 12, 55, 56, 57}, 1),
@@ -128,4 +113,17 @@ TEST_F(RangeCheckWindowTest, ARangeAcrossErasJudgesEachDrawByItsOwnEra)
     click(window.get(), "Command2");
     EXPECT_TRUE(!hidden(box(6)) && !hidden(box(7)) && hidden(box(10)) && hidden(era));
     EXPECT_EQ(box(1)->text(), QStringLiteral("3"));
+
+    // An empty history; one that cannot be read is said so, on checking and on opening.
+    QFile::remove(dir.file(QStringLiteral("UK59.exe")));
+    open(QStringLiteral("UK"), historyFile({}));
+    EXPECT_EQ(combo("Combo2")->count(), 0);
+    click(window.get(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There are no entries in your results file"});
+    EXPECT_EQ(fakes.dialogs.busyDepth, 0);
+    fakes.dialogs.clear();
+    ASSERT_TRUE(QFile::remove(dir.file(QStringLiteral("UK.exe"))) && QDir(dir.path()).mkdir(QStringLiteral("UK.exe")));
+    click(window.get(), "Command2");
+    window->load({});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList(2, QStringLiteral("The draw history file could not be read.")));
 }

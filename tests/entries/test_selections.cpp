@@ -28,7 +28,8 @@ TEST_F(SelectionsTest, AddedEntriesAreSortedShownWrittenWithTheFilesDateAndPrint
     click(dialog(), "Command3");
     ASSERT_EQ(state.chosenDateKey, "12061999");
     click(&w(), "Command13");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There is no list to print!"});
+    click(&w(), "Command4"); // Check
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There is no list to print!", "There are no entries to check against!"}));
     add({"5", "49", "1", "23", "12", "30"});
     EXPECT_EQ(lines(list2()), QStringList{"01 05 12 23 30 49 ( )"});
     EXPECT_EQ(total(), "1");
@@ -71,20 +72,8 @@ TEST_F(SelectionsTest, BoxesAreValidated)
     EXPECT_EQ(lines(list2()), QStringList{"01 02 03 04 06 42 ( )"});
 }
 
-TEST_F(SelectionsTest, AFullFileTakesNoMoreEntries)
-{
-    QByteArray full;
-    for (int i = 0; i < 2500; ++i)
-        full += entryRecord(Key, {1, 2, 3, 4, 5, qint16(6 + i % 40)});
-    dir.write("UK05061999.lot", full);
-    start();
-    chooseSelections(5, 6, 1999);
-    add({"7", "8", "9", "10", "11", "12"});
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"2500 is the maximum number of entries"});
-    EXPECT_EQ(dir.read("UK05061999.lot"), full);
-}
 
-TEST_F(SelectionsTest, DeleteTheSelectedEntry)
+TEST_F(SelectionsTest, DeleteTheSelectedEntryAndAFullFileTakesNoMore)
 {
     QByteArray five;
     for (int i = 0; i < 5; ++i)
@@ -101,4 +90,15 @@ TEST_F(SelectionsTest, DeleteTheSelectedEntry)
     EXPECT_EQ(total(), "4");
     EXPECT_EQ(list2()->item(2)->text(), "04 05 06 07 08 49 ( )");
     EXPECT_EQ(state.entryCount, 4); // other positions: EntryFile.DeleteMovesLaterRecordsUp...
+
+    // A full file takes no more entries.
+    QByteArray full;
+    for (int i = 0; i < 2500; ++i)
+        full += entryRecord("12061999", {1, 2, 3, 4, 5, qint16(6 + i % 40)});
+    dir.write("UK12061999.lot", full);
+    click(&w(), "Command7"); // Finished
+    chooseSelections(12, 6, 1999);
+    add({"7", "8", "9", "10", "11", "12"});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"2500 is the maximum number of entries"});
+    EXPECT_EQ(dir.read("UK12061999.lot"), full);
 }

@@ -107,15 +107,13 @@ TEST_F(TicketsTest, RefusedWithoutEntriesAndForTheSixFromFiftyNine)
     EXPECT_TRUE(fakes.printer.jobs.empty());
     chooseSelections(7, 10, 2015);
     trigger(&w(), "mnuPT");
-    ASSERT_NE(form(), nullptr);
-    EXPECT_TRUE(form()->isVisible());
+    ASSERT_TRUE(form() && form()->isVisible());
 }
 
 TEST_F(TicketsTest, OpensOverTheMainWindowAndPrintsThreeTickets)
 {
     openTickets(15);
-    ASSERT_NE(form(), nullptr);
-    EXPECT_TRUE(form()->isVisible());
+    ASSERT_TRUE(form() && form()->isVisible());
     EXPECT_FALSE(w().isVisible());
     EXPECT_EQ(form()->focusWidget(), box("Text1"));
     test("120", "-60");
@@ -140,7 +138,7 @@ TEST_F(TicketsTest, OpensOverTheMainWindowAndPrintsThreeTickets)
 }
 
 // The refusals and their boxes are TicketTest.OffsetLimits's; here one reaches the window.
-TEST_F(TicketsTest, RefusedTestPrintsNothingAndKeepsTheOffsets)
+TEST_F(TicketsTest, RefusedTestPrintsNothingAndKeepsTheOffsetsThenSaveAndRecall)
 {
     openTickets(1);
     test("-401", "-1211");
@@ -153,16 +151,9 @@ TEST_F(TicketsTest, RefusedTestPrintsNothingAndKeepsTheOffsets)
     const ds::PageMark first = fakes.printer.jobs[0].tickets.pages.at(0).at(0);
     EXPECT_EQ(std::pair(first.left, first.top),
               std::pair(3650 - 401, 1210 - 1211));
-}
 
-TEST_F(TicketsTest, SaveThenRecallAndMissingOrDamagedSettings)
-{
-    openTickets(1);
-    click(form(), "Command2"); // no file: 0 and 0
-    EXPECT_EQ(box("Text1")->text(), " 0");
-    EXPECT_EQ(box("Text2")->text(), " 0");
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-
+    // Save then Recall; a missing or damaged file reads as PrinterSettings.DamagedAndMissingFiles says.
+    fakes.dialogs.clear();
     test("250", "-120.4");
     click(form(), "Command3");
     EXPECT_EQ(dir.read("prnt.dat"), QByteArray::fromHex("fa0088ff"));
@@ -205,11 +196,9 @@ TEST_F(TicketsTest, SavedOffsetsPrintTheEntriesUntilATestTicket)
     ASSERT_EQ(fakes.printer.jobs.size(), 3u);
     EXPECT_EQ(fakes.printer.jobs[2].tickets.pages.at(0), pageMarks(ds::tickets::boardMarks(1, {1, 10, 20, 30, 40, 49}, {0, 0})));
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-}
 
-TEST_F(TicketsTest, ASavedSettingTheTestWouldRefuseIsShownAndPrintsNothing)
-{
     dir.write("prnt.dat", QByteArray::fromHex("9f200000")); // left 8351, one past the limit; top 0
+    window.reset();
     openTickets(1);
     click(form(), "Command5");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"Your LEFT value is too high - reduce the value"});

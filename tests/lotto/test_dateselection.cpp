@@ -1,7 +1,6 @@
 #include "core/programfolder.h"
 #include "widgets/monthcalendar.h"
 #include "support/mainfixture.h"
-#include "thunderball/resultsimport.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>
@@ -27,9 +26,9 @@ protected:
     QString label(const char *name) { return child<QLabel>(dialog(), name)->text(); }
 };
 
-TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameAndMarkingStoredDaysAndListsEntries)
+TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameMarkingStoredDaysListsEntriesAndShowsAFoundDraw)
 {
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA, DrawB}));
+    dir.write(QStringLiteral("uk.EXE"), historyFile({DrawA, DrawB})); // found whatever its letter case
     dir.write(QStringLiteral("UK05061999.lot"),
               entryRecord(Key, {1, 5, 12, 23, 30, 41}) + entryRecord(Key, {2, 6, 13, 24, 31, 42}));
     start();
@@ -57,6 +56,23 @@ TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameAndMarkingStore
     EXPECT_EQ(mainText("Text3"), "2");
     EXPECT_FALSE(state.checked);
     EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4"))); // stays as it was
+
+    // A draw found is shown; Cancel on the numbers of a date without one keeps it.
+    chooseDraw(5, 6, 1999);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(mainText("Text1"), "5/6/1999");
+    EXPECT_EQ(child<QLabel>(&w(), "Label11")->text(), " 9");
+    EXPECT_EQ(state.displayedDrawDate, "05061999");
+
+    chooseDraw(6, 6, 1999); // no draw that day
+    ASSERT_FALSE(hidden(numbers()));
+    type(dialog(), "Text1", QStringLiteral("4"));
+    click(dialog(), "Command3");
+    EXPECT_EQ(state.displayedDrawDate, "05061999"); // the draw on display stays
+    EXPECT_EQ(dir.read(QStringLiteral("uk.EXE")), historyFile({DrawA, DrawB})); // nothing was stored
+    EXPECT_EQ(mainText("Text1"), "5/6/1999");
+    EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
 }
 
 // How the boxes are read is the core's (NumberBoxes); here the Irish limit
@@ -163,42 +179,6 @@ TEST_F(DateSelectionTest, EachIrishDateTakesTheNumbersOfItsEra)
         EXPECT_EQ(dir.read(c.file), historyFile({drawRecord(c.key, {1, 2, 3, 4, 5, static_cast<qint16>(limits[i])}, 6)}));
         EXPECT_EQ(child<QLabel>(&w(), "Label10")->text(), limit);
     }
-}
-
-// The calendar of the shipped Irish histories: the newest draw is the
-// Wednesday 30/9/2026, and the Monday draws are stored days.
-TEST_F(DateSelectionTest, TheShippedIrishHistoriesEndOn30September2026WithMondayDraws)
-{
-    const ds::ImportReport r = ds::importResultsFile(
-        QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/irish_lotto_645_647.csv"), ds::Game::Irish, dir.path());
-    ASSERT_TRUE(r.succeeded() && r.skipped == 0) << r.text().toStdString();
-    start("I");
-    click(&w(), "Command1");
-    EXPECT_EQ(label("LabelLatest"), "Latest stored draw: 30/9/2026");
-    EXPECT_TRUE(calendar()->isMarked(QDate(2026, 9, 7)) && calendar()->isMarked(QDate(2026, 9, 28)));
-    EXPECT_FALSE(calendar()->isMarked(QDate(2026, 9, 8)));
-    click(dialog(), "Command4");
-}
-
-TEST_F(DateSelectionTest, FoundDrawIsShownAndCancelOnNumbersKeepsItAndRestoresTheDate)
-{
-    dir.write(QStringLiteral("uk.EXE"), historyFile({DrawA, DrawB})); // found whatever its letter case
-    start();
-    chooseDraw(5, 6, 1999);
-    EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_TRUE(w().isEnabled());
-    EXPECT_EQ(mainText("Text1"), "5/6/1999");
-    EXPECT_EQ(child<QLabel>(&w(), "Label11")->text(), " 9");
-    EXPECT_EQ(state.displayedDrawDate, "05061999");
-
-    chooseDraw(6, 6, 1999); // no draw that day
-    ASSERT_FALSE(hidden(numbers()));
-    type(dialog(), "Text1", QStringLiteral("4"));
-    click(dialog(), "Command3");
-    EXPECT_EQ(state.displayedDrawDate, "05061999"); // the draw on display stays
-    EXPECT_EQ(dir.read(QStringLiteral("uk.EXE")), historyFile({DrawA, DrawB})); // nothing was stored
-    EXPECT_EQ(mainText("Text1"), "5/6/1999");
-    EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
 }
 
 // Enter in the calendar's year or month field turns its page; only Enter on

@@ -38,7 +38,7 @@ protected:
     ds::MonthCalendar *calendar() { return child<ds::MonthCalendar>(dialog(), "Calendar1"); }
 };
 
-TEST_F(FirstEvening, TheDateDialogTurnsItsPagesAndEveryWayOutOfTheNumberFaceEmptiesItsBoxes)
+TEST_F(FirstEvening, TheDateDialogTurnsItsPagesEveryWayOutEmptiesItsBoxesThenANewSelectionsDateTakesEntries)
 {
     const QByteArray history = historyFile({drawRecord("29022000", {3, 7, 12, 21, 30, 45}, 9)});
     dir.write("UK.exe", history);
@@ -70,11 +70,8 @@ TEST_F(FirstEvening, TheDateDialogTurnsItsPagesAndEveryWayOutOfTheNumberFaceEmpt
         click(dialog(), "Command3");
     }
     EXPECT_EQ(dir.read("UK.exe"), history);
-}
 
-TEST_F(FirstEvening, ANewSelectionsDateOpensTheAddBoxesWhereEnterAddsAndFocusFollowsThePlayer)
-{
-    start();
+    // A new selections date opens the add boxes, where Enter adds and the focus follows the player.
     chooseSelections(5, 6, 1999); // a new date: its file is made and the maintain area opens
     EXPECT_EQ(dir.read("UK05061999.lot"), entryRecord("05061999", {0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(box("Text2")->text(), "5/6/1999");
@@ -162,10 +159,15 @@ TEST_F(FirstEvening, ADateWhoseFileCannotBeReadIsNotTakenAsEmpty)
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The draw history file could not be read."});
 }
 
-TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinAndMarksPrizes)
+TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinMarksPrizesAndTakesBothRoundsOfADate)
 {
     dir.write("UK.exe", historyFile({DrawA}));
     dir.write("UK05061999.lot", entries(60) + entryRecord("05061999", {3, 7, 12, 21, 40, 41})); // 4 match, row 60
+    dir.write("UK59.exe", historyFile({drawRecord("10062026", {1, 12, 25, 29, 40, 41}, 16),
+                                       drawRecord("10062026", {2, 5, 12, 42, 47, 54}, 51)}));
+    dir.write("UK10062026.lot", entryRecord("10062026", {1, 12, 25, 40, 50, 51})   // 4 in round 1
+                                    + entryRecord("10062026", {3, 4, 6, 7, 8, 9})
+                                    + entryRecord("10062026", {16, 33, 34, 42, 47, 54})); // 3 in round 2
     start();
     w().resize(800, 500);
     chooseDraw(5, 6, 1999);
@@ -175,18 +177,9 @@ TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinAndMarksPrizes)
     EXPECT_TRUE(list("List2")->item(60)->font().bold() && !list("List2")->item(0)->font().bold());
     EXPECT_EQ(list("List1")->item(0)->text(), "03 07 12 21 40 41 (4 Match)");
     EXPECT_GT(list("List2")->verticalScrollBar()->value(), 0);
-}
 
-// A two-round date is checked against both rounds whichever is on display;
-// the count adds the fixed prizes of both.
-TEST_F(FirstEvening, CheckOnATwoRoundDateChecksBothRoundsAndAddsTheirPrizes)
-{
-    dir.write("UK59.exe", historyFile({drawRecord("10062026", {1, 12, 25, 29, 40, 41}, 16),
-                                       drawRecord("10062026", {2, 5, 12, 42, 47, 54}, 51)}));
-    dir.write("UK10062026.lot", entryRecord("10062026", {1, 12, 25, 40, 50, 51})   // 4 in round 1
-                                    + entryRecord("10062026", {3, 4, 6, 7, 8, 9})
-                                    + entryRecord("10062026", {16, 33, 34, 42, 47, 54})); // 3 in round 2
-    start();
+    // A two-round date is checked against both rounds whichever is on display;
+    // the count adds the fixed prizes of both.
     chooseDraw(10, 6, 2026);
     chooseSelections(10, 6, 2026);
     const QStringList wins{"01 12 25 40 50 51 Round 1 (4 Match)  \u00a350",
@@ -263,6 +256,8 @@ TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndTheMaintainAreaGivesItBac
     EXPECT_EQ(w().size(), before);
 }
 
+// Refusals warn, questions ask, news informs; news with a second button keeps
+// OK the default, and the second answers true.
 TEST(MessageIcons, RefusalsWarnQuestionsAskNewsInforms)
 {
     ds::QtDialogs dialogs;
@@ -282,12 +277,7 @@ TEST(MessageIcons, RefusalsWarnQuestionsAskNewsInforms)
     answerNextBox();
     dialogs.inform(QStringLiteral("No wins this time!"));
     EXPECT_EQ(icons, (QList<QMessageBox::Icon>{QMessageBox::Warning, QMessageBox::Question, QMessageBox::Information}));
-}
 
-// News with a second button: OK is the default; the second answers true.
-TEST(MessageIcons, NewsWithAnActionButton)
-{
-    ds::QtDialogs dialogs;
     for (const bool action : {true, false}) {
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());

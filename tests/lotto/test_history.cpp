@@ -91,7 +91,7 @@ protected:
 // The window and the printout follow the country: its file, the caption and
 // the printed title; an Irish date lists its first draw first. The close paths
 // are walked by the child-window test, the page layout by the printing test.
-TEST_F(HistoryTest, EachCountrysDrawsAreListedAndPrinted)
+TEST_F(HistoryTest, EmptyOrNotEachCountrysDrawsAreListedAndPrintedFromTheEraInUse)
 {
     const struct {
         const char *file;
@@ -103,7 +103,20 @@ TEST_F(HistoryTest, EachCountrysDrawsAreListedAndPrinted)
         {"UK.exe", historyFile({DrawA}), "UK 6/49 Draw History", UkTitle, {LineA}},
         {"IR.exe", historyFile({IrishFirst, IrishSecond, IrishLater}), "Irish Draw History", IrishTitle, IrishLines},
     };
+    // Empty histories list their text and print nothing. Count 0 with a
+    // leftover draw after it: nothing is read.
+    dir.write(QStringLiteral("UK.exe"), countRecord(0, QByteArray(8, ' ')) + Blank + DrawA);
     start();
+    EXPECT_EQ(shown(), QStringList{NoResults});
+    print();
+    trigger(&w(), "mnuIreland"); // no IR.exe at all
+    print();
+    EXPECT_EQ(shown(), QStringList{NoResults});
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There are no entries in the UK results file",
+                                                   "There are no entries in the Ireland results file"}));
+    EXPECT_TRUE(fakes.printer.jobs.empty());
+    EXPECT_FALSE(dir.exists(QStringLiteral("IR.exe")));
+    trigger(&w(), "mnu649");
     for (const auto &c : cases) {
         dir.write(QString::fromLatin1(c.file), c.bytes);
         if (c.file[0] == 'I')
@@ -130,16 +143,11 @@ TEST_F(HistoryTest, EachCountrysDrawsAreListedAndPrinted)
     EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
     EXPECT_EQ(child<QLabel>(form(), "LabelCount")->text(), "30 draws");
     closeForm();
-}
 
-// The window and the printout show the history of the era in use: that of
-// the draw on display, or with none the newest era holding draws.
-TEST_F(HistoryTest, TheHistoryOfTheEraInUse)
-{
-    const QByteArray draw2016 = drawRecord("02012016", {1, 2, 3, 4, 58, 59}, 5);
-    dir.write(QStringLiteral("UK.exe"), historyFile({DrawA}));
-    dir.write(QStringLiteral("UK59.exe"), historyFile({draw2016}));
-    start();
+    // Back on the UK: the history of the era in use, that of the draw on
+    // display, or with none the newest era holding draws.
+    dir.write(QStringLiteral("UK59.exe"), historyFile({drawRecord("02012016", {1, 2, 3, 4, 58, 59}, 5)}));
+    trigger(&w(), "mnu649");
     show();
     EXPECT_EQ(form()->windowTitle(), "UK 6/59 Draw History");
     EXPECT_EQ(listed(), QStringList{"02-01-2016   01 02 03 04 58 59  Bonus 05"});
@@ -147,20 +155,4 @@ TEST_F(HistoryTest, TheHistoryOfTheEraInUse)
     chooseDraw(5, 6, 1999);
     EXPECT_EQ(shown(), QStringList{LineA});
     EXPECT_EQ(form()->windowTitle(), "UK 6/49 Draw History");
-}
-
-TEST_F(HistoryTest, EmptyHistoriesListTheirTextAndPrintNothing)
-{
-    // Count 0 with a leftover draw after it: nothing is read.
-    dir.write(QStringLiteral("UK.exe"), countRecord(0, QByteArray(8, ' ')) + Blank + DrawA);
-    start();
-    EXPECT_EQ(shown(), QStringList{NoResults});
-    print();
-    trigger(&w(), "mnuIreland"); // no IR.exe at all
-    print();
-    EXPECT_EQ(shown(), QStringList{NoResults});
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There are no entries in the UK results file",
-                                                   "There are no entries in the Ireland results file"}));
-    EXPECT_TRUE(fakes.printer.jobs.empty());
-    EXPECT_FALSE(dir.exists(QStringLiteral("IR.exe")));
 }

@@ -129,7 +129,7 @@ TEST_F(UpdateMenuTest, FetchesTheGamesFileWithItsProgressAndImportsIt)
 // Cancel, Esc and the title-bar close ask the transfer to stop; Enter does
 // nothing (Cancel is no confirming action). The dialog goes when the
 // transfer has ended, and nothing is changed.
-TEST_F(UpdateMenuTest, CancelEscAndTheTitleBarCloseStopTheTransfer)
+TEST_F(UpdateMenuTest, CancelEscAndTheTitleBarCloseStopTheTransferThenExportWritesTheChosenFile)
 {
     dir.write("UK.exe", held);
     start();
@@ -161,6 +161,25 @@ TEST_F(UpdateMenuTest, CancelEscAndTheTitleBarCloseStopTheTransfer)
         EXPECT_EQ(fakes.dialogs.news, QStringList{"The update was cancelled. Nothing was changed."}) << way;
         EXPECT_EQ(dir.read("UK.exe"), held) << way;
     }
+
+    // Export writes the chosen file, and never a history.
+    fakes.dialogs.clear();
+    trigger(&w(), "mnuExport"); // the save dialog cancelled
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    ASSERT_EQ(fakes.dialogs.proposed.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.proposed[0].endsWith("/UK Lotto results.csv")) << fakes.dialogs.proposed[0].toStdString();
+
+    fakes.dialogs.answerFile(dir.file("out.csv"));
+    trigger(&w(), "mnuExport");
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"1 draw exported to " + dir.file("out.csv") + "."});
+    EXPECT_EQ(dir.read("out.csv"), "date,draw,n1,n2,n3,n4,n5,n6,bonus\n2015-10-03,1,1,2,3,4,5,6,7\n");
+
+    fakes.dialogs.clear();
+    fakes.dialogs.answerFile(dir.file("UK.exe"));
+    trigger(&w(), "mnuExport");
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"UK.exe is one of Drawsmith's own files. Choose another name for the exported results."});
+    EXPECT_EQ(dir.read("UK.exe"), held);
 }
 
 // An address that may not be fetched is refused before any transfer; the
@@ -189,26 +208,4 @@ TEST_F(UpdateMenuTest, RefusedAddressesAndTheIrishOffer)
     EXPECT_EQ(fakes.dialogs.news.size(), 1); // "Download Results File"'s own message
     EXPECT_EQ(fakes.browser.opened, QStringList{"https://www.lottery.ie/results/lotto/history"});
     EXPECT_TRUE(fakes.transfer.started.isEmpty());
-}
-
-TEST_F(UpdateMenuTest, ExportWritesTheChosenFileAndNeverAHistory)
-{
-    dir.write("UK.exe", held);
-    start();
-    trigger(&w(), "mnuExport"); // the save dialog cancelled
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-    ASSERT_EQ(fakes.dialogs.proposed.size(), 1);
-    EXPECT_TRUE(fakes.dialogs.proposed[0].endsWith("/UK Lotto results.csv")) << fakes.dialogs.proposed[0].toStdString();
-
-    fakes.dialogs.answerFile(dir.file("out.csv"));
-    trigger(&w(), "mnuExport");
-    EXPECT_EQ(fakes.dialogs.news, QStringList{"1 draw exported to " + dir.file("out.csv") + "."});
-    EXPECT_EQ(dir.read("out.csv"), "date,draw,n1,n2,n3,n4,n5,n6,bonus\n2015-10-03,1,1,2,3,4,5,6,7\n");
-
-    fakes.dialogs.clear();
-    fakes.dialogs.answerFile(dir.file("UK.exe"));
-    trigger(&w(), "mnuExport");
-    EXPECT_EQ(fakes.dialogs.messages,
-              QStringList{"UK.exe is one of Drawsmith's own files. Choose another name for the exported results."});
-    EXPECT_EQ(dir.read("UK.exe"), held);
 }

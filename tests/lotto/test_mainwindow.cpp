@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, TheRememberedGameIsSetUpAndAnyOtherValueSetsUpTheUkLotto)
 }
 
 // Every entry of the Country and File Manager menus has its own Alt letter.
-TEST_F(MainWindowTest, MenuMnemonics)
+TEST_F(MainWindowTest, MenuMnemonicsWhatEachGameCoversF1AndCtrlQ)
 {
     start();
     for (const char *menu : {"mnuCountry", "mnuFileManager"}) {
@@ -56,19 +56,20 @@ TEST_F(MainWindowTest, MenuMnemonics)
             letters.insert(a->text().at(at + 1).toLower());
         }
     }
-}
-
-// The Country menu's game entries keep their names and say which eras they
-// cover, newest first.
-TEST_F(MainWindowTest, TheCountryMenuSaysWhatEachGameCovers)
-{
-    start();
+    // The Country menu's game entries keep their names and say which eras they
+    // cover, newest first.
     EXPECT_EQ(child<QAction>(&w(), "mnu649")->text().remove('&'), "6 from 49");
     EXPECT_EQ(child<QAction>(&w(), "mnu649")->statusTip(),
               "UK Lotto: 6 from 59 (from 10/10/2015), 6 from 49 (19/11/1994 to 7/10/2015)");
     EXPECT_EQ(child<QAction>(&w(), "mnuIreland")->statusTip(),
               "Irish Lotto: 6 from 45 (from 5/9/2026), 6 from 47 (5/9/2015 to 2/9/2026), "
               "6 from 45 (4/11/2006 to 2/9/2015), 6 from 42 (24/9/1994 to 1/11/2006)");
+    // F1 opens the help and Ctrl+Q exits.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    QTest::keyClick(&w(), Qt::Key_F1);
+    EXPECT_EQ(fakes.help.topics, QStringList{"index"});
+    QTest::keyClick(&w(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(fakes.program.exited, fakes.program.ended), std::pair(1, 0));
 }
 
 TEST_F(MainWindowTest, ADrawShownInColourThenSwitchingCountryResetsTheDisplayAndIsRemembered)
@@ -126,15 +127,6 @@ TEST_F(MainWindowTest, ADrawShownInColourThenSwitchingCountryResetsTheDisplayAnd
     EXPECT_EQ(state.countryCode, "IR");
 }
 
-TEST_F(MainWindowTest, F1OpensTheHelpAndCtrlQExits)
-{
-    start();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
-    QTest::keyClick(&w(), Qt::Key_F1);
-    EXPECT_EQ(fakes.help.topics, QStringList{"index"});
-    QTest::keyClick(&w(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(std::pair(fakes.program.exited, fakes.program.ended), std::pair(1, 0));
-}
 
 TEST_F(MainWindowTest, ExitAndClosingEndTheProgram)
 {

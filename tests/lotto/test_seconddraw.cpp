@@ -1,6 +1,7 @@
 #include "core/drawhistory.h"
 #include "support/mainfixture.h"
 #include "thunderball/resultsimport.h"
+#include "widgets/monthcalendar.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,41 +26,6 @@ protected:
             + child<QPushButton>(&w(), "Command14")->text();
     }
 };
-
-TEST_F(SecondDrawTest, AlternatesBetweenTheTwoDrawsOfADateAndDeletesTheOneShown)
-{
-    dir.write("IR.exe", historyFile({First, Second, Later}));
-    start("I");
-    chooseDraw(5, 6, 1999);
-    // The label beside the date says which of the two is shown.
-    auto *which = child<QLabel>(&w(), "LabelDrawOfTwo");
-    EXPECT_EQ(shown(), " 3|Draw 1 of 2|Second Draw");
-    click(&w(), "Command14");
-    EXPECT_EQ(shown(), " 1|Draw 2 of 2|Second Draw");
-    click(&w(), "Command14");
-    EXPECT_EQ(firstBall(), " 3");
-    EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
-    chooseDraw(12, 6, 1999); // one draw only
-    EXPECT_TRUE(hidden(which));
-    chooseDraw(5, 6, 1999);
-
-    // Delete, with the first draw on display, removes the second draw first.
-    fakes.dialogs.answer(false);
-    click(&w(), "Command6");
-    EXPECT_EQ(fakes.dialogs.questions, QStringList{Sure});
-    EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Second, Later}));
-    fakes.dialogs.answer(true);
-    click(&w(), "Command6");
-    EXPECT_EQ(dir.read("IR.exe"), countRecord(2) + First + Later + Later);
-    EXPECT_TRUE(child<QLineEdit>(&w(), "Text1")->text().isEmpty() && hidden(child<QWidget>(&w(), "Shape1")));
-
-    // With no draw on display both buttons refuse.
-    click(&w(), "Command14");
-    click(&w(), "Command6");
-    EXPECT_EQ(fakes.dialogs.messages,
-              (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
-                           "There is no entry to delete!"}));
-}
 
 // From 10/6/2026 a UK date holds two rounds: "Round 2" shows beside such a
 // date only and flips between them; the second is entered as "Round 2".
@@ -112,7 +78,7 @@ TEST_F(SecondDrawTest, TheTwoRoundsOfAUkDate)
     EXPECT_EQ(button->text(), "Lotto Plus 1");
 }
 
-TEST_F(SecondDrawTest, EnteringASecondDraw)
+TEST_F(SecondDrawTest, EnteringASecondDrawThenAlternatingAndDeletingTheOneShown)
 {
     dir.write("IR.exe", historyFile({First, Later}));
     start("I");
@@ -143,6 +109,38 @@ TEST_F(SecondDrawTest, EnteringASecondDraw)
     EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Second, Later}));
     EXPECT_EQ(firstBall(), " 1");
     EXPECT_EQ(state.displayedDrawNumber, 2);
+    fakes.dialogs.clear();
+
+    // Second Draw alternates between the two draws of the date.
+    chooseDraw(5, 6, 1999);
+    // The label beside the date says which of the two is shown.
+    auto *which = child<QLabel>(&w(), "LabelDrawOfTwo");
+    EXPECT_EQ(shown(), " 3|Draw 1 of 2|Second Draw");
+    click(&w(), "Command14");
+    EXPECT_EQ(shown(), " 1|Draw 2 of 2|Second Draw");
+    click(&w(), "Command14");
+    EXPECT_EQ(firstBall(), " 3");
+    EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
+    chooseDraw(12, 6, 1999); // one draw only
+    EXPECT_TRUE(hidden(which));
+    chooseDraw(5, 6, 1999);
+
+    // Delete, with the first draw on display, removes the second draw first.
+    fakes.dialogs.answer(false);
+    click(&w(), "Command6");
+    EXPECT_EQ(fakes.dialogs.questions, QStringList{Sure});
+    EXPECT_EQ(dir.read("IR.exe"), historyFile({First, Second, Later}));
+    fakes.dialogs.answer(true);
+    click(&w(), "Command6");
+    EXPECT_EQ(dir.read("IR.exe"), countRecord(2) + First + Later + Later);
+    EXPECT_TRUE(child<QLineEdit>(&w(), "Text1")->text().isEmpty() && hidden(child<QWidget>(&w(), "Shape1")));
+
+    // With no draw on display both buttons refuse.
+    click(&w(), "Command14");
+    click(&w(), "Command6");
+    EXPECT_EQ(fakes.dialogs.messages,
+              (QStringList{"There is no current draw date, first use Change below to select or enter the first draw",
+                           "There is no entry to delete!"}));
 }
 
 TEST_F(SecondDrawTest, DeletingADateTheFileNoLongerHoldsEndsTheProgram)
@@ -170,9 +168,14 @@ TEST_F(SecondDrawTest, LottoPlusOneOfTheShippedIrishHistories)
     }
     const QByteArray ir45 = dir.read("IR45.exe");
     start("I");
-    auto *button = child<QPushButton>(&w(), "Command14");
     auto *which = child<QLabel>(&w(), "LabelDrawOfTwo");
-    EXPECT_EQ(button->text(), "Lotto Plus 1");
+    // The calendar: the newest draw is the Wednesday 30/9/2026, the Monday draws are stored days.
+    click(&w(), "Command1");
+    auto *calendar = child<ds::MonthCalendar>(dialog(), "Calendar1");
+    EXPECT_EQ(child<QLabel>(dialog(), "LabelLatest")->text(), "Latest stored draw: 30/9/2026");
+    EXPECT_TRUE(calendar->isMarked(QDate(2026, 9, 7)) && calendar->isMarked(QDate(2026, 9, 28)));
+    EXPECT_FALSE(calendar->isMarked(QDate(2026, 9, 8)));
+    click(dialog(), "Command4");
 
     // The Monday draw of 7/9/2026: 15 20 21 24 28 34, Plus 1 7 12 15 24 26 40.
     chooseDraw(7, 9, 2026);
@@ -192,7 +195,6 @@ TEST_F(SecondDrawTest, LottoPlusOneOfTheShippedIrishHistories)
     // 15/8/2007 has no Plus 1 draw in any source.
     chooseDraw(15, 8, 2007);
     EXPECT_EQ(firstBall(), " 4");
-    EXPECT_EQ(button->text(), "Lotto Plus 1");
     EXPECT_TRUE(hidden(which));
     fakes.dialogs.answer(true);
     click(&w(), "Command14");

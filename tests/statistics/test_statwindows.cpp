@@ -95,15 +95,14 @@ protected:
         writeUK(bytes);
         start();
         openUK();
-        ASSERT_NE(form4(), nullptr);
-        ASSERT_TRUE(form4()->isVisible());
+        ASSERT_TRUE(form4() && form4()->isVisible());
         fakes.dialogs.clear();
     }
     void indepth() { click(form4(), "Command7"); }
     void ballStats(int ball) { form8()->clickRow(ball); }
 };
 
-TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedAndUnder21DrawsGetTheNote)
+TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedUnder21DrawsGetTheNoteAndADamagedOneNeverCrashes)
 {
     start();
     // A missing history is refused as in UnreadableFiles.StatisticsSayTheHistoryCannotBeReadNotThatItIsEmpty;
@@ -130,9 +129,38 @@ TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedAndUnder21DrawsGetTheNote)
         if (opens)
             click(form4(), "Command1");
     }
+
+    // A damaged history never crashes any window: a count beyond the records,
+    // numbers out of range, any date bytes, a torn last record.
+    QByteArray bytes = countRecord(40) + drawRecord("01011999", {0, -1, 50, 32767, -32768, 49}, 49)
+        + drawRecord("\xff\xfe\x00\x01 abc", {49, 50, 1, 1, 2, 3}, -7) + drawRecord("        ", {48, 49, 50, 51, 52, 53}, 0);
+    for (int i = 0; i < 25; ++i)
+        bytes += drawRecord("02011999", {i % 60 - 5, 7, 8, 48, 49, 200}, 1000);
+    writeUK(bytes + QByteArray("0301199", 7));
+    openUK();
+    ASSERT_TRUE(form4()->isVisible());
+    for (const char *b : {"Command2", "Command3", "Command4", "Command6", "Command5"})
+        click(form4(), b);
+    for (const QString &t : texts(form4(), {"Text8", "Text9", "Text11", "Text12", "Text14", "Text17", "Text6",
+                                            "Text18", "Text20", "Text2", "Text3"}))
+        EXPECT_TRUE(t.toInt() >= 0 && t.toInt() <= 49) << t.toStdString();
+    click(form4(), "Command8");
+    combo()->setCurrentIndex(47);
+    click(form16(), "Command8");
+    indepth();
+    for (const char *kind : {"Command4", "Command2", "Command5", "Command6"}) {
+        click(form8(), kind);
+        for (int row : {-3, 0, 1, 48, 49, 50, 1000}) {
+            form8()->clickRow(row);
+            for (QWidget *f : {form6(), form16()})
+                if (f->isVisible())
+                    f->close();
+        }
+    }
+    EXPECT_TRUE(form8()->isEnabled());
 }
 
-TEST_F(StatWindowsTest, EachShowFillsItsFrameAndMorePairsShowsAnyPair)
+TEST_F(StatWindowsTest, EachShowFillsItsFrameMorePairsShowsAnyPairAndLabelsStayBesideTheirBoxes)
 {
     openUKWith(smallUk());
     EXPECT_FALSE(hidden(child<QGroupBox>(form4(), "Frame4")));
@@ -162,11 +190,9 @@ TEST_F(StatWindowsTest, EachShowFillsItsFrameAndMorePairsShowsAnyPair)
     EXPECT_EQ(pairShown(), "1-2:0");
     combo()->setCurrentIndex(9);
     EXPECT_EQ(pairShown(), "10-11:3");
-}
+    click(form16(), "Command8");
 
-TEST_F(StatWindowsTest, CountBoxesAreReadOnlyAndLabelsStayBesideTheirBoxes)
-{
-    openUKWith(smallUk());
+    // The count boxes are read-only, and the labels stay beside their boxes.
     for (const char *name : {"Text1", "Text4", "Text5", "Text22"}) { // a count box of each frame
         auto *box = child<QLineEdit>(form4(), name);
         EXPECT_TRUE(box->isReadOnly() && box->focusPolicy() == Qt::NoFocus) << name;
@@ -228,8 +254,9 @@ TEST_F(StatWindowsTest, SaveEnablesBestSixForTheSameGameOnlyAndIrishWindowsStayW
     EXPECT_EQ(texts(form6(), {"Text1", "Label11"}), (QStringList{"9", "41-42"}));
 }
 
-// Each chart button, then hovering and clicking a row's bar, label or empty column.
-TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpensItsDetail)
+// Each chart button, then hovering and clicking a row's bar, label or empty column;
+// then the figures of a ball and the prints of both windows.
+TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpensItsDetailWithItsFigures)
 {
     openUKWith(smallUk());
     indepth();
@@ -295,21 +322,16 @@ TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpen
         EXPECT_EQ(std::string_view(k.form) == "Form6" ? text(detail, "Frame1") : pairShown(), k.shown);
         QTest::keyClick(detail, Qt::Key_Escape);
     }
-}
 
-TEST_F(StatWindowsTest, BallStatisticsShowTheBallsFiguresAndPrint)
-{
-    openUKWith(smallUk());
-    indepth();
-    click(form8(), "Command3");
+    click(form8(), "Command3"); // Print
     // Main, bonus, expected (6 x 6 / 49 = 0.73), rating, last drawn, pairings.
     const std::vector<const char *> figures = {"Text2", "Text3", "Text1", "Text5", "Text4",
                                                "Label11", "Text6", "Label12", "Text7"};
-    const std::pair<int, QStringList> rows[] = {
+    const std::pair<int, QStringList> balls[] = {
         {7, {"3", "0", "1", "Average", "05/04/1999", "6-7", "0", "7-8", "1"}},
         {49, {"0", "3", "1", "Poor", "15/03/1999", "48-49", "0", "", ""}}, // drawn as a bonus: one pairing only
     };
-    for (const auto &[ball, want] : rows) {
+    for (const auto &[ball, want] : balls) {
         ballStats(ball);
         EXPECT_EQ(text(form6(), "Frame1"), QStringLiteral("Statistics for Ball %1").arg(ball));
         EXPECT_EQ(texts(form6(), figures), want) << ball;
@@ -333,6 +355,7 @@ TEST_F(StatWindowsTest, BallStatisticsShowTheBallsFiguresAndPrint)
     }
 }
 
+
 TEST_F(StatWindowsTest, AppearancesShowTheLast104DrawsOldestFirstWithTheirDates)
 {
     // 105 draws of 1 2 3 4 5 6, with 7 for 6 in draws 0, 1 and 104.
@@ -355,52 +378,14 @@ TEST_F(StatWindowsTest, ClosingClosesWhatTheWindowOpened)
     start(QStringLiteral("I")); // UK statistics while Ireland is current
     openUK();
     indepth();
-    ballStats(45);
-    click(form6(), "Command1");
-    click(form8(), "Command1");
-    click(form4(), "Command1");
-
-    // Closing a disabled window closes the one it opened.
-    openUK();
-    indepth();
     click(form8(), "Command2");
-    ballStats(2);
+    ballStats(45);
+    EXPECT_EQ(text(form6(), "Frame1"), "Statistics for Ball 45");
+    // Closing a disabled window closes the one it opened.
     form8()->close(); // the title bar of the disabled window
     EXPECT_FALSE(form6()->isVisible() || form8()->isVisible());
     EXPECT_TRUE(form4()->isVisible() && form4()->isEnabled());
     indepth(); // reopens afresh
     EXPECT_TRUE(form8()->isEnabled());
     EXPECT_EQ(chart(form8())->title(), "Balls Drawn (Main)");
-}
-
-TEST_F(StatWindowsTest, DamagedHistoryNeverCrashesAnyWindow)
-{
-    // A count beyond the records, numbers out of range, any date bytes, a torn last record.
-    QByteArray bytes = countRecord(40) + drawRecord("01011999", {0, -1, 50, 32767, -32768, 49}, 49)
-        + drawRecord("\xff\xfe\x00\x01 abc", {49, 50, 1, 1, 2, 3}, -7) + drawRecord("        ", {48, 49, 50, 51, 52, 53}, 0);
-    for (int i = 0; i < 25; ++i)
-        bytes += drawRecord("02011999", {i % 60 - 5, 7, 8, 48, 49, 200}, 1000);
-    writeUK(bytes + QByteArray("0301199", 7));
-    start();
-    openUK();
-    ASSERT_TRUE(form4()->isVisible());
-    for (const char *b : {"Command2", "Command3", "Command4", "Command6", "Command5"})
-        click(form4(), b);
-    for (const QString &t : texts(form4(), {"Text8", "Text9", "Text11", "Text12", "Text14", "Text17", "Text6",
-                                            "Text18", "Text20", "Text2", "Text3"}))
-        EXPECT_TRUE(t.toInt() >= 0 && t.toInt() <= 49) << t.toStdString();
-    click(form4(), "Command8");
-    combo()->setCurrentIndex(47);
-    click(form16(), "Command8");
-    indepth();
-    for (const char *kind : {"Command4", "Command2", "Command5", "Command6"}) {
-        click(form8(), kind);
-        for (int row : {-3, 0, 1, 48, 49, 50, 1000}) {
-            form8()->clickRow(row);
-            for (QWidget *f : {form6(), form16()})
-                if (f->isVisible())
-                    f->close();
-        }
-    }
-    EXPECT_TRUE(form8()->isEnabled());
 }

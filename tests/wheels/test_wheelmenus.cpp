@@ -36,10 +36,32 @@ protected:
     }
 };
 
-TEST_F(WheelMenuTest, NewLeavesMaintainModeStartsEmptyAndSavingEmptiesTheSelections)
+TEST_F(WheelMenuTest, SubmenusSayWhatTheyGuaranteeNewLeavesMaintainModeAndSavingEmptiesTheSelections)
 {
     dir.write("J6.dat", QByteArray::fromHex("0100020003000400050006000100")); // one line: positions 1..6
     start();
+    // The submenus keep their numbers; pointing at one says what the number is.
+    const struct {
+        const char *menu;
+        const char *caption;
+        const char *tip;
+    } menus[] = {
+        {"mnu6", "6", "Wheels that guarantee a 6-number match: if any 6 of your chosen numbers are drawn, at least "
+                      "one line matches 6 (the jackpot)."},
+        {"mnu5", "5", "Wheels that guarantee a 5-number match: if any 5 of your chosen numbers are drawn, at least "
+                      "one line matches 5."},
+        {"mnu4", "4", "Wheels that guarantee a 4-number match: if any 4 of your chosen numbers are drawn, at least "
+                      "one line matches 4."},
+        {"mnu3wheel", "3", "Wheels that guarantee a 3-number match: if any 3 of your chosen numbers are drawn, at "
+                           "least one line matches 3."},
+    };
+    for (const auto &m : menus) {
+        QAction *entry = child<QMenu>(&w(), m.menu)->menuAction();
+        EXPECT_EQ(entry->text().remove(QLatin1Char('&')), m.caption); // the mnemonic marker aside
+        entry->showStatusText(w().menuBar()); // as a menu opened from the bar does when it is pointed at
+        EXPECT_EQ(w().statusBar()->currentMessage(), m.tip);
+    }
+
     openSelections();
     trigger(&w(), "mnuWheel1");
     EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
@@ -56,7 +78,7 @@ TEST_F(WheelMenuTest, NewLeavesMaintainModeStartsEmptyAndSavingEmptiesTheSelecti
     EXPECT_TRUE(state.currentEntryFile.isEmpty());
 }
 
-TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissing)
+TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissingAndADamagedOneIsNotChecked)
 {
     QByteArray wheel;
     for (int i = 0; i < 28; ++i)
@@ -77,6 +99,16 @@ TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissing)
     trigger(&w(), "mnu5open");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file UKwheel5.lot cannot be read."});
     EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
+
+    // A damaged wheel file is not checked.
+    dir.write("IRwheel4.lot", entryRecord(Blank, {1, 2, 3, 4, 5, 48}));
+    trigger(&w(), "mnuIreland");
+    fakes.dialogs.clear();
+    fakes.dialogs.answer(true);
+    trigger(&w(), "mnu4check");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file IRwheel4.lot is damaged: entry 1 is not six different numbers from 1 to 47. "
+                                                  "It cannot be checked."});
+    EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
 }
 
 TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFirstNoCountryRefuses)
@@ -116,42 +148,4 @@ TEST_F(WheelMenuTest, CheckOpensTheCheckWindowOnTheStandingEntries)
     EXPECT_EQ(child<QLabel>(check, "Label1")->text(), QStringLiteral("2 Selections"));
     click(check, "Command2");
     EXPECT_EQ(child<QLineEdit>(check, "Text4")->text(), QStringLiteral("1")); // the jackpot on 6 March
-}
-
-TEST_F(WheelMenuTest, DamagedFileIsNotChecked)
-{
-    dir.write("IRwheel4.lot", entryRecord(Blank, {1, 2, 3, 4, 5, 48}));
-    start();
-    trigger(&w(), "mnuIreland");
-    fakes.dialogs.answer(true);
-    trigger(&w(), "mnu4check");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file IRwheel4.lot is damaged: entry 1 is not six different numbers from 1 to 47. "
-                                                  "It cannot be checked."});
-    EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
-}
-
-// The submenus keep their numbers; pointing at one says what the number is.
-TEST_F(WheelMenuTest, EachSubmenuSaysOnTheStatusLineWhatItsNumberGuarantees)
-{
-    start();
-    const struct {
-        const char *menu;
-        const char *caption;
-        const char *tip;
-    } menus[] = {
-        {"mnu6", "6", "Wheels that guarantee a 6-number match: if any 6 of your chosen numbers are drawn, at least "
-                      "one line matches 6 (the jackpot)."},
-        {"mnu5", "5", "Wheels that guarantee a 5-number match: if any 5 of your chosen numbers are drawn, at least "
-                      "one line matches 5."},
-        {"mnu4", "4", "Wheels that guarantee a 4-number match: if any 4 of your chosen numbers are drawn, at least "
-                      "one line matches 4."},
-        {"mnu3wheel", "3", "Wheels that guarantee a 3-number match: if any 3 of your chosen numbers are drawn, at "
-                           "least one line matches 3."},
-    };
-    for (const auto &m : menus) {
-        QAction *entry = child<QMenu>(&w(), m.menu)->menuAction();
-        EXPECT_EQ(entry->text().remove(QLatin1Char('&')), m.caption); // the mnemonic marker aside
-        entry->showStatusText(w().menuBar()); // as a menu opened from the bar does when it is pointed at
-        EXPECT_EQ(w().statusBar()->currentMessage(), m.tip);
-    }
 }
