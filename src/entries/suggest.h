@@ -97,8 +97,8 @@ SelectionPool buildSelectionPool(std::span<const Draw> draws, int maxBall);
 
 // The rules a suggested entry has to meet.
 struct SuggestRules {
-    int maxBall = 49;
-    int lowLimit = 26; // numbers below it are low; without constraints at most three may be
+    int maxBall = 0;  // the era's main limit
+    int lowLimit = 0; // numbers below it are low; without constraints at most three may be
     bool constraintsActive = false;
     ConstraintTable constraints{};
 

@@ -51,9 +51,15 @@ QString layoutRefusal(const Era &entryEra, bool dated, const std::vector<Entry> 
 {
     if (dated)
         return entryEra.tickets ? QString() : noTicketLayoutMessage(entryEra);
+    // An undated file (standing entry, wheel) goes on the slip when its numbers
+    // are those of an era the slip was made for.
+    int slipLimit = 0;
+    for (const Era &e : erasOf(entryEra.game))
+        if (e.tickets)
+            slipLimit = std::max(slipLimit, e.mainLimit);
     for (const Entry &e : entries)
         for (qint16 n : e.n)
-            if (n > HighestNumber)
+            if (n > slipLimit)
                 return noTicketLayoutMessage(entryEra.tickets ? latestEra(entryEra.game) : entryEra);
     return QString();
 }

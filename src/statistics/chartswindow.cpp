@@ -54,7 +54,7 @@ ChartsWindow::ChartsWindow(StatisticsController &ctl) : m_ctl(ctl)
                                                                      : QStringLiteral("Ball %1").arg(row),
                                                   times);
                         },
-                        QStringLiteral("Pair 48-49: drawn 32767 times")),
+                        QStringLiteral("Pair %1-%2: drawn 32767 times").arg(MaxBall - 1).arg(MaxBall)),
                     "LabelHover");
 
     auto *main = button("Command4", QStringLiteral("Main"), QStringLiteral("Displays the chart of main balls."));
