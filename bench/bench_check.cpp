@@ -30,6 +30,15 @@ QWidget *dateDialog()
     return nullptr;
 }
 
+// Picks a date through the Change button `change` and the date dialog.
+void pick(QWidget &w, const char *change, int d, int m, int y)
+{
+    button(w, change)->click();
+    QWidget *dialog = dateDialog();
+    dialog->findChild<ds::MonthCalendar *>(QStringLiteral("Calendar1"))->setDate(d, m, y);
+    dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+}
+
 void CheckAndReload2500(benchmark::State &state)
 {
     dstest::TestFolder dir;
@@ -45,14 +54,8 @@ void CheckAndReload2500(benchmark::State &state)
     appState.programFolder = dir.path();
     ds::MainWindow w(appState, fakes.platform());
     w.show();
-    auto pick = [&](const char *change, int d, int m, int y) {
-        button(w, change)->click();
-        QWidget *dialog = dateDialog();
-        dialog->findChild<ds::MonthCalendar *>(QStringLiteral("Calendar1"))->setDate(d, m, y);
-        dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-    };
-    pick("Command2", 12, 6, 1999);
-    pick("Command1", 5, 6, 1999);
+    pick(w, "Command2", 12, 6, 1999);
+    pick(w, "Command1", 5, 6, 1999);
     button(w, "Command4")->click(); // first check: marks set, the next ones reload
     for (auto _ : state) {
         button(w, "Command4")->click();
@@ -82,14 +85,8 @@ void CheckBothRounds2500(benchmark::State &state)
     appState.programFolder = dir.path();
     ds::MainWindow w(appState, fakes.platform());
     w.show();
-    auto pick = [&](const char *change, int d, int m, int y) {
-        button(w, change)->click();
-        QWidget *dialog = dateDialog();
-        dialog->findChild<ds::MonthCalendar *>(QStringLiteral("Calendar1"))->setDate(d, m, y);
-        dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-    };
-    pick("Command2", 10, 6, 2026);
-    pick("Command1", 10, 6, 2026);
+    pick(w, "Command2", 10, 6, 2026);
+    pick(w, "Command1", 10, 6, 2026);
     button(w, "Command4")->click();
     for (auto _ : state) {
         button(w, "Command4")->click();
