@@ -1,7 +1,9 @@
-// Thunderball results and entry files: the bytes each operation leaves.
+// Thunderball results and entry files: the bytes each operation leaves, and
+// the import of results.
 #include "core/eramove.h"
 #include "support/testfolder.h"
 #include "thunderball/resultsedit.h"
+#include "thunderball/resultsimport.h"
 #include "thunderball/thunderentries.h"
 #include "thunderball/thunderinput.h"
 #include "thunderball/thunderview.h"
@@ -20,20 +22,123 @@ namespace {
 const QDate Sat5(2026, 12, 5);
 const Era &Tb534 = firstEra(Game::Thunderball);
 const QString ResultsFile = QStringLiteral("thresult.exe");
+const QByteArray ThunderHeader = "date,n1,n2,n3,n4,n5,thunderball\n";
 
 } // namespace
 
-TEST(ThunderResults, KeptInEntryOrder)
+TEST(ThunderResultsFile, ReaderIsBoundedByTheFile)
+{
+    ThunderResultsFile f;
+    EXPECT_EQ(f.count(), 0); // empty
+    // A count beyond the records present, or below 1, reads the whole records present.
+    for (int stored : {3, -4, 0}) {
+        f.setBytes(thRec(stored, 0, 5, 6, 1999, {1, 2, 3, 4, 5}, 6) + thRec(0, 0, 12, 6, 1999, {1, 2, 3, 4, 5}, 6));
+        EXPECT_EQ(f.count(), 2) << stored;
+        EXPECT_EQ(f.find(12, 6, 1999), 2) << stored;
+    }
+    f.setBytes(thRec(1, 0, 5, 6, 1999, {1, 2, 3, 4, 5}, 6).left(21)); // cut short
+    EXPECT_EQ(f.count(), 0);
+    EXPECT_EQ(f.result(0).day, 0);
+    EXPECT_EQ(f.result(-1).day, 0);
+
+    dstest::TestFolder dir;
+    const FileRead<std::vector<ThunderResult>> missing = readThunderResults(dir.file("thresult.exe"));
+    EXPECT_TRUE(missing.missing() && missing.value.empty());
+}
+
+TEST(ThunderResultsFile, AppendGoesAfterTheWholeResultsPresentWhateverTheCountUntilFull)
+{
+    const QByteArray stale = thRec(0, 0, 9, 9, 1999, {1, 2, 3, 4, 5}, 1);
+    const QByteArray added = thRec(0, 0, 1, 7, 1999, {6, 7, 8, 9, 10}, 2);
+    const QByteArray full = thRec(32767, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + QByteArray(32766 * 22, '\0');
+    // Before, after appending the result of 1 July.
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        // over stale records, record 1 keeping its other bytes
+        {thRec(1, 99, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + stale + stale,
+         thRec(2, 99, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + added + stale},
+        // after a damaged result, which stays
+        {thRec(5, 0, 3, 7, 1999, {0, 2, 3, 4, 5}, 1) + stale,
+         thRec(3, 0, 3, 7, 1999, {0, 2, 3, 4, 5}, 1) + stale + added},
+        // no whole record: the file starts afresh
+        {QByteArray(21, '\x07'), thRec(1, 0, 1, 7, 1999, {6, 7, 8, 9, 10}, 2)},
+        // a count beyond the records present, or below 1 beside a result
+        {thRec(40, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1), thRec(2, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + added},
+        {thRec(0, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1), thRec(2, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + added},
+        // a full file refuses and keeps its bytes
+        {full, full},
+    };
+    for (const auto &[before, after] : cases) {
+        ThunderResultsFile f;
+        f.setBytes(before);
+        EXPECT_EQ(f.append(thResult(1, 7, 1999, {6, 7, 8, 9, 10}, 2)), before != after);
+        EXPECT_EQ(f.bytes(), after);
+    }
+}
+
+TEST(ThunderballImport, NewResultsGoAfterThoseHeldInDateOrder)
+{
+    // The file holds the 10th then the 3rd (the order entered).
+    QByteArray bytes = thRec(2, 0, 10, 7, 1999, {1, 2, 3, 4, 5}, 1) + thRec(0, 0, 3, 7, 1999, {6, 7, 8, 9, 10}, 2);
+    // Newest first, one date already held, a Thunderball equal to a main number.
+    const ImportReport r = mergeEraResults(ThunderHeader + "1999-07-24,31,5,20,8,14,8\n"
+                                                        "1999-07-10,1,2,3,4,6,9\n"
+                                                        "1999-07-17,11,12,13,14,15,3\n"
+                                                        "1999-06-26,21,22,23,24,25,4\n", firstEra(Game::Thunderball), bytes);
+    EXPECT_EQ(bytes, thRec(5, 0, 10, 7, 1999, {1, 2, 3, 4, 5}, 1) + thRec(0, 0, 3, 7, 1999, {6, 7, 8, 9, 10}, 2)
+                         + thRec(0, 0, 26, 6, 1999, {21, 22, 23, 24, 25}, 4)
+                         + thRec(0, 0, 17, 7, 1999, {11, 12, 13, 14, 15}, 3)
+                         + thRec(0, 0, 24, 7, 1999, {5, 8, 14, 20, 31}, 8));
+    EXPECT_EQ(r.text(), QStringLiteral("3 results added, 1 already in the results file, 0 skipped."));
+}
+
+TEST(ThunderballImport, ANegativeCountTakesTheResultsPresentAndOverwritesNone)
+{
+    const QByteArray three = thRec(-1, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + thRec(0, 0, 10, 7, 1999, {6, 7, 8, 9, 10}, 2)
+        + thRec(0, 0, 17, 7, 1999, {11, 12, 13, 14, 15}, 3);
+    QByteArray bytes = three;
+    const ImportReport r = mergeEraResults(ThunderHeader + "1999-07-10,6,7,8,9,10,2\n"
+                                                                   "1999-07-24,21,22,23,24,25,4\n", firstEra(Game::Thunderball), bytes);
+    EXPECT_EQ(r.text(), QStringLiteral("1 result added, 1 already in the results file, 0 skipped."));
+    EXPECT_EQ(bytes, thRec(4, 0, 3, 7, 1999, {1, 2, 3, 4, 5}, 1) + three.mid(22) + thRec(0, 0, 24, 7, 1999, {21, 22, 23, 24, 25}, 4));
+}
+
+TEST(ThunderballImport, PublishedFormAndSkips)
+{
+    QByteArray bytes;
+    const ImportReport r = mergeEraResults(
+        "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunder Ball,Ball Set,Machine,DrawNumber\r\n"
+        "08-May-2010,34,1,2,3,4,14,1,Excalibur,999\r\n"
+        "15-May-2010,1,2,3,4,5,6,1,Excalibur,1000\r\n"
+        "01-May-2010,35,1,2,3,4,14,1,Excalibur,998\r\n"
+        "24-Apr-2010,1,1,2,3,4,14,1,Excalibur,997\r\n"
+        "17-Apr-2010,1,2,3,4,5,15,1,Excalibur,996\r\n"
+        "10-Apr-2010,1,2,3,4,5,0,1,Excalibur,995\r\n"
+        "05-Jun-1999,1,2,3,4,5,6,1,Excalibur,1\r\n", firstEra(Game::Thunderball), bytes);
+    EXPECT_EQ(r.text(), QStringLiteral("1 result added, 0 already in the results file, 6 skipped.\n"
+                                       "Line 3: 15/5/2010 is a draw of 5 from 39 (from 12/5/2010), not of 5 from 34 "
+                                       "(12/6/1999 to 8/5/2010)\n"
+                                       "Line 4: ball 35 is outside 1 to 34\n"
+                                       "Line 5: number 1 appears twice\n"
+                                       "Line 6: Thunderball 15 is outside 1 to 14\n"
+                                       "Line 7: Thunderball 0 is outside 1 to 14\n"
+                                       "1 more line skipped."));
+    EXPECT_EQ(bytes, thRec(1, 0, 8, 5, 2010, {1, 2, 3, 4, 34}, 14));
+}
+
+TEST(ThunderballImport, WriteFailureKeepsTheOldFile)
 {
     dstest::TestFolder dir;
-    const QString path = resultsPath(dir.path(), Tb534);
-    // The first into a missing file, the Thunderball equal to a main number.
-    for (const auto &r : {thResult(19, 12, 2026, {1, 2, 3, 4, 5}, 1), thResult(5, 12, 2026, {6, 7, 8, 9, 10}, 2),
-                          thResult(12, 12, 2026, {11, 12, 13, 14, 15}, 3)})
-        ASSERT_EQ(appendThunderResult(path, r), ThunderAppendResult::Appended);
-    EXPECT_EQ(dir.read(ResultsFile), thRec(3, 0, 19, 12, 2026, {1, 2, 3, 4, 5}, 1)
-                                                    + thRec(0, 0, 5, 12, 2026, {6, 7, 8, 9, 10}, 2)
-                                                    + thRec(0, 0, 12, 12, 2026, {11, 12, 13, 14, 15}, 3));
+    const QByteArray old = thRec(1, 0, 10, 7, 1999, {1, 2, 3, 4, 5}, 1);
+    dir.write("thresult.exe", old);
+    ImportReport r;
+    {
+        dstest::FileSizeLimit limit(30);
+        r = importResults(ThunderHeader + "1999-07-17,11,12,13,14,15,3\n", Game::Thunderball, dir.path());
+    }
+    EXPECT_TRUE(r.writeFailed);
+    EXPECT_EQ(r.text(), QStringLiteral("The Thunderball results file could not be written, so no results were "
+                                       "added. The file is as it was before."));
+    EXPECT_EQ(dir.read("thresult.exe"), old);
 }
 
 TEST(ThunderResults, DeletingMovesWholeRecordsUpAndKeepsTheLength)
@@ -134,7 +239,6 @@ TEST(ThunderEntries, FirstEntryHasWeeksZeroTheLoadMakesItOneLaterEntriesCopyReco
     EXPECT_EQ(added.outcome, AppendResult::Added);
     EXPECT_EQ(added.count, 1);
     EXPECT_EQ(dir.read("TH05122026.lot"), thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8));
-    EXPECT_EQ(entryFileName(QDate(2027, 1, 23)), QStringLiteral("TH23012027.lot"));
 
     const FileRead<LoadedEntries> read = loadEntries(path);
     const LoadedEntries &loaded = read.value;
@@ -268,15 +372,11 @@ TEST(ThunderView, RefreshShowsTheResultEntriesAndCheckOfTheDate)
     EXPECT_EQ(v.resultDates, (QList<QDate>{QDate(2010, 5, 8), QDate(2026, 12, 5), QDate(2026, 12, 12), Sat5}));
     EXPECT_EQ(v.latestLabel, QStringLiteral("Latest stored result: 12/12/2026"));
     EXPECT_EQ(v.resultLabels, (std::array<QString, 6>{" 3", " 8", "14", "20", "31", " 8"}));
-    EXPECT_EQ(v.selections, (QStringList{"03 08 14 20 31 Thunderball 08", "03 08 14 20 35 Thunderball 08",
-                                         "01 02 04 05 06 Thunderball 08"}));
     EXPECT_EQ(v.weeksLabel, QStringLiteral("Weeks: 2"));
     EXPECT_EQ(v.entriesLabel, QStringLiteral("Entries: 3"));
     EXPECT_EQ(v.sliderValue, 2);
-    // 5 + TB, 4 + TB and the Thunderball alone; a week later 4 twice without it.
-    EXPECT_EQ(v.check.lines.mid(2, 3), (QStringList{QStringLiteral("03 08 14 20 31 08 Match 5 + TB £500000"),
-                                                    QStringLiteral("03 08 14 20 35 08 Match 4 + TB    £250"),
-                                                    QStringLiteral("01 02 04 05 06 08 Match 0 + TB      £3")}));
+    // 5 + TB, 4 + TB and the Thunderball alone by the 5 from 39 table; a week
+    // later 4 twice without it.
     EXPECT_EQ(v.winTotal, QStringLiteral("Win Total     £500453"));
 
     // A date with no result: nothing checked, no total.
