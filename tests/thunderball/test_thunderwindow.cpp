@@ -9,6 +9,8 @@
 #include "support/widgets.h"
 #include "thunderball/maintainwindow.h"
 #include "thunderball/resultentrywindow.h"
+#include "thunderball/thunderprinting.h"
+#include "thunderball/thunderprintwindows.h"
 #include "thunderball/thunderstatswindows.h"
 #include "widgets/barchart.h"
 #include "thunderball/thunderwindow.h"
@@ -468,7 +470,8 @@ TEST_F(ThunderWindowTest, PrintMenuPrintsTheTicketsListsHistoryAndCheckOfTheDate
     for (int i = 0; i < 7; ++i)
         entries += thRec(i == 0 ? 7 : 0, 2, 5, 12, 2009, {1 + i, 10, 20, 30, 34}, 2 + i);
     dir.write("TH05122009.lot", entries);
-    dir.write("thresult.exe", thRec(1, 0, 5, 12, 2009, {3, 8, 14, 20, 31}, 8));
+    // The results in the order entered, not in date order.
+    dir.write("thresult.exe", thRec(2, 0, 5, 12, 2009, {3, 8, 14, 20, 31}, 8) + thRec(0, 0, 28, 11, 2009, {1, 2, 3, 4, 5}, 6));
     dir.write("thresult39.exe", thRec(1, 0, 5, 12, 2026, {3, 8, 14, 20, 39}, 8));
     fakes.clock.date = QDate(2009, 12, 5);
     open();
@@ -484,7 +487,7 @@ TEST_F(ThunderWindowTest, PrintMenuPrintsTheTicketsListsHistoryAndCheckOfTheDate
 
     trigger(&w(), "mnuDraws");
     ASSERT_EQ(fakes.printer.jobs.size(), 3u);
-    EXPECT_EQ(fakes.printer.jobs[2].pages[0].last(), "       05/12/2009  03 08 14 20 31  TB 08");
+    EXPECT_EQ(fakes.printer.jobs[2].pages[0].last(), "       28/11/2009  01 02 03 04 05  TB 06");
 
     // The check of the date, as List2 shows it: two weeks, six lines.
     trigger(&w(), "mnuresults");
@@ -500,13 +503,81 @@ TEST_F(ThunderWindowTest, PrintMenuPrintsTheTicketsListsHistoryAndCheckOfTheDate
                                                                  "       05/12/2026  03 08 14 20 39  TB 08"}));
 
     // The Draw History window shows the era of the calendar's date above its
-    // results (a 5 from 39 date: the damaged result's test).
+    // results (a 5 from 39 date: the damaged result's test); an emptied file
+    // is said on its next opening.
     pick(5, 12, 2009);
     trigger(&w(), "mnuDispResults");
     QWidget *history = topLevel("Form25");
     ASSERT_NE(history, nullptr);
     EXPECT_EQ(child<QLabel>(history, "LabelEra")->text(), QStringLiteral("5 from 34 (12/6/1999 to 8/5/2010)"));
-    EXPECT_EQ(lines(child<QListWidget>(history, "List1")), QStringList{"05/12/2009   03 08 14 20 31  TB 08"});
+    EXPECT_EQ(lines(child<QListWidget>(history, "List1")),
+              (QStringList{"05/12/2009   03 08 14 20 31  TB 08", "28/11/2009   01 02 03 04 05  TB 06"}));
+    click(history, "Command9");
+    dir.write("thresult.exe", QByteArray());
+    trigger(&w(), "mnuDispResults");
+    EXPECT_EQ(lines(child<QListWidget>(history, "List1")), QStringList{"There are no entries in the results file"});
+}
+
+class ThunderPrintTest : public ::testing::Test {
+protected:
+    const ds::Era &Tb534 = ds::firstEra(ds::Game::Thunderball);
+    TestFolder dir;
+    FakePlatform fakes;
+    ds::ThunderPrintController print{dir.path(), fakes.platform()};
+    void TearDown() override { EXPECT_EQ(fakes.dialogs.busyDepth, 0); }
+};
+
+// At the largest and the smallest offsets the test ticket accepts, every mark
+// of every ticket lies on the page of the job: the weeks mark as it is, the
+// panels moved by the offsets.
+TEST_F(ThunderPrintTest, TicketPagesHoldEveryMarkAtTheOffsetLimits)
+{
+    std::vector<ds::ThunderResult> entries;
+    QByteArray file; // eight weeks; the panels' corners: numbers 1, 7, 29, 34, Thunderballs 7 and 8
+    for (int i = 0; i < 5; ++i) {
+        entries.push_back(thResult(5, 12, 2026, {1, 7, 8, 29, 34}, 7 + i % 2));
+        file += thRec(i == 0 ? 5 : 0, 8, 5, 12, 2026, {1, 7, 8, 29, 34}, 7 + i % 2);
+    }
+    dir.write("TH05122026.lot", file);
+    const struct {
+        const char *bytes;
+        ds::TicketOffsets offsets;
+    } limits[] = {{"9e20b801", {8350, 440}}, {"70fe46fb", {-400, -1210}}};
+    for (const auto &[bytes, offsets] : limits) {
+        dir.write("prnt.dat", QByteArray::fromHex(bytes));
+        fakes.printer.jobs.clear();
+        print.printTickets({"a line"}, dir.file("TH05122026.lot"), Tb534);
+        ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+        const ds::MarkPages &job = fakes.printer.jobs[0].tickets;
+        std::vector<ds::PageMark> expected{{760, 900, ds::TicketMarkWidth, ds::TicketMarkHeight}};
+        for (int p = 0; p < 5; ++p)
+            for (const ds::TicketMark &m : ds::thunder::panelMarks(Tb534, p + 1, entries[size_t(p)], offsets))
+                expected.push_back({m.left, m.top, ds::TicketMarkWidth, ds::TicketMarkHeight});
+        ASSERT_EQ(job.pages, std::vector<std::vector<ds::PageMark>>{expected}) << bytes;
+        for (const ds::PageMark &m : job.pages[0])
+            EXPECT_TRUE(m.left >= 0 && m.top >= 0 && m.left + m.width <= job.widthTwips
+                        && m.top + m.height <= job.heightTwips)
+                << bytes << ": mark at " << m.left << ", " << m.top;
+    }
+    EXPECT_EQ(fakes.dialogs.busyCount, 2);
+}
+
+TEST_F(ThunderPrintTest, RefusalsPrintNothing)
+{
+    print.printTickets({}, dir.file("TH05122026.lot"), Tb534);
+    print.printResults({});
+    print.printSelections({});
+    print.printDrawHistory(Tb534);
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There are no entries to print", "There is no list to print!",
+                                                   "There is no list to print!",
+                                                   "There are no entries in the results file"}));
+    EXPECT_TRUE(fakes.printer.jobs.empty());
+    // A settings file that is not a file stops the tickets.
+    QDir(dir.path()).mkdir("prnt.dat");
+    fakes.dialogs.clear();
+    print.printTickets({"a line"}, dir.file("TH05122026.lot"), Tb534);
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The printer settings file could not be read."});
+    EXPECT_TRUE(fakes.printer.jobs.empty());
 }
 
 class ThunderMenuTest : public MainFixture {};
