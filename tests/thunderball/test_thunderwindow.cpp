@@ -123,7 +123,11 @@ TEST_F(ThunderWindowTest, OpensOnTodayOverTheMinimisedMainWindowShowsPickedDates
 
 TEST_F(ThunderWindowTest, RefusalsShowTheirMessageAndOpenNothing)
 {
-    open(); // no files
+    // No results; entries of one 5 from 34 date, and a printer settings file
+    // that is not a file.
+    dir.write("TH05122009.lot", thRec(1, 1, 5, 12, 2009, {1, 2, 3, 4, 5}, 6));
+    QDir(dir.path()).mkdir("prnt.dat");
+    open();
     const QString drawDay =
         QStringLiteral("You must select a draw day on the calendar: Tuesday, Wednesday, Friday or Saturday");
     const struct {
@@ -138,6 +142,11 @@ TEST_F(ThunderWindowTest, RefusalsShowTheirMessageAndOpenNothing)
         {{2026, 12, 5}, "mnuStats", "There are no entries in the results file! - statistics cannot be displayed"},
         {{2026, 12, 5}, "mnutickets",
          "There is no ticket layout for the 5 from 39 Thunderball; tickets can be printed for draws up to 8 May 2010."},
+        {{2026, 12, 5}, "mnuresults", "There is no list to print!"},
+        {{2026, 12, 5}, "mnuselections", "There is no list to print!"},
+        {{2026, 12, 5}, "mnuDraws", "There are no entries in the results file"},
+        {{2009, 12, 12}, "mnutickets", "There are no entries to print"},
+        {{2009, 12, 5}, "mnutickets", "The printer settings file could not be read."},
     };
     for (const auto &c : cases) {
         pick(c.date.day(), c.date.month(), c.date.year());
@@ -148,6 +157,7 @@ TEST_F(ThunderWindowTest, RefusalsShowTheirMessageAndOpenNothing)
     }
     EXPECT_TRUE(fakes.printer.jobs.empty());
 }
+
 TEST_F(ThunderWindowTest, FilesThatCannotBeReadAreSaidSoNeverShownAsEmpty)
 {
     for (const char *name : {"thresult.exe", "thresult39.exe", "TH05122026.lot"})
@@ -550,24 +560,6 @@ TEST_F(ThunderPrintTest, TicketPagesHoldEveryMarkAtTheOffsetLimits)
                 << bytes << ": mark at " << m.left << ", " << m.top;
     }
     EXPECT_EQ(fakes.dialogs.busyCount, 2);
-}
-
-TEST_F(ThunderPrintTest, RefusalsPrintNothing)
-{
-    print.printTickets({}, dir.file("TH05122026.lot"), Tb534);
-    print.printResults({});
-    print.printSelections({});
-    print.printDrawHistory(Tb534);
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There are no entries to print", "There is no list to print!",
-                                                   "There is no list to print!",
-                                                   "There are no entries in the results file"}));
-    EXPECT_TRUE(fakes.printer.jobs.empty());
-    // A settings file that is not a file stops the tickets.
-    QDir(dir.path()).mkdir("prnt.dat");
-    fakes.dialogs.clear();
-    print.printTickets({"a line"}, dir.file("TH05122026.lot"), Tb534);
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The printer settings file could not be read."});
-    EXPECT_TRUE(fakes.printer.jobs.empty());
 }
 
 class ThunderMenuTest : public MainFixture {};
