@@ -57,7 +57,6 @@ protected:
     ds::ThunderballWindow &w() { return *window; }
     QWidget *form21() { return window->resultEntry(); }
     QWidget *form22() { return window->maintainWindow(); }
-    // The player picks a date on the calendar.
     void pick(int d, int m, int y) { window->calendar()->widget()->setSelectedDate(QDate(y, m, d)); }
     QString label(const char *name) { return child<QLabel>(window.get(), name)->text(); }
     QStringList resultLabels() { return ballLabels(window.get()); }
@@ -278,10 +277,9 @@ TEST_F(ThunderWindowTest, AnEntryFileWithANegativeCountKeepsItsEntries)
     EXPECT_EQ(dir.read("TH13022010.lot"), file);
 }
 
-// The label and the slider show the same weeks: those the check covers (a
-// stored value above 8 is kept in the file), and the stored ones after a
-// change that could not be saved. A change saved goes into the file and the
-// check; a date without entries keeps no file.
+// The label and the slider show the weeks the check covers (a stored value
+// above 8 is kept in the file), and the stored ones after a change that could
+// not be saved; a date without entries keeps no file.
 TEST_F(ThunderWindowTest, TheWeeksLabelAndTheSliderAgree)
 {
     dir.write("thresult39.exe", thRec(2, 0, 5, 12, 2026, {3, 8, 14, 20, 31}, 8)
@@ -365,13 +363,11 @@ TEST_F(ThunderWindowTest, TheEntryWindowsManualAddClearAutoAddAndDelete)
     EXPECT_EQ(list("List1"), shown);
 }
 
-// The statistics open on the newest era, its chart read as the lotto charts
-// are: axis titles, whole labels on the value axis (each a different count)
-// from the first opening, the bar under the pointer on a hover line. A row
-// opens the figures of its ball. ComboEra lists the eras newest first; the
-// charts, the main-number button and a ball's figures follow the era chosen,
-// the chart keeping its mode. An era without results is refused and the box
-// goes back to the era on show.
+// The statistics open on the newest era, the charts read as the lotto charts
+// are (axis titles, whole value labels, a hover line); a row opens its ball's
+// figures. ComboEra lists the eras newest first; the charts, the main-number
+// button and the figures follow the era chosen, the chart keeping its mode; an
+// era without results is refused and the box goes back.
 TEST_F(ThunderWindowTest, StatisticsChartsBallFiguresAndEras)
 {
     dir.write("thresult.exe", thRec(2, 0, 1, 5, 2010, {1, 2, 3, 33, 34}, 14) + thRec(0, 0, 8, 5, 2010, {1, 5, 6, 7, 34}, 2));
