@@ -214,9 +214,8 @@ TEST_F(ThunderWindowTest, SavingAndImportingResults)
 }
 
 // Deleting the displayed result asks first and leaves nothing of it on show.
-// The next result is damaged (a first number of 40): it moves to the front,
-// the results after it are still read, counted and added after, and it is
-// shown as damaged and not checked.
+// The next result, damaged (a first number of 40), moves to the front; those
+// after it are still read, counted and added after; it is not checked.
 TEST_F(ThunderWindowTest, DeletingTheDisplayedResultBeforeADamagedOne)
 {
     const QByteArray damaged = thRec(0, 0, 12, 12, 2026, {40, 2, 3, 4, 5}, 6);
@@ -309,10 +308,9 @@ TEST_F(ThunderWindowTest, TheWeeksLabelAndTheSliderAgree)
     EXPECT_EQ(label("Label9"), QStringLiteral("Entries: 0"));
 }
 
-// The entry windows name the date they store. A number beyond the era is
-// refused; after "Added" the boxes keep their numbers and the first takes the
-// next entry; Clear empties them; Close refreshes the Thunderball window,
-// whose Delete takes the selected entry.
+// The entry windows name their date. A number beyond the era is refused; after
+// "Added" the boxes keep their numbers, the first taking the next entry; Clear
+// empties them; Close refreshes the window, whose Delete takes the selection.
 TEST_F(ThunderWindowTest, TheEntryWindowsManualAddClearAutoAddAndDelete)
 {
     open(); // no results: the Auto Add pool is weighted by thirty random draws
@@ -455,9 +453,8 @@ TEST_F(ThunderWindowTest, StatisticsChartsBallFiguresAndEras)
     EXPECT_EQ(c->title(), QStringLiteral("Balls 1-39"));
 }
 
-// The Print menu, on the entries of the calendar date (a 5 from 34 date:
-// the tickets have the layout of that era's slip).
-TEST_F(ThunderWindowTest, PrintMenuPrintsTheTicketsListsHistoryAndCheckOfTheDate)
+// The Print menu, on the entries, results and check of the calendar date.
+TEST_F(ThunderWindowTest, PrintMenuPrintsTheListsHistoryAndCheckOfTheDate)
 {
     QByteArray entries;
     for (int i = 0; i < 7; ++i)
@@ -469,35 +466,30 @@ TEST_F(ThunderWindowTest, PrintMenuPrintsTheTicketsListsHistoryAndCheckOfTheDate
     fakes.clock.date = QDate(2009, 12, 5);
     open();
 
-    trigger(&w(), "mnutickets"); // each ticket opens with the weeks mark, here two weeks
-    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    EXPECT_EQ(fakes.printer.jobs[0].tickets.pages.size(), 2u);
-
     const QString indent(16, ' ');
     trigger(&w(), "mnuselections");
-    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
-    EXPECT_EQ(fakes.printer.jobs[1].pages[0][3 + 5], indent + QString(21, '-'));
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].pages[0][3 + 5], indent + QString(21, '-'));
 
     trigger(&w(), "mnuDraws");
-    ASSERT_EQ(fakes.printer.jobs.size(), 3u);
-    EXPECT_EQ(fakes.printer.jobs[2].pages[0].last(), "       28/11/2009  01 02 03 04 05  TB 06");
+    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
+    EXPECT_EQ(fakes.printer.jobs[1].pages[0].last(), "       28/11/2009  01 02 03 04 05  TB 06");
 
     // The check of the date, as List2 shows it: two weeks, six lines.
     trigger(&w(), "mnuresults");
-    ASSERT_EQ(fakes.printer.jobs.size(), 4u);
-    ASSERT_EQ(fakes.printer.jobs[3].pages[0].size(), 3 + 6);
-    EXPECT_EQ(fakes.printer.jobs[3].pages[0][3 + 2], indent + "07 10 20 30 34 08 Match 1 + TB      £5");
+    ASSERT_EQ(fakes.printer.jobs.size(), 3u);
+    ASSERT_EQ(fakes.printer.jobs[2].pages[0].size(), 3 + 6);
+    EXPECT_EQ(fakes.printer.jobs[2].pages[0][3 + 2], indent + "07 10 20 30 34 08 Match 1 + TB      £5");
 
     // The draw history of a 5 from 39 date is that of its era, its title as before.
     pick(5, 12, 2026);
     trigger(&w(), "mnuDraws");
-    ASSERT_EQ(fakes.printer.jobs.size(), 5u);
-    EXPECT_EQ(fakes.printer.jobs[4].pages[0].mid(3), (QStringList{"Thunderball Lottery Results Currently Held in Draw File:",
+    ASSERT_EQ(fakes.printer.jobs.size(), 4u);
+    EXPECT_EQ(fakes.printer.jobs[3].pages[0].mid(3), (QStringList{"Thunderball Lottery Results Currently Held in Draw File:",
                                                                  "       05/12/2026  03 08 14 20 39  TB 08"}));
 
-    // The Draw History window shows the era of the calendar's date above its
-    // results (a 5 from 39 date: the damaged result's test); an emptied file
-    // is said on its next opening.
+    // The Draw History window shows the era of the calendar's date (a 5 from 39
+    // date: the damaged result's test); an emptied file is said on reopening.
     pick(5, 12, 2009);
     trigger(&w(), "mnuDispResults");
     QWidget *history = topLevel("Form25");
@@ -554,9 +546,8 @@ TEST_F(ThunderPrintTest, TicketPagesHoldEveryMarkAtTheOffsetLimits)
 class ThunderMenuTest : public MainFixture {};
 
 // "Download Results" gives its message, then opens the download; "Update
-// Results" fetches the Thunderball file over the Thunderball window and the
-// window shows what it brought; "Export Results..." writes the results in
-// date order.
+// Results" fetches the file over the window, which shows what it brought;
+// "Export Results..." writes the results in date order.
 TEST_F(ThunderMenuTest, DownloadUpdateAndExportResults)
 {
     dir.write("thresult.exe", thRec(1, 0, 1, 5, 2010, {1, 2, 3, 4, 5}, 6));
