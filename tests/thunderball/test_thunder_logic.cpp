@@ -101,7 +101,6 @@ TEST(ThunderInput, ResultDaysOfEachEraAndTheRefusalsOfTheButtons)
     EXPECT_EQ(refuseResultAdd(9, 12, 2009, true), saturday);
     EXPECT_EQ(refuseResultAdd(5, 12, 2009, true), QString(MsgResultExists));
     EXPECT_EQ(refuseResultAdd(4, 12, 2026, true), QString(MsgResultExists));
-    // The other buttons' refusals are checked through the window, one handler each.
     EXPECT_EQ(refuseWeeksChange(0), QString(MsgSelectDateFirst));
     EXPECT_EQ(refuseWeeksChange(5), std::nullopt);
 }
@@ -346,7 +345,10 @@ TEST(ThunderStats, ExpectedCountsRatingsAndDatesOf70ResultsInBothModes)
     EXPECT_EQ(std::pair(fourteen.mainCount, ballStats(results, 7, StatsMode::Main, Tb534).thunderballCount),
               std::pair(70, 5));
     EXPECT_EQ(fourteen.expectedLabel, QStringLiteral("Number of Times Expected to be Drawn as the Thunderball"));
-    EXPECT_TRUE(fourteen.pairings.empty());
+    QStringList pairs; // ball 2 drawn with 1 in the first nine results, with 3 in the first eight
+    for (const Pairing &p : ballStats(results, 2, StatsMode::Main, Tb534).pairings)
+        pairs << p.label + ':' + QString::number(p.count);
+    EXPECT_EQ(pairs, (QStringList{"1-2:9", "2-3:8"}));
     for (auto [ball, mode] : {std::pair{15, StatsMode::Thunderball}, {0, StatsMode::Main}, {35, StatsMode::Main}})
         EXPECT_FALSE(ballStats(results, ball, mode, Tb534).valid) << ball;
 
