@@ -1,5 +1,7 @@
 // Where the program keeps its files: its own folder when that holds the draw
 // histories, otherwise the player's data folder filled from the shipped files.
+#include "core/appstate.h"
+#include "core/paths.h"
 #include "core/programfolder.h"
 #include "support/testfolder.h"
 
@@ -170,7 +172,7 @@ TEST(SaveLeftovers, OnlyOldTemporaryCopiesOfTheProgramsOwnFilesAreRemoved)
         {"UK.exe.AbCdEf", 3600, true},
         {"uk05061999.LOT.qWeRtY", 900, true},   // an entry file, whatever its case; just old enough
         {"prnt.dat.XyzXyz", 899, false},        // a second copy of the program may be saving it now
-        {"wheels/J6.dat.KlMnOp", 3600, true},   // a copy of a shipped file, its folder found whatever its case
+        {"Wheels/J6.dat.KlMnOp", 3600, true},   // a copy of a shipped file, its folder found whatever its case
         {"UK.exe.backup", 3600, false},         // one case only: the player's own name
         {"UK.exe.BACKUP", 3600, false},
         {"UK.exe.Ab1dEf", 3600, false},         // letters only
@@ -180,17 +182,31 @@ TEST(SaveLeftovers, OnlyOldTemporaryCopiesOfTheProgramsOwnFilesAreRemoved)
         {"J6.dat.AbCdEf", 3600, false},         // J6.dat is the wheels folder's
     };
     for (const Case &c : cases) {
-        const QString name = QString::fromLatin1(c.name).replace(QStringLiteral("wheels/"), QStringLiteral("Wheels/"));
-        dir.write(name, "copy");
-        QFile f(dir.file(name));
+        dir.write(c.name, "copy");
+        QFile f(dir.file(c.name));
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
         ASSERT_TRUE(f.setFileTime(now.addSecs(-c.ageSeconds), QFileDevice::FileModificationTime));
     }
     const QStringList removed = ds::removeSaveLeftovers(
         dir.path(), {"UK.exe", "prnt.dat", "*.lot", "wheels/J6.dat"}, now);
     EXPECT_EQ(removed, (QStringList{"UK.exe.AbCdEf", "Wheels/J6.dat.KlMnOp", "uk05061999.LOT.qWeRtY"}));
-    for (const Case &c : cases) {
-        const QString name = QString::fromLatin1(c.name).replace(QStringLiteral("wheels/"), QStringLiteral("Wheels/"));
-        EXPECT_EQ(dir.exists(name), !c.removed) << c.name;
-    }
+    for (const Case &c : cases)
+        EXPECT_EQ(dir.exists(c.name), !c.removed) << c.name;
+}
+
+TEST(Paths, FindsFilesWhateverTheirLetterCaseAndTheHistoryOfTheCountry)
+{
+    TestFolder dir;
+    dir.write("UK.EXE", "x");
+    dir.write("standuk.LOT", "y");
+    EXPECT_EQ(ds::resolveInFolder(dir.path(), "UK.exe"), dir.file("UK.EXE"));
+    EXPECT_TRUE(ds::existsInFolder(dir.path(), "StandUK.lot"));
+    EXPECT_FALSE(ds::existsInFolder(dir.path(), "StandIR.lot"));
+    ds::AppState s;
+    s.programFolder = dir.path();
+    s.countryCode = "UK";
+    EXPECT_EQ(s.historyPath(s.eraOf("05061999")), dir.file("UK.EXE"));
+    // A name that is not there comes back as given, ready to be created.
+    s.countryCode = "IR";
+    EXPECT_EQ(s.historyPath(ds::firstEra(s.game())), dir.file("IR.exe"));
 }
