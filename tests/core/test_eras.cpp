@@ -12,6 +12,7 @@
 #include "wheels/wheelsuggest.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace ds;
@@ -109,21 +110,13 @@ const EraRow *rowOf(const Era &era)
     return nullptr;
 }
 
-Ymd dayBefore(Ymd d)
-{
-    return ymdOf(dateOf(d).addDays(-1));
-}
-
 // A results file of the era's game holding one line: the era's first date,
 // its highest main numbers and an extra ball.
 QByteArray oneLineCsv(const Era &era)
 {
     QStringList header{QStringLiteral("date")};
     QStringList line{dateOf(era.first).toString(Qt::ISODate)};
-    bool twoDraws = false;
-    for (const Era &e : erasOf(era.game))
-        twoDraws = twoDraws || e.mostDraws() > 1;
-    if (twoDraws) {
+    if (std::ranges::any_of(erasOf(era.game), [](const Era &e) { return e.mostDraws() > 1; })) {
         header << QStringLiteral("draw");
         line << QStringLiteral("1");
     }
@@ -170,7 +163,7 @@ TEST_P(EveryEra, HoldsItsDatesAndNoOther)
     EXPECT_EQ(&eraOn(e.game, e.first), &e);
     EXPECT_EQ(&eraOn(e.game, e.stillDrawn() ? ymd(2999, 12, 31) : e.last), &e);
     EXPECT_EQ(eraCovering(e.game, e.first), &e);
-    EXPECT_NE(eraCovering(e.game, dayBefore(e.first)), &e);
+    EXPECT_NE(eraCovering(e.game, ymdOf(dateOf(e.first).addDays(-1))), &e);
     if (!e.stillDrawn()) {
         EXPECT_NE(eraCovering(e.game, ymdOf(dateOf(e.last).addDays(1))), &e);
     }
