@@ -1,6 +1,5 @@
 // A process killed at random points while it stores and deletes draws and
-// appends and deletes entries: every file stays readable and holds exactly
-// what it held before or after the action that was cut off.
+// entries: every file holds what it held before or after the cut-off action.
 #include "core/drawhistory.h"
 #include "core/entryfile.h"
 #include "support/testfolder.h"

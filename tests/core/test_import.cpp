@@ -95,9 +95,8 @@ TEST(ResultsImport, PlainAndPublishedFormsNewestFirstUnsortedAndAlreadyHeld)
 
 TEST(ResultsImport, IntoAnEmptyHistoryWithTheLinesSkippedAndWhy)
 {
-    // Columns found by name and other date forms; CR LF, a byte order mark,
-    // blank lines and quoted fields keeping the line numbers; the Irish era
-    // limits and a second draw whose first is skipped.
+    // Columns by name, other date forms; line numbers kept through CR LF, a
+    // BOM, blank lines and quoted fields; the Irish limits; an orphan draw 2.
     struct Case { QByteArray csv; Game game; QStringList skips; QByteArray after; };
     const Case cases[] = {
         {" BONUS BALL ,ball 6,Ball_5,BALL4,ball 3,Ball 2, ball 1 ,Machine, Draw Date\n"
@@ -198,8 +197,7 @@ TEST(ResultsImport, IrishRowsGoToTheEraOfTheirDateWhateverTheEraColumnSays)
 }
 
 // Two-round dates: a round (or draw) column decides the round; without one
-// the first line of a date is round 1 and the next round 2, whatever the
-// order of the dates, and the report says how many dates were read so.
+// the first line of a date is round 1, the next round 2, and the report says so.
 TEST(ResultsImport, TheRoundsOfATwoRoundDateByColumnOrByOrder)
 {
     const Era &era = latestEra(Game::UK);

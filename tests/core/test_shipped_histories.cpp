@@ -100,9 +100,8 @@ dstest::TestFolder *ShippedHistories::shipped = nullptr;
 
 } // namespace
 
-// Each history's draws, first and last date, and the dates of two draws; that
-// every history is in date order with each record's numbers sorted follows
-// from the round trip below.
+// Each history's draws, first and last date, and dates of two draws; date
+// order and sorted numbers follow from the round trip below.
 TEST_F(ShippedHistories, CountsFirstAndLastDatesAndTheSecondDrawsOfEachHistory)
 {
     const std::tuple<const char *, qsizetype, const char *, const char *, int> cases[] = {
@@ -193,9 +192,8 @@ TEST_F(ShippedHistories, EachGameExportedAndImportedIntoAnEmptyFolderIsTheSame)
     }
 }
 
-// The official Thunderball download (newest first, main balls in drawn order,
-// with its ball set, machine and draw number) imported into a folder without
-// the 5 from 39 history gives the shipped records of its draws, in date order.
+// The official Thunderball download (newest first, balls in drawn order)
+// gives the shipped 5 from 39 records of its draws, in date order.
 TEST_F(ShippedHistories, TheOfficialThunderballDownloadGivesTheShippedFiveFromThirtyNineRecords)
 {
     const int n = 150; // the download's draws: the newest of the file, back to 13/1/2026
@@ -221,10 +219,8 @@ TEST_F(ShippedHistories, TheOfficialThunderballDownloadGivesTheShippedFiveFromTh
     EXPECT_FALSE(folder.exists("thresult.exe"));
 }
 
-// The results file of the later Irish eras as it comes (its era column
-// ignored, each row's date deciding), imported into a folder holding the
-// 6 from 42 history only: each later era's history comes out as the build
-// ships it, IR.exe untouched.
+// The later Irish eras' results file as it comes (its era column ignored)
+// gives each later era's shipped history and leaves IR.exe untouched.
 TEST_F(ShippedHistories, TheLaterIrishErasImportedIntoAFolderWithoutThem)
 {
     dstest::TestFolder folder;

@@ -1,6 +1,5 @@
-// The installed program's start-up, driven against a copy installed into a
-// temporary prefix (run by install_test.sh, which names the prefix in
-// DRAWSMITH_TEST_PREFIX and gives the run a private HOME).
+// The start-up of a copy installed into a temporary prefix (install_test.sh
+// names it in DRAWSMITH_TEST_PREFIX and gives the run a private HOME).
 #include "app/startup.h"
 #include "core/drawhistory.h"
 #include "support/mainfixture.h"
@@ -99,9 +98,8 @@ TEST_F(Installed, SecondStartKeepsTheStoredDraw)
     EXPECT_EQ(state.displayedDraw[6], 7);
 }
 
-// Run from the build folder, which holds the shipped histories, nothing of the
-// above applies: the build folder is the program folder and the player's data
-// folder is left alone.
+// The build folder holds the shipped histories: it is the program folder,
+// and the player's data folder is left alone.
 TEST(BuildFolder, IsTheProgramFolder)
 {
     ds::identifyApplication();

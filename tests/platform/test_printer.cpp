@@ -40,9 +40,8 @@ TEST(QtPrinter, WithoutAPrinterEachJobIsAPdfInPrintoutsAndNothingPrintedMakesNoJ
     EXPECT_EQ(dstest::pdfPageCount(image.savedFile), 1);
 }
 
-// Without a printer and without a folder to save it in, every kind of job
-// fails with the reason, leaves no file anywhere in the program folder, and
-// the next job tries afresh.
+// Without a printer or a folder to save in, every kind of job fails with the
+// reason and leaves no file; the next job tries afresh.
 TEST(QtPrinter, WithoutAPrinterAJobThatCannotBeSavedFails)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
@@ -98,9 +97,8 @@ TEST(QtPrinter, WindowImageKeepsItsSizeOnEveryScreen)
             << ratio;
 }
 
-// The printed lists break their pages themselves; each PDF page holds a whole
-// page of the list, so no other break comes between, and a list that ends at
-// a break leaves no empty page.
+// The printed lists break their own pages: no other break comes between, and
+// a list that ends at a break leaves no empty page.
 TEST(QtPrinter, ListPagesHoldTheirOwnLines)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
