@@ -56,7 +56,7 @@ TEST(ProgramFolderRule, TheExecutablesFolderWhenItHoldsAnyDrawHistory)
     }
 }
 
-TEST(ProgramFolderFill, CopiesWhatIsMissingWritableAndNeverOverwrites)
+TEST(ProgramFolderFill, CopiesWhatIsMissingWritableAndNeverOverwritesAndSaysWhatItCouldNotCopy)
 {
     TestFolder shipped;
     TestFolder user;
@@ -89,25 +89,17 @@ TEST(ProgramFolderFill, CopiesWhatIsMissingWritableAndNeverOverwrites)
     EXPECT_TRUE(ds::fillProgramFolder(shipped.path(), user.path()).copied.isEmpty());
     QFile::remove(user.file("IR.exe"));
     EXPECT_EQ(ds::fillProgramFolder(shipped.path(), user.path()).copied, QStringList{"IR.exe"});
-}
 
-TEST(ProgramFolderFill, CreatesTheFolderAndReportsWhatItCouldNotCopy)
-{
-    TestFolder shipped;
+    // A folder not there yet is made; where a file stands in place of the
+    // wheels folder nothing can go there, and the rest is still copied.
     TestFolder root;
-    shipped.write("UK.exe", "shipped");
-    put(shipped, "wheels/w6.dat", "wheel");
     EXPECT_EQ(ds::fillProgramFolder(shipped.path(), root.file("new/data")).copied,
-              (QStringList{"UK.exe", "wheels/w6.dat"}));
-
-    // Where a file stands in place of the wheels folder nothing can go there;
-    // the rest is still copied.
-    TestFolder blocked;
-    blocked.write("wheels", "not a folder");
-    const ds::FillResult r = ds::fillProgramFolder(shipped.path(), blocked.path());
-    EXPECT_EQ(r.copied, QStringList{"UK.exe"});
-    EXPECT_EQ(r.failed, QStringList{"wheels/w6.dat"});
-    EXPECT_EQ(blocked.read("wheels"), "not a folder");
+              (QStringList{"IR.exe", "UK.exe", "help/index.html", "thresult.exe", "wheels/w6.dat"}));
+    root.write("wheels", "not a folder");
+    const ds::FillResult blocked = ds::fillProgramFolder(shipped.path(), root.path());
+    EXPECT_EQ(blocked.copied, (QStringList{"IR.exe", "UK.exe", "help/index.html", "thresult.exe"}));
+    EXPECT_EQ(blocked.failed, QStringList{"wheels/w6.dat"});
+    EXPECT_EQ(root.read("wheels"), "not a folder");
 }
 
 TEST(ProgramFolderStart, ABareCopyMakesItsFolderAndSaysWhenTheFolderCannotBeMadeOrWritten)

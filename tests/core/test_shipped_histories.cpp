@@ -218,16 +218,3 @@ TEST_F(ShippedHistories, TheOfficialThunderballDownloadGivesTheShippedFiveFromTh
     EXPECT_EQ(folder.read("thresult39.exe"), want);
     EXPECT_FALSE(folder.exists("thresult.exe"));
 }
-
-// The later Irish eras' results file as it comes (its era column ignored)
-// gives each later era's shipped history and leaves IR.exe untouched.
-TEST_F(ShippedHistories, TheLaterIrishErasImportedIntoAFolderWithoutThem)
-{
-    dstest::TestFolder folder;
-    folder.write("IR.exe", shipped->read("IR.exe"));
-    const ds::ImportReport r = ds::importResultsFile(historyCsv("irish_lotto_645_647.csv"), ds::Game::Irish, folder.path());
-    EXPECT_TRUE(r.succeeded() && r.skipped == 0 && r.present == 0) << r.text().toStdString();
-    EXPECT_EQ(folder.read("IR.exe"), shipped->read("IR.exe"));
-    for (const char *name : {"IR45.exe", "IR47.exe", "IR45b.exe"})
-        EXPECT_EQ(folder.read(name), shipped->read(name)) << name;
-}
