@@ -49,8 +49,7 @@ QList<QByteArray> csvRows(const QString &name)
     return rows;
 }
 
-// Every shipped history, built once into one folder as the build makes it
-// (the rows of a results file's other eras passed over).
+// Every shipped history, built once into one folder as the build makes it.
 class ShippedHistories : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -68,8 +67,10 @@ protected:
             {"thunderball", "thunderball_539.csv", "thresult39.exe"},
         };
         for (const auto &[game, csv, file] : builds) {
-            const ConverterRun r = convert({"--strict", "--pass-other-eras", "--game", game, historyCsv(csv),
-                                            shipped->file(file)});
+            QStringList args{"--strict", "--game", game, historyCsv(csv), shipped->file(file)};
+            if (QByteArray(csv) == "irish_lotto_645_647.csv") // a file of several eras
+                args.prepend(QStringLiteral("--pass-other-eras"));
+            const ConverterRun r = convert(args);
             EXPECT_EQ(r.exitCode, 0) << r.output.toStdString();
         }
     }
@@ -163,12 +164,10 @@ TEST_F(ShippedHistories, ConverterRefusalsAndStrictMode)
     EXPECT_TRUE(r.output.contains("Line 3: bonus ball 60 is outside 1 to 49"));
     EXPECT_FALSE(dir.exists("UK.exe"));
 
-    // Without it the good lines go in, and a second run merges.
+    // Without it the good lines go in (a second run merging is how the build
+    // makes the 6 from 59 history).
     EXPECT_EQ(convert(merge).exitCode, 0);
     EXPECT_EQ(dir.read("UK.exe"), dstest::countRecord(1) + dstest::drawRecord("05061999", {1, 2, 3, 4, 5, 6}, 7));
-    r = convert(merge);
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(r.output.contains("0 draws added, 1 already in the history, 1 skipped."));
 
     EXPECT_EQ(convert({"--game", "euro"}).exitCode, 2); // wrong usage
 }
