@@ -169,7 +169,9 @@ TEST_P(EveryEra, HoldsItsDatesAndNoOther)
     }
 }
 
-TEST_P(EveryEra, ImportsALineIntoItsOwnFile)
+// The era's highest balls, imported, go to its own file, are counted and can
+// be suggested.
+TEST_P(EveryEra, ItsHighestBallsAreImportedIntoItsOwnFileCountedAndSuggested)
 {
     const Era &e = era();
     EraFiles files;
@@ -180,29 +182,7 @@ TEST_P(EveryEra, ImportsALineIntoItsOwnFile)
         EXPECT_EQ(files[i].isEmpty(), i != indexInGame()) << "era " << i;
     const QByteArray &bytes = files[indexInGame()];
     if (gameInfo(e.game).format == ResultsFormat::Thunder) {
-        const ThunderResult t = decodeThunderRecord(bytes.left(22));
-        EXPECT_EQ(t.main[4], e.mainLimit);
-        EXPECT_EQ(t.thunderball, e.extraLimit);
-    } else {
-        DrawHistory h;
-        h.setBytes(bytes);
-        ASSERT_EQ(h.count(), 1);
-        EXPECT_EQ(h.record(2).main[5], e.mainLimit);
-    }
-}
-
-TEST_P(EveryEra, ItsHighestBallIsCountedAndCanBeSuggested)
-{
-    const Era &e = era();
-    if (gameInfo(e.game).format == ResultsFormat::Thunder) {
-        ThunderResult r;
-        r.year = static_cast<qint16>(e.first / 10000);
-        r.month = static_cast<qint16>(e.first / 100 % 100);
-        r.day = static_cast<qint16>(e.first % 100);
-        for (int k = 0; k < 5; ++k)
-            r.main[static_cast<size_t>(k)] = static_cast<qint16>(e.mainLimit - 4 + k);
-        r.thunderball = static_cast<qint16>(e.extraLimit);
-        const std::vector<ThunderResult> results{r};
+        const std::vector<ThunderResult> results{decodeThunderRecord(bytes.left(22))};
         EXPECT_EQ(thunder::mainCounts(results, e)[static_cast<size_t>(e.mainLimit)], 1);
         EXPECT_EQ(thunder::thunderballCounts(results, e)[static_cast<size_t>(e.extraLimit)], 1);
         // The pool holds every number once and those of the result: the
@@ -212,11 +192,10 @@ TEST_P(EveryEra, ItsHighestBallIsCountedAndCanBeSuggested)
         EXPECT_EQ(*std::max_element(pool.thunderball.begin(), pool.thunderball.end()), e.extraLimit);
         return;
     }
-    Draw d;
-    for (int k = 0; k < 6; ++k)
-        d.main[static_cast<size_t>(k)] = static_cast<qint16>(e.mainLimit - 5 + k);
-    d.bonus = 1;
-    const std::vector<Draw> draws{d};
+    DrawHistory h;
+    h.setBytes(bytes);
+    const std::vector<Draw> draws = h.draws();
+    ASSERT_EQ(draws.size(), 1u);
     EXPECT_EQ(mainBallCounts(draws, e.mainLimit)[static_cast<size_t>(e.mainLimit)], 1);
     EXPECT_EQ(wheels::ballCounts(draws, e.mainLimit)[static_cast<size_t>(e.mainLimit)], 1);
     const suggest::SelectionPool pool = suggest::buildSelectionPool(draws, e.mainLimit);
