@@ -102,14 +102,6 @@ QString describe(const TierList &list)
         + tiers.join(QStringLiteral(" | "));
 }
 
-const EraRow *rowOf(const Era &era)
-{
-    for (const EraRow &r : Rows)
-        if (r.game == era.game && r.first == era.first)
-            return &r;
-    return nullptr;
-}
-
 // A results file of the era's game holding one line: the era's first date,
 // its highest main numbers and an extra ball.
 QByteArray oneLineCsv(const Era &era)
@@ -142,8 +134,8 @@ protected:
 TEST_P(EveryEra, HasTheRulesOfItsGame)
 {
     const Era &e = era();
-    const EraRow *row = rowOf(e);
-    ASSERT_NE(row, nullptr) << "an era without its row: " << e.name;
+    const auto row = std::ranges::find_if(Rows, [&e](const EraRow &r) { return r.game == e.game && r.first == e.first; });
+    ASSERT_NE(row, std::end(Rows)) << "an era without its row: " << e.name;
     EXPECT_EQ(e.last, row->last);
     EXPECT_STREQ(e.name, row->name);
     EXPECT_EQ(e.mainCount, row->mainCount);

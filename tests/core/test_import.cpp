@@ -184,7 +184,6 @@ TEST(ResultsImport, IrishRowsGoToTheEraOfTheirDateWhateverTheEraColumnSays)
                            "2006-11-04,1,1,2,3,4,5,46,6,645-2006\n";
     EraFiles files;
     const ImportReport r = mergeResults(csv, Game::Irish, files);
-    EXPECT_EQ(r.added, 4);
     EXPECT_EQ(r.firstSkips, QStringList{"Line 6: ball 46 is outside 1 to 45"});
     ASSERT_EQ(files.size(), 4u);
     EXPECT_EQ(files[0], countRecord(1) + drawRecord("01112006", {1, 2, 3, 4, 5, 42}, 6));

@@ -66,10 +66,8 @@ TEST_F(Installed, FirstStartWorksInThePlayersFolderAndStoresADraw)
     EXPECT_EQ(QFileInfo(choice.shippedFolder).canonicalFilePath(),
               QFileInfo(prefix() + QStringLiteral("/share/drawsmith")).canonicalFilePath());
     EXPECT_TRUE(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
-    EXPECT_EQ(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
 
     const QByteArray shippedUk = readFile(shipped(QStringLiteral("UK59.exe")));
-    ASSERT_GT(shippedUk.size(), 0);
     ASSERT_EQ(readFile(userFolder() + QStringLiteral("/UK59.exe")), shippedUk);
     ds::DrawHistory h;
     ASSERT_EQ(storedRecord(h), 0) << "the shipped history already holds the draw";
