@@ -126,7 +126,6 @@ QByteArray oneLineCsv(const Era &era)
 class EveryEra : public ::testing::TestWithParam<size_t> {
 protected:
     const Era &era() const { return allEras()[GetParam()]; }
-    size_t indexInGame() const { return static_cast<size_t>(&era() - erasOf(era().game).data()); }
 };
 
 } // namespace
@@ -166,13 +165,14 @@ TEST_P(EveryEra, HoldsItsDatesAndNoOther)
 TEST_P(EveryEra, ItsHighestBallsAreImportedIntoItsOwnFileCountedAndSuggested)
 {
     const Era &e = era();
+    const auto index = static_cast<size_t>(&e - erasOf(e.game).data());
     EraFiles files;
     const ImportReport r = mergeResults(oneLineCsv(e), e.game, files);
     ASSERT_EQ(r.added, 1) << r.text().toStdString();
     ASSERT_EQ(files.size(), erasOf(e.game).size());
     for (size_t i = 0; i < files.size(); ++i)
-        EXPECT_EQ(files[i].isEmpty(), i != indexInGame()) << "era " << i;
-    const QByteArray &bytes = files[indexInGame()];
+        EXPECT_EQ(files[i].isEmpty(), i != index) << "era " << i;
+    const QByteArray &bytes = files[index];
     if (gameInfo(e.game).format == ResultsFormat::Thunder) {
         const std::vector<ThunderResult> results{decodeThunderRecord(bytes.left(22))};
         EXPECT_EQ(thunder::mainCounts(results, e)[static_cast<size_t>(e.mainLimit)], 1);

@@ -13,17 +13,6 @@
 
 using dstest::TestFolder;
 
-namespace {
-
-// Writes a file, creating the folders on its path.
-void put(const TestFolder &dir, const QString &name, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(dir.file(name)).absolutePath());
-    dir.write(name, bytes);
-}
-
-} // namespace
-
 TEST(ProgramFolderRule, TheExecutablesFolderWhenItHoldsAnyDrawHistory)
 {
     struct Case {
@@ -63,15 +52,18 @@ TEST(ProgramFolderFill, CopiesWhatIsMissingWritableAndNeverOverwritesAndSaysWhat
     shipped.write("UK.exe", "shipped UK");
     shipped.write("IR.exe", "shipped IR");
     shipped.write("thresult.exe", "shipped TH");
-    put(shipped, "wheels/w6.dat", "wheel six");
-    put(shipped, "help/index.html", "help");
+    QDir(shipped.path()).mkdir("wheels");
+    QDir(shipped.path()).mkdir("help");
+    shipped.write("wheels/w6.dat", "wheel six");
+    shipped.write("help/index.html", "help");
     // Installed files may be read-only (a package's files belong to root).
     QFile::setPermissions(shipped.file("IR.exe"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
 
     // The player's own files: a history with draws stored (under another
     // letter case), a changed wheel table, an entry file.
     user.write("uk.EXE", "player's UK");
-    put(user, "WHEELS/W6.DAT", "player's wheel");
+    QDir(user.path()).mkdir("WHEELS");
+    user.write("WHEELS/W6.DAT", "player's wheel");
     user.write("UK05061999.lot", "entries");
 
     const ds::FillResult r = ds::fillProgramFolder(shipped.path(), user.path());

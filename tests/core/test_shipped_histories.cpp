@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -120,10 +121,7 @@ TEST_F(ShippedHistories, CountsFirstAndLastDatesAndTheSecondDrawsOfEachHistory)
         ASSERT_EQ(dates.size(), count) << file;
         EXPECT_EQ(dates.front(), first) << file;
         EXPECT_EQ(dates.back(), last) << file;
-        int twice = 0;
-        for (qsizetype i = 1; i < dates.size(); ++i)
-            twice += dates[i] == dates[i - 1];
-        EXPECT_EQ(twice, seconds) << file;
+        EXPECT_EQ(dates.size() - QSet<QString>(dates.begin(), dates.end()).size(), seconds) << file;
     }
 }
 
@@ -164,8 +162,7 @@ TEST_F(ShippedHistories, ConverterRefusalsAndStrictMode)
     EXPECT_TRUE(r.output.contains("Line 3: bonus ball 60 is outside 1 to 49"));
     EXPECT_FALSE(dir.exists("UK.exe"));
 
-    // Without it the good lines go in (a second run merging is how the build
-    // makes the 6 from 59 history).
+    // Without it the good lines go in.
     EXPECT_EQ(convert(merge).exitCode, 0);
     EXPECT_EQ(dir.read("UK.exe"), dstest::countRecord(1) + dstest::drawRecord("05061999", {1, 2, 3, 4, 5, 6}, 7));
 
