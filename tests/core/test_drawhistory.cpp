@@ -129,7 +129,6 @@ TEST(DrawHistory, ReadsToTheCountOrTheLastWholeRecordAndFindsTrimmedDateFields)
         {countRecord(2) + A + B, "19061999", 2, {}},
         {countRecord(3) + A + Second + C, "05061999", 3, A},
         {countRecord(0) + A + B, "05061999", 0, {}}, // a leftover beyond the count is no draw
-        {countRecord(-2) + A + Second, "05061999", 2, A},
         {countRecord(30000) + A + B, "12061999", 2, B},
         {countRecord(2) + A + B.left(10), "12061999", 1, {}}, // a record cut short is no draw
         {QByteArray(21, '\x7f'), "05061999", 0, {}},

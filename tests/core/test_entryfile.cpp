@@ -49,6 +49,7 @@ TEST(WholeFileReads, SayWhyThereAreNoBytesAndStopAtTheSizeCap)
     // is one they cannot read, never an empty one, and is not copied.
     EXPECT_EQ(readHistoryDraws(dir.file("huge")).status, ReadStatus::TooLarge);
     EXPECT_EQ(entryfile::load(dir.file("huge")).status, ReadStatus::TooLarge);
+    EXPECT_EQ(entryfile::load(dir.file("none")).status, ReadStatus::Missing);
     EXPECT_FALSE(entryfile::copyWhole(dir.file("huge"), dir.file("copy")));
     EXPECT_FALSE(dir.exists("copy"));
 }
@@ -94,10 +95,6 @@ TEST(EntryFile, OpeningADateCreatesItsFileOrLoadsTheEntriesOfItsOwnDateUpToAnEmp
             EXPECT_EQ(entryfile::load(dir.file("UK05061999.lot")).value.size(), count); // by the same rule
         }
     }
-    dstest::TestFolder dir;
-    const FileRead<std::vector<Entry>> missing = entryfile::load(dir.file("missing.lot"));
-    EXPECT_EQ(missing.status, ReadStatus::Missing);
-    EXPECT_TRUE(missing.value.empty());
 }
 
 TEST(EntryFile, AppendWritesInPlaceAndAFailedWriteLeavesTheFileAsItWasOrNoFile)

@@ -12,22 +12,6 @@ using dstest::drawRecord;
 
 namespace {
 
-// A game of two eras, one draw a date (the later one two from 2026).
-constexpr DrawDays Days[] = {{ymd(1994, 11, 19), day::Wed | day::Sat}};
-constexpr DrawsPerDate OneDraw[] = {{ymd(1994, 11, 19), 1, nullptr, nullptr, nullptr, nullptr}};
-constexpr DrawsPerDate Rounds[] = {{ymd(2015, 10, 10), 1, nullptr, nullptr, nullptr, nullptr},
-                                   {ymd(2026, 6, 10), 2, "Round 2", "Round 1 of 2", "Round 2 of 2", "Round 2"}};
-constexpr Era Eras[] = {
-    {.game = Game::UK, .first = ymd(1994, 11, 19), .last = ymd(2015, 10, 7), .name = "6 from 49", .mainCount = 6,
-     .mainLimit = 49, .extraLimit = 49, .extraOwnPool = false, .historyFile = "UK.exe", .lowNumberLimit = 26,
-     .tickets = true, .successor = "", .historyCaption = "", .historyHeading = "", .drawDays = Days,
-     .drawsPerDate = OneDraw, .tierLists = {}, .resultDayRule = false, .resultDays = 0, .resultDayRefusal = nullptr},
-    {.game = Game::UK, .first = ymd(2015, 10, 10), .last = StillDrawn, .name = "6 from 59", .mainCount = 6,
-     .mainLimit = 59, .extraLimit = 59, .extraOwnPool = false, .historyFile = "UK59.exe", .lowNumberLimit = 31,
-     .tickets = false, .successor = "", .historyCaption = "", .historyHeading = "", .drawDays = Days,
-     .drawsPerDate = Rounds, .tierLists = {}, .resultDayRule = false, .resultDays = 0, .resultDayRefusal = nullptr},
-};
-
 const QByteArray Old1 = drawRecord("03102015", {1, 2, 3, 4, 5, 6}, 7);
 const QByteArray Old2 = drawRecord("07102015", {11, 12, 13, 14, 15, 16}, 17);
 const QByteArray Typed2016 = drawRecord("02012016", {21, 22, 23, 24, 25, 26}, 27); // not in the new file
@@ -44,7 +28,7 @@ TEST(EraMove, MisplacedDrawsMoveOnceAndTheOldFileKeepsTheRestByteForByte)
     dir.write("UK.exe", countRecord(5, "ABCDEFGH") + Old1 + Old2 + Typed2016 + Held2026 + Other2026 + leftover);
     dir.write("UK59.exe", countRecord(2) + New2016 + Held2026);
 
-    const EraMoveResult r = moveMisplacedDraws(dir.path(), Eras, &moveLottoDraws);
+    const EraMoveResult r = moveMisplacedDraws(dir.path(), erasOf(Game::UK), &moveLottoDraws);
     EXPECT_TRUE(r.failed.isEmpty());
     EXPECT_EQ(r.message(), "2 draws stored in UK.exe are of the 6 from 59 era and were moved to UK59.exe.");
     // The other 2026 draw cannot join its date (one draw a date then): it stays.
@@ -52,7 +36,7 @@ TEST(EraMove, MisplacedDrawsMoveOnceAndTheOldFileKeepsTheRestByteForByte)
     EXPECT_EQ(dir.read("UK59.exe"), countRecord(3) + Typed2016 + New2016 + Held2026);
 
     // Once: nothing is left to move.
-    EXPECT_TRUE(moveMisplacedDraws(dir.path(), Eras, &moveLottoDraws).moves.empty());
+    EXPECT_TRUE(moveMisplacedDraws(dir.path(), erasOf(Game::UK), &moveLottoDraws).moves.empty());
     EXPECT_EQ(dir.read("UK59.exe"), countRecord(3) + Typed2016 + New2016 + Held2026);
 }
 
@@ -63,14 +47,14 @@ TEST(EraMove, ANewFileIsMadeAndAFailedWriteLeavesBothFiles)
     dir.write("UK.exe", old);
     {
         dstest::FileSizeLimit limit(40); // the new file (44 bytes) cannot be written
-        const EraMoveResult r = moveMisplacedDraws(dir.path(), Eras, &moveLottoDraws);
+        const EraMoveResult r = moveMisplacedDraws(dir.path(), erasOf(Game::UK), &moveLottoDraws);
         EXPECT_TRUE(r.moves.empty());
         EXPECT_EQ(r.failed, QStringList{"UK59.exe"});
     }
     EXPECT_EQ(dir.read("UK.exe"), old);
     EXPECT_FALSE(dir.exists("UK59.exe"));
 
-    const EraMoveResult r = moveMisplacedDraws(dir.path(), Eras, &moveLottoDraws);
+    const EraMoveResult r = moveMisplacedDraws(dir.path(), erasOf(Game::UK), &moveLottoDraws);
     EXPECT_EQ(r.message(), "1 draw stored in UK.exe is of the 6 from 59 era and was moved to UK59.exe.");
     EXPECT_EQ(dir.read("UK.exe"), countRecord(1) + Old1);
     EXPECT_EQ(dir.read("UK59.exe"), countRecord(1) + Typed2016);

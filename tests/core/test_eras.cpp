@@ -12,6 +12,7 @@
 #include "wheels/wheelsuggest.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace ds;
@@ -101,29 +102,13 @@ QString describe(const TierList &list)
         + tiers.join(QStringLiteral(" | "));
 }
 
-const EraRow *rowOf(const Era &era)
-{
-    for (const EraRow &r : Rows)
-        if (r.game == era.game && r.first == era.first)
-            return &r;
-    return nullptr;
-}
-
-Ymd dayBefore(Ymd d)
-{
-    return ymdOf(dateOf(d).addDays(-1));
-}
-
 // A results file of the era's game holding one line: the era's first date,
 // its highest main numbers and an extra ball.
 QByteArray oneLineCsv(const Era &era)
 {
     QStringList header{QStringLiteral("date")};
     QStringList line{dateOf(era.first).toString(Qt::ISODate)};
-    bool twoDraws = false;
-    for (const Era &e : erasOf(era.game))
-        twoDraws = twoDraws || e.mostDraws() > 1;
-    if (twoDraws) {
+    if (std::ranges::any_of(erasOf(era.game), [](const Era &e) { return e.mostDraws() > 1; })) {
         header << QStringLiteral("draw");
         line << QStringLiteral("1");
     }
@@ -141,7 +126,6 @@ QByteArray oneLineCsv(const Era &era)
 class EveryEra : public ::testing::TestWithParam<size_t> {
 protected:
     const Era &era() const { return allEras()[GetParam()]; }
-    size_t indexInGame() const { return static_cast<size_t>(&era() - erasOf(era().game).data()); }
 };
 
 } // namespace
@@ -149,8 +133,8 @@ protected:
 TEST_P(EveryEra, HasTheRulesOfItsGame)
 {
     const Era &e = era();
-    const EraRow *row = rowOf(e);
-    ASSERT_NE(row, nullptr) << "an era without its row: " << e.name;
+    const auto row = std::ranges::find_if(Rows, [&e](const EraRow &r) { return r.game == e.game && r.first == e.first; });
+    ASSERT_NE(row, std::end(Rows)) << "an era without its row: " << e.name;
     EXPECT_EQ(e.last, row->last);
     EXPECT_STREQ(e.name, row->name);
     EXPECT_EQ(e.mainCount, row->mainCount);
@@ -170,46 +154,27 @@ TEST_P(EveryEra, HoldsItsDatesAndNoOther)
     EXPECT_EQ(&eraOn(e.game, e.first), &e);
     EXPECT_EQ(&eraOn(e.game, e.stillDrawn() ? ymd(2999, 12, 31) : e.last), &e);
     EXPECT_EQ(eraCovering(e.game, e.first), &e);
-    EXPECT_NE(eraCovering(e.game, dayBefore(e.first)), &e);
+    EXPECT_NE(eraCovering(e.game, ymdOf(dateOf(e.first).addDays(-1))), &e);
     if (!e.stillDrawn()) {
         EXPECT_NE(eraCovering(e.game, ymdOf(dateOf(e.last).addDays(1))), &e);
     }
 }
 
-TEST_P(EveryEra, ImportsALineIntoItsOwnFile)
+// The era's highest balls, imported, go to its own file, are counted and can
+// be suggested.
+TEST_P(EveryEra, ItsHighestBallsAreImportedIntoItsOwnFileCountedAndSuggested)
 {
     const Era &e = era();
+    const auto index = static_cast<size_t>(&e - erasOf(e.game).data());
     EraFiles files;
     const ImportReport r = mergeResults(oneLineCsv(e), e.game, files);
     ASSERT_EQ(r.added, 1) << r.text().toStdString();
     ASSERT_EQ(files.size(), erasOf(e.game).size());
     for (size_t i = 0; i < files.size(); ++i)
-        EXPECT_EQ(files[i].isEmpty(), i != indexInGame()) << "era " << i;
-    const QByteArray &bytes = files[indexInGame()];
+        EXPECT_EQ(files[i].isEmpty(), i != index) << "era " << i;
+    const QByteArray &bytes = files[index];
     if (gameInfo(e.game).format == ResultsFormat::Thunder) {
-        const ThunderResult t = decodeThunderRecord(bytes.left(22));
-        EXPECT_EQ(t.main[4], e.mainLimit);
-        EXPECT_EQ(t.thunderball, e.extraLimit);
-    } else {
-        DrawHistory h;
-        h.setBytes(bytes);
-        ASSERT_EQ(h.count(), 1);
-        EXPECT_EQ(h.record(2).main[5], e.mainLimit);
-    }
-}
-
-TEST_P(EveryEra, ItsHighestBallIsCountedAndCanBeSuggested)
-{
-    const Era &e = era();
-    if (gameInfo(e.game).format == ResultsFormat::Thunder) {
-        ThunderResult r;
-        r.year = static_cast<qint16>(e.first / 10000);
-        r.month = static_cast<qint16>(e.first / 100 % 100);
-        r.day = static_cast<qint16>(e.first % 100);
-        for (int k = 0; k < 5; ++k)
-            r.main[static_cast<size_t>(k)] = static_cast<qint16>(e.mainLimit - 4 + k);
-        r.thunderball = static_cast<qint16>(e.extraLimit);
-        const std::vector<ThunderResult> results{r};
+        const std::vector<ThunderResult> results{decodeThunderRecord(bytes.left(22))};
         EXPECT_EQ(thunder::mainCounts(results, e)[static_cast<size_t>(e.mainLimit)], 1);
         EXPECT_EQ(thunder::thunderballCounts(results, e)[static_cast<size_t>(e.extraLimit)], 1);
         // The pool holds every number once and those of the result: the
@@ -219,11 +184,10 @@ TEST_P(EveryEra, ItsHighestBallIsCountedAndCanBeSuggested)
         EXPECT_EQ(*std::max_element(pool.thunderball.begin(), pool.thunderball.end()), e.extraLimit);
         return;
     }
-    Draw d;
-    for (int k = 0; k < 6; ++k)
-        d.main[static_cast<size_t>(k)] = static_cast<qint16>(e.mainLimit - 5 + k);
-    d.bonus = 1;
-    const std::vector<Draw> draws{d};
+    DrawHistory h;
+    h.setBytes(bytes);
+    const std::vector<Draw> draws = h.draws();
+    ASSERT_EQ(draws.size(), 1u);
     EXPECT_EQ(mainBallCounts(draws, e.mainLimit)[static_cast<size_t>(e.mainLimit)], 1);
     EXPECT_EQ(wheels::ballCounts(draws, e.mainLimit)[static_cast<size_t>(e.mainLimit)], 1);
     const suggest::SelectionPool pool = suggest::buildSelectionPool(draws, e.mainLimit);

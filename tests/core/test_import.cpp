@@ -1,3 +1,4 @@
+#include "core/csv.h"
 #include "core/drawhistory.h"
 #include "thunderball/resultsimport.h"
 #include "support/testfolder.h"
@@ -31,7 +32,45 @@ QString skipOf(const QByteArray &lines)
     return r.firstSkips.value(0);
 }
 
+// Every row of the text as "line: field|field|...".
+QStringList rowsOf(const QByteArray &text)
+{
+    QStringList out;
+    CsvReader reader(text);
+    CsvRow row;
+    while (reader.next(row)) {
+        QStringList fields;
+        for (const QByteArray &f : row.fields)
+            fields << QString::fromLatin1(f);
+        out << QStringLiteral("%1: %2").arg(row.line).arg(fields.join(QLatin1Char('|')));
+    }
+    return out;
+}
+
 } // namespace
+
+TEST(CsvReader, QuotedFieldsHoldCommasQuotesAndLineBreaks)
+{
+    const std::pair<QByteArray, QStringList> cases[] = {
+        {"a, b ,c\n", {"1: a|b|c"}},
+        {"\xEF\xBB\xBF" "a,\n,,\n \r\nb,", {"1: a|", "4: b|"}},
+        {"\"x, \"\"y\"\"\" ,z\r\nw", {"1: x, \"y\"|z", "2: w"}},
+        {"\"one\ntwo\r\nthree\",4\n5\n", {"1: one\ntwo\r\nthree|4", "4: 5"}},
+        {"\"a\"junk,b\nc", {"1: a|b", "2: c"}},
+        // A quote never closed ends at its line, and so do the quotes after it.
+        {"1,\"open\n2,3\n4,\"\"\n", {"1: 1|open", "2: 2|3", "3: 4|"}},
+        {"1,\"a\n2,3\n\"x\ny\",4\n", {"1: 1|a\n2,3", "4: y\"|4"}}, // the quote before x closes
+        {"a\rb\r\rc", {"1: a", "2: b", "4: c"}},
+    };
+    for (const auto &[text, rows] : cases)
+        EXPECT_EQ(rowsOf(text), rows) << text.constData();
+}
+
+TEST(CsvReader, ControlCharactersAreShownEscaped)
+{
+    EXPECT_EQ(escapedControls(QStringLiteral("a\tb\r\n") + QChar(0) + QChar(0x1b) + QChar(0x7f) + QStringLiteral("é")),
+              QStringLiteral("a\\tb\\r\\n\\x00\\x1b\\x7fé"));
+}
 
 TEST(ResultsImport, PlainAndPublishedFormsNewestFirstUnsortedAndAlreadyHeld)
 {
@@ -56,9 +95,8 @@ TEST(ResultsImport, PlainAndPublishedFormsNewestFirstUnsortedAndAlreadyHeld)
 
 TEST(ResultsImport, IntoAnEmptyHistoryWithTheLinesSkippedAndWhy)
 {
-    // Columns found by name and other date forms; CR LF, a byte order mark,
-    // blank lines and quoted fields keeping the line numbers; the Irish era
-    // limits and a second draw whose first is skipped.
+    // Columns by name, other date forms; line numbers kept through CR LF, a
+    // BOM, blank lines and quoted fields; the Irish limits; an orphan draw 2.
     struct Case { QByteArray csv; Game game; QStringList skips; QByteArray after; };
     const Case cases[] = {
         {" BONUS BALL ,ball 6,Ball_5,BALL4,ball 3,Ball 2, ball 1 ,Machine, Draw Date\n"
@@ -130,9 +168,7 @@ TEST(ResultsImport, IrishSecondDrawsNewestFirstAndAgainstTheHistory)
                         "Line 5: draw \"3\" is not 1 or 2\n"
                         "Line 7: the second draw of 1/11/2000 is already listed on line 4");
 
-    const ImportReport again = mergeEraResults(csv, firstEra(Game::Irish), bytes);
-    EXPECT_EQ(again.added, 0);
-    EXPECT_EQ(again.present, 6);
+    EXPECT_EQ(mergeEraResults(csv, firstEra(Game::Irish), bytes).present, 6);
     EXPECT_EQ(bytes, after);
 }
 
@@ -148,7 +184,6 @@ TEST(ResultsImport, IrishRowsGoToTheEraOfTheirDateWhateverTheEraColumnSays)
                            "2006-11-04,1,1,2,3,4,5,46,6,645-2006\n";
     EraFiles files;
     const ImportReport r = mergeResults(csv, Game::Irish, files);
-    EXPECT_EQ(r.added, 4);
     EXPECT_EQ(r.firstSkips, QStringList{"Line 6: ball 46 is outside 1 to 45"});
     ASSERT_EQ(files.size(), 4u);
     EXPECT_EQ(files[0], countRecord(1) + drawRecord("01112006", {1, 2, 3, 4, 5, 42}, 6));
@@ -159,8 +194,7 @@ TEST(ResultsImport, IrishRowsGoToTheEraOfTheirDateWhateverTheEraColumnSays)
 }
 
 // Two-round dates: a round (or draw) column decides the round; without one
-// the first line of a date is round 1 and the next round 2, whatever the
-// order of the dates, and the report says how many dates were read so.
+// the first line of a date is round 1, the next round 2, and the report says so.
 TEST(ResultsImport, TheRoundsOfATwoRoundDateByColumnOrByOrder)
 {
     const Era &era = latestEra(Game::UK);
@@ -226,8 +260,6 @@ TEST(ResultsImport, EverySkipReasonWithItsLine)
     QByteArray bytes;
     const ImportReport r =
         mergeEraResults(csv + "2015-10-07,1,2,3,4,5,6,7\n1999-07-31,1,2,3,4,5,6,7\n", firstEra(Game::UK), bytes);
-    EXPECT_EQ(r.added, 2);
-    EXPECT_EQ(r.firstSkips, reasons.mid(0, 5));
     EXPECT_EQ(r.text(), "2 draws added, 0 already in the history, 13 skipped.\n" + reasons.mid(0, 5).join('\n')
                             + "\n8 more lines skipped.");
 }
@@ -290,7 +322,6 @@ TEST(ResultsImport, FilesOnDiskAndAWriteFailureLeavingTheOldHistoryByteForByte)
         r = importResults(more, Game::UK, dir.path());
     }
     EXPECT_TRUE(r.writeFailed);
-    EXPECT_FALSE(r.succeeded());
     EXPECT_EQ(r.text(), "The draw history file could not be written, so no draws were added. "
                         "The file is as it was before.");
     EXPECT_EQ(dir.read("UK.exe"), old);

@@ -1,5 +1,7 @@
 // Where the program keeps its files: its own folder when that holds the draw
 // histories, otherwise the player's data folder filled from the shipped files.
+#include "core/appstate.h"
+#include "core/paths.h"
 #include "core/programfolder.h"
 #include "support/testfolder.h"
 
@@ -10,17 +12,6 @@
 #include <gtest/gtest.h>
 
 using dstest::TestFolder;
-
-namespace {
-
-// Writes a file, creating the folders on its path.
-void put(const TestFolder &dir, const QString &name, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(dir.file(name)).absolutePath());
-    dir.write(name, bytes);
-}
-
-} // namespace
 
 TEST(ProgramFolderRule, TheExecutablesFolderWhenItHoldsAnyDrawHistory)
 {
@@ -54,22 +45,25 @@ TEST(ProgramFolderRule, TheExecutablesFolderWhenItHoldsAnyDrawHistory)
     }
 }
 
-TEST(ProgramFolderFill, CopiesWhatIsMissingWritableAndNeverOverwrites)
+TEST(ProgramFolderFill, CopiesWhatIsMissingWritableAndNeverOverwritesAndSaysWhatItCouldNotCopy)
 {
     TestFolder shipped;
     TestFolder user;
     shipped.write("UK.exe", "shipped UK");
     shipped.write("IR.exe", "shipped IR");
     shipped.write("thresult.exe", "shipped TH");
-    put(shipped, "wheels/w6.dat", "wheel six");
-    put(shipped, "help/index.html", "help");
+    QDir(shipped.path()).mkdir("wheels");
+    QDir(shipped.path()).mkdir("help");
+    shipped.write("wheels/w6.dat", "wheel six");
+    shipped.write("help/index.html", "help");
     // Installed files may be read-only (a package's files belong to root).
     QFile::setPermissions(shipped.file("IR.exe"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
 
     // The player's own files: a history with draws stored (under another
     // letter case), a changed wheel table, an entry file.
     user.write("uk.EXE", "player's UK");
-    put(user, "WHEELS/W6.DAT", "player's wheel");
+    QDir(user.path()).mkdir("WHEELS");
+    user.write("WHEELS/W6.DAT", "player's wheel");
     user.write("UK05061999.lot", "entries");
 
     const ds::FillResult r = ds::fillProgramFolder(shipped.path(), user.path());
@@ -78,7 +72,6 @@ TEST(ProgramFolderFill, CopiesWhatIsMissingWritableAndNeverOverwrites)
     EXPECT_TRUE(QFileInfo(user.file("IR.exe")).permission(QFileDevice::WriteOwner));
     EXPECT_EQ(user.read("uk.EXE"), "player's UK");
     EXPECT_EQ(user.read("WHEELS/W6.DAT"), "player's wheel");
-    EXPECT_FALSE(QFileInfo::exists(user.file("wheels")));
     EXPECT_EQ(user.read("help/index.html"), "help");
     // No temporary copies left behind.
     EXPECT_EQ(QDir(user.path()).entryList(QDir::Files, QDir::Name),
@@ -88,31 +81,17 @@ TEST(ProgramFolderFill, CopiesWhatIsMissingWritableAndNeverOverwrites)
     EXPECT_TRUE(ds::fillProgramFolder(shipped.path(), user.path()).copied.isEmpty());
     QFile::remove(user.file("IR.exe"));
     EXPECT_EQ(ds::fillProgramFolder(shipped.path(), user.path()).copied, QStringList{"IR.exe"});
-}
 
-TEST(ProgramFolderFill, CreatesTheFolderAndReportsWhatItCouldNotCopy)
-{
-    TestFolder shipped;
+    // A folder not there yet is made; where a file stands in place of the
+    // wheels folder nothing can go there, and the rest is still copied.
     TestFolder root;
-    shipped.write("UK.exe", "shipped");
-    put(shipped, "wheels/w6.dat", "wheel");
     EXPECT_EQ(ds::fillProgramFolder(shipped.path(), root.file("new/data")).copied,
-              (QStringList{"UK.exe", "wheels/w6.dat"}));
-    EXPECT_EQ(root.read("new/data/UK.exe"), "shipped");
-
-    // Where a file stands in place of the wheels folder nothing can go there;
-    // the rest is still copied.
-    TestFolder blocked;
-    blocked.write("wheels", "not a folder");
-    const ds::FillResult r = ds::fillProgramFolder(shipped.path(), blocked.path());
-    EXPECT_EQ(r.copied, QStringList{"UK.exe"});
-    EXPECT_EQ(r.failed, QStringList{"wheels/w6.dat"});
-    EXPECT_EQ(blocked.read("wheels"), "not a folder");
-
-    // No shipped folder (a program copied alone): nothing to do.
-    TestFolder empty;
-    EXPECT_TRUE(ds::fillProgramFolder(root.file("absent"), empty.path()).copied.isEmpty());
-    EXPECT_TRUE(QDir(empty.path()).isEmpty());
+              (QStringList{"IR.exe", "UK.exe", "help/index.html", "thresult.exe", "wheels/w6.dat"}));
+    root.write("wheels", "not a folder");
+    const ds::FillResult blocked = ds::fillProgramFolder(shipped.path(), root.path());
+    EXPECT_EQ(blocked.copied, (QStringList{"IR.exe", "UK.exe", "help/index.html", "thresult.exe"}));
+    EXPECT_EQ(blocked.failed, QStringList{"wheels/w6.dat"});
+    EXPECT_EQ(root.read("wheels"), "not a folder");
 }
 
 TEST(ProgramFolderStart, ABareCopyMakesItsFolderAndSaysWhenTheFolderCannotBeMadeOrWritten)
@@ -170,7 +149,7 @@ TEST(SaveLeftovers, OnlyOldTemporaryCopiesOfTheProgramsOwnFilesAreRemoved)
         {"UK.exe.AbCdEf", 3600, true},
         {"uk05061999.LOT.qWeRtY", 900, true},   // an entry file, whatever its case; just old enough
         {"prnt.dat.XyzXyz", 899, false},        // a second copy of the program may be saving it now
-        {"wheels/J6.dat.KlMnOp", 3600, true},   // a copy of a shipped file, its folder found whatever its case
+        {"Wheels/J6.dat.KlMnOp", 3600, true},   // a copy of a shipped file, its folder found whatever its case
         {"UK.exe.backup", 3600, false},         // one case only: the player's own name
         {"UK.exe.BACKUP", 3600, false},
         {"UK.exe.Ab1dEf", 3600, false},         // letters only
@@ -180,17 +159,31 @@ TEST(SaveLeftovers, OnlyOldTemporaryCopiesOfTheProgramsOwnFilesAreRemoved)
         {"J6.dat.AbCdEf", 3600, false},         // J6.dat is the wheels folder's
     };
     for (const Case &c : cases) {
-        const QString name = QString::fromLatin1(c.name).replace(QStringLiteral("wheels/"), QStringLiteral("Wheels/"));
-        dir.write(name, "copy");
-        QFile f(dir.file(name));
+        dir.write(c.name, "copy");
+        QFile f(dir.file(c.name));
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
         ASSERT_TRUE(f.setFileTime(now.addSecs(-c.ageSeconds), QFileDevice::FileModificationTime));
     }
     const QStringList removed = ds::removeSaveLeftovers(
         dir.path(), {"UK.exe", "prnt.dat", "*.lot", "wheels/J6.dat"}, now);
     EXPECT_EQ(removed, (QStringList{"UK.exe.AbCdEf", "Wheels/J6.dat.KlMnOp", "uk05061999.LOT.qWeRtY"}));
-    for (const Case &c : cases) {
-        const QString name = QString::fromLatin1(c.name).replace(QStringLiteral("wheels/"), QStringLiteral("Wheels/"));
-        EXPECT_EQ(dir.exists(name), !c.removed) << c.name;
-    }
+    for (const Case &c : cases)
+        EXPECT_EQ(dir.exists(c.name), !c.removed) << c.name;
+}
+
+TEST(Paths, FindsFilesWhateverTheirLetterCaseAndTheHistoryOfTheCountry)
+{
+    TestFolder dir;
+    dir.write("UK.EXE", "x");
+    dir.write("standuk.LOT", "y");
+    EXPECT_EQ(ds::resolveInFolder(dir.path(), "UK.exe"), dir.file("UK.EXE"));
+    EXPECT_TRUE(ds::existsInFolder(dir.path(), "StandUK.lot"));
+    EXPECT_FALSE(ds::existsInFolder(dir.path(), "StandIR.lot"));
+    ds::AppState s;
+    s.programFolder = dir.path();
+    s.countryCode = "UK";
+    EXPECT_EQ(s.historyPath(s.eraOf("05061999")), dir.file("UK.EXE"));
+    // A name that is not there comes back as given, ready to be created.
+    s.countryCode = "IR";
+    EXPECT_EQ(s.historyPath(ds::firstEra(s.game())), dir.file("IR.exe"));
 }

@@ -10,7 +10,7 @@
 #include <QPrinterInfo>
 #include <gtest/gtest.h>
 
-TEST(QtPrinter, WithoutAPrinterEachJobIsAPdfInPrintoutsAndNothingPrintedMakesNoJob)
+TEST(QtPrinter, WithoutAPrinterEachJobIsAPdfInPrintoutsNothingPrintedMakesNoJobAndListsBreakTheirOwnPages)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this desktop has a printer";
@@ -38,11 +38,25 @@ TEST(QtPrinter, WithoutAPrinterEachJobIsAPdfInPrintoutsAndNothingPrintedMakesNoJ
     }
     EXPECT_GE(dstest::pdfPageCount(text.savedFile), 3);
     EXPECT_EQ(dstest::pdfPageCount(image.savedFile), 1);
+
+    // The printed lists break their own pages: no other break comes between,
+    // and a list that ends at a break leaves no empty page.
+    const struct { bool winning; int lines; int pages; } lists[] = {
+        {true, 72, 1}, {true, 80, 2}, {true, 144, 2}, {true, 145, 3},
+        {false, 56, 1}, {false, 57, 2}, {false, 112, 2},
+    };
+    for (const auto &c : lists) {
+        QStringList lines;
+        for (int i = 0; i < c.lines; ++i)
+            lines << QStringLiteral("%1 07 12 21 30 45 (3 Match)").arg(i % 100, 2, 10, QLatin1Char('0'));
+        const ds::PrintOutcome o =
+            c.winning ? ds::printWinningList(printer, lines) : ds::printSelectionsList(printer, lines);
+        EXPECT_EQ(dstest::pdfPageCount(o.savedFile), c.pages) << (c.winning ? "winning " : "selections ") << c.lines;
+    }
 }
 
-// Without a printer and without a folder to save it in, every kind of job
-// fails with the reason, leaves no file anywhere in the program folder, and
-// the next job tries afresh.
+// Without a printer or a folder to save in, every kind of job fails with the
+// reason and leaves no file; the next job tries afresh.
 TEST(QtPrinter, WithoutAPrinterAJobThatCannotBeSavedFails)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
@@ -96,27 +110,4 @@ TEST(QtPrinter, WindowImageKeepsItsSizeOnEveryScreen)
     for (const int ratio : {1, 2})
         EXPECT_EQ(ds::windowImageRect(QSize(200, 100) * ratio, ratio, 600, 1440, 720), QRectF(600, 300, 1250, 625))
             << ratio;
-}
-
-// The printed lists break their pages themselves; each PDF page holds a whole
-// page of the list, so no other break comes between, and a list that ends at
-// a break leaves no empty page.
-TEST(QtPrinter, ListPagesHoldTheirOwnLines)
-{
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        GTEST_SKIP() << "this desktop has a printer";
-    const struct { bool winning; int lines; int pages; } cases[] = {
-        {true, 72, 1}, {true, 80, 2}, {true, 144, 2}, {true, 145, 3},
-        {false, 56, 1}, {false, 57, 2}, {false, 112, 2},
-    };
-    for (const auto &c : cases) {
-        dstest::TestFolder dir;
-        ds::QtPrinter printer(dir.path());
-        QStringList lines;
-        for (int i = 0; i < c.lines; ++i)
-            lines << QStringLiteral("%1 07 12 21 30 45 (3 Match)").arg(i % 100, 2, 10, QLatin1Char('0'));
-        const ds::PrintOutcome o =
-            c.winning ? ds::printWinningList(printer, lines) : ds::printSelectionsList(printer, lines);
-        EXPECT_EQ(dstest::pdfPageCount(o.savedFile), c.pages) << (c.winning ? "winning " : "selections ") << c.lines;
-    }
 }
