@@ -42,7 +42,6 @@ public:
         EXPECT_TRUE(m_server->listen(QHostAddress::LocalHost, 0));
         connect(m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
             while (QTcpSocket *s = m_server->nextPendingConnection()) {
-                ++connections;
                 connect(s, &QTcpSocket::readyRead, this, [this, s] { read(s); });
                 connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
             }
@@ -68,7 +67,6 @@ public:
 
     std::map<QByteArray, Route> routes;
     QByteArrayList requested; // the paths asked for, in order
-    int connections = 0;
 
 private:
     void read(QTcpSocket *s)
@@ -156,28 +154,9 @@ protected:
 
 } // namespace
 
-TEST_F(UpdateNetTest, TheOfficialFormsAreFetchedAndImported)
-{
-    server.routes["/uk.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", UkOfficial); };
-    server.routes["/tb.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", ThunderOfficial); };
-
-    EXPECT_EQ(update(ds::Game::UK, server.url("/uk.csv")),
-              "2 draws added, 1 already in the history, 0 skipped.\nNewest draw now stored: 7/10/2015.");
-    EXPECT_EQ(dir.read("UK.exe"), historyFile({drawRecord("30092015", {1, 2, 3, 4, 5, 6}, 7),
-                                               drawRecord("03102015", {10, 20, 30, 40, 41, 42}, 11),
-                                               drawRecord("07102015", {44, 45, 46, 47, 48, 49}, 43)}));
-    EXPECT_EQ(fakes.dialogs.news, fakes.dialogs.messages);
-
-    EXPECT_EQ(update(ds::Game::Thunderball, server.url("/tb.csv")),
-              "1 result added, 1 already in the results file, 0 skipped.\nNewest result now stored: 8/5/2010.");
-    EXPECT_EQ(dir.read("thresult.exe"),
-              thRec(2, 0, 5, 5, 2010, {5, 6, 7, 8, 9}, 6) + thRec(0, 0, 8, 5, 2010, {1, 2, 3, 4, 34}, 14));
-    EXPECT_EQ(server.requested, (QByteArrayList{"/uk.csv", "/tb.csv"}));
-}
-
 // Every failure is told as a warning and leaves both histories byte for byte
-// as they were.
-TEST_F(UpdateNetTest, FailuresChangeNothing)
+// as they were; then the official forms are fetched and imported.
+TEST_F(UpdateNetTest, FailuresChangeNothingAndTheOfficialFormsAreImported)
 {
     const QByteArray big(20 * 1024 * 1024, '1');
     server.routes["/page"] = [](QTcpSocket *s) {
@@ -205,6 +184,9 @@ TEST_F(UpdateNetTest, FailuresChangeNothing)
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
     const QString refusedAddress = QStringLiteral("http://127.0.0.1:%1/uk.csv").arg(closed.serverPort());
     closed.close();
+    // An http: address of another computer, even one that would reach this
+    // computer's server.
+    const QString mapped = QStringLiteral("http://[::ffff:127.0.0.1]:%1/uk.csv").arg(server.port());
 
     const struct {
         QString address;
@@ -222,27 +204,29 @@ TEST_F(UpdateNetTest, FailuresChangeNothing)
         {server.url("/moved"), "The results server sent Drawsmith on to " + server.url("/uk.csv")
                                    + ", which is not a secure (https:) address, so nothing was fetched."},
         {refusedAddress, "The results server 127.0.0.1 refused the connection."},
+        {mapped, "Drawsmith fetches results only from secure (https:) addresses, so it did not fetch " + mapped + "."},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(update(ds::Game::UK, c.address), c.message) << c.address.toStdString();
         EXPECT_TRUE(fakes.dialogs.news.isEmpty()) << c.address.toStdString();
         EXPECT_TRUE(unchanged()) << c.address.toStdString();
     }
-    // The redirect was not followed.
+    // Neither the redirect nor the plain http: address was fetched.
     EXPECT_FALSE(server.requested.contains("/uk.csv"));
-}
 
-// An http: address of another computer is refused before any connection,
-// even one that would reach this computer's server.
-TEST_F(UpdateNetTest, PlainHttpElsewhereIsRefusedWithoutAConnection)
-{
-    server.routes["/uk.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", UkOfficial); };
-    const QString mapped = QStringLiteral("http://[::ffff:127.0.0.1]:%1/uk.csv").arg(server.port());
-    EXPECT_EQ(update(ds::Game::UK, mapped),
-              "Drawsmith fetches results only from secure (https:) addresses, so it did not fetch " + mapped + ".");
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
-    EXPECT_EQ(server.connections, 0);
-    EXPECT_TRUE(unchanged());
+    server.requested.clear();
+    EXPECT_EQ(update(ds::Game::UK, server.url("/uk.csv")),
+              "2 draws added, 1 already in the history, 0 skipped.\nNewest draw now stored: 7/10/2015.");
+    EXPECT_EQ(dir.read("UK.exe"), historyFile({drawRecord("30092015", {1, 2, 3, 4, 5, 6}, 7),
+                                               drawRecord("03102015", {10, 20, 30, 40, 41, 42}, 11),
+                                               drawRecord("07102015", {44, 45, 46, 47, 48, 49}, 43)}));
+    EXPECT_EQ(fakes.dialogs.news, fakes.dialogs.messages);
+
+    EXPECT_EQ(update(ds::Game::Thunderball, server.url("/tb.csv")),
+              "1 result added, 1 already in the results file, 0 skipped.\nNewest result now stored: 8/5/2010.");
+    EXPECT_EQ(dir.read("thresult.exe"),
+              thRec(2, 0, 5, 5, 2010, {5, 6, 7, 8, 9}, 6) + thRec(0, 0, 8, 5, 2010, {1, 2, 3, 4, 34}, 14));
+    EXPECT_EQ(server.requested, (QByteArrayList{"/uk.csv", "/tb.csv"}));
 }
 
 // A certificate the system does not trust is a refusal: the transfer ends
