@@ -4,7 +4,6 @@
 #include "links/resultsexport.h"
 #include "links/resultsupdate.h"
 #include "support/testfolder.h"
-#include "thunderball/resultsimport.h"
 #include "thunderball/thunderrecords.h"
 
 #include <gtest/gtest.h>
@@ -58,11 +57,8 @@ TEST(UpdateAddress, OnlyHttpsAndHttpToThisComputerAreFetched)
     };
     for (const auto &c : cases) {
         const AddressCheck check = checkFetchAddress(QString::fromLatin1(c.address));
-        EXPECT_EQ(check.refusal.isEmpty(), c.fetched) << c.address;
+        EXPECT_EQ(check.refusal, c.fetched ? QString() : refused.arg(QString::fromLatin1(c.address))) << c.address;
         EXPECT_EQ(check.url.isValid(), c.fetched) << c.address;
-        if (!c.fetched) {
-            EXPECT_EQ(check.refusal, refused.arg(QString::fromLatin1(c.address))) << c.address;
-        }
     }
     EXPECT_EQ(checkFetchAddress(QStringLiteral("https:///uk.csv")).refusal,
               QStringLiteral("The results address https:///uk.csv is not a web address Drawsmith can fetch."));
@@ -74,10 +70,6 @@ TEST(UpdateAddress, EachGameFetchesItsAddressAndTheIrishPageIsOfferedInstead)
     UpdatePlan uk = planUpdate(Game::UK, shipped);
     EXPECT_EQ(uk.kind, UpdatePlan::Fetch);
     EXPECT_EQ(uk.address.toString(), QStringLiteral("https://www.national-lottery.co.uk/results/lotto/draw-history/csv"));
-    UpdatePlan tb = planUpdate(Game::Thunderball, shipped);
-    EXPECT_EQ(tb.kind, UpdatePlan::Fetch);
-    EXPECT_EQ(tb.address.toString(),
-              QStringLiteral("https://www.national-lottery.co.uk/results/thunderball/draw-history/csv"));
 
     const UpdatePlan irish = planUpdate(Game::Irish, shipped);
     EXPECT_EQ(irish.kind, UpdatePlan::OfferDownload);
@@ -161,8 +153,6 @@ TEST(UpdateBody, FailuresChangeNothingAndAnImportNamesTheNewestDraw)
         TransferOutcome o;
         const char *text;
     } refusals[] = {
-        {outcome(TransferOutcome::Kind::Cut),
-         "The connection to the results server was closed before the whole file had arrived."},
         {fetched(""), "The results server sent an empty file."},
         {fetched(" \r\n\t\n"), "The results server sent an empty file."},
         {fetched("\xEF\xBB\xBF\r\n  <!DOCTYPE html><html><body>date,n1</body></html>"),
@@ -229,10 +219,8 @@ TEST(Export, DateOrderEveryEraAndWhatTheImportWouldNotTakeLeftOut)
                                              drawRecord("19111994", {1, 2, 3, 4, 5, 6}, 7),
                                              drawRecord("  ABCD  ", {1, 2, 3, 4, 5, 6}, 7)})});
     EXPECT_EQ(held.leftOut, 2);
-    const QByteArray uk = exportCsv(Game::UK, held.draws);
-    EXPECT_EQ(uk, QByteArray("date,draw,n1,n2,n3,n4,n5,n6,bonus\n1994-11-19,1,3,5,14,22,30,44,10\n"));
-    EraFiles files;
-    EXPECT_EQ(mergeResults(uk, Game::UK, files).text(), QStringLiteral("1 draw added, 0 already in the history, 0 skipped."));
+    EXPECT_EQ(exportCsv(Game::UK, held.draws),
+              QByteArray("date,draw,n1,n2,n3,n4,n5,n6,bonus\n1994-11-19,1,3,5,14,22,30,44,10\n"));
 }
 
 TEST(Export, TheFileIsWrittenWholeAndNeverOverTheProgramsOwnFiles)
