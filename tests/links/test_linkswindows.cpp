@@ -1,5 +1,4 @@
 #include "links/about.h"
-#include "links/linkactions.h"
 #include "links/weblinks.h"
 #include "support/mainfixture.h"
 
