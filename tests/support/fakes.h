@@ -40,14 +40,8 @@ public:
     void answerFile(const QString &path) { files.push_back(path); }
     void clear()
     {
-        messages.clear();
-        news.clear();
-        warnings.clear();
-        informatives.clear();
-        questions.clear();
-        log.clear();
-        unexpected.clear();
-        offered.clear();
+        for (QStringList *l : {&messages, &news, &warnings, &informatives, &questions, &log, &unexpected, &offered})
+            l->clear();
     }
 
     QStringList messages;       // OK messages in order, refusals, warnings and news alike
