@@ -16,19 +16,15 @@
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <functional>
-#include <map>
 
 using namespace dstest;
 
 namespace {
 
-// A small HTTP/1.1 server: each path answers as its route says; any other
-// path answers 404.
+// A small HTTP/1.1 server: each path is sent the bytes of its route, then the
+// connection is closed (an empty route says nothing); any other path answers 404.
 class LocalServer : public QObject {
 public:
-    using Route = std::function<void(QTcpSocket *)>;
-
     // A plain server, or with `secure` an https: one.
     explicit LocalServer(const QSslConfiguration *secure = nullptr)
     {
@@ -56,16 +52,14 @@ public:
     }
     quint16 port() const { return m_server->serverPort(); }
 
-    // A whole answer, the connection closed after it.
-    static void answer(QTcpSocket *s, const QByteArray &status, const QByteArray &type, const QByteArray &body,
-                       const QByteArray &more = {})
+    static QByteArray answer(const QByteArray &status, const QByteArray &type, const QByteArray &body,
+                             const QByteArray &more = {})
     {
-        s->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: "
-                 + QByteArray::number(body.size()) + "\r\n" + more + "Connection: close\r\n\r\n" + body);
-        s->disconnectFromHost();
+        return "HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: "
+            + QByteArray::number(body.size()) + "\r\n" + more + "Connection: close\r\n\r\n" + body;
     }
 
-    std::map<QByteArray, Route> routes;
+    QMap<QByteArray, QByteArray> routes;
     QByteArrayList requested; // the paths asked for, in order
 
 private:
@@ -78,11 +72,11 @@ private:
         const QByteArray path = buffer.split(' ').value(1);
         m_buffers.remove(s);
         requested << path;
-        const auto route = routes.find(path);
-        if (route != routes.end())
-            route->second(s);
-        else
-            answer(s, "404 Not Found", "text/html", "<html><body>Not here</body></html>");
+        const QByteArray reply = routes.value(path, answer("404 Not Found", "text/html", "<html>Not here</html>"));
+        if (!reply.isEmpty()) {
+            s->write(reply);
+            s->disconnectFromHost();
+        }
     }
 
     QTcpServer *m_server = nullptr;
@@ -159,25 +153,16 @@ protected:
 TEST_F(UpdateNetTest, FailuresChangeNothingAndTheOfficialFormsAreImported)
 {
     const QByteArray big(20 * 1024 * 1024, '1');
-    server.routes["/page"] = [](QTcpSocket *s) {
-        LocalServer::answer(s, "200 OK", "text/html", "<!DOCTYPE html>\n<html><body>Results</body></html>");
-    };
-    server.routes["/tb.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", ThunderOfficial); };
-    server.routes["/stall"] = [](QTcpSocket *) {}; // reads the request and says nothing
-    server.routes["/big"] = [&big](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", big); };
-    server.routes["/big-unannounced"] = [&big](QTcpSocket *s) {
-        s->write("HTTP/1.1 200 OK\r\nContent-Type: text/csv\r\nConnection: close\r\n\r\n" + big);
-        s->disconnectFromHost();
-    };
-    server.routes["/half"] = [](QTcpSocket *s) {
-        s->write("HTTP/1.1 200 OK\r\nContent-Type: text/csv\r\nContent-Length: " + QByteArray::number(UkOfficial.size())
-                 + "\r\n\r\n" + UkOfficial.left(UkOfficial.size() / 2));
-        s->disconnectFromHost();
-    };
-    server.routes["/moved"] = [this](QTcpSocket *s) {
-        LocalServer::answer(s, "302 Found", "text/html", "", "Location: " + server.url("/uk.csv").toLatin1() + "\r\n");
-    };
-    server.routes["/uk.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", UkOfficial); };
+    server.routes["/page"] =
+        LocalServer::answer("200 OK", "text/html", "<!DOCTYPE html>\n<html><body>Results</body></html>");
+    server.routes["/tb.csv"] = LocalServer::answer("200 OK", "text/csv", ThunderOfficial);
+    server.routes["/stall"] = {}; // reads the request and says nothing
+    server.routes["/big"] = LocalServer::answer("200 OK", "text/csv", big);
+    server.routes["/big-unannounced"] = "HTTP/1.1 200 OK\r\nContent-Type: text/csv\r\nConnection: close\r\n\r\n" + big;
+    server.routes["/half"] = LocalServer::answer("200 OK", "text/csv", UkOfficial).chopped(UkOfficial.size() / 2);
+    server.routes["/moved"] =
+        LocalServer::answer("302 Found", "text/html", "", "Location: " + server.url("/uk.csv").toLatin1() + "\r\n");
+    server.routes["/uk.csv"] = LocalServer::answer("200 OK", "text/csv", UkOfficial);
 
     // A port nothing listens on.
     QTcpServer closed;
@@ -252,7 +237,7 @@ TEST_F(UpdateNetTest, AnUntrustedCertificateIsARefusal)
     tls.setLocalCertificate(QSslCertificate(QByteArray(certificate)));
     ASSERT_FALSE(tls.privateKey().isNull());
     LocalServer secure(&tls);
-    secure.routes["/uk.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", UkOfficial); };
+    secure.routes["/uk.csv"] = LocalServer::answer("200 OK", "text/csv", UkOfficial);
     const QString said = update(ds::Game::UK, secure.url("/uk.csv"));
     EXPECT_TRUE(said.startsWith("The secure connection to 127.0.0.1 could not be trusted, so nothing was fetched ("))
         << said.toStdString();
