@@ -22,10 +22,13 @@ WebLink record1(const char *address)
     return {QStringLiteral("Download Results File"), QString::fromLatin1(address)};
 }
 
-TransferOutcome outcome(TransferOutcome::Kind kind)
+using Kind = TransferOutcome::Kind;
+
+TransferOutcome outcome(Kind kind, const QByteArray &body = {})
 {
     TransferOutcome o;
     o.kind = kind;
+    o.body = body;
     o.address = QUrl(QStringLiteral("https://results.example/uk.csv"));
     o.stallMs = 30000;
     o.limit = 16 * 1024 * 1024;
@@ -84,7 +87,6 @@ TEST(UpdateAddress, OnlyHttpsAndHttpToThisComputerAreFetchedAndTheIrishPageIsOff
 
 TEST(UpdateTransfer, EveryEndSaysWhatHappened)
 {
-    using Kind = TransferOutcome::Kind;
     auto with = [](Kind kind, auto &&change) {
         TransferOutcome o = outcome(kind);
         change(o);
@@ -142,21 +144,16 @@ TEST(UpdateBody, FailuresChangeNothingAndAnImportNamesTheNewestDraw)
     dstest::TestFolder dir;
     const QByteArray held = historyFile({drawRecord("03102015", {1, 2, 3, 4, 5, 6}, 7)});
     dir.write(QStringLiteral("UK.exe"), held);
-    auto fetched = [](const QByteArray &body) {
-        TransferOutcome o = outcome(TransferOutcome::Kind::Fetched);
-        o.body = body;
-        return o;
-    };
     const struct {
         TransferOutcome o;
         const char *text;
     } refusals[] = {
-        {fetched(""), "The results server sent an empty file."},
-        {fetched(" \r\n\t\n"), "The results server sent an empty file."},
-        {fetched("\xEF\xBB\xBF\r\n  <!DOCTYPE html><html><body>date,n1</body></html>"),
+        {outcome(Kind::Fetched, ""), "The results server sent an empty file."},
+        {outcome(Kind::Fetched, " \r\n\t\n"), "The results server sent an empty file."},
+        {outcome(Kind::Fetched, "\xEF\xBB\xBF\r\n  <!DOCTYPE html><html><body>date,n1</body></html>"),
          "The results server sent a web page, not a results file. The address kept in weblinks.dat may be out of "
          "date."},
-        {fetched("DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunder Ball\n07-Oct-2015,1,2,3,4,5,6\n"),
+        {outcome(Kind::Fetched, "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunder Ball\n07-Oct-2015,1,2,3,4,5,6\n"),
          "This file holds Thunderball results, not UK Lotto results."},
     };
     for (const auto &c : refusals) {
@@ -165,11 +162,12 @@ TEST(UpdateBody, FailuresChangeNothingAndAnImportNamesTheNewestDraw)
         EXPECT_EQ(r.text, QString::fromLatin1(c.text));
         EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), held) << c.text;
     }
-    EXPECT_TRUE(finishUpdate(outcome(TransferOutcome::Kind::Cancelled), Game::UK, dir.path()).cancelled);
+    EXPECT_TRUE(finishUpdate(outcome(Kind::Cancelled), Game::UK, dir.path()).cancelled);
 
-    const UpdateResult r = finishUpdate(fetched(UkPublished + "07-Oct-2015,49,48,47,46,45,44,43,5,Arthur\n"
-                                                              "03-Oct-2015,1,2,3,4,5,6,7,4,Arthur\n"),
-                                        Game::UK, dir.path());
+    const UpdateResult r = finishUpdate(
+        outcome(Kind::Fetched, UkPublished + "07-Oct-2015,49,48,47,46,45,44,43,5,Arthur\n"
+                                             "03-Oct-2015,1,2,3,4,5,6,7,4,Arthur\n"),
+        Game::UK, dir.path());
     EXPECT_TRUE(r.imported);
     EXPECT_EQ(r.text, QStringLiteral("1 draw added, 1 already in the history, 0 skipped.\n"
                                      "Newest draw now stored: 7/10/2015."));
