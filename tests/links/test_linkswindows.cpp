@@ -55,9 +55,8 @@ TEST_F(LinksTest, StartUpLoadsTheMenuAndEachEntryOpensItsAddressTheHelpOrTheGame
     trigger(window.get(), "mnufree3");
     trigger(window.get(), "mnuContents");
     trigger(window.get(), "mnufree5");
-    // The home page is the help's front page, shown by the program's help
-    // window as Contents shows it; a page of the player's opens there too; a
-    // web address goes to the browser.
+    // The home page is the help's front page, shown as Contents shows it; a page of the
+    // player's opens in the help window too; a web address goes to the browser.
     EXPECT_EQ(fakes.help.topics, (QStringList{"index", "index"}));
     EXPECT_EQ(fakes.help.pages, QStringList{dir.file("notes.html")});
     EXPECT_EQ(fakes.browser.opened, QStringList{"http://www.club.example"});

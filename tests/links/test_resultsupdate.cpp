@@ -1,6 +1,3 @@
-// The decisions of "Update Results" and "Export Results...": which
-// addresses are fetched, what each failure says, what a fetched body does to
-// the histories, and the exported file.
 #include "links/resultsexport.h"
 #include "links/resultsupdate.h"
 #include "support/testfolder.h"
@@ -77,8 +74,7 @@ TEST(UpdateAddress, OnlyHttpsAndHttpToThisComputerAreFetchedAndTheIrishPageIsOff
     EXPECT_EQ(irish.text, QStringLiteral("The Irish Lottery publishes no results file for Drawsmith to fetch, only a "
                                          "results page. Would you like to open that page with \"Download Results "
                                          "File\" instead?"));
-    // An Irish address of the player's that names a file is fetched, and
-    // checked like any other.
+    // A player's Irish address that names a file is fetched, and checked like any other.
     const UpdatePlan mirror = planUpdate(Game::Irish, record1("IR=https://mirror.example/irish.CSV?x=1"));
     EXPECT_EQ(mirror.kind, UpdatePlan::Fetch);
     EXPECT_EQ(mirror.address.toString(), QStringLiteral("https://mirror.example/irish.CSV?x=1"));
@@ -184,9 +180,8 @@ TEST(UpdateBody, FailuresChangeNothingAndAnImportNamesTheNewestDraw)
 
 TEST(Export, DateOrderEveryEraAndWhatTheImportWouldNotTakeLeftOut)
 {
-    // Thunderball results are kept in the order entered: the file is in date
-    // order; a date held twice, a damaged date and a ball out of range are
-    // left out.
+    // Thunderball results are kept as entered, exported by date; a date held twice, a damaged
+    // date and a ball out of range are left out.
     const QByteArray thunder = thRec(6, 0, 8, 5, 2010, {34, 3, 20, 1, 9}, 9) + thRec(0, 0, 12, 6, 1999, {8, 26, 28, 31, 32}, 6)
         + thRec(0, 0, 8, 5, 2010, {1, 2, 3, 4, 5}, 6) + thRec(0, 0, 31, 2, 2005, {1, 2, 3, 4, 5}, 6)
         + thRec(0, 0, 1, 5, 2010, {1, 2, 3, 4, 35}, 6) + thRec(0, 0, 19, 6, 1999, {3, 4, 8, 20, 33}, 3);
@@ -197,8 +192,7 @@ TEST(Export, DateOrderEveryEraAndWhatTheImportWouldNotTakeLeftOut)
                                                                    "1999-06-19,3,4,8,20,33,3\n"
                                                                    "2010-05-08,1,3,9,20,34,9\n"));
 
-    // Irish: the draw column, the second draw of a date as draw 2; a third
-    // draw and a bonus equal to a main number left out.
+    // Irish: a date's second draw is draw 2; a third draw and a bonus equal to a main number left out.
     const QByteArray irish = historyFile({drawRecord("28102000", {30, 31, 32, 33, 34, 35}, 36),
                                           drawRecord("28102000", {13, 14, 15, 16, 17, 18}, 19),
                                           drawRecord("28102000", {1, 2, 3, 4, 5, 6}, 7),
@@ -209,8 +203,7 @@ TEST(Export, DateOrderEveryEraAndWhatTheImportWouldNotTakeLeftOut)
                                                              "2000-10-28,1,30,31,32,33,34,35,36\n"
                                                              "2000-10-28,2,13,14,15,16,17,18,19\n"));
 
-    // UK: a draw column too, the round of a two-round date; a second draw on
-    // a date of one draw is left out.
+    // UK: a draw column too; a second draw on a date of one draw is left out.
     held = heldDraws(Game::UK, {historyFile({drawRecord("19111994", {3, 5, 14, 22, 30, 44}, 10),
                                              drawRecord("19111994", {1, 2, 3, 4, 5, 6}, 7),
                                              drawRecord("  ABCD  ", {1, 2, 3, 4, 5, 6}, 7)})});
@@ -236,8 +229,7 @@ TEST(Export, TheFileIsWrittenWholeAndNeverOverTheProgramsOwnFiles)
     EXPECT_EQ(elsewhere.read(QStringLiteral("uk.csv")),
               "date,draw,n1,n2,n3,n4,n5,n6,bonus\n1994-11-19,1,3,5,14,22,30,44,10\n1994-11-26,1,6,12,15,16,31,44,37\n");
 
-    // The histories, the links and the entry files stay the program's,
-    // whatever their letter case.
+    // The histories, the links and the entry files stay the program's, in any letter case.
     for (const char *own : {"UK.exe", "uk.EXE", "thresult.exe", "weblinks.dat", "UK19111994.lot"}) {
         const ExportResult refused = exportResults(Game::UK, dir.path(), dir.file(QString::fromLatin1(own)));
         EXPECT_FALSE(refused.written) << own;

@@ -1,6 +1,5 @@
-// "Update Results" through the real transfer, against an HTTP server run by
-// the test on 127.0.0.1 (a port the system chooses). Nothing here reaches
-// beyond this computer.
+// "Update Results" through the real transfer, against an HTTP server the test runs on
+// 127.0.0.1 (a port the system chooses). Nothing here reaches beyond this computer.
 #include "links/resultsexchange.h"
 #include "platform/qttransfer.h"
 #include "support/fakes.h"
@@ -117,8 +116,7 @@ protected:
     }
     void TearDown() override { EXPECT_TRUE(fakes.dialogs.unexpected.isEmpty()); }
 
-    // Runs "Update Results" for the game with record 1 naming `path` on the
-    // server, until its message is shown; returns the message.
+    // Runs "Update Results" with record 1 naming `address` until its message is shown; returns it.
     QString update(ds::Game game, const QString &address)
     {
         dir.write("weblinks.dat", linksFile(address, address));
@@ -169,8 +167,7 @@ TEST_F(UpdateNetTest, FailuresChangeNothingAndTheOfficialFormsAreImported)
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
     const QString refusedAddress = QStringLiteral("http://127.0.0.1:%1/uk.csv").arg(closed.serverPort());
     closed.close();
-    // An http: address of another computer, even one that would reach this
-    // computer's server.
+    // An http: address of another computer, even one that reaches this computer's server.
     const QString mapped = QStringLiteral("http://[::ffff:127.0.0.1]:%1/uk.csv").arg(server.port());
 
     const struct {

@@ -194,8 +194,7 @@ TEST(Download, EachGameOpensItsOfficialDownloadAndIsToldWhereTheFileIsBroughtIn)
     const QString tbMessage = planDownload(Game::Thunderball, none).message;
     EXPECT_TRUE(tbMessage.contains(QStringLiteral("\"Import Results...\" in the Thunderball window")))
         << tbMessage.toStdString();
-    // The Irish page is not a ready-made file: the message gives the heading
-    // the import reads.
+    // The Irish page is no ready-made file: the message gives the heading the import reads.
     EXPECT_TRUE(planDownload(Game::Irish, none).message.contains(QStringLiteral("date,draw,n1,n2,n3,n4,n5,n6,bonus")));
 }
 
@@ -238,8 +237,7 @@ TEST(HelpFolder, TheShippedCopyIsReadWhereThereIsOne)
 
 namespace {
 
-// A help page's words as the reader sees them: no tags, entities read,
-// white space as single spaces.
+// A help page's words as the reader sees them: no tags, entities read, spaces single.
 QString helpText(const char *page)
 {
     QFile f(QStringLiteral(DRAWSMITH_SOURCE_DATA "/help/") + QString::fromLatin1(page));
