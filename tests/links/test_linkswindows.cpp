@@ -53,11 +53,9 @@ TEST_F(LinksTest, StartUpLoadsTheMenuAndEachEntryOpensItsAddressTheHelpOrTheGame
     EXPECT_EQ(captions(), (QStringList{"Download Results File", "Drawsmith Web Page", "Club", "(hidden)", "notes.html"}));
     trigger(window.get(), "mnufree2");
     trigger(window.get(), "mnufree3");
-    trigger(window.get(), "mnuContents");
     trigger(window.get(), "mnufree5");
-    // The home page is the help's front page, shown as Contents shows it; a page of the
-    // player's opens in the help window too; a web address goes to the browser.
-    EXPECT_EQ(fakes.help.topics, (QStringList{"index", "index"}));
+    // The home page is the help's front page; a player's page opens in the help window too.
+    EXPECT_EQ(fakes.help.topics, QStringList{"index"});
     EXPECT_EQ(fakes.help.pages, QStringList{dir.file("notes.html")});
     EXPECT_EQ(fakes.browser.opened, QStringList{"http://www.club.example"});
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
