@@ -42,15 +42,10 @@ TEST(SystemTools, TheFirstInstalledToolIsChosen)
     const std::vector<systemtools::Tool> candidates{{QStringLiteral("first"), {}},
                                                     {QStringLiteral("second"), {QStringLiteral("--page")}},
                                                     {QStringLiteral("third"), {}}};
-    QStringList asked;
-    const auto installed = [&](QStringList names) {
-        return [&asked, names](const QString &p) {
-            asked << p;
-            return names.contains(p) ? QStringLiteral("/usr/bin/") + p : QString();
-        };
+    const auto installed = [](QStringList names) {
+        return [names](const QString &p) { return names.contains(p) ? QStringLiteral("/usr/bin/") + p : QString(); };
     };
     EXPECT_EQ(systemtools::findTool(candidates, installed({QStringLiteral("second"), QStringLiteral("third")})),
               (systemtools::Tool{QStringLiteral("/usr/bin/second"), {QStringLiteral("--page")}}));
-    EXPECT_EQ(asked, (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
     EXPECT_EQ(systemtools::findTool(candidates, installed({})), std::nullopt);
 }

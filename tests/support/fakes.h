@@ -32,22 +32,15 @@ public:
     bool ask(const QString &text) override;
     void setBusy(bool busy) override;
     QString chooseOpenFile(const QString &caption, const QString &folder, const QString &filter) override;
-    // Answered from the same scripted files as chooseOpenFile; the proposed
-    // paths are kept in `proposed`.
+    // Answered from the same scripted files; the proposed paths are kept in `proposed`.
     QString chooseSaveFile(const QString &caption, const QString &suggestedPath, const QString &filter) override;
 
     void answer(bool yes) { answers.push_back(yes); }
     void answerFile(const QString &path) { files.push_back(path); }
     void clear()
     {
-        messages.clear();
-        news.clear();
-        warnings.clear();
-        informatives.clear();
-        questions.clear();
-        log.clear();
-        unexpected.clear();
-        offered.clear();
+        for (QStringList *l : {&messages, &news, &warnings, &informatives, &questions, &log, &unexpected, &offered})
+            l->clear();
     }
 
     QStringList messages;       // OK messages in order, refusals, warnings and news alike
@@ -66,8 +59,7 @@ public:
     int busyCount = 0;          // how many times the hourglass was shown
 };
 
-// Records printed jobs: pages of lines, window images and pages of marks.
-// Every job ends with `outcome`.
+// Records printed jobs (pages of lines, window images, pages of marks); each ends with `outcome`.
 class FakePrinter : public ds::Printer {
 public:
     struct Job {
@@ -86,8 +78,7 @@ public:
     ds::PrintOutcome printWindow(QWidget *window, int leftTwips, int topTwips) override;
     ds::PrintOutcome printMarks(const ds::MarkPages &job) override;
 
-    // The name a printed window is recorded under. The window support sets it
-    // (the fakes themselves know nothing of widgets).
+    // The name a printed window is recorded under, set by the window support (the fakes know no widgets).
     static std::function<QString(QWidget *)> windowNameOf;
 
     std::vector<Job> jobs; // ended jobs
@@ -142,9 +133,8 @@ public:
     int ended = 0;
 };
 
-// Records the addresses opened and answers with `result`. Each opening is
-// also logged ("open: " + address) in `log`, when given, so that a test sees
-// it among the messages.
+// Records the addresses opened and answers `result`; a `log`, when given, gets "open: " + address
+// among the messages.
 class FakeBrowser : public ds::Browser {
 public:
     ds::OpenResult open(const QUrl &address) override
@@ -159,8 +149,7 @@ public:
     QStringList *log = nullptr;
 };
 
-// Records the help topics and the local pages asked for; `found` says
-// whether the page is there.
+// Records the help topics and the local pages asked for; `found` says whether the page is there.
 class FakeHelp : public ds::HelpViewer {
 public:
     bool showHelp(const QString &topic) override
@@ -178,8 +167,7 @@ public:
     bool found = true;
 };
 
-// Counts the starts of the system information tool; `available` says whether
-// the desktop has one.
+// Counts the starts of the system information tool; `available` says whether the desktop has one.
 class FakeSystemInfo : public ds::SystemInfoLauncher {
 public:
     bool start() override
@@ -191,8 +179,7 @@ public:
     bool available = true;
 };
 
-// A transfer the test ends: start() records the address, and the test calls
-// progress() and finish() as the transfer would.
+// A transfer the test ends: start() records the address; the test calls progress() and finish().
 class FakeTransfer : public ds::Transfer {
 public:
     void start(const QUrl &address, Progress progress, Done done) override

@@ -19,26 +19,25 @@ std::optional<QByteArray> run(const QString &program, const QStringList &args)
     return p.readAllStandardOutput();
 }
 
+// A line of poppler's pdfinfo report on a PDF file; no match when it cannot be read.
+QRegularExpressionMatch pdfInfo(const QString &path, const QString &line)
+{
+    const std::optional<QByteArray> out = run(QStringLiteral("pdfinfo"), {path});
+    const QString report = out ? QString::fromLatin1(*out) : QString();
+    return QRegularExpression(line, QRegularExpression::MultilineOption).match(report);
+}
+
 } // namespace
 
 int pdfPageCount(const QString &path)
 {
-    const std::optional<QByteArray> out = run(QStringLiteral("pdfinfo"), {path});
-    if (!out)
-        return -1;
-    const auto m = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
-                       .match(QString::fromLatin1(*out));
+    const auto m = pdfInfo(path, QStringLiteral("^Pages:\\s+(\\d+)"));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
 QSizeF pdfPageSize(const QString &path)
 {
-    const std::optional<QByteArray> out = run(QStringLiteral("pdfinfo"), {path});
-    if (!out)
-        return {};
-    const auto m = QRegularExpression(QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"),
-                                      QRegularExpression::MultilineOption)
-                       .match(QString::fromLatin1(*out));
+    const auto m = pdfInfo(path, QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"));
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 

@@ -26,8 +26,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-// While alive, writing a file beyond `bytes` fails (for write-failure tests;
-// applies to every user, root included).
+// While alive, writing a file beyond `bytes` fails, for every user, root included.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(qint64 bytes);

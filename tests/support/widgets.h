@@ -22,8 +22,7 @@ T *child(QObject *root, const char *name)
     return w;
 }
 
-// The top-level window (a window opened over another has no parent) with the
-// given objectName, the most recently created first; null when there is none.
+// The newest top-level window (one opened over another has no parent) of that objectName, or null.
 template <typename T = QWidget>
 T *topLevel(const char *name)
 {
