@@ -90,10 +90,10 @@ protected:
     void writeUK(const QByteArray &bytes) { dir.write(QStringLiteral("UK.exe"), bytes); }
 
     // The Statistics window open on the UK history, any note dismissed.
-    void openUKWith(const QByteArray &bytes)
+    void openUKWith(const QByteArray &bytes, const QString &remembered = {})
     {
         writeUK(bytes);
-        start();
+        start(remembered);
         openUK();
         ASSERT_TRUE(form4() && form4()->isVisible());
         fakes.dialogs.clear();
@@ -105,8 +105,7 @@ protected:
 TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedUnder21DrawsGetTheNoteAndADamagedOneNeverCrashes)
 {
     start();
-    // A missing history is refused as in UnreadableFiles.StatisticsSayTheHistoryCannotBeReadNotThatItIsEmpty;
-    // a torn file reads as the whole records present (DrawHistory tests).
+    // An unreadable history: UnreadableFiles; a torn one reads as its whole records (DrawHistory).
     const QByteArray oneDraw = drawRecord("01011999", {1, 2, 3, 4, 5, 6}, 7);
     const struct {
         const char *file;
@@ -255,10 +254,11 @@ TEST_F(StatWindowsTest, SaveEnablesBestSixForTheSameGameOnlyAndIrishWindowsStayW
 }
 
 // Each chart button, then hovering and clicking a row's bar, label or empty column;
-// then the figures of a ball and the prints of both windows.
+// then the figures of a ball and the prints of both windows. The UK charts
+// while Ireland is current count to 49.
 TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpensItsDetailWithItsFigures)
 {
-    openUKWith(smallUk());
+    openUKWith(smallUk(), QStringLiteral("I"));
     indepth();
     EXPECT_TRUE(form8()->isVisible() && !form4()->isVisible() && !w().isVisible());
     ds::BarChart *c = chart(form8());
@@ -353,8 +353,17 @@ TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpen
         EXPECT_EQ(texts(form6(), {"Text5", "Text2"}), (QStringList{"Average", "3"})) << kind;
         click(form6(), "Command1");
     }
-}
 
+    // Closing the charts, disabled under a ball's figures, closes those too.
+    ballStats(45);
+    EXPECT_EQ(text(form6(), "Frame1"), "Statistics for Ball 45");
+    form8()->close();
+    EXPECT_FALSE(form6()->isVisible() || form8()->isVisible());
+    EXPECT_TRUE(form4()->isVisible() && form4()->isEnabled());
+    indepth(); // reopens afresh
+    EXPECT_TRUE(form8()->isEnabled());
+    EXPECT_EQ(chart(form8())->title(), "Balls Drawn (Main)");
+}
 
 TEST_F(StatWindowsTest, AppearancesShowTheLast104DrawsOldestFirstWithTheirDates)
 {
@@ -370,22 +379,4 @@ TEST_F(StatWindowsTest, AppearancesShowTheLast104DrawsOldestFirstWithTheirDates)
     want[0] = want[103] = 1; // draw 1, the oldest of the last 104, and the latest
     EXPECT_EQ(c->rowValues(), want);
     EXPECT_EQ(texts(form6(), {"Label8", "Label9"}), (QStringList{"11/01/2003", "01/01/2005"}));
-}
-
-TEST_F(StatWindowsTest, ClosingClosesWhatTheWindowOpened)
-{
-    writeUK(smallUk());
-    start(QStringLiteral("I")); // UK statistics while Ireland is current
-    openUK();
-    indepth();
-    click(form8(), "Command2");
-    ballStats(45);
-    EXPECT_EQ(text(form6(), "Frame1"), "Statistics for Ball 45");
-    // Closing a disabled window closes the one it opened.
-    form8()->close(); // the title bar of the disabled window
-    EXPECT_FALSE(form6()->isVisible() || form8()->isVisible());
-    EXPECT_TRUE(form4()->isVisible() && form4()->isEnabled());
-    indepth(); // reopens afresh
-    EXPECT_TRUE(form8()->isEnabled());
-    EXPECT_EQ(chart(form8())->title(), "Balls Drawn (Main)");
 }
