@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QRadioButton>
+#include <functional>
 
 using namespace dstest;
 
@@ -17,8 +18,6 @@ const QString EntriesUnreadable = QStringLiteral("The selections file could not 
 const QString HistoryUnreadable = QStringLiteral("The draw history file could not be read.");
 
 } // namespace
-
-enum class Press { Check, DeleteEntry, DeleteDraw, AddByHand, Suggest, UkStatistics, IrishStatistics };
 
 class UnreadableFiles : public MainFixture {
 protected:
@@ -35,38 +34,28 @@ protected:
         QFile::remove(dir.file(name));
         ASSERT_TRUE(QDir(dir.path()).mkdir(name));
     }
-    void press(Press p)
+    void deleteEntry()
     {
-        switch (p) {
-        case Press::Check:
-            click(&w(), "Command4");
-            break;
-        case Press::DeleteEntry:
-            list2()->setCurrentRow(1);
-            click(&w(), "Command11");
-            break;
-        case Press::DeleteDraw:
-            fakes.dialogs.answer(true);
-            click(&w(), "Command6");
-            break;
-        case Press::AddByHand:
-            click(&w(), "Command3"); // Maintain
-            typeBoxes(&w(), {"10", "11", "12", "13", "14", "15"}, 4);
-            click(&w(), "Command9");
-            break;
-        case Press::Suggest:
-            click(&w(), "Command3");
-            child<QRadioButton>(&w(), "Option1")->setChecked(true);
-            type(&w(), "Text10", "3");
-            click(&w(), "Command10");
-            break;
-        case Press::UkStatistics:
-            trigger(&w(), "mnuUKstats");
-            break;
-        case Press::IrishStatistics:
-            trigger(&w(), "mnuIRstats");
-            break;
-        }
+        list2()->setCurrentRow(1);
+        click(&w(), "Command11");
+    }
+    void deleteDraw()
+    {
+        fakes.dialogs.answer(true);
+        click(&w(), "Command6");
+    }
+    void addByHand()
+    {
+        click(&w(), "Command3"); // Maintain
+        typeBoxes(&w(), {"10", "11", "12", "13", "14", "15"}, 4);
+        click(&w(), "Command9");
+    }
+    void suggest()
+    {
+        click(&w(), "Command3");
+        child<QRadioButton>(&w(), "Option1")->setChecked(true);
+        type(&w(), "Text10", "3");
+        click(&w(), "Command10");
     }
     QListWidget *list2() { return child<QListWidget>(&w(), "List2"); }
 };
@@ -77,17 +66,17 @@ TEST_F(UnreadableFiles, HandlersSaySoAndKeepEverythingAsItWas)
 {
     const struct {
         const char *broken;
-        Press press;
+        std::function<void()> press;
         QString message;
     } cases[] = {
-        {"UK05061999.lot", Press::Check, EntriesUnreadable},
-        {"UK05061999.lot", Press::DeleteEntry, EntriesUnreadable},
-        {"UK05061999.lot", Press::AddByHand, EntriesUnreadable},
-        {"UK05061999.lot", Press::Suggest, EntriesUnreadable},
-        {"UK.exe", Press::DeleteDraw, HistoryUnreadable},
-        {"UK.exe", Press::Suggest, HistoryUnreadable},
-        {"UK.exe", Press::UkStatistics, HistoryUnreadable},
-        {"IR.exe", Press::IrishStatistics, HistoryUnreadable},
+        {"UK05061999.lot", [this] { click(&w(), "Command4"); }, EntriesUnreadable}, // Check
+        {"UK05061999.lot", [this] { deleteEntry(); }, EntriesUnreadable},
+        {"UK05061999.lot", [this] { addByHand(); }, EntriesUnreadable},
+        {"UK05061999.lot", [this] { suggest(); }, EntriesUnreadable},
+        {"UK.exe", [this] { deleteDraw(); }, HistoryUnreadable},
+        {"UK.exe", [this] { suggest(); }, HistoryUnreadable},
+        {"UK.exe", [this] { trigger(&w(), "mnuUKstats"); }, HistoryUnreadable},
+        {"IR.exe", [this] { trigger(&w(), "mnuIRstats"); }, HistoryUnreadable},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(::testing::Message() << c.broken << ", case " << (&c - cases));
@@ -95,7 +84,7 @@ TEST_F(UnreadableFiles, HandlersSaySoAndKeepEverythingAsItWas)
         for (const char *name : {"UK.exe", "IR.exe", "UK05061999.lot"})
             QDir(dir.path()).rmdir(name);
         openThenBreak(c.broken);
-        press(c.press);
+        c.press();
         EXPECT_EQ(fakes.dialogs.messages, QStringList{c.message});
         EXPECT_TRUE(fakes.dialogs.news.isEmpty()) << "no \"No wins this time!\"";
         QWidget *statistics = topLevel("Form4");
