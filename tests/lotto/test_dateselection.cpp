@@ -26,7 +26,7 @@ protected:
     QString label(const char *name) { return child<QLabel>(dialog(), name)->text(); }
 };
 
-TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameMarkingStoredDaysListsEntriesAndShowsAFoundDraw)
+TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameMarkingStoredDaysListsEntriesShowsAFoundDrawAndStoresAMissingOne)
 {
     dir.write(QStringLiteral("uk.EXE"), historyFile({DrawA, DrawB})); // found whatever its letter case
     dir.write(QStringLiteral("UK05061999.lot"),
@@ -73,30 +73,21 @@ TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameMarkingStoredDa
     EXPECT_EQ(dir.read(QStringLiteral("uk.EXE")), historyFile({DrawA, DrawB})); // nothing was stored
     EXPECT_EQ(mainText("Text1"), "5/6/1999");
     EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
-}
 
-// Enter stores a missing draw in date order.
-TEST_F(DateSelectionTest, MissingDrawIsCheckedAgainstTheGameThenEnterStoresItInOrder)
-{
-    const QByteArray june12 = drawRecord("12061999", {1, 2, 13, 24, 35, 41}, 8);
-    dir.write(QStringLiteral("IR.exe"), historyFile({june12}));
-    start(QStringLiteral("I"));
-    chooseDraw(5, 6, 1999);
-    EXPECT_FALSE(hidden(numbers()));
+    // Enter stores a missing draw in date order; the dialog opens next on its
+    // calendar face, keeping its date.
+    chooseDraw(6, 6, 1999);
     EXPECT_TRUE(hidden(child<QWidget>(dialog(), "Command2")) && hidden(child<QWidget>(dialog(), "Command4")));
-    EXPECT_EQ(label("LabelEntering"), "Draw of Saturday 5 June 1999");
+    EXPECT_EQ(label("LabelEntering"), "Draw of Sunday 6 June 1999");
     typeBoxes(dialog(), {"7", "3", "42", "12", "30", "21", "9"});
     QTest::keyClick(child<QLineEdit>(dialog(), "Text7"), Qt::Key_Return);
     EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_EQ(dir.read(QStringLiteral("IR.exe")),
-              historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 42}, 9), june12}));
-    EXPECT_EQ(mainText("Text1"), "5/6/1999");
-    EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
-
-    // Next time the dialog opens on its calendar face, keeping its date.
+    EXPECT_EQ(dir.read(QStringLiteral("uk.EXE")),
+              historyFile({DrawA, drawRecord("06061999", {3, 7, 12, 21, 30, 42}, 9), DrawB}));
+    EXPECT_EQ(mainText("Text1"), "6/6/1999");
     click(&w(), "Command1");
     EXPECT_TRUE(!hidden(calendar()) && hidden(numbers()));
-    EXPECT_EQ(calendar()->date(), QDate(1999, 6, 5));
+    EXPECT_EQ(calendar()->date(), QDate(1999, 6, 6));
 }
 
 // A date takes the numbers of its era into the era's own history file, and
