@@ -55,11 +55,12 @@ QByteArray linksFile(const QByteArray &addresses)
         + QByteArray(4 * 230, ' ');
 }
 
-ds::TransferOutcome fetched(const QByteArray &body)
+ds::TransferOutcome outcome(ds::TransferOutcome::Kind kind, const QByteArray &body = {}, int status = 0)
 {
     ds::TransferOutcome o;
-    o.kind = ds::TransferOutcome::Kind::Fetched;
+    o.kind = kind;
     o.body = body;
+    o.status = status;
     return o;
 }
 
@@ -73,66 +74,19 @@ protected:
                 return qobject_cast<QDialog *>(w);
         return nullptr;
     }
-    static bool progressShown() { return progress() != nullptr; }
     const QByteArray held = historyFile({drawRecord("03102015", {1, 2, 3, 4, 5, 6}, 7)});
 };
 
 } // namespace
 
-// The progress dialog opens over the window and follows the transfer; the
-// file that arrives goes through the import, whose report names the newest
-// draw now stored.
-TEST_F(UpdateMenuTest, FetchesTheGamesFileWithItsProgressAndImportsIt)
+// Cancel, Esc and the title-bar close ask the transfer to stop; Enter does
+// nothing (Cancel is no confirming action). The dialog goes when the
+// transfer has ended, and nothing is changed.
+TEST_F(UpdateMenuTest, CancelEscAndTheTitleBarCloseStopTheTransferThenAFetchedFileIsImportedAndExported)
 {
     dir.write("UK.exe", held);
     start();
     EXPECT_TRUE(fakes.transfer.started.isEmpty()); // nothing is fetched unasked
-    trigger(&w(), "mnuUpdate");
-    EXPECT_EQ(fakes.transfer.started,
-              QStringList{"https://www.national-lottery.co.uk/results/lotto/draw-history/csv"});
-    QDialog *d = progress();
-    ASSERT_TRUE(d && d->isVisible());
-    EXPECT_EQ(d->parentWidget(), &w());
-    EXPECT_EQ(d->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(child<QLabel>(d, "Label1")->text(),
-              QStringLiteral("Fetching the UK Lotto results from www.national-lottery.co.uk"));
-    fakes.transfer.progress(3000, 61440);
-    EXPECT_EQ(child<QLabel>(d, "Label2")->text(), QStringLiteral("3 KB of 60 KB received"));
-    // Only one update at a time.
-    trigger(&w(), "mnuUpdate");
-    EXPECT_EQ(fakes.transfer.started.size(), 1);
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-
-    fakes.transfer.finish(fetched("DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball Set,Machine\n"
-                                  "07-Oct-2015,49,48,47,46,45,44,43,5,Arthur\n"
-                                  "03-Oct-2015,1,2,3,4,5,6,7,4,Arthur\n"));
-    EXPECT_FALSE(progressShown());
-    EXPECT_EQ(fakes.dialogs.news, QStringList{"1 draw added, 1 already in the history, 0 skipped.\n"
-                                              "Newest draw now stored: 7/10/2015."});
-    EXPECT_EQ(fakes.dialogs.messages, fakes.dialogs.news);
-    EXPECT_EQ(dir.read("UK.exe"),
-              historyFile({drawRecord("03102015", {1, 2, 3, 4, 5, 6}, 7),
-                           drawRecord("07102015", {44, 45, 46, 47, 48, 49}, 43)}));
-
-    // A failure is a warning and changes nothing.
-    fakes.dialogs.clear();
-    trigger(&w(), "mnuUpdate");
-    ds::TransferOutcome missing;
-    missing.kind = ds::TransferOutcome::Kind::Status;
-    missing.status = 404;
-    fakes.transfer.finish(missing);
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The results server answered 404 Not Found."});
-    EXPECT_TRUE(fakes.dialogs.news.isEmpty());
-    EXPECT_EQ(dir.read("UK.exe").size(), 3 * 22);
-}
-
-// Cancel, Esc and the title-bar close ask the transfer to stop; Enter does
-// nothing (Cancel is no confirming action). The dialog goes when the
-// transfer has ended, and nothing is changed.
-TEST_F(UpdateMenuTest, CancelEscAndTheTitleBarCloseStopTheTransferThenExportWritesTheChosenFile)
-{
-    dir.write("UK.exe", held);
-    start();
     const std::function<void(QDialog *)> ways[] = {
         [](QDialog *d) { click(d, "cmdCancel"); },
         [](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); },
@@ -154,13 +108,52 @@ TEST_F(UpdateMenuTest, CancelEscAndTheTitleBarCloseStopTheTransferThenExportWrit
         EXPECT_EQ(fakes.transfer.cancels, 1) << way;
         EXPECT_TRUE(d->isVisible()) << way;
         EXPECT_FALSE(child<QPushButton>(d, "cmdCancel")->isEnabled()) << way;
-        ds::TransferOutcome cancelled;
-        cancelled.kind = ds::TransferOutcome::Kind::Cancelled;
-        fakes.transfer.finish(cancelled);
-        EXPECT_FALSE(progressShown()) << way;
+        fakes.transfer.finish(outcome(ds::TransferOutcome::Kind::Cancelled));
+        EXPECT_EQ(progress(), nullptr) << way;
         EXPECT_EQ(fakes.dialogs.news, QStringList{"The update was cancelled. Nothing was changed."}) << way;
         EXPECT_EQ(dir.read("UK.exe"), held) << way;
     }
+
+    // The progress dialog opens over the window and follows the transfer; the
+    // file that arrives goes through the import, whose report names the newest
+    // draw now stored.
+    fakes.dialogs.clear();
+    fakes.transfer.started.clear();
+    trigger(&w(), "mnuUpdate");
+    EXPECT_EQ(fakes.transfer.started,
+              QStringList{"https://www.national-lottery.co.uk/results/lotto/draw-history/csv"});
+    QDialog *d = progress();
+    ASSERT_TRUE(d && d->isVisible());
+    EXPECT_EQ(d->parentWidget(), &w());
+    EXPECT_EQ(d->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(child<QLabel>(d, "Label1")->text(),
+              QStringLiteral("Fetching the UK Lotto results from www.national-lottery.co.uk"));
+    fakes.transfer.progress(3000, 61440);
+    EXPECT_EQ(child<QLabel>(d, "Label2")->text(), QStringLiteral("3 KB of 60 KB received"));
+    // Only one update at a time.
+    trigger(&w(), "mnuUpdate");
+    EXPECT_EQ(fakes.transfer.started.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+
+    fakes.transfer.finish(outcome(ds::TransferOutcome::Kind::Fetched,
+                                  "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball Set,Machine\n"
+                                  "07-Oct-2015,49,48,47,46,45,44,43,5,Arthur\n"
+                                  "03-Oct-2015,1,2,3,4,5,6,7,4,Arthur\n"));
+    EXPECT_EQ(progress(), nullptr);
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"1 draw added, 1 already in the history, 0 skipped.\n"
+                                              "Newest draw now stored: 7/10/2015."});
+    EXPECT_EQ(fakes.dialogs.messages, fakes.dialogs.news);
+    const QByteArray updated = historyFile({drawRecord("03102015", {1, 2, 3, 4, 5, 6}, 7),
+                                            drawRecord("07102015", {44, 45, 46, 47, 48, 49}, 43)});
+    EXPECT_EQ(dir.read("UK.exe"), updated);
+
+    // A failure is a warning and changes nothing.
+    fakes.dialogs.clear();
+    trigger(&w(), "mnuUpdate");
+    fakes.transfer.finish(outcome(ds::TransferOutcome::Kind::Status, {}, 404));
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The results server answered 404 Not Found."});
+    EXPECT_TRUE(fakes.dialogs.news.isEmpty());
+    EXPECT_EQ(dir.read("UK.exe"), updated);
 
     // Export writes the chosen file, and never a history.
     fakes.dialogs.clear();
@@ -171,15 +164,16 @@ TEST_F(UpdateMenuTest, CancelEscAndTheTitleBarCloseStopTheTransferThenExportWrit
 
     fakes.dialogs.answerFile(dir.file("out.csv"));
     trigger(&w(), "mnuExport");
-    EXPECT_EQ(fakes.dialogs.news, QStringList{"1 draw exported to " + dir.file("out.csv") + "."});
-    EXPECT_EQ(dir.read("out.csv"), "date,draw,n1,n2,n3,n4,n5,n6,bonus\n2015-10-03,1,1,2,3,4,5,6,7\n");
+    EXPECT_EQ(fakes.dialogs.news, QStringList{"2 draws exported to " + dir.file("out.csv") + "."});
+    EXPECT_EQ(dir.read("out.csv"),
+              "date,draw,n1,n2,n3,n4,n5,n6,bonus\n2015-10-03,1,1,2,3,4,5,6,7\n2015-10-07,1,44,45,46,47,48,49,43\n");
 
     fakes.dialogs.clear();
     fakes.dialogs.answerFile(dir.file("UK.exe"));
     trigger(&w(), "mnuExport");
     EXPECT_EQ(fakes.dialogs.messages,
               QStringList{"UK.exe is one of Drawsmith's own files. Choose another name for the exported results."});
-    EXPECT_EQ(dir.read("UK.exe"), held);
+    EXPECT_EQ(dir.read("UK.exe"), updated);
 }
 
 // An address that may not be fetched is refused before any transfer; the
