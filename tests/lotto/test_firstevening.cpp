@@ -96,21 +96,11 @@ TEST_F(FirstEvening, TheDateDialogTurnsItsPagesEveryWayOutEmptiesItsBoxesThenANe
     EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
 }
 
-TEST_F(FirstEvening, MaintainWorksAgainAfterFileMaintenanceAndDeletingLeavesNothingSelected)
+TEST_F(FirstEvening, DeletingAnEntryLeavesNothingSelected)
 {
     dir.write("UK12061999.lot", entries(2, "12061999"));
     start();
-    chooseSelections(5, 6, 1999); // empty: Maintain disabled while adding
-    EXPECT_FALSE(child<QWidget>(&w(), "Command3")->isEnabled());
-    fakes.dialogs.answer(true);
-    trigger(&w(), "mnuFileMaintenance");
-    click(topLevel("Form3"), "Command1");
-    auto *maintain = child<QWidget>(&w(), "Command3");
-    EXPECT_TRUE(!hidden(maintain) && maintain->isEnabled());
-    click(&w(), "Command3"); // no date open: its own refusal
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You need to select a date for the entries, use Change"});
-
-    chooseSelections(12, 6, 1999); // a date with entries
+    chooseSelections(12, 6, 1999);
     click(&w(), "Command3");
     EXPECT_FALSE(hidden(child<QWidget>(&w(), "Frame4")));
 
@@ -118,8 +108,7 @@ TEST_F(FirstEvening, MaintainWorksAgainAfterFileMaintenanceAndDeletingLeavesNoth
     list("List2")->setCurrentRow(0);
     click(&w(), "Command11");
     click(&w(), "Command11");
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You need to select a date for the entries, use Change",
-                                                   "You have not selected an entry to delete"}));
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You have not selected an entry to delete"});
     EXPECT_EQ(ds::entryfile::load(dir.file("UK12061999.lot")).value.size(), 1u);
 }
 
