@@ -26,7 +26,7 @@ protected:
     QString label(const char *name) { return child<QLabel>(dialog(), name)->text(); }
 };
 
-TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameMarkingStoredDaysListsEntriesShowsAFoundDrawAndStoresAMissingOne)
+TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameMarkingStoredDaysListsEntriesShowsAFoundDrawStoresAMissingOneAndWantsACountry)
 {
     dir.write(QStringLiteral("uk.EXE"), historyFile({DrawA, DrawB})); // found whatever its letter case
     dir.write(QStringLiteral("UK05061999.lot"),
@@ -88,6 +88,21 @@ TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameMarkingStoredDa
     click(&w(), "Command1");
     EXPECT_TRUE(!hidden(calendar()) && hidden(numbers()));
     EXPECT_EQ(calendar()->date(), QDate(1999, 6, 6));
+    click(dialog(), "Command4");
+
+    // Without a country both Changes and the history menus refuse.
+    state.countryCode.clear();
+    fakes.dialogs.clear();
+    click(&w(), "Command1");
+    click(&w(), "Command2");
+    trigger(&w(), "mnuShowHistory");
+    trigger(&w(), "mnuDrawHistory");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select a Country", "You need to select a Country",
+                                                   "You must select a Country first",
+                                                   "You must select a Country first"}));
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(topLevel("Form24"), nullptr);
+    EXPECT_TRUE(fakes.printer.jobs.empty());
 }
 
 // A date takes the numbers of its era into the era's own history file, and
@@ -207,20 +222,4 @@ TEST_F(DateSelectionTest, AFolderThatCannotBeWrittenIsSaidAtStartAndAStoreThatFa
     click(numbers(), "Command1");
     EXPECT_FALSE(dialog()->isVisible());
     EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), historyFile({DrawA, DrawB}));
-}
-
-TEST_F(DateSelectionTest, ChangeAndTheHistoryMenusWithoutCountryAreRefused)
-{
-    start();
-    state.countryCode.clear();
-    click(&w(), "Command1");
-    click(&w(), "Command2");
-    trigger(&w(), "mnuShowHistory");
-    trigger(&w(), "mnuDrawHistory");
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select a Country", "You need to select a Country",
-                                                   "You must select a Country first",
-                                                   "You must select a Country first"}));
-    EXPECT_FALSE(dialog()->isVisible());
-    EXPECT_EQ(topLevel("Form24"), nullptr);
-    EXPECT_TRUE(fakes.printer.jobs.empty());
 }

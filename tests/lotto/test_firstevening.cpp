@@ -96,22 +96,6 @@ TEST_F(FirstEvening, TheDateDialogTurnsItsPagesEveryWayOutEmptiesItsBoxesThenANe
     EXPECT_TRUE(child<QWidget>(&w(), "Command2")->isEnabled());
 }
 
-TEST_F(FirstEvening, DeletingAnEntryLeavesNothingSelected)
-{
-    dir.write("UK12061999.lot", entries(2, "12061999"));
-    start();
-    chooseSelections(12, 6, 1999);
-    click(&w(), "Command3");
-    EXPECT_FALSE(hidden(child<QWidget>(&w(), "Frame4")));
-
-    // Deleting an entry leaves nothing selected: a second press names none.
-    list("List2")->setCurrentRow(0);
-    click(&w(), "Command11");
-    click(&w(), "Command11");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You have not selected an entry to delete"});
-    EXPECT_EQ(ds::entryfile::load(dir.file("UK12061999.lot")).value.size(), 1u);
-}
-
 TEST_F(FirstEvening, ADateWhoseFileCannotBeReadIsNotTakenAsEmpty)
 {
     dir.write("IR12061999.lot", entries(2, "12061999"));
@@ -195,7 +179,7 @@ TEST_F(FirstEvening, CheckShowsTheCountScrollsToTheFirstWinMarksPrizesTakesBothR
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
 }
 
-TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndTheMaintainAreaGivesItBack)
+TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsTheMaintainAreaGivesItBackAndDeletingLeavesNothingSelected)
 {
     dir.write("UK05061999.lot", entries(2));
     start();
@@ -222,6 +206,13 @@ TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsAndTheMaintainAreaGivesItBac
     click(&w(), "Command3"); // Maintain
     QApplication::processEvents();
     EXPECT_GT(w().width(), before.width()); // it made room for the area
+
+    // Deleting an entry leaves nothing selected: a second press names none.
+    list("List2")->setCurrentRow(0);
+    click(&w(), "Command11");
+    click(&w(), "Command11");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You have not selected an entry to delete"});
+    EXPECT_EQ(ds::entryfile::load(dir.file("UK05061999.lot")).value.size(), 1u);
     click(&w(), "Command7"); // Finished
     QApplication::processEvents();
     EXPECT_EQ(w().size(), before);

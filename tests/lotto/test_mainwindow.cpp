@@ -10,19 +10,21 @@ using namespace dstest;
 
 class MainWindowTest : public MainFixture {};
 
-TEST_F(MainWindowTest, TheRememberedGameIsSetUpAndAnyOtherValueSetsUpTheUkLotto)
+TEST_F(MainWindowTest, TheRememberedGameIsSetUpThenADrawShowsInColourAndSwitchingCountryResetsTheDisplay)
 {
     const struct {
         const char *remembered;
         const char *game;
         bool irish; // Second Draw is the Irish lotto's; tickets and three-number wheels the UK's
         int picture;
-    } cases[] = {{"X", "UK", false, 1}, {"I", "IR", true, 2}};
+        const char *secondDraw; // as the newest era names it
+    } cases[] = {{"I", "IR", true, 2, "Lotto Plus 1"}, {"X", "UK", false, 1, "Round 2"}};
     for (const auto &c : cases) {
         window.reset();
         start(QString::fromLatin1(c.remembered));
         EXPECT_EQ(state.countryCode, c.game);
         EXPECT_EQ(hidden(child<QWidget>(&w(), "Command14")), !c.irish) << c.game;
+        EXPECT_EQ(child<QAbstractButton>(&w(), "Command14")->text(), c.secondDraw);
         EXPECT_EQ(child<QAction>(&w(), "mnuPT")->isEnabled(), !c.irish) << c.game;
         EXPECT_EQ(child<QMenu>(&w(), "mnu3wheel")->menuAction()->isEnabled(), !c.irish) << c.game;
         EXPECT_EQ(child<QLabel>(&w(), "Image8")->property("picture").toInt(), c.picture);
@@ -41,44 +43,7 @@ TEST_F(MainWindowTest, TheRememberedGameIsSetUpAndAnyOtherValueSetsUpTheUkLotto)
         EXPECT_NE(box(name)->palette().color(QPalette::Base), QColor(Qt::white)) << name;
     }
     EXPECT_EQ(w().focusWidget(), child<QWidget>(&w(), "Command1"));
-}
 
-// Every entry of the Country and File Manager menus has its own Alt letter.
-TEST_F(MainWindowTest, MenuMnemonicsWhatEachGameCoversF1AndCtrlQ)
-{
-    start();
-    for (const char *menu : {"mnuCountry", "mnuFileManager"}) {
-        QSet<QChar> letters;
-        for (QAction *a : child<QMenu>(&w(), menu)->actions()) {
-            const qsizetype at = a->text().indexOf(QLatin1Char('&'));
-            ASSERT_GE(at, 0) << a->text().toStdString();
-            EXPECT_FALSE(letters.contains(a->text().at(at + 1).toLower())) << a->text().toStdString();
-            letters.insert(a->text().at(at + 1).toLower());
-        }
-    }
-    // The Country menu's game entries keep their names and say which eras they
-    // cover, newest first.
-    EXPECT_EQ(child<QAction>(&w(), "mnu649")->text().remove('&'), "6 from 49");
-    EXPECT_EQ(child<QAction>(&w(), "mnu649")->statusTip(),
-              "UK Lotto: 6 from 59 (from 10/10/2015), 6 from 49 (19/11/1994 to 7/10/2015)");
-    EXPECT_EQ(child<QAction>(&w(), "mnuIreland")->statusTip(),
-              "Irish Lotto: 6 from 45 (from 5/9/2026), 6 from 47 (5/9/2015 to 2/9/2026), "
-              "6 from 45 (4/11/2006 to 2/9/2015), 6 from 42 (24/9/1994 to 1/11/2006)");
-    // F1 opens the help; Ctrl+Q (Exit's key) ends the program, and so does the title-bar close.
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
-    QTest::keyClick(&w(), Qt::Key_F1);
-    EXPECT_EQ(fakes.help.topics, QStringList{"index"});
-    QTest::keyClick(&w(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(std::pair(fakes.program.exited, fakes.program.ended), std::pair(1, 0));
-    window.reset();
-    start();
-    w().close();
-    EXPECT_EQ(fakes.program.exited, 2);
-}
-
-TEST_F(MainWindowTest, ADrawShownInColourThenSwitchingCountryResetsTheDisplayAndIsRemembered)
-{
-    start();
     child<ds::DrawFrame>(&w(), "Frame1")
         ->showDraw(ds::Draw::make(QStringLiteral("05061999"), {7, 10, 19, 23, 30, 40}, 49));
     // A ball in its colour band with its number (the bands: Balls tests).
@@ -126,3 +91,35 @@ TEST_F(MainWindowTest, ADrawShownInColourThenSwitchingCountryResetsTheDisplayAnd
     EXPECT_EQ(state.countryCode, "IR");
 }
 
+// Every entry of the Country and File Manager menus has its own Alt letter.
+TEST_F(MainWindowTest, MenuMnemonicsWhatEachGameCoversF1AndCtrlQ)
+{
+    start();
+    for (const char *menu : {"mnuCountry", "mnuFileManager"}) {
+        QSet<QChar> letters;
+        for (QAction *a : child<QMenu>(&w(), menu)->actions()) {
+            const qsizetype at = a->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(at, 0) << a->text().toStdString();
+            EXPECT_FALSE(letters.contains(a->text().at(at + 1).toLower())) << a->text().toStdString();
+            letters.insert(a->text().at(at + 1).toLower());
+        }
+    }
+    // The Country menu's game entries keep their names and say which eras they
+    // cover, newest first.
+    EXPECT_EQ(child<QAction>(&w(), "mnu649")->text().remove('&'), "6 from 49");
+    EXPECT_EQ(child<QAction>(&w(), "mnu649")->statusTip(),
+              "UK Lotto: 6 from 59 (from 10/10/2015), 6 from 49 (19/11/1994 to 7/10/2015)");
+    EXPECT_EQ(child<QAction>(&w(), "mnuIreland")->statusTip(),
+              "Irish Lotto: 6 from 45 (from 5/9/2026), 6 from 47 (5/9/2015 to 2/9/2026), "
+              "6 from 45 (4/11/2006 to 2/9/2015), 6 from 42 (24/9/1994 to 1/11/2006)");
+    // F1 opens the help; Ctrl+Q (Exit's key) ends the program, and so does the title-bar close.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    QTest::keyClick(&w(), Qt::Key_F1);
+    EXPECT_EQ(fakes.help.topics, QStringList{"index"});
+    QTest::keyClick(&w(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(fakes.program.exited, fakes.program.ended), std::pair(1, 0));
+    window.reset();
+    start();
+    w().close();
+    EXPECT_EQ(fakes.program.exited, 2);
+}

@@ -28,8 +28,17 @@ protected:
 
 // From 10/6/2026 a UK date holds two rounds: "Round 2" shows beside such a
 // date only and flips between them; the second is entered as "Round 2".
-TEST_F(SecondDrawTest, TheTwoRoundsOfAUkDate)
+// From 4/11/2006 the second draw of an Irish date is Lotto Plus 1: the button
+// says so whichever draw shows and flips between them; a date without it asks
+// for it in a dialog of that name, refusing numbers beyond the date's era.
+TEST_F(SecondDrawTest, TheTwoRoundsOfAUkDateThenLottoPlusOneOfTheShippedIrishHistories)
 {
+    for (const char *csv : {"irish_lotto_642.csv", "irish_lotto_645_647.csv"}) {
+        const ds::ImportReport r = ds::importResultsFile(
+            QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/") + QLatin1String(csv), ds::Game::Irish, dir.path());
+        ASSERT_TRUE(r.succeeded() && r.skipped == 0) << r.text().toStdString();
+    }
+    const QByteArray ir45 = dir.read("IR45.exe");
     const QByteArray round1 = drawRecord("10062026", {1, 12, 25, 29, 40, 41}, 16);
     const QByteArray round2 = drawRecord("10062026", {2, 5, 12, 42, 47, 54}, 51);
     const QByteArray june13 = drawRecord("13062026", {12, 15, 31, 32, 48, 58}, 44);
@@ -66,11 +75,42 @@ TEST_F(SecondDrawTest, TheTwoRoundsOfAUkDate)
     EXPECT_FALSE(dir.exists("UK.exe"));
     EXPECT_EQ(shown(), "15|Round 2 of 2|Round 2");
 
-    // The Irish Lotto's button, with no draw on display, names the second
-    // draw of its newest era.
     trigger(&w(), "mnuIreland");
-    EXPECT_FALSE(hidden(button));
-    EXPECT_EQ(button->text(), "Lotto Plus 1");
+    fakes.dialogs.clear();
+    // The Monday draw of 7/9/2026: 15 20 21 24 28 34, Plus 1 7 12 15 24 26 40.
+    chooseDraw(7, 9, 2026);
+    EXPECT_EQ(shown(), "15|Main draw|Lotto Plus 1");
+    click(&w(), "Command14");
+    EXPECT_EQ(shown(), " 7|Lotto Plus 1|Lotto Plus 1");
+    EXPECT_EQ(state.displayedDrawNumber, 2);
+    click(&w(), "Command14");
+    EXPECT_EQ(shown(), "15|Main draw|Lotto Plus 1");
+
+    // 15/8/2007 has no Plus 1 draw in any source.
+    chooseDraw(15, 8, 2007);
+    EXPECT_EQ(firstBall(), " 4");
+    EXPECT_TRUE(hidden(child<QLabel>(&w(), "LabelDrawOfTwo")));
+    fakes.dialogs.answer(true);
+    click(&w(), "Command14");
+    EXPECT_EQ(fakes.dialogs.questions.size(), 1);
+    ASSERT_TRUE(form5()->isVisible());
+    EXPECT_EQ(form5()->windowTitle(), "Irish Lotto Plus 1 Numbers");
+    enterNumbers({"46", "2", "3", "4", "5", "6", "7"}, form5());
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+    EXPECT_EQ(fakes.dialogs.informatives,
+              QStringList{"Numbers run from 1 to 45 for draws from 4 November 2006 to 2 September 2015."});
+    EXPECT_EQ(dir.read("IR45.exe"), ir45);
+    type(form5(), "Text1", "45");
+    click(form5(), "Command1");
+    EXPECT_FALSE(form5()->isVisible());
+    EXPECT_EQ(shown(), " 2|Lotto Plus 1|Lotto Plus 1");
+    ds::DrawHistory h;
+    ASSERT_EQ(h.load(dir.file("IR45.exe")), ds::ReadStatus::Ok);
+    EXPECT_EQ(h.count(), 922 + 921 + 1);
+    const int first = h.findFirst("15082007");
+    ASSERT_EQ(h.findLast("15082007"), first + 1);
+    EXPECT_EQ(h.record(first + 1).main, (std::array<qint16, 6>{2, 3, 4, 5, 6, 45}));
+    EXPECT_EQ(h.record(first + 1).bonus, 7);
 }
 
 TEST_F(SecondDrawTest, EnteringASecondDrawThenAlternatingAndDeletingTheOneShownOrOneGoneFromTheFile)
@@ -141,53 +181,4 @@ TEST_F(SecondDrawTest, EnteringASecondDrawThenAlternatingAndDeletingTheOneShownO
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"There has been an unexpected error. The date has not been found!"});
     EXPECT_EQ(fakes.program.ended, 1);
     EXPECT_EQ(dir.read("IR.exe"), historyFile({First}));
-}
-
-// From 4/11/2006 the second draw of an Irish date is Lotto Plus 1: the button
-// says so whichever draw shows and flips between them; a date without it asks
-// for it in a dialog of that name, refusing numbers beyond the date's era.
-TEST_F(SecondDrawTest, LottoPlusOneOfTheShippedIrishHistories)
-{
-    for (const char *csv : {"irish_lotto_642.csv", "irish_lotto_645_647.csv"}) {
-        const ds::ImportReport r = ds::importResultsFile(
-            QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/") + QLatin1String(csv), ds::Game::Irish, dir.path());
-        ASSERT_TRUE(r.succeeded() && r.skipped == 0) << r.text().toStdString();
-    }
-    const QByteArray ir45 = dir.read("IR45.exe");
-    start("I");
-    // The Monday draw of 7/9/2026: 15 20 21 24 28 34, Plus 1 7 12 15 24 26 40.
-    chooseDraw(7, 9, 2026);
-    EXPECT_EQ(shown(), "15|Main draw|Lotto Plus 1");
-    click(&w(), "Command14");
-    EXPECT_EQ(shown(), " 7|Lotto Plus 1|Lotto Plus 1");
-    EXPECT_EQ(state.displayedDrawNumber, 2);
-    click(&w(), "Command14");
-    EXPECT_EQ(shown(), "15|Main draw|Lotto Plus 1");
-
-    // 15/8/2007 has no Plus 1 draw in any source.
-    chooseDraw(15, 8, 2007);
-    EXPECT_EQ(firstBall(), " 4");
-    EXPECT_TRUE(hidden(child<QLabel>(&w(), "LabelDrawOfTwo")));
-    fakes.dialogs.answer(true);
-    click(&w(), "Command14");
-    EXPECT_EQ(fakes.dialogs.questions,
-              QStringList{"There is no second draw recorded for this date do you want to enter one?"});
-    ASSERT_TRUE(form5()->isVisible());
-    EXPECT_EQ(form5()->windowTitle(), "Irish Lotto Plus 1 Numbers");
-    enterNumbers({"46", "2", "3", "4", "5", "6", "7"}, form5());
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
-    EXPECT_EQ(fakes.dialogs.informatives,
-              QStringList{"Numbers run from 1 to 45 for draws from 4 November 2006 to 2 September 2015."});
-    EXPECT_EQ(dir.read("IR45.exe"), ir45);
-    type(form5(), "Text1", "45");
-    click(form5(), "Command1");
-    EXPECT_FALSE(form5()->isVisible());
-    EXPECT_EQ(shown(), " 2|Lotto Plus 1|Lotto Plus 1");
-    ds::DrawHistory h;
-    ASSERT_EQ(h.load(dir.file("IR45.exe")), ds::ReadStatus::Ok);
-    EXPECT_EQ(h.count(), 922 + 921 + 1);
-    const int first = h.findFirst("15082007");
-    ASSERT_EQ(h.findLast("15082007"), first + 1);
-    EXPECT_EQ(h.record(first + 1).main, (std::array<qint16, 6>{2, 3, 4, 5, 6, 45}));
-    EXPECT_EQ(h.record(first + 1).bonus, 7);
 }
