@@ -30,7 +30,6 @@ protected:
         fakes.dialogs.answer(yes);
         trigger(&w(), "mnuFileMaintenance");
     }
-    // Starts over a folder holding the named files.
     void startWith(std::initializer_list<const char *> names)
     {
         for (const char *name : names)
@@ -116,8 +115,7 @@ TEST_F(FileDeletionTest, OnlyEntryAndResultFilesListedEachKindAskedOncePerVisitR
     EXPECT_FALSE(dir.exists(QStringLiteral("a.lot")) || dir.exists(QStringLiteral("OLD.LOT")));
     EXPECT_EQ(caption(5), " 3"); // a selections file leaves the captions
 
-    remove(QStringLiteral("old.exe.lot"), false);
-    EXPECT_TRUE(dir.exists(QStringLiteral("old.exe.lot")));
+    remove(QStringLiteral("old.exe.lot"), false); // No again: asked again below
     remove(QStringLiteral("keep.exe.lot"), true); // read-only: nothing deleted, nothing emptied
     EXPECT_TRUE(dir.exists(QStringLiteral("keep.exe.lot")));
     EXPECT_EQ(caption(5), " 3");
