@@ -1,9 +1,15 @@
 // A first evening with the program, through the real widgets: guidance,
 // keyboard behaviour and layout of the main window and its dialogs, and the
-// dead ends and lost entries mended on the way.
+// dead ends and lost entries mended on the way: unreadable files and
+// printouts that fail.
 #include "core/entryfile.h"
 #include "platform/qtplatform.h"
+#include "statistics/ballstatswindow.h"
+#include "statistics/chartswindow.h"
 #include "support/mainfixture.h"
+#include "thunderball/thunderrecords.h"
+#include "thunderball/thunderstatswindows.h"
+#include "widgets/barchart.h"
 #include "widgets/monthcalendar.h"
 
 #include <QCalendarWidget>
@@ -11,14 +17,21 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <functional>
 
 using namespace dstest;
 
 namespace {
 
 const QByteArray DrawA = drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9);
+const QByteArray History = historyFile({DrawA});
+const QByteArray Entries = entryRecord("05061999", {1, 2, 4, 5, 6, 8}) + entryRecord("05061999", {3, 7, 9, 12, 21, 30});
+const QString EntriesUnreadable = QStringLiteral("The selections file could not be read.");
+const QString HistoryUnreadable = QStringLiteral("The draw history file could not be read.");
+const QString Pdf = QStringLiteral("/home/player/drawsmith/printouts/printout-20261205-200000-1.pdf");
 
 QByteArray entries(int n, const QByteArray &date = "05061999")
 {
@@ -215,6 +228,188 @@ TEST_F(FirstEvening, ResizingGivesTheSpaceToTheListsTheMaintainAreaGivesItBackAn
     click(&w(), "Command7"); // Finished
     QApplication::processEvents();
     EXPECT_EQ(w().size(), before);
+}
+
+// Files that exist but cannot be read (a folder where the file should be:
+// that fails for every user, root included) are reported as unreadable by
+// every window that reads them, never taken as empty, and nothing is written.
+class UnreadableFiles : public MainFixture {
+protected:
+    // A draw and a selections date on display, then `name` turned into a folder.
+    void openThenBreak(const QString &name)
+    {
+        dir.write("UK.exe", History);
+        dir.write("UK05061999.lot", Entries);
+        start();
+        chooseDraw(5, 6, 1999);
+        chooseSelections(5, 6, 1999);
+        fakes.dialogs.clear();
+        QFile::remove(dir.file(name));
+        ASSERT_TRUE(QDir(dir.path()).mkdir(name));
+    }
+    void deleteEntry()
+    {
+        list2()->setCurrentRow(1);
+        click(&w(), "Command11");
+    }
+    void deleteDraw()
+    {
+        fakes.dialogs.answer(true);
+        click(&w(), "Command6");
+    }
+    void addByHand()
+    {
+        click(&w(), "Command3"); // Maintain
+        typeBoxes(&w(), {"10", "11", "12", "13", "14", "15"}, 4);
+        click(&w(), "Command9");
+    }
+    void suggest()
+    {
+        click(&w(), "Command3");
+        child<QRadioButton>(&w(), "Option1")->setChecked(true);
+        type(&w(), "Text10", "3");
+        click(&w(), "Command10");
+    }
+    QListWidget *list2() { return child<QListWidget>(&w(), "List2"); }
+};
+
+// Each handler over a file shown before it went bad: its message, no window
+// opened, the lists, counts and draw on show as they were, other files untouched.
+TEST_F(UnreadableFiles, HandlersSaySoAndKeepEverythingAsItWas)
+{
+    const struct {
+        const char *broken;
+        std::function<void()> press;
+        QString message;
+    } cases[] = {
+        {"UK05061999.lot", [this] { click(&w(), "Command4"); }, EntriesUnreadable}, // Check
+        {"UK05061999.lot", [this] { deleteEntry(); }, EntriesUnreadable},
+        {"UK05061999.lot", [this] { addByHand(); }, EntriesUnreadable},
+        {"UK05061999.lot", [this] { suggest(); }, EntriesUnreadable},
+        {"UK.exe", [this] { deleteDraw(); }, HistoryUnreadable},
+        {"UK.exe", [this] { suggest(); }, HistoryUnreadable},
+        {"UK.exe", [this] { trigger(&w(), "mnuUKstats"); }, HistoryUnreadable},
+        {"IR.exe", [this] { trigger(&w(), "mnuIRstats"); }, HistoryUnreadable},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.broken << ", case " << (&c - cases));
+        window.reset();
+        for (const char *name : {"UK.exe", "IR.exe", "UK05061999.lot"})
+            QDir(dir.path()).rmdir(name);
+        openThenBreak(c.broken);
+        c.press();
+        EXPECT_EQ(fakes.dialogs.messages, QStringList{c.message});
+        EXPECT_TRUE(fakes.dialogs.news.isEmpty()) << "no \"No wins this time!\"";
+        QWidget *statistics = topLevel("Form4");
+        EXPECT_TRUE(w().isVisible() && (!statistics || !statistics->isVisible())) << "a statistics window";
+        EXPECT_EQ(child<QListWidget>(&w(), "List1")->count(), 0);
+        EXPECT_EQ(lines(list2()), (QStringList{"01 02 04 05 06 08 ( )", "03 07 09 12 21 30 ( )"}));
+        EXPECT_EQ(state.entryCount, 2);
+        EXPECT_FALSE(state.checked);
+        EXPECT_EQ(fakes.program.ended, 0);
+        EXPECT_EQ(child<QLineEdit>(&w(), "Text1")->text(), "5/6/1999") << "the draw stays on display";
+        for (const auto &[name, bytes] : {std::pair("UK.exe", History), std::pair("UK05061999.lot", Entries)}) {
+            if (QLatin1String(name) != QLatin1String(c.broken)) {
+                EXPECT_EQ(dir.read(name), bytes) << name;
+            }
+        }
+    }
+}
+
+// Every printout of the program, from each of its Print entries and buttons:
+// the window that printed says when the printout failed, and names the file
+// a printout without a printer was saved as, with its folder a button away.
+class Printouts : public MainFixture {
+protected:
+    // Prints through `print` with a printer that fails, one that saves a PDF
+    // (the player opens its folder) and one that prints.
+    void expectReports(const char *site, const std::function<void()> &print)
+    {
+        SCOPED_TRACE(site);
+        fakes.printer.outcome = {false, QStringLiteral("The printer \"Office\" did not accept the job."), {}};
+        fakes.dialogs.clear();
+        const size_t jobs = fakes.printer.jobs.size();
+        print();
+        EXPECT_EQ(fakes.printer.jobs.size(), jobs + 1);
+        EXPECT_EQ(fakes.dialogs.messages,
+                  QStringList{"The printout could not be made. The printer \"Office\" did not accept the job."});
+        EXPECT_TRUE(fakes.dialogs.news.isEmpty());
+
+        fakes.printer.outcome = {true, {}, Pdf};
+        fakes.dialogs.clear();
+        fakes.dialogs.takeOffers = true;
+        fakes.browser.opened.clear();
+        print();
+        EXPECT_EQ(fakes.dialogs.news, QStringList{"No printer was found; the printout was saved as " + Pdf});
+        EXPECT_EQ(fakes.dialogs.messages, fakes.dialogs.news); // nothing else
+        EXPECT_EQ(fakes.dialogs.offered, QStringList{"Open Folder"});
+        EXPECT_EQ(fakes.browser.opened, QStringList{"file:///home/player/drawsmith/printouts"});
+        fakes.dialogs.takeOffers = false;
+
+        fakes.printer.outcome = {};
+        fakes.dialogs.clear();
+        print();
+        EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    }
+};
+
+TEST_F(Printouts, EveryPrintSaysWhenItFailsAndWhereTheFileWent)
+{
+    dir.write("UK.exe", History);
+    dir.write("UK12061999.lot", entryRecord("12061999", {3, 7, 9, 12, 43, 44})
+                                    + entryRecord("12061999", {1, 2, 4, 5, 6, 8}));
+    // A 5 from 34 Thunderball date, whose tickets have a layout.
+    dir.write("TH05122009.lot", thRec(1, 1, 5, 12, 2009, {3, 8, 14, 20, 34}, 8));
+    dir.write("thresult.exe", thRec(1, 0, 5, 12, 2009, {3, 8, 14, 20, 31}, 8));
+    fakes.clock.date = QDate(2009, 12, 5);
+    start();
+    chooseSelections(12, 6, 1999);
+    chooseDraw(5, 6, 1999);
+    click(&w(), "Command4"); // Check: one winning line
+    expectReports("Print List", [&] { click(&w(), "Command13"); });
+    expectReports("Winning Selections Print", [&] { click(&w(), "Command15"); });
+    expectReports("Print Draw History File", [&] { trigger(&w(), "mnuDrawHistory"); });
+
+    trigger(&w(), "mnuPT");
+    QWidget *tickets = topLevel("Form18");
+    ASSERT_NE(tickets, nullptr);
+    expectReports("Test", [&] { click(tickets, "Command1"); });
+    expectReports("Print Entries", [&] { click(tickets, "Command5"); });
+    click(tickets, "Command4");
+
+    fakes.dialogs.answer(false); // too few draws for reliable statistics: no download
+    trigger(&w(), "mnuUKstats");
+    ASSERT_NE(topLevel("Form4"), nullptr);
+    click(topLevel("Form4"), "Command7");
+    auto *charts = topLevel<ds::ChartsWindow>("Form8");
+    ASSERT_NE(charts, nullptr);
+    expectReports("Charts Print", [&] { click(charts, "Command3"); });
+    charts->clickRow(7);
+    ASSERT_NE(topLevel("Form6"), nullptr);
+    expectReports("Ball Statistics Print", [&] { click(topLevel("Form6"), "Command2"); });
+    click(topLevel("Form6"), "Command1");
+    click(charts, "Command1");
+    click(topLevel("Form4"), "Command1");
+
+    trigger(&w(), "mnuthunder");
+    QWidget *thunderball = topLevel("Form20");
+    ASSERT_NE(thunderball, nullptr);
+    for (const char *entry : {"mnuresults", "mnuselections", "mnutickets", "mnuDraws"})
+        expectReports(entry, [&] { trigger(thunderball, entry); });
+    trigger(thunderball, "mnuStats");
+    auto *stats = topLevel<ds::ThunderStatistics>("Form23");
+    ASSERT_NE(stats, nullptr);
+    emit stats->chart()->rowClicked(8);
+    expectReports("Thunderball Ball Statistics Print", [&] { click(stats->ballWindow(), "Command2"); });
+
+    // A folder the desktop cannot open says so.
+    fakes.printer.outcome = {true, {}, Pdf};
+    fakes.browser.result = ds::OpenResult::NoBrowser;
+    fakes.dialogs.takeOffers = true;
+    fakes.dialogs.clear();
+    click(stats->ballWindow(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages.value(1), "The folder /home/player/drawsmith/printouts could not be opened.");
+    click(stats->ballWindow(), "Command1");
 }
 
 // Refusals warn, questions ask, news informs; news with a second button keeps
