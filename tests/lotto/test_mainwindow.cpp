@@ -1,10 +1,17 @@
-#include "widgets/ballshape.h"
+// The main window and its Date Selection dialog.
+#include "core/programfolder.h"
 #include "lotto/drawframe.h"
 #include "support/mainfixture.h"
+#include "widgets/ballshape.h"
+#include "widgets/monthcalendar.h"
 
+#include <QCalendarWidget>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QSet>
+#include <QSpinBox>
+#include <QToolButton>
 
 using namespace dstest;
 
@@ -122,4 +129,218 @@ TEST_F(MainWindowTest, MenuMnemonicsWhatEachGameCoversF1AndCtrlQ)
     start();
     w().close();
     EXPECT_EQ(fakes.program.exited, 2);
+}
+
+namespace {
+
+const QByteArray Key("05061999");
+const QByteArray DrawA = drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9);
+const QByteArray DrawB = drawRecord("12061999", {1, 2, 13, 24, 35, 46}, 8);
+
+} // namespace
+
+class DateSelectionTest : public MainFixture {
+protected:
+    QGroupBox *numbers() { return child<QGroupBox>(dialog(), "Frame1"); }
+    ds::MonthCalendar *calendar() { return child<ds::MonthCalendar>(dialog(), "Calendar1"); }
+    QString mainText(const char *name) { return child<QLineEdit>(&w(), name)->text(); }
+    QString label(const char *name) { return child<QLabel>(dialog(), name)->text(); }
+};
+
+TEST_F(DateSelectionTest, ChangeOpensTheCalendarFaceNamingTheGameMarkingStoredDaysListsEntriesShowsAFoundDrawStoresAMissingOneAndWantsACountry)
+{
+    dir.write(QStringLiteral("uk.EXE"), historyFile({DrawA, DrawB})); // found whatever its letter case
+    dir.write(QStringLiteral("UK05061999.lot"),
+              entryRecord(Key, {1, 5, 12, 23, 30, 41}) + entryRecord(Key, {2, 6, 13, 24, 31, 42}));
+    start();
+    click(&w(), "Command1");
+    EXPECT_TRUE(!hidden(calendar()) && hidden(numbers()));
+    EXPECT_EQ(label("LabelHeading"), "UK Lotto: choose a draw date");
+    EXPECT_TRUE(calendar()->isMarked(QDate(1999, 6, 12)));
+    EXPECT_FALSE(calendar()->isMarked(QDate(1999, 6, 19)));
+    EXPECT_EQ(label("LabelLatest"), "Latest stored draw: 12/6/1999");
+    EXPECT_EQ(calendar()->date(), fakes.clock.date); // still opens on today
+    calendar()->clearSelection();
+    click(dialog(), "Command2");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You must select a date from the calendar"});
+    EXPECT_TRUE(dialog()->isVisible());
+    click(dialog(), "Command4");
+
+    click(&w(), "Command2");
+    EXPECT_EQ(label("LabelHeading"), "UK Lotto: choose the date of your entries");
+    EXPECT_TRUE(calendar()->isMarked(QDate(1999, 6, 5)));
+    EXPECT_FALSE(calendar()->isMarked(QDate(1999, 6, 12)));
+    state.checked = true;
+    pickDate(5, 6, 1999); // a date with entries lists them
+    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")),
+              (QStringList{"01 05 12 23 30 41 ( )", "02 06 13 24 31 42 ( )"}));
+    EXPECT_EQ(mainText("Text3"), "2");
+    EXPECT_FALSE(state.checked);
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4"))); // stays as it was
+
+    // A draw found is shown; Cancel on the numbers of a date without one keeps it.
+    chooseDraw(5, 6, 1999);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_TRUE(w().isEnabled());
+    EXPECT_EQ(mainText("Text1"), "5/6/1999");
+    EXPECT_EQ(child<QLabel>(&w(), "Label11")->text(), " 9");
+    EXPECT_EQ(state.displayedDrawDate, "05061999");
+
+    chooseDraw(6, 6, 1999); // no draw that day
+    ASSERT_FALSE(hidden(numbers()));
+    type(dialog(), "Text1", QStringLiteral("4"));
+    click(dialog(), "Command3");
+    EXPECT_EQ(state.displayedDrawDate, "05061999"); // the draw on display stays
+    EXPECT_EQ(dir.read(QStringLiteral("uk.EXE")), historyFile({DrawA, DrawB})); // nothing was stored
+    EXPECT_EQ(mainText("Text1"), "5/6/1999");
+    EXPECT_EQ(child<QLabel>(&w(), "Label5")->text(), " 3");
+
+    // Enter stores a missing draw in date order; the dialog opens next on its
+    // calendar face, keeping its date.
+    chooseDraw(6, 6, 1999);
+    EXPECT_TRUE(hidden(child<QWidget>(dialog(), "Command2")) && hidden(child<QWidget>(dialog(), "Command4")));
+    EXPECT_EQ(label("LabelEntering"), "Draw of Sunday 6 June 1999");
+    typeBoxes(dialog(), {"7", "3", "42", "12", "30", "21", "9"});
+    QTest::keyClick(child<QLineEdit>(dialog(), "Text7"), Qt::Key_Return);
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(dir.read(QStringLiteral("uk.EXE")),
+              historyFile({DrawA, drawRecord("06061999", {3, 7, 12, 21, 30, 42}, 9), DrawB}));
+    EXPECT_EQ(mainText("Text1"), "6/6/1999");
+    click(&w(), "Command1");
+    EXPECT_TRUE(!hidden(calendar()) && hidden(numbers()));
+    EXPECT_EQ(calendar()->date(), QDate(1999, 6, 6));
+    click(dialog(), "Command4");
+
+    // Without a country both Changes and the history menus refuse.
+    state.countryCode.clear();
+    fakes.dialogs.clear();
+    click(&w(), "Command1");
+    click(&w(), "Command2");
+    trigger(&w(), "mnuShowHistory");
+    trigger(&w(), "mnuDrawHistory");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select a Country", "You need to select a Country",
+                                                   "You must select a Country first",
+                                                   "You must select a Country first"}));
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(topLevel("Form24"), nullptr);
+    EXPECT_TRUE(fakes.printer.jobs.empty());
+}
+
+// A date takes the numbers of its era into the era's own history file, and
+// the picture names that era; a number out of range is refused with the era's
+// range told under the message.
+TEST_F(DateSelectionTest, EachDateTakesTheNumbersOfItsEraAndGoesIntoItsEraFile)
+{
+    start();
+    const struct {
+        int d, m, y;
+        qint16 limit;
+        const char *range, *file, *key, *era;
+    } cases[] = {
+        {2, 1, 2016, 59, "Numbers run from 1 to 59 for draws from 10 October 2015.", "UK59.exe", "02012016",
+         "UK Lotto 6 from 59 (from 10/10/2015)"},
+        {7, 10, 2015, 49, "Numbers run from 1 to 49 for draws from 19 November 1994 to 7 October 2015.", "UK.exe",
+         "07102015", "UK Lotto 6 from 49 (19/11/1994 to 7/10/2015)"},
+        {1, 11, 2006, 42, "Numbers run from 1 to 42 for draws from 24 September 1994 to 1 November 2006.", "IR.exe",
+         "01112006", "Irish Lotto 6 from 42 (24/9/1994 to 1/11/2006)"},
+        {4, 11, 2006, 45, "Numbers run from 1 to 45 for draws from 4 November 2006 to 2 September 2015.",
+         "IR45.exe", "04112006", "Irish Lotto 6 from 45 (4/11/2006 to 2/9/2015)"},
+        {4, 1, 2020, 47, "Numbers run from 1 to 47 for draws from 5 September 2015 to 2 September 2026.",
+         "IR47.exe", "04012020", "Irish Lotto 6 from 47 (5/9/2015 to 2/9/2026)"},
+        {7, 9, 2026, 45, "Numbers run from 1 to 45 for draws from 5 September 2026.", "IR45b.exe", "07092026",
+         "Irish Lotto 6 from 45 (from 5/9/2026)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        if (c.file[0] == 'I')
+            trigger(&w(), "mnuIreland");
+        fakes.dialogs.clear();
+        chooseDraw(c.d, c.m, c.y);
+        enterNumbers({QString::number(c.limit + 1), "1", "2", "3", "4", "5", "6"});
+        EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+        EXPECT_EQ(fakes.dialogs.informatives, QStringList{c.range});
+        EXPECT_FALSE(dir.exists(c.file));
+        const QString limit = QString::number(c.limit);
+        enterNumbers({limit, "1", "2", "3", "4", "5", "6"});
+        EXPECT_FALSE(dialog()->isVisible());
+        EXPECT_EQ(dir.read(c.file), historyFile({drawRecord(c.key, {1, 2, 3, 4, 5, c.limit}, 6)}));
+        EXPECT_EQ(child<QLabel>(&w(), "Label10")->text(), limit);
+        EXPECT_EQ(child<QLabel>(&w(), "Image8")->toolTip(), c.era);
+    }
+
+    // The calendar names the newest draw of the game, whichever its era.
+    click(&w(), "Command1");
+    EXPECT_EQ(label("LabelLatest"), "Latest stored draw: 7/9/2026");
+    EXPECT_TRUE(calendar()->isMarked(QDate(2026, 9, 7)) && calendar()->isMarked(QDate(2006, 11, 1)));
+    click(dialog(), "Command4");
+}
+
+// Enter in the calendar's year or month field turns its page; only Enter on
+// the days (or OK, or a double-click) confirms a date, in both modes.
+TEST_F(DateSelectionTest, EnterInTheYearOrMonthFieldTurnsThePageAndEnterOnTheDaysConfirms)
+{
+    start();
+    auto yearThenMonth = [this] {
+        QCalendarWidget *cal = calendar()->widget();
+        click(cal, "qt_calendar_yearbutton");
+        auto *year = child<QSpinBox>(cal, "qt_calendar_yearedit");
+        ASSERT_EQ(dialog()->focusWidget(), year);
+        QTest::keyClicks(year, "2015");
+        QTest::keyClick(year, Qt::Key_Return);
+        QTest::keyClick(child<QToolButton>(cal, "qt_calendar_monthbutton"), Qt::Key_Enter);
+        EXPECT_TRUE(dialog()->isVisible() && hidden(numbers()));
+        EXPECT_EQ(calendar()->date(), QDate(2015, 12, 5));
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        QWidget *days = dialog()->focusWidget(); // the days have the focus
+        ASSERT_TRUE(days && cal->isAncestorOf(days) && days != year);
+        QTest::keyClick(days, Qt::Key_Return);
+    };
+    click(&w(), "Command1");
+    yearThenMonth();
+    EXPECT_FALSE(hidden(numbers()));
+    EXPECT_EQ(label("LabelEntering"), "Draw of Saturday 5 December 2015");
+    click(dialog(), "Command3");
+
+    click(&w(), "Command2");
+    calendar()->setDate(fakes.clock.date);
+    yearThenMonth();
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(dir.read("UK05122015.lot"), entryRecord("05122015", {0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(mainText("Text2"), "5/12/2015");
+}
+
+// A folder that takes no file: the start-up says so and the program runs on;
+// a draw that cannot be written is said so, its numbers stay in their boxes
+// and it is stored once the folder takes files again.
+TEST_F(DateSelectionTest, AFolderThatCannotBeWrittenIsSaidAtStartAndAStoreThatFailsKeepsTheNumbers)
+{
+    const QByteArray old = historyFile({DrawB});
+    dir.write(QStringLiteral("UK.exe"), old);
+    {
+        FileSizeLimit full(0);
+        state.programFolderProblem =
+            ds::startProgramFolder(dir.path(), QString(), QString(), {}, QDateTime::currentDateTime()).problem;
+    }
+    start();
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_TRUE(fakes.dialogs.messages[0].endsWith(QStringLiteral(" cannot be written to. Draws, entries and settings "
+                                                                  "cannot be saved until it can be.")));
+    EXPECT_TRUE(w().isVisible());
+    fakes.dialogs.clear();
+
+    chooseDraw(5, 6, 1999);
+    const QStringList typed{"3", "7", "12", "21", "30", "45", "9"};
+    {
+        FileSizeLimit limit(50);
+        enterNumbers(typed);
+    }
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The draw could not be written to the draw history file."});
+    EXPECT_EQ(fakes.program.ended, 0);
+    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), old);
+    ASSERT_TRUE(dialog()->isVisible() && !hidden(numbers()));
+    EXPECT_EQ(boxTexts(dialog(), {1, 2, 3, 4, 5, 6, 7}), typed);
+
+    click(numbers(), "Command1");
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(dir.read(QStringLiteral("UK.exe")), historyFile({DrawA, DrawB}));
 }
