@@ -423,7 +423,7 @@ TEST_F(StatWindowsTest, AppearancesShowTheLast104DrawsOldestFirstWithTheirDates)
 
 // The statistics windows over the real UK history the program ships, built by
 // the program's own import from the shipped results file.
-class ShippedStatsTest : public MainFixture {
+class ShippedStatsTest : public StatWindowsTest {
 protected:
     // Imports shipped results files into the program folder; the draws added.
     int import(ds::Game game, std::initializer_list<const char *> csvs)
@@ -488,58 +488,54 @@ TEST_F(ShippedStatsTest, EachEraHasItsOwnFiguresAndTheNewestOpensFirst)
     const auto [ball47, count47] = mostDrawn({"irish_lotto_645_647.csv"}, "647-2015");
     const auto [ball45, count45] = mostDrawn({"irish_lotto_645_647.csv"}, "645-2026");
     start();
-    trigger(&w(), "mnuUKstats");
-    QWidget *form4 = topLevel("Form4");
-    ASSERT_NE(form4, nullptr);
-    auto *era = child<QComboBox>(form4, "ComboEra");
+    openUK();
+    ASSERT_NE(form4(), nullptr);
+    auto *era = child<QComboBox>(form4(), "ComboEra");
     ASSERT_EQ(era->count(), 2);
     EXPECT_EQ(era->itemText(0), "6 from 59 (from 10/10/2015)");
     EXPECT_EQ(era->itemText(1), "6 from 49 (19/11/1994 to 7/10/2015)");
     EXPECT_EQ(era->currentIndex(), 0);
-    click(form4, "Command2");
-    EXPECT_EQ(boxTexts(form4, {8, 1}), hot(ball59, count59));
-    click(form4, "Command7"); // Indepth Analysis: 59 balls
-    auto *charts = topLevel<ds::ChartsWindow>("Form8");
-    EXPECT_EQ(charts->chart()->rowCount(), 59);
-    charts->clickRow(59);
-    EXPECT_EQ(child<QGroupBox>(topLevel("Form6"), "Frame1")->title(), "Statistics for Ball 59");
-    click(topLevel("Form6"), "Command1");
-    click(charts, "Command1");
+    click(form4(), "Command2");
+    EXPECT_EQ(boxTexts(form4(), {8, 1}), hot(ball59, count59));
+    indepth(); // 59 balls
+    EXPECT_EQ(form8()->chart()->rowCount(), 59);
+    ballStats(59);
+    EXPECT_EQ(text(form6(), "Frame1"), "Statistics for Ball 59");
+    click(form6(), "Command1");
+    click(form8(), "Command1");
 
     era->setCurrentIndex(1);
     emit era->activated(1);
-    EXPECT_TRUE(child<QLineEdit>(form4, "Text8")->text().isEmpty()); // the other era's figures are gone
-    click(form4, "Command2");
-    EXPECT_EQ(boxTexts(form4, {8, 1}), hot(ball49, count49));
-    click(form4, "Command7");
-    EXPECT_EQ(charts->chart()->rowCount(), 49);
-    charts->clickRow(23);
-    EXPECT_EQ(boxTexts(topLevel("Form6"), {2, 1}), (QStringList{"282", QString::number(qRound64(2065 * 6 / 49.0))}));
-    click(topLevel("Form6"), "Command1");
-    click(charts, "Command1");
-    click(form4, "Command1");
+    EXPECT_TRUE(text(form4(), "Text8").isEmpty()); // the other era's figures are gone
+    click(form4(), "Command2");
+    EXPECT_EQ(boxTexts(form4(), {8, 1}), hot(ball49, count49));
+    indepth();
+    EXPECT_EQ(form8()->chart()->rowCount(), 49);
+    ballStats(23);
+    EXPECT_EQ(boxTexts(form6(), {2, 1}), (QStringList{"282", QString::number(qRound64(2065 * 6 / 49.0))}));
+    click(form6(), "Command1");
+    click(form8(), "Command1");
+    click(form4(), "Command1");
 
     trigger(&w(), "mnuIreland");
-    trigger(&w(), "mnuIRstats");
-    form4 = topLevel("Form4");
-    era = child<QComboBox>(form4, "ComboEra");
+    openIrish();
+    era = child<QComboBox>(form4(), "ComboEra");
     ASSERT_EQ(era->count(), 4);
     EXPECT_EQ(era->itemText(0), "6 from 45 (from 5/9/2026)");
     EXPECT_EQ(era->itemText(1), "6 from 47 (5/9/2015 to 2/9/2026)");
     EXPECT_EQ(era->itemText(2), "6 from 45 (4/11/2006 to 2/9/2015)");
     EXPECT_EQ(era->itemText(3), "6 from 42 (24/9/1994 to 1/11/2006)");
     EXPECT_EQ(era->currentIndex(), 0);
-    click(form4, "Command2");
-    EXPECT_EQ(boxTexts(form4, {8, 1}), hot(ball45, count45));
+    click(form4(), "Command2");
+    EXPECT_EQ(boxTexts(form4(), {8, 1}), hot(ball45, count45));
 
     era->setCurrentIndex(1);
     emit era->activated(1);
-    click(form4, "Command2");
-    EXPECT_EQ(boxTexts(form4, {8, 1}), hot(ball47, count47));
-    click(form4, "Command7"); // Indepth Analysis: 47 balls over 2 x 1,148 draws
-    charts = topLevel<ds::ChartsWindow>("Form8");
-    EXPECT_EQ(charts->chart()->rowCount(), 47);
-    charts->clickRow(ball47);
-    EXPECT_EQ(boxTexts(topLevel("Form6"), {2, 1}), hot(count47, qRound64(2 * 1148 * 6 / 47.0)));
+    click(form4(), "Command2");
+    EXPECT_EQ(boxTexts(form4(), {8, 1}), hot(ball47, count47));
+    indepth(); // 47 balls over 2 x 1,148 draws
+    EXPECT_EQ(form8()->chart()->rowCount(), 47);
+    ballStats(ball47);
+    EXPECT_EQ(boxTexts(form6(), {2, 1}), hot(count47, qRound64(2 * 1148 * 6 / 47.0)));
     EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
 }
