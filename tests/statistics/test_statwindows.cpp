@@ -5,16 +5,20 @@
 #include "statistics/chartswindow.h"
 #include "support/charts.h"
 #include "support/mainfixture.h"
+#include "thunderball/resultsimport.h"
 #include "widgets/barchart.h"
 
 #include <QChart>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
+#include <map>
 
 using namespace dstest;
 
@@ -90,10 +94,10 @@ protected:
     void writeUK(const QByteArray &bytes) { dir.write(QStringLiteral("UK.exe"), bytes); }
 
     // The Statistics window open on the UK history, any note dismissed.
-    void openUKWith(const QByteArray &bytes)
+    void openUKWith(const QByteArray &bytes, const QString &remembered = {})
     {
         writeUK(bytes);
-        start();
+        start(remembered);
         openUK();
         ASSERT_TRUE(form4() && form4()->isVisible());
         fakes.dialogs.clear();
@@ -105,8 +109,7 @@ protected:
 TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedUnder21DrawsGetTheNoteAndADamagedOneNeverCrashes)
 {
     start();
-    // A missing history is refused as in UnreadableFiles.StatisticsSayTheHistoryCannotBeReadNotThatItIsEmpty;
-    // a torn file reads as the whole records present (DrawHistory tests).
+    // An unreadable history: UnreadableFiles; a torn one reads as its whole records (DrawHistory).
     const QByteArray oneDraw = drawRecord("01011999", {1, 2, 3, 4, 5, 6}, 7);
     const struct {
         const char *file;
@@ -160,7 +163,7 @@ TEST_F(StatWindowsTest, EmptyHistoriesAreRefusedUnder21DrawsGetTheNoteAndADamage
     EXPECT_TRUE(form8()->isEnabled());
 }
 
-TEST_F(StatWindowsTest, EachShowFillsItsFrameMorePairsShowsAnyPairAndLabelsStayBesideTheirBoxes)
+TEST_F(StatWindowsTest, EachShowFillsItsFrameMorePairsShowsAnyPairLabelsStayBesideTheirBoxesAndABrokenHistoryIsSaid)
 {
     openUKWith(smallUk());
     EXPECT_FALSE(hidden(child<QGroupBox>(form4(), "Frame4")));
@@ -218,6 +221,42 @@ TEST_F(StatWindowsTest, EachShowFillsItsFrameMorePairsShowsAnyPairAndLabelsStayB
     const std::vector<int> after = gaps();
     for (size_t i = 0; i < before.size(); ++i)
         EXPECT_NEAR(after[i], before[i], 3) << neighbours[i].first;
+
+    // A history that cannot be read any more once the windows are open (a
+    // folder where the file was) is said by every button that reads it; what
+    // the windows show stays as it was and no further window opens.
+    indepth();
+    const QList<qreal> rows = chart(form8())->rowValues();
+    const std::vector<const char *> figures = {"Text8", "Text1", "Text2", "Text6", "Text22"};
+    const QStringList shown = texts(form4(), figures);
+    ASSERT_EQ(rows.size(), 49);
+    ASSERT_TRUE(QFile::remove(dir.file(QStringLiteral("UK.exe"))));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("UK.exe")));
+    const std::pair<QWidget *, const char *> buttons[] = {
+        {form4(), "Command2"}, {form4(), "Command3"}, {form4(), "Command4"}, {form4(), "Command6"},
+        {form4(), "Command8"}, {form8(), "Command4"}, {form8(), "Command2"}, {form8(), "Command5"},
+        {form8(), "Command6"},
+    };
+    for (const auto &[form, name] : buttons) {
+        fakes.dialogs.clear();
+        click(form, name);
+        EXPECT_EQ(fakes.dialogs.messages, QStringList{QStringLiteral("The draw history file could not be read.")})
+            << form->objectName().toStdString() << " " << name;
+    }
+    fakes.dialogs.clear();
+    ballStats(10);
+    EXPECT_EQ(fakes.dialogs.messages.size(), 1);
+    for (QWidget *f : {form6(), form16()})
+        EXPECT_TRUE(!f || !f->isVisible()) << (f ? f->objectName().toStdString() : "");
+    EXPECT_EQ(texts(form4(), figures), shown);
+    EXPECT_EQ(chart(form8())->rowValues(), rows);
+
+    // Closed and opened again, the charts do not open on nothing.
+    click(form8(), "Command1");
+    fakes.dialogs.clear();
+    indepth();
+    EXPECT_EQ(fakes.dialogs.messages.size(), 1);
+    EXPECT_FALSE(form8()->isVisible());
 }
 
 TEST_F(StatWindowsTest, SaveEnablesBestSixForTheSameGameOnlyAndIrishWindowsStayWithin42)
@@ -255,10 +294,11 @@ TEST_F(StatWindowsTest, SaveEnablesBestSixForTheSameGameOnlyAndIrishWindowsStayW
 }
 
 // Each chart button, then hovering and clicking a row's bar, label or empty column;
-// then the figures of a ball and the prints of both windows.
+// then the figures of a ball and the prints of both windows. The UK charts
+// while Ireland is current count to 49.
 TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpensItsDetailWithItsFigures)
 {
-    openUKWith(smallUk());
+    openUKWith(smallUk(), QStringLiteral("I"));
     indepth();
     EXPECT_TRUE(form8()->isVisible() && !form4()->isVisible() && !w().isVisible());
     ds::BarChart *c = chart(form8());
@@ -353,8 +393,17 @@ TEST_F(StatWindowsTest, EachChartCountsItsBallsUnderReadableLabelsAndEachRowOpen
         EXPECT_EQ(texts(form6(), {"Text5", "Text2"}), (QStringList{"Average", "3"})) << kind;
         click(form6(), "Command1");
     }
-}
 
+    // Closing the charts, disabled under a ball's figures, closes those too.
+    ballStats(45);
+    EXPECT_EQ(text(form6(), "Frame1"), "Statistics for Ball 45");
+    form8()->close();
+    EXPECT_FALSE(form6()->isVisible() || form8()->isVisible());
+    EXPECT_TRUE(form4()->isVisible() && form4()->isEnabled());
+    indepth(); // reopens afresh
+    EXPECT_TRUE(form8()->isEnabled());
+    EXPECT_EQ(chart(form8())->title(), "Balls Drawn (Main)");
+}
 
 TEST_F(StatWindowsTest, AppearancesShowTheLast104DrawsOldestFirstWithTheirDates)
 {
@@ -372,20 +421,121 @@ TEST_F(StatWindowsTest, AppearancesShowTheLast104DrawsOldestFirstWithTheirDates)
     EXPECT_EQ(texts(form6(), {"Label8", "Label9"}), (QStringList{"11/01/2003", "01/01/2005"}));
 }
 
-TEST_F(StatWindowsTest, ClosingClosesWhatTheWindowOpened)
+// The statistics windows over the real UK history the program ships, built by
+// the program's own import from the shipped results file.
+class ShippedStatsTest : public StatWindowsTest {
+protected:
+    // Imports shipped results files into the program folder; the draws added.
+    int import(ds::Game game, std::initializer_list<const char *> csvs)
+    {
+        int added = 0;
+        for (const char *csv : csvs) {
+            const ds::ImportReport r = ds::importResultsFile(
+                QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/") + QLatin1String(csv), game, dir.path());
+            EXPECT_TRUE(r.succeeded() && r.skipped == 0) << r.text().toStdString();
+            added += r.added;
+        }
+        return added;
+    }
+    // The hot ball and its count as the Hot 6 shows them.
+    static QStringList hot(qint64 ball, qint64 count) { return {QString::number(ball), QString::number(count)}; }
+};
+
+namespace {
+
+// The most drawn main number of the rows of results files and its count,
+// the lower number first on a tie, read straight from the files; with an
+// era, only the rows its `era` column names.
+std::pair<int, int> mostDrawn(const QStringList &files, const QByteArray &eraColumn = {})
 {
-    writeUK(smallUk());
-    start(QStringLiteral("I")); // UK statistics while Ireland is current
+    std::map<int, int> counts;
+    for (const QString &name : files) {
+        QFile f(QStringLiteral(DRAWSMITH_SOURCE_DATA "/history/") + name);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        const QList<QByteArray> header = lines.value(0).trimmed().split(',');
+        const qsizetype first = header.indexOf("n1");
+        const qsizetype era = header.indexOf("era");
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const QList<QByteArray> fields = lines[i].trimmed().split(',');
+            if (!eraColumn.isEmpty() && fields.value(era) != eraColumn)
+                continue;
+            for (qsizetype k = first; fields.size() > first + 5 && k < first + 6; ++k)
+                ++counts[fields[k].toInt()];
+        }
+    }
+    std::pair<int, int> best{0, 0};
+    for (const auto &[ball, count] : counts)
+        if (count > best.second)
+            best = {ball, count};
+    return best;
+}
+
+} // namespace
+
+// "UK Stats" and "Irish Stats" open on the newest era; the era picker lists
+// the game's eras, newest first, and every figure follows the era chosen,
+// never mixing them: in the 6 from 49 number 23 was drawn 282 times as a main
+// number; the 6 from 47 counts both draws of each of its dates, and nothing
+// of the eras around it.
+TEST_F(ShippedStatsTest, EachEraHasItsOwnFiguresAndTheNewestOpensFirst)
+{
+    ASSERT_EQ(import(ds::Game::UK, {"uk_lotto_649.csv"}), 2065);
+    import(ds::Game::UK, {"uk_lotto_659.csv", "uk_lotto_659_two_rounds.csv"});
+    import(ds::Game::Irish, {"irish_lotto_642.csv", "irish_lotto_645_647.csv"});
+    const auto [ball59, count59] = mostDrawn({"uk_lotto_659.csv", "uk_lotto_659_two_rounds.csv"});
+    const auto [ball49, count49] = mostDrawn({"uk_lotto_649.csv"});
+    const auto [ball47, count47] = mostDrawn({"irish_lotto_645_647.csv"}, "647-2015");
+    const auto [ball45, count45] = mostDrawn({"irish_lotto_645_647.csv"}, "645-2026");
+    start();
     openUK();
+    ASSERT_NE(form4(), nullptr);
+    auto *era = child<QComboBox>(form4(), "ComboEra");
+    ASSERT_EQ(era->count(), 2);
+    EXPECT_EQ(era->itemText(0), "6 from 59 (from 10/10/2015)");
+    EXPECT_EQ(era->itemText(1), "6 from 49 (19/11/1994 to 7/10/2015)");
+    EXPECT_EQ(era->currentIndex(), 0);
+    click(form4(), "Command2");
+    EXPECT_EQ(boxTexts(form4(), {8, 1}), hot(ball59, count59));
+    indepth(); // 59 balls
+    EXPECT_EQ(form8()->chart()->rowCount(), 59);
+    ballStats(59);
+    EXPECT_EQ(text(form6(), "Frame1"), "Statistics for Ball 59");
+    click(form6(), "Command1");
+    click(form8(), "Command1");
+
+    era->setCurrentIndex(1);
+    emit era->activated(1);
+    EXPECT_TRUE(text(form4(), "Text8").isEmpty()); // the other era's figures are gone
+    click(form4(), "Command2");
+    EXPECT_EQ(boxTexts(form4(), {8, 1}), hot(ball49, count49));
     indepth();
-    click(form8(), "Command2");
-    ballStats(45);
-    EXPECT_EQ(text(form6(), "Frame1"), "Statistics for Ball 45");
-    // Closing a disabled window closes the one it opened.
-    form8()->close(); // the title bar of the disabled window
-    EXPECT_FALSE(form6()->isVisible() || form8()->isVisible());
-    EXPECT_TRUE(form4()->isVisible() && form4()->isEnabled());
-    indepth(); // reopens afresh
-    EXPECT_TRUE(form8()->isEnabled());
-    EXPECT_EQ(chart(form8())->title(), "Balls Drawn (Main)");
+    EXPECT_EQ(form8()->chart()->rowCount(), 49);
+    ballStats(23);
+    EXPECT_EQ(boxTexts(form6(), {2, 1}), (QStringList{"282", QString::number(qRound64(2065 * 6 / 49.0))}));
+    click(form6(), "Command1");
+    click(form8(), "Command1");
+    click(form4(), "Command1");
+
+    trigger(&w(), "mnuIreland");
+    openIrish();
+    era = child<QComboBox>(form4(), "ComboEra");
+    ASSERT_EQ(era->count(), 4);
+    EXPECT_EQ(era->itemText(0), "6 from 45 (from 5/9/2026)");
+    EXPECT_EQ(era->itemText(1), "6 from 47 (5/9/2015 to 2/9/2026)");
+    EXPECT_EQ(era->itemText(2), "6 from 45 (4/11/2006 to 2/9/2015)");
+    EXPECT_EQ(era->itemText(3), "6 from 42 (24/9/1994 to 1/11/2006)");
+    EXPECT_EQ(era->currentIndex(), 0);
+    click(form4(), "Command2");
+    EXPECT_EQ(boxTexts(form4(), {8, 1}), hot(ball45, count45));
+
+    era->setCurrentIndex(1);
+    emit era->activated(1);
+    click(form4(), "Command2");
+    EXPECT_EQ(boxTexts(form4(), {8, 1}), hot(ball47, count47));
+    indepth(); // 47 balls over 2 x 1,148 draws
+    EXPECT_EQ(form8()->chart()->rowCount(), 47);
+    ballStats(ball47);
+    EXPECT_EQ(boxTexts(form6(), {2, 1}), hot(count47, qRound64(2 * 1148 * 6 / 47.0)));
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty()) << fakes.dialogs.messages.join(' ').toStdString();
 }
