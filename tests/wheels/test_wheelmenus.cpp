@@ -111,8 +111,9 @@ TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissingAnd
     EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
 }
 
-TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFirstNoCountryRefuses)
+TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFirstThenOpenTheCheckWindowNoCountryRefuses)
 {
+    dir.write("UK.exe", History);
     start();
     openSelections();
     fakes.dialogs.answer(false);
@@ -127,20 +128,8 @@ TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFi
     // The main window was emptied before the file was looked for.
     EXPECT_EQ(selections()->count(), 0);
     EXPECT_TRUE(state.currentEntryFile.isEmpty());
-    // Without a country the check menus refuse before they ask anything.
-    fakes.dialogs.clear();
-    state.countryCode.clear();
-    trigger(&w(), "mnu3check");
-    trigger(&w(), "mnu4check");
-    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select the UK first", "You must select a Country first"}));
-    EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
-}
-
-TEST_F(WheelMenuTest, CheckOpensTheCheckWindowOnTheStandingEntries)
-{
-    dir.write("UK.exe", History);
+    // The standing entries in the check window.
     dir.write("StandUK.lot", entryRecord(Blank, {3, 7, 12, 21, 30, 45}) + entryRecord(Blank, {1, 2, 3, 4, 5, 6}));
-    start();
     fakes.dialogs.answer(true);
     trigger(&w(), "mnucheck");
     QWidget *check = topLevel<QWidget>("Form9");
@@ -148,4 +137,12 @@ TEST_F(WheelMenuTest, CheckOpensTheCheckWindowOnTheStandingEntries)
     EXPECT_EQ(child<QLabel>(check, "Label1")->text(), QStringLiteral("2 Selections"));
     click(check, "Command2");
     EXPECT_EQ(child<QLineEdit>(check, "Text4")->text(), QStringLiteral("1")); // the jackpot on 6 March
+    click(check, "Command1");
+    // Without a country the check menus refuse before they ask anything.
+    fakes.dialogs.clear();
+    state.countryCode.clear();
+    trigger(&w(), "mnu3check");
+    trigger(&w(), "mnu4check");
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"You must select the UK first", "You must select a Country first"}));
+    EXPECT_TRUE(fakes.dialogs.questions.isEmpty());
 }

@@ -154,7 +154,6 @@ TEST(WheelGenerate, GroupNumbersAtTheLinePositions)
 
 TEST(WheelSave, WritesTheWheelFileFromTheTableReplacesItAndKeepsCountriesApart)
 {
-    // A one-line wheel is WheelWindowTest.SaveRefusesAtTheBoxAtFaultThenWritesTheWheelAndTellsTheMainWindow's.
     TestFolder f;
     f.write(QStringLiteral("407.dat"), table({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {1, 2, 3, 4, 6, 7},
                                              {1, 2, 3, 5, 6, 7}, {1, 2, 4, 5, 6, 7}}));

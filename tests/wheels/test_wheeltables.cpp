@@ -87,13 +87,6 @@ QByteArray withoutLine(const QByteArray &bytes, int r)
     return b;
 }
 
-// The table with field `index` of record `record` (both 0-based) set to `value`.
-QByteArray withField(QByteArray b, int record, int index, int value)
-{
-    qToLittleEndian<qint16>(static_cast<qint16>(value), b.data() + record * 14 + index * 2);
-    return b;
-}
-
 } // namespace
 
 TEST(WheelTables, EveryShippedTableIsASoundCovering)
@@ -114,22 +107,12 @@ TEST(WheelTables, EveryShippedTableIsASoundCovering)
     }
 }
 
-TEST(WheelTables, ProofRefusesBrokenTables)
+// The proof finds what the program's reader does not look for: a covering
+// short of a line, a line repeated.
+TEST(WheelTables, ProofRefusesTablesThatCoverTooLittle)
 {
-    const QByteArray t512 = shipped("512.dat"), t410 = shipped("410.dat"), j7 = shipped("J7.dat");
-    ASSERT_FALSE(t512.isEmpty() || t410.isEmpty() || j7.isEmpty());
-    struct Case { QByteArray bytes; int n, t, lines; const char *fault; };
-    const Case cases[] = {
-        {withoutLine(t512, 40), 12, 5, 131, "is in no line"}, // a covering short of one of its lines
-        {withoutLine(t410, 5), 10, 4, 20, "records"},
-        {withField(t410, 0, 6, 19), 10, 4, 20, "L is 19"},
-        {withField(t410, 3, 2, 11), 10, 4, 20, "position 11"},
-        {withField(j7, 2, 1, 1), 7, 6, 7, "repeats a position"},
-        {j7.left(28) + j7.mid(14, 14 * 5), 7, 6, 7, "is repeated"},
-        {shipped("58.dat") + "x", 8, 5, 12, "whole"},
-    };
-    for (const Case &c : cases) {
-        const std::string fault = prove(c.bytes, c.n, c.t, c.lines);
-        EXPECT_NE(fault.find(c.fault), std::string::npos) << c.fault << ": " << fault;
-    }
+    const QByteArray t512 = shipped("512.dat"), j7 = shipped("J7.dat");
+    ASSERT_FALSE(t512.isEmpty() || j7.isEmpty());
+    EXPECT_NE(prove(withoutLine(t512, 40), 12, 5, 131).find("is in no line"), std::string::npos);
+    EXPECT_NE(prove(j7.left(28) + j7.mid(14, 14 * 5), 7, 6, 7).find("is repeated"), std::string::npos);
 }
