@@ -51,34 +51,6 @@ TEST(RangeCheck, RefusalsAndTheRangeOfDraws)
     EXPECT_TRUE(findDrawRange({}, 1, 1999, 1, 1999).empty());
 }
 
-namespace {
-
-const TierList &tiersOf(Game game)
-{
-    return firstEra(game).tiersOn(ymd(1999, 3, 6), 1);
-}
-
-} // namespace
-
-TEST(RangeCheck, TiersOfBothGames)
-{
-    struct Case { int main; bool bonus; std::optional<Win> uk, irish; };
-    const Case cases[] = {
-        {2, true, std::nullopt, std::nullopt},
-        {3, false, Win{Match3, false}, std::nullopt},
-        {3, true, Win{Match3, false}, Win{Match3Bonus, true}},
-        {4, false, Win{Match4, false}, Win{Match4, false}},
-        {4, true, Win{Match4, false}, Win{Match4Bonus, true}},
-        {5, false, Win{Match5, false}, Win{Match5, false}},
-        {5, true, Win{Match5Bonus, true}, Win{Match5Bonus, true}},
-        {6, false, Win{Jackpot, false}, Win{Jackpot, false}},
-    };
-    for (const Case &c : cases) {
-        EXPECT_EQ(classify(tiersOf(Game::UK), c.main, c.bonus), c.uk) << c.main << (c.bonus ? "+b" : "");
-        EXPECT_EQ(classify(tiersOf(Game::Irish), c.main, c.bonus), c.irish) << c.main << (c.bonus ? "+b" : "");
-    }
-}
-
 TEST(RangeCheck, OneMonthOfEachGame)
 {
     const QStringList uk = {
@@ -123,7 +95,6 @@ TEST(RangeCheck, OneMonthOfEachGame)
         EXPECT_EQ(r.lines, expected);
         EXPECT_EQ(r.totals, totals);
         EXPECT_EQ(r.startDate + r.endDate, QStringLiteral("06/03/199927/03/1999"));
-        EXPECT_EQ(r.drawsChecked, 4);
         EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4}));
     }
     // Start and end months without draws check the whole history; no history, nothing.
