@@ -15,13 +15,10 @@ TEST(EntryPlans, ManualEntryRefusalsAndTheLimitOf2500)
         {good, 49, 2499, QString()},
         {good, 49, 2500, max},
         {good, 49, 2600, max}, // a file already past the limit cannot grow
-        {good, 42, 0, QStringLiteral("One or more of your numbers are invalid")},
-        {{"1", "2", "3", "4", "5", "5"}, 49, 0, QStringLiteral("One or more of your numbers are the same")},
     };
     for (const auto &[boxes, maxBall, count, refusal] : cases)
         EXPECT_EQ(readManualEntry(boxes, maxBall, count).refusal, refusal) << count;
     EXPECT_EQ(readManualEntry(good, 49, 0).numbers, (Numbers6{1, 5, 12, 23, 30, 49}));
-    // A repeated entry's question: SelectionsTest.AddedEntriesAreSortedShownWrittenWithTheFilesDateAndPrinted.
 }
 
 TEST(EntryPlans, CheckStandingAndDeleteRefusals)
