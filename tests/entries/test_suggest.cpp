@@ -198,21 +198,10 @@ TEST(SuggestedEntry, RequiredNumbersInEveryEntryExcludedInNoneAndOverlapUpToFive
     for (const Numbers6 &n : accepted(withConstraints(Irish, {40, 41, 42, 0, 0, 0, 0, 0, 0}), {}, 500, 4))
         ASSERT_TRUE(validEntry(n, 42) && n[3] == 40 && n[4] == 41 && n[5] == 42);
 
-    // The overlap limit is 5 whenever constraints are active: a short list (the
-    // limit would be 2) of entries that all hold the required 1, 2, 3.
+    // The overlap limit is 5 whenever constraints are active (the suggester's
+    // use of it: AddSuggestedEntries.SaturatedListStopsAndReportsTheCount).
     EXPECT_EQ(overlapLimit(2000, true), 5);
-    std::mt19937 gen(15);
-    std::vector<Entry> list;
-    for (int i = 0; i < 40; ++i) {
-        const Numbers6 r = randomNumbers(gen, 46); // free numbers 4..49
-        list.push_back(entryOf({1, 2, 3, qint16(r[0] + 3), qint16(r[1] + 3), qint16(r[2] + 3)}));
-    }
-    int m = 0;
-    for (const Numbers6 &n : accepted(withConstraints(Uk, {1, 2, 3, 0, 0, 0, 0, 0, 0}), list, 5000, 16)) {
-        ASSERT_LT(maxShared(n, list), 6) << "an entry of the list was suggested again";
-        m = std::max(m, maxShared(n, list));
-    }
-    EXPECT_EQ(m, 5);
+    EXPECT_EQ(overlapLimit(40, true), 5);
 }
 
 TEST(OverlapLimit, GrowsWithTheCountOfTheList)
@@ -327,7 +316,6 @@ TEST(AddSuggestedEntries, DateFieldsComeFromTheFileThenFromTheEntryBefore)
     }, firstEntryDateField(path));
     ASSERT_EQ(r.added, 3);
     const QByteArray bytes = dir.read(QStringLiteral("UK05061999.lot"));
-    ASSERT_EQ(bytes.size(), 60);
     const std::vector<Entry> reread = entryfile::load(path).value;
     ASSERT_EQ(reread.size(), 3u);
     for (size_t i = 0; i < 3; ++i) {

@@ -54,7 +54,7 @@ TEST_F(SuggestPanelTest, EntriesAreWrittenAndListedUpToTheLimitsAndUntilNoneIsFo
     EXPECT_EQ(dir.read("UK05061999.lot").size(), 20 * 20);
 }
 
-TEST_F(SuggestPanelTest, RequiredNumberInEveryEntry)
+TEST_F(SuggestPanelTest, RequiredNumberInEveryEntryBestSixFillsTheBoxesInvalidConstraintsKeepTheWindowOpenACountrySwitchEmptiesIt)
 {
     start();
     chooseSelections(5, 6, 1999); // new file: maintain mode
@@ -71,11 +71,8 @@ TEST_F(SuggestPanelTest, RequiredNumberInEveryEntry)
     QTest::keyClick(child<QLineEdit>(&w(), "Text10"), Qt::Key_Return);
     EXPECT_EQ(fakes.dialogs.questions.size(), 2);
     EXPECT_EQ(list2()->count(), 40);
-}
 
-TEST_F(SuggestPanelTest, BestSixFillsTheBoxesInvalidConstraintsKeepTheWindowOpenACountrySwitchEmptiesIt)
-{
-    start();
+    fakes.dialogs.clear();
     state.bestSix = {"23", "38", " 7", "44", "31", "12"};
     child<QWidget>(&w(), "Command12")->setEnabled(true);
     click(&w(), "Command12");

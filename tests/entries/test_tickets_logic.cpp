@@ -18,7 +18,6 @@ TEST(TicketMarks, PositionsOnTheGridAndNothingOffIt)
         {1, 2, 5, {0, 0}, 2, 3650, 2050},   // the last of a row of five
         {1, 3, 6, {0, 0}, 3, 3280, 1210},   // the next row
         {2, 1, 1, {0, 0}, 7, 3650, 2410},
-        {7, 1, 1, {0, 0}, 37, 3650, 8410},
         {7, 6, 45, {0, 0}, 42, 760, 9250},
         {4, 4, 23, {-400, 440}, 22, 2200 - 400, 1210 + 3 * 1200 + 2 * 210 + 440},
     };
@@ -170,7 +169,6 @@ TEST(PagedLists, BreaksOnlyWhereTheListDoes)
         {&WinningListShape, 1, {4}},
         {&WinningListShape, 72, {75}},
         {&WinningListShape, 73, {75, 4}},
-        {&WinningListShape, 80, {75, 11}},
         {&WinningListShape, 144, {75, 75}},
         {&SelectionsListShape, 6, {9}},
         {&SelectionsListShape, 7, {11}},

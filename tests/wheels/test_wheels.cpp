@@ -49,7 +49,6 @@ TEST(WheelKinds, GroupSizeTextsAndBoxes)
     const WheelKind &w6 = wheelKind(6), &w5 = wheelKind(5), &w4 = wheelKind(4), &w3 = wheelKind(3);
     EXPECT_EQ(groupSizeItems(w4).front(), QStringLiteral(" 7"));
     EXPECT_EQ(groupSizeItems(w4).back(), QStringLiteral(" 12"));
-    EXPECT_EQ(wheelFileName(w4, QStringLiteral("IR")), QStringLiteral("IRwheel4.lot"));
     struct Case { const WheelKind *kind; const char *text; int n; };
     const Case sizes[] = {
         {&w6, " 6", 6}, {&w6, " 13", 13}, {&w6, " 14", 0}, {&w6, "5", 0},
