@@ -110,7 +110,7 @@ TEST_F(TicketsTest, RefusedWithoutEntriesAndForTheSixFromFiftyNine)
     ASSERT_TRUE(form() && form()->isVisible());
 }
 
-TEST_F(TicketsTest, OpensOverTheMainWindowAndPrintsThreeTickets)
+TEST_F(TicketsTest, OpensOverTheMainWindowPrintsThreeTicketsRefusesATestKeepsTheOffsetsSavesAndRecalls)
 {
     openTickets(15);
     ASSERT_TRUE(form() && form()->isVisible());
@@ -128,12 +128,9 @@ TEST_F(TicketsTest, OpensOverTheMainWindowAndPrintsThreeTickets)
     EXPECT_EQ(fakes.dialogs.busyCount, 1);
     // The grouping is TicketGrouping's; the last ticket holds entry 15 at the tested offsets.
     EXPECT_EQ(job.pages[2], pageMarks(ds::tickets::boardMarks(1, {1, 10, 20, 30, 40, 49}, {120, -60})));
-}
 
-// The refusals and their boxes are TicketTest.OffsetLimits's; here one reaches the window.
-TEST_F(TicketsTest, RefusedTestPrintsNothingAndKeepsTheOffsetsThenSaveAndRecall)
-{
-    openTickets(1);
+    // A refused test prints nothing (the refusals are TicketTest.OffsetLimits's).
+    fakes.printer.jobs.clear();
     test("-401", "-1211");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"Your LEFT value is too low - reduce the negative value"});
     EXPECT_TRUE(fakes.printer.jobs.empty());
