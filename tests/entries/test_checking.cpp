@@ -64,8 +64,7 @@ TEST(Tiers, WinningLineAndDamagedEntries)
               QStringList{"Entry 1 is damaged and was not checked."});
 }
 
-// Every winning line of a 6 from 59 date ends with its prize, by the tiers of
-// its period; two numbers win from the start, with or without the bonus.
+// A 6 from 59 winning line ends with the prize of its period; two numbers win, with or without the bonus.
 TEST(Tiers, SixFromFiftyNineLinesEndWithThePrizeOfTheirPeriod)
 {
     const DrawNumbers theDraw{3, 7, 12, 21, 30, 45, 9};
@@ -101,8 +100,7 @@ TEST(Tiers, SixFromFiftyNineLinesEndWithThePrizeOfTheirPeriod)
     EXPECT_EQ(winCountText(r.wins, r.cash, Currency::Pound), "1 winning entry");
 }
 
-// A two-round date: the lines of round 1, then of round 2; an entry winning in
-// both is listed twice, marked and counted once; the cash of both rounds adds up.
+// A two-round date: round 1's lines, then round 2's; a win in both is listed twice, marked and counted once.
 TEST(Tiers, BothRoundsOfATwoRoundDateAtOnce)
 {
     const Ymd date = 20260610;
@@ -126,9 +124,8 @@ TEST(Tiers, BothRoundsOfATwoRoundDateAtOnce)
     EXPECT_EQ(winCountText(3, 0, Currency::Pound), "3 winning entries");
 }
 
-// Irish lines by the draw on display and its period: three numbers win in the
-// main draw from 4/11/2006 (not in the 6 from 42), two and the bonus from
-// 5/9/2015; Lotto Plus 1 pays by its own tiers.
+// Irish lines by draw and period: three numbers win in the main draw from 4/11/2006 (not in the
+// 6 from 42), two and the bonus from 5/9/2015; Lotto Plus 1 pays by its own tiers.
 TEST(Tiers, IrishLinesEndWithThePrizeOfTheirDrawAndPeriod)
 {
     const DrawNumbers theDraw{3, 7, 12, 21, 30, 45, 9};
@@ -160,8 +157,7 @@ TEST(Tiers, IrishLinesEndWithThePrizeOfTheirDrawAndPeriod)
         EXPECT_EQ(wins, c.wins) << c.date << " draw " << c.draw;
     }
 
-    // Lotto Plus 1 of 2018: two cash prizes and a free prize, three winning
-    // entries; the cash adds up in euro.
+    // Lotto Plus 1 of 2018: two cash prizes and a free prize; the cash adds up in euro.
     const Ymd date = 20180901;
     const QByteArray key("01092018");
     const CheckResult r = checkEntries({{key, {3, 7, 12, 21, 30, 44}}, {key, {3, 7, 12, 40, 41, 42}},

@@ -104,9 +104,8 @@ TEST(RangeCheck, OneMonthOfEachGame)
     EXPECT_TRUE(checkRange(Entries, {}, findDrawRange({}, 1, 1999, 1, 1999), Game::UK).lines.isEmpty());
 }
 
-// An Irish range across eras: both draws of a date are checked, each by the
-// tiers of its draw and period; three numbers count from 4/11/2006, two and
-// the bonus in the main draw from 5/9/2015 and in Lotto Plus 1 from 1/9/2018.
+// An Irish range across eras: each draw of a date by its own tiers; three numbers count from 4/11/2006,
+// two and the bonus in the main draw from 5/9/2015 and in Lotto Plus 1 from 1/9/2018.
 TEST(RangeCheck, IrishDrawsAcrossErasByTheirDrawAndPeriod)
 {
     const std::array<qint16, 6> six{3, 7, 12, 21, 30, 33};

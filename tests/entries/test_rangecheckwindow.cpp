@@ -82,9 +82,8 @@ TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndYearsRefusesARangeThenChecksO
     EXPECT_EQ(fakes.dialogs.busyCount, 2);
 }
 
-// The range runs across the game's eras to the newest draw; each draw is
-// judged by its own era's tiers (both rounds of a two-round date counted) and
-// the boxes are those of the era of the range's last draw, which is said.
+// Across eras each draw (both rounds of a date) is judged by its own era's tiers; the boxes are
+// those of the era of the range's last draw, which is said.
 TEST_F(RangeCheckWindowTest, ARangeAcrossErasJudgesEachDrawByItsOwnEraThenAnEmptyOrUnreadableHistory)
 {
     dir.write(QStringLiteral("UK59.exe"), historyFile({drawRecord("02012016", {3, 7, 50, 51, 52, 53}, 9),

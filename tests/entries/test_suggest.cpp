@@ -159,8 +159,7 @@ TEST(SelectionPool, EachBallOncePlusTheMainNumbersOfTheLast208Draws)
 
 TEST(SuggestedEntry, WithoutConstraintsAtMostThreeNumbersBelowTheLowLimitAndThePoolRunsToTheTopBall)
 {
-    // The UK limit 26 is reached; the Irish limit is 19, not 26; a 6 from 59
-    // list reaches 59 with at most three numbers below 31.
+    // The UK limit 26 is reached; the Irish is 19; a 6 from 59 list reaches 59 with at most three below 31.
     const std::tuple<SuggestRules, std::vector<Draw>, int, unsigned> cases[] = {
         {Uk, randomDraws(300, 4), 3, 1}, {Irish, {}, 4, 2}, {SuggestRules{59, 31, false, {}}, {}, 3, 5}};
     for (const auto &[rules, history, reachedBelow26, seed] : cases) {
@@ -178,7 +177,7 @@ TEST(SuggestedEntry, WithoutConstraintsAtMostThreeNumbersBelowTheLowLimitAndTheP
     }
 }
 
-TEST(SuggestedEntry, RequiredNumbersInEveryEntryExcludedInNoneAndOverlapUpToFive)
+TEST(SuggestedEntry, RequiredNumbersInEveryEntryExcludedInNoneAndTheOverlapLimitIsFive)
 {
     const auto got = accepted(withConstraints(Uk, {30, 0, 0, 1, 2, 3, 4, 5, 6}), {}, 3000, 3);
     ASSERT_GT(got.size(), 500u);
@@ -198,8 +197,7 @@ TEST(SuggestedEntry, RequiredNumbersInEveryEntryExcludedInNoneAndOverlapUpToFive
     for (const Numbers6 &n : accepted(withConstraints(Irish, {40, 41, 42, 0, 0, 0, 0, 0, 0}), {}, 500, 4))
         ASSERT_TRUE(validEntry(n, 42) && n[3] == 40 && n[4] == 41 && n[5] == 42);
 
-    // The overlap limit is 5 whenever constraints are active (the suggester's
-    // use of it: AddSuggestedEntries.SaturatedListStopsAndReportsTheCount).
+    // Whatever the count (its use: AddSuggestedEntries.SaturatedListStopsAndReportsTheCount).
     EXPECT_EQ(overlapLimit(2000, true), 5);
     EXPECT_EQ(overlapLimit(40, true), 5);
 }
@@ -385,8 +383,7 @@ TEST(SuggestRules, FromStateFollowsTheCountry)
     const SuggestRules r = SuggestRules::fromState(st);
     EXPECT_TRUE(r.constraintsActive);
     EXPECT_EQ(r.constraints, st.constraints);
-    // The era of the open selections file's date; the newest era for a file
-    // without a date.
+    // The era of the open selections file's date; the newest era for a file without a date.
     const std::tuple<const char *, const char *, int, int> files[] = {
         {"UK", "/p/UK07102015.lot", 49, 26}, {"UK", "/p/UK10102015.lot", 59, 31},
         {"UK", "/p/StandUK.lot", 59, 31},     {"UK", "", 59, 31},

@@ -46,8 +46,7 @@ TEST_F(SuggestPanelTest, EntriesAreWrittenAndListedUpToTheLimitsAndUntilNoneIsFo
     EXPECT_EQ(fakes.dialogs.questions,
               QStringList{"This could take several minutes to select the entries. Are you sure you want to continue?"});
     EXPECT_EQ(list2()->count(), 20);
-    // A source that always gives the same fraction picks the same ball six
-    // times: no attempt can ever succeed.
+    // A source that always gives the same fraction picks one ball six times: no attempt can succeed.
     fakes.random.fixed = 0.5;
     suggest("10");
     EXPECT_EQ(fakes.dialogs.messages, QStringList{ds::suggest::noMoreEntriesMessage(0)});

@@ -32,9 +32,8 @@ QByteArray entries(int n)
     return file;
 }
 
-// The tickets window over `n` entries printing through the real printer on a
-// desktop without one: runs `act` on the window and gives the one PDF saved
-// in `dir`, checking that the window named it.
+// Runs `act` on the tickets window over `n` entries, printing through the real printer on a desktop
+// without one; gives the one PDF saved in `dir`, checking that the window named it.
 QString printToPdf(const TestFolder &dir, int n, const std::function<void(QWidget *)> &act)
 {
     dir.write("UK05061999.lot", entries(n));
@@ -83,9 +82,8 @@ protected:
     }
 };
 
-// No entries, or the 6 from 59 (the slip is the 6 from 49's: a file of a
-// later date, or a file without a date holding a number the slip lacks):
-// refused before any window opens.
+// No entries, or the 6 from 59 (a later date, or an undated file holding a number the 6 from 49
+// slip lacks): refused before any window opens.
 TEST_F(TicketsTest, RefusedWithoutEntriesAndForTheSixFromFiftyNine)
 {
     const QString refusal = "There is no ticket layout for the 6 from 59 UK Lotto; tickets can be printed for draws "
@@ -171,9 +169,8 @@ TEST_F(TicketsTest, OpensOverTheMainWindowPrintsThreeTicketsRefusesATestKeepsThe
                                                    "The printer settings could not be saved."}));
 }
 
-// A setting saved in an earlier run serves Print Entries until a test ticket
-// of this run sets the offsets; one the test ticket would refuse is shown and
-// refused the same way.
+// A setting saved in an earlier run serves Print Entries until a test ticket of this run; one the
+// test would refuse is shown and refused the same way.
 TEST_F(TicketsTest, SavedOffsetsPrintTheEntriesUntilATestTicket)
 {
     dir.write("prnt.dat", QByteArray::fromHex("fa0088ff")); // left 250, top -120
@@ -197,9 +194,8 @@ TEST_F(TicketsTest, SavedOffsetsPrintTheEntriesUntilATestTicket)
     EXPECT_EQ(form()->focusWidget(), box("Text1"));
 }
 
-// A test ticket printed to a PDF page places each mark where the layout says,
-// measured on the rendered page from the paper's corner, at every offset the
-// test accepts: the page holds the whole layout, its far edges included.
+// Each mark of a test ticket lands at its twips from the paper's corner on the rendered PDF page,
+// at every offset the test accepts: the page holds the whole layout, its far edges included.
 TEST(TicketPdf, TestTicketMarksLandAtTheirTwips)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
@@ -239,8 +235,7 @@ TEST(TicketPdf, TestTicketMarksLandAtTheirTwips)
     }
 }
 
-// All the tickets of one Print Entries are one PDF, a page a ticket, on the
-// page the test ticket uses, and the window names it once.
+// One Print Entries is one PDF, a page a ticket, on the test ticket's page, named once.
 TEST(TicketPdf, PrintEntriesMakesOnePdfOfAllTheTickets)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())

@@ -161,8 +161,7 @@ TEST(PrinterSettings, DamagedAndMissingFiles)
     EXPECT_FALSE(writePrinterOffsets(broken.file(QStringLiteral("prnt.dat")), 1, 2));
 }
 
-// Page sizes of the printed lists: each page holds its own lines, and a list
-// that ends at a break starts no empty page.
+// Each page of a printed list holds its own lines; a list ending at a break starts no empty page.
 TEST(PagedLists, BreaksOnlyWhereTheListDoes)
 {
     const struct { const PagedListShape *shape; int lines; std::vector<int> pageSizes; } cases[] = {

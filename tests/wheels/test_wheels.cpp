@@ -57,8 +57,7 @@ TEST(WheelKinds, GroupSizeTextsAndBoxes)
     for (const Case &c : sizes)
         EXPECT_EQ(groupSizeFromText(*c.kind, QString::fromLatin1(c.text)), c.n) << c.text;
 
-    // The first boxes of the smallest group are always enabled, the others up
-    // to the selected size; there is no box beyond the largest group.
+    // The smallest group's boxes are always enabled, the others up to the size; none beyond the largest.
     struct Box { const WheelKind *kind; int n; int position; bool enabled; };
     const Box box[] = {
         {&w6, 6, 6, true}, {&w6, 6, 7, false}, {&w6, 9, 9, true}, {&w6, 9, 10, false},
@@ -193,8 +192,7 @@ TEST(WheelSave, FailuresLeaveTheOldWheelFile)
                                         "cannot be made. Your existing wheel file has not been changed."));
     EXPECT_EQ(f.read(QStringLiteral("UKwheel3.lot")), old);
 
-    // A group size the window does not offer reads no box (the refusals of a
-    // group read are WheelGroup.RefusalsAndSorting's).
+    // A group size the window does not offer reads no box (the group's refusals: WheelGroup).
     r = saveWheel(f.path(), QStringLiteral("UK"), w3, 14, nine, 49);
     EXPECT_EQ(r.outcome, SaveResult::Outcome::Refused);
 

@@ -22,8 +22,7 @@ std::array<qint16, 6> run(int from)
     return {qint16(from), qint16(from + 1), qint16(from + 2), qint16(from + 3), qint16(from + 4), qint16(from + 5)};
 }
 
-// Irish history: balls 1..12 drawn 24 times each (hot), 13..36 three times
-// each (cold), 37..42 never; the bonus balls are never counted.
+// Irish history: 1..12 drawn 24 times each (hot), 13..36 three times (cold), 37..42 and bonuses never.
 std::vector<Draw> hotAndCold()
 {
     std::vector<Draw> d;
@@ -82,8 +81,7 @@ TEST(WheelSuggest, HotFirstThenColdNeverUndrawnBallsAndTwoPressesDiffer)
 
 TEST(WheelSuggest, StopsWhenAClassRunsOut)
 {
-    // All counts equal: every ball is hot, no ball is cold. The hot numbers are
-    // kept and the shortfall is told.
+    // All counts equal: every ball is hot, none cold. The hot numbers are kept, the shortfall told.
     std::vector<Draw> even; // every ball of 1..42 drawn eight times: none is below the middle
     for (int i = 0; i < 56; ++i)
         even.push_back(draw(i, run(1 + 6 * (i % 7))));

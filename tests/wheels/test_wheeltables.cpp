@@ -32,9 +32,8 @@ int field(const QByteArray &b, int record, int index)
     return qFromLittleEndian<qint16>(b.constData() + record * 14 + index * 2);
 }
 
-// Empty when the bytes are `lines` different lines covering every t-subset of
-// 1..n; otherwise what is wrong. Each line's own soundness (positions 1..n,
-// none twice) and L are the program's reader's checks, made on the same bytes.
+// Empty when the bytes are `lines` different lines covering every t-subset of 1..n, else what is
+// wrong. Each line's soundness and L are the program's reader's checks, made on the same bytes.
 std::string prove(const QByteArray &bytes, int n, int t, int lines)
 {
     if (bytes.size() != lines * 14)
@@ -91,8 +90,7 @@ TEST(WheelTables, EveryShippedTableIsASoundCovering)
     }
 }
 
-// The proof finds what the program's reader does not look for: a covering
-// short of a line, a line repeated.
+// The proof finds what the program's reader does not look for: a missing line, a repeated one.
 TEST(WheelTables, ProofRefusesTablesThatCoverTooLittle)
 {
     const QByteArray t512 = shipped("512.dat"), j7 = shipped("J7.dat");
