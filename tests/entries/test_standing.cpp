@@ -17,7 +17,7 @@ protected:
     QString text(const char *name) { return child<QLineEdit>(&w(), name)->text(); }
 };
 
-TEST_F(StandingTest, SaveCopiesTheSelectionsFile)
+TEST_F(StandingTest, SaveCopiesTheSelectionsFileAndOpenLoadsEachGamesOwn)
 {
     dir.write("UK05061999.lot", Uk);
     start();
@@ -37,14 +37,11 @@ TEST_F(StandingTest, SaveCopiesTheSelectionsFile)
     trigger(&w(), "mnuSSE");
     EXPECT_EQ(dir.read("StandIR.lot"), Ir);
     EXPECT_EQ(dir.read("StandUK.lot"), Uk);
-}
 
-TEST_F(StandingTest, OpenLoadsTheStandingEntryOfEachGame)
-{
-    dir.write("standuk.LOT", Uk); // written by another copy, any letter case
-    dir.write("StandIR.lot", Ir);
-    start();
-    chooseSelections(5, 6, 1999); // opens maintain mode
+    // Open, from maintain mode, finds a file another copy wrote whatever its letter case.
+    ASSERT_TRUE(QFile::rename(dir.file("StandUK.lot"), dir.file("standuk.LOT")));
+    trigger(&w(), "mnu649");
+    chooseSelections(12, 6, 1999); // a new file: maintain mode
     trigger(&w(), "mnuOSE");
     EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")), (QStringList{"01 02 03 04 05 06 ( )", "07 08 09 10 11 12 ( )"}));
     EXPECT_EQ(text("Text2") + text("Text3"), "Standing2");

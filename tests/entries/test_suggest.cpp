@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <numeric>
 #include <random>
 #include <set>
 
@@ -19,25 +20,20 @@ const SuggestRules Irish{42, 19, false, {}};
 Draw drawOf(std::array<qint16, 6> main, qint16 bonus = 0) { return Draw::make("01011999", main, bonus); }
 Entry entryOf(Numbers6 n, const char *date = "05061999") { return Entry{QByteArray(date, 8), n}; }
 
-// A random entry of distinct numbers 1..limit, ascending, made independently of the code under test.
-Numbers6 randomNumbers(std::mt19937 &gen, int limit)
-{
-    std::vector<qint16> balls(static_cast<size_t>(limit));
-    for (int i = 0; i < limit; ++i)
-        balls[static_cast<size_t>(i)] = static_cast<qint16>(i + 1);
-    std::shuffle(balls.begin(), balls.end(), gen);
-    Numbers6 n;
-    std::copy_n(balls.begin(), 6, n.begin());
-    std::sort(n.begin(), n.end());
-    return n;
-}
-
+// Random entries of distinct numbers 1..49, ascending, made independently of the code under test.
 std::vector<Entry> randomList(int count, unsigned seed)
 {
     std::mt19937 gen(seed);
+    std::vector<qint16> balls(49);
     std::vector<Entry> out;
-    for (int i = 0; i < count; ++i)
-        out.push_back(entryOf(randomNumbers(gen, 49)));
+    for (int i = 0; i < count; ++i) {
+        std::iota(balls.begin(), balls.end(), qint16(1));
+        std::shuffle(balls.begin(), balls.end(), gen);
+        Numbers6 n;
+        std::copy_n(balls.begin(), 6, n.begin());
+        std::sort(n.begin(), n.end());
+        out.push_back(entryOf(n));
+    }
     return out;
 }
 
