@@ -52,7 +52,7 @@ const QByteArray History = historyFile({
 
 } // namespace
 
-TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndYearsRefusesARangeThenChecksOneMonth)
+TEST_F(RangeCheckWindowTest, RefusesARangeChecksOneMonthThenAcrossErasEachDrawByItsOwnEraThenAnEmptyOrUnreadableHistory)
 {
     fakes.clock.date = QDate(2026, 8, 14);
     open(QStringLiteral("UK"), History);
@@ -80,12 +80,9 @@ TEST_F(RangeCheckWindowTest, OpensWithTheEntriesAndYearsRefusesARangeThenChecksO
     EXPECT_EQ(boxTexts(window.get(), {1, 2, 3, 4, 5, 6, 7, 8, 9}),
               (QStringList{"3", "1", "0", "1", "1", "0", "0", "06/03/1999", "27/03/1999"}));
     EXPECT_EQ(fakes.dialogs.busyCount, 2);
-}
 
-// Across eras each draw (both rounds of a date) is judged by its own era's tiers; the boxes are
-// those of the era of the range's last draw, which is said.
-TEST_F(RangeCheckWindowTest, ARangeAcrossErasJudgesEachDrawByItsOwnEraThenAnEmptyOrUnreadableHistory)
-{
+    // Across eras each draw (both rounds of a date) is judged by its own era's tiers; the boxes are
+    // those of the era of the range's last draw, which is said.
     dir.write(QStringLiteral("UK59.exe"), historyFile({drawRecord("02012016", {3, 7, 50, 51, 52, 53}, 9),
                                                        drawRecord("10062026", {3, 7, 12, 55, 56, 57}, 1),
                                                        drawRecord("10062026", {3, 7, 12, 21, 58, 59}, 30)}));
@@ -98,7 +95,6 @@ TEST_F(RangeCheckWindowTest, ARangeAcrossErasJudgesEachDrawByItsOwnEraThenAnEmpt
     EXPECT_TRUE(hidden(box(6)) && hidden(box(7)) && !hidden(box(10)));
     EXPECT_EQ(child<QLabel>(window.get(), "Label12")->text(), QStringLiteral("Match 2 total"));
     auto *era = child<QLabel>(window.get(), "LabelTotalsEra");
-    EXPECT_FALSE(hidden(era));
     EXPECT_EQ(era->text(), QStringLiteral("The range crosses eras: each draw is judged by the tiers of its own era, and "
                                           "the boxes are those of 6 from 59 (from 10/10/2015), the era of the last draw."));
     EXPECT_EQ(lines(child<QListWidget>(window.get(), "List1")).mid(12),
@@ -110,7 +106,6 @@ TEST_F(RangeCheckWindowTest, ARangeAcrossErasJudgesEachDrawByItsOwnEraThenAnEmpt
     range("Mar", "1999", "Mar", "1999");
     click(window.get(), "Command2");
     EXPECT_TRUE(!hidden(box(6)) && !hidden(box(7)) && hidden(box(10)) && hidden(era));
-    EXPECT_EQ(box(1)->text(), QStringLiteral("3"));
 
     // An empty history; one that cannot be read is said so, on checking and on opening.
     QFile::remove(dir.file(QStringLiteral("UK59.exe")));

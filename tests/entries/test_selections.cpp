@@ -53,17 +53,7 @@ TEST_F(SelectionsTest, AddedEntriesAreSortedShownAndWrittenWithTheFilesDate)
     EXPECT_EQ(list2()->count(), 3);
 }
 
-TEST_F(SelectionsTest, BoxesAreValidated)
-{
-    start(QStringLiteral("I"));
-    chooseSelections(5, 6, 1999);
-    // One refusal, by the Irish limit: the rules of the boxes are NumberBoxes.EntryOfSixBoxes's.
-    add({"43", "2", "3", "4", "5", "6"});
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
-    EXPECT_EQ(dir.read("IR05061999.lot"), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
-}
-
-TEST_F(SelectionsTest, DeleteTheSelectedEntryAndAFullFileTakesNoMore)
+TEST_F(SelectionsTest, DeleteTheSelectedEntryAFullFileTakesNoMoreAndTheIrishLimit)
 {
     QByteArray five;
     for (int i = 0; i < 5; ++i)
@@ -90,4 +80,12 @@ TEST_F(SelectionsTest, DeleteTheSelectedEntryAndAFullFileTakesNoMore)
     add({"7", "8", "9", "10", "11", "12"});
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"2500 is the maximum number of entries"});
     EXPECT_EQ(dir.read("UK12061999.lot"), full);
+
+    // The Irish limit reaches the boxes (their rules are NumberBoxes.EntryOfSixBoxes's).
+    fakes.dialogs.clear();
+    trigger(&w(), "mnuIreland");
+    chooseSelections(5, 6, 1999);
+    add({"43", "2", "3", "4", "5", "6"});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+    EXPECT_EQ(dir.read("IR05061999.lot"), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
 }

@@ -77,40 +77,7 @@ TEST_F(WheelMenuTest, SubmenusSayWhatTheyGuaranteeNewLeavesMaintainModeAndSaving
     EXPECT_TRUE(state.currentEntryFile.isEmpty());
 }
 
-TEST_F(WheelMenuTest, OpenWheelingFileFillsTheSelectionsListOrSaysItIsMissingAndADamagedOneIsNotChecked)
-{
-    QByteArray wheel;
-    for (int i = 0; i < 28; ++i)
-        wheel += entryRecord(Blank, {1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 6 + i});
-    dir.write("UKwheel6.lot", wheel);
-    start();
-    trigger(&w(), "mnuWheelfile");
-    EXPECT_EQ(selections()->item(0)->text(), QStringLiteral("01 02 03 04 05 06 ( )"));
-    EXPECT_EQ(text("Text2") + text("Text3"), "Wheel628");
-    EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
-    trigger(&w(), "mnu4open");
-    EXPECT_EQ(fakes.dialogs.messages,
-              QStringList{"You have not created a wheeling entry, use the 4 new command in the file manager."});
-    EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
-    // A wheel file that is there but cannot be read is not one never made.
-    QDir(dir.path()).mkdir("UKwheel5.lot");
-    fakes.dialogs.clear();
-    trigger(&w(), "mnu5open");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file UKwheel5.lot cannot be read."});
-    EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
-
-    // A damaged wheel file is not checked.
-    dir.write("IRwheel4.lot", entryRecord(Blank, {1, 2, 3, 4, 5, 48}));
-    trigger(&w(), "mnuIreland");
-    fakes.dialogs.clear();
-    fakes.dialogs.answer(true);
-    trigger(&w(), "mnu4check");
-    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file IRwheel4.lot is damaged: entry 1 is not six different numbers from 1 to 47. "
-                                                  "It cannot be checked."});
-    EXPECT_EQ(topLevel<QWidget>("Form9"), nullptr);
-}
-
-TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFirstThenOpenTheCheckWindowNoCountryRefuses)
+TEST_F(WheelMenuTest, CheckMenusAskFirstOpenWheelingFileSaysWhyNotAndNoCountryRefuses)
 {
     dir.write("UK.exe", History);
     start();
@@ -136,6 +103,38 @@ TEST_F(WheelMenuTest, CheckMenusAnsweredNoChangeNothingYesEmptiesTheMainWindowFi
     click(check, "Command2");
     EXPECT_EQ(child<QLineEdit>(check, "Text4")->text(), QStringLiteral("1")); // the jackpot on 6 March
     click(check, "Command1");
+
+    // Open Wheeling File, then a missing, an unreadable and a damaged wheel file.
+    QByteArray wheel;
+    for (int i = 0; i < 28; ++i)
+        wheel += entryRecord(Blank, {1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 6 + i});
+    dir.write("UKwheel6.lot", wheel);
+    fakes.dialogs.clear();
+    trigger(&w(), "mnuWheelfile");
+    EXPECT_EQ(selections()->item(0)->text(), QStringLiteral("01 02 03 04 05 06 ( )"));
+    EXPECT_EQ(text("Text2") + text("Text3"), "Wheel628");
+    EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
+    trigger(&w(), "mnu4open");
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"You have not created a wheeling entry, use the 4 new command in the file manager."});
+    EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
+    // A wheel file that is there but cannot be read is not one never made.
+    QDir(dir.path()).mkdir("UKwheel5.lot");
+    fakes.dialogs.clear();
+    trigger(&w(), "mnu5open");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file UKwheel5.lot cannot be read."});
+    EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
+
+    // A damaged wheel file is not checked.
+    dir.write("IRwheel4.lot", entryRecord(Blank, {1, 2, 3, 4, 5, 48}));
+    trigger(&w(), "mnuIreland");
+    fakes.dialogs.clear();
+    fakes.dialogs.answer(true);
+    trigger(&w(), "mnu4check");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file IRwheel4.lot is damaged: entry 1 is not six different numbers from 1 to 47. "
+                                                  "It cannot be checked."});
+    EXPECT_FALSE(topLevel("Form9")->isVisible()); // the check window stays closed
+
     // Without a country the check menus refuse before they ask anything.
     fakes.dialogs.clear();
     state.countryCode.clear();

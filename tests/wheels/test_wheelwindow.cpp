@@ -41,7 +41,7 @@ protected:
 
 } // namespace
 
-TEST_F(WheelWindowTest, SaveRefusesAtTheBoxAtFaultThenWritesTheWheelAndTellsTheMainWindowAShortfallIsNews)
+TEST_F(WheelWindowTest, SaveRefusesAtTheBoxAtFaultWritesTheWheelTheGroupSizeSetsTheBoxesSuggestFillsThemOrSaysWhyNot)
 {
     dir.write(QStringLiteral("J6.dat"), QByteArray::fromHex("0100020003000400050006000100")); // positions 1..6
     open(6, QStringLiteral("IR"));
@@ -86,11 +86,10 @@ TEST_F(WheelWindowTest, SaveRefusesAtTheBoxAtFaultThenWritesTheWheelAndTellsTheM
                                                 "qualify. Choose the other numbers yourself."});
     EXPECT_FALSE(window->numberBox(5)->text().isEmpty());
     EXPECT_TRUE(window->numberBox(6)->text().isEmpty());
-}
 
-TEST_F(WheelWindowTest, GroupSizeSetsEntriesAndBoxesThenSuggestFillsTheGroup)
-{
-    // The newest era's history is the one read: the 6 from 49's draws do not count.
+    // The group size sets the entries and the boxes. The newest era's history is the one Suggest
+    // reads: the 6 from 49's draws do not count.
+    fakes.dialogs.clear();
     dir.write(QStringLiteral("UK.exe"), syntheticHistory(300));
     dir.write(QStringLiteral("UK59.exe"), syntheticHistory(51));
     open(6);
