@@ -309,13 +309,10 @@ TEST(AddSuggestedEntries, DateFieldsComeFromTheFileThenFromTheEntryBefore)
         return entryfile::writeAt(path, recordNumber, e);
     }, firstEntryDateField(path));
     ASSERT_EQ(r.added, 3);
-    const QByteArray bytes = dir.read(QStringLiteral("UK05061999.lot"));
     const std::vector<Entry> reread = entryfile::load(path).value;
     ASSERT_EQ(reread.size(), 3u);
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(bytes.mid(static_cast<int>(i) * 20, 8), QByteArray("05061999")) << i;
-        EXPECT_EQ(reread[i].n, entries[i].n);
-    }
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(std::pair(reread[i].date, reread[i].n), std::pair(QByteArray("05061999"), entries[i].n)) << i;
     // Other files: record 1's date field; a missing selections file its name's date, any other zeros.
     dir.write(QStringLiteral("StandUK.lot"), dstest::entryRecord("12121999", {0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(firstEntryDateField(dir.file(QStringLiteral("StandUK.lot"))), QByteArray("12121999"));
