@@ -175,8 +175,6 @@ TEST(PagedLists, BreaksOnlyWhereTheListDoes)
         {&SelectionsListShape, 57, {67, 4}},
         {&SelectionsListShape, 112, {67, 67}},
     };
-    EXPECT_EQ(pageLines(WinningListShape), 75);
-    EXPECT_EQ(pageLines(SelectionsListShape), 67);
     for (const auto &c : cases) {
         dstest::FakePrinter printer;
         QStringList lines;
@@ -185,7 +183,7 @@ TEST(PagedLists, BreaksOnlyWhereTheListDoes)
         printPagedList(printer, lines, *c.shape);
         ASSERT_EQ(printer.jobs.size(), 1u);
         const auto &job = printer.jobs[0];
-        EXPECT_EQ(job.pageLines, pageLines(*c.shape));
+        EXPECT_EQ(job.pageLines, c.shape == &WinningListShape ? 75 : 67);
         std::vector<int> sizes;
         for (const QStringList &page : job.pages) {
             sizes.push_back(int(page.size()));
