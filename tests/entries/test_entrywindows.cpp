@@ -1,0 +1,225 @@
+#include "support/mainfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+
+using namespace dstest;
+
+namespace {
+
+const QByteArray Key("05061999");
+const QByteArray Empty = entryRecord(QByteArray(8, '\0'), {0, 0, 0, 0, 0, 0});
+const QByteArray Uk = entryRecord(Key, {1, 2, 3, 4, 5, 6}) + entryRecord(Key, {7, 8, 9, 10, 11, 12});
+const QByteArray Ir = entryRecord(Key, {13, 14, 15, 16, 17, 18});
+const QString NotCreated = "You have not created a standing entry, use the Change command, set up your entries and then use Save as Standing Entry.";
+
+} // namespace
+
+class SelectionsTest : public MainFixture {
+protected:
+    void add(const QStringList &six)
+    {
+        typeBoxes(&w(), six, 4);
+        click(&w(), "Command9");
+    }
+    QListWidget *list2() { return child<QListWidget>(&w(), "List2"); }
+    QString total() { return child<QLineEdit>(&w(), "Text3")->text(); }
+};
+
+TEST_F(SelectionsTest, AddedEntriesAreSortedShownAndWrittenWithTheFilesDate)
+{
+    start();
+    chooseSelections(5, 6, 1999);
+    chooseDraw(12, 6, 1999); // a draw date chosen in between (no draw: cancel the entry)
+    click(dialog(), "Command3");
+    ASSERT_EQ(state.chosenDateKey, "12061999");
+    click(&w(), "Command13");
+    click(&w(), "Command4"); // Check
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"There is no list to print!", "There are no entries to check against!"}));
+    add({"5", "49", "1", "23", "12", "30"});
+    EXPECT_EQ(lines(list2()), QStringList{"01 05 12 23 30 49 ( )"});
+    EXPECT_EQ(total(), "1");
+    EXPECT_EQ(child<QLineEdit>(&w(), "Text4")->text(), "5"); // boxes keep their numbers
+    add({"2", "6", "13", "24", "31", "48"});
+    EXPECT_EQ(dir.read("UK05061999.lot"),
+              entryRecord(Key, {1, 5, 12, 23, 30, 49}) + entryRecord(Key, {2, 6, 13, 24, 31, 48}));
+    // The same entry again is added only when the answer is Yes.
+    fakes.dialogs.answer(false);
+    add({"30", "23", "12", "5", "1", "49"});
+    EXPECT_EQ(fakes.dialogs.questions,
+              QStringList{"You already have this entry in your list are you sure you want to add it again"});
+    fakes.dialogs.answer(true);
+    add({"30", "23", "12", "5", "1", "49"});
+    EXPECT_EQ(dir.read("UK05061999.lot").mid(40), entryRecord(Key, {1, 5, 12, 23, 30, 49}));
+    click(&w(), "Command8");
+    EXPECT_TRUE(child<QLineEdit>(&w(), "Text9")->text().isEmpty());
+    // Opening the date again finds all three entries.
+    click(&w(), "Command7");
+    chooseSelections(5, 6, 1999);
+    EXPECT_EQ(list2()->count(), 3);
+}
+
+TEST_F(SelectionsTest, DeleteTheSelectedEntryAFullFileTakesNoMoreAndTheIrishLimit)
+{
+    QByteArray five;
+    for (int i = 0; i < 5; ++i)
+        five += entryRecord(Key, {1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 49});
+    auto rec = [&](int i) { return five.mid((i - 1) * 20, 20); };
+    dir.write("UK05061999.lot", five);
+    start();
+    chooseSelections(5, 6, 1999);
+    click(&w(), "Command3");
+
+    list2()->setCurrentRow(2);
+    click(&w(), "Command11");
+    EXPECT_EQ(dir.read("UK05061999.lot"), rec(1) + rec(2) + rec(4) + rec(5) + Empty + Empty);
+    EXPECT_EQ(total(), "4");
+    EXPECT_EQ(list2()->item(2)->text(), "04 05 06 07 08 49 ( )");
+
+    // A full file takes no more entries.
+    QByteArray full;
+    for (int i = 0; i < 2500; ++i)
+        full += entryRecord("12061999", {1, 2, 3, 4, 5, qint16(6 + i % 40)});
+    dir.write("UK12061999.lot", full);
+    click(&w(), "Command7"); // Finished
+    chooseSelections(12, 6, 1999);
+    add({"7", "8", "9", "10", "11", "12"});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"2500 is the maximum number of entries"});
+    EXPECT_EQ(dir.read("UK12061999.lot"), full);
+
+    // The Irish limit reaches the boxes (their rules are NumberBoxes.EntryOfSixBoxes's).
+    fakes.dialogs.clear();
+    trigger(&w(), "mnuIreland");
+    chooseSelections(5, 6, 1999);
+    add({"43", "2", "3", "4", "5", "6"});
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"One or more of your numbers are invalid"});
+    EXPECT_EQ(dir.read("IR05061999.lot"), entryRecord(Key, {0, 0, 0, 0, 0, 0}));
+}
+
+class StandingTest : public MainFixture {
+protected:
+    QString text(const char *name) { return child<QLineEdit>(&w(), name)->text(); }
+};
+
+TEST_F(StandingTest, SaveCopiesTheSelectionsFileAndOpenLoadsEachGamesOwn)
+{
+    dir.write("UK05061999.lot", Uk);
+    start();
+    chooseSelections(5, 6, 1999);
+    trigger(&w(), "mnuSSE");
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(dir.read("StandUK.lot"), Uk);
+    EXPECT_EQ(text("Text2"), "Standing");
+    // Saving again copies nothing (it already is the standing entry).
+    dir.write("UK05061999.lot", Ir);
+    trigger(&w(), "mnuSSE");
+    EXPECT_EQ(dir.read("StandUK.lot"), Uk);
+    // The Irish game has a standing entry of its own.
+    dir.write("IR05061999.lot", Ir);
+    trigger(&w(), "mnuIreland");
+    chooseSelections(5, 6, 1999);
+    trigger(&w(), "mnuSSE");
+    EXPECT_EQ(dir.read("StandIR.lot"), Ir);
+    EXPECT_EQ(dir.read("StandUK.lot"), Uk);
+
+    // Open, from maintain mode, finds a file another copy wrote whatever its letter case.
+    ASSERT_TRUE(QFile::rename(dir.file("StandUK.lot"), dir.file("standuk.LOT")));
+    trigger(&w(), "mnu649");
+    chooseSelections(12, 6, 1999); // a new file: maintain mode
+    trigger(&w(), "mnuOSE");
+    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")), (QStringList{"01 02 03 04 05 06 ( )", "07 08 09 10 11 12 ( )"}));
+    EXPECT_EQ(text("Text2") + text("Text3"), "Standing2");
+    EXPECT_EQ(state.currentEntryFile, dir.file("standuk.LOT"));
+    EXPECT_TRUE(hidden(child<QWidget>(&w(), "Frame4")));
+
+    trigger(&w(), "mnuIreland");
+    trigger(&w(), "mnuOSE");
+    EXPECT_EQ(lines(child<QListWidget>(&w(), "List2")), QStringList{"13 14 15 16 17 18 ( )"});
+    EXPECT_EQ(state.currentEntryFile, dir.file("StandIR.lot"));
+}
+
+TEST_F(StandingTest, OpenWithoutAStandingEntryAndSaveWithoutSelections)
+{
+    start();
+    trigger(&w(), "mnuOSE");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{NotCreated});
+    fakes.dialogs.clear();
+    chooseSelections(5, 6, 1999); // new, empty file: total box is empty
+    trigger(&w(), "mnuSSE");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"You do not have any selections to make as your standing entry"});
+    EXPECT_FALSE(dir.exists("StandUK.lot"));
+    dir.write("StandUK.lot", QByteArray());
+    fakes.dialogs.clear();
+    trigger(&w(), "mnuOSE"); // exists but empty: an empty list
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(text("Text3"), "0");
+    // There but unreadable (a folder under the name it is probed by): not "never created".
+    QFile::remove(dir.file("StandUK.lot"));
+    QDir(dir.path()).mkdir("standUK.lot");
+    trigger(&w(), "mnuOSE");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file standUK.lot cannot be read."});
+}
+
+// The check through the main window's controls.
+class CheckWindowTest : public MainFixture {
+protected:
+    void openWith(const QString &remembered, const QByteArray &history, const QByteArray &entries)
+    {
+        const bool irish = remembered == "I";
+        dir.write(irish ? "IR.exe" : "UK.exe", history);
+        dir.write((irish ? QStringLiteral("IR") : QStringLiteral("UK")) + "12061999.lot", entries);
+        start(remembered);
+        chooseSelections(12, 6, 1999);
+        chooseDraw(5, 6, 1999);
+    }
+    QListWidget *list(const char *name) { return child<QListWidget>(&w(), name); }
+};
+
+namespace {
+const QByteArray CheckKey("12061999");
+const QByteArray History = historyFile({drawRecord("05061999", {3, 7, 12, 21, 30, 45}, 9)});
+// A damaged entry first: it takes its place in the list, the marks stay on their entries.
+const QByteArray Entries = entryRecord(CheckKey, {5, 5, 5, 5, 5, 5}) + entryRecord(CheckKey, {1, 2, 4, 5, 6, 8})
+    + entryRecord(CheckKey, {3, 7, 9, 12, 43, 44}) + entryRecord(CheckKey, {3, 7, 12, 42, 43, 44})
+    + entryRecord(CheckKey, {3, 7, 9, 42, 43, 44}) + entryRecord(CheckKey, {3, 7, 9, 12, 21, 30});
+} // namespace
+
+TEST_F(CheckWindowTest, UkCheckListsMarksPrintsAndClearsTheWinnersAndSaysWhichEntryIsDamagedAndSmallMatchesAreNoWin)
+{
+    openWith("U", History, Entries);
+    click(&w(), "Command15");
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"There is no list to print!"});
+    fakes.dialogs.clear();
+    click(&w(), "Command4");
+    EXPECT_EQ(lines(list("List1")), (QStringList{"Entry 1 is damaged and was not checked.", "03 07 09 12 43 44 (3 Match)",
+                                                  "03 07 12 42 43 44 (3 Match)", "03 07 09 12 21 30 (5 + Bonus)"}));
+    EXPECT_EQ(lines(list("List2")), (QStringList{"05 05 05 05 05 05 ( )", "01 02 04 05 06 08 ( )", "03 07 09 12 43 44 (*)",
+                                                  "03 07 12 42 43 44 (*)", "03 07 09 42 43 44 ( )",
+                                                  "03 07 09 12 21 30 (*)"}));
+    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+
+    // A second check starts from the unmarked list and gives the same marks.
+    const QStringList marked = lines(list("List2"));
+    click(&w(), "Command4");
+    EXPECT_EQ(lines(list("List2")), marked);
+
+    click(&w(), "Command15");
+    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
+    EXPECT_EQ(fakes.printer.jobs[0].pages[0].value(4), QString(12, ' ') + "03 07 09 12 43 44 (3 Match)");
+    click(&w(), "Command5");
+    EXPECT_EQ(list("List1")->count(), 0);
+    // Print List prints the marks of the check.
+    click(&w(), "Command13");
+    ASSERT_EQ(fakes.printer.jobs.size(), 2u);
+    EXPECT_EQ(fakes.printer.jobs[1].pages[0].value(5), QString(16, ' ') + "03 07 09 12 43 44 (*)");
+
+    // The Irish game, with "All": small matches are listed, but they are no win.
+    window.reset();
+    fakes.dialogs.clear();
+    openWith("I", History, entryRecord(CheckKey, {3, 7, 9, 40, 41, 42}) + entryRecord(CheckKey, {3, 38, 39, 40, 41, 42}));
+    child<QRadioButton>(&w(), "Option3")->setChecked(true);
+    click(&w(), "Command4");
+    EXPECT_EQ(lines(list("List1")), (QStringList{"03 07 09 40 41 42 (2 +Bonus)", "03 38 39 40 41 42 (1)"}));
+    EXPECT_EQ(fakes.dialogs.messages, QStringList{"No wins this time!"});
+}
