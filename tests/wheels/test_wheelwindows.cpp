@@ -239,7 +239,6 @@ TEST_F(WheelMenuTest, CheckMenusAskFirstOpenWheelingFileSaysWhyNotAndNoCountryRe
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"The file UKwheel5.lot cannot be read."});
     EXPECT_EQ(state.currentEntryFile, dir.file("UKwheel6.lot"));
 
-    // A damaged wheel file is not checked.
     dir.write("IRwheel4.lot", entryRecord(Blank, {1, 2, 3, 4, 5, 48}));
     trigger(&w(), "mnuIreland");
     fakes.dialogs.clear();
