@@ -1,8 +1,19 @@
-#include "wheels/wheels.h"
+#include "core/dates.h"
+#include "support/fakes.h"
 #include "support/testfolder.h"
+#include "wheels/wheels.h"
+#include "wheels/wheelsuggest.h"
 
+#include <QDir>
+#include <QFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <map>
+#include <set>
+#include <string>
 
 using namespace ds;
 using namespace ds::wheels;
@@ -42,6 +53,84 @@ std::vector<QString> boxes(std::initializer_list<const char *> texts, size_t cou
     return v;
 }
 
+// Proof of every shipped wheel table, read straight from data/wheels: the
+// right number of sound lines, and every t-subset of the n positions in one.
+// Group size n, guarantee t, and the count of lines each wheel window shows.
+struct Expected { const char *name; int n, t, lines; };
+const Expected Shipped[] = {
+    {"J6.dat", 6, 6, 1},     {"J7.dat", 7, 6, 7},     {"J8.dat", 8, 6, 28},    {"J9.dat", 9, 6, 84},
+    {"J10.dat", 10, 6, 210}, {"J11.dat", 11, 6, 462}, {"J12.dat", 12, 6, 924}, {"J13.dat", 13, 6, 1716},
+    {"58.dat", 8, 5, 12},    {"59.dat", 9, 5, 30},    {"510.dat", 10, 5, 50},  {"511.dat", 11, 5, 101},
+    {"512.dat", 12, 5, 132}, {"407.dat", 7, 4, 5},    {"408.dat", 8, 4, 7},    {"409.dat", 9, 4, 12},
+    {"410.dat", 10, 4, 20},  {"411.dat", 11, 4, 32},  {"412.dat", 12, 4, 41},  {"308.dat", 8, 3, 4},
+    {"309.dat", 9, 3, 7},    {"310.dat", 10, 3, 10},  {"311.dat", 11, 3, 11},  {"312.dat", 12, 3, 15},
+    {"313.dat", 13, 3, 21},
+};
+
+int field(const QByteArray &b, int record, int index)
+{
+    return qFromLittleEndian<qint16>(b.constData() + record * 14 + index * 2);
+}
+
+// Empty when the bytes are `lines` different lines covering every t-subset of 1..n, else what is
+// wrong. Each line's soundness and L are the program's reader's checks, made on the same bytes.
+std::string prove(const QByteArray &bytes, int n, int t, int lines)
+{
+    if (bytes.size() != lines * 14)
+        return "holds " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(lines) + " records";
+    std::set<unsigned> masks;
+    for (int r = 0; r < lines; ++r) {
+        unsigned m = 0;
+        for (int i = 0; i < 6; ++i)
+            m |= 1u << (static_cast<unsigned>(field(bytes, r, i) - 1) % 32u);
+        if (!masks.insert(m).second)
+            return "line " + std::to_string(r + 1) + " is repeated";
+    }
+    for (unsigned s = 0; s < (1u << n); ++s) {
+        const auto holds = [s](unsigned m) { return (m & s) == s; };
+        if (std::popcount(s) == t && std::none_of(masks.begin(), masks.end(), holds))
+            return "a " + std::to_string(t) + "-subset is in no line";
+    }
+    return {};
+}
+
+QByteArray shipped(const char *name)
+{
+    QFile f(QDir(QStringLiteral(DRAWSMITH_WHEEL_TABLES)).filePath(QString::fromLatin1(name)));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The table without its record r (0-based), L lowered to match.
+QByteArray withoutLine(const QByteArray &bytes, int r)
+{
+    QByteArray b = bytes;
+    const int lines = static_cast<int>(b.size() / 14);
+    b.remove(r * 14, 14);
+    qToLittleEndian<qint16>(static_cast<qint16>(lines - 1), b.data() + 12);
+    return b;
+}
+
+Draw draw(int i, std::array<qint16, 6> main, qint16 bonus = 0)
+{
+    return Draw::make(dateKey(1 + i % 28, 1 + i / 28 % 12, 1995 + i / 336), main, bonus);
+}
+
+std::array<qint16, 6> run(int from)
+{
+    return {qint16(from), qint16(from + 1), qint16(from + 2), qint16(from + 3), qint16(from + 4), qint16(from + 5)};
+}
+
+// Irish history: 1..12 drawn 24 times each (hot), 13..36 three times (cold), 37..42 and bonuses never.
+std::vector<Draw> hotAndCold()
+{
+    std::vector<Draw> d;
+    for (int i = 0; i < 48; ++i)
+        d.push_back(draw(i, run(i % 2 ? 7 : 1), 40));
+    for (int i = 0; i < 12; ++i)
+        d.push_back(draw(48 + i, run(13 + 6 * (i % 4)), 41));
+    return d;
+}
+
 } // namespace
 
 TEST(WheelKinds, GroupSizeTextsAndBoxes)
@@ -49,7 +138,6 @@ TEST(WheelKinds, GroupSizeTextsAndBoxes)
     const WheelKind &w6 = wheelKind(6), &w5 = wheelKind(5), &w4 = wheelKind(4), &w3 = wheelKind(3);
     EXPECT_EQ(groupSizeItems(w4).front(), QStringLiteral(" 7"));
     EXPECT_EQ(groupSizeItems(w4).back(), QStringLiteral(" 12"));
-    EXPECT_EQ(wheelFileName(w4, QStringLiteral("IR")), QStringLiteral("IRwheel4.lot"));
     struct Case { const WheelKind *kind; const char *text; int n; };
     const Case sizes[] = {
         {&w6, " 6", 6}, {&w6, " 13", 13}, {&w6, " 14", 0}, {&w6, "5", 0},
@@ -58,8 +146,7 @@ TEST(WheelKinds, GroupSizeTextsAndBoxes)
     for (const Case &c : sizes)
         EXPECT_EQ(groupSizeFromText(*c.kind, QString::fromLatin1(c.text)), c.n) << c.text;
 
-    // The first boxes of the smallest group are always enabled, the others up
-    // to the selected size; there is no box beyond the largest group.
+    // The smallest group's boxes are always enabled, the others up to the size; none beyond the largest.
     struct Box { const WheelKind *kind; int n; int position; bool enabled; };
     const Box box[] = {
         {&w6, 6, 6, true}, {&w6, 6, 7, false}, {&w6, 9, 9, true}, {&w6, 9, 10, false},
@@ -88,9 +175,6 @@ TEST(WheelGroup, RefusalsAndSorting)
         {boxes({"0", "7", "12", "3", "30", "22"}), 6, 49, invalid, 0, {}},
         {boxes({"7", "50", "12", "3", "30", "22"}), 6, 49, invalid, 1, {}},
         {boxes({"7", "12", "", "3", "30", "22"}), 6, 49, invalid, 2, {}},
-        {boxes({"70000", "7", "12", "3", "30", "22"}), 6, 49, invalid, 0, {}},
-        // Number reading rule: leading value, halves to even.
-        {boxes({" 4.5", "7abc", "12", "3", "30", "22"}), 6, 49, "", -1, {3, 4, 7, 12, 22, 30}},
         {boxes({"7", "12", "3", "30", "12", "22"}), 6, 49, same, 4, {}},
         // Invalid is reported before repeated.
         {boxes({"7", "7", "0", "3", "30", "22"}), 6, 49, invalid, 2, {}},
@@ -111,22 +195,21 @@ TEST(WheelTableRead, DamagedTablesAreRefused)
 {
     using S = ReadStatus;
     const QByteArray good = table({{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 6, 7}});
-    QByteArray lBig = good, lZero = good, lNegative = good, posBig = good, posZero = good;
-    qToLittleEndian<qint16>(3, lBig.data() + 12);
-    qToLittleEndian<qint16>(0, lZero.data() + 12);
-    qToLittleEndian<qint16>(-2, lNegative.data() + 12);
-    qToLittleEndian<qint16>(8, posBig.data() + 14 + 4);
-    qToLittleEndian<qint16>(0, posZero.data() + 2);
+    const auto with = [&good](int offset, qint16 value) { // good, one field changed
+        QByteArray b = good;
+        qToLittleEndian<qint16>(value, b.data() + offset);
+        return b;
+    };
     struct Case { QByteArray bytes; int n; S status; size_t lines; };
     const Case cases[] = {
         {good, 7, S::Ok, 2},
         {good + QByteArray(14, '\x7f'), 7, S::Ok, 2}, // records beyond L are not read
         {good, 6, S::Damaged, 0},                     // position 7 in a group of 6
-        {lBig, 7, S::Damaged, 0},
-        {lZero, 7, S::Damaged, 0},
-        {lNegative, 7, S::Damaged, 0},
-        {posBig, 7, S::Damaged, 0},
-        {posZero, 7, S::Damaged, 0},
+        {with(12, 3), 7, S::Damaged, 0}, // L beyond the records
+        {with(12, 0), 7, S::Damaged, 0},
+        {with(12, -2), 7, S::Damaged, 0},
+        {with(18, 8), 7, S::Damaged, 0}, // position 8 in a group of 7
+        {with(2, 0), 7, S::Damaged, 0},
         {table({{1, 2, 3, 4, 5, 6}, {2, 3, 4, 5, 7, 3}}), 7, S::Damaged, 0}, // position 3 twice
         {good.left(20), 7, S::Damaged, 0},
         {QByteArray(), 7, S::Damaged, 0},
@@ -154,7 +237,6 @@ TEST(WheelGenerate, GroupNumbersAtTheLinePositions)
 
 TEST(WheelSave, WritesTheWheelFileFromTheTableReplacesItAndKeepsCountriesApart)
 {
-    // A one-line wheel is WheelWindowTest.SaveRefusesAtTheBoxAtFaultThenWritesTheWheelAndTellsTheMainWindow's.
     TestFolder f;
     f.write(QStringLiteral("407.dat"), table({{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 7}, {1, 2, 3, 4, 6, 7},
                                              {1, 2, 3, 5, 6, 7}, {1, 2, 4, 5, 6, 7}}));
@@ -195,8 +277,7 @@ TEST(WheelSave, FailuresLeaveTheOldWheelFile)
                                         "cannot be made. Your existing wheel file has not been changed."));
     EXPECT_EQ(f.read(QStringLiteral("UKwheel3.lot")), old);
 
-    // A group size the window does not offer reads no box (the refusals of a
-    // group read are WheelGroup.RefusalsAndSorting's).
+    // A group size the window does not offer reads no box (the group's refusals: WheelGroup).
     r = saveWheel(f.path(), QStringLiteral("UK"), w3, 14, nine, 49);
     EXPECT_EQ(r.outcome, SaveResult::Outcome::Refused);
 
@@ -231,4 +312,107 @@ TEST(WheelOpen, TheCountrysWheelFile)
         EXPECT_EQ(o.entries.size(), c.entries) << c.country << c.guarantee;
         EXPECT_TRUE(*c.file ? o.path.endsWith(QString::fromLatin1(c.file)) : o.path.isEmpty()) << o.path.toStdString();
     }
+}
+
+TEST(WheelTables, EveryShippedTableIsASoundCovering)
+{
+    for (const Expected &e : Shipped) {
+        SCOPED_TRACE(e.name);
+        const QByteArray bytes = shipped(e.name);
+        ASSERT_FALSE(bytes.isEmpty());
+        EXPECT_EQ(prove(bytes, e.n, e.t, e.lines), "");
+        // The window shows the count the file holds.
+        const ds::wheels::WheelKind &kind = ds::wheels::wheelKind(e.t);
+        EXPECT_EQ(ds::wheels::linesFor(kind, e.n), e.lines);
+        EXPECT_EQ(ds::wheels::tableFileName(kind, e.n), QString::fromLatin1(e.name));
+        // And the program reads the same lines.
+        const ds::wheels::WheelTable read = ds::wheels::parseWheelTable(bytes, e.n);
+        EXPECT_EQ(read.status, ds::ReadStatus::Ok);
+        EXPECT_EQ(static_cast<int>(read.value.size()), e.lines);
+    }
+}
+
+// The proof finds what the program's reader does not look for: a missing line, a repeated one.
+TEST(WheelTables, ProofRefusesTablesThatCoverTooLittle)
+{
+    const QByteArray t512 = shipped("512.dat"), j7 = shipped("J7.dat");
+    ASSERT_FALSE(t512.isEmpty() || j7.isEmpty());
+    EXPECT_NE(prove(withoutLine(t512, 40), 12, 5, 131).find("is in no line"), std::string::npos);
+    EXPECT_NE(prove(j7.left(28) + j7.mid(14, 14 * 5), 7, 6, 7).find("is repeated"), std::string::npos);
+}
+
+TEST(WheelSuggest, Refusals)
+{
+    dstest::FakeRandom random;
+    const std::vector<Draw> history = hotAndCold();
+    struct Case { const char *country; bool ukOnly; int draws; const char *refusal; };
+    const Case cases[] = {
+        {"", false, 60, "No Country is selected!"},
+        {"IR", true, 60, "No Country is selected!"}, // Wheel 3 suggests for the UK lotto only
+        {"IR", false, 51, "Insufficient entries in the results file! You should choose your own numbers."},
+        {"IR", false, 52, ""},
+        {"UK", true, 52, ""},
+    };
+    for (const Case &c : cases) {
+        const WheelSuggestion s = suggestWheelNumbers(gameOfCountry(QString::fromLatin1(c.country)), c.ukOnly,
+                                                      std::span(history).first(static_cast<size_t>(c.draws)), 8, random);
+        EXPECT_EQ(s.refusal, QString::fromLatin1(c.refusal)) << c.country << " " << c.draws;
+        EXPECT_EQ(s.numbers.empty(), *c.refusal != '\0') << c.country << " " << c.draws;
+    }
+}
+
+TEST(WheelSuggest, HotFirstThenColdNeverUndrawnBallsAndTwoPressesDiffer)
+{
+    const std::vector<Draw> history = hotAndCold();
+    dstest::FakeRandom random; // one stream: each press goes on from the one before
+    std::map<int, std::vector<qint16>> last;
+    for (int press = 1; press <= 40; ++press) {
+        const int n = 9 + press % 5; // 9..13
+        const HotCold split = hotColdSplit(n);
+        const WheelSuggestion s = suggestWheelNumbers(Game::Irish, false, history, n, random);
+        ASSERT_TRUE(s.refusal.isEmpty());
+        EXPECT_TRUE(s.shortfall.isEmpty());
+        ASSERT_EQ(static_cast<int>(s.numbers.size()), n);
+        EXPECT_EQ(std::set<qint16>(s.numbers.begin(), s.numbers.end()).size(), s.numbers.size()) << "repeated number";
+        EXPECT_NE(s.numbers, std::exchange(last[n], s.numbers)) << "press " << press;
+        for (int i = 0; i < n; ++i) {
+            const qint16 b = s.numbers[static_cast<size_t>(i)];
+            if (i < split.hot)
+                EXPECT_TRUE(b >= 1 && b <= 12) << "hot " << b;
+            else
+                EXPECT_TRUE(b >= 13 && b <= 36) << "cold " << b;
+        }
+    }
+}
+
+TEST(WheelSuggest, StopsWhenAClassRunsOut)
+{
+    // All counts equal: every ball is hot, none cold. The hot numbers are kept, the shortfall told.
+    std::vector<Draw> even; // every ball of 1..42 drawn eight times: none is below the middle
+    for (int i = 0; i < 56; ++i)
+        even.push_back(draw(i, run(1 + 6 * (i % 7))));
+    dstest::FakeRandom random;
+    WheelSuggestion s = suggestWheelNumbers(Game::Irish, false, even, 8, random);
+    EXPECT_EQ(s.numbers.size(), 6u);
+    EXPECT_EQ(s.shortfall, shortfallMessage(6, 8));
+
+    // A generator that only ever gives 0 (ball 0, never valid) still ends.
+    random.fixed = 0.0;
+    s = suggestWheelNumbers(Game::Irish, false, hotAndCold(), 8, random);
+    EXPECT_TRUE(s.numbers.empty());
+    EXPECT_EQ(s.shortfall, shortfallMessage(0, 8));
+}
+
+TEST(WheelSuggest, CountsAndMiddle)
+{
+    const std::vector<Draw> history{draw(0, {1, 2, 3, 4, 5, 45}, 6), draw(1, {1, 2, 3, 4, 5, 50}, 7),
+                                    draw(2, {1, 0, -3, 4, 5, 6}, 8)};
+    const BallTable uk = ballCounts(history, 49);
+    EXPECT_EQ(uk[1], 3);
+    EXPECT_EQ(uk[6] + uk[7], 1); // as a main number only; never as the bonus
+    EXPECT_EQ(uk[45], 1);
+    EXPECT_EQ(ballCounts(history, 42)[45], 0); // outside the Irish range
+    struct Case { int high, low, middle; };
+    for (const Case c : {Case{5, 0, 2}, Case{7, 0, 4}, Case{9, 2, 6}})
+        EXPECT_EQ(middleCount(c.high, c.low), c.middle) << c.high << "," << c.low;
 }
