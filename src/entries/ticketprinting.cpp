@@ -149,27 +149,28 @@ void TicketController::refuseOffsets(const TicketOffsets &offsets, const QString
 
 // The offsets the entries print with: those of the last test ticket or, until
 // one is printed in this run, the saved setting, so that a setting saved once
-// serves every later run. A saved setting the test ticket would refuse is
-// shown in the boxes and refused the same way.
+// serves every later run. Offsets the test ticket refuses would put marks off
+// the slip, so whichever pair is current is shown in the boxes and refused the
+// same way; the refused pair stays current until the next test.
 bool TicketController::printingOffsets(TicketOffsets &offsets)
 {
     if (m_tested) {
         offsets = {m_state.ticketLeftOffset, m_state.ticketTopOffset};
-        return true;
+    } else {
+        const OffsetsRead saved = readPrinterOffsets(settingsPath());
+        if (!saved.ok) {
+            m_platform.dialogs->message(tickets::SettingsNotRead);
+            return false;
+        }
+        offsets = saved.offsets;
     }
-    const OffsetsRead saved = readPrinterOffsets(settingsPath());
-    if (!saved.ok) {
-        m_platform.dialogs->message(tickets::SettingsNotRead);
-        return false;
-    }
-    const QString refusal = tickets::testRefusal(saved.offsets);
+    const QString refusal = tickets::testRefusal(offsets);
     if (!refusal.isEmpty()) {
-        m_form->leftBox()->setText(offsetText(saved.offsets.left));
-        m_form->topBox()->setText(offsetText(saved.offsets.top));
-        refuseOffsets(saved.offsets, refusal);
+        m_form->leftBox()->setText(offsetText(offsets.left));
+        m_form->topBox()->setText(offsetText(offsets.top));
+        refuseOffsets(offsets, refusal);
         return false;
     }
-    offsets = saved.offsets;
     return true;
 }
 

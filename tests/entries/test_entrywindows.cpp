@@ -545,12 +545,15 @@ TEST_F(TicketsTest, OpensOverTheMainWindowPrintsThreeTicketsRefusesATestKeepsThe
     EXPECT_EQ(fakes.dialogs.messages, QStringList{"Your LEFT value is too low - reduce the negative value"});
     EXPECT_TRUE(fakes.printer.jobs.empty());
     EXPECT_EQ(form()->focusWidget(), box("Text1"));
-    // Entries print with the refused offsets all the same.
+    // The refused pair stays current, so the entries are refused too rather
+    // than printed with marks off the slip.
+    type(form(), "Text1", "5");
     click(form(), "Command5");
-    ASSERT_EQ(fakes.printer.jobs.size(), 1u);
-    const ds::PageMark first = fakes.printer.jobs[0].tickets.pages.at(0).at(0);
-    EXPECT_EQ(std::pair(first.left, first.top),
-              std::pair(3650 - 401, 1210 - 1211));
+    EXPECT_EQ(fakes.dialogs.messages, (QStringList{"Your LEFT value is too low - reduce the negative value",
+                                                   "Your LEFT value is too low - reduce the negative value"}));
+    EXPECT_TRUE(fakes.printer.jobs.empty());
+    EXPECT_EQ(box("Text1")->text(), "-401");
+    EXPECT_EQ(form()->focusWidget(), box("Text1"));
 
     // Save then Recall; a missing or damaged file reads as PrinterSettings.DamagedAndMissingFiles says.
     fakes.dialogs.clear();

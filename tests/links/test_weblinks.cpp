@@ -276,6 +276,7 @@ TEST(ShippedData, TheHelpSaysWhatTheProgramDoes)
         {"printing.html", "Save the offsets and they are used from then on", false},
         {"printing.html", "after a restart, Print Entries uses the saved offsets until you print a test ticket",
          true},
+        {"printing.html", "offsets that Test refuses are refused by Print Entries too", true},
         // Local pages in the help window.
         {"links.html", "Drawsmith Web Page: these help pages, in Drawsmith's help window;", true},
         {"links.html", "A link to a page on your computer (an HTML or text file) opens in Drawsmith's help window",
