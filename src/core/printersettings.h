@@ -30,6 +30,18 @@ struct TicketMark {
 inline constexpr int TicketMarkWidth = 200;
 inline constexpr int TicketMarkHeight = 120;
 
+// Offset limits a test ticket accepts: within them every mark of the lotto
+// and the Thunderball slips stays on the page.
+inline constexpr int MaxLeft = 8350;
+inline constexpr int MinLeft = -400;
+inline constexpr int MinTop = -1210;
+inline constexpr int MaxTop = 440;
+
+inline bool offsetsOnPage(const TicketOffsets &o)
+{
+    return o.left >= MinLeft && o.left <= MaxLeft && o.top >= MinTop && o.top <= MaxTop;
+}
+
 struct OffsetsRead {
     bool ok = true; // false: the file exists but cannot be read
     TicketOffsets offsets;

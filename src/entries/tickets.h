@@ -19,12 +19,6 @@ inline constexpr int MarksPerBoard = 6;
 inline constexpr int MarkCount = BoardsPerTicket * MarksPerBoard; // marks 1 to 42
 inline constexpr int HighestNumber = 49;
 
-// Offset limits a test ticket accepts (the marks stay on the page).
-inline constexpr int MaxLeft = 8350;
-inline constexpr int MinLeft = -400;
-inline constexpr int MinTop = -1210;
-inline constexpr int MaxTop = 440;
-
 // Position of number n (1 to 49) on board b (1 to 7) with the offsets; none
 // for a number or board off the ticket.
 std::optional<TicketMark> markOf(int board, int position, int number, const TicketOffsets &offsets);

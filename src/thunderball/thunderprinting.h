@@ -71,6 +71,9 @@ inline const QString HistoryTitle = QStringLiteral("Thunderball Lottery Results 
 inline const QString NoResultsMessage = QStringLiteral("There are no entries in the results file");
 inline const QString NoListMessage = QStringLiteral("There is no list to print!");
 inline const QString NoEntriesMessage = QStringLiteral("There are no entries to print");
+inline const QString OffsetsOffTheSlip =
+    QStringLiteral("The saved ticket offsets would put marks off the slip. Set them with a test ticket in "
+                   "Ticket Printing (File Manager > Print Tickets) and save them again.");
 
 } // namespace thunder
 } // namespace ds

@@ -84,6 +84,11 @@ void ThunderPrintController::printTickets(const QStringList &selections, const Q
         m_platform.dialogs->message(QStringLiteral("The printer settings file could not be read."));
         return;
     }
+    // Saved offsets the test ticket would refuse would print marks off the slip.
+    if (!offsetsOnPage(offsets.offsets)) {
+        m_platform.dialogs->message(OffsetsOffTheSlip);
+        return;
+    }
     EntryFile slip;
     if (!usable(slip.load(entryFilePath))) {
         m_platform.dialogs->message(QStringLiteral("The entry file could not be read."));

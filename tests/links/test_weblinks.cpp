@@ -277,6 +277,7 @@ TEST(ShippedData, TheHelpSaysWhatTheProgramDoes)
         {"printing.html", "after a restart, Print Entries uses the saved offsets until you print a test ticket",
          true},
         {"printing.html", "offsets that Test refuses are refused by Print Entries too", true},
+        {"printing.html", "saved offsets that Test would refuse are refused there too", true},
         // Local pages in the help window.
         {"links.html", "Drawsmith Web Page: these help pages, in Drawsmith's help window;", true},
         {"links.html", "A link to a page on your computer (an HTML or text file) opens in Drawsmith's help window",

@@ -541,6 +541,19 @@ TEST_F(ThunderPrintTest, TicketPagesHoldEveryMarkAtTheOffsetLimits)
                 << bytes << ": mark at " << m.left << ", " << m.top;
     }
     EXPECT_EQ(fakes.dialogs.busyCount, 2);
+
+    // One twip past a limit, the saved setting is refused and nothing prints.
+    for (const char *bytes : {"9f20b801", "6ffe46fb", "9e20b901", "70fe45fb"}) {
+        dir.write("prnt.dat", QByteArray::fromHex(bytes));
+        fakes.dialogs.clear();
+        fakes.printer.jobs.clear();
+        trigger(&w(), "mnutickets");
+        EXPECT_TRUE(fakes.printer.jobs.empty()) << bytes;
+        EXPECT_EQ(fakes.dialogs.messages,
+                  QStringList{"The saved ticket offsets would put marks off the slip. Set them with a test ticket "
+                              "in Ticket Printing (File Manager > Print Tickets) and save them again."})
+            << bytes;
+    }
 }
 
 class ThunderMenuTest : public MainFixture {};
