@@ -87,8 +87,14 @@ ResultsExchange::~ResultsExchange()
 
 void ResultsExchange::updateResults(Game game, QWidget *over)
 {
-    if (m_updating)
+    if (m_updating) {
+        if (m_progress) {
+            m_progress->raise();
+            m_progress->activateWindow();
+        }
+        m_platform.dialogs->message(links::UpdateRunningText);
         return;
+    }
     const QString folder = m_state.programFolder;
     // The links file is read afresh: it is the one place the addresses are kept.
     const links::UpdatePlan plan = links::planUpdate(game, links::loadLinks(links::linksFilePath(folder)).value[0]);

@@ -54,6 +54,9 @@ QString bodyRefusal(const QByteArray &body);
 // The progress dialog's texts: "Fetching the UK Lotto results from
 // www.national-lottery.co.uk" and "12 KB of 60 KB received".
 QString fetchingText(Game game, const QUrl &address);
+// Said when Update Results is chosen again, from any window, while one runs.
+inline const QString UpdateRunningText =
+    QStringLiteral("Results are already being updated. Wait for that update to end, or stop it.");
 QString progressText(qint64 received, qint64 total);
 
 // "Newest draw now stored: 7/10/2015." (", draw 2" for a second draw);

@@ -375,10 +375,12 @@ TEST_F(ResultsMenusTest, CancelEscAndTheTitleBarCloseStopTheTransferThenAFetched
               QStringLiteral("Fetching the UK Lotto results from www.national-lottery.co.uk"));
     fakes.transfer.progress(3000, 61440);
     EXPECT_EQ(child<QLabel>(d, "Label2")->text(), QStringLiteral("3 KB of 60 KB received"));
-    // Only one update at a time.
+    // Only one update at a time, and a second request says so.
     trigger(&w(), "mnuUpdate");
     EXPECT_EQ(fakes.transfer.started.size(), 1);
-    EXPECT_TRUE(fakes.dialogs.messages.isEmpty());
+    EXPECT_EQ(fakes.dialogs.messages,
+              QStringList{"Results are already being updated. Wait for that update to end, or stop it."});
+    fakes.dialogs.clear();
 
     fakes.transfer.finish(outcome(ds::TransferOutcome::Kind::Fetched,
                                   "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball Set,Machine\n"
