@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "core/drawhistory.h"
 #include "support/mainfixture.h"
+#include "thunderball/thunderrecords.h"
 
 #include <QApplication>
 #include <QDir>
@@ -105,4 +106,30 @@ TEST(BuildFolder, IsTheProgramFolder)
     EXPECT_EQ(state.programFolder, QDir::cleanPath(QStringLiteral(DRAWSMITH_BUILD_PROGRAM_DIR)));
     EXPECT_EQ(state.programFolderRule, choice.rule);
     EXPECT_FALSE(QFileInfo::exists(QDir::home().filePath(QStringLiteral(".local/share/Drawsmith"))));
+}
+
+class StartUp : public MainFixture {};
+
+// Draws an earlier version stored under the wrong era, of a lotto game and of
+// Thunderball, move to their era's files at start-up, and the main window says so.
+TEST_F(StartUp, DrawsOfALaterEraMoveToTheirOwnFilesAndTheMainWindowSaysSo)
+{
+    const QByteArray old = drawRecord("03102015", {1, 2, 3, 4, 5, 6}, 7);
+    const QByteArray typed = drawRecord("06062026", {31, 32, 33, 34, 35, 36}, 37);
+    dir.write("UK.exe", countRecord(2) + old + typed);
+    dir.write("thresult.exe", thRec(2, 0, 8, 5, 2010, {9, 10, 11, 12, 13}, 14)
+                                  + thRec(0, 0, 12, 12, 2026, {1, 2, 3, 4, 34}, 6));
+    ds::identifyApplication();
+    ds::settleProgramFolder(state, dir.path());
+    ASSERT_EQ(state.programFolder, QDir::cleanPath(dir.path()));
+    window = std::make_unique<ds::MainWindow>(state, fakes.platform());
+    window->show();
+    EXPECT_EQ(fakes.dialogs.news,
+              QStringList{"1 draw stored in UK.exe is of the 6 from 59 era and was moved to UK59.exe. 1 result stored "
+                          "in thresult.exe is of the 5 from 39 era and was moved to thresult39.exe."});
+    EXPECT_TRUE(fakes.dialogs.messages == fakes.dialogs.news) << fakes.dialogs.messages.join(" | ").toStdString();
+    EXPECT_EQ(dir.read("UK.exe"), countRecord(1) + old);
+    EXPECT_EQ(dir.read("UK59.exe"), countRecord(1) + typed);
+    EXPECT_EQ(dir.read("thresult.exe"), thRec(1, 0, 8, 5, 2010, {9, 10, 11, 12, 13}, 14));
+    EXPECT_EQ(dir.read("thresult39.exe"), thRec(1, 0, 12, 12, 2026, {1, 2, 3, 4, 34}, 6));
 }
