@@ -123,23 +123,23 @@ TEST(DrawHistory, ReadsToTheCountOrTheLastWholeRecordAndFindsTrimmedDateFields)
     dstest::TestFolder dir;
     const QString path = dir.file("UK.exe");
     const QByteArray trimmed = drawRecord(" 5061999", {1, 2, 3, 4, 5, 6}, 7);
-    // File bytes (none: missing), date, count, the first draw of the date.
-    const std::tuple<std::optional<QByteArray>, const char *, int, QByteArray> cases[] = {
-        {std::nullopt, "05061999", 0, {}},
-        {countRecord(2) + A + B, "19061999", 2, {}},
-        {countRecord(3) + A + Second + C, "05061999", 3, A},
-        {countRecord(0) + A + B, "05061999", 0, {}}, // a leftover beyond the count is no draw
-        {countRecord(30000) + A + B, "12061999", 2, B},
-        {countRecord(2) + A + B.left(10), "12061999", 1, {}}, // a record cut short is no draw
-        {QByteArray(21, '\x7f'), "05061999", 0, {}},
-        {countRecord(1) + trimmed, "5061999", 1, trimmed},
-        {countRecord(1) + trimmed, "05061999", 1, {}},
+    // Whether the file is there, its bytes, date, count, the first draw of the date.
+    const std::tuple<bool, QByteArray, const char *, int, QByteArray> cases[] = {
+        {false, {}, "05061999", 0, {}},
+        {true, countRecord(2) + A + B, "19061999", 2, {}},
+        {true, countRecord(3) + A + Second + C, "05061999", 3, A},
+        {true, countRecord(0) + A + B, "05061999", 0, {}}, // a leftover beyond the count is no draw
+        {true, countRecord(30000) + A + B, "12061999", 2, B},
+        {true, countRecord(2) + A + B.left(10), "12061999", 1, {}}, // a record cut short is no draw
+        {true, QByteArray(21, '\x7f'), "05061999", 0, {}},
+        {true, countRecord(1) + trimmed, "5061999", 1, trimmed},
+        {true, countRecord(1) + trimmed, "05061999", 1, {}},
     };
-    for (const auto &[bytes, date, count, first] : cases) {
+    for (const auto &[there, bytes, date, count, first] : cases) {
         QFile::remove(path);
-        if (bytes)
-            dir.write("UK.exe", *bytes);
-        const ReadStatus status = bytes ? ReadStatus::Ok : ReadStatus::Missing;
+        if (there)
+            dir.write("UK.exe", bytes);
+        const ReadStatus status = there ? ReadStatus::Ok : ReadStatus::Missing;
         DrawHistory h;
         EXPECT_EQ(h.load(path), status);
         EXPECT_EQ(h.count(), count);
